@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tessera builds with (when run as root; otherwise prints the command),
+# then configures and builds it in ./build. Used by run.sh and test.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(g++ make cmake qtbase5-dev libqt5sql5-sqlite libqca-qt5-2-dev libqca-qt5-2-plugins qttools5-dev-tools)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Tessera needs these Debian packages. Install them as root, then run this again:" >&2
+        echo "    apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get install -y -q "${missing[@]}" || { apt-get update -q && apt-get install -y -q "${missing[@]}"; }
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSERA_WERROR=ON "$@"
+cmake --build build --parallel "$(nproc)"

@@ -1,0 +1,134 @@
+#include "model/Card.h"
+
+#include "model/TextUtils.h"
+
+Card::Card()
+    : m_updateTime(QDateTime::currentDateTime())
+{
+}
+
+Card::Card(const QString &templateType, int iconId, const QString &title)
+    : m_updateTime(QDateTime::currentDateTime())
+    , m_templateType(templateType)
+    , m_iconId(iconId)
+    , m_title(title)
+{
+}
+
+Card::Card(const QString &uuid, const QDateTime &updateTime, const QString &templateType, int iconId,
+           const QString &title, const QString &notes)
+    : m_uuid(uuid)
+    , m_updateTime(updateTime)
+    , m_templateType(templateType)
+    , m_iconId(iconId)
+    , m_title(title)
+    , m_notes(notes)
+{
+}
+
+QList<Field *> Card::fields() const
+{
+    QList<Field *> list;
+    list.reserve(int(m_fields.size()));
+    for (const auto &field : m_fields)
+        list.append(field.get());
+    return list;
+}
+
+void Card::addField(int uid, const QDateTime &updateTime, const QString &label, const QString &value, int type,
+                    bool sensitive)
+{
+    m_fields.push_back(std::make_unique<Field>(uid, updateTime, label, value, type, sensitive));
+}
+
+std::unique_ptr<Card> Card::copyWithUuid(const QString &uuid) const
+{
+    auto copy = std::make_unique<Card>(uuid, m_updateTime, m_templateType, m_iconId, m_title, m_notes);
+    for (const auto &field : m_fields) {
+        copy->addField(field->uid(), QDateTime::currentDateTime(), field->label(), field->value(),
+                       field->type(), field->sensitive());
+    }
+    return copy;
+}
+
+// Fields pair by position. A card built outside the catalogue (an imported login) may have fewer
+// fields than its template; a missing partner counts as an empty value older than any other.
+const Field *Card::partner(const Card &other, std::size_t index) const
+{
+    return index < other.m_fields.size() ? other.m_fields[index].get() : nullptr;
+}
+
+bool Card::stampChanges(Card &edited) const
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    bool changed = false;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        Field *editedField = i < edited.m_fields.size() ? edited.m_fields[i].get() : nullptr;
+        const QString editedValue = editedField ? editedField->value() : QString();
+        if (m_fields[i]->value() == editedValue)
+            continue;
+        if (editedField)
+            editedField->setUpdateTime(now);
+        changed = true;
+    }
+    if (m_iconId != edited.m_iconId || m_title != edited.m_title || m_notes != edited.m_notes)
+        changed = true;
+    if (changed)
+        edited.m_updateTime = now;
+    return changed;
+}
+
+bool Card::isEquivalent(const Card &other) const
+{
+    if (m_templateType != other.m_templateType || m_title != other.m_title)
+        return false;
+    if (!sameOrBlank(m_notes, other.m_notes))
+        return false;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const Field *theirs = partner(other, i);
+        if (theirs && !sameOrBlank(m_fields[i]->value(), theirs->value()))
+            return false;
+    }
+    return true;
+}
+
+void Card::mergeNewer(const Card &other)
+{
+    if (m_updateTime < other.m_updateTime) {
+        m_iconId = other.m_iconId;
+        m_title = other.m_title;
+        m_notes = other.m_notes;
+        m_updateTime = other.m_updateTime;
+    }
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const Field *theirs = partner(other, i);
+        if (theirs && m_fields[i]->updateTime() < theirs->updateTime()) {
+            m_fields[i]->setValue(theirs->value());
+            m_fields[i]->setUpdateTime(theirs->updateTime());
+        }
+    }
+}
+
+void Card::fillBlanks(const Card &other)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    bool changed = false;
+    if (m_updateTime < other.m_updateTime && m_iconId != other.m_iconId) {
+        m_iconId = other.m_iconId;
+        changed = true;
+    }
+    if (m_notes.isEmpty() && !other.m_notes.isEmpty()) {
+        m_notes = other.m_notes;
+        changed = true;
+    }
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const Field *theirs = partner(other, i);
+        if (theirs && m_fields[i]->value().isEmpty() && !theirs->value().isEmpty()) {
+            m_fields[i]->setValue(theirs->value());
+            m_fields[i]->setUpdateTime(now);
+            changed = true;
+        }
+    }
+    if (changed)
+        m_updateTime = now;
+}

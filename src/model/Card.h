@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/Field.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// One wallet entry. A card owns its fields; copies are made explicitly with copyWithUuid.
+class Card
+{
+public:
+    Card();
+    Card(const QString &templateType, int iconId, const QString &title);
+    Card(const QString &uuid, const QDateTime &updateTime, const QString &templateType, int iconId,
+         const QString &title, const QString &notes);
+    Card(const Card &) = delete;
+    Card &operator=(const Card &) = delete;
+
+    QString uuid() const { return m_uuid; }
+    QDateTime updateTime() const { return m_updateTime; }
+    QString templateType() const { return m_templateType; }
+    int iconId() const { return m_iconId; }
+    QString title() const { return m_title; }
+    QString notes() const { return m_notes; }
+    // The fields stay the card's: callers may change values through the pointers but never delete them.
+    QList<Field *> fields() const;
+    int fieldCount() const { return int(m_fields.size()); }
+
+    void setUuid(const QString &uuid) { m_uuid = uuid; }
+    void setIconId(int iconId) { m_iconId = iconId; }
+    void setTitle(const QString &title) { m_title = title; }
+    void setNotes(const QString &notes) { m_notes = notes; }
+    void setUpdateTime(const QDateTime &time) { m_updateTime = time; }
+
+    void addField(int uid, const QDateTime &updateTime, const QString &label, const QString &value, int type,
+                  bool sensitive);
+    std::unique_ptr<Card> copyWithUuid(const QString &uuid) const;
+
+    // Called on the stored version with the edited one: stamps what changed, says whether anything did.
+    bool stampChanges(Card &edited) const;
+    bool isEquivalent(const Card &other) const;
+    // For two versions of one card: takes the other's head and each field where the other is newer.
+    void mergeNewer(const Card &other);
+    // Completes this card from an equivalent one without overwriting anything already filled in.
+    void fillBlanks(const Card &other);
+
+    // The tab-separated card text that is encrypted into the wallet file.
+    QByteArray toData();
+    void fromData(const QByteArray &data);
+
+private:
+    const Field *partner(const Card &other, std::size_t index) const;
+
+    QString m_uuid;
+    QDateTime m_updateTime;
+    QString m_templateType;
+    int m_iconId = -1;
+    QString m_title;
+    QString m_notes;
+    std::vector<std::unique_ptr<Field>> m_fields;
+};

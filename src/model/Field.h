@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// One labelled value of a card. Only the value and its time change after construction.
+class Field
+{
+public:
+    Field(int uid, const QDateTime &updateTime, const QString &label, const QString &value, int type,
+          bool sensitive);
+
+    int uid() const { return m_uid; }
+    QDateTime updateTime() const { return m_updateTime; }
+    QString label() const { return m_label; }
+    QString value() const { return m_value; }
+    int type() const { return m_type; }
+    bool sensitive() const { return m_sensitive; }
+
+    void setValue(const QString &value) { m_value = value; }
+    void setUpdateTime(const QDateTime &time) { m_updateTime = time; }
+
+private:
+    int m_uid;
+    QDateTime m_updateTime;
+    QString m_label;
+    QString m_value;
+    int m_type;
+    bool m_sensitive;
+};

@@ -1,0 +1,110 @@
+#include "store/CardCipher.h"
+
+#include <QtCrypto>
+
+namespace {
+
+// One initialisation for the whole process: repeated set-up and tear-down would reload the provider
+// plugins for every wallet opened.
+void ensureQcaInitialized()
+{
+    static QCA::Initializer initializer;
+}
+
+QCA::Cipher makeAes(QCA::Direction direction, const QByteArray &key, const QByteArray &iv)
+{
+    return QCA::Cipher(QStringLiteral("aes128"), QCA::Cipher::CBC, QCA::Cipher::DefaultPadding, direction,
+                       QCA::SymmetricKey(key), QCA::InitializationVector(iv));
+}
+
+QByteArray runCipher(QCA::Cipher &cipher, const QByteArray &input)
+{
+    cipher.clear();
+    QCA::SecureArray output = cipher.update(QCA::MemoryRegion(input));
+    const bool updated = cipher.ok();
+    output.append(cipher.final());
+    const bool finished = updated && cipher.ok();
+    cipher.clear();
+    return finished ? output.toByteArray() : QByteArray();
+}
+
+} // namespace
+
+struct CardCipher::Contexts
+{
+    Contexts(const QByteArray &key, const QByteArray &iv)
+        : encoder(makeAes(QCA::Encode, key, iv))
+        , decoder(makeAes(QCA::Decode, key, iv))
+    {
+    }
+
+    QCA::Cipher encoder;
+    QCA::Cipher decoder;
+};
+
+CardCipher::CardCipher(const QString &password, const QByteArray &salt, const QByteArray &iv)
+    : CardCipher(deriveKey(password, salt), iv)
+{
+}
+
+CardCipher::CardCipher(const QByteArray &key, const QByteArray &iv)
+    : m_key(key)
+{
+    ensureQcaInitialized();
+    m_contexts = std::make_unique<Contexts>(key, iv);
+}
+
+CardCipher::~CardCipher() = default;
+
+QByteArray CardCipher::encrypt(const QByteArray &plain) const
+{
+    return runCipher(m_contexts->encoder, plain);
+}
+
+QByteArray CardCipher::decrypt(const QByteArray &cipherText) const
+{
+    if (cipherText.isEmpty() || cipherText.size() % 16 != 0)
+        return QByteArray();
+    return runCipher(m_contexts->decoder, cipherText);
+}
+
+QByteArray CardCipher::deriveKey(const QString &password, const QByteArray &salt)
+{
+    return pbkdf2Sha256(password.toUtf8(), salt, keyIterations).left(keySize);
+}
+
+QByteArray CardCipher::pbkdf2Sha256(const QByteArray &password, const QByteArray &salt, int iterations)
+{
+    ensureQcaInitialized();
+    QCA::MessageAuthenticationCode mac(QStringLiteral("hmac(sha256)"), QCA::SymmetricKey(QCA::SecureArray(password)));
+    mac.update(QCA::MemoryRegion(salt + QByteArray("\x00\x00\x00\x01", 4)));
+    QByteArray block = mac.final().toByteArray();
+    QByteArray result = block;
+    for (int i = 1; i < iterations; ++i) {
+        mac.clear();
+        mac.update(QCA::MemoryRegion(block));
+        block = mac.final().toByteArray();
+        for (int j = 0; j < result.size(); ++j)
+            result[j] = char(result[j] ^ block[j]);
+    }
+    return result;
+}
+
+QByteArray CardCipher::sha256Digest(const QByteArray &data)
+{
+    ensureQcaInitialized();
+    if (!QCA::isSupported("sha256"))
+        return QByteArray();
+    return QCA::Hash(QStringLiteral("sha256")).hash(QCA::MemoryRegion(data)).toByteArray();
+}
+
+QByteArray CardCipher::passwordVerifier(const QByteArray &key, const QByteArray &checkBlock, const QByteArray &iv)
+{
+    return sha256Digest(CardCipher(key, iv).encrypt(checkBlock));
+}
+
+bool CardCipher::isAvailable()
+{
+    ensureQcaInitialized();
+    return QCA::isSupported("aes128-cbc-pkcs7") && QCA::isSupported("sha256") && QCA::isSupported("hmac(sha256)");
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+// AES-128-CBC with PKCS#7 padding under one key and one IV for every card of a wallet, plus the key
+// derivation and digests the wallet format is built on. Used by one thread at a time.
+class CardCipher
+{
+public:
+    static constexpr int keySize = 16;
+    static constexpr int keyIterations = 2048;
+
+    CardCipher(const QString &password, const QByteArray &salt, const QByteArray &iv);
+    CardCipher(const QByteArray &key, const QByteArray &iv);
+    ~CardCipher();
+    CardCipher(const CardCipher &) = delete;
+    CardCipher &operator=(const CardCipher &) = delete;
+
+    // Every call starts afresh from the IV, so equal plaintexts give equal ciphertexts.
+    QByteArray encrypt(const QByteArray &plain) const;
+    // Empty when the padding does not check out (wrong key, damaged or truncated data).
+    QByteArray decrypt(const QByteArray &cipherText) const;
+    QByteArray key() const { return m_key; }
+
+    // The first 16 bytes of PBKDF2-HMAC-SHA256 over the password's UTF-8 bytes, 2048 iterations.
+    static QByteArray deriveKey(const QString &password, const QByteArray &salt);
+    // One 32-byte block of PBKDF2 (RFC 2898) with HMAC-SHA256.
+    static QByteArray pbkdf2Sha256(const QByteArray &password, const QByteArray &salt, int iterations);
+    // Empty when no provider offers SHA-256.
+    static QByteArray sha256Digest(const QByteArray &data);
+    // The wallet's password verifier: SHA-256 of the check block encrypted under the key.
+    static QByteArray passwordVerifier(const QByteArray &key, const QByteArray &checkBlock, const QByteArray &iv);
+    // True when the crypto provider offers everything a wallet needs.
+    static bool isAvailable();
+
+private:
+    struct Contexts;
+
+    QByteArray m_key;
+    std::unique_ptr<Contexts> m_contexts;
+};
