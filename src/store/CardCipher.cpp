@@ -76,7 +76,10 @@ QByteArray CardCipher::deriveKey(const QString &password, const QByteArray &salt
 QByteArray CardCipher::pbkdf2Sha256(const QByteArray &password, const QByteArray &salt, int iterations)
 {
     ensureQcaInitialized();
-    QCA::MessageAuthenticationCode mac(QStringLiteral("hmac(sha256)"), QCA::SymmetricKey(QCA::SecureArray(password)));
+    // The provider refuses an empty MAC key. HMAC pads short keys with zero bytes, so a single zero
+    // byte is the same key as none at all.
+    const QByteArray macKey = password.isEmpty() ? QByteArray(1, '\0') : password;
+    QCA::MessageAuthenticationCode mac(QStringLiteral("hmac(sha256)"), QCA::SymmetricKey(QCA::SecureArray(macKey)));
     mac.update(QCA::MemoryRegion(salt + QByteArray("\x00\x00\x00\x01", 4)));
     QByteArray block = mac.final().toByteArray();
     QByteArray result = block;

@@ -384,7 +384,7 @@ std::unique_ptr<CardDb> CardDb2::changePassword(const QString &oldPassword, cons
 {
     const QString path = this->path();
     const QString copyPath = FileOps::stagingPath(path);
-    if (!isOpen() || !FileOps::copyReplacing(path, copyPath))
+    if (!isOpen() || m_connections.isReadOnly() || !FileOps::copyReplacing(path, copyPath))
         return nullptr;
 
     {

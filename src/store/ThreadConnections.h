@@ -22,6 +22,7 @@ public:
     void close();
     void reopen();
     bool isClosed() const;
+    bool isReadOnly() const { return m_readOnly; }
     QString path() const { return m_path; }
 
 private:

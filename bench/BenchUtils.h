@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/Card.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QTextStream>
+
+#include <memory>
+
+// Prints one figure of the benchmark: what was measured, for how many cards, in milliseconds.
+inline void report(const QString &what, int cards, double milliseconds)
+{
+    QTextStream(stdout) << QStringLiteral("%1 %2 %3 ms\n")
+                               .arg(what, -44)
+                               .arg(QStringLiteral("%1 cards").arg(cards), 12)
+                               .arg(milliseconds, 10, 'f', 2);
+}
+
+inline double elapsedMs(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// A realistic login card with a unique identity and title.
+std::unique_ptr<Card> benchCard(int index);
+
+void runStoreBench(const QString &folder, int cards);

@@ -1,0 +1,64 @@
+#include "BenchUtils.h"
+
+#include "model/TextUtils.h"
+#include "store/CardDb.h"
+
+#include <QDir>
+
+std::unique_ptr<Card> benchCard(int index)
+{
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(1330000000 + index);
+    auto card = std::make_unique<Card>(newUuid(), time, QStringLiteral("login.default"), 21,
+                                       QStringLiteral("Account %1").arg(index), QStringLiteral("Notes of card %1").arg(index));
+    card->addField(0, time, QStringLiteral("Username"), QStringLiteral("user%1@example.com").arg(index), 11, false);
+    card->addField(1, time, QStringLiteral("Password"), QStringLiteral("correct-horse-%1").arg(index), 1, true);
+    card->addField(2, time, QStringLiteral("E-Mail"), QString(), 5, false);
+    card->addField(3, time, QStringLiteral("Url"), QStringLiteral("www.site%1.example").arg(index), 6, false);
+    return card;
+}
+
+void runStoreBench(const QString &folder, int cards)
+{
+    const QString path = QDir(folder).filePath(QStringLiteral("store-%1.tessera").arg(cards));
+    QElapsedTimer timer;
+
+    timer.start();
+    {
+        auto store = CardDb::open(path, QStringLiteral("bench"));
+        CardDbTransaction transaction(*store);
+        for (int i = 0; i < cards; ++i)
+            store->addCard(*benchCard(i));
+        if (!transaction.commit())
+            qFatal("the bench wallet could not be written");
+    }
+    report(QStringLiteral("create and add every card"), cards, elapsedMs(timer));
+
+    timer.restart();
+    auto store = CardDb::open(path, QStringLiteral("bench"));
+    const double opened = elapsedMs(timer);
+    int listed = store->cardList().size();
+    const double openedAndListed = elapsedMs(timer);
+    report(QStringLiteral("open (key derivation included)"), cards, opened);
+    report(QStringLiteral("open and walk the card list"), listed, openedAndListed);
+
+    timer.restart();
+    listed = store->cardList().size();
+    report(QStringLiteral("walk the card list"), listed, elapsedMs(timer));
+
+    timer.restart();
+    int read = 0;
+    for (const CardListEntry &entry : store->cardList())
+        read += store->card(entry.id) ? 1 : 0;
+    report(QStringLiteral("read and decrypt every card"), read, elapsedMs(timer));
+
+    auto extra = benchCard(cards);
+    timer.restart();
+    store->addCard(*extra);
+    report(QStringLiteral("add one card"), cards, elapsedMs(timer));
+
+    timer.restart();
+    auto rekeyed = store->changePassword(QStringLiteral("bench"), QStringLiteral("bench again"));
+    report(QStringLiteral("change the password"), cards, elapsedMs(timer));
+    if (!rekeyed)
+        qFatal("the password change failed");
+}

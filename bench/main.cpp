@@ -1,0 +1,17 @@
+// Measures the figures users feel: opening, listing, writing, re-keying, importing and merging
+// wallets of realistic sizes. Run on demand; it prints its figures and checks nothing.
+#include "BenchUtils.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        qFatal("no temporary folder");
+    for (const int cards : {1000, 10000})
+        runStoreBench(folder.path(), cards);
+    return 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QString>
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QByteArray fileDigest(const QString &path)
+{
+    return QCryptographicHash::hash(fileBytes(path), QCryptographicHash::Sha256);
+}
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QString testData(const QString &relative)
+{
+    return QStringLiteral(TESSERA_TEST_DATA "/") + relative;
+}

@@ -1,0 +1,300 @@
+#include "common/SqlPeek.h"
+#include "common/TestFiles.h"
+#include "model/BuiltinCatalog.h"
+#include "store/CardDb.h"
+#include "store/CardDb2.h"
+
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <QtConcurrent>
+#include <QtTest>
+
+namespace {
+
+std::unique_ptr<Card> makeCard(const QString &uuid, const QString &title, qint64 seconds = 1330000000)
+{
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(seconds);
+    auto card = std::make_unique<Card>(uuid, time, QStringLiteral("login.default"), 21, title, QString());
+    card->addField(0, time, QStringLiteral("Username"), QStringLiteral("alice"), 11, false);
+    card->addField(1, time, QStringLiteral("Password"), QStringLiteral("s3cret"), 1, true);
+    return card;
+}
+
+} // namespace
+
+class TestCardStore : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_serial = 0;
+
+    QString newPath() { return m_dir.filePath(QStringLiteral("wallet%1.tessera").arg(++m_serial)); }
+
+private slots:
+    void createsAFreshWallet()
+    {
+        const QString path = newPath();
+        auto store = CardDb::open(path, QStringLiteral("pw"));
+        QVERIFY(store);
+        QCOMPARE(store->cardCount(), 0);
+        QCOMPARE(store->key().size(), 16);
+        store.reset();
+
+        SqlPeek peek(path);
+        QCOMPARE(peek.value("SELECT COUNT(*) FROM Identity").toInt(), 1);
+        QCOMPARE(peek.value("SELECT ID FROM Identity").toInt(), 1);
+        QCOMPARE(peek.value("SELECT Version FROM Identity").toInt(), 2);
+        QCOMPARE(peek.value("SELECT Signature FROM Identity").toString(), QString("TesseraDb"));
+        QCOMPARE(peek.value("SELECT Sync_UUID FROM Identity").toString().size(), 36);
+        QCOMPARE(peek.value("SELECT Hash FROM Identity").toByteArray().size(), 32);
+        QCOMPARE(peek.value("SELECT Info FROM Identity").toByteArray().size(), 48);
+        QCOMPARE(peek.value("SELECT COUNT(*) FROM Cards").toInt(), 0);
+        QVERIFY(!peek.exec("INSERT INTO Identity (ID, Version) VALUES (2, 2)"));
+    }
+
+    void freshWalletsGetTheirOwnIdentity()
+    {
+        const QString a = newPath();
+        const QString b = newPath();
+        QVERIFY(CardDb::open(a, "pw"));
+        QVERIFY(CardDb::open(b, "pw"));
+        QVERIFY(SqlPeek(a).value("SELECT Info FROM Identity").toByteArray()
+                != SqlPeek(b).value("SELECT Info FROM Identity").toByteArray());
+        QVERIFY(SqlPeek(a).value("SELECT Sync_UUID FROM Identity") != SqlPeek(b).value("SELECT Sync_UUID FROM Identity"));
+    }
+
+    void passwordIsChecked()
+    {
+        const QString path = newPath();
+        QVERIFY(CardDb::open(path, QStringLiteral("first")));
+        const QByteArray before = fileBytes(path);
+        QTest::ignoreMessage(QtDebugMsg, "Invalid Passowrd");
+        QVERIFY(!CardDb::open(path, QStringLiteral("second")));
+        QTest::ignoreMessage(QtDebugMsg, "Invalid Passowrd");
+        QVERIFY(!CardDb::open(path, QString()));
+        QCOMPARE(fileBytes(path), before);
+        auto store = CardDb::open(path, QStringLiteral("first"));
+        QVERIFY(store);
+        QVERIFY(store->checkPassword("first"));
+        QVERIFY(!store->checkPassword("First"));
+    }
+
+    void reopeningKeepsTheIdentity()
+    {
+        const QString path = newPath();
+        QVERIFY(CardDb::open(path, "pw"));
+        const QByteArray info = SqlPeek(path).value("SELECT Info FROM Identity").toByteArray();
+        const QByteArray before = fileBytes(path);
+        QVERIFY(CardDb::open(path, "pw"));
+        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(SqlPeek(path).value("SELECT Info FROM Identity").toByteArray(), info);
+    }
+
+    void emptyPasswordWallet()
+    {
+        const QString path = newPath();
+        QVERIFY(CardDb::open(path, QString()));
+        QVERIFY(CardDb::open(path, QString()));
+        QTest::ignoreMessage(QtDebugMsg, "Invalid Passowrd");
+        QVERIFY(!CardDb::open(path, "x"));
+    }
+
+    void addFindReadCards()
+    {
+        auto store = CardDb::open(newPath(), "pw");
+        auto card = makeCard("uuid-a", "Bank");
+        QVERIFY(store->addCard(*card));
+        const int id = store->cardIdForUuid("uuid-a");
+        QVERIFY(id > 0);
+        const auto read = store->card(id);
+        QVERIFY(read);
+        QCOMPARE(read->toData(), card->toData());
+
+        QVERIFY(!store->addCard(*makeCard("uuid-a", "Duplicate")));
+        QCOMPARE(store->cardCount(), 1);
+
+        QCOMPARE(store->cardIdForUuid("missing"), -1);
+        QVERIFY(!store->card(9999));
+        QVERIFY(store->updateTimeForUuid("missing").isNull());
+        bool trashed = true;
+        QVERIFY(!store->cardByUuid("missing", &trashed));
+        QVERIFY(trashed);
+    }
+
+    void clearColumnsFollowTheCard()
+    {
+        const QString path = newPath();
+        auto store = CardDb::open(path, "pw");
+        auto card = makeCard("uuid-c", "Tab\there", 1400000000);
+        card->setIconId(-1);
+        QVERIFY(store->addCard(*card));
+        SqlPeek peek(path);
+        QCOMPARE(peek.value("SELECT Title FROM Cards").toString(), QString("Tabhere"));
+        QCOMPARE(peek.value("SELECT Type FROM Cards").toString(), QString("login.default"));
+        QCOMPARE(peek.value("SELECT IconID FROM Cards").toInt(), -1);
+        QCOMPARE(peek.value("SELECT UpdateTime FROM Cards").toLongLong(), 1400000000LL);
+        QCOMPARE(peek.value("SELECT UUID FROM Cards").toString(), QString("uuid-c"));
+        QCOMPARE(peek.value("SELECT Trashed FROM Cards").toInt(), 0);
+        QCOMPARE(peek.value("SELECT length(Data) % 16 FROM Cards").toInt(), 0);
+    }
+
+    void trashAndRevive()
+    {
+        auto store = CardDb::open(newPath(), "pw");
+        QVERIFY(store->addCard(*makeCard("u1", "One")));
+        QVERIFY(store->addCard(*makeCard("u2", "Two")));
+        const int id = store->cardIdForUuid("u1");
+        const qint64 before = QDateTime::currentSecsSinceEpoch();
+        QVERIFY(store->trashCard(id));
+        QCOMPARE(store->cardCount(), 1);
+        QCOMPARE(store->cardList().size(), 1);
+        QCOMPARE(store->cardList(CardDb::AllCards).size(), 2);
+        QCOMPARE(store->allUuids(), (QStringList{"u1", "u2"}));
+        QVERIFY(store->updateTimeForUuid("u1").toSecsSinceEpoch() >= before);
+        bool trashed = false;
+        auto card = store->cardByUuid("u1", &trashed);
+        QVERIFY(card);
+        QVERIFY(trashed);
+        QCOMPARE(card->updateTime().toSecsSinceEpoch(), qint64(1330000000));
+        QVERIFY(store->card(id));
+
+        QVERIFY(store->updateCard(id, *card));
+        QCOMPARE(store->cardCount(), 2);
+        QVERIFY(store->trashCard(424242));
+    }
+
+    void listShowsClearColumns()
+    {
+        auto store = CardDb::open(newPath(), "pw");
+        QVERIFY(store->addCard(*makeCard("u1", "Zebra")));
+        QVERIFY(store->addCard(*makeCard("u2", "Apple")));
+        const auto list = store->cardList();
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(list[0].title, QString("Zebra"));
+        QCOMPARE(list[0].iconId, 21);
+        QCOMPARE(list[0].id, store->cardIdForUuid("u1"));
+        QCOMPARE(list[1].templateType, QString("login.default"));
+    }
+
+    void updateTimeReadsWholeSeconds()
+    {
+        const QString path = newPath();
+        auto store = CardDb::open(path, "pw");
+        QVERIFY(store->addCard(*makeCard("u1", "One")));
+        QVERIFY(SqlPeek(path).exec("UPDATE Cards SET UpdateTime = 1330000000.9"));
+        QCOMPARE(store->updateTimeForUuid("u1").toSecsSinceEpoch(), qint64(1330000000));
+    }
+
+    void deleteAllAndPurge()
+    {
+        const QString path = newPath();
+        auto store = CardDb::open(path, "pw");
+        QVERIFY(store->addCard(*makeCard("u1", "One")));
+        QVERIFY(store->addCard(*makeCard("u2", "Two")));
+        QVERIFY(store->trashCard(store->cardIdForUuid("u2")));
+        QVERIFY(store->purgeTrashed());
+        QCOMPARE(store->allUuids(), QStringList{"u1"});
+        QVERIFY(store->deleteAllCards());
+        QCOMPARE(store->allUuids(), QStringList());
+        store.reset();
+        QVERIFY(CardDb::open(path, "pw"));
+    }
+
+    void undecryptableDataGivesAnEmptyCard()
+    {
+        const QString path = newPath();
+        auto store = CardDb::open(path, "pw");
+        QVERIFY(store->addCard(*makeCard("u1", "One")));
+        QVERIFY(SqlPeek(path).exec("UPDATE Cards SET Data = substr(Data, 1, 20)"));
+        const auto card = store->card(store->cardIdForUuid("u1"));
+        QVERIFY(card);
+        QVERIFY(card->title().isEmpty());
+        QCOMPARE(card->fieldCount(), 0);
+    }
+
+    void everythingFailsSoftlyAfterClose()
+    {
+        auto store = CardDb::open(newPath(), "pw");
+        QVERIFY(store->addCard(*makeCard("u1", "One")));
+        store->close();
+        QVERIFY(!store->isOpen());
+        QVERIFY(!store->addCard(*makeCard("u2", "Two")));
+        QCOMPARE(store->cardIdForUuid("u1"), -1);
+        QCOMPARE(store->cardCount(), -1);
+        QVERIFY(!store->card(1));
+        QVERIFY(store->cardList().isEmpty());
+        QVERIFY(store->allUuids().isEmpty());
+        QVERIFY(!store->trashCard(1));
+        QVERIFY(!store->deleteAllCards());
+        QVERIFY(store->updateTimeForUuid("u1").isNull());
+        QVERIFY(!store->checkPassword("pw"));
+        QVERIFY(!store->changePassword("pw", "new"));
+    }
+
+    void catalogue()
+    {
+        auto store = CardDb::open(newPath(), "pw");
+        QVERIFY(store->loadTemplates(builtinCatalogPath()));
+        QCOMPARE(store->templates().size(), 66);
+        QCOMPARE(store->templateMap().size(), 66);
+        QCOMPARE(store->fieldLabel(2, "login.default"), QString("E-Mail"));
+        QCOMPARE(store->fieldLabel(2, "nothing"), QString());
+        QVERIFY(!store->loadTemplates(m_dir.filePath("missing.xml")));
+        QCOMPARE(store->templates().size(), 66);
+    }
+
+    void openWithKey()
+    {
+        const QString path = newPath();
+        auto first = CardDb::open(path, "pw");
+        QVERIFY(first->addCard(*makeCard("u1", "One")));
+        auto second = CardDb::openWithKey(path, first->key());
+        QVERIFY(second);
+        QCOMPARE(second->card(1)->toData(), first->card(1)->toData());
+        QVERIFY(!CardDb::openWithKey(path, QByteArray(15, 'k')));
+        QVERIFY(!CardDb::openWithKey(m_dir.filePath("none.tessera"), first->key()));
+        QVERIFY(!QFile::exists(m_dir.filePath("none.tessera")));
+    }
+
+    void transactionsRollBack()
+    {
+        auto store = CardDb::open(newPath(), "pw");
+        {
+            CardDbTransaction transaction(*store);
+            QVERIFY(transaction.isActive());
+            QVERIFY(store->addCard(*makeCard("u1", "One")));
+        }
+        QCOMPARE(store->cardCount(), 0);
+        CardDbTransaction transaction(*store);
+        QVERIFY(store->addCard(*makeCard("u1", "One")));
+        QVERIFY(transaction.commit());
+        QCOMPARE(store->cardCount(), 1);
+    }
+
+    // The unlock dialog opens a wallet on a worker thread; the window then uses it on its own thread.
+    void openOnWorkerUseOnThisThread()
+    {
+        const QString path = newPath();
+        std::shared_ptr<CardDb> shared = QtConcurrent::run([path] {
+                                             std::shared_ptr<CardDb> opened(CardDb::open(path, "pw"));
+                                             opened->addCard(*makeCard("u1", "From worker"));
+                                             return opened;
+                                         }).result();
+        QVERIFY(shared);
+        QCOMPARE(shared->cardCount(), 1);
+        QVERIFY(shared->addCard(*makeCard("u2", "From here")));
+        QCOMPARE(shared->card(shared->cardIdForUuid("u2"))->title(), QString("From here"));
+        QtConcurrent::run([shared] { shared->addCard(*makeCard("u3", "Worker again")); }).waitForFinished();
+        QCOMPARE(shared->cardCount(), 3);
+        shared->close();
+        shared.reset();
+        const QStringList left = QSqlDatabase::connectionNames();
+        QVERIFY2(std::none_of(left.begin(), left.end(), [](const QString &n) { return n.startsWith("tessera-"); }),
+                 qPrintable(left.join(',')));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCardStore)
+#include "TestCardStore.moc"
