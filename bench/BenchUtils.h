@@ -26,3 +26,6 @@ inline double elapsedMs(const QElapsedTimer &timer)
 std::unique_ptr<Card> benchCard(int index);
 
 void runStoreBench(const QString &folder, int cards);
+
+// Imports a generated export of each foreign format into a fresh wallet.
+void runImportBench(const QString &folder, int entries);

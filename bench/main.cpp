@@ -13,5 +13,6 @@ int main(int argc, char *argv[])
         qFatal("no temporary folder");
     for (const int cards : {1000, 10000})
         runStoreBench(folder.path(), cards);
+    runImportBench(folder.path(), 10000);
     return 0;
 }

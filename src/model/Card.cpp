@@ -3,12 +3,12 @@
 #include "model/TextUtils.h"
 
 Card::Card()
-    : m_updateTime(QDateTime::currentDateTime())
+    : m_updateTime(QDateTime::currentDateTimeUtc())
 {
 }
 
 Card::Card(const QString &templateType, int iconId, const QString &title)
-    : m_updateTime(QDateTime::currentDateTime())
+    : m_updateTime(QDateTime::currentDateTimeUtc())
     , m_templateType(templateType)
     , m_iconId(iconId)
     , m_title(title)
@@ -45,7 +45,7 @@ std::unique_ptr<Card> Card::copyWithUuid(const QString &uuid) const
 {
     auto copy = std::make_unique<Card>(uuid, m_updateTime, m_templateType, m_iconId, m_title, m_notes);
     for (const auto &field : m_fields) {
-        copy->addField(field->uid(), QDateTime::currentDateTime(), field->label(), field->value(),
+        copy->addField(field->uid(), QDateTime::currentDateTimeUtc(), field->label(), field->value(),
                        field->type(), field->sensitive());
     }
     return copy;
@@ -60,7 +60,7 @@ const Field *Card::partner(const Card &other, std::size_t index) const
 
 bool Card::stampChanges(Card &edited) const
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     bool changed = false;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         Field *editedField = i < edited.m_fields.size() ? edited.m_fields[i].get() : nullptr;
@@ -111,7 +111,7 @@ void Card::mergeNewer(const Card &other)
 
 void Card::fillBlanks(const Card &other)
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     bool changed = false;
     if (m_updateTime < other.m_updateTime && m_iconId != other.m_iconId) {
         m_iconId = other.m_iconId;

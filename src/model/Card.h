@@ -11,6 +11,7 @@
 #include <vector>
 
 // One wallet entry. A card owns its fields; copies are made explicitly with copyWithUuid.
+// Times are kept in UTC: only the instant matters, and local time costs a time-zone look-up per card.
 class Card
 {
 public:

@@ -38,7 +38,7 @@ QDateTime readTime(const QString &text)
         seconds = 0;
     const double wrapped = std::fmod(std::trunc(seconds), 4294967296.0);
     const qint64 whole = qint64(wrapped < 0 ? wrapped + 4294967296.0 : wrapped);
-    return QDateTime::fromSecsSinceEpoch(whole);
+    return QDateTime::fromSecsSinceEpoch(whole, Qt::UTC);
 }
 
 int readInt(const QString &text)

@@ -20,7 +20,7 @@ bool CardLoader::load()
     return XmlEventReader::read(&file, *this);
 }
 
-bool CardLoader::startElement(const QString &qualifiedName, const QXmlStreamAttributes &attributes)
+bool CardLoader::startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes)
 {
     const auto text = [&attributes](const char *name) { return attributes.value(QLatin1String(name)).toString(); };
     const auto number = [&text](const char *name) { return text(name).toInt(); };
@@ -28,7 +28,7 @@ bool CardLoader::startElement(const QString &qualifiedName, const QXmlStreamAttr
     if (qualifiedName == QLatin1String("card")) {
         m_currentCard = m_catalog.addTemplate(text("templatetype"), number("iconid"), text("name"));
     } else if (qualifiedName == QLatin1String("field") && m_currentCard) {
-        m_currentCard->addField(number("uid"), QDateTime::currentDateTime(), text("label"), text("value"),
+        m_currentCard->addField(number("uid"), QDateTime::currentDateTimeUtc(), text("label"), text("value"),
                                 fieldTypeCode(text("type")), fieldTypeCode(text("sensitive")) != 0);
     }
     return true;

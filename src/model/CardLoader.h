@@ -17,7 +17,7 @@ public:
     // False when the file cannot be opened or is not well-formed; templates read before an error stay.
     bool load();
 
-    bool startElement(const QString &qualifiedName, const QXmlStreamAttributes &attributes) override;
+    bool startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes) override;
 
 private:
     TemplateCatalog &m_catalog;

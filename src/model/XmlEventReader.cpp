@@ -7,12 +7,12 @@ bool XmlEventHandler::startDocumentType(const QString &)
     return true;
 }
 
-bool XmlEventHandler::startElement(const QString &, const QXmlStreamAttributes &)
+bool XmlEventHandler::startElement(QStringView, const QXmlStreamAttributes &)
 {
     return true;
 }
 
-bool XmlEventHandler::endElement(const QString &)
+bool XmlEventHandler::endElement(QStringView)
 {
     return true;
 }
@@ -59,9 +59,9 @@ private:
         case QXmlStreamReader::DTD:
             return m_handler.startDocumentType(m_reader.dtdName().toString());
         case QXmlStreamReader::StartElement:
-            return flushText() && m_handler.startElement(m_reader.qualifiedName().toString(), m_reader.attributes());
+            return flushText() && m_handler.startElement(m_reader.qualifiedName(), m_reader.attributes());
         case QXmlStreamReader::EndElement:
-            return flushText() && m_handler.endElement(m_reader.qualifiedName().toString());
+            return flushText() && m_handler.endElement(m_reader.qualifiedName());
         case QXmlStreamReader::Characters:
             m_text += m_reader.text();
             m_hasText = true;

@@ -12,8 +12,8 @@ public:
     virtual ~XmlEventHandler() = default;
 
     virtual bool startDocumentType(const QString &name);
-    virtual bool startElement(const QString &qualifiedName, const QXmlStreamAttributes &attributes);
-    virtual bool endElement(const QString &qualifiedName);
+    virtual bool startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes);
+    virtual bool endElement(QStringView qualifiedName);
     // All character data between two tags arrives as one piece, CDATA sections and references joined.
     virtual bool characters(const QString &text);
     virtual bool endDocument();

@@ -11,6 +11,7 @@
 #include <QVector>
 
 #include <memory>
+#include <vector>
 
 // Status of a file before login.
 enum DatabaseStatus {
@@ -29,6 +30,16 @@ struct CardListEntry
     int iconId = -1;
     QString templateType;
     bool trashed = false;
+};
+
+// One row of the Cards table with its card decrypted: what a merge needs of every card, read at once.
+struct StoredCard
+{
+    int id = -1;
+    QString uuid;
+    QDateTime rowTime;
+    bool trashed = false;
+    std::unique_ptr<Card> card;
 };
 
 // One open wallet file. Failures come back as results: false, -1, none, empty lists, null times.
@@ -65,9 +76,12 @@ public:
     virtual QList<Card *> templates() const = 0;
     virtual QString fieldLabel(int uid, const QString &templateType) const = 0;
     virtual QMap<QString, Card *> templateMap() const = 0;
+    // Every card's identity, trashed ones too, in row order.
     virtual QStringList allUuids() = 0;
     virtual std::unique_ptr<Card> cardByUuid(const QString &uuid, bool *trashed) = 0;
     virtual QDateTime updateTimeForUuid(const QString &uuid) = 0;
+    // Every row, trashed ones too, in the file's order, each card decrypted once.
+    virtual std::vector<StoredCard> allCards() = 0;
 
     // Bulk work (an import, a merge, a re-key) runs inside one transaction on the calling thread's
     // connection: one commit instead of one per row.

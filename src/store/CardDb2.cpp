@@ -12,7 +12,7 @@
 #include <QSqlRecord>
 
 #include <cmath>
-#include <optional>
+#include <utility>
 
 namespace {
 
@@ -25,6 +25,12 @@ uint storedSeconds(const QDateTime &time)
     return uint(time.isValid() ? time.toSecsSinceEpoch() : 0);
 }
 
+// UpdateTime as whole seconds; another program may have written a fraction.
+QDateTime rowTime(const QVariant &column)
+{
+    return QDateTime::fromSecsSinceEpoch(qint64(std::trunc(column.toDouble())), Qt::UTC);
+}
+
 bool sameBytes(const QByteArray &a, const QByteArray &b)
 {
     if (a.isEmpty() || a.size() != b.size())
@@ -33,23 +39,6 @@ bool sameBytes(const QByteArray &a, const QByteArray &b)
     for (int i = 0; i < a.size(); ++i)
         difference |= char(a[i] ^ b[i]);
     return difference == 0;
-}
-
-// Prepares and runs one statement with positional values; nothing when the connection is closed or
-// the statement fails.
-std::optional<QSqlQuery> execute(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
-{
-    if (!db.isOpen())
-        return std::nullopt;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        return std::nullopt;
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!query.exec())
-        return std::nullopt;
-    return query;
 }
 
 } // namespace
@@ -115,19 +104,30 @@ QSqlDatabase CardDb2::database()
     return m_connections.database();
 }
 
+PreparedStatement CardDb2::run(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery *query = m_connections.statement(sql);
+    if (!query)
+        return PreparedStatement();
+    for (int i = 0; i < values.size(); ++i)
+        query->bindValue(i, values.at(i));
+    PreparedStatement statement(query);
+    return query->exec() ? std::move(statement) : PreparedStatement();
+}
+
 bool CardDb2::createTables()
 {
-    return execute(database(), QStringLiteral("CREATE TABLE IF NOT EXISTS Identity (ID INTEGER PRIMARY KEY "
+    return run(QStringLiteral("CREATE TABLE IF NOT EXISTS Identity (ID INTEGER PRIMARY KEY "
                                               "AUTOINCREMENT CHECK(ID==1), Version INTEGER, Signature TEXT, "
                                               "Sync_UUID TEXT, Hash BLOB, Info BLOB);"))
-        && execute(database(), QStringLiteral("CREATE TABLE IF NOT EXISTS Cards (ID INTEGER PRIMARY KEY "
+        && run(QStringLiteral("CREATE TABLE IF NOT EXISTS Cards (ID INTEGER PRIMARY KEY "
                                               "AUTOINCREMENT,Title TEXT, Type TEXT, IconID INTEGER, UpdateTime "
                                               "INTEGER, UUID TEXT UNIQUE NOT NULL, Data BLOB, Trashed INTEGER);"));
 }
 
 int CardDb2::identityCount()
 {
-    auto query = execute(database(), QStringLiteral("SELECT COUNT(*) AS count FROM Identity"));
+    PreparedStatement query = run(QStringLiteral("SELECT COUNT(*) AS count FROM Identity"));
     if (!query || !query->next())
         return -1;
     return query->value(QStringLiteral("count")).toInt();
@@ -141,15 +141,14 @@ bool CardDb2::createIdentity(const QString &password, QByteArray *key)
     m_syncUuid = newUuid();
     *key = CardCipher::deriveKey(password, m_salt);
     const QByteArray hash = CardCipher::passwordVerifier(*key, m_checkBlock, m_iv);
-    return bool(execute(database(),
-                        QStringLiteral("INSERT INTO Identity (ID, Version, Signature,Sync_UUID,Hash,Info)"
+    return bool(run(QStringLiteral("INSERT INTO Identity (ID, Version, Signature,Sync_UUID,Hash,Info)"
                                        "VALUES (:id, :ver, :sign, :syuid, :hash, :info)"),
                         {1, currentVersion, QString::fromLatin1(signature), m_syncUuid, hash, info}));
 }
 
 bool CardDb2::loadIdentity()
 {
-    auto query = execute(database(), QStringLiteral("SELECT Sync_UUID, Info FROM Identity WHERE ID=1"));
+    PreparedStatement query = run(QStringLiteral("SELECT Sync_UUID, Info FROM Identity WHERE ID=1"));
     if (!query || !query->next())
         return false;
     const QByteArray info = query->value(1).toByteArray();
@@ -171,7 +170,7 @@ void CardDb2::splitInfo(const QByteArray &info)
 
 QByteArray CardDb2::storedHash()
 {
-    auto query = execute(database(), QStringLiteral("SELECT Hash FROM Identity WHERE ID=1"));
+    PreparedStatement query = run(QStringLiteral("SELECT Hash FROM Identity WHERE ID=1"));
     return query && query->next() ? query->value(0).toByteArray() : QByteArray();
 }
 
@@ -218,8 +217,7 @@ std::unique_ptr<Card> CardDb2::decodeCard(const QByteArray &data) const
 bool CardDb2::addCard(Card &card)
 {
     const QByteArray data = encodeCard(card);
-    return bool(execute(database(),
-                        QStringLiteral("INSERT INTO Cards (Title, Type, IconId, UpdateTime, UUID, Data, Trashed)"
+    return bool(run(QStringLiteral("INSERT INTO Cards (Title, Type, IconId, UpdateTime, UUID, Data, Trashed)"
                                        "VALUES (?,?,?,?,?,?,?)"),
                         {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()),
                          card.uuid(), data, 0}));
@@ -227,29 +225,29 @@ bool CardDb2::addCard(Card &card)
 
 int CardDb2::cardIdForUuid(const QString &uuid)
 {
-    auto query = execute(database(), QStringLiteral("SELECT ID FROM Cards where UUID=?"), {uuid});
+    PreparedStatement query = run(QStringLiteral("SELECT ID FROM Cards where UUID=?"), {uuid});
     return query && query->next() ? query->value(0).toInt() : -1;
 }
 
 bool CardDb2::trashCard(int id)
 {
-    return bool(execute(database(), QStringLiteral("UPDATE Cards SET Trashed = 1,UpdateTime = ? WHERE ID = ?"),
+    return bool(run(QStringLiteral("UPDATE Cards SET Trashed = 1,UpdateTime = ? WHERE ID = ?"),
                         {double(QDateTime::currentSecsSinceEpoch()), id}));
 }
 
 bool CardDb2::deleteAllCards()
 {
-    return bool(execute(database(), QStringLiteral("DELETE FROM Cards Where ID > 0")));
+    return bool(run(QStringLiteral("DELETE FROM Cards Where ID > 0")));
 }
 
 bool CardDb2::purgeTrashed()
 {
-    return bool(execute(database(), QStringLiteral("DELETE FROM Cards Where Trashed = 1")));
+    return bool(run(QStringLiteral("DELETE FROM Cards Where Trashed = 1")));
 }
 
 std::unique_ptr<Card> CardDb2::card(int id)
 {
-    auto query = execute(database(), QStringLiteral("SELECT Data FROM Cards WHERE ID = ?"), {id});
+    PreparedStatement query = run(QStringLiteral("SELECT Data FROM Cards WHERE ID = ?"), {id});
     if (!query || !query->next())
         return nullptr;
     return decodeCard(query->value(0).toByteArray());
@@ -258,8 +256,7 @@ std::unique_ptr<Card> CardDb2::card(int id)
 bool CardDb2::updateCard(int id, Card &card)
 {
     const QByteArray data = encodeCard(card);
-    return bool(execute(database(),
-                        QStringLiteral("UPDATE Cards SET Title =?, Type=?, IconID=?, UpdateTime=?, UUID=?, "
+    return bool(run(QStringLiteral("UPDATE Cards SET Title =?, Type=?, IconID=?, UpdateTime=?, UUID=?, "
                                        "Data=?, Trashed=? WHERE ID = ?"),
                         {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()),
                          card.uuid(), data, 0, id}));
@@ -268,7 +265,7 @@ bool CardDb2::updateCard(int id, Card &card)
 QVector<CardListEntry> CardDb2::cardList(ListScope scope)
 {
     QVector<CardListEntry> entries;
-    auto query = execute(database(), scope == LiveCards
+    PreparedStatement query = run(scope == LiveCards
                                          ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards WHERE Trashed=0")
                                          : QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards"));
     if (!query)
@@ -282,7 +279,7 @@ QVector<CardListEntry> CardDb2::cardList(ListScope scope)
 
 int CardDb2::cardCount()
 {
-    auto query = execute(database(), QStringLiteral("SELECT COUNT(*) AS count FROM Cards WHERE Trashed=0"));
+    PreparedStatement query = run(QStringLiteral("SELECT COUNT(*) AS count FROM Cards WHERE Trashed=0"));
     return query && query->next() ? query->value(QStringLiteral("count")).toInt() : -1;
 }
 
@@ -309,7 +306,7 @@ QMap<QString, Card *> CardDb2::templateMap() const
 QStringList CardDb2::allUuids()
 {
     QStringList uuids;
-    auto query = execute(database(), QStringLiteral("SELECT UUID FROM Cards"));
+    PreparedStatement query = run(QStringLiteral("SELECT UUID FROM Cards ORDER BY ID"));
     while (query && query->next())
         uuids.append(query->value(0).toString());
     return uuids;
@@ -317,7 +314,7 @@ QStringList CardDb2::allUuids()
 
 std::unique_ptr<Card> CardDb2::cardByUuid(const QString &uuid, bool *trashed)
 {
-    auto query = execute(database(), QStringLiteral("SELECT Data,Trashed FROM Cards WHERE UUID = ?"), {uuid});
+    PreparedStatement query = run(QStringLiteral("SELECT Data,Trashed FROM Cards WHERE UUID = ?"), {uuid});
     if (!query || !query->next())
         return nullptr;
     if (trashed)
@@ -327,10 +324,21 @@ std::unique_ptr<Card> CardDb2::cardByUuid(const QString &uuid, bool *trashed)
 
 QDateTime CardDb2::updateTimeForUuid(const QString &uuid)
 {
-    auto query = execute(database(), QStringLiteral("SELECT UpdateTime FROM Cards WHERE UUID = ?"), {uuid});
+    PreparedStatement query = run(QStringLiteral("SELECT UpdateTime FROM Cards WHERE UUID = ?"), {uuid});
     if (!query || !query->next())
         return QDateTime();
-    return QDateTime::fromSecsSinceEpoch(qint64(std::trunc(query->value(0).toDouble())));
+    return rowTime(query->value(0));
+}
+
+std::vector<StoredCard> CardDb2::allCards()
+{
+    std::vector<StoredCard> cards;
+    PreparedStatement query = run(QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards"));
+    while (query && query->next()) {
+        cards.push_back({query->value(0).toInt(), query->value(1).toString(), rowTime(query->value(2)),
+                         query->value(3).toInt() != 0, decodeCard(query->value(4).toByteArray())});
+    }
+    return cards;
 }
 
 bool CardDb2::beginTransaction()
@@ -353,28 +361,24 @@ bool CardDb2::rollbackTransaction()
 
 bool CardDb2::setCardData(int id, const QByteArray &data)
 {
-    return bool(execute(database(), QStringLiteral("UPDATE Cards SET Data =? WHERE ID = ?"), {data, id}));
+    return bool(run(QStringLiteral("UPDATE Cards SET Data =? WHERE ID = ?"), {data, id}));
 }
 
 bool CardDb2::setPasswordHash(const QByteArray &hash)
 {
-    return bool(execute(database(), QStringLiteral("UPDATE Identity SET Hash =? WHERE ID = 1"), {hash}));
+    return bool(run(QStringLiteral("UPDATE Identity SET Hash =? WHERE ID = 1"), {hash}));
 }
 
 // Each row's plaintext passes from this store's cipher to the target's unchanged: the card text is not
 // decoded on the way, so it survives byte for byte whether or not this program can read it.
 bool CardDb2::reencryptInto(CardDb2 &target)
 {
-    auto rows = execute(database(), QStringLiteral("SELECT ID, Data FROM Cards"));
+    PreparedStatement rows = run(QStringLiteral("SELECT ID, Data FROM Cards"));
     if (!rows)
         return false;
-    QSqlQuery update(target.database());
-    if (!update.prepare(QStringLiteral("UPDATE Cards SET Data =? WHERE ID = ?")))
-        return false;
     while (rows->next()) {
-        update.addBindValue(target.m_cipher->encrypt(m_cipher->decrypt(rows->value(1).toByteArray())));
-        update.addBindValue(rows->value(0).toInt());
-        if (!update.exec())
+        const QByteArray plain = m_cipher->decrypt(rows->value(1).toByteArray());
+        if (!target.setCardData(rows->value(0).toInt(), target.m_cipher->encrypt(plain)))
             return false;
     }
     return true;

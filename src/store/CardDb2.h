@@ -3,7 +3,10 @@
 #include "model/TemplateCatalog.h"
 #include "store/CardCipher.h"
 #include "store/CardDb.h"
+#include "store/PreparedStatement.h"
 #include "store/ThreadConnections.h"
+
+#include <QVariant>
 
 #include <memory>
 
@@ -44,6 +47,7 @@ public:
     QStringList allUuids() override;
     std::unique_ptr<Card> cardByUuid(const QString &uuid, bool *trashed) override;
     QDateTime updateTimeForUuid(const QString &uuid) override;
+    std::vector<StoredCard> allCards() override;
     bool beginTransaction() override;
     bool commitTransaction() override;
     bool rollbackTransaction() override;
@@ -55,6 +59,8 @@ private:
     CardDb2(const QString &path, bool readOnly);
 
     QSqlDatabase database();
+    // Runs one of the store's statements with positional values on this thread's connection.
+    PreparedStatement run(const QString &sql, const QVariantList &values = {});
     bool createTables();
     // -1 when the Identity table cannot be read (a locked or damaged file), else the number of rows.
     int identityCount();

@@ -32,38 +32,63 @@ ThreadConnections::~ThreadConnections()
     close();
 }
 
+// Called with the mutex held.
+ThreadConnections::Connection *ThreadConnections::connectionOfThisThread()
+{
+    if (m_closed)
+        return nullptr;
+    const quint64 thread = currentThreadSerial();
+    const auto known = m_connections.find(thread);
+    if (known != m_connections.end())
+        return &known.value();
+
+    const QString name = m_namePrefix + QString::number(thread);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(m_path);
+        db.setConnectOptions(m_readOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY")
+                                        : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+        if (db.open())
+            return &m_connections.insert(thread, Connection{name, {}}).value();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return nullptr;
+}
+
 QSqlDatabase ThreadConnections::database()
 {
     QMutexLocker locker(&m_mutex);
-    if (m_closed)
-        return QSqlDatabase();
-    const quint64 thread = currentThreadSerial();
-    const auto known = m_names.constFind(thread);
-    if (known != m_names.constEnd())
-        return QSqlDatabase::database(*known, false);
+    const Connection *connection = connectionOfThisThread();
+    return connection ? QSqlDatabase::database(connection->name, false) : QSqlDatabase();
+}
 
-    const QString name = m_namePrefix + QString::number(thread);
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(m_path);
-    db.setConnectOptions(m_readOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY")
-                                    : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
-    if (!db.open()) {
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-        return QSqlDatabase();
+QSqlQuery *ThreadConnections::statement(const QString &sql)
+{
+    QMutexLocker locker(&m_mutex);
+    Connection *connection = connectionOfThisThread();
+    if (!connection)
+        return nullptr;
+    auto cached = connection->statements.find(sql);
+    if (cached == connection->statements.end()) {
+        QSqlQuery query(QSqlDatabase::database(connection->name, false));
+        query.setForwardOnly(true);
+        if (!query.prepare(sql))
+            return nullptr;
+        cached = connection->statements.insert(sql, query);
     }
-    m_names.insert(thread, name);
-    return db;
+    return &cached.value();
 }
 
 void ThreadConnections::close()
 {
     QMutexLocker locker(&m_mutex);
     m_closed = true;
-    // Removing the registration drops the last handle, which closes the file; it needs no thread affinity.
-    for (const QString &name : qAsConst(m_names))
-        QSqlDatabase::removeDatabase(name);
-    m_names.clear();
+    // Statements go first; removing the registration then drops the last handle, which closes the file.
+    for (Connection &connection : m_connections) {
+        connection.statements.clear();
+        QSqlDatabase::removeDatabase(connection.name);
+    }
+    m_connections.clear();
 }
 
 void ThreadConnections::reopen()

@@ -3,11 +3,13 @@
 #include <QHash>
 #include <QMutex>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 
 // The SQLite connections of one store, one per thread. Qt ties a connection to the thread that opened
 // it, while a store is opened on a worker thread and then used on the user-interface thread (one thread
-// at a time), so each thread gets its own connection to the same file on first use.
+// at a time), so each thread gets its own connection to the same file on first use. Each connection
+// keeps its statements prepared, so bulk work does not parse the same SQL for every row.
 class ThreadConnections
 {
 public:
@@ -18,7 +20,10 @@ public:
 
     // The calling thread's open connection; an invalid one once closed or when the file does not open.
     QSqlDatabase database();
-    // Closes every thread's connection; afterwards database() fails until reopen().
+    // The calling thread's prepared statement for the SQL text; none when the connection is unusable
+    // or the text does not compile. Callers finish it before they return.
+    QSqlQuery *statement(const QString &sql);
+    // Closes every thread's connection; afterwards nothing works until reopen().
     void close();
     void reopen();
     bool isClosed() const;
@@ -26,10 +31,18 @@ public:
     QString path() const { return m_path; }
 
 private:
+    struct Connection
+    {
+        QString name;
+        QHash<QString, QSqlQuery> statements;
+    };
+
+    Connection *connectionOfThisThread();
+
     const QString m_path;
     const bool m_readOnly;
     const QString m_namePrefix;
     mutable QMutex m_mutex;
-    QHash<quint64, QString> m_names;
+    QHash<quint64, Connection> m_connections;
     bool m_closed = false;
 };

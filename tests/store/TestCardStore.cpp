@@ -165,6 +165,25 @@ private slots:
         QVERIFY(store->trashCard(424242));
     }
 
+    void allCardsReadsEveryRow()
+    {
+        auto store = CardDb::open(newPath(), "pw");
+        QVERIFY(store->addCard(*makeCard("u1", "One", 1400000000)));
+        QVERIFY(store->addCard(*makeCard("u2", "Two", 1400000000)));
+        const qint64 before = QDateTime::currentSecsSinceEpoch();
+        QVERIFY(store->trashCard(store->cardIdForUuid("u2")));
+        const std::vector<StoredCard> cards = store->allCards();
+        QCOMPARE(int(cards.size()), 2);
+        QCOMPARE(cards[0].uuid, QString("u1"));
+        QCOMPARE(cards[0].id, store->cardIdForUuid("u1"));
+        QCOMPARE(cards[0].rowTime.toSecsSinceEpoch(), qint64(1400000000));
+        QVERIFY(!cards[0].trashed);
+        QCOMPARE(cards[0].card->title(), QString("One"));
+        QVERIFY(cards[1].trashed);
+        QVERIFY(cards[1].rowTime.toSecsSinceEpoch() >= before);
+        QCOMPARE(cards[1].card->fields().at(1)->value(), QString("s3cret"));
+    }
+
     void listShowsClearColumns()
     {
         auto store = CardDb::open(newPath(), "pw");

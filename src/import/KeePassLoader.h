@@ -1,0 +1,30 @@
+#pragma once
+
+#include "import/ImportLoader.h"
+#include "import/LatestEntries.h"
+
+// Imports a KeePass 2 XML export. Cards go in only once the whole file has been read, so a damaged
+// file adds nothing. The earlier versions an entry keeps in its History are not imported.
+class KeePassLoader : public ImportLoader
+{
+public:
+    KeePassLoader(CardDb *store, const QString &path);
+
+    bool startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes) override;
+    bool endElement(QStringView qualifiedName) override;
+    bool characters(const QString &text) override;
+    bool endDocument() override;
+
+private:
+    // Which member of the entry the next Value element fills, as named by the Key before it.
+    enum ValueKind { NoValue, NotesValue, PasswordValue, TitleValue, UrlValue, UserNameValue };
+
+    void takeEntryElement(QStringView name);
+    void takeValue();
+
+    LatestEntries m_entries;
+    QString m_entryKey;
+    ValueKind m_valueKind = NoValue;
+    // Depth inside History elements: everything there belongs to an older version of the entry.
+    int m_historyDepth = 0;
+};

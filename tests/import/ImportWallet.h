@@ -1,0 +1,103 @@
+#pragma once
+
+#include "common/SqlPeek.h"
+#include "common/TestFiles.h"
+#include "model/Card.h"
+#include "store/CardDb.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+// A fresh wallet that already holds one card of the user's, to import into and look at afterwards.
+class ImportWallet
+{
+public:
+    explicit ImportWallet(const QString &path)
+        : m_path(path)
+        , m_store(CardDb::open(path, QStringLiteral("import")))
+    {
+        const QDateTime time = QDateTime::fromSecsSinceEpoch(1330000000);
+        Card mine(QStringLiteral("11111111-2222-3333-4444-555555555555"), time, QStringLiteral("login.default"), 5,
+                  QStringLiteral("My bank"), QStringLiteral("keep\nme"));
+        mine.addField(0, time, QStringLiteral("Username"), QStringLiteral("me"), 11, false);
+        mine.addField(1, time, QStringLiteral("Password"), QStringLiteral("mine"), 1, true);
+        mine.addField(2, time, QStringLiteral("E-Mail"), QString(), 5, false);
+        mine.addField(3, time, QStringLiteral("Url"), QStringLiteral("bank.example"), 6, false);
+        m_store->addCard(mine);
+        m_existingRow = existingRow();
+    }
+
+    CardDb *store() const { return m_store.get(); }
+
+    // The wallet row of the user's own card, every column, the encrypted data as hex.
+    QString existingRow() const
+    {
+        return SqlPeek(m_path)
+            .value(QStringLiteral("SELECT ID||'|'||Title||'|'||Type||'|'||IconID||'|'||UpdateTime||'|'||UUID||'|'"
+                                  "||hex(Data)||'|'||Trashed FROM Cards WHERE UUID='11111111-2222-3333-4444-555555555555'"))
+            .toString();
+    }
+
+    QString existingRowBefore() const { return m_existingRow; }
+
+    // The imported cards in the order they reached the wallet.
+    std::vector<std::unique_ptr<Card>> importedCards() const
+    {
+        std::vector<std::unique_ptr<Card>> cards;
+        const QVector<CardListEntry> rows = m_store->cardList(CardDb::AllCards);
+        for (int i = 1; i < rows.size(); ++i)
+            cards.push_back(m_store->card(rows.at(i).id));
+        return cards;
+    }
+
+    // Counted behind the store's back, so only committed cards count.
+    int committedImports() const
+    {
+        return SqlPeek(m_path).value(QStringLiteral("SELECT COUNT(*) FROM Cards")).toInt() - 1;
+    }
+
+private:
+    QString m_path;
+    std::unique_ptr<CardDb> m_store;
+    QString m_existingRow;
+};
+
+// What the user reads on an imported card: title, user name, password, address and notes.
+inline QString contentOf(const Card &card)
+{
+    QStringList parts{card.title()};
+    for (const Field *field : card.fields())
+        parts << field->value();
+    parts << card.notes();
+    return parts.join(QLatin1Char('|'));
+}
+
+inline QStringList contentsOf(const std::vector<std::unique_ptr<Card>> &cards)
+{
+    QStringList contents;
+    for (const auto &card : cards)
+        contents << contentOf(*card);
+    return contents;
+}
+
+// The make-up every imported card shares: template, icon and the three fields with uid, label, type
+// and sensitivity; "time!" where a field's time differs from the card's.
+inline QString shapeOf(const Card &card)
+{
+    QStringList parts{card.templateType(), QString::number(card.iconId())};
+    for (const Field *field : card.fields()) {
+        parts << QStringLiteral("%1 %2 %3 %4%5")
+                     .arg(field->uid())
+                     .arg(field->label())
+                     .arg(field->type())
+                     .arg(field->sensitive() ? QStringLiteral("secret") : QStringLiteral("plain"))
+                     .arg(field->updateTime() == card.updateTime() ? QString() : QStringLiteral(" time!"));
+    }
+    return parts.join(QLatin1String(", "));
+}
+
+inline const QString loginShape = QStringLiteral(
+    "login.default, 21, 0 Username 11 plain, 1 Password 1 secret, 3 Url 6 plain");

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+
+// One HTTP/1.1 request as it arrived: nothing is decoded.
+struct HttpRequest
+{
+    QByteArray method;
+    QByteArray target; // path and query, as on the request line
+    QList<QPair<QByteArray, QByteArray>> headers;
+    QByteArray body;
+
+    // The first header of that name (names compare without case); empty when there is none.
+    QByteArray header(const QByteArray &name) const;
+    QByteArray rawPath() const;
+    QByteArray rawQuery() const;
+    bool wantsClose() const;
+};
+
+// Cuts the bytes a client sends on one connection into requests: request line, headers and a
+// Content-Length body (the only body framing the tests' client uses).
+class HttpRequestReader
+{
+public:
+    void append(const QByteArray &bytes) { m_buffer += bytes; }
+    // Takes the next complete request; false while it is incomplete or when the bytes are not HTTP.
+    bool takeRequest(HttpRequest *request);
+    bool failed() const { return m_failed; }
+
+private:
+    QByteArray m_buffer;
+    bool m_failed = false;
+};

@@ -1,0 +1,309 @@
+#include "common/SqlPeek.h"
+#include "common/TestFiles.h"
+#include "model/TextUtils.h"
+#include "store/CardDb.h"
+#include "store/FileOps.h"
+#include "sync/WalletMerge.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QDateTime t0 = QDateTime::fromSecsSinceEpoch(1330000000);
+
+std::unique_ptr<Card> login(const QString &uuid, const QString &title, const QStringList &values,
+                            const QDateTime &time = t0, const QString &notes = QString())
+{
+    auto card = std::make_unique<Card>(uuid, time, "login.default", 21, title, notes);
+    const QStringList labels{"Username", "Password", "E-Mail", "Url"};
+    for (int i = 0; i < values.size(); ++i)
+        card->addField(i, time, labels.at(i), values.at(i), i == 1 ? 1 : 0, i == 1);
+    return card;
+}
+
+// What a wallet holds, card by card: uuid, trashed flag and the card text without its times.
+struct Snapshot
+{
+    QMap<QString, QString> cards;
+    QMap<QString, bool> trashed;
+    QMap<QString, QDateTime> rowTimes;
+};
+
+Snapshot snapshot(const QString &path, const QString &password)
+{
+    Snapshot result;
+    auto store = CardDb::open(path, password);
+    if (!store)
+        qFatal("cannot open %s", qPrintable(path));
+    for (const StoredCard &row : store->allCards()) {
+        QStringList text;
+        text << row.card->title() << row.card->notes() << QString::number(row.card->iconId());
+        for (const Field *field : row.card->fields())
+            text << field->value();
+        result.cards.insert(row.uuid, text.join('|'));
+        result.trashed.insert(row.uuid, row.trashed);
+        result.rowTimes.insert(row.uuid, row.rowTime);
+    }
+    return result;
+}
+
+QStringList uuidsInRowOrder(const QString &path, const QString &password)
+{
+    return CardDb::open(path, password)->allUuids();
+}
+
+} // namespace
+
+class TestSyncMerger : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_serial = 0;
+
+    QString newPath(const QString &name)
+    {
+        return m_dir.filePath(QStringLiteral("%1-%2.tessera").arg(name).arg(++m_serial));
+    }
+
+    QString wallet(const QString &name, const QString &password, std::vector<std::unique_ptr<Card>> cards,
+                   const QStringList &trash = {})
+    {
+        const QString path = newPath(name);
+        auto store = CardDb::open(path, password);
+        for (auto &card : cards)
+            store->addCard(*card);
+        for (const QString &uuid : trash)
+            store->trashCard(store->cardIdForUuid(uuid));
+        return path;
+    }
+
+    // One sync as the CLI and the dialog run it: merge, then both staged files take their places.
+    bool sync(const QString &local, const QString &localPassword, const QString &cloud, const QString &cloudPassword,
+              const QString &newCloudPassword = QString())
+    {
+        auto store = CardDb::open(local, localPassword);
+        if (!store || !WalletMerge::stage(*store, cloud, cloudPassword, newCloudPassword))
+            return false;
+        store->close();
+        return FileOps::replaceAtomically(FileOps::stagingPath(cloud), cloud)
+            && FileOps::replaceAtomically(FileOps::stagingPath(local), local);
+    }
+
+    std::vector<std::unique_ptr<Card>> cards(std::unique_ptr<Card> a, std::unique_ptr<Card> b = nullptr,
+                                             std::unique_ptr<Card> c = nullptr)
+    {
+        std::vector<std::unique_ptr<Card>> list;
+        for (auto *card : {&a, &b, &c}) {
+            if (*card)
+                list.push_back(std::move(*card));
+        }
+        return list;
+    }
+
+private slots:
+    void firstSync()
+    {
+        const QString local = wallet("local", "lpw", cards(login("a", "Alpha", {"u", "p"}), login("b", "Beta", {"v", "q"})),
+                                     {"b"});
+        const QString cloud = m_dir.filePath("cloud-first.tessera");
+        const qint64 before = QDateTime::currentSecsSinceEpoch();
+        auto store = CardDb::open(local, "lpw");
+        QVERIFY(WalletMerge::stage(*store, cloud, QString(), "cloud pw"));
+        QVERIFY(!QFile::exists(cloud));
+        const QString localOut = FileOps::stagingPath(local);
+        const QString cloudOut = FileOps::stagingPath(cloud);
+        QTest::ignoreMessage(QtDebugMsg, "Invalid Passowrd");
+        QVERIFY(!CardDb::open(cloudOut, "lpw"));
+        const Snapshot cloudSide = snapshot(cloudOut, "cloud pw");
+        const Snapshot localSide = snapshot(localOut, "lpw");
+        QCOMPARE(cloudSide.cards, snapshot(local, "lpw").cards);
+        QCOMPARE(localSide.cards, cloudSide.cards);
+        QVERIFY(cloudSide.trashed.value("b"));
+        QVERIFY(localSide.trashed.value("b"));
+        QVERIFY(localSide.rowTimes.value("b").toSecsSinceEpoch() >= before);
+        QCOMPARE(localSide.rowTimes.value("a"), t0);
+        QCOMPARE(SqlPeek(localOut).value("SELECT Info FROM Identity"), SqlPeek(local).value("SELECT Info FROM Identity"));
+        QVERIFY(SqlPeek(cloudOut).value("SELECT Info FROM Identity") != SqlPeek(local).value("SELECT Info FROM Identity"));
+    }
+
+    void sameCardEditedOnBothSides()
+    {
+        auto mine = login("c", "Mail", {"alice", "old", "a@x", "x.example"}, t0, "local notes");
+        auto theirs = login("c", "Mail", {"alice", "old", "a@x", "x.example"}, t0, "cloud notes");
+        mine->setUpdateTime(t0.addSecs(100));
+        mine->setTitle("Mail (local)");
+        mine->fields()[1]->setValue("local password");
+        mine->fields()[1]->setUpdateTime(t0.addSecs(100));
+        theirs->fields()[3]->setValue("cloud.example");
+        theirs->fields()[3]->setUpdateTime(t0.addSecs(200));
+        const QString local = wallet("local", "pw", cards(std::move(mine)));
+        const QString cloud = wallet("cloud", "cpw", cards(std::move(theirs)));
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        const Snapshot merged = snapshot(cloud, "cpw");
+        QCOMPARE(merged.cards.value("c"), QString("Mail (local)|local notes|21|alice|local password|a@x|cloud.example"));
+        QCOMPARE(snapshot(local, "pw").cards, merged.cards);
+    }
+
+    void trashedLocallyLater()
+    {
+        const QString local = wallet("local", "pw", cards(login("d", "Doomed", {"u"})), {"d"});
+        const QString cloud = wallet("cloud", "cpw", cards(login("d", "Doomed", {"u"})));
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        QVERIFY(snapshot(cloud, "cpw").trashed.value("d"));
+        QVERIFY(snapshot(local, "pw").trashed.value("d"));
+    }
+
+    void equalRowTimesFollowTheCloud()
+    {
+        const QString local = wallet("local", "pw", cards(login("e", "Equal", {"u"})), {"e"});
+        const QString cloud = wallet("cloud", "cpw", cards(login("e", "Equal", {"u"})));
+        QVERIFY(SqlPeek(local).exec("UPDATE Cards SET UpdateTime = 1500000000"));
+        QVERIFY(SqlPeek(cloud).exec("UPDATE Cards SET UpdateTime = 1500000000"));
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        QVERIFY(!snapshot(cloud, "cpw").trashed.value("e"));
+        QVERIFY(!snapshot(local, "pw").trashed.value("e"));
+    }
+
+    void pairsByContent()
+    {
+        const QString local = wallet("local", "pw", cards(login("local-id", "Bank", {"carol", "", "c@x"}, t0, "notes here")));
+        const QString cloud = wallet("cloud", "cpw", cards(login("cloud-id", "Bank", {"carol", "pin", ""}, t0.addSecs(5))));
+        const qint64 before = QDateTime::currentSecsSinceEpoch();
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        const Snapshot merged = snapshot(cloud, "cpw");
+        QCOMPARE(merged.cards.keys(), QStringList{"cloud-id"});
+        QCOMPARE(merged.cards.value("cloud-id"), QString("Bank|notes here|21|carol|pin|c@x"));
+        auto store = CardDb::open(cloud, "cpw");
+        QVERIFY(store->cardByUuid("cloud-id", nullptr)->updateTime().toSecsSinceEpoch() >= before);
+        QCOMPARE(snapshot(local, "pw").cards, merged.cards);
+    }
+
+    void contentPairWithNothingToFillStaysAsItWas()
+    {
+        const QString local = wallet("local", "pw", cards(login("l", "Bank", {"carol"}, t0.addSecs(50))));
+        const QString cloud = wallet("cloud", "cpw", cards(login("c", "Bank", {"carol"}, t0, "cloud notes")));
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        auto store = CardDb::open(cloud, "cpw");
+        QCOMPARE(store->allUuids(), QStringList{"c"});
+        QCOMPARE(store->cardByUuid("c", nullptr)->updateTime(), t0);
+    }
+
+    void trashedAndLiveNeverPair()
+    {
+        const QString local = wallet("local", "pw", cards(login("l", "Same", {"u"})), {"l"});
+        const QString cloud = wallet("cloud", "cpw", cards(login("c", "Same", {"u"})));
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        const Snapshot merged = snapshot(cloud, "cpw");
+        QCOMPARE(merged.cards.size(), 2);
+        QVERIFY(merged.trashed.value("l"));
+        QVERIFY(!merged.trashed.value("c"));
+    }
+
+    void twoLocalCardsEquivalentToOneCloudCard()
+    {
+        const QString local = wallet("local", "pw", cards(login("first", "Twin", {"u"}), login("second", "Twin", {"u", "p"})));
+        const QString cloud = wallet("cloud", "cpw", cards(login("cloud", "Twin", {"u", ""})));
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        QCOMPARE(uuidsInRowOrder(cloud, "cpw"), (QStringList{"first", "cloud"}));
+        QCOMPARE(snapshot(cloud, "cpw").cards.value("cloud"), QString("Twin||21|u|p"));
+    }
+
+    // An imported login has three fields where a catalogue login has four.
+    void differentFieldCounts()
+    {
+        auto imported = std::make_unique<Card>("imp", t0, "login.default", 21, "Forum", "");
+        imported->addField(0, t0, "Username", "carol", 11, false);
+        imported->addField(1, t0, "Password", "pw", 1, true);
+        imported->addField(3, t0, "Url", "forum.example", 6, false);
+        const QString local = wallet("local", "pw", cards(login("cat", "Forum", {"carol", "", "", ""})));
+        const QString cloud = wallet("cloud", "cpw", cards(std::move(imported)));
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        const Snapshot merged = snapshot(cloud, "cpw");
+        QCOMPARE(merged.cards.keys(), QStringList{"imp"});
+        QCOMPARE(merged.cards.value("imp"), QString("Forum||21|carol|pw|forum.example"));
+    }
+
+    void outputOrderAndSecondSyncChangesNothing()
+    {
+        const QString local = wallet("local", "pw",
+                                     cards(login("common", "Common", {"u"}), login("local-only", "Mine", {"m"}),
+                                           login("pair-l", "Pair", {"p"})));
+        const QString cloud = wallet("cloud", "cpw",
+                                     cards(login("cloud-only", "Theirs", {"t"}), login("pair-c", "Pair", {""}),
+                                           login("common", "Common", {"u"})));
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        QCOMPARE(uuidsInRowOrder(cloud, "cpw"), (QStringList{"cloud-only", "local-only", "pair-c", "common"}));
+        const Snapshot first = snapshot(cloud, "cpw");
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        const Snapshot second = snapshot(cloud, "cpw");
+        QCOMPARE(second.cards, first.cards);
+        QCOMPARE(second.trashed, first.trashed);
+        QCOMPARE(snapshot(local, "pw").cards, second.cards);
+    }
+
+    void threeDevicesConverge()
+    {
+        const QString cloud = m_dir.filePath("cloud-three.tessera");
+        const QString a = wallet("a", "a", cards(login("shared", "Shared", {"u", "p"}), login("a1", "From A", {"a"})));
+        const QString b = wallet("b", "b", cards(login("b1", "From B", {"b"})));
+        const QString c = wallet("c", "c", cards(login("c1", "From C", {"c"}), login("c2", "Shared", {"u", ""})));
+        QVERIFY(sync(a, "a", cloud, QString(), "cloud"));
+        QVERIFY(sync(b, "b", cloud, "cloud"));
+        {
+            auto store = CardDb::open(b, "b");
+            auto card = store->cardByUuid("shared", nullptr);
+            card->fields()[1]->setValue("changed on B");
+            card->fields()[1]->setUpdateTime(QDateTime::currentDateTime().addSecs(60));
+            store->updateCard(store->cardIdForUuid("shared"), *card);
+            store->trashCard(store->cardIdForUuid("a1"));
+        }
+        QVERIFY(sync(b, "b", cloud, "cloud"));
+        QVERIFY(sync(c, "c", cloud, "cloud"));
+        QVERIFY(sync(a, "a", cloud, "cloud"));
+        QVERIFY(sync(b, "b", cloud, "cloud"));
+        const Snapshot reference = snapshot(cloud, "cloud");
+        for (const auto &[path, password] : {std::pair{a, "a"}, {b, "b"}, {c, "c"}}) {
+            const Snapshot device = snapshot(path, password);
+            QCOMPARE(device.cards, reference.cards);
+            QCOMPARE(device.trashed, reference.trashed);
+        }
+        QCOMPARE(reference.cards.value("shared"), QString("Shared||21|u|changed on B"));
+        QVERIFY(reference.trashed.value("a1"));
+        // C's own "Shared" matched the shared card by content and merged into it.
+        QCOMPARE(reference.cards.keys(), (QStringList{"a1", "b1", "c1", "shared"}));
+    }
+
+    void failuresLeaveEverythingAsItWas()
+    {
+        const QString local = wallet("local", "pw", cards(login("a", "Alpha", {"u"})));
+        const QString cloud = wallet("cloud", "cpw", cards(login("b", "Beta", {"v"})));
+        const QByteArray localBefore = fileBytes(local);
+        const QByteArray cloudBefore = fileBytes(cloud);
+        auto store = CardDb::open(local, "pw");
+        QString error;
+        QTest::ignoreMessage(QtDebugMsg, "Invalid Passowrd");
+        QVERIFY(!WalletMerge::stage(*store, cloud, "wrong", QString(), &error));
+        QVERIFY(error.contains("wrong password"));
+
+        const QString junk = newPath("junk");
+        QVERIFY(writeFile(junk, "not a wallet"));
+        QVERIFY(!WalletMerge::stage(*store, junk, "cpw", QString(), &error));
+        QCOMPARE(fileBytes(junk), QByteArray("not a wallet"));
+
+        QVERIFY(QDir().mkpath(FileOps::stagingPath(local) + "/blocker"));
+        QVERIFY(!WalletMerge::stage(*store, cloud, "cpw", QString(), &error));
+        QVERIFY(QDir(FileOps::stagingPath(local)).removeRecursively());
+
+        QCOMPARE(fileBytes(local), localBefore);
+        QCOMPARE(fileBytes(cloud), cloudBefore);
+        QVERIFY(!QFile::exists(FileOps::stagingPath(local)));
+        QVERIFY(!QFile::exists(FileOps::stagingPath(cloud)));
+        QVERIFY(!QFile::exists(FileOps::stagingPath(junk)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSyncMerger)
+#include "TestSyncMerger.moc"
