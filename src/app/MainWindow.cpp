@@ -1,23 +1,70 @@
 #include "app/MainWindow.h"
 
+#include "import/KeePassLoader.h"
+#include "import/KeePassXLoader.h"
+#include "import/PSafeLoader.h"
+#include "model/BuiltinCatalog.h"
+#include "model/TextUtils.h"
 #include "store/CardDb.h"
+#include "store/FileOps.h"
+#include "ui/ChangePasswordDialog.h"
+#include "ui/EditDialog.h"
+#include "ui/FileDialog.h"
+#include "ui/GuiResources.h"
+#include "ui/LoginDialog.h"
+#include "ui/NewDatabaseDialog.h"
+#include "ui/PreferencesDialog.h"
+#include "ui/TemplateChooserDialog.h"
+#include "ui_MainWindow.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
+
 MainWindow *theInstance = nullptr;
+
+const char webHost[] = "http://www.corvale-software.example";
+
+QString databaseFilter()
+{
+    return MainWindow::tr("Tessera database (*.tessera);;All files (*)");
 }
+
+QString importFilter()
+{
+    return MainWindow::tr("XML files (*.xml);;All files (*)");
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
+    , m_ui((initGuiResources(), std::make_unique<Ui::MainWindow>()))
 {
     theInstance = this;
-    setObjectName(QStringLiteral("MainWindow"));
-    resize(800, 600);
-    setWindowTitle(tr("Tessera"));
+    m_ui->setupUi(this);
+    m_ui->splitter->setStretchFactor(0, 1);
+    m_ui->splitter->setStretchFactor(1, 2);
+
+    m_ui->toolBar->addAction(m_ui->actionAddCard);
+    m_ui->toolBar->addAction(m_ui->actionEditCard);
+    auto *spring = new QLabel(m_ui->toolBar);
+    spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_ui->toolBar->addWidget(spring);
+    m_ui->toolBar->addAction(m_ui->actionDropboxSync);
+
+    m_ui->splitter->hide();
     updateActions();
+    connect(m_ui->rootView, &RootView::cardSelected, m_ui->detailView, &DetailView::displayCard);
+    connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
     loadSettings();
     QTimer::singleShot(0, this, &MainWindow::tryOpenLastDatabase);
 }
@@ -43,6 +90,8 @@ void MainWindow::refreshActions()
     if (theInstance)
         theInstance->updateActions();
 }
+
+// Settings
 
 void MainWindow::loadSettings()
 {
@@ -82,15 +131,403 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void MainWindow::tryOpenLastDatabase()
+// Opening, creating and closing wallets
+
+void MainWindow::openDatabaseFile(const QString &path)
 {
+    if (!QFileInfo::exists(path))
+        return;
+    switch (CardDb::checkDatabase(path)) {
+    case StatusInvalid:
+        showError(tr("Invalid Database"), tr("\"%1\" is not a valid Tessera database.").arg(path));
+        return;
+    case StatusNewer:
+        showError(tr("Newer Database"),
+                  tr("\"%1\" is a newer Tessera database. Please update your copy of Tessera.").arg(path));
+        return;
+    case StatusUnsupported:
+        if (CardDb::databaseVersion(path) < CardDb::currentVersion) {
+            showError(tr("Unsupported Database"),
+                      tr("\"%1\" is a older database that desktop version doesn't support. Please upgrade your "
+                         "phone application to latest version.")
+                          .arg(path));
+            return;
+        }
+        break;
+    case StatusLocked:
+        showError(tr("Locked Database"), tr("\"%1\" is locked and can't be open.").arg(path));
+        return;
+    case StatusOk:
+        break;
+    }
+    auto *dialog = new LoginDialog(path, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
-void MainWindow::updateActions()
+void MainWindow::on_actionOpen_Database_triggered()
+{
+    const QString path = FileDialog::getOpenFileName(this, tr("Open Database.."), m_openFilePath, databaseFilter());
+    if (path.isEmpty())
+        return;
+    m_openFilePath = QFileInfo(path).absolutePath();
+    if (path != m_currentPath)
+        openDatabaseFile(path);
+}
+
+void MainWindow::tryOpenLastDatabase()
+{
+    if (m_openLastDatabase && !m_lastDatabase.isEmpty())
+        openDatabaseFile(m_lastDatabase);
+}
+
+bool MainWindow::openDatabase(const QString &path, const QString &password)
+{
+    std::unique_ptr<CardDb> store = CardDb::open(path, password);
+    if (!store)
+        return false;
+    m_store.reset();
+    m_currentPath = path;
+    m_readOnly = !FileOps::isWritableFile(path);
+    m_store = std::move(store);
+    m_store->loadTemplates(builtinCatalogPath());
+    return true;
+}
+
+void MainWindow::databaseOpened()
+{
+    m_ui->rootView->reload();
+    m_ui->detailView->displayCard(-1);
+    m_ui->splitter->show();
+    updateActions();
+    updateTitle();
+}
+
+void MainWindow::on_actionNew_Database_triggered()
+{
+    auto *dialog = new NewDatabaseDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &NewDatabaseDialog::gotPassword, this, &MainWindow::createNewDatabase);
+    dialog->open();
+}
+
+QString MainWindow::chooseFolderForSaving(const QString &caption, const QString &errorText)
+{
+    const QString path = FileDialog::getSaveFileName(this, caption, m_saveFilePath, databaseFilter());
+    if (path.isEmpty())
+        return QString();
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isWritable()) {
+        showError(tr("Error"), errorText.arg(folder));
+        return QString();
+    }
+    m_saveFilePath = folder;
+    return path;
+}
+
+// The new wallet is made beside the chosen path and then renamed over it, so a file that was there is
+// replaced only by a complete wallet.
+void MainWindow::createNewDatabase(const QString &password)
+{
+    const QString path = chooseFolderForSaving(
+        tr("Save New Database.."), tr("Could not create database in \"%1\". Either you don't have write permissions "
+                                      "or you are saving to a read only file system."));
+    if (path.isEmpty())
+        return;
+    const QString staged = FileOps::stagingPath(path);
+    QFile::remove(staged);
+    bool created = false;
+    if (auto store = CardDb::open(staged, password)) {
+        store->close();
+        created = true;
+    }
+    if (!created || !FileOps::replaceAtomically(staged, path)) {
+        QFile::remove(staged);
+        showError(tr("Error"), tr("Could not create the database \"%1\".").arg(path));
+        return;
+    }
+    if (openDatabase(path, password))
+        databaseOpened();
+}
+
+void MainWindow::on_actionClose_Database_triggered()
+{
+    closeDatabase();
+}
+
+void MainWindow::closeDatabase()
+{
+    m_store.reset();
+    m_currentPath.clear();
+    m_readOnly = false;
+    m_ui->splitter->hide();
+    m_ui->rootView->clear();
+    m_ui->detailView->displayCard(-1);
+    updateActions();
+    updateTitle();
+}
+
+void MainWindow::on_actionSave_Database_As_triggered()
+{
+    const QString path = chooseFolderForSaving(
+        tr("Save File.."), tr("Could not save a copy of database in \"%1\". Either you don't have write permissions "
+                              "or you are saving to a read only file system."));
+    if (path.isEmpty() || path == m_currentPath)
+        return;
+    const QString staged = FileOps::stagingPath(path);
+    if (!FileOps::copyReplacing(m_currentPath, staged) || !FileOps::replaceAtomically(staged, path)) {
+        QFile::remove(staged);
+        showError(tr("Error"), tr("Could not save a copy of the database to \"%1\".").arg(path));
+    }
+}
+
+// Changing the password
+
+void MainWindow::on_actionChange_Password_triggered()
+{
+    auto *dialog = new ChangePasswordDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+bool MainWindow::changeDatabasePassword(const QString &oldPassword, const QString &newPassword)
+{
+    std::unique_ptr<CardDb> rekeyed = m_store ? m_store->changePassword(oldPassword, newPassword) : nullptr;
+    if (!rekeyed)
+        return false;
+    m_store = std::move(rekeyed);
+    m_store->loadTemplates(builtinCatalogPath());
+    return true;
+}
+
+void MainWindow::passwordChangeFinished()
+{
+    // A re-key whose final reopening failed leaves the old store closed: nothing may reach it.
+    if (m_store && !m_store->isOpen())
+        closeDatabase();
+}
+
+// Cards
+
+void MainWindow::openEditor(std::unique_ptr<Card> card, void (MainWindow::*receiver)(Card *))
+{
+    auto *dialog = new EditDialog(card.release(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &EditDialog::editingDone, this, receiver);
+    dialog->open();
+}
+
+void MainWindow::on_actionAddCard_triggered()
+{
+    auto *dialog = new TemplateChooserDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &TemplateChooserDialog::selected, this, &MainWindow::addCardFromTemplate);
+    dialog->open();
+}
+
+void MainWindow::addCardFromTemplate(const QString &templateType)
+{
+    const Card *templ = m_store ? m_store->templateMap().value(templateType) : nullptr;
+    if (templ)
+        openEditor(templ->copyWithUuid(newUuid()), &MainWindow::addCard);
+}
+
+void MainWindow::addCard(Card *card)
+{
+    const std::unique_ptr<Card> owned(card);
+    if (!m_store || !m_store->addCard(*owned)) {
+        showError(tr("Error"), tr("The card \"%1\" could not be saved.").arg(owned->title()));
+        return;
+    }
+    m_ui->rootView->addCard(m_store->cardIdForUuid(owned->uuid()));
+}
+
+void MainWindow::on_actionEditCard_triggered()
+{
+    if (auto card = m_store ? m_store->card(m_ui->detailView->cardId()) : nullptr)
+        openEditor(std::move(card), &MainWindow::currentCardEdited);
+}
+
+void MainWindow::currentCardEdited(Card *card)
+{
+    const std::unique_ptr<Card> edited(card);
+    const int id = m_ui->detailView->cardId();
+    const auto stored = m_store ? m_store->card(id) : nullptr;
+    if (!stored || !stored->stampChanges(*edited))
+        return;
+    if (!m_store->updateCard(id, *edited)) {
+        showError(tr("Error"), tr("The card \"%1\" could not be saved.").arg(edited->title()));
+        return;
+    }
+    m_ui->rootView->updateCard(id);
+}
+
+void MainWindow::on_actionDuplicateCard_triggered()
+{
+    auto card = m_store ? m_store->card(m_ui->detailView->cardId()) : nullptr;
+    if (!card)
+        return;
+    card->setTitle(card->title() + tr(" (Copy)"));
+    card->setUuid(newUuid());
+    openEditor(std::move(card), &MainWindow::addCard);
+}
+
+void MainWindow::on_actionDeleteCard_triggered()
+{
+    auto *box = new QMessageBox(this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setIconPixmap(QPixmap(QStringLiteral(":images/tessera.png")));
+    box->setWindowTitle(tr("Delete Card"));
+    box->setText(tr("Are you sure you want to delete the card for \"%1\"?").arg(m_ui->detailView->cardTitle()));
+    box->setStandardButtons(QMessageBox::Cancel);
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->addButton(tr("Delete"), QMessageBox::AcceptRole);
+    connect(box, &QMessageBox::accepted, this, &MainWindow::deleteCurrentCard);
+    box->open();
+}
+
+void MainWindow::deleteCurrentCard()
+{
+    const int id = m_ui->detailView->cardId();
+    if (!m_store || id == -1)
+        return;
+    if (!m_store->trashCard(id)) {
+        showError(tr("Error"), tr("The card could not be deleted."));
+        return;
+    }
+    m_ui->rootView->removedCard(id);
+}
+
+// Imports
+
+void MainWindow::on_actionPassword_Safe_XML_triggered()
+{
+    importCards(ImportFormat::PasswordSafe);
+}
+
+void MainWindow::on_actionKeePass_XML_triggered()
+{
+    importCards(ImportFormat::KeePass);
+}
+
+void MainWindow::on_actionKeePassX_XML_triggered()
+{
+    importCards(ImportFormat::KeePassX);
+}
+
+void MainWindow::importCards(ImportFormat format)
+{
+    const QString captions[] = {tr("Open KeePassX XML File.."), tr("Open KeePass XML File.."),
+                                tr("Open Password Safe XML File..")};
+    const QString names[] = {tr("KeePassX XML"), tr("KeePass XML"), tr("Password Safe XML")};
+    const int index = int(format);
+    const QString path = FileDialog::getOpenFileName(this, captions[index], m_openFilePath, importFilter());
+    if (path.isEmpty() || !m_store)
+        return;
+    m_openFilePath = QFileInfo(path).absolutePath();
+
+    bool imported = false;
+    switch (format) {
+    case ImportFormat::KeePassX:
+        imported = KeePassXLoader(m_store.get(), path).importFile();
+        break;
+    case ImportFormat::KeePass:
+        imported = KeePassLoader(m_store.get(), path).importFile();
+        break;
+    case ImportFormat::PasswordSafe:
+        imported = PSafeLoader(m_store.get(), path).importFile();
+        break;
+    }
+    m_ui->rootView->reload();
+    if (!imported)
+        showError(tr("Import"), tr("\"%1\" could not be imported completely: it is not a readable %2 export.")
+                                    .arg(path, names[index]));
+}
+
+// Other actions
+
+void MainWindow::on_actionPreferences_triggered()
+{
+    auto *dialog = new PreferencesDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void MainWindow::on_actionDropboxSync_triggered()
 {
 }
 
 void MainWindow::on_actionClearDropboxSettings_triggered()
 {
     saveDropboxKeys(QString(), QString());
+}
+
+void MainWindow::openWebPage(const QString &path)
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(webHost) + path));
+}
+
+void MainWindow::on_actionTessera_Help_triggered()
+{
+    openWebPage(QStringLiteral("/products/tessera/faqs/"));
+}
+
+void MainWindow::on_actionWebsite_triggered()
+{
+    openWebPage(QStringLiteral("/products/tessera/"));
+}
+
+void MainWindow::on_actionContact_Us_triggered()
+{
+    openWebPage(QStringLiteral("/support/"));
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    auto *box = new QMessageBox(this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setIconPixmap(QPixmap(QStringLiteral(":images/tessera.png")));
+    box->setWindowTitle(tr("About Tessera"));
+    box->setText(tr("Tessera %1                        ").arg(QStringLiteral(TESSERA_VERSION)));
+    box->setInformativeText(tr("<p>A password wallet for one person.</p>"
+                               "<p>Copyright &copy; Corvale Software Systems.</p>"));
+    box->setStandardButtons(QMessageBox::Close);
+    box->setDefaultButton(QMessageBox::Close);
+    box->open();
+}
+
+// State
+
+void MainWindow::showError(const QString &title, const QString &text)
+{
+    QMessageBox::critical(this, title, text, QMessageBox::Ok);
+}
+
+void MainWindow::updateActions()
+{
+    const bool open = m_store != nullptr;
+    const bool writable = open && !m_readOnly;
+    const bool cardShown = writable && m_ui->detailView->hasCard();
+    m_ui->actionSave_Database_As->setEnabled(open);
+    m_ui->menuImport->setEnabled(writable);
+    m_ui->menuImport->menuAction()->setEnabled(writable);
+    m_ui->actionClose_Database->setEnabled(open);
+    m_ui->actionAddCard->setEnabled(writable);
+    m_ui->actionEditCard->setEnabled(cardShown);
+    m_ui->actionDuplicateCard->setEnabled(cardShown);
+    m_ui->actionDeleteCard->setEnabled(cardShown);
+    m_ui->actionChange_Password->setEnabled(writable);
+    m_ui->actionDropboxSync->setEnabled(writable);
+    m_ui->actionClearDropboxSettings->setEnabled(writable);
+}
+
+void MainWindow::updateTitle()
+{
+    QString title = tr("Tessera");
+    if (m_store) {
+        title += QStringLiteral(" - ") + QFileInfo(m_currentPath).fileName();
+        if (m_readOnly)
+            title += tr(" [Read Only]");
+    }
+    setWindowTitle(title);
 }

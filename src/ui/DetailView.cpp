@@ -1,0 +1,184 @@
+#include "ui/DetailView.h"
+
+#include "app/MainWindow.h"
+#include "model/FieldType.h"
+#include "store/CardDb.h"
+#include "ui/CardIcons.h"
+#include "ui/FieldLabel.h"
+#include "ui_DetailView.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int wrapLength = 40;
+
+QToolButton *rowButton(QWidget *parent, const QString &icon, const QString &toolTip)
+{
+    auto *button = new QToolButton(parent);
+    button->setIcon(QIcon(icon));
+    button->setToolTip(toolTip);
+    button->setIconSize(QSize(16, 16));
+    button->setCursor(Qt::ArrowCursor);
+    return button;
+}
+
+} // namespace
+
+DetailView::DetailView(QWidget *parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::DetailView>())
+{
+    m_ui->setupUi(this);
+    m_ui->iconView->hide();
+    m_ui->nameView->hide();
+}
+
+DetailView::~DetailView() = default;
+
+QString DetailView::cardTitle() const
+{
+    return m_ui->nameView->text();
+}
+
+void DetailView::displayCard(int cardid)
+{
+    m_cardId = cardid;
+    qDeleteAll(m_frames);
+    m_frames.clear();
+    m_ui->iconView->hide();
+    m_ui->nameView->hide();
+
+    CardDb *store = MainWindow::database();
+    const auto card = cardid != -1 && store ? store->card(cardid) : nullptr;
+    if (!card) {
+        m_cardId = -1;
+        MainWindow::refreshActions();
+        return;
+    }
+
+    m_ui->iconView->setPixmap(CardIcons::icon(card->iconId()).pixmap(32, 32));
+    m_ui->nameView->setText(card->title());
+    m_ui->iconView->show();
+    m_ui->nameView->show();
+
+    QFrame *current = nullptr;
+    int n = 0;
+    for (const Field *field : card->fields()) {
+        if (field->type() == FieldType::Separator) {
+            current = nullptr;
+            continue;
+        }
+        if (field->value().isEmpty())
+            continue;
+        if (current) {
+            addSeparator(current);
+        } else {
+            current = addFrame(n++);
+            m_frames.append(current);
+        }
+        addFieldRow(*field, current);
+    }
+    if (!card->notes().isEmpty())
+        m_frames.append(addNoteFrame(card->notes(), n));
+    MainWindow::refreshActions();
+}
+
+QFrame *DetailView::addFrame(int n)
+{
+    auto *frame = new QFrame(m_ui->widgetBox);
+    const QString name = QStringLiteral("frame%1").arg(n);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setStyleSheet(
+        QStringLiteral("QFrame #%1{border: 1px solid #999; border-radius: 10px; background-color: #ddd;}QLabel{color: #000;}")
+            .arg(name));
+    // Frames keep to their content; the spacer below them takes the rest of the pane.
+    frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 8, 0, 8);
+    layout->setSpacing(5);
+    m_ui->cardLayout->insertWidget(n + 1, frame);
+    return frame;
+}
+
+void DetailView::addSeparator(QFrame *frame)
+{
+    auto *line = new QWidget(frame);
+    line->setMinimumHeight(1);
+    line->setStyleSheet(QStringLiteral("background-color: #999"));
+    frame->layout()->addWidget(line);
+}
+
+QFrame *DetailView::addNoteFrame(const QString &notes, int n)
+{
+    auto *frame = new QFrame(m_ui->widgetBox);
+    frame->setObjectName(QStringLiteral("noteFrame"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setStyleSheet(QStringLiteral(
+        "QFrame #noteFrame{border: 1px solid #999; border-radius: 10px; background-color: rgb(255, 255, 191);}"));
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(15, 15, 15, 15);
+    layout->setSpacing(5);
+    auto *label = new QLabel(frame);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(notes);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(label->textInteractionFlags() | Qt::TextSelectableByMouse);
+    label->setStyleSheet(QStringLiteral("color: #000;"));
+    layout->addWidget(label);
+    m_ui->cardLayout->insertWidget(n + 1, frame);
+    return frame;
+}
+
+void DetailView::addFieldRow(const Field &field, QFrame *frame)
+{
+    auto *row = new QWidget(frame);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(8, 0, 8, 0);
+    layout->setSpacing(10);
+
+    auto *name = new QLabel(field.label(), row);
+    name->setTextFormat(Qt::PlainText);
+    QFont smaller = name->font();
+    smaller.setPointSizeF(smaller.pointSizeF() - 1);
+    name->setFont(smaller);
+    const int width = 10 * name->fontMetrics().horizontalAdvance(QLatin1Char('W'));
+    name->setMinimumWidth(width);
+    name->setMaximumWidth(width);
+    name->setWordWrap(true);
+    name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout->addWidget(name);
+
+    auto *value = new FieldLabel(field.value(), field.type(), field.sensitive(), row);
+    value->setOpenExternalLinks(true);
+    QFont bold = value->font();
+    bold.setBold(true);
+    value->setFont(bold);
+    // Wrapping short values makes Qt reserve a second line for them; only long ones need it.
+    value->setWordWrap(field.value().size() > wrapLength);
+    value->setTextInteractionFlags(value->textInteractionFlags() | Qt::TextSelectableByMouse);
+    value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    value->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    layout->addWidget(value);
+    layout->addSpacing(0);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(5);
+    if (field.sensitive()) {
+        QToolButton *eye = rowButton(row, QStringLiteral(":images/eye.png"), tr("Show/Hide"));
+        eye->setCheckable(true);
+        connect(eye, &QToolButton::toggled, value, &FieldLabel::toggleMask);
+        buttons->addWidget(eye);
+    }
+    QToolButton *copy = rowButton(row, QStringLiteral(":images/copy.png"), tr("Copy"));
+    connect(copy, &QToolButton::clicked, value, &FieldLabel::copyToClipboard);
+    buttons->addWidget(copy);
+    layout->addLayout(buttons);
+    frame->layout()->addWidget(row);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class DetailView;
+}
+class Field;
+class QFrame;
+
+// The right pane: the selected card's icon and title, its filled fields grouped into rounded frames
+// (a separator field starts a new group) and its notes.
+class DetailView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DetailView(QWidget *parent = nullptr);
+    ~DetailView() override;
+
+    int cardId() const { return m_cardId; }
+    bool hasCard() const { return m_cardId != -1; }
+    QString cardTitle() const;
+
+public slots:
+    void displayCard(int cardid);
+
+private:
+    QFrame *addFrame(int n);
+    void addSeparator(QFrame *frame);
+    QFrame *addNoteFrame(const QString &notes, int n);
+    void addFieldRow(const Field &field, QFrame *frame);
+
+    const std::unique_ptr<Ui::DetailView> m_ui;
+    QList<QFrame *> m_frames;
+    int m_cardId = -1;
+};

@@ -1,0 +1,144 @@
+#include "ui/EditDialog.h"
+
+#include "model/Card.h"
+#include "model/FieldType.h"
+#include "ui/CardIcons.h"
+#include "ui/IconChooserDialog.h"
+#include "ui_EditDialog.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+// Tabs separate the columns of the stored card text, so none may reach a value.
+QString cleanText(QString text)
+{
+    return text.replace(QLatin1Char('\t'), QLatin1String("    ")).trimmed();
+}
+
+} // namespace
+
+EditDialog::EditDialog(Card *card, QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::EditDialog>())
+    , m_card(card)
+{
+    m_ui->setupUi(this);
+    m_ui->iconButton->setIcon(CardIcons::icon(m_card->iconId()));
+    m_ui->nameEdit->setText(m_card->title());
+    m_ui->noteEdit->setPlainText(m_card->notes());
+
+    for (const Field *field : m_card->fields()) {
+        if (field->type() == FieldType::Separator)
+            addSeparatorLine();
+        else
+            m_editors.append(addFieldRow(*field));
+    }
+    if (!m_editors.isEmpty())
+        addSeparatorLine();
+
+    QWidget *previous = m_ui->nameEdit;
+    for (QLineEdit *editor : qAsConst(m_editors)) {
+        setTabOrder(previous, editor);
+        previous = editor;
+    }
+    setTabOrder(previous, m_ui->noteEdit);
+}
+
+EditDialog::~EditDialog() = default;
+
+QLineEdit *EditDialog::addFieldRow(const Field &field)
+{
+    auto *row = new QWidget(m_ui->fieldsBox);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(8, 0, 8, 0);
+    layout->setSpacing(10);
+
+    auto *label = new QLabel(field.label(), row);
+    label->setTextFormat(Qt::PlainText);
+    const int width = 10 * row->fontMetrics().horizontalAdvance(QLatin1Char('W'));
+    label->setMinimumWidth(width);
+    label->setMaximumWidth(width);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout->addWidget(label);
+
+    auto *editor = new QLineEdit(field.value(), row);
+    layout->addWidget(editor);
+
+    if (field.sensitive()) {
+        editor->setEchoMode(QLineEdit::Password);
+        auto *eye = new QToolButton(row);
+        eye->setIcon(QIcon(QStringLiteral(":images/eye.png")));
+        eye->setToolTip(tr("Show/Hide"));
+        eye->setIconSize(QSize(16, 16));
+        eye->setCursor(Qt::ArrowCursor);
+        eye->setCheckable(true);
+        m_echoButtons.insert(eye, editor);
+        connect(eye, &QToolButton::toggled, this, &EditDialog::toggleEchoMode);
+        layout->addWidget(eye);
+    }
+
+    m_ui->fieldsBox->layout()->addWidget(row);
+    return editor;
+}
+
+void EditDialog::addSeparatorLine()
+{
+    auto *line = new QFrame(m_ui->fieldsBox);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    m_ui->fieldsBox->layout()->addWidget(line);
+}
+
+void EditDialog::toggleEchoMode(bool off)
+{
+    QLineEdit *editor = m_echoButtons.value(qobject_cast<QToolButton *>(sender()));
+    if (editor)
+        editor->setEchoMode(off ? QLineEdit::Normal : QLineEdit::Password);
+}
+
+void EditDialog::iconSelected(int iconid)
+{
+    m_card->setIconId(iconid);
+    m_ui->iconButton->setIcon(CardIcons::icon(iconid));
+}
+
+void EditDialog::on_iconButton_clicked()
+{
+    auto *chooser = new IconChooserDialog(m_card->iconId(), this);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &IconChooserDialog::selected, this, &EditDialog::iconSelected);
+    chooser->open();
+}
+
+void EditDialog::done(int r)
+{
+    QDialog::done(r);
+    if (!m_card)
+        return;
+    if (r == Accepted) {
+        applyEdits();
+        emit editingDone(m_card.release());
+    } else {
+        m_card.reset();
+    }
+}
+
+void EditDialog::applyEdits()
+{
+    m_card->setTitle(cleanText(m_ui->nameEdit->text()));
+    m_card->setNotes(cleanText(m_ui->noteEdit->toPlainText()));
+    auto editor = m_editors.cbegin();
+    for (Field *field : m_card->fields()) {
+        if (field->type() != FieldType::Separator)
+            field->setValue(cleanText((*editor++)->text()));
+    }
+}

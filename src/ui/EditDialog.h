@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QList>
+
+#include <memory>
+
+namespace Ui {
+class EditDialog;
+}
+class Card;
+class Field;
+class QLineEdit;
+class QToolButton;
+
+// Edits the title, icon, field values and notes of one card. The dialog owns the card until it
+// closes: accepted, the edited card goes to the receiver of editingDone; otherwise it is released.
+class EditDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    EditDialog(Card *card, QWidget *parent = nullptr);
+    ~EditDialog() override;
+
+signals:
+    // The receiver owns the card.
+    void editingDone(Card *card);
+
+public slots:
+    void done(int r) override;
+    void toggleEchoMode(bool off);
+    void iconSelected(int iconid);
+
+private slots:
+    void on_iconButton_clicked();
+
+private:
+    QLineEdit *addFieldRow(const Field &field);
+    void addSeparatorLine();
+    void applyEdits();
+
+    const std::unique_ptr<Ui::EditDialog> m_ui;
+    std::unique_ptr<Card> m_card;
+    QList<QLineEdit *> m_editors;
+    QHash<QToolButton *, QLineEdit *> m_echoButtons;
+};

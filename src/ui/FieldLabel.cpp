@@ -1,0 +1,65 @@
+#include "ui/FieldLabel.h"
+
+#include "model/FieldType.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QUrl>
+
+namespace {
+const QChar bullet(0x25CF);
+}
+
+FieldLabel::FieldLabel(const QString &value, int fieldType, bool masked, QWidget *parent)
+    : QLabel(parent)
+    , m_value(value)
+    , m_masked(masked)
+    , m_isUrl(fieldType == FieldType::Url)
+    , m_isEmail(fieldType == FieldType::Email)
+{
+    updateText();
+}
+
+// Values come from imports and synced copies too, so a link is made only where the address really is
+// a web or mail address; anything else is shown as the plain text it is.
+QUrl FieldLabel::linkTarget() const
+{
+    QUrl target;
+    if (m_isUrl)
+        target = QUrl(m_value.startsWith(QLatin1String("http")) ? m_value : QStringLiteral("http://") + m_value);
+    else if (m_isEmail)
+        target = QUrl(QStringLiteral("mailto:") + m_value);
+    const QString scheme = target.scheme();
+    const bool allowed = scheme == QLatin1String("mailto")
+        || ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) && !target.host().isEmpty());
+    return target.isValid() && allowed && !m_value.trimmed().isEmpty() ? target : QUrl();
+}
+
+void FieldLabel::updateText()
+{
+    if (m_masked) {
+        setTextFormat(Qt::PlainText);
+        setText(QString(m_value.size(), bullet));
+        return;
+    }
+    const QUrl target = linkTarget();
+    if (target.isEmpty()) {
+        setTextFormat(Qt::PlainText);
+        setText(m_value);
+        return;
+    }
+    setTextFormat(Qt::RichText);
+    setText(QStringLiteral("<a href=\"%1\">%2</a>")
+                .arg(QString::fromUtf8(target.toEncoded()).toHtmlEscaped(), m_value.toHtmlEscaped()));
+}
+
+void FieldLabel::toggleMask(bool off)
+{
+    m_masked = !off;
+    updateText();
+}
+
+void FieldLabel::copyToClipboard()
+{
+    QApplication::clipboard()->setText(m_value);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLabel>
+
+// The value of one field in the detail pane: masked with bullets while secret, a link for web and
+// mail addresses, plain text otherwise. Copying always copies the stored value.
+class FieldLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    FieldLabel(const QString &value, int fieldType, bool masked, QWidget *parent = nullptr);
+
+    QString value() const { return m_value; }
+    bool isMasked() const { return m_masked; }
+    // The address the label links to, or an empty URL when the value is shown as plain text.
+    QUrl linkTarget() const;
+
+public slots:
+    void toggleMask(bool off);
+    void copyToClipboard();
+
+private:
+    void updateText();
+
+    const QString m_value;
+    bool m_masked;
+    const bool m_isUrl;
+    const bool m_isEmail;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// The program's file dialogs. Tests queue the answers a user would give instead of a dialog showing.
+class FileDialog
+{
+public:
+    static QString getOpenFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                   const QString &filter);
+    static QString getSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                   const QString &filter);
+
+    // The next dialog returns this path at once (an empty text stands for Cancel).
+    static void setNextFileName(const QString &path);
+
+private:
+    static QStringList &queuedAnswers();
+};

@@ -1,0 +1,60 @@
+#include "ui/LoginDialog.h"
+
+#include "app/MainWindow.h"
+#include "ui_LoginDialog.h"
+
+#include <QCloseEvent>
+#include <QtConcurrent>
+
+LoginDialog::LoginDialog(const QString &path, QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::LoginDialog>())
+    , m_path(path)
+{
+    m_ui->setupUi(this);
+    m_ui->errorLabel->hide();
+    m_ui->promptLabel->setText(QStringLiteral("Please provide password for Tessera database file \"%1\"").arg(path));
+    connect(&m_watcher, &QFutureWatcher<bool>::finished, this, &LoginDialog::openingDone);
+}
+
+LoginDialog::~LoginDialog()
+{
+    m_watcher.waitForFinished();
+}
+
+void LoginDialog::done(int r)
+{
+    if (r != QDialog::Accepted) {
+        if (!m_watcher.isRunning())
+            QDialog::done(r);
+        return;
+    }
+    if (m_watcher.isRunning())
+        return;
+    m_pendingResult = QDialog::Accepted;
+    m_ui->stackedWidget->setCurrentIndex(1);
+    m_watcher.setFuture(QtConcurrent::run(MainWindow::instance(), &MainWindow::openDatabase, m_path,
+                                          m_ui->passwordEdit->text()));
+}
+
+void LoginDialog::openingDone()
+{
+    if (m_watcher.result()) {
+        MainWindow::instance()->databaseOpened();
+        QDialog::done(m_pendingResult);
+        return;
+    }
+    m_ui->errorLabel->setText(tr("Invalid password. Try again!"));
+    m_ui->errorLabel->show();
+    m_ui->passwordEdit->clear();
+    m_ui->stackedWidget->setCurrentIndex(0);
+    m_ui->passwordEdit->setFocus();
+}
+
+void LoginDialog::closeEvent(QCloseEvent *event)
+{
+    if (m_watcher.isRunning())
+        event->ignore();
+    else
+        event->accept();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <QFutureWatcher>
+
+#include <memory>
+
+namespace Ui {
+class LoginDialog;
+}
+
+// Asks for a wallet's password and unlocks it on a worker thread behind a progress page that
+// cannot be closed until the worker is done.
+class LoginDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    LoginDialog(const QString &path, QWidget *parent = nullptr);
+    ~LoginDialog() override;
+
+public slots:
+    void done(int r) override;
+    void openingDone();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    const std::unique_ptr<Ui::LoginDialog> m_ui;
+    const QString m_path;
+    QFutureWatcher<bool> m_watcher;
+    int m_pendingResult = QDialog::Rejected;
+};

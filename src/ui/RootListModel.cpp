@@ -1,0 +1,67 @@
+#include "ui/RootListModel.h"
+
+#include "app/MainWindow.h"
+#include "store/CardDb.h"
+#include "ui/CardIcons.h"
+
+RootListModel::RootListModel(QObject *parent)
+    : QAbstractListModel(parent)
+{
+    if (CardDb *store = MainWindow::database()) {
+        for (const CardListEntry &entry : store->cardList())
+            m_entries.append({entry.id, entry.iconId, entry.title});
+    }
+}
+
+int RootListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_entries.size();
+}
+
+QVariant RootListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_entries.size())
+        return QVariant();
+    const CardEntry &entry = m_entries.at(index.row());
+    if (role == Qt::DisplayRole)
+        return entry.title;
+    if (role == Qt::DecorationRole)
+        return CardIcons::icon(entry.iconId);
+    return QVariant();
+}
+
+int RootListModel::cardId(const QModelIndex &index) const
+{
+    return index.isValid() && index.row() < m_entries.size() ? m_entries.at(index.row()).id : -1;
+}
+
+QModelIndex RootListModel::addCard(int cardid)
+{
+    CardDb *store = MainWindow::database();
+    const auto card = store ? store->card(cardid) : nullptr;
+    if (!card)
+        return QModelIndex();
+    const int row = m_entries.size();
+    beginInsertRows(QModelIndex(), row, row);
+    m_entries.append({cardid, card->iconId(), card->title()});
+    endInsertRows();
+    return index(row, 0);
+}
+
+void RootListModel::removeCard(int cardid)
+{
+    for (int row = 0; row < m_entries.size(); ++row) {
+        if (m_entries.at(row).id == cardid) {
+            beginRemoveRows(QModelIndex(), row, row);
+            m_entries.remove(row);
+            endRemoveRows();
+            return;
+        }
+    }
+}
+
+QModelIndex RootListModel::updateCard(int cardid)
+{
+    removeCard(cardid);
+    return addCard(cardid);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QString>
+#include <QVector>
+
+// The rows of the card list in the store's order: id, icon and title of every live card, read from
+// the clear columns so that listing needs no decryption. Sorting and filtering are a proxy's job.
+class RootListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    explicit RootListModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    int cardId(const QModelIndex &index) const;
+
+public slots:
+    QModelIndex addCard(int cardid);
+    void removeCard(int cardid);
+    QModelIndex updateCard(int cardid);
+
+private:
+    struct CardEntry
+    {
+        int id;
+        int iconId;
+        QString title;
+    };
+
+    QVector<CardEntry> m_entries;
+};

@@ -1,0 +1,284 @@
+#include "app/MainWindow.h"
+#include "common/GuiTestUtils.h"
+#include "common/SqlPeek.h"
+#include "common/TestFiles.h"
+#include "model/TextUtils.h"
+#include "store/CardDb.h"
+#include "ui/DetailView.h"
+#include "ui/EditDialog.h"
+#include "ui/IconChooserDialog.h"
+#include "ui/TemplateChooserDialog.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+const QDateTime past = QDateTime::fromSecsSinceEpoch(1330000000);
+
+void clickOk(QDialog *dialog)
+{
+    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+}
+
+void clickCancel(QDialog *dialog)
+{
+    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+}
+
+QList<QLineEdit *> fieldEditors(EditDialog *dialog)
+{
+    return dialog->findChild<QWidget *>("fieldsBox")->findChildren<QLineEdit *>();
+}
+
+} // namespace
+
+// The card commands of the main window, driven through its actions and real dialogs.
+class TestCardCommands : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_settingsDir;
+    QTemporaryDir m_dir;
+    std::unique_ptr<MainWindow> m_window;
+    QString m_path;
+    int m_serial = 0;
+
+    QAction *action(const char *name) { return m_window->findChild<QAction *>(QString::fromLatin1(name)); }
+    DetailView *detailView() { return m_window->findChild<DetailView *>("detailView"); }
+    QListView *listView() { return m_window->findChild<QListView *>("listView"); }
+
+    // A card stored long ago, so that any time stamp an edit sets stands out.
+    int storeOldCard(const QString &title)
+    {
+        Card card(newUuid(), past, "password.default", 36, title, "old notes");
+        card.addField(0, past, "Login", "carol", 11, false);
+        card.addField(1, past, "Password", "secret", 1, true);
+        card.addField(2, past, "Access", "", 0, false);
+        MainWindow::database()->addCard(card);
+        m_window->databaseOpened();
+        const int id = MainWindow::database()->cardIdForUuid(card.uuid());
+        select(title);
+        return id;
+    }
+
+    void select(const QString &title)
+    {
+        const QModelIndexList found = listView()->model()->match(listView()->model()->index(0, 0), Qt::DisplayRole,
+                                                                 title, 1, Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        listView()->setCurrentIndex(found.first());
+    }
+
+    EditDialog *openEditorFor(const char *actionName)
+    {
+        action(actionName)->trigger();
+        return waitForTopLevel<EditDialog>();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        isolateSettings(m_settingsDir);
+    }
+
+    void init()
+    {
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        m_path = m_dir.filePath(QStringLiteral("cards%1.tessera").arg(++m_serial));
+        QVERIFY(m_window->openDatabase(m_path, "pw"));
+        m_window->databaseOpened();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+    }
+
+    void addFromTemplate_data()
+    {
+        QTest::addColumn<QString>("templateName");
+        QTest::addColumn<QString>("templateType");
+        QTest::addColumn<int>("editors");
+        QTest::newRow("login") << "Login" << "login.default" << 4;
+        QTest::newRow("visa") << "Visa Card" << "creditcard.visa" << 8;
+        QTest::newRow("note") << "Note" << "note.default" << 0;
+        QTest::newRow("bank account") << "Bank Account" << "finance.bankaccount" << 20;
+    }
+
+    void addFromTemplate()
+    {
+        QFETCH(QString, templateName);
+        QFETCH(QString, templateType);
+        QFETCH(int, editors);
+        action("actionAddCard")->trigger();
+        auto *chooser = waitForTopLevel<TemplateChooserDialog>();
+        QVERIFY(chooser);
+        auto *templates = chooser->findChild<QListView *>("listView");
+        QCOMPARE(templates->currentIndex().data().toString(), QString("Login"));
+        const QModelIndexList found = templates->model()->match(templates->model()->index(0, 0), Qt::DisplayRole,
+                                                                templateName, 1, Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        templates->setCurrentIndex(found.first());
+        clickOk(chooser);
+
+        auto *editor = waitForTopLevel<EditDialog>();
+        QVERIFY(editor);
+        QCOMPARE(editor->findChild<QLineEdit *>("nameEdit")->text(), templateName);
+        const QList<QLineEdit *> values = fieldEditors(editor);
+        QCOMPARE(values.size(), editors);
+        auto *name = editor->findChild<QLineEdit *>("nameEdit");
+        // Typed Tab moves the focus, so the tab arrives the way it would from the clipboard.
+        name->clear();
+        name->insert("  My\tcard  ");
+        if (!values.isEmpty())
+            values.first()->insert("\tfirst value ");
+        clickOk(editor);
+        QTRY_VERIFY(!findTopLevel<EditDialog>());
+
+        CardDb *store = MainWindow::database();
+        QCOMPARE(store->cardCount(), 1);
+        const int id = store->cardList().first().id;
+        const auto card = store->card(id);
+        QCOMPARE(card->title(), QString("My    card"));
+        QCOMPARE(card->templateType(), templateType);
+        QCOMPARE(card->uuid().size(), 36);
+        if (!values.isEmpty())
+            QCOMPARE(card->fields().first()->value(), QString("first value"));
+        QCOMPARE(card->fieldCount(), store->templateMap().value(templateType)->fieldCount());
+        QCOMPARE(detailView()->cardId(), id);
+        QCOMPARE(listView()->currentIndex().data().toString(), QString("My    card"));
+    }
+
+    void titleOfBlanksIsStoredEmpty()
+    {
+        action("actionAddCard")->trigger();
+        auto *chooser = waitForTopLevel<TemplateChooserDialog>();
+        clickOk(chooser);
+        auto *editor = waitForTopLevel<EditDialog>();
+        auto *name = editor->findChild<QLineEdit *>("nameEdit");
+        name->setText("   ");
+        clickOk(editor);
+        QTRY_COMPARE(MainWindow::database()->cardCount(), 1);
+        QCOMPARE(MainWindow::database()->cardList().first().title, QString());
+    }
+
+    void editStampsOnlyWhatChanged()
+    {
+        const int id = storeOldCard("Forum");
+        EditDialog *editor = openEditorFor("actionEditCard");
+        QVERIFY(editor);
+        QLineEdit *password = fieldEditors(editor).at(1);
+        QCOMPARE(password->echoMode(), QLineEdit::Password);
+        password->clear();
+        QTest::keyClicks(password, "better secret");
+        clickOk(editor);
+        QTRY_VERIFY(!findTopLevel<EditDialog>());
+
+        const auto card = MainWindow::database()->card(id);
+        QCOMPARE(card->fields().at(1)->value(), QString("better secret"));
+        QVERIFY(card->updateTime() > past);
+        QCOMPARE(card->fields().at(1)->updateTime(), card->updateTime());
+        QCOMPARE(card->fields().at(0)->updateTime(), past);
+        QCOMPARE(card->fields().at(2)->updateTime(), past);
+        QCOMPARE(card->notes(), QString("old notes"));
+        QCOMPARE(detailView()->cardId(), id);
+    }
+
+    void unchangedEditWritesNothing()
+    {
+        storeOldCard("Forum");
+        const QByteArray before = fileBytes(m_path);
+        EditDialog *editor = openEditorFor("actionEditCard");
+        QVERIFY(editor);
+        clickOk(editor);
+        QTRY_VERIFY(!findTopLevel<EditDialog>());
+        QCOMPARE(fileBytes(m_path), before);
+    }
+
+    void duplicate()
+    {
+        const int original = storeOldCard("Bank");
+        EditDialog *editor = openEditorFor("actionDuplicateCard");
+        QVERIFY(editor);
+        QCOMPARE(editor->findChild<QLineEdit *>("nameEdit")->text(), QString("Bank (Copy)"));
+        clickCancel(editor);
+        QTRY_VERIFY(!findTopLevel<EditDialog>());
+        QCOMPARE(MainWindow::database()->cardCount(), 1);
+
+        editor = openEditorFor("actionDuplicateCard");
+        clickOk(editor);
+        QTRY_COMPARE(MainWindow::database()->cardCount(), 2);
+        const int copy = detailView()->cardId();
+        QVERIFY(copy != original);
+        const auto card = MainWindow::database()->card(copy);
+        QCOMPARE(card->title(), QString("Bank (Copy)"));
+        QVERIFY(card->uuid() != MainWindow::database()->card(original)->uuid());
+        QCOMPARE(card->fields().at(0)->value(), QString("carol"));
+    }
+
+    void iconChosenThenCancelledStoresNothing()
+    {
+        const int id = storeOldCard("Forum");
+        const QByteArray before = fileBytes(m_path);
+        EditDialog *editor = openEditorFor("actionEditCard");
+        editor->findChild<QPushButton *>("iconButton")->click();
+        auto *icons = waitForTopLevel<IconChooserDialog>();
+        QVERIFY(icons);
+        auto *view = icons->findChild<QListView *>("listView");
+        QCOMPARE(view->currentIndex().row(), 36);
+        view->setCurrentIndex(view->model()->index(5, 0));
+        clickOk(icons);
+        clickCancel(editor);
+        QTRY_VERIFY(!findTopLevel<EditDialog>());
+        QCOMPARE(fileBytes(m_path), before);
+        QCOMPARE(MainWindow::database()->card(id)->iconId(), 36);
+
+        editor = openEditorFor("actionEditCard");
+        editor->findChild<QPushButton *>("iconButton")->click();
+        icons = waitForTopLevel<IconChooserDialog>();
+        view = icons->findChild<QListView *>("listView");
+        view->setCurrentIndex(view->model()->index(5, 0));
+        clickOk(icons);
+        clickOk(editor);
+        QTRY_COMPARE(MainWindow::database()->card(id)->iconId(), 5);
+    }
+
+    void deleteTheOnlyCard()
+    {
+        storeOldCard("Only");
+        QVERIFY(action("actionDeleteCard")->isEnabled());
+        action("actionDeleteCard")->trigger();
+        auto *box = waitForTopLevel<QMessageBox>();
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QString("Delete Card"));
+        QCOMPARE(box->text(), QString("Are you sure you want to delete the card for \"Only\"?"));
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
+        box->button(QMessageBox::Cancel)->click();
+        QTRY_VERIFY(!findTopLevel<QMessageBox>());
+        QCOMPARE(MainWindow::database()->cardCount(), 1);
+
+        QTest::keyClick(listView(), Qt::Key_Backspace);
+        box = waitForTopLevel<QMessageBox>();
+        QVERIFY(box);
+        buttonWithText(box, "Delete")->click();
+        QTRY_COMPARE(MainWindow::database()->cardCount(), 0);
+        QCOMPARE(listView()->model()->rowCount(), 0);
+        QVERIFY(!detailView()->hasCard());
+        for (const char *name : {"actionEditCard", "actionDuplicateCard", "actionDeleteCard"})
+            QVERIFY(!action(name)->isEnabled());
+        QTest::keyClick(listView(), Qt::Key_Backspace);
+        QTest::qWait(20);
+        QVERIFY(!findTopLevel<QMessageBox>());
+    }
+};
+
+QTEST_MAIN(TestCardCommands)
+#include "TestCardCommands.moc"

@@ -1,0 +1,443 @@
+#include "app/MainWindow.h"
+#include "common/GuiTestUtils.h"
+#include "common/SqlPeek.h"
+#include "common/TestFiles.h"
+#include "model/TextUtils.h"
+#include "store/CardDb.h"
+#include "ui/ChangePasswordDialog.h"
+#include "ui/DetailView.h"
+#include "ui/EditDialog.h"
+#include "ui/FileDialog.h"
+#include "ui/LoginDialog.h"
+#include "ui/NewDatabaseDialog.h"
+#include "ui/PreferencesDialog.h"
+#include "ui/RootView.h"
+#include "ui/TemplateChooserDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+
+namespace {
+
+QAction *action(MainWindow &window, const char *name)
+{
+    return window.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+void clickOk(QDialog *dialog)
+{
+    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+}
+
+QStringList listedTitles(MainWindow &window)
+{
+    QStringList titles;
+    const QAbstractItemModel *model = window.findChild<QListView *>("listView")->model();
+    for (int row = 0; model && row < model->rowCount(); ++row)
+        titles << model->index(row, 0).data().toString();
+    return titles;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_settingsDir;
+    QTemporaryDir m_dir;
+    int m_serial = 0;
+
+    QString newPath() { return m_dir.filePath(QStringLiteral("wallet%1.tessera").arg(++m_serial)); }
+
+    // A wallet on disk with the given cards (titles), made behind the window's back.
+    QString walletWith(const QStringList &titles, const QString &password = QStringLiteral("pw"))
+    {
+        const QString path = newPath();
+        auto store = CardDb::open(path, password);
+        for (const QString &title : titles) {
+            Card card(newUuid(), QDateTime::currentDateTime(), "login.default", 21, title, QString());
+            card.addField(0, QDateTime::currentDateTime(), "Username", "user", 11, false);
+            card.addField(1, QDateTime::currentDateTime(), "Password", "secret", 1, true);
+            store->addCard(card);
+        }
+        return path;
+    }
+
+    // Opens a wallet through the Open action and the unlock dialog, as a user does.
+    void unlock(MainWindow &window, const QString &path, const QString &password = QStringLiteral("pw"))
+    {
+        FileDialog::setNextFileName(path);
+        action(window, "actionOpen_Database")->trigger();
+        auto *login = waitForTopLevel<LoginDialog>();
+        QVERIFY(login);
+        QTest::keyClicks(login->findChild<QLineEdit *>("passwordEdit"), password);
+        clickOk(login);
+        QTRY_VERIFY(!findTopLevel<LoginDialog>());
+    }
+
+    QMap<QString, bool> actionStates(MainWindow &window)
+    {
+        QMap<QString, bool> states;
+        for (const char *name : {"actionSave_Database_As", "actionClose_Database", "actionAddCard", "actionEditCard",
+                                 "actionDuplicateCard", "actionDeleteCard", "actionChange_Password",
+                                 "actionDropboxSync", "actionClearDropboxSettings", "actionNew_Database",
+                                 "actionOpen_Database", "actionExit", "actionPreferences", "actionAbout"})
+            states.insert(QString::fromLatin1(name), action(window, name)->isEnabled());
+        states.insert("menuImport", window.findChild<QMenu *>("menuImport")->menuAction()->isEnabled());
+        return states;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        isolateSettings(m_settingsDir);
+    }
+
+    void init()
+    {
+        QSettings().clear();
+    }
+
+    void cleanup()
+    {
+        const QWidgetList widgets = QApplication::topLevelWidgets();
+        for (QWidget *widget : widgets)
+            delete widget;
+    }
+
+    void firstStart()
+    {
+        MainWindow window;
+        window.show();
+        QCOMPARE(window.size(), QSize(800, 600));
+        QCOMPARE(window.windowTitle(), QString("Tessera"));
+        QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
+        const auto states = actionStates(window);
+        for (const QString &always : QStringList{"actionNew_Database", "actionOpen_Database", "actionExit", "actionPreferences",
+                                      "actionAbout"})
+            QVERIFY(states.value(always));
+        QCOMPARE(states.values().count(true), 5);
+        QVERIFY(MainWindow::database() == nullptr);
+        QVERIFY(window.close());
+        QSettings settings;
+        QCOMPARE(settings.value("openFilePath").toString(), QDir::homePath());
+        QCOMPARE(settings.value("saveFilePath").toString(), QDir::homePath());
+        QCOMPARE(settings.value("lastDatabase").toString(), QString());
+        QCOMPARE(settings.value("openLastDatabase").toBool(), false);
+        QVERIFY(!settings.value("geometry").toByteArray().isEmpty());
+    }
+
+    void createWalletThroughTheDialogs()
+    {
+        MainWindow window;
+        window.show();
+        action(window, "actionNew_Database")->trigger();
+        auto *dialog = waitForTopLevel<NewDatabaseDialog>();
+        QVERIFY(dialog);
+        auto *error = dialog->findChild<QLabel *>("errorLabel");
+        clickOk(dialog);
+        QVERIFY(error->isVisible());
+        QCOMPARE(error->text(), QString("Password can not be empty!"));
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("newPasswordEdit"), "one");
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("confirmPasswordEdit"), "two");
+        clickOk(dialog);
+        QCOMPARE(error->text(), QString("Passwords didn't match!"));
+        QVERIFY(dialog->isVisible());
+
+        const QString path = newPath();
+        QVERIFY(writeFile(path, "an old file the user chose to replace"));
+        dialog->findChild<QLineEdit *>("confirmPasswordEdit")->clear();
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("confirmPasswordEdit"), "one");
+        FileDialog::setNextFileName(path);
+        clickOk(dialog);
+        QTRY_VERIFY(MainWindow::database());
+        QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
+        QVERIFY(window.findChild<QSplitter *>("splitter")->isVisible());
+        QCOMPARE(MainWindow::database()->cardCount(), 0);
+        QCOMPARE(CardDb::checkDatabase(path), StatusOk);
+        QVERIFY(!QFile::exists(path + ".copy"));
+        QVERIFY(CardDb::open(path, "one"));
+        QCOMPARE(window.currentPath(), path);
+    }
+
+    void unlockWithWrongThenRightPassword()
+    {
+        const QString path = walletWith({"Alpha"});
+        MainWindow window;
+        window.show();
+        FileDialog::setNextFileName(path);
+        action(window, "actionOpen_Database")->trigger();
+        auto *login = waitForTopLevel<LoginDialog>();
+        QVERIFY(login);
+        QVERIFY(login->findChild<QLabel *>("promptLabel")->text().contains(path));
+        auto *password = login->findChild<QLineEdit *>("passwordEdit");
+        QTest::keyClicks(password, "wrong");
+        clickOk(login);
+        auto *error = login->findChild<QLabel *>("errorLabel");
+        QTRY_VERIFY(error->isVisible());
+        QCOMPARE(error->text(), QString("Invalid password. Try again!"));
+        QCOMPARE(password->text(), QString());
+        QCOMPARE(login->findChild<QStackedWidget *>("stackedWidget")->currentIndex(), 0);
+        QVERIFY(!MainWindow::database());
+
+        QTest::keyClicks(password, "pw");
+        clickOk(login);
+        QTRY_VERIFY(!findTopLevel<LoginDialog>());
+        QVERIFY(MainWindow::database());
+        QCOMPARE(listedTitles(window), QStringList{"Alpha"});
+        QVERIFY(action(window, "actionAddCard")->isEnabled());
+        QVERIFY(!action(window, "actionEditCard")->isEnabled());
+    }
+
+    // A wallet another program holds locked keeps the worker busy: the progress page must not close.
+    void progressPageCannotBeClosed()
+    {
+        const QString path = walletWith({"Alpha"});
+        MainWindow window;
+        window.show();
+        SqlPeek holder(path);
+        FileDialog::setNextFileName(path);
+        action(window, "actionOpen_Database")->trigger();
+        auto *login = waitForTopLevel<LoginDialog>();
+        QVERIFY(holder.exec("BEGIN EXCLUSIVE"));
+        QTest::keyClicks(login->findChild<QLineEdit *>("passwordEdit"), "pw");
+        clickOk(login);
+        auto *pages = login->findChild<QStackedWidget *>("stackedWidget");
+        QCOMPARE(pages->currentIndex(), 1);
+        QTest::keyClick(login, Qt::Key_Escape);
+        QVERIFY(login->isVisible());
+        login->close();
+        QVERIFY(login->isVisible());
+        login->reject();
+        QVERIFY(login->isVisible());
+        QVERIFY(holder.exec("ROLLBACK"));
+        QTRY_VERIFY_WITH_TIMEOUT(!findTopLevel<LoginDialog>(), 10000);
+        QVERIFY(MainWindow::database());
+    }
+
+    void cancellingTheUnlockKeepsTheOpenWallet()
+    {
+        const QString first = walletWith({"First"});
+        const QString second = walletWith({"Second"});
+        MainWindow window;
+        window.show();
+        unlock(window, first);
+        FileDialog::setNextFileName(second);
+        action(window, "actionOpen_Database")->trigger();
+        auto *login = waitForTopLevel<LoginDialog>();
+        QVERIFY(login);
+        QTest::keyClick(login, Qt::Key_Escape);
+        QTRY_VERIFY(!findTopLevel<LoginDialog>());
+        QCOMPARE(window.currentPath(), first);
+        QCOMPARE(listedTitles(window), QStringList{"First"});
+
+        FileDialog::setNextFileName(first);
+        action(window, "actionOpen_Database")->trigger();
+        QTest::qWait(50);
+        QVERIFY(!findTopLevel<LoginDialog>());
+    }
+
+    void refusedFiles_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("newer") << "UPDATE Identity SET Version = 3" << "Newer Database"
+                               << "\"%1\" is a newer Tessera database. Please update your copy of Tessera.";
+        QTest::newRow("invalid") << "UPDATE Identity SET Signature = 'Other'" << "Invalid Database"
+                                 << "\"%1\" is not a valid Tessera database.";
+        QTest::newRow("unsupported") << "UPDATE Identity SET Version = 1" << "Unsupported Database"
+                                     << "\"%1\" is a older database that desktop version doesn't support. Please "
+                                        "upgrade your phone application to latest version.";
+        QTest::newRow("locked") << "BEGIN EXCLUSIVE" << "Locked Database" << "\"%1\" is locked and can't be open.";
+    }
+
+    void refusedFiles()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        const QString path = walletWith({"Alpha"});
+        SqlPeek peek(path);
+        QVERIFY(peek.exec(damage));
+        MainWindow window;
+        window.show();
+        MessageBoxAnswerer answerer;
+        FileDialog::setNextFileName(path);
+        action(window, "actionOpen_Database")->trigger();
+        QTRY_COMPARE(answerer.titles, QStringList{title});
+        QCOMPARE(answerer.texts, QStringList{text.arg(path)});
+        QVERIFY(!findTopLevel<LoginDialog>());
+        QVERIFY(!MainWindow::database());
+    }
+
+    void readOnlyWallet()
+    {
+        const QString path = walletWith({"Alpha"});
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
+        MainWindow window;
+        window.show();
+        unlock(window, path);
+        QVERIFY(window.isReadOnly());
+        QCOMPARE(window.windowTitle(), QString("Tessera - %1 [Read Only]").arg(QFileInfo(path).fileName()));
+        window.findChild<QListView *>("listView")->setCurrentIndex(
+            window.findChild<QListView *>("listView")->model()->index(0, 0));
+        QTRY_VERIFY(window.findChild<DetailView *>()->hasCard());
+        const auto states = actionStates(window);
+        QVERIFY(states.value("actionSave_Database_As"));
+        QVERIFY(states.value("actionClose_Database"));
+        for (const QString &off : QStringList{"actionAddCard", "actionEditCard", "actionDuplicateCard", "actionDeleteCard",
+                                   "menuImport", "actionChange_Password", "actionDropboxSync",
+                                   "actionClearDropboxSettings"})
+            QVERIFY2(!states.value(off), qPrintable(off));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    void closeDatabase()
+    {
+        const QString path = walletWith({"Alpha"});
+        MainWindow window;
+        window.show();
+        unlock(window, path);
+        action(window, "actionClose_Database")->trigger();
+        QVERIFY(!MainWindow::database());
+        QCOMPARE(window.windowTitle(), QString("Tessera"));
+        QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
+        QCOMPARE(listedTitles(window), QStringList());
+        QCOMPARE(actionStates(window).values().count(true), 5);
+        window.close();
+        QCOMPARE(QSettings().value("lastDatabase").toString(), QString());
+    }
+
+    void reopensTheLastWallet()
+    {
+        const QString path = walletWith({"Alpha"});
+        {
+            MainWindow window;
+            window.show();
+            unlock(window, path);
+            window.setOpenLastDatabase(true);
+            window.close();
+        }
+        QCOMPARE(QSettings().value("lastDatabase").toString(), path);
+        MainWindow window;
+        window.show();
+        auto *login = waitForTopLevel<LoginDialog>();
+        QVERIFY(login);
+        QVERIFY(login->findChild<QLabel *>("promptLabel")->text().contains(path));
+        login->reject();
+
+        QSettings().setValue("lastDatabase", m_dir.filePath("gone.tessera"));
+        MainWindow again;
+        again.show();
+        QTest::qWait(50);
+        QVERIFY(!findTopLevel<LoginDialog>());
+        QVERIFY(!findTopLevel<QMessageBox>());
+    }
+
+    void saveACopy()
+    {
+        const QString path = walletWith({"Alpha", "Beta"});
+        MainWindow window;
+        window.show();
+        unlock(window, path);
+        const QString copy = newPath();
+        QVERIFY(writeFile(copy, "replaced"));
+        FileDialog::setNextFileName(copy);
+        action(window, "actionSave_Database_As")->trigger();
+        QCOMPARE(fileBytes(copy), fileBytes(path));
+        auto store = CardDb::open(copy, "pw");
+        QVERIFY(store);
+        QCOMPARE(store->cardCount(), 2);
+
+        const QByteArray before = fileBytes(path);
+        FileDialog::setNextFileName(path);
+        action(window, "actionSave_Database_As")->trigger();
+        QCOMPARE(fileBytes(path), before);
+        QVERIFY(!findTopLevel<QMessageBox>());
+        QVERIFY(!QFile::exists(path + ".copy"));
+    }
+
+    void changePassword()
+    {
+        const QString path = walletWith({"Alpha"});
+        MainWindow window;
+        window.show();
+        unlock(window, path);
+        action(window, "actionChange_Password")->trigger();
+        auto *dialog = waitForTopLevel<ChangePasswordDialog>();
+        QVERIFY(dialog);
+        auto *error = dialog->findChild<QLabel *>("errorLabel");
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("oldPasswordEdit"), "wrong");
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("newPasswordEdit"), "new");
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("confirmPasswordEdit"), "new");
+        clickOk(dialog);
+        QCOMPARE(error->text(), QString("Incorrect old password!"));
+        QCOMPARE(dialog->findChild<QLineEdit *>("oldPasswordEdit")->text(), QString("wrong"));
+        QCOMPARE(dialog->findChild<QLineEdit *>("newPasswordEdit")->text(), QString("new"));
+
+        dialog->findChild<QLineEdit *>("confirmPasswordEdit")->setText("other");
+        clickOk(dialog);
+        QCOMPARE(error->text(), QString("New passwords didn't match!"));
+        dialog->findChild<QLineEdit *>("confirmPasswordEdit")->clear();
+        clickOk(dialog);
+        QCOMPARE(error->text(), QString("Password can not be empty!"));
+
+        dialog->findChild<QLineEdit *>("oldPasswordEdit")->setText("pw");
+        dialog->findChild<QLineEdit *>("confirmPasswordEdit")->setText("new");
+        clickOk(dialog);
+        QTRY_VERIFY(!findTopLevel<ChangePasswordDialog>());
+        QVERIFY(MainWindow::database()->checkPassword("new"));
+        QCOMPARE(listedTitles(window), QStringList{"Alpha"});
+        QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
+    }
+
+    void preferenceIsKeptAtClose()
+    {
+        MainWindow window;
+        window.show();
+        action(window, "actionPreferences")->trigger();
+        auto *dialog = waitForTopLevel<PreferencesDialog>();
+        QVERIFY(dialog);
+        auto *box = dialog->findChild<QCheckBox *>("openLastDbCheckBox");
+        QVERIFY(!box->isChecked());
+        box->click();
+        QVERIFY(window.openLastDatabase());
+        dialog->reject();
+        QVERIFY(window.openLastDatabase());
+        QCOMPARE(QSettings().value("openLastDatabase").toBool(), false);
+        window.close();
+        QCOMPARE(QSettings().value("openLastDatabase").toBool(), true);
+    }
+
+    void dropboxKeys()
+    {
+        const QString path = walletWith({});
+        MainWindow window;
+        window.show();
+        unlock(window, path);
+        window.saveDropboxKeys("key", "secret");
+        QString key;
+        QString secret;
+        QVERIFY(window.loadDropboxKeys(key, secret));
+        QCOMPARE(secret, QString("secret"));
+        action(window, "actionClearDropboxSettings")->trigger();
+        QVERIFY(!window.loadDropboxKeys(key, secret));
+        QSettings settings;
+        QVERIFY(settings.contains("accessKey"));
+        QVERIFY(settings.contains("accessSecret"));
+        QCOMPARE(settings.value("accessKey").toString(), QString());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"

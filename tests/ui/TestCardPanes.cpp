@@ -1,0 +1,353 @@
+#include "app/MainWindow.h"
+#include "common/GuiTestUtils.h"
+#include "model/FieldType.h"
+#include "model/TextUtils.h"
+#include "store/CardDb.h"
+#include "ui/DetailView.h"
+#include "ui/FieldLabel.h"
+#include "ui/RootView.h"
+#include "ui/SearchEdit.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QClipboard>
+#include <QFrame>
+#include <QLayout>
+#include <QListView>
+#include <QTextDocument>
+#include <QToolButton>
+
+namespace {
+
+struct FieldSpec
+{
+    QString label;
+    QString value;
+    int type;
+    bool sensitive;
+};
+
+} // namespace
+
+class TestCardPanes : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_settingsDir;
+    QTemporaryDir m_dir;
+    std::unique_ptr<MainWindow> m_window;
+    int m_serial = 0;
+
+    RootView *rootView() { return m_window->findChild<RootView *>("rootView"); }
+    DetailView *detailView() { return m_window->findChild<DetailView *>("detailView"); }
+    QListView *listView() { return m_window->findChild<QListView *>("listView"); }
+    SearchEdit *searchEdit() { return m_window->findChild<SearchEdit *>("searchEdit"); }
+
+    int addCard(const QString &title, const QList<FieldSpec> &fields = {}, const QString &notes = QString(),
+                int icon = 21)
+    {
+        Card card(newUuid(), QDateTime::currentDateTime(), "login.default", icon, title, notes);
+        int uid = 0;
+        for (const FieldSpec &field : fields)
+            card.addField(uid++, QDateTime::currentDateTime(), field.label, field.value, field.type, field.sensitive);
+        MainWindow::database()->addCard(card);
+        return MainWindow::database()->cardIdForUuid(card.uuid());
+    }
+
+    QStringList listed()
+    {
+        QStringList titles;
+        for (int row = 0; row < listView()->model()->rowCount(); ++row)
+            titles << listView()->model()->index(row, 0).data().toString();
+        return titles;
+    }
+
+    QString currentTitle() { return listView()->currentIndex().data().toString(); }
+
+    void openWallet(const QStringList &titles)
+    {
+        QVERIFY(m_window->openDatabase(m_dir.filePath(QStringLiteral("panes%1.tessera").arg(++m_serial)), "pw"));
+        for (const QString &title : titles)
+            addCard(title);
+        m_window->databaseOpened();
+    }
+
+    FieldLabel *valueLabel(const QString &value)
+    {
+        for (FieldLabel *label : detailView()->findChildren<FieldLabel *>()) {
+            if (label->value() == value)
+                return label;
+        }
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        isolateSettings(m_settingsDir);
+    }
+
+    void init()
+    {
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+    }
+
+    void listModelIsSound()
+    {
+        openWallet({"One", "Two", "Three"});
+        QAbstractItemModelTester tester(listView()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        rootView()->addCard(addCard("Four"));
+        QCOMPARE(listView()->model()->rowCount(), 4);
+    }
+
+    void sortsByTitleIgnoringCase()
+    {
+        openWallet({"beta", "Alpha", "gamma", "alpha", "Beta"});
+        const QStringList titles = listed();
+        QCOMPARE(titles.size(), 5);
+        QCOMPARE(titles.mid(0, 2).join(',').toLower(), QString("alpha,alpha"));
+        QCOMPARE(titles.mid(2, 2).join(',').toLower(), QString("beta,beta"));
+        QCOMPARE(titles.last(), QString("gamma"));
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("lower case finds any case") << "bank" << QStringList{"Bank of Mars", "BANKING app"};
+        QTest::newRow("upper case too") << "MARS" << QStringList{"Bank of Mars"};
+        QTest::newRow("a dot is a pattern") << "a.b" << QStringList{"a.b", "axb"};
+        QTest::newRow("anywhere in the title") << "app" << QStringList{"BANKING app"};
+        QTest::newRow("unclosed bracket taken literally") << "(x" << QStringList{"Paren (x)"};
+        QTest::newRow("nothing") << "zzz" << QStringList{};
+    }
+
+    void search()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, expected);
+        openWallet({"Bank of Mars", "BANKING app", "Mail", "a.b", "axb", "Paren (x)"});
+        QTest::keyClicks(searchEdit(), typed);
+        QCOMPARE(listed(), expected);
+        searchEdit()->clear();
+        QCOMPARE(listed().size(), 6);
+    }
+
+    void clearButton()
+    {
+        openWallet({"Alpha"});
+        QToolButton *clear = nullptr;
+        for (QToolButton *button : searchEdit()->findChildren<QToolButton *>()) {
+            if (button->toolTip() == "Clear")
+                clear = button;
+        }
+        QVERIFY(clear);
+        QVERIFY(!clear->isVisible());
+        QTest::keyClicks(searchEdit(), "x");
+        QVERIFY(clear->isVisible());
+        QTest::keyClick(searchEdit(), Qt::Key_Backspace);
+        QVERIFY(!clear->isVisible());
+        QTest::keyClicks(searchEdit(), "zz");
+        QCOMPARE(listed(), QStringList());
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QCOMPARE(searchEdit()->text(), QString());
+        QVERIFY(!clear->isVisible());
+        QCOMPARE(listed(), QStringList{"Alpha"});
+    }
+
+    void searchSurvivesAReload()
+    {
+        openWallet({"Alpha", "Beta"});
+        QTest::keyClicks(searchEdit(), "alp");
+        rootView()->reload();
+        QCOMPARE(listed(), QStringList{"Alpha"});
+    }
+
+    void addSelectsTheNewCard()
+    {
+        openWallet({"Mango", "Peach"});
+        const int id = addCard("Apple");
+        rootView()->addCard(id);
+        QCOMPARE(listView()->currentIndex().row(), 0);
+        QCOMPARE(currentTitle(), QString("Apple"));
+        QCOMPARE(detailView()->cardId(), id);
+        QCOMPARE(detailView()->cardTitle(), QString("Apple"));
+    }
+
+    void updateMovesAndKeepsSelection()
+    {
+        openWallet({"Mango", "Peach"});
+        const int id = addCard("Apple");
+        rootView()->addCard(id);
+        auto card = MainWindow::database()->card(id);
+        card->setTitle("Zucchini");
+        MainWindow::database()->updateCard(id, *card);
+        rootView()->updateCard(id);
+        QCOMPARE(listed().last(), QString("Zucchini"));
+        QCOMPARE(currentTitle(), QString("Zucchini"));
+        QCOMPARE(detailView()->cardTitle(), QString("Zucchini"));
+    }
+
+    void removingMovesTheSelection()
+    {
+        openWallet({"Alpha", "Beta", "Gamma"});
+        listView()->setCurrentIndex(listView()->model()->index(1, 0));
+        const int beta = detailView()->cardId();
+        MainWindow::database()->trashCard(beta);
+        rootView()->removedCard(beta);
+        QCOMPARE(listed(), (QStringList{"Alpha", "Gamma"}));
+        QVERIFY(detailView()->hasCard());
+        QVERIFY(detailView()->cardId() != beta);
+
+        openWallet({"Only"});
+        listView()->setCurrentIndex(listView()->model()->index(0, 0));
+        const int only = detailView()->cardId();
+        MainWindow::database()->trashCard(only);
+        rootView()->removedCard(only);
+        QCOMPARE(listed(), QStringList());
+        QVERIFY(!detailView()->hasCard());
+        QVERIFY(!m_window->findChild<QAction *>("actionEditCard")->isEnabled());
+    }
+
+    void framesFollowSeparators()
+    {
+        openWallet({});
+        const int id = addCard("Grouped", {{"A", "", FieldType::Text, false},
+                                           {"", "", FieldType::Separator, false},
+                                           {"B", "bee", FieldType::Text, false},
+                                           {"C", "sea", FieldType::Text, false},
+                                           {"", "", FieldType::Separator, false},
+                                           {"D", "", FieldType::Text, false},
+                                           {"", "", FieldType::Separator, false},
+                                           {"E", "ee", FieldType::Text, false}},
+                               "first line\nsecond line");
+        detailView()->displayCard(id);
+        auto *frame0 = detailView()->findChild<QFrame *>("frame0");
+        auto *frame1 = detailView()->findChild<QFrame *>("frame1");
+        QVERIFY(frame0);
+        QVERIFY(frame1);
+        QVERIFY(!detailView()->findChild<QFrame *>("frame2"));
+        QCOMPARE(frame0->findChildren<FieldLabel *>().size(), 2);
+        QCOMPARE(frame0->layout()->count(), 3);
+        QCOMPARE(frame1->findChildren<FieldLabel *>().size(), 1);
+        auto *notes = detailView()->findChild<QFrame *>("noteFrame");
+        QVERIFY(notes);
+        QCOMPARE(notes->findChild<QLabel *>()->text(), QString("first line\nsecond line"));
+        QVERIFY(!valueLabel(""));
+
+        const int empty = addCard("Empty", {{"A", "", FieldType::Text, false}});
+        detailView()->displayCard(empty);
+        QVERIFY(!detailView()->findChild<QFrame *>("frame0"));
+        QVERIFY(!detailView()->findChild<QFrame *>("noteFrame"));
+        QCOMPARE(detailView()->cardTitle(), QString("Empty"));
+    }
+
+    void secretsAreMasked()
+    {
+        openWallet({});
+        const int id = addCard("Lock", {{"Code", "4711", FieldType::Pin, true}});
+        detailView()->displayCard(id);
+        FieldLabel *label = valueLabel("4711");
+        QVERIFY(label);
+        QCOMPARE(label->text(), QString(4, QChar(0x25CF)));
+        auto buttons = label->parentWidget()->findChildren<QToolButton *>();
+        QToolButton *eye = nullptr;
+        QToolButton *copy = nullptr;
+        for (QToolButton *button : buttons)
+            (button->toolTip() == "Show/Hide" ? eye : copy) = button;
+        QVERIFY(eye && copy);
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(copy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QString("4711"));
+        QTest::mouseClick(eye, Qt::LeftButton);
+        QCOMPARE(label->text(), QString("4711"));
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(copy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QString("4711"));
+        QTest::mouseClick(eye, Qt::LeftButton);
+        QCOMPARE(label->text(), QString(4, QChar(0x25CF)));
+
+        detailView()->displayCard(id);
+        QCOMPARE(valueLabel("4711")->text(), QString(4, QChar(0x25CF)));
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("bare host") << int(FieldType::Url) << "www.example.com" << "http://www.example.com";
+        QTest::newRow("https kept") << int(FieldType::Url) << "https://bank.example/login" << "https://bank.example/login";
+        QTest::newRow("capital HTTP prefixed") << int(FieldType::Url) << "HTTP://example.com"
+                                              << QUrl("http://HTTP://example.com").toString();
+        QTest::newRow("script scheme") << int(FieldType::Url) << "javascript:alert(1)" << "";
+        QTest::newRow("file scheme") << int(FieldType::Url) << "httpfile:///etc/passwd" << "";
+        QTest::newRow("mail") << int(FieldType::Email) << "carol@example.com" << "mailto:carol@example.com";
+        QTest::newRow("plain text never links") << int(FieldType::Text) << "www.example.com" << "";
+    }
+
+    void links()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, value);
+        QFETCH(QString, target);
+        FieldLabel label(value, type, false);
+        QCOMPARE(label.linkTarget().toString(), target);
+        if (target.isEmpty()) {
+            QCOMPARE(label.textFormat(), Qt::PlainText);
+            QCOMPARE(label.text(), value);
+        } else {
+            QCOMPARE(label.textFormat(), Qt::RichText);
+            QCOMPARE(label.text(), QString("<a href=\"%1\">%2</a>").arg(target, value));
+        }
+    }
+
+    // Values from imports and synced copies must never be taken as markup.
+    void markupIsShownAsText_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("bold text") << int(FieldType::Text) << "<b>bold</b>";
+        QTest::newRow("a fake link") << int(FieldType::Text) << "<a href=\"http://evil.example\">bank.example</a>";
+        QTest::newRow("url with markup") << int(FieldType::Url) << "bank.example\"><a href=\"http://evil.example\">x";
+        QTest::newRow("email with markup") << int(FieldType::Email) << "a@b.example\"><img src=x>";
+    }
+
+    void markupIsShownAsText()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, value);
+        FieldLabel label(value, type, false);
+        QTextDocument document;
+        if (label.textFormat() == Qt::RichText)
+            document.setHtml(label.text());
+        else
+            document.setPlainText(label.text());
+        QCOMPARE(document.toPlainText(), value);
+        QVERIFY(!label.linkTarget().toString().contains("evil"));
+        QApplication::clipboard()->clear();
+        label.copyToClipboard();
+        QCOMPARE(QApplication::clipboard()->text(), value);
+    }
+
+    void missingCardClearsThePane()
+    {
+        openWallet({"Alpha"});
+        listView()->setCurrentIndex(listView()->model()->index(0, 0));
+        QVERIFY(m_window->findChild<QAction *>("actionEditCard")->isEnabled());
+        detailView()->displayCard(424242);
+        QVERIFY(!detailView()->hasCard());
+        QVERIFY(!m_window->findChild<QAction *>("actionEditCard")->isEnabled());
+        QVERIFY(!m_window->findChild<QAction *>("actionDeleteCard")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestCardPanes)
+#include "TestCardPanes.moc"

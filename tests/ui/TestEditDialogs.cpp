@@ -1,0 +1,480 @@
+#include "app/MainWindow.h"
+#include "model/Card.h"
+#include "model/FieldType.h"
+#include "ui/CardIcons.h"
+#include "ui/EditDialog.h"
+#include "ui/IconChooserDialog.h"
+#include "ui/TemplateChooserDialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QString markupNotes = QStringLiteral("<b>Gate</b> code & 1 < 2\nsecond line");
+
+// Each entry names one field: "Label" plain, "Label*" sensitive, "-" a separator.
+std::unique_ptr<Card> makeCard(const QStringList &fields, int iconId = 7)
+{
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(1330000000);
+    auto card = std::make_unique<Card>(QStringLiteral("5e0c8d1c-3f7e-4a55-9d2b-0d6f61a0c001"), time,
+                                       QStringLiteral("login.default"), iconId, QStringLiteral("Mail"), markupNotes);
+    int uid = 0;
+    for (const QString &entry : fields) {
+        if (entry == QLatin1String("-")) {
+            card->addField(uid++, time, QString(), QString(), FieldType::Separator, false);
+            continue;
+        }
+        const bool sensitive = entry.endsWith(QLatin1Char('*'));
+        const QString label = sensitive ? entry.chopped(1) : entry;
+        card->addField(uid++, time, label, label.toLower() + QStringLiteral("-value"), FieldType::Text, sensitive);
+    }
+    return card;
+}
+
+QWidget *fieldsBox(QWidget *dialog)
+{
+    return dialog->findChild<QWidget *>(QStringLiteral("fieldsBox"));
+}
+
+// What the fields box shows from top to bottom: "-" for a rule, the label of a row, "*" after a masked one.
+QStringList shownFields(QWidget *dialog)
+{
+    QStringList shown;
+    QLayout *layout = fieldsBox(dialog)->layout();
+    for (int i = 0; i < layout->count(); ++i) {
+        QWidget *item = layout->itemAt(i)->widget();
+        if (!item->isVisible())
+            continue;
+        const auto *rule = qobject_cast<QFrame *>(item);
+        if (rule && rule->frameShape() == QFrame::HLine && rule->frameShadow() == QFrame::Sunken) {
+            shown << QStringLiteral("-");
+            continue;
+        }
+        const auto *editor = item->findChild<QLineEdit *>();
+        shown << item->findChild<QLabel *>()->text() + (editor->echoMode() == QLineEdit::Password ? "*" : "");
+    }
+    return shown;
+}
+
+QList<QLineEdit *> fieldEditors(QWidget *dialog)
+{
+    QList<QLineEdit *> editors;
+    QLayout *layout = fieldsBox(dialog)->layout();
+    for (int i = 0; i < layout->count(); ++i) {
+        if (auto *editor = layout->itemAt(i)->widget()->findChild<QLineEdit *>())
+            editors << editor;
+    }
+    return editors;
+}
+
+QLineEdit *nameEdit(QWidget *dialog)
+{
+    return dialog->findChild<QLineEdit *>(QStringLiteral("nameEdit"));
+}
+
+QTextEdit *noteEdit(QWidget *dialog)
+{
+    return dialog->findChild<QTextEdit *>(QStringLiteral("noteEdit"));
+}
+
+QListView *listView(QWidget *dialog)
+{
+    return dialog->findChild<QListView *>(QStringLiteral("listView"));
+}
+
+void clickButton(QWidget *dialog, QDialogButtonBox::StandardButton which)
+{
+    QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(which), Qt::LeftButton);
+}
+
+// Replaces an editor's text the way a user pastes it, tabs included (they cannot be typed into a line edit).
+void pasteInto(QWidget *editor, const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+}
+
+QImage iconImage(const QIcon &icon)
+{
+    return icon.pixmap(32, 32).toImage();
+}
+
+} // namespace
+
+class TestEditDialogs : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<MainWindow> m_window;
+    std::vector<std::unique_ptr<Card>> m_received;
+
+    // Opened as the main window does it; the cards handed on land in m_received, owned.
+    EditDialog *openEditor(std::unique_ptr<Card> card)
+    {
+        auto *dialog = new EditDialog(card.release());
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &EditDialog::editingDone, this, [this](Card *edited) { m_received.emplace_back(edited); });
+        dialog->show();
+        if (!QTest::qWaitForWindowActive(dialog))
+            qWarning("edit dialog not active");
+        return dialog;
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+    void layoutFollowsFields_data();
+    void layoutFollowsFields();
+    void focusRunsThroughEditors();
+    void editsAreCleaned_data();
+    void editsAreCleaned();
+    void eyeTogglesItsOwnField();
+    void closingWithoutOkStoresNothing_data();
+    void closingWithoutOkStoresNothing();
+    void chosenIconReachesOnlyAcceptedCard_data();
+    void chosenIconReachesOnlyAcceptedCard();
+    void iconChooserStartsOnCurrentIcon_data();
+    void iconChooserStartsOnCurrentIcon();
+    void iconChooserAcceptsOnDoubleClick();
+    void templateChooserListsCatalogueByName();
+    void templateChooserAcceptsOnActivation_data();
+    void templateChooserAcceptsOnActivation();
+};
+
+void TestEditDialogs::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("settings")));
+    m_window = std::make_unique<MainWindow>();
+    QVERIFY(m_window->openDatabase(m_dir.filePath(QStringLiteral("dialogs.tessera")), QStringLiteral("secret")));
+}
+
+void TestEditDialogs::init()
+{
+    m_received.clear();
+}
+
+void TestEditDialogs::layoutFollowsFields_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("no fields: only the initial rule") << QStringList() << QStringList{"-"};
+    QTest::newRow("separator between two rows") << QStringList{"A", "-", "B"} << QStringList{"-", "A", "-", "B", "-"};
+    QTest::newRow("sensitive field masked") << QStringList{"User", "Password*"}
+                                            << QStringList{"-", "User", "Password*", "-"};
+    QTest::newRow("separator alone: no closing rule") << QStringList{"-"} << QStringList{"-", "-"};
+}
+
+void TestEditDialogs::layoutFollowsFields()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, shown);
+
+    EditDialog *dialog = openEditor(makeCard(fields));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Edit Card"));
+    QCOMPARE(nameEdit(dialog)->text(), QStringLiteral("Mail"));
+    QCOMPARE(noteEdit(dialog)->toPlainText(), markupNotes);
+    QCOMPARE(shownFields(dialog), shown);
+
+    for (QLineEdit *editor : fieldEditors(dialog)) {
+        auto *label = editor->parentWidget()->findChild<QLabel *>();
+        QCOMPARE(editor->text(), label->text().toLower() + "-value");
+        QVERIFY(label->font().bold());
+        QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+        QCOMPARE(label->width(), 10 * editor->parentWidget()->fontMetrics().horizontalAdvance(QLatin1Char('W')));
+        auto *eye = editor->parentWidget()->findChild<QToolButton *>();
+        QCOMPARE(eye != nullptr, editor->echoMode() == QLineEdit::Password);
+        if (eye) {
+            QCOMPARE(eye->toolTip(), QStringLiteral("Show/Hide"));
+            QVERIFY(!eye->isChecked());
+        }
+    }
+    dialog->close();
+}
+
+void TestEditDialogs::focusRunsThroughEditors()
+{
+    EditDialog *dialog = openEditor(makeCard({"A*", "-", "B"}));
+    const QList<QLineEdit *> editors = fieldEditors(dialog);
+    const QList<QWidget *> chain{editors.at(0), editors.at(1), noteEdit(dialog)};
+
+    nameEdit(dialog)->setFocus();
+    for (QWidget *expected : chain) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected);
+    }
+    dialog->close();
+}
+
+void TestEditDialogs::editsAreCleaned_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("tab between blanks") << "  a\tb  " << "a    b";
+    QTest::newRow("leading tab") << "\tx" << "x";
+    QTest::newRow("only blanks") << "   " << "";
+    QTest::newRow("inner blanks kept") << "a  b" << "a  b";
+}
+
+void TestEditDialogs::editsAreCleaned()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+
+    EditDialog *dialog = openEditor(makeCard({"User", "-", "Password*"}));
+    pasteInto(nameEdit(dialog), typed);
+    pasteInto(fieldEditors(dialog).at(1), typed);
+    pasteInto(noteEdit(dialog), typed);
+    QCOMPARE(nameEdit(dialog)->text(), typed);
+    clickButton(dialog, QDialogButtonBox::Ok);
+
+    QCOMPARE(m_received.size(), std::size_t(1));
+    const Card &card = *m_received.front();
+    QCOMPARE(card.title(), stored);
+    QCOMPARE(card.notes(), stored);
+    const QList<Field *> fields = card.fields();
+    QCOMPARE(fields.size(), 3);
+    QCOMPARE(fields.at(0)->value(), QStringLiteral("user-value"));
+    QCOMPARE(fields.at(1)->type(), int(FieldType::Separator));
+    QCOMPARE(fields.at(1)->value(), QString());
+    QCOMPARE(fields.at(2)->value(), stored);
+    QCOMPARE(fields.at(2)->label(), QStringLiteral("Password"));
+    QVERIFY(fields.at(2)->sensitive());
+}
+
+void TestEditDialogs::eyeTogglesItsOwnField()
+{
+    EditDialog *dialog = openEditor(makeCard({"PIN*", "User", "Password*"}));
+    const QList<QLineEdit *> editors = fieldEditors(dialog);
+    QLineEdit *pin = editors.at(0);
+    QLineEdit *password = editors.at(2);
+    auto *eye = password->parentWidget()->findChild<QToolButton *>();
+    QVERIFY(!editors.at(1)->parentWidget()->findChild<QToolButton *>());
+    QVERIFY(password->displayText() != password->text());
+
+    QTest::mouseClick(eye, Qt::LeftButton);
+    QCOMPARE(password->displayText(), QStringLiteral("password-value"));
+    QCOMPARE(pin->echoMode(), QLineEdit::Password);
+
+    QTest::mouseClick(eye, Qt::LeftButton);
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+    QVERIFY(password->displayText() != password->text());
+    dialog->close();
+}
+
+void TestEditDialogs::closingWithoutOkStoresNothing_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("Cancel button") << 0;
+    QTest::newRow("Escape key") << 1;
+    QTest::newRow("window closed") << 2;
+}
+
+// Run under -DTESSERA_ASAN=ON this also shows that the dialog releases the card it was given.
+void TestEditDialogs::closingWithoutOkStoresNothing()
+{
+    QFETCH(int, how);
+
+    QPointer<EditDialog> dialog = openEditor(makeCard({"User", "Password*"}));
+    QTest::keyClicks(nameEdit(dialog), QStringLiteral(" changed"));
+    switch (how) {
+    case 0:
+        clickButton(dialog, QDialogButtonBox::Cancel);
+        break;
+    case 1:
+        QTest::keyClick(nameEdit(dialog), Qt::Key_Escape);
+        break;
+    default:
+        dialog->close();
+    }
+    QTRY_VERIFY(dialog.isNull());
+    QCOMPARE(m_received.size(), std::size_t(0));
+}
+
+void TestEditDialogs::chosenIconReachesOnlyAcceptedCard_data()
+{
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("edit accepted") << true;
+    QTest::newRow("edit cancelled") << false;
+}
+
+void TestEditDialogs::chosenIconReachesOnlyAcceptedCard()
+{
+    QFETCH(bool, accepted);
+
+    EditDialog *dialog = openEditor(makeCard({"User"}, 7));
+    auto *iconButton = dialog->findChild<QPushButton *>(QStringLiteral("iconButton"));
+    QCOMPARE(iconImage(iconButton->icon()), iconImage(CardIcons::icon(7)));
+
+    QTest::mouseClick(iconButton, Qt::LeftButton);
+    QPointer<IconChooserDialog> chooser = dialog->findChild<IconChooserDialog *>();
+    QVERIFY(chooser);
+    QVERIFY(QTest::qWaitForWindowExposed(chooser));
+    QCOMPARE(chooser->windowModality(), Qt::WindowModal);
+    QListView *icons = listView(chooser);
+    QCOMPARE(icons->currentIndex().row(), 7);
+
+    const QModelIndex twelve = icons->model()->index(12, 0);
+    QTest::mouseClick(icons->viewport(), Qt::LeftButton, {}, icons->visualRect(twelve).center());
+    clickButton(chooser, QDialogButtonBox::Ok);
+    QTRY_VERIFY(chooser.isNull());
+    QVERIFY(iconImage(CardIcons::icon(12)) != iconImage(CardIcons::icon(7)));
+    QCOMPARE(iconImage(iconButton->icon()), iconImage(CardIcons::icon(12)));
+
+    clickButton(dialog, accepted ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+    QCOMPARE(m_received.size(), std::size_t(accepted ? 1 : 0));
+    if (accepted)
+        QCOMPARE(m_received.front()->iconId(), 12);
+}
+
+void TestEditDialogs::iconChooserStartsOnCurrentIcon_data()
+{
+    QTest::addColumn<int>("iconId");
+    QTest::addColumn<int>("chosen");
+
+    QTest::newRow("no icon") << -1 << -1;
+    QTest::newRow("past the last icon") << 70 << -1;
+    QTest::newRow("first icon") << 0 << 0;
+    QTest::newRow("last icon") << 69 << 69;
+}
+
+void TestEditDialogs::iconChooserStartsOnCurrentIcon()
+{
+    QFETCH(int, iconId);
+    QFETCH(int, chosen);
+
+    auto *chooser = new IconChooserDialog(iconId);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    QSignalSpy spy(chooser, &IconChooserDialog::selected);
+    chooser->show();
+    QVERIFY(QTest::qWaitForWindowActive(chooser));
+    QListView *icons = listView(chooser);
+    // The view takes the focus as the dialog opens, which must not invent a current icon.
+    QTRY_VERIFY(icons->hasFocus());
+    QCOMPARE(icons->model()->rowCount(), 70);
+    QCOMPARE(icons->viewMode(), QListView::IconMode);
+    QCOMPARE(icons->currentIndex().row(), chosen);
+
+    clickButton(chooser, QDialogButtonBox::Ok);
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), chosen);
+}
+
+void TestEditDialogs::iconChooserAcceptsOnDoubleClick()
+{
+    QPointer<IconChooserDialog> chooser = new IconChooserDialog(3);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    QSignalSpy spy(chooser, &IconChooserDialog::selected);
+    chooser->show();
+    QVERIFY(QTest::qWaitForWindowExposed(chooser));
+    QListView *icons = listView(chooser);
+
+    const QPoint centre = icons->visualRect(icons->model()->index(5, 0)).center();
+    QTest::mouseClick(icons->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(icons->viewport(), Qt::LeftButton, {}, centre);
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 5);
+    QTRY_VERIFY(chooser.isNull());
+}
+
+void TestEditDialogs::templateChooserListsCatalogueByName()
+{
+    auto *chooser = new TemplateChooserDialog;
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    QSignalSpy spy(chooser, &TemplateChooserDialog::selected);
+    chooser->show();
+    QVERIFY(QTest::qWaitForWindowExposed(chooser));
+    QListView *templates = listView(chooser);
+
+    QStringList names;
+    for (int row = 0; row < templates->model()->rowCount(); ++row)
+        names << templates->model()->index(row, 0).data().toString();
+    QCOMPARE(names.size(), 66);
+    QCOMPARE(names.mid(0, 4), QStringList({"Address", "AIM", "Amazon", "American Express"}));
+    QCOMPARE(names.mid(names.indexOf("Driving License"), 3), QStringList({"Driving License", "eBay", "Email Account"}));
+    QCOMPARE(names.last(), QStringLiteral("Yahoo!"));
+    for (int row = 1; row < names.size(); ++row)
+        QVERIFY2(QString::localeAwareCompare(names.at(row - 1).toLower(), names.at(row).toLower()) < 0,
+                 qPrintable(names.at(row)));
+
+    const QModelIndex current = templates->currentIndex();
+    QCOMPARE(current.data().toString(), QStringLiteral("Login"));
+    QVERIFY(templates->selectionModel()->isSelected(current));
+    QVERIFY(templates->viewport()->rect().contains(templates->visualRect(current)));
+
+    clickButton(chooser, QDialogButtonBox::Ok);
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("login.default"));
+}
+
+void TestEditDialogs::templateChooserAcceptsOnActivation_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::addColumn<QString>("templateType");
+
+    QTest::newRow("double click near the top") << "Amazon" << false << "login.amazon";
+    QTest::newRow("double click on the last row") << "Yahoo!" << false << "login.yahoo";
+    QTest::newRow("click, then Enter") << "Note" << true << "note.default";
+}
+
+void TestEditDialogs::templateChooserAcceptsOnActivation()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, byKeyboard);
+    QFETCH(QString, templateType);
+
+    QPointer<TemplateChooserDialog> chooser = new TemplateChooserDialog;
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    QSignalSpy spy(chooser, &TemplateChooserDialog::selected);
+    chooser->show();
+    QVERIFY(QTest::qWaitForWindowActive(chooser));
+    QListView *templates = listView(chooser);
+    const QModelIndexList found = templates->model()->match(templates->model()->index(0, 0), Qt::DisplayRole, name,
+                                                            1, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    templates->scrollTo(found.first());
+    const QPoint centre = templates->visualRect(found.first()).center();
+
+    if (byKeyboard) {
+        QTest::mouseClick(templates->viewport(), Qt::LeftButton, {}, centre);
+        QCOMPARE(spy.size(), 0);
+        QTest::keyClick(templates, Qt::Key_Return);
+    } else {
+        // A double click reaches the view as a click followed by the double-click event.
+        QTest::mouseClick(templates->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(templates->viewport(), Qt::LeftButton, {}, centre);
+    }
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), templateType);
+    QTRY_VERIFY(chooser.isNull());
+    QCOMPARE(spy.size(), 1);
+}
+
+QTEST_MAIN(TestEditDialogs)
+#include "TestEditDialogs.moc"
