@@ -29,3 +29,5 @@ void runStoreBench(const QString &folder, int cards);
 
 // Imports a generated export of each foreign format into a fresh wallet.
 void runImportBench(const QString &folder, int entries);
+// Two copies of a wallet merged: `shared` cards pair by identity, `unmatched` ones by content.
+void runSyncBench(const QString &folder, int shared, int unmatched);

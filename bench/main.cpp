@@ -14,5 +14,7 @@ int main(int argc, char *argv[])
     for (const int cards : {1000, 10000})
         runStoreBench(folder.path(), cards);
     runImportBench(folder.path(), 10000);
+    runSyncBench(folder.path(), 10000, 0);
+    runSyncBench(folder.path(), 0, 1000);
     return 0;
 }

@@ -7,11 +7,14 @@
 #include "model/TextUtils.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
+#include "sync/DropboxSyncDialog.h"
+#include "sync/WalletMerge.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/EditDialog.h"
 #include "ui/FileDialog.h"
 #include "ui/GuiResources.h"
 #include "ui/LoginDialog.h"
+#include "ui/MakerSite.h"
 #include "ui/NewDatabaseDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/TemplateChooserDialog.h"
@@ -30,8 +33,6 @@
 namespace {
 
 MainWindow *theInstance = nullptr;
-
-const char webHost[] = "http://www.corvale-software.example";
 
 QString databaseFilter()
 {
@@ -455,6 +456,46 @@ void MainWindow::on_actionPreferences_triggered()
 
 void MainWindow::on_actionDropboxSync_triggered()
 {
+    auto *dialog = new DropboxSyncDialog(this, m_cloudHosts);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->exec();
+}
+
+bool MainWindow::syncDatabases(const QString &syncPath, const QString &password, const QString &newPassword)
+{
+    if (!m_store || !WalletMerge::stage(*m_store, syncPath, password, newPassword))
+        return false;
+    if (FileOps::replaceAtomically(FileOps::stagingPath(syncPath), syncPath))
+        return true;
+    WalletMerge::discard(m_currentPath, syncPath);
+    return false;
+}
+
+bool MainWindow::adoptSyncedCopy()
+{
+    if (!m_store)
+        return false;
+    const QByteArray key = m_store->key();
+    m_store->close();
+    m_store.reset();
+    const QString staged = FileOps::stagingPath(m_currentPath);
+    const bool replaced = FileOps::replaceAtomically(staged, m_currentPath);
+    if (!replaced)
+        QFile::remove(staged);
+    m_store = CardDb::openWithKey(m_currentPath, key);
+    if (!m_store) {
+        closeDatabase();
+        return false;
+    }
+    m_store->loadTemplates(builtinCatalogPath());
+    databaseOpened();
+    return replaced;
+}
+
+void MainWindow::discardSyncedCopy()
+{
+    if (!m_currentPath.isEmpty())
+        QFile::remove(FileOps::stagingPath(m_currentPath));
 }
 
 void MainWindow::on_actionClearDropboxSettings_triggered()
@@ -464,7 +505,7 @@ void MainWindow::on_actionClearDropboxSettings_triggered()
 
 void MainWindow::openWebPage(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(webHost) + path));
+    QDesktopServices::openUrl(makerSite(path));
 }
 
 void MainWindow::on_actionTessera_Help_triggered()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include "sync/DropBoxClient.h"
+
 #include <QSettings>
 
 #include <memory>
@@ -33,6 +35,17 @@ public:
     bool changeDatabasePassword(const QString &oldPassword, const QString &newPassword);
     // Back on the user-interface thread after a change of password.
     void passwordChangeFinished();
+    // The worker-thread part of a cloud sync: merges the open wallet with the downloaded copy at
+    // syncPath, which then holds the merged copy to upload; the merged local copy waits beside the
+    // wallet. False, with nothing changed, when the copy does not open or nothing can be written.
+    bool syncDatabases(const QString &syncPath, const QString &password, const QString &newPassword);
+    // After the upload: the merged local copy takes the wallet's place and is reopened. False when
+    // that failed; the window then shows the wallet as it is on disk, or none if it cannot be opened.
+    bool adoptSyncedCopy();
+    // Removes a merged local copy that will not be adopted.
+    void discardSyncedCopy();
+    // Where the sync dialog finds the cloud service (tests and compatible servers).
+    void setCloudHosts(const DropBoxHosts &hosts) { m_cloudHosts = hosts; }
     // Opens the given file after checking it, through the unlock dialog.
     void openDatabaseFile(const QString &path);
 
@@ -96,4 +109,5 @@ private:
     QString m_lastDatabase;
     QString m_openFilePath;
     QString m_saveFilePath;
+    DropBoxHosts m_cloudHosts = DropBoxHosts::service();
 };

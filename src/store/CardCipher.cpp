@@ -17,15 +17,15 @@ QCA::Cipher makeAes(QCA::Direction direction, const QByteArray &key, const QByte
                        QCA::SymmetricKey(key), QCA::InitializationVector(iv));
 }
 
+// Every call starts afresh from the IV: the context is reset before each use. Card texts are held
+// in ordinary memory anyway, so the output is too: QCA's locked memory would cost a mutex per card.
 QByteArray runCipher(QCA::Cipher &cipher, const QByteArray &input)
 {
     cipher.clear();
-    QCA::SecureArray output = cipher.update(QCA::MemoryRegion(input));
+    QByteArray output = cipher.update(QCA::MemoryRegion(input)).toByteArray();
     const bool updated = cipher.ok();
-    output.append(cipher.final());
-    const bool finished = updated && cipher.ok();
-    cipher.clear();
-    return finished ? output.toByteArray() : QByteArray();
+    output += cipher.final().toByteArray();
+    return updated && cipher.ok() ? output : QByteArray();
 }
 
 } // namespace

@@ -5,14 +5,14 @@
 #include <QHash>
 #include <QSet>
 
+#include <future>
+
 // The cards of one input, each decrypted once, and the identities not matched yet, in row order.
 struct SyncMerger::Side
 {
-    explicit Side(CardDb *store)
+    explicit Side(std::vector<StoredCard> cards)
+        : rows(std::move(cards))
     {
-        if (!store)
-            return;
-        rows = store->allCards();
         for (std::size_t i = 0; i < rows.size(); ++i) {
             byUuid.insert(rows[i].uuid, int(i));
             unmatched.append(rows[i].uuid);
@@ -36,12 +36,23 @@ struct SyncMerger::Side
     QStringList unmatched;
 };
 
+namespace {
+
+std::vector<StoredCard> readAll(CardDb *store)
+{
+    return store ? store->allCards() : std::vector<StoredCard>();
+}
+
+} // namespace
+
 SyncMerger::SyncMerger(CardDb *localStore, CardDb *syncStore, CardDb &localOutput, CardDb &syncOutput)
-    : m_local(std::make_unique<Side>(localStore))
-    , m_sync(std::make_unique<Side>(syncStore))
-    , m_localOutput(localOutput)
+    : m_localOutput(localOutput)
     , m_syncOutput(syncOutput)
 {
+    // Decrypting every card is most of the reading; the two copies are read side by side.
+    auto syncCards = std::async(std::launch::async, readAll, syncStore);
+    m_local = std::make_unique<Side>(readAll(localStore));
+    m_sync = std::make_unique<Side>(syncCards.get());
 }
 
 SyncMerger::~SyncMerger() = default;

@@ -1,0 +1,257 @@
+#include "sync/DropboxSyncDialog.h"
+
+#include "app/MainWindow.h"
+#include "store/CardDb.h"
+#include "ui/MakerSite.h"
+#include "ui_DropboxSyncDialog.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFile>
+#include <QNetworkReply>
+#include <QtConcurrent>
+
+const QString DropboxSyncDialog::remotePath = QStringLiteral("/sync_default.tessera");
+
+namespace {
+const char applicationKey[] = "k7m2q9x4v1c8b3n";
+const char applicationSecret[] = "p5t0r6w2j9h4d7s";
+} // namespace
+
+DropboxSyncDialog::DropboxSyncDialog(QWidget *parent, const DropBoxHosts &hosts)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::DropboxSyncDialog>())
+    , m_client(new DropBoxClient(hosts, this))
+    , m_localSyncPath(m_folder.filePath(QStringLiteral("sync_default.db")))
+{
+    m_ui->setupUi(this);
+    m_ui->passerrLabel->hide();
+    m_client->setApiKey(QString::fromLatin1(applicationKey), QString::fromLatin1(applicationSecret));
+    connect(m_client, &DropBoxClient::doneRequestToken, this, &DropboxSyncDialog::startAuth2);
+    connect(m_client, &DropBoxClient::errorRequestToken, this, &DropboxSyncDialog::showError);
+    connect(m_client, &DropBoxClient::doneAccessToken, this, &DropboxSyncDialog::gotAccessToken);
+    connect(m_client, &DropBoxClient::errorAccessToken, this, &DropboxSyncDialog::showDisconnected);
+    connect(m_client, &DropBoxClient::doneFileDownload, this, &DropboxSyncDialog::askPassword);
+    connect(m_client, &DropBoxClient::errorFileDownload, this, &DropboxSyncDialog::downloadError);
+    connect(m_client, &DropBoxClient::doneFileUpload, this, &DropboxSyncDialog::showDone);
+    connect(m_client, &DropBoxClient::errorFileUpload, this, &DropboxSyncDialog::showError);
+    connect(&m_syncWatcher, &QFutureWatcher<bool>::finished, this, &DropboxSyncDialog::doneWithSync);
+
+    QString key;
+    QString secret;
+    if (MainWindow::instance()->loadDropboxKeys(key, secret)) {
+        m_client->setUserLogin(key, secret);
+        checkout();
+    } else {
+        startAuth1();
+    }
+}
+
+DropboxSyncDialog::~DropboxSyncDialog()
+{
+    m_syncWatcher.waitForFinished();
+    // Leaving mid-way is a cancel, not a failure to report.
+    m_client->disconnect(this);
+    m_client->cancelOperations();
+    clearSyncFiles();
+    if (m_state != StateDone && MainWindow::instance())
+        MainWindow::instance()->discardSyncedCopy();
+}
+
+void DropboxSyncDialog::enterState(SyncState state, Page page, const QString &buttonText)
+{
+    m_state = state;
+    m_ui->commonButton->setText(buttonText);
+    m_ui->stackedWidget->setCurrentIndex(page);
+}
+
+void DropboxSyncDialog::showActivity(SyncState state, const QString &status)
+{
+    m_ui->statusLabel->setText(status);
+    enterState(state, ActivityPage, tr("Cancel"));
+}
+
+void DropboxSyncDialog::startAuth1()
+{
+    showActivity(StateConnecting, tr("Connecting to Dropbox .."));
+    m_client->getRequestToken();
+}
+
+void DropboxSyncDialog::startAuth2()
+{
+    enterState(StateAwaitingAuthorisation, InfoPage, tr("Continue"));
+    QDesktopServices::openUrl(QUrl(m_client->getAuthUrl(makerSite(QStringLiteral("/dropbox/")).toString())));
+}
+
+void DropboxSyncDialog::startAuth3()
+{
+    showActivity(StateValidating, tr("Validating Dropbox login.."));
+    m_client->getAccessToken();
+}
+
+void DropboxSyncDialog::gotAccessToken(const QString &key, const QString &secret)
+{
+    MainWindow::instance()->saveDropboxKeys(key, secret);
+    checkout();
+}
+
+void DropboxSyncDialog::checkout()
+{
+    showActivity(StateChecking, tr("Checking for Tessera data on Dropbox..."));
+    if (!m_client->downloadFile(remotePath, m_localSyncPath))
+        showError();
+}
+
+void DropboxSyncDialog::downloadError(int error)
+{
+    clearSyncFiles();
+    if (error == QNetworkReply::ContentNotFoundError)
+        createPassword();
+    else
+        showError();
+}
+
+void DropboxSyncDialog::createPassword()
+{
+    m_ui->promptLabel->setText(tr("It is the first sync with Dropbox and we find no data there. Please set a password "
+                                  "for Tessera data on Dropbox."));
+    m_ui->oldPassLabel->hide();
+    m_ui->oldPassEdit->hide();
+    m_ui->changePassCheck->hide();
+    enterState(StateCreatePassword, PasswordPage, tr("Synchronize"));
+    m_ui->newPassEdit->setFocus();
+}
+
+void DropboxSyncDialog::askPassword()
+{
+    m_changeSyncPassword = false;
+    m_ui->promptLabel->setText(tr("Please provide password for Tessera data on Dropbox."));
+    m_ui->changePassCheck->setChecked(false);
+    m_ui->newPassEdit->setEnabled(false);
+    m_ui->confirmPassEdit->setEnabled(false);
+    enterState(StateAskPassword, PasswordPage, tr("Synchronize"));
+    m_ui->oldPassEdit->setFocus();
+}
+
+void DropboxSyncDialog::on_changePassCheck_clicked(bool checked)
+{
+    m_changeSyncPassword = checked;
+    m_ui->newPassEdit->setEnabled(checked);
+    m_ui->confirmPassEdit->setEnabled(checked);
+}
+
+void DropboxSyncDialog::showPasswordError(const QString &message)
+{
+    m_ui->passerrLabel->setText(message);
+    m_ui->passerrLabel->show();
+}
+
+void DropboxSyncDialog::startSync()
+{
+    const QString password = m_ui->oldPassEdit->text();
+    const QString newPassword = m_ui->newPassEdit->text();
+    const QString confirmation = m_ui->confirmPassEdit->text();
+    const bool changing = m_state == StateCreatePassword || m_changeSyncPassword;
+    const bool needsOld = m_state == StateAskPassword;
+
+    if ((needsOld && password.isEmpty()) || (changing && (newPassword.isEmpty() || confirmation.isEmpty()))) {
+        showPasswordError(tr("Password can not be empty!"));
+        return;
+    }
+    if (changing && newPassword != confirmation) {
+        showPasswordError(tr("New passwords didn't match!"));
+        return;
+    }
+    if (needsOld) {
+        // The copy was made by another device, possibly by a newer program: look before opening it.
+        if (CardDb::checkDatabase(m_localSyncPath) != StatusOk) {
+            showPasswordError(tr("The Tessera data on Dropbox cannot be read by this version of Tessera."));
+            return;
+        }
+        auto store = CardDb::open(m_localSyncPath, password);
+        if (!store) {
+            showPasswordError(tr("Invalid password for Dropbox Tessera data."));
+            return;
+        }
+        store->close();
+    }
+    startMerge(needsOld ? password : QString(), changing ? newPassword : QString());
+}
+
+void DropboxSyncDialog::startMerge(const QString &password, const QString &newPassword)
+{
+    showActivity(StateSyncing, tr("Please wait while synchronizing..."));
+    m_ui->commonButton->setEnabled(false);
+    m_syncWatcher.setFuture(QtConcurrent::run(MainWindow::instance(), &MainWindow::syncDatabases, m_localSyncPath,
+                                              password, newPassword));
+}
+
+void DropboxSyncDialog::doneWithSync()
+{
+    m_ui->commonButton->setEnabled(true);
+    if (!m_syncWatcher.result() || !m_client->uploadFile(remotePath, m_localSyncPath))
+        showError();
+}
+
+void DropboxSyncDialog::showDone()
+{
+    clearSyncFiles();
+    if (!MainWindow::instance()->adoptSyncedCopy()) {
+        showError();
+        return;
+    }
+    m_ui->errorLabel->setText(tr("Synchronization done."));
+    enterState(StateDone, ErrorPage, tr("Close"));
+}
+
+void DropboxSyncDialog::showError()
+{
+    clearSyncFiles();
+    MainWindow::instance()->discardSyncedCopy();
+    m_ui->errorLabel->setText(
+        tr("There went something wrong while synchronizing. Might be you are not connected to Internet."));
+    enterState(StateError, ErrorPage, tr("Close"));
+}
+
+void DropboxSyncDialog::showDisconnected()
+{
+    m_ui->errorLabel->setText(tr("Not connected to Dropbox. Please try again."));
+    enterState(StateDisconnected, ErrorPage, tr("Close"));
+}
+
+void DropboxSyncDialog::clearSyncFiles()
+{
+    QFile::remove(m_localSyncPath);
+}
+
+void DropboxSyncDialog::on_commonButton_clicked()
+{
+    switch (m_state) {
+    case StateIdle:
+        break;
+    case StateAwaitingAuthorisation:
+        startAuth3();
+        break;
+    case StateCreatePassword:
+    case StateAskPassword:
+        startSync();
+        break;
+    default:
+        reject();
+        break;
+    }
+}
+
+void DropboxSyncDialog::done(int r)
+{
+    if (!isMerging())
+        QDialog::done(r);
+}
+
+void DropboxSyncDialog::closeEvent(QCloseEvent *event)
+{
+    if (isMerging())
+        event->ignore();
+    else
+        event->accept();
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "sync/DropBoxClient.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace Ui {
+class DropboxSyncDialog;
+}
+
+// Synchronises the open wallet with the copy kept in the cloud folder: authorises the program when
+// it holds no access token, downloads the copy, asks for its password (or a new one on a first
+// sync), merges on a worker thread, uploads the merged copy and has the main window adopt its own.
+class DropboxSyncDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum SyncState {
+        StateIdle = 0,
+        StateConnecting = 1,
+        StateAwaitingAuthorisation = 2,
+        StateValidating = 3,
+        StateDisconnected = 4,
+        StateChecking = 6,
+        StateCreatePassword = 7,
+        StateAskPassword = 8,
+        StateSyncing = 9,
+        StateDone = 10,
+        StateError = 11,
+    };
+    Q_ENUM(SyncState)
+
+    static const QString remotePath;
+
+    explicit DropboxSyncDialog(QWidget *parent = nullptr, const DropBoxHosts &hosts = DropBoxHosts::service());
+    ~DropboxSyncDialog() override;
+
+    SyncState state() const { return m_state; }
+    QString localSyncPath() const { return m_localSyncPath; }
+
+public slots:
+    void done(int r) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void on_commonButton_clicked();
+    void on_changePassCheck_clicked(bool checked);
+    void clearSyncFiles();
+    void startAuth1();
+    void startAuth2();
+    void startAuth3();
+    void checkout();
+    void askPassword();
+    void createPassword();
+    void showError();
+    void showDone();
+    void showDisconnected();
+    void startSync();
+    void gotAccessToken(const QString &key, const QString &secret);
+    void downloadError(int error);
+    void doneWithSync();
+
+private:
+    enum Page { InfoPage = 0, ActivityPage = 1, ErrorPage = 2, PasswordPage = 3 };
+
+    void enterState(SyncState state, Page page, const QString &buttonText);
+    void showActivity(SyncState state, const QString &status);
+    void showPasswordError(const QString &message);
+    void startMerge(const QString &password, const QString &newPassword);
+    bool isMerging() const { return m_syncWatcher.isRunning(); }
+
+    const std::unique_ptr<Ui::DropboxSyncDialog> m_ui;
+    SyncState m_state = StateIdle;
+    bool m_changeSyncPassword = false;
+    DropBoxClient *m_client;
+    // A folder only this user can read: the downloaded copy holds the cloud wallet.
+    QTemporaryDir m_folder;
+    QString m_localSyncPath;
+    QFutureWatcher<bool> m_syncWatcher;
+};

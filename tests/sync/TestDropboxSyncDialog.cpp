@@ -1,0 +1,329 @@
+#include "FakeCloudServer.h"
+#include "app/MainWindow.h"
+#include "common/GuiTestUtils.h"
+#include "common/TestFiles.h"
+#include "model/TextUtils.h"
+#include "store/CardDb.h"
+#include "store/FileOps.h"
+#include "sync/DropboxSyncDialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+
+namespace {
+
+// Stands in for the desktop's browser: remembers what the program asked it to open.
+class BrowserStandIn : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+} // namespace
+
+class TestDropboxSyncDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_settingsDir;
+    QTemporaryDir m_dir;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<FakeCloudServer> m_server;
+    BrowserStandIn m_browser;
+    QString m_path;
+    int m_serial = 0;
+
+    DropBoxHosts hosts() const { return {m_server->apiUrl(), m_server->contentUrl(), m_server->webUrl()}; }
+
+    void addCard(const QString &title, const QString &password = QStringLiteral("secret"))
+    {
+        Card card(newUuid(), QDateTime::currentDateTimeUtc(), "password.default", 36, title, QString());
+        card.addField(0, QDateTime::currentDateTimeUtc(), "Login", "carol", 11, false);
+        card.addField(1, QDateTime::currentDateTimeUtc(), "Password", password, 1, true);
+        MainWindow::database()->addCard(card);
+    }
+
+    QStringList titles(CardDb &store)
+    {
+        QStringList list;
+        for (const CardListEntry &entry : store.cardList())
+            list << entry.title;
+        list.sort();
+        return list;
+    }
+
+    QStringList cloudTitles(const QString &password)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("cloud-check%1.tessera").arg(++m_serial));
+        writeFile(path, m_server->file(DropboxSyncDialog::remotePath));
+        auto store = CardDb::open(path, password);
+        return store ? titles(*store) : QStringList{"<does not open>"};
+    }
+
+    QString pageText(DropboxSyncDialog &dialog)
+    {
+        return dialog.findChild<QLabel *>("errorLabel")->text();
+    }
+
+    QPushButton *button(DropboxSyncDialog &dialog) { return dialog.findChild<QPushButton *>("commonButton"); }
+    QLineEdit *edit(DropboxSyncDialog &dialog, const char *name) { return dialog.findChild<QLineEdit *>(name); }
+
+    // Runs a whole sync to its last page, answering the password page with the given texts.
+    DropboxSyncDialog::SyncState syncWith(const QString &password, const QString &newPassword = QString())
+    {
+        DropboxSyncDialog dialog(m_window.get(), hosts());
+        dialog.show();
+        const bool asked = QTest::qWaitFor([&] {
+            return dialog.state() == DropboxSyncDialog::StateAskPassword
+                || dialog.state() == DropboxSyncDialog::StateCreatePassword
+                || dialog.state() == DropboxSyncDialog::StateAwaitingAuthorisation;
+        });
+        if (!asked)
+            return dialog.state();
+        if (dialog.state() == DropboxSyncDialog::StateAwaitingAuthorisation) {
+            button(dialog)->click();
+            if (!QTest::qWaitFor([&] { return dialog.state() == DropboxSyncDialog::StateCreatePassword
+                                          || dialog.state() == DropboxSyncDialog::StateAskPassword; }))
+                return dialog.state();
+        }
+        edit(dialog, "oldPassEdit")->setText(password);
+        if (!newPassword.isEmpty()) {
+            if (dialog.state() == DropboxSyncDialog::StateAskPassword)
+                dialog.findChild<QCheckBox *>("changePassCheck")->click();
+            edit(dialog, "newPassEdit")->setText(newPassword);
+            edit(dialog, "confirmPassEdit")->setText(newPassword);
+        }
+        button(dialog)->click();
+        const bool finished = QTest::qWaitFor([&] { return dialog.state() == DropboxSyncDialog::StateDone
+                                                    || dialog.state() == DropboxSyncDialog::StateError; }, 10000);
+        Q_UNUSED(finished)
+        return dialog.state();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        isolateSettings(m_settingsDir);
+        qRegisterMetaType<FakeCloudServer::Call>();
+        QDesktopServices::setUrlHandler("http", &m_browser, "open");
+        QDesktopServices::setUrlHandler("https", &m_browser, "open");
+    }
+
+    void init()
+    {
+        QSettings().clear();
+        m_browser.opened.clear();
+        m_server = std::make_unique<FakeCloudServer>();
+        QVERIFY(m_server->listen());
+        m_window = std::make_unique<MainWindow>();
+        m_path = m_dir.filePath(QStringLiteral("local%1.tessera").arg(++m_serial));
+        QVERIFY(m_window->openDatabase(m_path, "local pw"));
+        m_window->databaseOpened();
+        addCard("Alpha");
+        addCard("Beta");
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_server.reset();
+    }
+
+    void firstSync()
+    {
+        DropboxSyncDialog dialog(m_window.get(), hosts());
+        dialog.show();
+        QCOMPARE(dialog.state(), DropboxSyncDialog::StateConnecting);
+        QCOMPARE(dialog.findChild<QLabel *>("statusLabel")->text(), QString("Connecting to Dropbox .."));
+        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
+        QCOMPARE(button(dialog)->text(), QString("Continue"));
+        QCOMPARE(dialog.findChild<QStackedWidget *>()->currentIndex(), 0);
+        QCOMPARE(m_browser.opened.size(), 1);
+        const QUrl authorisation = m_browser.opened.first();
+        QCOMPARE(authorisation.host(), m_server->webUrl().host());
+        QCOMPARE(authorisation.path(), QString("/1/oauth/authorize"));
+        QVERIFY(authorisation.toString().contains("oauth_callback=http://www.corvale-software.example/dropbox/"));
+
+        button(dialog)->click();
+        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateCreatePassword);
+        QVERIFY(!dialog.findChild<QLabel *>("oldPassLabel")->isVisible());
+        QVERIFY(!edit(dialog, "oldPassEdit")->isVisible());
+        QVERIFY(!dialog.findChild<QCheckBox *>("changePassCheck")->isVisible());
+        QString key;
+        QString secret;
+        QVERIFY(m_window->loadDropboxKeys(key, secret));
+
+        auto *error = dialog.findChild<QLabel *>("passerrLabel");
+        button(dialog)->click();
+        QVERIFY(error->isVisible());
+        QCOMPARE(error->text(), QString("Password can not be empty!"));
+        edit(dialog, "newPassEdit")->setText("cloud pw");
+        edit(dialog, "confirmPassEdit")->setText("cloud");
+        button(dialog)->click();
+        QCOMPARE(error->text(), QString("New passwords didn't match!"));
+        QCOMPARE(dialog.state(), DropboxSyncDialog::StateCreatePassword);
+
+        edit(dialog, "confirmPassEdit")->setText("cloud pw");
+        button(dialog)->click();
+        QCOMPARE(dialog.state(), DropboxSyncDialog::StateSyncing);
+        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDone);
+        QCOMPARE(pageText(dialog), QString("Synchronization done."));
+        QCOMPARE(button(dialog)->text(), QString("Close"));
+        QCOMPARE(cloudTitles("cloud pw"), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+        QVERIFY(MainWindow::database()->checkPassword("local pw"));
+        QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
+        QVERIFY(!QFile::exists(dialog.localSyncPath()));
+        QCOMPARE(QFileInfo(QFileInfo(dialog.localSyncPath()).absolutePath()).permissions() & 0x0077, 0);
+    }
+
+    void laterSyncsMergeBothSides()
+    {
+        QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateDone);
+        QCOMPARE(m_browser.opened.size(), 1);
+
+        // Another device added a card to the cloud copy meanwhile; this one added its own.
+        const QString other = m_dir.filePath("other-device.tessera");
+        writeFile(other, m_server->file(DropboxSyncDialog::remotePath));
+        {
+            auto store = CardDb::open(other, "cloud pw");
+            Card card(newUuid(), QDateTime::currentDateTimeUtc(), "note.default", 22, "From the phone", "hello");
+            store->addCard(card);
+        }
+        m_server->setFile(DropboxSyncDialog::remotePath, fileBytes(other));
+        addCard("Gamma");
+
+        DropboxSyncDialog dialog(m_window.get(), hosts());
+        dialog.show();
+        QCOMPARE(dialog.state(), DropboxSyncDialog::StateChecking);
+        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAskPassword);
+        QCOMPARE(m_browser.opened.size(), 1);
+        QVERIFY(!edit(dialog, "newPassEdit")->isEnabled());
+        QVERIFY(!edit(dialog, "confirmPassEdit")->isEnabled());
+        edit(dialog, "oldPassEdit")->setText("wrong");
+        button(dialog)->click();
+        QCOMPARE(dialog.findChild<QLabel *>("passerrLabel")->text(), QString("Invalid password for Dropbox Tessera data."));
+        QCOMPARE(dialog.state(), DropboxSyncDialog::StateAskPassword);
+        edit(dialog, "oldPassEdit")->setText("cloud pw");
+        button(dialog)->click();
+        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDone);
+        const QStringList all{"Alpha", "Beta", "From the phone", "Gamma"};
+        QCOMPARE(cloudTitles("cloud pw"), all);
+        QCOMPARE(titles(*MainWindow::database()), all);
+        QVERIFY(!dialog.findChild<QLabel *>("passerrLabel")->isHidden());
+    }
+
+    void changeTheCloudPassword()
+    {
+        QCOMPARE(syncWith(QString(), "first cloud"), DropboxSyncDialog::StateDone);
+        QCOMPARE(syncWith("first cloud", "second cloud"), DropboxSyncDialog::StateDone);
+        QCOMPARE(cloudTitles("second cloud"), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(cloudTitles("first cloud"), QStringList{"<does not open>"});
+        QVERIFY(MainWindow::database()->checkPassword("local pw"));
+    }
+
+    void refusedAuthorisation()
+    {
+        m_server->setAutoApprove(false);
+        DropboxSyncDialog dialog(m_window.get(), hosts());
+        dialog.show();
+        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
+        button(dialog)->click();
+        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDisconnected);
+        QCOMPARE(pageText(dialog), QString("Not connected to Dropbox. Please try again."));
+        QString key;
+        QString secret;
+        QVERIFY(!m_window->loadDropboxKeys(key, secret));
+    }
+
+    void revokedAccessToken()
+    {
+        QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateDone);
+        m_server->revokeAccessTokens();
+        DropboxSyncDialog dialog(m_window.get(), hosts());
+        dialog.show();
+        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateError);
+        QCOMPARE(pageText(dialog),
+                 QString("There went something wrong while synchronizing. Might be you are not connected to Internet."));
+    }
+
+    void failedUploadLeavesTheWalletAsItWas()
+    {
+        const QByteArray before = fileBytes(m_path);
+        m_server->setFailure(FakeCloudServer::Upload, 500);
+        QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateError);
+        QCOMPARE(fileBytes(m_path), before);
+        QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+    }
+
+    void mergeThatCannotWriteEndsOnTheErrorPage()
+    {
+        const QByteArray before = fileBytes(m_path);
+        QVERIFY(QDir().mkpath(FileOps::stagingPath(m_path) + "/blocker"));
+        QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateError);
+        QVERIFY(QDir(FileOps::stagingPath(m_path)).removeRecursively());
+        QCOMPARE(fileBytes(m_path), before);
+        QVERIFY(m_server->file(DropboxSyncDialog::remotePath).isEmpty());
+        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+    }
+
+    void cancelDuringTheUpload()
+    {
+        const QByteArray before = fileBytes(m_path);
+        m_server->setStall(FakeCloudServer::Upload, FakeCloudServer::StallBeforeReply);
+        QSignalSpy stalled(m_server.get(), &FakeCloudServer::stalled);
+        auto *dialog = new DropboxSyncDialog(m_window.get(), hosts());
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<DropboxSyncDialog> watch(dialog);
+        dialog->show();
+        QTRY_COMPARE(dialog->state(), DropboxSyncDialog::StateAwaitingAuthorisation);
+        button(*dialog)->click();
+        QTRY_COMPARE(dialog->state(), DropboxSyncDialog::StateCreatePassword);
+        edit(*dialog, "newPassEdit")->setText("cloud pw");
+        edit(*dialog, "confirmPassEdit")->setText("cloud pw");
+        button(*dialog)->click();
+        QVERIFY(!button(*dialog)->isEnabled());
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QVERIFY(dialog->isVisible());
+        QTRY_VERIFY(stalled.count() == 1);
+        QVERIFY(button(*dialog)->isEnabled());
+        QCOMPARE(button(*dialog)->text(), QString("Cancel"));
+        button(*dialog)->click();
+        QTRY_VERIFY(watch.isNull());
+        QCOMPARE(fileBytes(m_path), before);
+        QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+        m_server->releaseStalled();
+    }
+
+    void fromTheToolsMenu()
+    {
+        m_window->setCloudHosts(hosts());
+        m_window->saveDropboxKeys("stale", "keys");
+        QTimer::singleShot(0, this, [] {
+            QVERIFY(QTest::qWaitFor([] {
+                auto *dialog = findTopLevel<DropboxSyncDialog>();
+                return dialog && dialog->state() == DropboxSyncDialog::StateError;
+            }));
+            findTopLevel<DropboxSyncDialog>()->findChild<QPushButton *>("commonButton")->click();
+        });
+        m_window->findChild<QAction *>("actionDropboxSync")->trigger();
+        QVERIFY(!findTopLevel<DropboxSyncDialog>());
+    }
+};
+
+QTEST_MAIN(TestDropboxSyncDialog)
+#include "TestDropboxSyncDialog.moc"
