@@ -19,7 +19,7 @@
 
 namespace {
 
-struct FieldSpec
+struct SampleField
 {
     QString label;
     QString value;
@@ -44,12 +44,12 @@ private:
     QListView *listView() { return m_window->findChild<QListView *>("listView"); }
     SearchEdit *searchEdit() { return m_window->findChild<SearchEdit *>("searchEdit"); }
 
-    int addCard(const QString &title, const QList<FieldSpec> &fields = {}, const QString &notes = QString(),
+    int addCard(const QString &title, const QList<SampleField> &fields = {}, const QString &notes = QString(),
                 int icon = 21)
     {
         Card card(newUuid(), QDateTime::currentDateTime(), "login.default", icon, title, notes);
         int uid = 0;
-        for (const FieldSpec &field : fields)
+        for (const SampleField &field : fields)
             card.addField(uid++, QDateTime::currentDateTime(), field.label, field.value, field.type, field.sensitive);
         MainWindow::database()->addCard(card);
         return MainWindow::database()->cardIdForUuid(card.uuid());
