@@ -439,7 +439,10 @@ void MainWindow::importCards(ImportFormat format)
         imported = PSafeLoader(m_store.get(), path).importFile();
         break;
     }
+    // The rebuilt list keeps the card the user was looking at.
+    const int shown = m_ui->detailView->cardId();
     m_ui->rootView->reload();
+    m_ui->rootView->selectCard(shown);
     if (!imported)
         showError(tr("Import"), tr("\"%1\" could not be imported completely: it is not a readable %2 export.")
                                     .arg(path, names[index]));

@@ -35,6 +35,15 @@ int RootListModel::cardId(const QModelIndex &index) const
     return index.isValid() && index.row() < m_entries.size() ? m_entries.at(index.row()).id : -1;
 }
 
+QModelIndex RootListModel::indexOf(int cardid) const
+{
+    for (int row = 0; row < m_entries.size(); ++row) {
+        if (m_entries.at(row).id == cardid)
+            return index(row, 0);
+    }
+    return QModelIndex();
+}
+
 QModelIndex RootListModel::addCard(int cardid)
 {
     CardDb *store = MainWindow::database();

@@ -16,6 +16,8 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     int cardId(const QModelIndex &index) const;
+    // The row of a card, or an invalid index when the list does not hold it.
+    QModelIndex indexOf(int cardid) const;
 
 public slots:
     QModelIndex addCard(int cardid);

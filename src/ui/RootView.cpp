@@ -86,6 +86,12 @@ void RootView::updateCard(int cardid)
         select(m_model->updateCard(cardid));
 }
 
+void RootView::selectCard(int cardid)
+{
+    if (m_model)
+        select(m_model->indexOf(cardid));
+}
+
 void RootView::select(const QModelIndex &sourceIndex)
 {
     m_ui->listView->setCurrentIndex(m_proxy->mapFromSource(sourceIndex));

@@ -33,6 +33,8 @@ public slots:
     void removedCard(int cardid);
     void addCard(int cardid);
     void updateCard(int cardid);
+    // Selects a card the list holds; does nothing otherwise.
+    void selectCard(int cardid);
 
 private:
     void select(const QModelIndex &sourceIndex);

@@ -6,6 +6,7 @@
 #include "store/CardDb.h"
 #include "ui/DetailView.h"
 #include "ui/EditDialog.h"
+#include "ui/FileDialog.h"
 #include "ui/IconChooserDialog.h"
 #include "ui/TemplateChooserDialog.h"
 
@@ -249,6 +250,40 @@ private slots:
         clickOk(icons);
         clickOk(editor);
         QTRY_COMPARE(MainWindow::database()->card(id)->iconId(), 5);
+    }
+
+    void importFromTheMenu_data()
+    {
+        QTest::addColumn<QString>("actionName");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("KeePassX") << "actionKeePassX_XML" << "keepassx-export.xml";
+        QTest::newRow("KeePass") << "actionKeePass_XML" << "keepass2-export.xml";
+        QTest::newRow("Password Safe") << "actionPassword_Safe_XML" << "passwordsafe-export.xml";
+    }
+
+    void importFromTheMenu()
+    {
+        QFETCH(QString, actionName);
+        QFETCH(QString, file);
+        storeOldCard("Already here");
+        const int selected = detailView()->cardId();
+        FileDialog::setNextFileName(testData("import/" + file));
+        action(actionName.toLatin1().constData())->trigger();
+        const int imported = MainWindow::database()->cardCount() - 1;
+        QVERIFY(imported > 2);
+        QCOMPARE(listView()->model()->rowCount(), imported + 1);
+        QCOMPARE(detailView()->cardId(), selected);
+        QVERIFY(!findTopLevel<QMessageBox>());
+    }
+
+    void importOfTheWrongFileSaysSo()
+    {
+        MessageBoxAnswerer answerer;
+        FileDialog::setNextFileName(testData("import/keepassx-export.xml"));
+        action("actionKeePass_XML")->trigger();
+        QTRY_COMPARE(answerer.titles, QStringList{"Import"});
+        QVERIFY(answerer.texts.first().contains("keepassx-export.xml"));
+        QCOMPARE(MainWindow::database()->cardCount(), 0);
     }
 
     void deleteTheOnlyCard()
