@@ -15,6 +15,9 @@
 class Card
 {
 public:
+    // Cards show one of the program's images, numbered from 0.
+    static constexpr int iconCount = 70;
+
     Card();
     Card(const QString &templateType, int iconId, const QString &title);
     Card(const QString &uuid, const QDateTime &updateTime, const QString &templateType, int iconId,

@@ -16,6 +16,11 @@ bool hasText(const QString &text)
     return false;
 }
 
+QString cleanText(QString text)
+{
+    return text.replace(QLatin1Char('\t'), QLatin1String("    ")).trimmed();
+}
+
 bool sameOrBlank(const QString &a, const QString &b)
 {
     return a.isEmpty() || b.isEmpty() || a == b;

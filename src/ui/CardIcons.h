@@ -1,12 +1,14 @@
 #pragma once
 
+#include "model/Card.h"
+
 #include <QIcon>
 #include <QString>
 
 // The built-in card icons ":images/card/N.png", N from 0 to 69, each with a HiDPI variant.
 namespace CardIcons {
 
-constexpr int count = 70;
+constexpr int count = Card::iconCount;
 
 QString path(int iconId);
 // Cached, so long lists do not decode the same image over and over.

@@ -2,6 +2,7 @@
 
 #include "model/Card.h"
 #include "model/FieldType.h"
+#include "model/TextUtils.h"
 #include "ui/CardIcons.h"
 #include "ui/IconChooserDialog.h"
 #include "ui_EditDialog.h"
@@ -11,16 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
-
-namespace {
-
-// Tabs separate the columns of the stored card text, so none may reach a value.
-QString cleanText(QString text)
-{
-    return text.replace(QLatin1Char('\t'), QLatin1String("    ")).trimmed();
-}
-
-} // namespace
 
 EditDialog::EditDialog(Card *card, QWidget *parent)
     : QDialog(parent)

@@ -15,7 +15,7 @@ std::unique_ptr<Card> login(const QStringList &values, const QDateTime &time = t
                             const QString &notes = QString())
 {
     auto card = std::make_unique<Card>("uuid-1", time, "login.default", 21, title, notes);
-    const QStringList labels{"Username", "Password", "E-Mail", "Url"};
+    const QStringList labels {"Username", "Password", "E-Mail", "Url"};
     for (int i = 0; i < values.size(); ++i)
         card->addField(i, time, labels.value(i), values.at(i), 0, i == 1);
     return card;
@@ -50,7 +50,8 @@ private slots:
     {
         const QString a = newUuid();
         const QString b = newUuid();
-        QVERIFY(QRegularExpression("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$").match(a).hasMatch());
+        QVERIFY(
+            QRegularExpression("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$").match(a).hasMatch());
         QVERIFY(a != b);
     }
 
@@ -76,11 +77,16 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("equal") << "abc" << "abc" << true;
-        QTest::newRow("left empty") << "" << "abc" << true;
-        QTest::newRow("right empty") << "abc" << "" << true;
-        QTest::newRow("case differs") << "abc" << "ABC" << false;
-        QTest::newRow("different") << "abc" << "abd" << false;
+        QTest::newRow("equal") << "abc"
+                               << "abc" << true;
+        QTest::newRow("left empty") << ""
+                                    << "abc" << true;
+        QTest::newRow("right empty") << "abc"
+                                     << "" << true;
+        QTest::newRow("case differs") << "abc"
+                                      << "ABC" << false;
+        QTest::newRow("different") << "abc"
+                                   << "abd" << false;
     }
 
     void sameOrBlank()
@@ -89,6 +95,27 @@ private slots:
         QFETCH(QString, b);
         QFETCH(bool, expected);
         QCOMPARE(::sameOrBlank(a, b), expected);
+    }
+
+    void cleanText_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("tab between words") << "a\tb"
+                                           << "a    b";
+        QTest::newRow("blanks around") << "  value \n"
+                                       << "value";
+        QTest::newRow("only blanks") << " \t "
+                                     << "";
+        QTest::newRow("inner line break kept") << "one\ntwo"
+                                               << "one\ntwo";
+    }
+
+    void cleanText()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QCOMPARE(::cleanText(typed), stored);
     }
 
     void copyWithUuidKeepsTemplateAndStampsFields()
@@ -136,9 +163,12 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("notes");
         QTest::addColumn<int>("icon");
-        QTest::newRow("title") << "Mail2" << "" << 21;
-        QTest::newRow("notes") << "Mail" << "n" << 21;
-        QTest::newRow("icon") << "Mail" << "" << 3;
+        QTest::newRow("title") << "Mail2"
+                               << "" << 21;
+        QTest::newRow("notes") << "Mail"
+                               << "n" << 21;
+        QTest::newRow("icon") << "Mail"
+                              << "" << 3;
     }
 
     void stampChangesHead()
@@ -170,14 +200,21 @@ private slots:
         QTest::addColumn<QString>("theirTitle");
         QTest::addColumn<QString>("theirNotes");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("identical") << QStringList{"a", "b"} << "" << QStringList{"a", "b"} << "Mail" << "" << true;
-        QTest::newRow("notes on one side") << QStringList{"a"} << "n" << QStringList{"a"} << "Mail" << "" << true;
-        QTest::newRow("notes differ") << QStringList{"a"} << "n" << QStringList{"a"} << "Mail" << "m" << false;
-        QTest::newRow("blank value pairs") << QStringList{"a", ""} << "" << QStringList{"", "b"} << "Mail" << "" << true;
-        QTest::newRow("value differs") << QStringList{"a"} << "" << QStringList{"b"} << "Mail" << "" << false;
-        QTest::newRow("title case differs") << QStringList{"a"} << "" << QStringList{"a"} << "mail" << "" << false;
-        QTest::newRow("other has fewer fields") << QStringList{"a", "b", "c", "d"} << "" << QStringList{"a", "b", ""}
-                                                << "Mail" << "" << true;
+        QTest::newRow("identical") << QStringList {"a", "b"} << "" << QStringList {"a", "b"} << "Mail"
+                                   << "" << true;
+        QTest::newRow("notes on one side") << QStringList {"a"} << "n" << QStringList {"a"} << "Mail"
+                                           << "" << true;
+        QTest::newRow("notes differ") << QStringList {"a"} << "n" << QStringList {"a"} << "Mail"
+                                      << "m" << false;
+        QTest::newRow("blank value pairs") << QStringList {"a", ""} << "" << QStringList {"", "b"} << "Mail"
+                                           << "" << true;
+        QTest::newRow("value differs") << QStringList {"a"} << "" << QStringList {"b"} << "Mail"
+                                       << "" << false;
+        QTest::newRow("title case differs") << QStringList {"a"} << "" << QStringList {"a"} << "mail"
+                                            << "" << false;
+        QTest::newRow("other has fewer fields")
+            << QStringList {"a", "b", "c", "d"} << "" << QStringList {"a", "b", ""} << "Mail"
+            << "" << true;
     }
 
     void isEquivalent()
@@ -204,7 +241,7 @@ private slots:
         QCOMPARE(mine->notes(), QString("new notes"));
         QCOMPARE(mine->iconId(), 5);
         QCOMPARE(mine->updateTime(), t1);
-        QCOMPARE(values(*mine), (QStringList{"x", "y"}));
+        QCOMPARE(values(*mine), (QStringList {"x", "y"}));
         QCOMPARE(mine->uuid(), QString("uuid-1"));
     }
 
@@ -216,7 +253,7 @@ private slots:
         mine->mergeNewer(*theirs);
         QCOMPARE(mine->title(), QString("Mine"));
         QCOMPARE(mine->updateTime(), t1);
-        QCOMPARE(values(*mine), (QStringList{"a", "y"}));
+        QCOMPARE(values(*mine), (QStringList {"a", "y"}));
         QCOMPARE(mine->fields().at(1)->updateTime(), t2);
     }
 
@@ -225,7 +262,7 @@ private slots:
         auto mine = login({"a", "b", "c", "d"}, t0);
         auto theirs = login({"x", "y", "z"}, t2);
         mine->mergeNewer(*theirs);
-        QCOMPARE(values(*mine), (QStringList{"x", "y", "z", "d"}));
+        QCOMPARE(values(*mine), (QStringList {"x", "y", "z", "d"}));
     }
 
     void fillBlanks()
@@ -234,7 +271,7 @@ private slots:
         auto theirs = login({"x", "y", ""}, t1, "Other", "their notes");
         theirs->setIconId(9);
         mine->fillBlanks(*theirs);
-        QCOMPARE(values(*mine), (QStringList{"a", "y", ""}));
+        QCOMPARE(values(*mine), (QStringList {"a", "y", ""}));
         QCOMPARE(mine->title(), QString("Mail"));
         QCOMPARE(mine->notes(), QString("their notes"));
         QCOMPARE(mine->iconId(), 9);
@@ -251,7 +288,7 @@ private slots:
         mine->fillBlanks(*theirs);
         QCOMPARE(mine->iconId(), 21);
         QCOMPARE(mine->updateTime(), t1);
-        QCOMPARE(values(*mine), (QStringList{"a", "b"}));
+        QCOMPARE(values(*mine), (QStringList {"a", "b"}));
         QCOMPARE(mine->notes(), QString("n"));
     }
 
@@ -260,7 +297,7 @@ private slots:
         auto mine = login({"", "", "", ""}, t0);
         auto theirs = login({"u", "p", "e"}, t0);
         mine->fillBlanks(*theirs);
-        QCOMPARE(values(*mine), (QStringList{"u", "p", "e", ""}));
+        QCOMPARE(values(*mine), (QStringList {"u", "p", "e", ""}));
     }
 };
 

@@ -1,0 +1,150 @@
+#include "cli/CardQueries.h"
+
+#include "cli/CardSelector.h"
+#include "cli/Console.h"
+#include "cli/Invocation.h"
+#include "cli/WalletAccess.h"
+#include "model/BuiltinCatalog.h"
+#include "model/CardLoader.h"
+#include "model/FieldType.h"
+#include "model/TemplateCatalog.h"
+#include "store/CardDb.h"
+
+#include <QCollator>
+
+#include <algorithm>
+
+namespace {
+
+const QString trashedOption = QStringLiteral("trashed");
+const QString secretsOption = QStringLiteral("show-secrets");
+
+// "label: value", a value of several lines indented below its first.
+QString labelled(const QString &label, const QString &value)
+{
+    if (value.isEmpty())
+        return label + QLatin1String(":\n");
+    QString indented = value;
+    indented.replace(QLatin1Char('\n'), QLatin1String("\n  "));
+    return QStringLiteral("%1: %2\n").arg(label, indented);
+}
+
+// A column of the list: a line break or tab in a title (an import may bring one) would split the line.
+QString column(QString text)
+{
+    for (QChar &c : text) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
+            c = QLatin1Char(' ');
+    }
+    return text;
+}
+
+} // namespace
+
+QVector<Command> CardQueries::commands()
+{
+    return {
+        {QStringLiteral("ls"),
+         QStringLiteral("WALLET [--trashed]"),
+         tr("List the cards: id, title and template type, tab-separated, sorted by title."),
+         tr("Titles sort as in the card list of the window: by the user's language, ignoring case."),
+         1,
+         1,
+         {QCommandLineOption(trashedOption, tr("list trashed cards too, with a fourth column: live or trashed"))},
+         &CardQueries::list},
+        {QStringLiteral("show"),
+         QStringLiteral("WALLET CARD [--show-secrets]"),
+         tr("Show one card: title, type, icon, notes and each field as \"label: value\"."),
+         tr("CARD is a row id, a uuid, or the exact title of one live card. Sensitive values are masked."),
+         2,
+         2,
+         {QCommandLineOption(secretsOption, tr("show sensitive values instead of masking them"))},
+         &CardQueries::show},
+        {QStringLiteral("templates"),
+         QString(),
+         tr("List the templates of new cards: key, name and number of fields, tab-separated."),
+         QString(),
+         0,
+         0,
+         {},
+         &CardQueries::templates},
+    };
+}
+
+int CardQueries::list(const Invocation &call)
+{
+    const QString path = call.argument(0);
+    if (!WalletAccess::check(path, WalletAccess::ForReading, call.console()))
+        return ExitFailure;
+    const auto store = WalletAccess::unlock(path, call.passwords(), call.console());
+    if (!store)
+        return ExitFailure;
+    const bool withTrashed = call.isSet(trashedOption);
+    QVector<CardListEntry> entries = store->cardList(withTrashed ? CardDb::AllCards : CardDb::LiveCards);
+
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(), [&collator](const CardListEntry &a, const CardListEntry &b) {
+        return collator.compare(a.title, b.title) < 0;
+    });
+
+    QString text;
+    for (const CardListEntry &entry : qAsConst(entries)) {
+        QStringList columns {QString::number(entry.id), column(entry.title), column(entry.templateType)};
+        if (withTrashed)
+            columns << QLatin1String(entry.trashed ? "trashed" : "live");
+        text += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    call.console().print(text);
+    return ExitSuccess;
+}
+
+int CardQueries::show(const Invocation &call)
+{
+    const QString path = call.argument(0);
+    if (!WalletAccess::check(path, WalletAccess::ForReading, call.console()))
+        return ExitFailure;
+    const auto store = WalletAccess::unlock(path, call.passwords(), call.console());
+    if (!store)
+        return ExitFailure;
+    QString error;
+    const std::optional<CardListEntry> entry = CardSelector::select(*store, call.argument(1), &error);
+    const auto card = entry ? store->card(entry->id) : nullptr;
+    if (!card)
+        return call.console().fail(path, entry ? tr("cannot read the card") : error);
+
+    QString text = labelled(QStringLiteral("title"), card->title())
+        + labelled(QStringLiteral("type"), card->templateType())
+        + labelled(QStringLiteral("icon"), QString::number(card->iconId()))
+        + labelled(QStringLiteral("uuid"), card->uuid());
+    if (entry->trashed)
+        text += labelled(QStringLiteral("trashed"), QStringLiteral("yes"));
+    text += labelled(QStringLiteral("notes"), card->notes()) + QLatin1Char('\n');
+    const bool showSecrets = call.isSet(secretsOption);
+    for (const Field *field : card->fields()) {
+        if (field->type() == FieldType::Separator)
+            continue;
+        // A fixed mask: the number of bullets would tell the length of the secret.
+        const bool masked = field->sensitive() && !showSecrets && !field->value().isEmpty();
+        text += labelled(field->label(), masked ? QStringLiteral("********") : field->value());
+    }
+    call.console().print(text);
+    return ExitSuccess;
+}
+
+int CardQueries::templates(const Invocation &call)
+{
+    TemplateCatalog catalog;
+    if (!CardLoader(catalog, builtinCatalogPath()).load())
+        return call.console().fail(builtinCatalogPath(), tr("cannot read the built-in templates"));
+    QString text;
+    for (const Card *templ : catalog.templates()) {
+        const QList<Field *> fields = templ->fields();
+        const auto count = std::count_if(fields.begin(), fields.end(),
+                                         [](const Field *field) { return field->type() != FieldType::Separator; });
+        text += QStringList {templ->templateType(), templ->title(), QString::number(count)}.join(QLatin1Char('\t'))
+            + QLatin1Char('\n');
+    }
+    call.console().print(text);
+    return ExitSuccess;
+}

@@ -1,0 +1,42 @@
+#include "cli/CardSelector.h"
+
+#include <QStringList>
+
+std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &name, QString *error)
+{
+    const QVector<CardListEntry> entries = store.cardList(CardDb::AllCards);
+    const auto withId = [&entries](int id) -> std::optional<CardListEntry> {
+        for (const CardListEntry &entry : entries) {
+            if (entry.id == id)
+                return entry;
+        }
+        return std::nullopt;
+    };
+
+    bool isNumber = false;
+    const int id = name.toInt(&isNumber);
+    if (isNumber) {
+        if (auto entry = withId(id))
+            return entry;
+    }
+    if (auto entry = withId(store.cardIdForUuid(name)))
+        return entry;
+
+    QVector<CardListEntry> titled;
+    for (const CardListEntry &entry : entries) {
+        if (!entry.trashed && entry.title == name)
+            titled.append(entry);
+    }
+    if (titled.size() == 1)
+        return titled.first();
+    if (titled.isEmpty()) {
+        *error = tr("no such card: %1").arg(name);
+        return std::nullopt;
+    }
+    QStringList ids;
+    for (const CardListEntry &entry : qAsConst(titled))
+        ids << QString::number(entry.id);
+    *error = tr("\"%1\" names %2 cards, ids %3; give the id or uuid of one")
+                 .arg(name, QString::number(titled.size()), ids.join(QLatin1String(", ")));
+    return std::nullopt;
+}

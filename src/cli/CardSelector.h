@@ -1,0 +1,19 @@
+#pragma once
+
+#include "store/CardDb.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <optional>
+
+// Finds the card a command line names: by row id, by uuid, or by the exact title of one live card.
+// Ids and uuids reach trashed cards too; a title names only what the card list shows.
+class CardSelector
+{
+    Q_DECLARE_TR_FUNCTIONS(CardSelector)
+
+public:
+    // None, with the reason, when nothing or more than one card answers to the name.
+    static std::optional<CardListEntry> select(CardDb &store, const QString &name, QString *error);
+};

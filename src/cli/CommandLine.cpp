@@ -1,0 +1,96 @@
+#include "cli/CommandLine.h"
+
+#include "cli/CardEdits.h"
+#include "cli/CardQueries.h"
+#include "cli/Console.h"
+#include "cli/Invocation.h"
+#include "cli/MergeCommand.h"
+#include "cli/TransferCommands.h"
+#include "cli/WalletCommands.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+
+namespace {
+
+QCommandLineOption helpOption()
+{
+    return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("show this help"));
+}
+
+} // namespace
+
+CommandLine::CommandLine(Console &console, PasswordPrompt &passwords)
+    : m_console(console)
+    , m_passwords(passwords)
+{
+    m_commands << WalletCommands::commands() << CardQueries::commands() << CardEdits::commands()
+               << TransferCommands::commands() << MergeCommand::commands();
+}
+
+int CommandLine::run(const QStringList &arguments)
+{
+    if (arguments.size() < 2) {
+        m_console.printError(overview());
+        return ExitUsage;
+    }
+    const QString first = arguments.at(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        m_console.print(overview());
+        return ExitSuccess;
+    }
+    if (first == QLatin1String("--version")) {
+        m_console.print(QStringLiteral("tessera-cli %1\n").arg(QStringLiteral(TESSERA_VERSION)));
+        return ExitSuccess;
+    }
+    const Command *command = find(first);
+    if (!command) {
+        m_console.error(tr("unknown command \"%1\"; `tessera-cli --help` lists the commands").arg(first));
+        return ExitUsage;
+    }
+    return runCommand(*command, arguments.mid(2));
+}
+
+const Command *CommandLine::find(const QString &name) const
+{
+    const auto it = std::find_if(m_commands.cbegin(), m_commands.cend(),
+                                 [&name](const Command &command) { return command.name == name; });
+    return it == m_commands.cend() ? nullptr : &*it;
+}
+
+int CommandLine::runCommand(const Command &command, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help = helpOption();
+    parser.addOption(help);
+    parser.addOptions(command.options);
+    const Invocation call(command, parser, m_console, m_passwords);
+    // The parser takes the first argument for the program's name.
+    if (!parser.parse(QStringList {command.name} + arguments))
+        return call.usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        m_console.print(command.helpText(help));
+        return ExitSuccess;
+    }
+    const int count = parser.positionalArguments().size();
+    if (count < command.minArguments)
+        return call.usageError(tr("missing arguments"));
+    if (command.maxArguments >= 0 && count > command.maxArguments)
+        return call.usageError(tr("too many arguments"));
+    return command.run(call);
+}
+
+QString CommandLine::overview() const
+{
+    QString text = tr("Usage: tessera-cli COMMAND [ARGUMENTS]\n\n"
+                      "The Tessera password wallet from a terminal and from scripts.\n\nCommands:\n");
+    for (const Command &command : m_commands)
+        text += QStringLiteral("  %1\n      %2\n").arg(command.synopsis(), command.summary);
+    text += tr("\nCARD is a row id, a uuid, or the exact title of one live card.\n"
+               "Passwords are read from the terminal without echo; when standard input is not a terminal,\n"
+               "one line per password in the order they are asked.\n"
+               "Exit codes: 0 success, 1 failure, 2 usage error.\n"
+               "`tessera-cli COMMAND --help` shows the details of a command.\n");
+    return text;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class Card;
+
+// The LABEL=VALUE arguments of a command, set on a card's fields the way the card editor sets what the
+// user typed.
+class FieldAssignments
+{
+    Q_DECLARE_TR_FUNCTIONS(FieldAssignments)
+
+public:
+    // False, with the reason, when an argument is not of the form LABEL=VALUE.
+    bool parse(const QStringList &arguments, QString *error);
+    // False, with the reason and the card's labels, when a label names none of the card's fields;
+    // the card may then be partly changed.
+    bool applyTo(Card &card, QString *error) const;
+
+private:
+    QVector<QPair<QString, QString>> m_values;
+};

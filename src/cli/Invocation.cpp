@@ -1,0 +1,44 @@
+#include "cli/Invocation.h"
+
+#include "cli/Command.h"
+#include "cli/Console.h"
+
+#include <QCommandLineParser>
+
+Invocation::Invocation(const Command &command, const QCommandLineParser &parser, Console &console,
+                       PasswordPrompt &passwords)
+    : m_command(command)
+    , m_parser(parser)
+    , m_console(console)
+    , m_passwords(passwords)
+{
+}
+
+QString Invocation::argument(int index) const
+{
+    return m_parser.positionalArguments().value(index);
+}
+
+QStringList Invocation::argumentsFrom(int index) const
+{
+    return m_parser.positionalArguments().mid(index);
+}
+
+bool Invocation::isSet(const QString &option) const
+{
+    return m_parser.isSet(option);
+}
+
+QString Invocation::value(const QString &option) const
+{
+    return m_parser.value(option);
+}
+
+int Invocation::usageError(const QString &reason) const
+{
+    QString text = reason;
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    m_console.error(tr("%1: %2 (usage: %3)").arg(m_command.name, text, m_command.usage()));
+    return ExitUsage;
+}

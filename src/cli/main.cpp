@@ -1,0 +1,18 @@
+#include "cli/CommandLine.h"
+#include "cli/Console.h"
+#include "cli/PasswordPrompt.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tessera-cli"));
+    // The core notes its failures in debug lines; here every failure gets one clear line of its own.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+
+    Console console;
+    PasswordPrompt passwords(console);
+    return CommandLine(console, passwords).run(QCoreApplication::arguments());
+}

@@ -1,0 +1,747 @@
+#include "cli/CliRun.h"
+#include "cli/PseudoTerminal.h"
+#include "common/SqlPeek.h"
+#include "common/TestFiles.h"
+#include "model/Card.h"
+#include "store/CardDb.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+const QDateTime past = QDateTime::fromSecsSinceEpoch(1330000000, Qt::UTC);
+
+// A login card as the catalogue makes it, every time fixed so that a test sees which ones move.
+std::unique_ptr<Card> loginCard(const QString &uuid, const QString &title, const QString &user, const QString &password,
+                                const QDateTime &time = past)
+{
+    auto card = std::make_unique<Card>(uuid, time, QStringLiteral("login.default"), 21, title, QString());
+    card->addField(0, time, QStringLiteral("Username"), user, 11, false);
+    card->addField(1, time, QStringLiteral("Password"), password, 1, true);
+    card->addField(2, time, QStringLiteral("E-Mail"), QString(), 5, false);
+    card->addField(3, time, QStringLiteral("Url"), QString(), 6, false);
+    return card;
+}
+
+QString uuidNumber(int n)
+{
+    return QStringLiteral("00000000-0000-4000-8000-%1").arg(n, 12, 10, QLatin1Char('0'));
+}
+
+// Every card of a wallet as one comparable line, in uuid order.
+QStringList contents(CardDb &store)
+{
+    QStringList lines;
+    for (const StoredCard &row : store.allCards()) {
+        QStringList parts {row.uuid, row.card->title(), row.card->notes(), row.trashed ? "trashed" : "live"};
+        for (const Field *field : row.card->fields())
+            parts << field->value();
+        lines << parts.join('|');
+    }
+    lines.sort();
+    return lines;
+}
+
+QString syncUuid(const QString &path)
+{
+    return SqlPeek(path).value("SELECT Sync_UUID FROM Identity").toString();
+}
+
+// How the wallet file of an error case is made.
+enum class Fixture { Wallet, Newer, Unsupported, Invalid, Locked, Missing, ReadOnly };
+
+} // namespace
+Q_DECLARE_METATYPE(Fixture)
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_serial = 0;
+
+    QString newPath(const QString &name = QStringLiteral("wallet"))
+    {
+        return m_dir.filePath(QStringLiteral("%1-%2.tessera").arg(name).arg(++m_serial));
+    }
+
+    // A wallet made with the store, holding the given cards, some of them in the trash.
+    QString walletWith(const QString &password, const std::vector<std::unique_ptr<Card>> &cards,
+                       const QStringList &trashedUuids = {})
+    {
+        const QString path = newPath();
+        auto store = CardDb::open(path, password);
+        for (const auto &card : cards)
+            store->addCard(*card);
+        for (const QString &uuid : trashedUuids)
+            store->trashCard(store->cardIdForUuid(uuid));
+        return path;
+    }
+
+    QString walletWithTitles(const QStringList &titles)
+    {
+        std::vector<std::unique_ptr<Card>> cards;
+        for (const QString &title : titles)
+            cards.push_back(loginCard(uuidNumber(int(cards.size()) + 1), title, "ana", "pw-" + title));
+        return walletWith("pw", cards);
+    }
+
+    // Rows: 1 Bank, 2 Bank, 3 Mail, 4 Old (trashed).
+    QString errorWallet(Fixture fixture)
+    {
+        if (fixture == Fixture::Missing)
+            return newPath();
+        if (fixture == Fixture::Invalid) {
+            const QString path = newPath();
+            writeFile(path, "These are my passwords, not a wallet.\n");
+            return path;
+        }
+        std::vector<std::unique_ptr<Card>> cards;
+        cards.push_back(loginCard(uuidNumber(1), "Bank", "ana", "one"));
+        cards.push_back(loginCard(uuidNumber(2), "Bank", "ana", "two"));
+        cards.push_back(loginCard(uuidNumber(3), "Mail", "ana", "three"));
+        cards.push_back(loginCard(uuidNumber(4), "Old", "ana", "old"));
+        const QString path = walletWith("pw", cards, {uuidNumber(4)});
+        if (fixture == Fixture::Newer)
+            SqlPeek(path).exec("UPDATE Identity SET Version = 3");
+        if (fixture == Fixture::Unsupported)
+            SqlPeek(path).exec("UPDATE Identity SET Version = 1");
+        if (fixture == Fixture::ReadOnly)
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        return path;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(QFileInfo(QStringLiteral(TESSERA_CLI)).isExecutable()); }
+
+    void createMakesAnEmptyWallet()
+    {
+        const QString path = newPath();
+        const CliRun created = runCli({"create", path}, {"secret ☃", "secret ☃"});
+        QCOMPARE(created.err, QString());
+        QCOMPARE(created.exitCode, 0);
+        QVERIFY(!QFile::exists(path + ".copy"));
+
+        const CliRun checked = runCli({"check", path});
+        QCOMPARE(checked.out, QString("ok\n"));
+        QCOMPARE(checked.exitCode, 0);
+        auto store = CardDb::open(path, "secret ☃");
+        QVERIFY(store);
+        QCOMPARE(store->cardCount(), 0);
+    }
+
+    void createRefuses_data()
+    {
+        QTest::addColumn<QStringList>("passwords");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("passwords differ") << QStringList {"one", "two"} << false << "the two new passwords differ";
+        QTest::newRow("empty password") << QStringList {"", ""} << false << "the new password is empty";
+        QTest::newRow("not repeated") << QStringList {"one"} << false << "the new password was not repeated";
+        QTest::newRow("existing file") << QStringList {"pw", "pw"} << true
+                                       << "file exists; a new wallet needs a new name";
+    }
+
+    void createRefuses()
+    {
+        QFETCH(QStringList, passwords);
+        QFETCH(bool, exists);
+        QFETCH(QString, reason);
+        const QString path = exists ? walletWithTitles({"Mine"}) : newPath();
+        const QByteArray before = fileBytes(path);
+        const CliRun run = runCli({"create", path}, passwords);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QString("tessera-cli: %1: %2\n").arg(path, reason));
+        QCOMPARE(QFile::exists(path), exists);
+        QCOMPARE(fileBytes(path), before);
+    }
+
+    void checkReportsStatus_data()
+    {
+        QTest::addColumn<Fixture>("fixture");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("ok") << Fixture::Wallet << "ok";
+        QTest::newRow("newer") << Fixture::Newer << "newer";
+        QTest::newRow("older") << Fixture::Unsupported << "unsupported";
+        QTest::newRow("not a wallet") << Fixture::Invalid << "invalid";
+        QTest::newRow("missing") << Fixture::Missing << "invalid";
+        QTest::newRow("locked") << Fixture::Locked << "locked";
+    }
+
+    void checkReportsStatus()
+    {
+        QFETCH(Fixture, fixture);
+        QFETCH(QString, status);
+        const QString path = errorWallet(fixture);
+        std::unique_ptr<SqlPeek> holder;
+        if (fixture == Fixture::Locked) {
+            holder = std::make_unique<SqlPeek>(path);
+            QVERIFY(holder->exec("BEGIN EXCLUSIVE"));
+        }
+        const CliRun run = runCli({"check", path});
+        QCOMPARE(run.out, status + "\n");
+        QCOMPARE(run.exitCode, fixture == Fixture::Wallet ? 0 : 1);
+        QCOMPARE(run.err,
+                 fixture == Fixture::Missing ? QString("tessera-cli: %1: no such file\n").arg(path) : QString());
+        QCOMPARE(QFile::exists(path), fixture != Fixture::Missing);
+    }
+
+    void listSortsLikeTheCardList()
+    {
+        const QString path = walletWithTitles({"Zeta", "Amazon", "eBay", "amazon", "Yahoo!", "bank"});
+        const CliRun listed = runCli({"ls", path}, {"pw"});
+        QCOMPARE(listed.exitCode, 0);
+        // Case plays no part; equal titles keep the order of their rows.
+        QCOMPARE(listed.out,
+                 QString("2\tAmazon\tlogin.default\n"
+                         "4\tamazon\tlogin.default\n"
+                         "6\tbank\tlogin.default\n"
+                         "3\teBay\tlogin.default\n"
+                         "5\tYahoo!\tlogin.default\n"
+                         "1\tZeta\tlogin.default\n"));
+
+        QCOMPARE(runCli({"rm", path, "bank"}, {"pw"}).exitCode, 0);
+        QCOMPARE(runCli({"rm", path, "eBay"}, {"pw"}).exitCode, 0);
+        QCOMPARE(runCli({"ls", path}, {"pw"}).out,
+                 QString("2\tAmazon\tlogin.default\n4\tamazon\tlogin.default\n5\tYahoo!\tlogin.default\n"
+                         "1\tZeta\tlogin.default\n"));
+        QCOMPARE(runCli({"ls", path, "--trashed"}, {"pw"}).out,
+                 QString("2\tAmazon\tlogin.default\tlive\n"
+                         "4\tamazon\tlogin.default\tlive\n"
+                         "6\tbank\tlogin.default\ttrashed\n"
+                         "3\teBay\tlogin.default\ttrashed\n"
+                         "5\tYahoo!\tlogin.default\tlive\n"
+                         "1\tZeta\tlogin.default\tlive\n"));
+        QCOMPARE(SqlPeek(path).value("SELECT group_concat(ID) FROM Cards WHERE Trashed = 1").toString(),
+                 QString("3,6"));
+    }
+
+    void addFillsTheTemplate()
+    {
+        const QString path = walletWithTitles({});
+        const qint64 start = QDateTime::currentSecsSinceEpoch();
+        const CliRun run = runCli({"add", path, "login.default", " My\tbank ", "Username=ana", "password= se\tcr=et ",
+                                   "--notes", "  line one\nline two\n"},
+                                  {"pw"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        const QString uuid = run.out.trimmed();
+        QVERIFY(QRegularExpression("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$")
+                    .match(uuid)
+                    .hasMatch());
+
+        auto store = CardDb::open(path, "pw");
+        bool trashed = true;
+        const auto card = store->cardByUuid(uuid, &trashed);
+        QVERIFY(card);
+        QVERIFY(!trashed);
+        QCOMPARE(card->title(), QString("My    bank"));
+        QCOMPARE(card->templateType(), QString("login.default"));
+        QCOMPARE(card->iconId(), 21);
+        QCOMPARE(card->notes(), QString("line one\nline two"));
+        QStringList values;
+        for (const Field *field : card->fields()) {
+            values << field->label() + "=" + field->value();
+            QVERIFY(field->updateTime().toSecsSinceEpoch() >= start);
+        }
+        QCOMPARE(values, QStringList({"Username=ana", "Password=se    cr=et", "E-Mail=", "Url="}));
+    }
+
+    void showMasksSecrets_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("password");
+        QTest::newRow("by title") << QStringList {"Mail"} << "********";
+        QTest::newRow("by id, secrets shown") << QStringList {"2", "--show-secrets"} << "s3cret";
+        QTest::newRow("by uuid") << QStringList {uuidNumber(2)} << "********";
+    }
+
+    void showMasksSecrets()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, password);
+        std::vector<std::unique_ptr<Card>> cards;
+        cards.push_back(loginCard(uuidNumber(1), "Bank", "ana", "other"));
+        cards.push_back(loginCard(uuidNumber(2), "Mail", "ana@example.org", "s3cret"));
+        cards.back()->setNotes("two\nlines");
+        cards.back()->fields().at(3)->setValue("mail.example.org");
+        const QString path = walletWith("pw", cards);
+        const CliRun run = runCli(QStringList {"show", path} + arguments, {"pw"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out,
+                 QString("title: Mail\n"
+                         "type: login.default\n"
+                         "icon: 21\n"
+                         "uuid: 00000000-0000-4000-8000-000000000002\n"
+                         "notes: two\n"
+                         "  lines\n"
+                         "\n"
+                         "Username: ana@example.org\n"
+                         "Password: %1\n"
+                         "E-Mail:\n"
+                         "Url: mail.example.org\n")
+                     .arg(password));
+    }
+
+    void editStampsOnlyWhatChanged()
+    {
+        const QString path = walletWithTitles({"Bank", "Mail"});
+        const qint64 start = QDateTime::currentSecsSinceEpoch();
+        const CliRun run = runCli({"edit", path, "Mail", "Password=fresh", "Username=ana", "--icon", "7"}, {"pw"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+
+        auto store = CardDb::open(path, "pw");
+        const auto card = store->card(2);
+        QCOMPARE(card->iconId(), 7);
+        QVERIFY(card->updateTime().toSecsSinceEpoch() >= start);
+        QVERIFY(store->updateTimeForUuid(uuidNumber(2)).toSecsSinceEpoch() >= start);
+        const QList<Field *> fields = card->fields();
+        QCOMPARE(fields.at(1)->value(), QString("fresh"));
+        QVERIFY(fields.at(1)->updateTime().toSecsSinceEpoch() >= start);
+        // The user name was given but did not change: it keeps its time, as the other fields do.
+        for (int i : {0, 2, 3})
+            QCOMPARE(fields.at(i)->updateTime(), past);
+        QCOMPARE(store->card(1)->updateTime(), past);
+    }
+
+    void unchangedEditWritesNothing()
+    {
+        const QString path = walletWithTitles({"Bank", "Mail"});
+        const QByteArray before = fileBytes(path);
+        const CliRun run
+            = runCli({"edit", path, "Mail", "Password= pw-Mail ", "--title", "Mail", "--icon", "21"}, {"pw"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString("tessera-cli: %1: nothing changed\n").arg(path));
+        QCOMPARE(fileBytes(path), before);
+    }
+
+    void editChangesTitleAndNotes()
+    {
+        const QString path = walletWithTitles({"Bank"});
+        QCOMPARE(runCli({"edit", path, "1", "--title", "\tSavings ", "--notes", "PIN at home"}, {"pw"}).exitCode, 0);
+        auto store = CardDb::open(path, "pw");
+        QCOMPARE(store->card(1)->title(), QString("Savings"));
+        QCOMPARE(store->card(1)->notes(), QString("PIN at home"));
+        QCOMPARE(store->cardList().first().title, QString("Savings"));
+    }
+
+    void passwdChangesThePassword()
+    {
+        const QString path = walletWithTitles({"Bank", "Mail"});
+        const CliRun run = runCli({"passwd", path}, {"pw", "new ☃", "new ☃"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(!CardDb::open(path, "pw"));
+        auto store = CardDb::open(path, "new ☃");
+        QVERIFY(store);
+        QCOMPARE(store->card(2)->fields().at(1)->value(), QString("pw-Mail"));
+    }
+
+    void importEachFormat_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("someTitle");
+        QTest::newRow("KeePassX") << "keepassx"
+                                  << "keepassx-export.xml" << 6 << "Forum";
+        QTest::newRow("KeePass") << "keepass"
+                                 << "keepass2-export.xml" << 5 << "Credit card PIN";
+        QTest::newRow("Password Safe") << "psafe"
+                                       << "passwordsafe-export.xml" << 6 << "Old forum";
+    }
+
+    void importEachFormat()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, file);
+        QFETCH(int, count);
+        QFETCH(QString, someTitle);
+        const QString path = walletWithTitles({"Mine"});
+        const CliRun run = runCli({"import", path, format, testData("import/" + file)}, {"pw"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString::number(count) + "\n");
+        auto store = CardDb::open(path, "pw");
+        QCOMPARE(store->cardCount(), count + 1);
+        QVERIFY(runCli({"ls", path}, {"pw"}).out.contains("\t" + someTitle + "\tlogin.default\n"));
+    }
+
+    // The window keeps what a damaged Password Safe export let in before the damage; here a failure
+    // changes nothing.
+    void damagedImportAddsNothing()
+    {
+        const QByteArray whole = fileBytes(testData("import/passwordsafe-export.xml"));
+        const QByteArray damaged = whole.left(whole.indexOf("</entry>", whole.indexOf("</entry>") + 1) + 40);
+        QCOMPARE(damaged.count("</entry>"), 2);
+        const QString xml = m_dir.filePath("damaged.xml");
+        QVERIFY(writeFile(xml, damaged));
+        const QString path = walletWithTitles({"Mine"});
+        const QByteArray before = fileBytes(path);
+        const CliRun run = runCli({"import", path, "psafe", xml}, {"pw"});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QString("tessera-cli: %1: not a readable psafe export\n").arg(xml));
+        QCOMPARE(fileBytes(path), before);
+    }
+
+    void exportHoldsEveryMember()
+    {
+        std::vector<std::unique_ptr<Card>> cards;
+        cards.push_back(loginCard(uuidNumber(1), "Gone", "old", "older"));
+        auto bank = std::make_unique<Card>("0f0e0d0c-0b0a-4908-8706-050403020100", past, "finance.bankaccount", 45,
+                                           "Bänk ☃", "two\nlines");
+        bank->addField(0, past.addSecs(100), "Owner", "Ana \"A\" López", 0, false);
+        bank->addField(3, past.addSecs(200), "", "", 8, false);
+        bank->addField(9, past.addSecs(-1330000000), "PIN", "0042", 2, true);
+        cards.push_back(std::move(bank));
+        cards.push_back(loginCard(uuidNumber(3), "Mail", "ana", "pw"));
+        const QString path = walletWith("pw", cards, {uuidNumber(1)});
+
+        const CliRun run = runCli({"export", path}, {"pw"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err,
+                 QString("tessera-cli: warning: the output holds every secret of %1 in the clear\n").arg(path));
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        const QJsonArray exported = document.object().value("cards").toArray();
+        QCOMPARE(document.object().keys(), QStringList {"cards"});
+        QCOMPARE(exported.size(), 3);
+
+        // Written out by hand from the card above.
+        const QByteArray expected
+            = "{\"id\": 2, \"uuid\": \"0f0e0d0c-0b0a-4908-8706-050403020100\", \"updateTime\": 1330000000,"
+              " \"templateType\": \"finance.bankaccount\", \"iconId\": 45, \"title\": \"B\u00e4nk \u2603\","
+              " \"notes\": \"two\\nlines\", \"trashed\": false, \"fields\": ["
+              "{\"uid\": 0, \"updateTime\": 1330000100, \"label\": \"Owner\", \"value\": \"Ana \\\"A\\\" L\u00f3pez\","
+              " \"type\": 0, \"sensitive\": false},"
+              "{\"uid\": 3, \"updateTime\": 1330000200, \"label\": \"\", \"value\": \"\", \"type\": 8, \"sensitive\": "
+              "false},"
+              "{\"uid\": 9, \"updateTime\": 0, \"label\": \"PIN\", \"value\": \"0042\", \"type\": 2, \"sensitive\": "
+              "true}]}";
+        QCOMPARE(QJsonDocument(exported.at(1).toObject()).toJson(QJsonDocument::Compact),
+                 QJsonDocument::fromJson(expected).toJson(QJsonDocument::Compact));
+
+        auto store = CardDb::open(path, "pw");
+        const std::vector<StoredCard> rows = store->allCards();
+        QCOMPARE(int(rows.size()), exported.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const QJsonObject json = exported.at(int(i)).toObject();
+            const StoredCard &row = rows.at(i);
+            QCOMPARE(json.keys(),
+                     QStringList({"fields", "iconId", "id", "notes", "templateType", "title", "trashed", "updateTime",
+                                  "uuid"}));
+            QCOMPARE(json.value("id").toInt(), row.id);
+            QCOMPARE(json.value("uuid").toString(), row.card->uuid());
+            QCOMPARE(qint64(json.value("updateTime").toDouble()), row.card->updateTime().toSecsSinceEpoch());
+            QCOMPARE(json.value("templateType").toString(), row.card->templateType());
+            QCOMPARE(json.value("iconId").toInt(), row.card->iconId());
+            QCOMPARE(json.value("title").toString(), row.card->title());
+            QCOMPARE(json.value("notes").toString(), row.card->notes());
+            QCOMPARE(json.value("trashed").toBool(), row.trashed);
+            const QJsonArray fields = json.value("fields").toArray();
+            QCOMPARE(fields.size(), row.card->fieldCount());
+            for (int f = 0; f < fields.size(); ++f) {
+                const QJsonObject field = fields.at(f).toObject();
+                const Field *stored = row.card->fields().at(f);
+                QCOMPARE(field.keys(), QStringList({"label", "sensitive", "type", "uid", "updateTime", "value"}));
+                QCOMPARE(field.value("uid").toInt(), stored->uid());
+                QCOMPARE(qint64(field.value("updateTime").toDouble()), stored->updateTime().toSecsSinceEpoch());
+                QCOMPARE(field.value("label").toString(), stored->label());
+                QCOMPARE(field.value("value").toString(), stored->value());
+                QCOMPARE(field.value("type").toInt(), stored->type());
+                QCOMPARE(field.value("sensitive").toBool(), stored->sensitive());
+            }
+        }
+        QCOMPARE(exported.at(0).toObject().value("trashed").toBool(), true);
+    }
+
+    // The same card edited on both sides, a card only on each side: both files end up with the same
+    // cards, the newer side winning field by field, each file keeping its password.
+    void mergeEditedOnBothSides()
+    {
+        const QDateTime later = past.addDays(1);
+        const QDateTime latest = past.addDays(2);
+        std::vector<std::unique_ptr<Card>> mine;
+        mine.push_back(loginCard(uuidNumber(1), "Mail", "ana-new", "old"));
+        mine.back()->setUpdateTime(later);
+        mine.back()->fields().at(0)->setUpdateTime(later);
+        mine.push_back(loginCard(uuidNumber(2), "Only mine", "me", "mine"));
+        std::vector<std::unique_ptr<Card>> theirs;
+        theirs.push_back(loginCard(uuidNumber(3), "Only theirs, trashed", "them", "theirs"));
+        theirs.push_back(loginCard(uuidNumber(1), "Mail", "ana", "new-pw"));
+        theirs.back()->fields().at(1)->setUpdateTime(latest);
+        const QString wallet = walletWith("mine", mine);
+        const QString other = walletWith("theirs", theirs, {uuidNumber(3)});
+        const QString walletIdentity = syncUuid(wallet);
+
+        const CliRun run = runCli({"merge", wallet, other}, {"mine", "theirs"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(!QFile::exists(wallet + ".copy"));
+        QVERIFY(!QFile::exists(other + ".copy"));
+        QCOMPARE(syncUuid(wallet), walletIdentity);
+
+        const QStringList merged {
+            uuidNumber(1) + "|Mail||live|ana-new|new-pw||",
+            uuidNumber(2) + "|Only mine||live|me|mine||",
+            uuidNumber(3) + "|Only theirs, trashed||trashed|them|theirs||",
+        };
+        auto walletStore = CardDb::open(wallet, "mine");
+        auto otherStore = CardDb::open(other, "theirs");
+        QVERIFY(walletStore);
+        QVERIFY(otherStore);
+        QCOMPARE(contents(*walletStore), merged);
+        QCOMPARE(contents(*otherStore), merged);
+    }
+
+    void firstMergeCreatesTheOtherCopy()
+    {
+        std::vector<std::unique_ptr<Card>> mine;
+        mine.push_back(loginCard(uuidNumber(1), "Trashed", "a", "b"));
+        mine.push_back(loginCard(uuidNumber(2), "Mail", "ana", "pw"));
+        const QString wallet = walletWith("mine", mine, {uuidNumber(1)});
+        QStringList before;
+        {
+            auto store = CardDb::open(wallet, "mine");
+            before = contents(*store);
+        }
+        const QString other = newPath("shared");
+        const CliRun run = runCli({"merge", wallet, other}, {"mine", "shared", "shared"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(!CardDb::open(other, "mine"));
+        auto otherStore = CardDb::open(other, "shared");
+        QVERIFY(otherStore);
+        QCOMPARE(contents(*otherStore), before);
+        QVERIFY(syncUuid(other) != syncUuid(wallet));
+    }
+
+    void failedMergeChangesNeitherFile_data()
+    {
+        QTest::addColumn<bool>("otherExists");
+        QTest::addColumn<QStringList>("passwords");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("wrong password of WALLET") << true << QStringList {"nope"} << "WALLET: wrong password";
+        QTest::newRow("wrong password of OTHER") << true << QStringList {"mine", "mine"} << "OTHER: wrong password";
+        QTest::newRow("new passwords differ")
+            << false << QStringList {"mine", "a", "b"} << "OTHER: the two new passwords differ";
+    }
+
+    void failedMergeChangesNeitherFile()
+    {
+        QFETCH(bool, otherExists);
+        QFETCH(QStringList, passwords);
+        QFETCH(QString, reason);
+        std::vector<std::unique_ptr<Card>> mine;
+        mine.push_back(loginCard(uuidNumber(1), "Mail", "ana", "pw"));
+        const QString wallet = walletWith("mine", mine);
+        std::vector<std::unique_ptr<Card>> theirs;
+        theirs.push_back(loginCard(uuidNumber(2), "Bank", "ana", "pw"));
+        const QString other = otherExists ? walletWith("theirs", theirs) : newPath();
+        const QByteArray walletBefore = fileBytes(wallet);
+        const QByteArray otherBefore = fileBytes(other);
+
+        const CliRun run = runCli({"merge", wallet, other}, passwords);
+        QCOMPARE(run.exitCode, 1);
+        reason.replace("WALLET", wallet).replace("OTHER", other);
+        QCOMPARE(run.err, "tessera-cli: " + reason + "\n");
+        QCOMPARE(fileBytes(wallet), walletBefore);
+        QCOMPARE(fileBytes(other), otherBefore);
+        QCOMPARE(QFile::exists(other), otherExists);
+        QCOMPARE(QDir(m_dir.path()).entryList({"*.copy"}), QStringList());
+    }
+
+    void errors_data()
+    {
+        QTest::addColumn<Fixture>("fixture");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("passwords");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        const QStringList pw {"pw"};
+        const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
+        row("wrong password") << Fixture::Wallet << QStringList {"ls", "W"} << QStringList {"nope"} << 1
+                              << "W: wrong password";
+        row("no password") << Fixture::Wallet << QStringList {"show", "W", "Mail"} << QStringList() << 1
+                           << "W: no password given";
+        row("ambiguous title") << Fixture::Wallet << QStringList {"show", "W", "Bank"} << pw << 1
+                               << "W: \"Bank\" names 2 cards, ids 1, 2; give the id or uuid of one";
+        row("no such card") << Fixture::Wallet << QStringList {"rm", "W", "Nothing"} << pw << 1
+                            << "W: no such card: Nothing";
+        row("no such id") << Fixture::Wallet << QStringList {"show", "W", "17"} << pw << 1 << "W: no such card: 17";
+        row("a title names no trashed card")
+            << Fixture::Wallet << QStringList {"show", "W", "Old"} << pw << 1 << "W: no such card: Old";
+        row("trashed card") << Fixture::Wallet << QStringList {"edit", "W", "4", "Username=x"} << pw << 1
+                            << "W: card 4 is in the trash";
+        row("unknown label") << Fixture::Wallet << QStringList {"edit", "W", "Mail", "Pin=1"} << pw << 1
+                             << "W: no field \"Pin\" on this card; its fields are: Username, Password, E-Mail, Url";
+        row("unknown label on add") << Fixture::Wallet << QStringList {"add", "W", "login.default", "T", "Pin=1"} << pw
+                                    << 1
+                                    << "template login.default: no field \"Pin\" on this card; its fields are: "
+                                       "Username, Password, E-Mail, Url";
+        row("unknown template") << Fixture::Wallet << QStringList {"add", "W", "login.nope", "T"} << pw << 1
+                                << "no template \"login.nope\"; `tessera-cli templates` lists them";
+        row("old password wrong") << Fixture::Wallet << QStringList {"passwd", "W"} << QStringList {"nope", "n", "n"}
+                                  << 1 << "W: wrong password";
+        row("new passwords differ") << Fixture::Wallet << QStringList {"passwd", "W"} << QStringList {"pw", "n", "m"}
+                                    << 1 << "W: the two new passwords differ";
+        row("new password empty") << Fixture::Wallet << QStringList {"passwd", "W"} << QStringList {"pw", "", ""} << 1
+                                  << "W: the new password is empty";
+        row("import file missing") << Fixture::Wallet << QStringList {"import", "W", "keepass", "W.xml"} << pw << 1
+                                   << "W.xml: no such file";
+        row("newer") << Fixture::Newer << QStringList {"ls", "W"} << pw << 1
+                     << "W: newer wallet version; update Tessera to open it";
+        row("older") << Fixture::Unsupported << QStringList {"export", "W"} << pw << 1
+                     << "W: unsupported (older) wallet version";
+        row("not a wallet") << Fixture::Invalid << QStringList {"show", "W", "1"} << pw << 1
+                            << "W: not a Tessera wallet";
+        row("locked") << Fixture::Locked << QStringList {"add", "W", "login.default", "T"} << pw << 1
+                      << "W: file is locked";
+        row("missing") << Fixture::Missing << QStringList {"ls", "W"} << pw << 1 << "W: no such file";
+        row("missing, merged") << Fixture::Missing << QStringList {"merge", "W", "W.other"} << pw << 1
+                               << "W: no such file";
+        row("read-only") << Fixture::ReadOnly << QStringList {"rm", "W", "Mail"} << pw << 1 << "W: file is read-only";
+        row("unknown command") << Fixture::Wallet << QStringList {"frob", "W"} << pw << 2
+                               << "unknown command \"frob\"; `tessera-cli --help` lists the commands";
+        row("missing argument") << Fixture::Wallet << QStringList {"show", "W"} << pw << 2
+                                << "show: missing arguments (usage: tessera-cli show WALLET CARD [--show-secrets])";
+        row("too many arguments") << Fixture::Wallet << QStringList {"rm", "W", "Mail", "Bank"} << pw << 2
+                                  << "rm: too many arguments (usage: tessera-cli rm WALLET CARD)";
+        row("unknown option") << Fixture::Wallet << QStringList {"ls", "W", "--all"} << pw << 2
+                              << "ls: Unknown option 'all' (usage: tessera-cli ls WALLET [--trashed])";
+        row("option without value") << Fixture::Wallet << QStringList {"edit", "W", "Mail", "--notes"} << pw << 2
+                                    << "edit: Missing value after '--notes' (usage: tessera-cli edit WALLET CARD "
+                                       "[LABEL=VALUE ...] [--title T] [--notes TEXT] [--icon N])";
+        row("not LABEL=VALUE") << Fixture::Wallet << QStringList {"add", "W", "login.default", "T", "Username"} << pw
+                               << 2
+                               << "add: \"Username\" is not of the form LABEL=VALUE (usage: tessera-cli add WALLET "
+                                  "TEMPLATE TITLE [LABEL=VALUE ...] [--notes TEXT])";
+        row("icon out of range") << Fixture::Wallet << QStringList {"edit", "W", "Mail", "--icon", "70"} << pw << 2
+                                 << "edit: --icon takes a number from 0 to 69 (usage: tessera-cli edit WALLET CARD "
+                                    "[LABEL=VALUE ...] [--title T] [--notes TEXT] [--icon N])";
+        row("unknown format") << Fixture::Wallet << QStringList {"import", "W", "csv", "W"} << pw << 2
+                              << "import: unknown format \"csv\" (usage: tessera-cli import WALLET "
+                                 "keepassx|keepass|psafe FILE)";
+        row("merge with itself") << Fixture::Wallet << QStringList {"merge", "W", "W"} << pw << 2
+                                 << "merge: WALLET and OTHER are the same file (usage: tessera-cli merge WALLET OTHER)";
+    }
+
+    void errors()
+    {
+        QFETCH(Fixture, fixture);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, passwords);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const QString path = errorWallet(fixture);
+        arguments.replaceInStrings(QRegularExpression("^W"), path);
+        message.replace(QRegularExpression("^W"), path);
+        const QByteArray before = fileBytes(path);
+        std::unique_ptr<SqlPeek> holder;
+        if (fixture == Fixture::Locked) {
+            holder = std::make_unique<SqlPeek>(path);
+            QVERIFY(holder->exec("BEGIN EXCLUSIVE"));
+        }
+
+        const CliRun run = runCli(arguments, passwords);
+        QCOMPARE(run.err, "tessera-cli: " + message + "\n");
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(QFile::exists(path), fixture != Fixture::Missing);
+        QCOMPARE(QDir(m_dir.path()).entryList({"*.copy", "*.other"}), QStringList());
+    }
+
+    void helpForEveryCommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *command :
+             {"create", "check", "ls", "show", "templates", "add", "edit", "rm", "passwd", "import", "export", "merge"})
+            QTest::newRow(command) << command;
+    }
+
+    void helpForEveryCommand()
+    {
+        QFETCH(QString, command);
+        const CliRun help = runCli({command, "--help"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.startsWith("Usage: tessera-cli " + command));
+        QVERIFY(help.out.contains("-h, --help"));
+        const CliRun overview = runCli({"--help"});
+        QCOMPARE(overview.exitCode, 0);
+        QVERIFY(overview.out.contains("\n  " + command));
+    }
+
+    void noCommandShowsTheOverview()
+    {
+        const CliRun run = runCli({});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err, runCli({"--help"}).out);
+    }
+
+    void templatesListsTheCatalogue()
+    {
+        const CliRun run = runCli({"templates"});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 66);
+        // Separators are not fields one can fill in.
+        QVERIFY(lines.contains("login.default\tLogin\t4"));
+        QVERIFY(lines.contains("finance.bankaccount\tBank Account\t20"));
+        QVERIFY(std::is_sorted(lines.begin(), lines.end()));
+    }
+
+    // Typed on a terminal, the password is not echoed; the echo comes back afterwards, and also when
+    // Ctrl-C ends the program while it waits for the password.
+    void terminalInput_data()
+    {
+        QTest::addColumn<bool>("interrupted");
+        QTest::newRow("typed") << false;
+        QTest::newRow("interrupted") << true;
+    }
+
+    void terminalInput()
+    {
+        QFETCH(bool, interrupted);
+        const QString path = walletWithTitles({"Bank"});
+        PseudoTerminal terminal;
+        QVERIFY(terminal.isOpen());
+        QVERIFY(terminal.echoes());
+        QProcess process;
+        process.setStandardInputFile(terminal.slavePath());
+        process.start(QStringLiteral(TESSERA_CLI), {"ls", path});
+        QTRY_VERIFY(!terminal.echoes());
+
+        if (interrupted)
+            ::kill(pid_t(process.processId()), SIGINT);
+        else
+            QVERIFY(terminal.type("pw\n"));
+        QVERIFY(process.waitForFinished());
+        QVERIFY(terminal.echoes());
+        // The Enter key was not echoed, so the program ends the prompt's line itself.
+        QCOMPARE(process.readAllStandardError(), "Password for " + path.toUtf8() + ": \n");
+        QCOMPARE(terminal.shown(), QByteArray());
+        if (interrupted) {
+            QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        } else {
+            QCOMPARE(process.exitCode(), 0);
+            QCOMPARE(process.readAllStandardOutput(), QByteArray("1\tBank\tlogin.default\n"));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "TestCli.moc"
