@@ -24,13 +24,17 @@ QByteArray creationTime(int index)
 
 QByteArray keePassXExport(int entries)
 {
-    QByteArray xml = "<!DOCTYPE KEEPASSX_DATABASE>\n<database>\n <group>\n  <title>Internet</title>\n  <icon>1</icon>\n";
+    QByteArray xml
+        = "<!DOCTYPE KEEPASSX_DATABASE>\n<database>\n <group>\n  <title>Internet</title>\n  <icon>1</icon>\n";
     for (int i = 0; i < entries; ++i) {
         const QByteArray n = number(i);
         xml += "  <entry>\n   <title>Account " + n + "</title>\n   <username>user" + n
             + "@example.com</username>\n   <password>correct-horse-" + n + "</password>\n   <url>https://site" + n
-            + ".example/login</url>\n   <comment>Notes of entry " + n + "<br/>second line</comment>\n"
-              "   <icon>1</icon>\n   <creation>" + creationTime(i) + "</creation>\n"
+            + ".example/login</url>\n   <comment>Notes of entry " + n
+            + "<br/>second line</comment>\n"
+              "   <icon>1</icon>\n   <creation>"
+            + creationTime(i)
+            + "</creation>\n"
               "   <lastaccess>2020-01-01T00:00:00</lastaccess>\n   <lastmod>2020-01-01T00:00:00</lastmod>\n"
               "   <expire>Never</expire>\n  </entry>\n";
     }
@@ -41,32 +45,41 @@ QByteArray keePassEntry(const QByteArray &n, const QByteArray &created, const QB
                         const QByteArray &password, const QByteArray &history)
 {
     return "\t\t\t<Entry>\n\t\t\t\t<UUID>AAAAAAAAAAAAAAAAAAAAAA==</UUID>\n\t\t\t\t<IconID>0</IconID>\n\t\t\t\t<Times>\n"
-           "\t\t\t\t\t<CreationTime>" + created + "</CreationTime>\n\t\t\t\t\t<LastModificationTime>" + modified
+           "\t\t\t\t\t<CreationTime>"
+        + created + "</CreationTime>\n\t\t\t\t\t<LastModificationTime>" + modified
         + "</LastModificationTime>\n\t\t\t\t\t<Expires>False</Expires>\n\t\t\t\t</Times>\n"
-          "\t\t\t\t<String>\n\t\t\t\t\t<Key>Notes</Key>\n\t\t\t\t\t<Value>Notes of entry " + n
+          "\t\t\t\t<String>\n\t\t\t\t\t<Key>Notes</Key>\n\t\t\t\t\t<Value>Notes of entry "
+        + n
         + "\nsecond line</Value>\n\t\t\t\t</String>\n"
-          "\t\t\t\t<String>\n\t\t\t\t\t<Key>Password</Key>\n\t\t\t\t\t<Value ProtectInMemory=\"True\">" + password
+          "\t\t\t\t<String>\n\t\t\t\t\t<Key>Password</Key>\n\t\t\t\t\t<Value ProtectInMemory=\"True\">"
+        + password
         + "</Value>\n\t\t\t\t</String>\n"
-          "\t\t\t\t<String>\n\t\t\t\t\t<Key>Title</Key>\n\t\t\t\t\t<Value>Account " + n + "</Value>\n\t\t\t\t</String>\n"
-          "\t\t\t\t<String>\n\t\t\t\t\t<Key>URL</Key>\n\t\t\t\t\t<Value>https://site" + n
+          "\t\t\t\t<String>\n\t\t\t\t\t<Key>Title</Key>\n\t\t\t\t\t<Value>Account "
+        + n
+        + "</Value>\n\t\t\t\t</String>\n"
+          "\t\t\t\t<String>\n\t\t\t\t\t<Key>URL</Key>\n\t\t\t\t\t<Value>https://site"
+        + n
         + ".example/login</Value>\n\t\t\t\t</String>\n"
-          "\t\t\t\t<String>\n\t\t\t\t\t<Key>UserName</Key>\n\t\t\t\t\t<Value>user" + n
+          "\t\t\t\t<String>\n\t\t\t\t\t<Key>UserName</Key>\n\t\t\t\t\t<Value>user"
+        + n
         + "@example.com</Value>\n\t\t\t\t</String>\n"
           "\t\t\t\t<AutoType>\n\t\t\t\t\t<Enabled>True</Enabled>\n\t\t\t\t</AutoType>\n"
-        + (history.isEmpty() ? QByteArray("\t\t\t\t<History />\n") : "\t\t\t\t<History>\n" + history + "\t\t\t\t</History>\n")
+        + (history.isEmpty() ? QByteArray("\t\t\t\t<History />\n")
+                             : "\t\t\t\t<History>\n" + history + "\t\t\t\t</History>\n")
         + "\t\t\t</Entry>\n";
 }
 
 // With history, every entry carries one earlier version, as most entries of a used database do.
 QByteArray keePassExport(int entries, bool withHistory)
 {
-    QByteArray xml = "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\n<KeePassFile>\n\t<Meta>\n"
-                     "\t\t<Generator>KeePass</Generator>\n\t</Meta>\n\t<Root>\n\t\t<Group>\n\t\t\t<Name>Internet</Name>\n";
+    QByteArray xml
+        = "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\n<KeePassFile>\n\t<Meta>\n"
+          "\t\t<Generator>KeePass</Generator>\n\t</Meta>\n\t<Root>\n\t\t<Group>\n\t\t\t<Name>Internet</Name>\n";
     for (int i = 0; i < entries; ++i) {
         const QByteArray n = number(i);
         const QByteArray created = creationTime(i);
-        const QByteArray history = withHistory ? keePassEntry(n, created, created, "old-horse-" + n, QByteArray())
-                                               : QByteArray();
+        const QByteArray history
+            = withHistory ? keePassEntry(n, created, created, "old-horse-" + n, QByteArray()) : QByteArray();
         xml += keePassEntry(n, created, "2020-01-01T00:00:00Z", "correct-horse-" + n, history);
     }
     return xml + "\t\t</Group>\n\t\t<DeletedObjects />\n\t</Root>\n</KeePassFile>\n";
@@ -79,11 +92,16 @@ QByteArray passwordSafeExport(int entries)
                      "delimiter=\"\xc2\xbb\"\nDatabase=\"bench.psafe3\">\n";
     for (int i = 0; i < entries; ++i) {
         const QByteArray n = number(i);
-        xml += "\t<entry id=\"" + n + "\" normal=\"true\">\n\t\t<group><![CDATA[Internet]]></group>\n"
-               "\t\t<title><![CDATA[Account " + n + "]]></title>\n\t\t<username><![CDATA[user" + n
+        xml += "\t<entry id=\"" + n
+            + "\" normal=\"true\">\n\t\t<group><![CDATA[Internet]]></group>\n"
+              "\t\t<title><![CDATA[Account "
+            + n + "]]></title>\n\t\t<username><![CDATA[user" + n
             + "@example.com]]></username>\n\t\t<password><![CDATA[correct-horse-" + n
-            + "]]></password>\n\t\t<url><![CDATA[https://site" + n + ".example/login]]></url>\n"
-              "\t\t<notes><![CDATA[Notes of entry " + n + "\xc2\xbbsecond line]]></notes>\n"
+            + "]]></password>\n\t\t<url><![CDATA[https://site" + n
+            + ".example/login]]></url>\n"
+              "\t\t<notes><![CDATA[Notes of entry "
+            + n
+            + "\xc2\xbbsecond line]]></notes>\n"
               "\t\t<ctimex>2020-01-01T00:00:00</ctimex>\n\t</entry>\n";
     }
     return xml + "</passwordsafe>\n";
@@ -99,7 +117,8 @@ void timeImport(const QString &folder, const QString &stem, const QString &what,
     if (!file.open(QIODevice::WriteOnly) || file.write(xml) != xml.size())
         qFatal("the bench export could not be written");
     file.close();
-    auto store = CardDb::open(dir.filePath(QStringLiteral("%1-%2.tessera").arg(stem).arg(entries)), QStringLiteral("bench"));
+    auto store
+        = CardDb::open(dir.filePath(QStringLiteral("%1-%2.tessera").arg(stem).arg(entries)), QStringLiteral("bench"));
     if (!store)
         qFatal("the bench wallet could not be created");
 
@@ -118,11 +137,12 @@ void runImportBench(const QString &folder, int entries)
     timeImport(folder, QStringLiteral("keepassx"), QStringLiteral("import a KeePassX export"), entries,
                keePassXExport(entries),
                [](CardDb *store, const QString &path) { return KeePassXLoader(store, path).importFile(); });
-    const auto importKeePass = [](CardDb *store, const QString &path) { return KeePassLoader(store, path).importFile(); };
+    const auto importKeePass
+        = [](CardDb *store, const QString &path) { return KeePassLoader(store, path).importFile(); };
     timeImport(folder, QStringLiteral("keepass"), QStringLiteral("import a KeePass export"), entries,
                keePassExport(entries, false), importKeePass);
-    timeImport(folder, QStringLiteral("keepass-history"), QStringLiteral("import a KeePass export with history"), entries,
-               keePassExport(entries, true), importKeePass);
+    timeImport(folder, QStringLiteral("keepass-history"), QStringLiteral("import a KeePass export with history"),
+               entries, keePassExport(entries, true), importKeePass);
     timeImport(folder, QStringLiteral("passwordsafe"), QStringLiteral("import a Password Safe export"), entries,
                passwordSafeExport(entries),
                [](CardDb *store, const QString &path) { return PSafeLoader(store, path).importFile(); });

@@ -9,7 +9,8 @@ std::unique_ptr<Card> benchCard(int index)
 {
     const QDateTime time = QDateTime::fromSecsSinceEpoch(1330000000 + index);
     auto card = std::make_unique<Card>(newUuid(), time, QStringLiteral("login.default"), 21,
-                                       QStringLiteral("Account %1").arg(index), QStringLiteral("Notes of card %1").arg(index));
+                                       QStringLiteral("Account %1").arg(index),
+                                       QStringLiteral("Notes of card %1").arg(index));
     card->addField(0, time, QStringLiteral("Username"), QStringLiteral("user%1@example.com").arg(index), 11, false);
     card->addField(1, time, QStringLiteral("Password"), QStringLiteral("correct-horse-%1").arg(index), 1, true);
     card->addField(2, time, QStringLiteral("E-Mail"), QString(), 5, false);

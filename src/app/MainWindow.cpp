@@ -230,9 +230,10 @@ QString MainWindow::chooseFolderForSaving(const QString &caption, const QString 
 // replaced only by a complete wallet.
 void MainWindow::createNewDatabase(const QString &password)
 {
-    const QString path = chooseFolderForSaving(
-        tr("Save New Database.."), tr("Could not create database in \"%1\". Either you don't have write permissions "
-                                      "or you are saving to a read only file system."));
+    const QString path
+        = chooseFolderForSaving(tr("Save New Database.."),
+                                tr("Could not create database in \"%1\". Either you don't have write permissions "
+                                   "or you are saving to a read only file system."));
     if (path.isEmpty())
         return;
     const QString staged = FileOps::stagingPath(path);
@@ -271,8 +272,9 @@ void MainWindow::closeDatabase()
 void MainWindow::on_actionSave_Database_As_triggered()
 {
     const QString path = chooseFolderForSaving(
-        tr("Save File.."), tr("Could not save a copy of database in \"%1\". Either you don't have write permissions "
-                              "or you are saving to a read only file system."));
+        tr("Save File.."),
+        tr("Could not save a copy of database in \"%1\". Either you don't have write permissions "
+           "or you are saving to a read only file system."));
     if (path.isEmpty() || path == m_currentPath)
         return;
     const QString staged = FileOps::stagingPath(path);
@@ -418,8 +420,8 @@ void MainWindow::on_actionKeePassX_XML_triggered()
 
 void MainWindow::importCards(ImportFormat format)
 {
-    const QString captions[] = {tr("Open KeePassX XML File.."), tr("Open KeePass XML File.."),
-                                tr("Open Password Safe XML File..")};
+    const QString captions[]
+        = {tr("Open KeePassX XML File.."), tr("Open KeePass XML File.."), tr("Open Password Safe XML File..")};
     const QString names[] = {tr("KeePassX XML"), tr("KeePass XML"), tr("Password Safe XML")};
     const int index = int(format);
     const QString path = FileDialog::getOpenFileName(this, captions[index], m_openFilePath, importFilter());
@@ -444,8 +446,9 @@ void MainWindow::importCards(ImportFormat format)
     m_ui->rootView->reload();
     m_ui->rootView->selectCard(shown);
     if (!imported)
-        showError(tr("Import"), tr("\"%1\" could not be imported completely: it is not a readable %2 export.")
-                                    .arg(path, names[index]));
+        showError(
+            tr("Import"),
+            tr("\"%1\" could not be imported completely: it is not a readable %2 export.").arg(path, names[index]));
 }
 
 // Other actions

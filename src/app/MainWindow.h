@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QMainWindow>
 #include "sync/DropBoxClient.h"
+#include <QMainWindow>
 
 #include <QSettings>
 

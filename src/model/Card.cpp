@@ -45,8 +45,8 @@ std::unique_ptr<Card> Card::copyWithUuid(const QString &uuid) const
 {
     auto copy = std::make_unique<Card>(uuid, m_updateTime, m_templateType, m_iconId, m_title, m_notes);
     for (const auto &field : m_fields) {
-        copy->addField(field->uid(), QDateTime::currentDateTimeUtc(), field->label(), field->value(),
-                       field->type(), field->sensitive());
+        copy->addField(field->uid(), QDateTime::currentDateTimeUtc(), field->label(), field->value(), field->type(),
+                       field->sensitive());
     }
     return copy;
 }

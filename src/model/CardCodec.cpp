@@ -55,13 +55,9 @@ QByteArray Card::toData()
     m_title.remove(columnSeparator);
     m_notes.remove(columnSeparator);
 
-    QStringList columns{withoutZeros(m_uuid),
-                        secondsText(m_updateTime),
-                        withoutZeros(m_templateType),
-                        QString::number(m_iconId),
-                        withoutZeros(m_title),
-                        withoutZeros(m_notes),
-                        QString::number(m_fields.size())};
+    QStringList columns {
+        withoutZeros(m_uuid),  secondsText(m_updateTime), withoutZeros(m_templateType),    QString::number(m_iconId),
+        withoutZeros(m_title), withoutZeros(m_notes),     QString::number(m_fields.size())};
     for (const auto &field : m_fields) {
         columns << QString::number(field->uid()) << secondsText(field->updateTime()) << fieldColumn(field->label())
                 << fieldColumn(field->value()) << QString::number(field->type())

@@ -1,7 +1,6 @@
 #include "model/Field.h"
 
-Field::Field(int uid, const QDateTime &updateTime, const QString &label, const QString &value, int type,
-             bool sensitive)
+Field::Field(int uid, const QDateTime &updateTime, const QString &label, const QString &value, int type, bool sensitive)
     : m_uid(uid)
     , m_updateTime(updateTime)
     , m_label(label)

@@ -7,8 +7,7 @@
 class Field
 {
 public:
-    Field(int uid, const QDateTime &updateTime, const QString &label, const QString &value, int type,
-          bool sensitive);
+    Field(int uid, const QDateTime &updateTime, const QString &label, const QString &value, int type, bool sensitive);
 
     int uid() const { return m_uid; }
     QDateTime updateTime() const { return m_updateTime; }

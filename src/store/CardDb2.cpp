@@ -118,11 +118,11 @@ PreparedStatement CardDb2::run(const QString &sql, const QVariantList &values)
 bool CardDb2::createTables()
 {
     return run(QStringLiteral("CREATE TABLE IF NOT EXISTS Identity (ID INTEGER PRIMARY KEY "
-                                              "AUTOINCREMENT CHECK(ID==1), Version INTEGER, Signature TEXT, "
-                                              "Sync_UUID TEXT, Hash BLOB, Info BLOB);"))
+                              "AUTOINCREMENT CHECK(ID==1), Version INTEGER, Signature TEXT, "
+                              "Sync_UUID TEXT, Hash BLOB, Info BLOB);"))
         && run(QStringLiteral("CREATE TABLE IF NOT EXISTS Cards (ID INTEGER PRIMARY KEY "
-                                              "AUTOINCREMENT,Title TEXT, Type TEXT, IconID INTEGER, UpdateTime "
-                                              "INTEGER, UUID TEXT UNIQUE NOT NULL, Data BLOB, Trashed INTEGER);"));
+                              "AUTOINCREMENT,Title TEXT, Type TEXT, IconID INTEGER, UpdateTime "
+                              "INTEGER, UUID TEXT UNIQUE NOT NULL, Data BLOB, Trashed INTEGER);"));
 }
 
 int CardDb2::identityCount()
@@ -142,8 +142,8 @@ bool CardDb2::createIdentity(const QString &password, QByteArray *key)
     *key = CardCipher::deriveKey(password, m_salt);
     const QByteArray hash = CardCipher::passwordVerifier(*key, m_checkBlock, m_iv);
     return bool(run(QStringLiteral("INSERT INTO Identity (ID, Version, Signature,Sync_UUID,Hash,Info)"
-                                       "VALUES (:id, :ver, :sign, :syuid, :hash, :info)"),
-                        {1, currentVersion, QString::fromLatin1(signature), m_syncUuid, hash, info}));
+                                   "VALUES (:id, :ver, :sign, :syuid, :hash, :info)"),
+                    {1, currentVersion, QString::fromLatin1(signature), m_syncUuid, hash, info}));
 }
 
 bool CardDb2::loadIdentity()
@@ -217,10 +217,10 @@ std::unique_ptr<Card> CardDb2::decodeCard(const QByteArray &data) const
 bool CardDb2::addCard(Card &card)
 {
     const QByteArray data = encodeCard(card);
-    return bool(run(QStringLiteral("INSERT INTO Cards (Title, Type, IconId, UpdateTime, UUID, Data, Trashed)"
-                                       "VALUES (?,?,?,?,?,?,?)"),
-                        {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()),
-                         card.uuid(), data, 0}));
+    return bool(run(
+        QStringLiteral("INSERT INTO Cards (Title, Type, IconId, UpdateTime, UUID, Data, Trashed)"
+                       "VALUES (?,?,?,?,?,?,?)"),
+        {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()), card.uuid(), data, 0}));
 }
 
 int CardDb2::cardIdForUuid(const QString &uuid)
@@ -232,7 +232,7 @@ int CardDb2::cardIdForUuid(const QString &uuid)
 bool CardDb2::trashCard(int id)
 {
     return bool(run(QStringLiteral("UPDATE Cards SET Trashed = 1,UpdateTime = ? WHERE ID = ?"),
-                        {double(QDateTime::currentSecsSinceEpoch()), id}));
+                    {double(QDateTime::currentSecsSinceEpoch()), id}));
 }
 
 bool CardDb2::deleteAllCards()
@@ -257,17 +257,17 @@ bool CardDb2::updateCard(int id, Card &card)
 {
     const QByteArray data = encodeCard(card);
     return bool(run(QStringLiteral("UPDATE Cards SET Title =?, Type=?, IconID=?, UpdateTime=?, UUID=?, "
-                                       "Data=?, Trashed=? WHERE ID = ?"),
-                        {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()),
-                         card.uuid(), data, 0, id}));
+                                   "Data=?, Trashed=? WHERE ID = ?"),
+                    {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()), card.uuid(),
+                     data, 0, id}));
 }
 
 QVector<CardListEntry> CardDb2::cardList(ListScope scope)
 {
     QVector<CardListEntry> entries;
-    PreparedStatement query = run(scope == LiveCards
-                                         ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards WHERE Trashed=0")
-                                         : QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards"));
+    PreparedStatement query
+        = run(scope == LiveCards ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards WHERE Trashed=0")
+                                 : QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards"));
     if (!query)
         return entries;
     while (query->next()) {

@@ -16,8 +16,8 @@ const QString uploadPath = QStringLiteral("/1/files_put/sandbox");
 
 DropBoxHosts DropBoxHosts::service()
 {
-    return { QUrl(QStringLiteral("https://api.dropbox.com")), QUrl(QStringLiteral("https://api-content.dropbox.com")),
-        QUrl(QStringLiteral("https://www.dropbox.com")) };
+    return {QUrl(QStringLiteral("https://api.dropbox.com")), QUrl(QStringLiteral("https://api-content.dropbox.com")),
+            QUrl(QStringLiteral("https://www.dropbox.com"))};
 }
 
 DropBoxClient::DropBoxClient(QObject *parent)
@@ -27,7 +27,7 @@ DropBoxClient::DropBoxClient(QObject *parent)
 
 DropBoxClient::DropBoxClient(const DropBoxHosts &hosts, QObject *parent)
     : QObject(parent)
-    , m_apiCredential { QStringLiteral("k7m2q9x4v1c8b3n"), QStringLiteral("p5t0r6w2j9h4d7s") }
+    , m_apiCredential {QStringLiteral("k7m2q9x4v1c8b3n"), QStringLiteral("p5t0r6w2j9h4d7s")}
     , m_hosts(hosts)
     , m_network(new QNetworkAccessManager(this))
     , m_signer(&m_apiCredential)
@@ -43,12 +43,12 @@ DropBoxClient::~DropBoxClient()
 
 void DropBoxClient::setApiKey(const QString &akey, const QString &asecret)
 {
-    m_apiCredential = { akey, asecret };
+    m_apiCredential = {akey, asecret};
 }
 
 void DropBoxClient::setUserLogin(const QString &atoken, const QString &asecret)
 {
-    m_accessCredential = { atoken, asecret };
+    m_accessCredential = {atoken, asecret};
 }
 
 void DropBoxClient::setHosts(const DropBoxHosts &hosts)
@@ -98,7 +98,7 @@ bool DropBoxClient::uploadFile(const QString &path, const QString &local)
     if (!m_uploadFile.open(QIODevice::ReadOnly))
         return false;
     const QNetworkRequest request = signedRequest(m_hosts.content, uploadPath + path, QStringLiteral("PUT"),
-        &m_accessCredential, QStringLiteral("overwrite=true"));
+                                                  &m_accessCredential, QStringLiteral("overwrite=true"));
     await(OpUpload, m_network->put(request, &m_uploadFile));
     return true;
 }
@@ -113,7 +113,7 @@ void DropBoxClient::cancelOperations()
 }
 
 QNetworkRequest DropBoxClient::signedRequest(const QUrl &host, const QString &path, const QString &method,
-    const OAuthCredential *token, const QString &query) const
+                                             const OAuthCredential *token, const QString &query) const
 {
     QUrl url = host;
     // Sent encoded exactly as it is signed, so that a server that signs the path as it receives it agrees.
@@ -219,6 +219,6 @@ OAuthCredential DropBoxClient::tokenFromReply(const QByteArray &body)
 {
     // A form-encoded body; constData() ends the text at the first zero byte.
     const QUrlQuery query(QString::fromLatin1(body.constData()));
-    return { query.queryItemValue(QStringLiteral("oauth_token"), QUrl::FullyDecoded),
-        query.queryItemValue(QStringLiteral("oauth_token_secret"), QUrl::FullyDecoded) };
+    return {query.queryItemValue(QStringLiteral("oauth_token"), QUrl::FullyDecoded),
+            query.queryItemValue(QStringLiteral("oauth_token_secret"), QUrl::FullyDecoded)};
 }

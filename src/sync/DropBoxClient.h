@@ -75,7 +75,7 @@ private slots:
 
 private:
     QNetworkRequest signedRequest(const QUrl &host, const QString &path, const QString &method,
-        const OAuthCredential *token, const QString &query = QString()) const;
+                                  const OAuthCredential *token, const QString &query = QString()) const;
     void await(ClientOperation operation, QNetworkReply *reply);
     void dropPendingOperation();
     void finishWithError(ClientOperation operation, int error);

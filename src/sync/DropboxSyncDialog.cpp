@@ -182,8 +182,8 @@ void DropboxSyncDialog::startMerge(const QString &password, const QString &newPa
 {
     showActivity(StateSyncing, tr("Please wait while synchronizing..."));
     m_ui->commonButton->setEnabled(false);
-    m_syncWatcher.setFuture(QtConcurrent::run(MainWindow::instance(), &MainWindow::syncDatabases, m_localSyncPath,
-                                              password, newPassword));
+    m_syncWatcher.setFuture(
+        QtConcurrent::run(MainWindow::instance(), &MainWindow::syncDatabases, m_localSyncPath, password, newPassword));
 }
 
 void DropboxSyncDialog::doneWithSync()

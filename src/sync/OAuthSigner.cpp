@@ -24,22 +24,22 @@ void OAuthSigner::signRequest(const OAuthCredential *token, const QString &metho
     request.setRawHeader("Authorization", authorizationHeader(token, method, request.url(), timestamp, nonce));
 }
 
-QByteArray OAuthSigner::authorizationHeader(
-    const OAuthCredential *token, const QString &method, const QUrl &url, qint64 timestamp, const QString &nonce) const
+QByteArray OAuthSigner::authorizationHeader(const OAuthCredential *token, const QString &method, const QUrl &url,
+                                            qint64 timestamp, const QString &nonce) const
 {
     Parameters parameters {
-        { QStringLiteral("oauth_timestamp"), QString::number(timestamp) },
-        { QStringLiteral("oauth_nonce"), nonce },
-        { QStringLiteral("oauth_consumer_key"), m_consumer->key },
-        { QStringLiteral("oauth_signature_method"), QStringLiteral("HMAC-SHA1") },
+        {QStringLiteral("oauth_timestamp"), QString::number(timestamp)},
+        {QStringLiteral("oauth_nonce"), nonce},
+        {QStringLiteral("oauth_consumer_key"), m_consumer->key},
+        {QStringLiteral("oauth_signature_method"), QStringLiteral("HMAC-SHA1")},
     };
     if (token)
-        parameters.append({ QStringLiteral("oauth_token"), token->key });
-    parameters.append({ QStringLiteral("oauth_version"), QStringLiteral("1.0") });
+        parameters.append({QStringLiteral("oauth_token"), token->key});
+    parameters.append({QStringLiteral("oauth_version"), QStringLiteral("1.0")});
 
     const QString signingKey = m_consumer->secret + QLatin1Char('&') + (token ? token->secret : QString());
     const QByteArray baseString = signatureBaseString(method, url, parameters);
-    parameters.append({ QStringLiteral("oauth_signature"), hmacSha1(QString::fromLatin1(baseString), signingKey) });
+    parameters.append({QStringLiteral("oauth_signature"), hmacSha1(QString::fromLatin1(baseString), signingKey)});
 
     QStringList written;
     for (const auto &parameter : qAsConst(parameters))
@@ -50,7 +50,7 @@ QByteArray OAuthSigner::authorizationHeader(
 QByteArray OAuthSigner::signatureBaseString(const QString &method, const QUrl &url, const Parameters &oauthParameters)
 {
     const QString baseUrl = url.toString(QUrl::RemoveUserInfo | QUrl::RemovePort | QUrl::RemovePath | QUrl::RemoveQuery
-        | QUrl::RemoveFragment | QUrl::FullyEncoded);
+                                         | QUrl::RemoveFragment | QUrl::FullyEncoded);
     const QByteArray encodedUrl = percentEncode(baseUrl + encodePath(url.path(QUrl::FullyDecoded)));
 
     Parameters parameters = QUrlQuery(url).queryItems(QUrl::FullyDecoded).toVector();

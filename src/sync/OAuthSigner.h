@@ -27,7 +27,7 @@ public:
 
     // The header signRequest sets, for a given time and nonce.
     QByteArray authorizationHeader(const OAuthCredential *token, const QString &method, const QUrl &url,
-        qint64 timestamp, const QString &nonce) const;
+                                   qint64 timestamp, const QString &nonce) const;
 
     // Method, encoded URL and the sorted, encoded parameters: the URL's query items plus the given
     // OAuth parameters.

@@ -53,8 +53,8 @@ void ChangePasswordDialog::done(int r)
     }
     m_pendingResult = QDialog::Accepted;
     m_ui->stackedWidget->setCurrentIndex(1);
-    m_watcher.setFuture(QtConcurrent::run(MainWindow::instance(), &MainWindow::changeDatabasePassword, oldPassword,
-                                          newPassword));
+    m_watcher.setFuture(
+        QtConcurrent::run(MainWindow::instance(), &MainWindow::changeDatabasePassword, oldPassword, newPassword));
 }
 
 void ChangePasswordDialog::passwordChanged()

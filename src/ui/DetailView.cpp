@@ -95,7 +95,8 @@ QFrame *DetailView::addFrame(int n)
     frame->setObjectName(name);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setStyleSheet(
-        QStringLiteral("QFrame #%1{border: 1px solid #999; border-radius: 10px; background-color: #ddd;}QLabel{color: #000;}")
+        QStringLiteral(
+            "QFrame #%1{border: 1px solid #999; border-radius: 10px; background-color: #ddd;}QLabel{color: #000;}")
             .arg(name));
     // Frames keep to their content; the spacer below them takes the rest of the pane.
     frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);

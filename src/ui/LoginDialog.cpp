@@ -33,8 +33,8 @@ void LoginDialog::done(int r)
         return;
     m_pendingResult = QDialog::Accepted;
     m_ui->stackedWidget->setCurrentIndex(1);
-    m_watcher.setFuture(QtConcurrent::run(MainWindow::instance(), &MainWindow::openDatabase, m_path,
-                                          m_ui->passwordEdit->text()));
+    m_watcher.setFuture(
+        QtConcurrent::run(MainWindow::instance(), &MainWindow::openDatabase, m_path, m_ui->passwordEdit->text()));
 }
 
 void LoginDialog::openingDone()

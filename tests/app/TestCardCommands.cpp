@@ -71,8 +71,8 @@ private:
 
     void select(const QString &title)
     {
-        const QModelIndexList found = listView()->model()->match(listView()->model()->index(0, 0), Qt::DisplayRole,
-                                                                 title, 1, Qt::MatchExactly);
+        const QModelIndexList found
+            = listView()->model()->match(listView()->model()->index(0, 0), Qt::DisplayRole, title, 1, Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
         listView()->setCurrentIndex(found.first());
     }
@@ -84,10 +84,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        isolateSettings(m_settingsDir);
-    }
+    void initTestCase() { isolateSettings(m_settingsDir); }
 
     void init()
     {
@@ -98,20 +95,21 @@ private slots:
         m_window->databaseOpened();
     }
 
-    void cleanup()
-    {
-        m_window.reset();
-    }
+    void cleanup() { m_window.reset(); }
 
     void addFromTemplate_data()
     {
         QTest::addColumn<QString>("templateName");
         QTest::addColumn<QString>("templateType");
         QTest::addColumn<int>("editors");
-        QTest::newRow("login") << "Login" << "login.default" << 4;
-        QTest::newRow("visa") << "Visa Card" << "creditcard.visa" << 8;
-        QTest::newRow("note") << "Note" << "note.default" << 0;
-        QTest::newRow("bank account") << "Bank Account" << "finance.bankaccount" << 20;
+        QTest::newRow("login") << "Login"
+                               << "login.default" << 4;
+        QTest::newRow("visa") << "Visa Card"
+                              << "creditcard.visa" << 8;
+        QTest::newRow("note") << "Note"
+                              << "note.default" << 0;
+        QTest::newRow("bank account") << "Bank Account"
+                                      << "finance.bankaccount" << 20;
     }
 
     void addFromTemplate()
@@ -256,9 +254,12 @@ private slots:
     {
         QTest::addColumn<QString>("actionName");
         QTest::addColumn<QString>("file");
-        QTest::newRow("KeePassX") << "actionKeePassX_XML" << "keepassx-export.xml";
-        QTest::newRow("KeePass") << "actionKeePass_XML" << "keepass2-export.xml";
-        QTest::newRow("Password Safe") << "actionPassword_Safe_XML" << "passwordsafe-export.xml";
+        QTest::newRow("KeePassX") << "actionKeePassX_XML"
+                                  << "keepassx-export.xml";
+        QTest::newRow("KeePass") << "actionKeePass_XML"
+                                 << "keepass2-export.xml";
+        QTest::newRow("Password Safe") << "actionPassword_Safe_XML"
+                                       << "passwordsafe-export.xml";
     }
 
     void importFromTheMenu()
@@ -281,7 +282,7 @@ private slots:
         MessageBoxAnswerer answerer;
         FileDialog::setNextFileName(testData("import/keepassx-export.xml"));
         action("actionKeePass_XML")->trigger();
-        QTRY_COMPARE(answerer.titles, QStringList{"Import"});
+        QTRY_COMPARE(answerer.titles, QStringList {"Import"});
         QVERIFY(answerer.texts.first().contains("keepassx-export.xml"));
         QCOMPARE(MainWindow::database()->cardCount(), 0);
     }

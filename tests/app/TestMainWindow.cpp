@@ -97,15 +97,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        isolateSettings(m_settingsDir);
-    }
+    void initTestCase() { isolateSettings(m_settingsDir); }
 
-    void init()
-    {
-        QSettings().clear();
-    }
+    void init() { QSettings().clear(); }
 
     void cleanup()
     {
@@ -122,8 +116,8 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
         const auto states = actionStates(window);
-        for (const QString &always : QStringList{"actionNew_Database", "actionOpen_Database", "actionExit", "actionPreferences",
-                                      "actionAbout"})
+        for (const QString &always : QStringList {"actionNew_Database", "actionOpen_Database", "actionExit",
+                                                  "actionPreferences", "actionAbout"})
             QVERIFY(states.value(always));
         QCOMPARE(states.values().count(true), 5);
         QVERIFY(MainWindow::database() == nullptr);
@@ -193,7 +187,7 @@ private slots:
         clickOk(login);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
         QVERIFY(MainWindow::database());
-        QCOMPARE(listedTitles(window), QStringList{"Alpha"});
+        QCOMPARE(listedTitles(window), QStringList {"Alpha"});
         QVERIFY(action(window, "actionAddCard")->isEnabled());
         QVERIFY(!action(window, "actionEditCard")->isEnabled());
     }
@@ -238,7 +232,7 @@ private slots:
         QTest::keyClick(login, Qt::Key_Escape);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
         QCOMPARE(window.currentPath(), first);
-        QCOMPARE(listedTitles(window), QStringList{"First"});
+        QCOMPARE(listedTitles(window), QStringList {"First"});
 
         FileDialog::setNextFileName(first);
         action(window, "actionOpen_Database")->trigger();
@@ -251,14 +245,19 @@ private slots:
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("newer") << "UPDATE Identity SET Version = 3" << "Newer Database"
+        QTest::newRow("newer") << "UPDATE Identity SET Version = 3"
+                               << "Newer Database"
                                << "\"%1\" is a newer Tessera database. Please update your copy of Tessera.";
-        QTest::newRow("invalid") << "UPDATE Identity SET Signature = 'Other'" << "Invalid Database"
+        QTest::newRow("invalid") << "UPDATE Identity SET Signature = 'Other'"
+                                 << "Invalid Database"
                                  << "\"%1\" is not a valid Tessera database.";
-        QTest::newRow("unsupported") << "UPDATE Identity SET Version = 1" << "Unsupported Database"
+        QTest::newRow("unsupported") << "UPDATE Identity SET Version = 1"
+                                     << "Unsupported Database"
                                      << "\"%1\" is a older database that desktop version doesn't support. Please "
                                         "upgrade your phone application to latest version.";
-        QTest::newRow("locked") << "BEGIN EXCLUSIVE" << "Locked Database" << "\"%1\" is locked and can't be open.";
+        QTest::newRow("locked") << "BEGIN EXCLUSIVE"
+                                << "Locked Database"
+                                << "\"%1\" is locked and can't be open.";
     }
 
     void refusedFiles()
@@ -274,8 +273,8 @@ private slots:
         MessageBoxAnswerer answerer;
         FileDialog::setNextFileName(path);
         action(window, "actionOpen_Database")->trigger();
-        QTRY_COMPARE(answerer.titles, QStringList{title});
-        QCOMPARE(answerer.texts, QStringList{text.arg(path)});
+        QTRY_COMPARE(answerer.titles, QStringList {title});
+        QCOMPARE(answerer.texts, QStringList {text.arg(path)});
         QVERIFY(!findTopLevel<LoginDialog>());
         QVERIFY(!MainWindow::database());
     }
@@ -289,15 +288,15 @@ private slots:
         unlock(window, path);
         QVERIFY(window.isReadOnly());
         QCOMPARE(window.windowTitle(), QString("Tessera - %1 [Read Only]").arg(QFileInfo(path).fileName()));
-        window.findChild<QListView *>("listView")->setCurrentIndex(
-            window.findChild<QListView *>("listView")->model()->index(0, 0));
+        window.findChild<QListView *>("listView")
+            ->setCurrentIndex(window.findChild<QListView *>("listView")->model()->index(0, 0));
         QTRY_VERIFY(window.findChild<DetailView *>()->hasCard());
         const auto states = actionStates(window);
         QVERIFY(states.value("actionSave_Database_As"));
         QVERIFY(states.value("actionClose_Database"));
-        for (const QString &off : QStringList{"actionAddCard", "actionEditCard", "actionDuplicateCard", "actionDeleteCard",
-                                   "menuImport", "actionChange_Password", "actionDropboxSync",
-                                   "actionClearDropboxSettings"})
+        for (const QString &off :
+             QStringList {"actionAddCard", "actionEditCard", "actionDuplicateCard", "actionDeleteCard", "menuImport",
+                          "actionChange_Password", "actionDropboxSync", "actionClearDropboxSettings"})
             QVERIFY2(!states.value(off), qPrintable(off));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
@@ -397,7 +396,7 @@ private slots:
         clickOk(dialog);
         QTRY_VERIFY(!findTopLevel<ChangePasswordDialog>());
         QVERIFY(MainWindow::database()->checkPassword("new"));
-        QCOMPARE(listedTitles(window), QStringList{"Alpha"});
+        QCOMPARE(listedTitles(window), QStringList {"Alpha"});
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
     }
 

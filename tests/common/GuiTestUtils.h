@@ -23,8 +23,7 @@ inline void isolateSettings(const QTemporaryDir &dir)
 }
 
 // The visible top-level widget of a type, such as a dialog the window just opened.
-template<class T>
-T *findTopLevel()
+template<class T> T *findTopLevel()
 {
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (auto *typed = qobject_cast<T *>(widget); typed && typed->isVisible())
@@ -33,8 +32,7 @@ T *findTopLevel()
     return nullptr;
 }
 
-template<class T>
-T *waitForTopLevel(int timeout = 5000)
+template<class T> T *waitForTopLevel(int timeout = 5000)
 {
     T *found = nullptr;
     return QTest::qWaitFor([&found] { return (found = findTopLevel<T>()) != nullptr; }, timeout) ? found : nullptr;

@@ -36,8 +36,9 @@ public:
     QString existingRow() const
     {
         return SqlPeek(m_path)
-            .value(QStringLiteral("SELECT ID||'|'||Title||'|'||Type||'|'||IconID||'|'||UpdateTime||'|'||UUID||'|'"
-                                  "||hex(Data)||'|'||Trashed FROM Cards WHERE UUID='11111111-2222-3333-4444-555555555555'"))
+            .value(QStringLiteral(
+                "SELECT ID||'|'||Title||'|'||Type||'|'||IconID||'|'||UpdateTime||'|'||UUID||'|'"
+                "||hex(Data)||'|'||Trashed FROM Cards WHERE UUID='11111111-2222-3333-4444-555555555555'"))
             .toString();
     }
 
@@ -68,7 +69,7 @@ private:
 // What the user reads on an imported card: title, user name, password, address and notes.
 inline QString contentOf(const Card &card)
 {
-    QStringList parts{card.title()};
+    QStringList parts {card.title()};
     for (const Field *field : card.fields())
         parts << field->value();
     parts << card.notes();
@@ -87,7 +88,7 @@ inline QStringList contentsOf(const std::vector<std::unique_ptr<Card>> &cards)
 // and sensitivity; "time!" where a field's time differs from the card's.
 inline QString shapeOf(const Card &card)
 {
-    QStringList parts{card.templateType(), QString::number(card.iconId())};
+    QStringList parts {card.templateType(), QString::number(card.iconId())};
     for (const Field *field : card.fields()) {
         parts << QStringLiteral("%1 %2 %3 %4%5")
                      .arg(field->uid())
@@ -99,5 +100,5 @@ inline QString shapeOf(const Card &card)
     return parts.join(QLatin1String(", "));
 }
 
-inline const QString loginShape = QStringLiteral(
-    "login.default, 21, 0 Username 11 plain, 1 Password 1 secret, 3 Url 6 plain");
+inline const QString loginShape
+    = QStringLiteral("login.default, 21, 0 Username 11 plain, 1 Password 1 secret, 3 Url 6 plain");

@@ -51,21 +51,28 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("expected");
         const QByteArray head = "u\t1330000000\tt\t";
-        QTest::newRow("no fields") << "T" << "" << 3 << QString() << QByteArray(head + "3\tT\t\t0");
-        QTest::newRow("tab removed from title") << "a\tb" << "" << 3 << QString() << QByteArray(head + "3\tab\t\t0");
-        QTest::newRow("line breaks in notes") << "T" << "one\r\ntwo\nthree" << 3 << QString()
-                                              << QByteArray(head + "3\tT\tone\r\ntwo\nthree\t0");
-        QTest::newRow("negative icon") << "T" << "" << -1 << QString() << QByteArray(head + "-1\tT\t\t0");
-        QTest::newRow("percent and digit") << "100%1 sure" << "" << 3 << "ab%5x"
-                                           << QByteArray(head + "3\t100%1 sure\t\t1\t0\t1330000000\tL\tab%5x\t0\t0");
-        QTest::newRow("tab in value") << "T" << "" << 3 << "a\tb"
+        QTest::newRow("no fields") << "T"
+                                   << "" << 3 << QString() << QByteArray(head + "3\tT\t\t0");
+        QTest::newRow("tab removed from title") << "a\tb"
+                                                << "" << 3 << QString() << QByteArray(head + "3\tab\t\t0");
+        QTest::newRow("line breaks in notes")
+            << "T"
+            << "one\r\ntwo\nthree" << 3 << QString() << QByteArray(head + "3\tT\tone\r\ntwo\nthree\t0");
+        QTest::newRow("negative icon") << "T"
+                                       << "" << -1 << QString() << QByteArray(head + "-1\tT\t\t0");
+        QTest::newRow("percent and digit")
+            << "100%1 sure"
+            << "" << 3 << "ab%5x" << QByteArray(head + "3\t100%1 sure\t\t1\t0\t1330000000\tL\tab%5x\t0\t0");
+        QTest::newRow("tab in value") << "T"
+                                      << "" << 3 << "a\tb"
                                       << QByteArray(head + "3\tT\t\t1\t0\t1330000000\tL\ta    b\t0\t0");
-        QTest::newRow("accents") << "Épargne" << "" << 3 << "päss"
+        QTest::newRow("accents") << "Épargne"
+                                 << "" << 3 << "päss"
                                  << QByteArray(head + "3\t\xc3\x89pargne\t\t1\t0\t1330000000\tL\tp\xc3\xa4ss\t0\t0");
-        QTest::newRow("chinese") << "银行" << "" << 3 << QString()
-                                 << QByteArray(head + "3\t\xe9\x93\xb6\xe8\xa1\x8c\t\t0");
-        QTest::newRow("emoji") << "key \U0001F511" << "" << 3 << QString()
-                               << QByteArray(head + "3\tkey \xf0\x9f\x94\x91\t\t0");
+        QTest::newRow("chinese") << "银行"
+                                 << "" << 3 << QString() << QByteArray(head + "3\t\xe9\x93\xb6\xe8\xa1\x8c\t\t0");
+        QTest::newRow("emoji") << "key \U0001F511"
+                               << "" << 3 << QString() << QByteArray(head + "3\tkey \xf0\x9f\x94\x91\t\t0");
     }
 
     void writtenBytes()

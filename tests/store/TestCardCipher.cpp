@@ -20,11 +20,14 @@ private slots:
         QTest::addColumn<int>("iterations");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("rfc 7914, c=1") << QByteArray("password") << QByteArray("salt") << 1
-                                       << QByteArray("120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b");
+                                       << QByteArray(
+                                              "120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b");
         QTest::newRow("rfc 7914, c=2") << QByteArray("password") << QByteArray("salt") << 2
-                                       << QByteArray("ae4d0c95af6b46d32d0adff928f06dd02a303f8ef3c251dfd6e2d85a95474c43");
+                                       << QByteArray(
+                                              "ae4d0c95af6b46d32d0adff928f06dd02a303f8ef3c251dfd6e2d85a95474c43");
         QTest::newRow("c=0 acts as 1") << QByteArray("password") << QByteArray("salt") << 0
-                                       << QByteArray("120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b");
+                                       << QByteArray(
+                                              "120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b");
         QTest::newRow("c=2048") << QByteArray("password") << QByteArray("salt") << 2048
                                 << QByteArray("70422347e52eb64cc65a0449b9c067a7c0a4c8e10f430f5d467afe5b2d5ea199");
         QTest::newRow("c=4096") << QByteArray("password") << QByteArray("salt") << 4096

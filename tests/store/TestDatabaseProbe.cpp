@@ -12,8 +12,22 @@ Q_DECLARE_METATYPE(DatabaseStatus)
 namespace {
 
 // How a test file is made from a fresh wallet (or from nothing).
-enum class Damage { None, Version3, Version7, Version1, Version0, VersionText, Signature, SignatureAndVersion3,
-                    NotSqlite, EmptySqlite, NoIdentityRow, Missing, Folder, ShortInfo };
+enum class Damage {
+    None,
+    Version3,
+    Version7,
+    Version1,
+    Version0,
+    VersionText,
+    Signature,
+    SignatureAndVersion3,
+    NotSqlite,
+    EmptySqlite,
+    NoIdentityRow,
+    Missing,
+    Folder,
+    ShortInfo
+};
 
 } // namespace
 Q_DECLARE_METATYPE(Damage)
@@ -47,7 +61,7 @@ private:
         if (!CardDb::open(path, "pw"))
             qFatal("cannot create a wallet");
         const SqlPeek peek(path);
-        const QMap<Damage, QString> statements{
+        const QMap<Damage, QString> statements {
             {Damage::Version3, "UPDATE Identity SET Version = 3"},
             {Damage::Version7, "UPDATE Identity SET Version = 7"},
             {Damage::Version1, "UPDATE Identity SET Version = 1"},

@@ -41,7 +41,8 @@ private slots:
         const QString path = freshCopy();
         QCOMPARE(CardDb::checkDatabase(path), StatusOk);
         SqlPeek peek(path);
-        QCOMPARE(peek.value("SELECT Sync_UUID FROM Identity").toString(), QString("9b943a87-40a1-416c-82a4-c28a6cb22fd2"));
+        QCOMPARE(peek.value("SELECT Sync_UUID FROM Identity").toString(),
+                 QString("9b943a87-40a1-416c-82a4-c28a6cb22fd2"));
         QCOMPARE(peek.value("SELECT Hash FROM Identity").toByteArray().toHex(),
                  QByteArray("73a6518fc87f4a3ab649e7683b9812e14f9ffd99015ea9b54334d95a42fccb07"));
         QTest::ignoreMessage(QtDebugMsg, "Invalid Passowrd");
@@ -105,7 +106,7 @@ private slots:
         QVERIFY(store->addCard(card));
 
         SqlPeek peek(path);
-        const QVariantList key{card.uuid()};
+        const QVariantList key {card.uuid()};
         QCOMPARE(peek.value("SELECT Data FROM Cards WHERE UUID = ?", key).toByteArray().toHex(),
                  QByteArray("a741d3417bff6f17f5e647cbc420a2576cdfa26778b6ad793874f3da0a1baf59f342c071aae8154742b2af"
                             "461f6898ddfab2f3d1bec2e327d339b0beb40ba9065ee72b2e252126e5943d6324735bf34411e69b583661"

@@ -55,7 +55,7 @@ private:
     {
         const QString path = m_dir.filePath(QStringLiteral("rekey%1.tessera").arg(++m_serial));
         *store = CardDb::open(path, "old");
-        for (const QString &title : QStringList{"Alpha", "Bravo", "Charlie"})
+        for (const QString &title : QStringList {"Alpha", "Bravo", "Charlie"})
             (*store)->addCard(*makeCard(title + "-uuid", title));
         (*store)->trashCard((*store)->cardIdForUuid("Bravo-uuid"));
         return path;
@@ -69,7 +69,8 @@ private slots:
         const QStringList texts = cardTexts(*store);
         const QString clear = "SELECT ID, Title, Type, IconID, UpdateTime, UUID, Trashed FROM Cards";
         const QVariantList clearBefore = columns(path, clear);
-        const QVariantList identityBefore = columns(path, "SELECT ID, Version, Signature, Sync_UUID, Info FROM Identity");
+        const QVariantList identityBefore
+            = columns(path, "SELECT ID, Version, Signature, Sync_UUID, Info FROM Identity");
         const QVariantList dataBefore = columns(path, "SELECT Data FROM Cards");
 
         auto rekeyed = store->changePassword("old", "new ☃");

@@ -55,7 +55,7 @@ QString decodedPath(const QByteArray &rawPath)
 FakeCloudServer::FakeCloudServer(QObject *parent)
     : QObject(parent)
 {
-    const Host hosts[] = { ApiHost, ContentHost, WebHost };
+    const Host hosts[] = {ApiHost, ContentHost, WebHost};
     for (const Host host : hosts) {
         m_servers[host] = new QTcpServer(this);
         accept(m_servers[host], host);
@@ -90,12 +90,12 @@ QUrl FakeCloudServer::webUrl() const
 
 void FakeCloudServer::setNextRequestToken(const QString &key, const QString &secret)
 {
-    m_nextRequestToken = { key, secret };
+    m_nextRequestToken = {key, secret};
 }
 
 void FakeCloudServer::setNextAccessToken(const QString &key, const QString &secret)
 {
-    m_nextAccessToken = { key, secret };
+    m_nextAccessToken = {key, secret};
 }
 
 void FakeCloudServer::addAccessToken(const QString &key, const QString &secret)
@@ -176,7 +176,7 @@ void FakeCloudServer::readFrom(QTcpSocket *socket, Host host)
     while (m_readers.contains(socket) && m_readers[socket].takeRequest(&request))
         serve(socket, host, request);
     if (m_readers.value(socket).failed())
-        send(socket, responseBytes({ 400, "application/json", jsonError(QStringLiteral("Bad request")) }, true), true);
+        send(socket, responseBytes({400, "application/json", jsonError(QStringLiteral("Bad request"))}, true), true);
 }
 
 void FakeCloudServer::serve(QTcpSocket *socket, Host host, const HttpRequest &http)
@@ -207,7 +207,7 @@ void FakeCloudServer::serve(QTcpSocket *socket, Host host, const HttpRequest &ht
 
     const Stall stall = m_stalls.value(request.call, NoStall);
     if (stall == StallBeforeReply) {
-        m_held.append({ socket, request, index, false, {} });
+        m_held.append({socket, request, index, false, {}});
         emit stalled(request.call);
         return;
     }
@@ -216,7 +216,7 @@ void FakeCloudServer::serve(QTcpSocket *socket, Host host, const HttpRequest &ht
         const int bodyStart = bytes.indexOf("\r\n\r\n") + 4;
         const int cut = bodyStart + (bytes.size() - bodyStart) / 2;
         send(socket, bytes.left(cut), false);
-        m_held.append({ socket, request, index, true, bytes.mid(cut) });
+        m_held.append({socket, request, index, true, bytes.mid(cut)});
         emit stalled(request.call);
         return;
     }
@@ -235,25 +235,25 @@ FakeCloudServer::Response FakeCloudServer::answer(Request &request)
 {
     const QByteArray json = "application/json";
     if (request.call == UnknownCall)
-        return { 404, json, jsonError(QStringLiteral("No such call")) };
+        return {404, json, jsonError(QStringLiteral("No such call"))};
     if (const int status = m_failures.value(request.call))
-        return { status, json, jsonError(QStringLiteral("Failure asked for by the test")) };
+        return {status, json, jsonError(QStringLiteral("Failure asked for by the test"))};
 
     if (request.call == Authorize) {
         const QString token = request.query.queryItemValue(QStringLiteral("oauth_token"), QUrl::FullyDecoded);
         if (!m_requestTokens.contains(token))
-            return { 404, json, jsonError(QStringLiteral("Unknown request token")) };
+            return {404, json, jsonError(QStringLiteral("Unknown request token"))};
         m_approvedTokens.insert(token);
-        return { 200, "text/html; charset=utf-8", "<html><body>Access granted.</body></html>" };
+        return {200, "text/html; charset=utf-8", "<html><body>Access granted.</body></html>"};
     }
 
     QString token;
     QString tokenSecret;
     request.rejection = checkOAuth(request, &token, &tokenSecret);
     if (!request.rejection.isEmpty())
-        return { 401, json, jsonError(request.rejection) };
+        return {401, json, jsonError(request.rejection)};
     if (m_replyBodies.contains(request.call))
-        return { 200, "text/plain", m_replyBodies.value(request.call) };
+        return {200, "text/plain", m_replyBodies.value(request.call)};
     return answerSigned(request, token);
 }
 
@@ -264,31 +264,31 @@ FakeCloudServer::Response FakeCloudServer::answerSigned(Request &request, const 
     case RequestToken: {
         const auto issued = takeToken(m_nextRequestToken);
         m_requestTokens.insert(issued.first, issued.second);
-        return { 200, "text/plain", tokenReply(issued, {}) };
+        return {200, "text/plain", tokenReply(issued, {})};
     }
     case AccessToken: {
         if (!m_autoApprove && !m_approvedTokens.contains(token))
-            return { 401, json, jsonError(QStringLiteral("Request token has not been authorized")) };
+            return {401, json, jsonError(QStringLiteral("Request token has not been authorized"))};
         m_requestTokens.remove(token);
         m_approvedTokens.remove(token);
         const auto issued = takeToken(m_nextAccessToken);
         m_accessTokens.insert(issued.first, issued.second);
-        return { 200, "text/plain", tokenReply(issued, "&uid=4815162342") };
+        return {200, "text/plain", tokenReply(issued, "&uid=4815162342")};
     }
     case Download:
         if (!m_files.contains(request.path))
-            return { 404, json, jsonError(QStringLiteral("File not found")) };
-        return { 200, "application/octet-stream", m_files.value(request.path) };
+            return {404, json, jsonError(QStringLiteral("File not found"))};
+        return {200, "application/octet-stream", m_files.value(request.path)};
     case Upload:
         m_files.insert(request.path, request.body);
-        return { 200, json,
-            "{\"bytes\": " + QByteArray::number(request.body.size()) + ", \"path\": \"" + request.path.toUtf8()
-                + "\"}" };
+        return {200, json,
+                "{\"bytes\": " + QByteArray::number(request.body.size()) + ", \"path\": \"" + request.path.toUtf8()
+                    + "\"}"};
     case Authorize:
     case UnknownCall:
         break;
     }
-    return { 404, json, jsonError(QStringLiteral("No such call")) };
+    return {404, json, jsonError(QStringLiteral("No such call"))};
 }
 
 QString FakeCloudServer::checkOAuth(const Request &request, QString *token, QString *tokenSecret)
@@ -325,8 +325,8 @@ QString FakeCloudServer::checkOAuth(const Request &request, QString *token, QStr
         *tokenSecret = m_accessTokens.value(*token);
     }
 
-    const QByteArray baseString = OAuthVerifier::baseString(
-        request.method, "http", request.header("Host"), request.rawPath(), request.rawQuery(), oauth);
+    const QByteArray baseString = OAuthVerifier::baseString(request.method, "http", request.header("Host"),
+                                                            request.rawPath(), request.rawQuery(), oauth);
     const QByteArray expected = OAuthVerifier::signature(baseString, consumerSecret.toUtf8(), tokenSecret->toUtf8());
     if (oauth.value("oauth_signature") != expected)
         return QStringLiteral("Invalid signature for base string %1").arg(QString::fromLatin1(baseString));
@@ -352,7 +352,7 @@ QPair<QString, QString> FakeCloudServer::takeToken(QPair<QString, QString> &next
             text += alphabet.at(QRandomGenerator::global()->bounded(alphabet.size()));
         return text;
     };
-    return { made(), made() };
+    return {made(), made()};
 }
 
 QByteArray FakeCloudServer::responseBytes(const Response &response, bool close)

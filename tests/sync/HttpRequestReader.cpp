@@ -49,7 +49,7 @@ bool HttpRequestReader::takeRequest(HttpRequest *request)
             m_failed = true;
             return false;
         }
-        parsed.headers.append({ lines.at(i).left(colon).trimmed(), lines.at(i).mid(colon + 1).trimmed() });
+        parsed.headers.append({lines.at(i).left(colon).trimmed(), lines.at(i).mid(colon + 1).trimmed()});
     }
 
     bool lengthOk = true;

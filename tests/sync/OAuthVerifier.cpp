@@ -61,7 +61,7 @@ bool parseHeader(const QByteArray &header, Parameters *parameters, QString *erro
 }
 
 QByteArray baseString(const QByteArray &method, const QByteArray &scheme, const QByteArray &hostHeader,
-    const QByteArray &rawPath, const QByteArray &rawQuery, const Parameters &oauthParameters)
+                      const QByteArray &rawPath, const QByteArray &rawQuery, const Parameters &oauthParameters)
 {
     QByteArray host = hostHeader.toLower();
     const int colon = host.lastIndexOf(':');
@@ -76,11 +76,11 @@ QByteArray baseString(const QByteArray &method, const QByteArray &scheme, const 
         const int equals = item.indexOf('=');
         const QByteArray name = equals < 0 ? item : item.left(equals);
         const QByteArray value = equals < 0 ? QByteArray() : item.mid(equals + 1);
-        pairs.append({ encode(decode(name, true)), encode(decode(value, true)) });
+        pairs.append({encode(decode(name, true)), encode(decode(value, true))});
     }
     for (auto it = oauthParameters.cbegin(); it != oauthParameters.cend(); ++it) {
         if (it.key() != "oauth_signature")
-            pairs.append({ encode(it.key()), encode(it.value()) });
+            pairs.append({encode(it.key()), encode(it.value())});
     }
     std::sort(pairs.begin(), pairs.end());
 

@@ -18,7 +18,7 @@ bool parseHeader(const QByteArray &header, Parameters *parameters, QString *erro
 
 // RFC 5849 section 3.4.1, over the request as received: raw path and query, Host header.
 QByteArray baseString(const QByteArray &method, const QByteArray &scheme, const QByteArray &hostHeader,
-    const QByteArray &rawPath, const QByteArray &rawQuery, const Parameters &oauthParameters);
+                      const QByteArray &rawPath, const QByteArray &rawQuery, const Parameters &oauthParameters);
 
 // The Base64 signature that base string and secrets must carry.
 QByteArray signature(const QByteArray &baseString, const QByteArray &consumerSecret, const QByteArray &tokenSecret);

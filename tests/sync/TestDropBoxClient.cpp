@@ -124,7 +124,7 @@ private slots:
         m_server = std::make_unique<FakeCloudServer>();
         QVERIFY(m_server->listen());
         m_client = std::make_unique<DropBoxClient>(
-            DropBoxHosts { m_server->apiUrl(), m_server->contentUrl(), m_server->webUrl() });
+            DropBoxHosts {m_server->apiUrl(), m_server->contentUrl(), m_server->webUrl()});
         m_signals = std::make_unique<ClientSignals>(m_client.get());
         m_server->addAccessToken(accessKey, accessSecret);
         m_client->setUserLogin(accessKey, accessSecret);
@@ -144,8 +144,8 @@ private slots:
         QCOMPARE(client.hosts().api, QUrl("https://api.dropbox.com"));
         QCOMPARE(client.hosts().content, QUrl("https://api-content.dropbox.com"));
         QCOMPARE(client.getAuthUrl("http://tessera.example.com/dropbox/"),
-            QStringLiteral("https://www.dropbox.com/1/oauth/authorize?oauth_token=&"
-                           "oauth_callback=http://tessera.example.com/dropbox/"));
+                 QStringLiteral("https://www.dropbox.com/1/oauth/authorize?oauth_token=&"
+                                "oauth_callback=http://tessera.example.com/dropbox/"));
     }
 
     void tokenExchange_data()
@@ -178,7 +178,7 @@ private slots:
         QVERIFY(m_client->getAuthUrl("http://tessera.example.com/dropbox/").contains("oauth_token=mh7an9dkrg59&"));
         m_client->getAccessToken();
         QTRY_COMPARE(m_signals->doneAccessToken.count(), 1);
-        QCOMPARE(m_signals->doneAccessToken.first(), QVariantList({ grantedKey, grantedSecret }));
+        QCOMPARE(m_signals->doneAccessToken.first(), QVariantList({grantedKey, grantedSecret}));
         QVERIFY(m_client->downloadFile(syncPath, local("download.tessera")));
         QTRY_COMPARE(m_signals->doneFileDownload.count(), 1);
         QCOMPARE(m_signals->total(), 3);
@@ -228,7 +228,8 @@ private slots:
         m_client->getRequestToken();
         QTRY_COMPARE(m_signals->doneRequestToken.count(), 1);
         QCOMPARE(m_client->getAuthUrl(callback),
-            m_server->webUrl().toString() + "/1/oauth/authorize?oauth_token=mh7an9dkrg59&oauth_callback=" + callback);
+                 m_server->webUrl().toString()
+                     + "/1/oauth/authorize?oauth_token=mh7an9dkrg59&oauth_callback=" + callback);
         QCOMPARE(m_server->requests().size(), 1);
     }
 
@@ -255,8 +256,8 @@ private slots:
         QTRY_COMPARE(m_signals->total(), 2);
         QCOMPARE(m_signals->doneAccessToken.count(), pageVisited ? 1 : 0);
         if (!pageVisited)
-            QCOMPARE(
-                m_signals->errorAccessToken.first().first().toInt(), int(QNetworkReply::AuthenticationRequiredError));
+            QCOMPARE(m_signals->errorAccessToken.first().first().toInt(),
+                     int(QNetworkReply::AuthenticationRequiredError));
     }
 
     void download_data()
@@ -374,7 +375,7 @@ private slots:
             QTcpServer vacated;
             QVERIFY(vacated.listen(QHostAddress::LocalHost));
             const QUrl nobody(QStringLiteral("http://127.0.0.1:%1").arg(vacated.serverPort()));
-            m_client->setHosts({ nobody, nobody, nobody });
+            m_client->setHosts({nobody, nobody, nobody});
         } else {
             m_server->setFailure(call, breakage.toInt());
         }
@@ -507,8 +508,8 @@ private slots:
     {
         QFETCH(QString, fault);
         QFETCH(QString, rejection);
-        const OAuthCredential consumer { fault == "consumer" ? "otherprogram" : FakeCloudServer::consumerKey,
-            FakeCloudServer::consumerSecret };
+        const OAuthCredential consumer {fault == "consumer" ? "otherprogram" : FakeCloudServer::consumerKey,
+                                        FakeCloudServer::consumerSecret};
         const OAuthSigner signer(&consumer);
         QUrl url = m_server->apiUrl();
         url.setPath("/1/oauth/request_token");
@@ -518,8 +519,9 @@ private slots:
         if (fault == "signature")
             signedUrl.setPath("/1/oauth/access_token");
         request.setRawHeader("Authorization",
-            signer.authorizationHeader(nullptr, "POST", signedUrl, fault == "timestamp" ? now - 3600 : now,
-                QString::number(QRandomGenerator::global()->generate())));
+                             signer.authorizationHeader(nullptr, "POST", signedUrl,
+                                                        fault == "timestamp" ? now - 3600 : now,
+                                                        QString::number(QRandomGenerator::global()->generate())));
         request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
 
         QNetworkAccessManager network;

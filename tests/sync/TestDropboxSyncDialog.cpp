@@ -69,13 +69,10 @@ private:
         const QString path = m_dir.filePath(QStringLiteral("cloud-check%1.tessera").arg(++m_serial));
         writeFile(path, m_server->file(DropboxSyncDialog::remotePath));
         auto store = CardDb::open(path, password);
-        return store ? titles(*store) : QStringList{"<does not open>"};
+        return store ? titles(*store) : QStringList {"<does not open>"};
     }
 
-    QString pageText(DropboxSyncDialog &dialog)
-    {
-        return dialog.findChild<QLabel *>("errorLabel")->text();
-    }
+    QString pageText(DropboxSyncDialog &dialog) { return dialog.findChild<QLabel *>("errorLabel")->text(); }
 
     QPushButton *button(DropboxSyncDialog &dialog) { return dialog.findChild<QPushButton *>("commonButton"); }
     QLineEdit *edit(DropboxSyncDialog &dialog, const char *name) { return dialog.findChild<QLineEdit *>(name); }
@@ -94,8 +91,10 @@ private:
             return dialog.state();
         if (dialog.state() == DropboxSyncDialog::StateAwaitingAuthorisation) {
             button(dialog)->click();
-            if (!QTest::qWaitFor([&] { return dialog.state() == DropboxSyncDialog::StateCreatePassword
-                                          || dialog.state() == DropboxSyncDialog::StateAskPassword; }))
+            if (!QTest::qWaitFor([&] {
+                    return dialog.state() == DropboxSyncDialog::StateCreatePassword
+                        || dialog.state() == DropboxSyncDialog::StateAskPassword;
+                }))
                 return dialog.state();
         }
         edit(dialog, "oldPassEdit")->setText(password);
@@ -106,8 +105,12 @@ private:
             edit(dialog, "confirmPassEdit")->setText(newPassword);
         }
         button(dialog)->click();
-        const bool finished = QTest::qWaitFor([&] { return dialog.state() == DropboxSyncDialog::StateDone
-                                                    || dialog.state() == DropboxSyncDialog::StateError; }, 10000);
+        const bool finished = QTest::qWaitFor(
+            [&] {
+                return dialog.state() == DropboxSyncDialog::StateDone
+                    || dialog.state() == DropboxSyncDialog::StateError;
+            },
+            10000);
         Q_UNUSED(finished)
         return dialog.state();
     }
@@ -181,8 +184,8 @@ private slots:
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDone);
         QCOMPARE(pageText(dialog), QString("Synchronization done."));
         QCOMPARE(button(dialog)->text(), QString("Close"));
-        QCOMPARE(cloudTitles("cloud pw"), (QStringList{"Alpha", "Beta"}));
-        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(cloudTitles("cloud pw"), (QStringList {"Alpha", "Beta"}));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList {"Alpha", "Beta"}));
         QVERIFY(MainWindow::database()->checkPassword("local pw"));
         QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
         QVERIFY(!QFile::exists(dialog.localSyncPath()));
@@ -214,12 +217,13 @@ private slots:
         QVERIFY(!edit(dialog, "confirmPassEdit")->isEnabled());
         edit(dialog, "oldPassEdit")->setText("wrong");
         button(dialog)->click();
-        QCOMPARE(dialog.findChild<QLabel *>("passerrLabel")->text(), QString("Invalid password for Dropbox Tessera data."));
+        QCOMPARE(dialog.findChild<QLabel *>("passerrLabel")->text(),
+                 QString("Invalid password for Dropbox Tessera data."));
         QCOMPARE(dialog.state(), DropboxSyncDialog::StateAskPassword);
         edit(dialog, "oldPassEdit")->setText("cloud pw");
         button(dialog)->click();
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDone);
-        const QStringList all{"Alpha", "Beta", "From the phone", "Gamma"};
+        const QStringList all {"Alpha", "Beta", "From the phone", "Gamma"};
         QCOMPARE(cloudTitles("cloud pw"), all);
         QCOMPARE(titles(*MainWindow::database()), all);
         QVERIFY(!dialog.findChild<QLabel *>("passerrLabel")->isHidden());
@@ -229,8 +233,8 @@ private slots:
     {
         QCOMPARE(syncWith(QString(), "first cloud"), DropboxSyncDialog::StateDone);
         QCOMPARE(syncWith("first cloud", "second cloud"), DropboxSyncDialog::StateDone);
-        QCOMPARE(cloudTitles("second cloud"), (QStringList{"Alpha", "Beta"}));
-        QCOMPARE(cloudTitles("first cloud"), QStringList{"<does not open>"});
+        QCOMPARE(cloudTitles("second cloud"), (QStringList {"Alpha", "Beta"}));
+        QCOMPARE(cloudTitles("first cloud"), QStringList {"<does not open>"});
         QVERIFY(MainWindow::database()->checkPassword("local pw"));
     }
 
@@ -255,8 +259,9 @@ private slots:
         DropboxSyncDialog dialog(m_window.get(), hosts());
         dialog.show();
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateError);
-        QCOMPARE(pageText(dialog),
-                 QString("There went something wrong while synchronizing. Might be you are not connected to Internet."));
+        QCOMPARE(
+            pageText(dialog),
+            QString("There went something wrong while synchronizing. Might be you are not connected to Internet."));
     }
 
     void failedUploadLeavesTheWalletAsItWas()
@@ -266,7 +271,7 @@ private slots:
         QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateError);
         QCOMPARE(fileBytes(m_path), before);
         QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
-        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList {"Alpha", "Beta"}));
     }
 
     void mergeThatCannotWriteEndsOnTheErrorPage()
@@ -277,7 +282,7 @@ private slots:
         QVERIFY(QDir(FileOps::stagingPath(m_path)).removeRecursively());
         QCOMPARE(fileBytes(m_path), before);
         QVERIFY(m_server->file(DropboxSyncDialog::remotePath).isEmpty());
-        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList {"Alpha", "Beta"}));
     }
 
     void cancelDuringTheUpload()
@@ -305,7 +310,7 @@ private slots:
         QTRY_VERIFY(watch.isNull());
         QCOMPARE(fileBytes(m_path), before);
         QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
-        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList {"Alpha", "Beta"}));
         m_server->releaseStalled();
     }
 

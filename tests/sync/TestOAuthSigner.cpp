@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(OAuthSigner::Parameters)
 namespace {
 const QString appKey = QStringLiteral("k7m2q9x4v1c8b3n");
 const QString appSecret = QStringLiteral("p5t0r6w2j9h4d7s");
-const QStringList accessToken { QStringLiteral("x4hq7s2kd9fj3lm"), QStringLiteral("0pw8zr5tn1yc6ve") };
+const QStringList accessToken {QStringLiteral("x4hq7s2kd9fj3lm"), QStringLiteral("0pw8zr5tn1yc6ve")};
 
 QString latin1(const QByteArray &bytes)
 {
@@ -90,11 +90,11 @@ private slots:
         // RFC 5849 section 1.2 signs without oauth_version, which this signer always adds to its
         // headers; the base string and signature are checked one level down, with the RFC's parameters.
         const OAuthSigner::Parameters parameters {
-            { "oauth_consumer_key", "dpf43f3p2l4k3l03" },
-            { "oauth_token", "nnch734d00sl2jdk" },
-            { "oauth_signature_method", "HMAC-SHA1" },
-            { "oauth_timestamp", "137131202" },
-            { "oauth_nonce", "chapoH" },
+            {"oauth_consumer_key", "dpf43f3p2l4k3l03"},
+            {"oauth_token", "nnch734d00sl2jdk"},
+            {"oauth_signature_method", "HMAC-SHA1"},
+            {"oauth_timestamp", "137131202"},
+            {"oauth_nonce", "chapoH"},
         };
         const QByteArray expected = "GET&http%3A%2F%2Fphotos.example.net%2Fphotos&file%3Dvacation.jpg"
                                     "%26oauth_consumer_key%3Ddpf43f3p2l4k3l03%26oauth_nonce%3DchapoH"
@@ -104,7 +104,7 @@ private slots:
         const QByteArray baseString = OAuthSigner::signatureBaseString(QStringLiteral("GET"), url, parameters);
         QCOMPARE(baseString, expected);
         QCOMPARE(OAuthSigner::hmacSha1(QString::fromLatin1(baseString), "kd94hf93k423kf44&pfkkdhi9sl3r4s00"),
-            QStringLiteral("MdpQcU8iPSUjWoN/UDMsK2sui9I="));
+                 QStringLiteral("MdpQcU8iPSUjWoN/UDMsK2sui9I="));
 
         // The same request as the RFC sends it, checked by the tests' server-side verifier.
         OAuthVerifier::Parameters received;
@@ -114,11 +114,11 @@ private slots:
             "oauth_signature_method=\"HMAC-SHA1\", oauth_timestamp=\"137131202\", oauth_nonce=\"chapoH\", "
             "oauth_signature=\"MdpQcU8iPSUjWoN%2FUDMsK2sui9I%3D\"",
             &received, &error));
-        const QByteArray verifierBase = OAuthVerifier::baseString(
-            "GET", "http", "photos.example.net", "/photos", "file=vacation.jpg&size=original", received);
+        const QByteArray verifierBase = OAuthVerifier::baseString("GET", "http", "photos.example.net", "/photos",
+                                                                  "file=vacation.jpg&size=original", received);
         QCOMPARE(verifierBase, expected);
         QCOMPARE(OAuthVerifier::signature(verifierBase, "kd94hf93k423kf44", "pfkkdhi9sl3r4s00"),
-            received.value("oauth_signature"));
+                 received.value("oauth_signature"));
     }
 
     void authorizationHeader_data()
@@ -130,12 +130,12 @@ private slots:
         QTest::addColumn<qint64>("timestamp");
         QTest::addColumn<QString>("nonce");
         QTest::addColumn<QByteArray>("header");
-        const QStringList app { appKey, appSecret };
+        const QStringList app {appKey, appSecret};
 
         // OAuth Core 1.0, appendix A.5, which signs with oauth_version as this signer does.
         QTest::newRow("oauth core 1.0 example")
-            << QStringList { "dpf43f3p2l4k3l03", "kd94hf93k423kf44" }
-            << QStringList { "nnch734d00sl2jdk", "pfkkdhi9sl3r4s00" } << "GET"
+            << QStringList {"dpf43f3p2l4k3l03", "kd94hf93k423kf44"}
+            << QStringList {"nnch734d00sl2jdk", "pfkkdhi9sl3r4s00"} << "GET"
             << "http://photos.example.net/photos?file=vacation.jpg&size=original" << qint64(1191242096)
             << "kllo9940pd9333jh"
             << QByteArray("OAuth oauth_timestamp=\"1191242096\",oauth_nonce=\"kllo9940pd9333jh\","
@@ -149,7 +149,7 @@ private slots:
                           "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
                           "oauth_version=\"1.0\",oauth_signature=\"XWshZkcB+dm3/3dDA1Wkc1wA5eM=\"");
         QTest::newRow("access token, signed with the request token")
-            << app << QStringList { "mh7an9dkrg59", "b9q1n5il4lcc" } << "POST"
+            << app << QStringList {"mh7an9dkrg59", "b9q1n5il4lcc"} << "POST"
             << "https://api.dropbox.com/1/oauth/access_token" << qint64(1700000042) << "846930886"
             << QByteArray("OAuth oauth_timestamp=\"1700000042\",oauth_nonce=\"846930886\","
                           "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
@@ -229,12 +229,12 @@ private slots:
         QFETCH(QString, nonce);
         QFETCH(QByteArray, header);
 
-        const OAuthCredential consumerCredential { consumer.at(0), consumer.at(1) };
+        const OAuthCredential consumerCredential {consumer.at(0), consumer.at(1)};
         const OAuthSigner signer(&consumerCredential);
-        const OAuthCredential tokenCredential { token.value(0), token.value(1) };
-        QCOMPARE(signer.authorizationHeader(
-                     token.isEmpty() ? nullptr : &tokenCredential, method, QUrl(url), timestamp, nonce),
-            header);
+        const OAuthCredential tokenCredential {token.value(0), token.value(1)};
+        QCOMPARE(signer.authorizationHeader(token.isEmpty() ? nullptr : &tokenCredential, method, QUrl(url), timestamp,
+                                            nonce),
+                 header);
     }
 
     // The tests' server-side verifier must accept exactly what the signer and oauthlib agree on,
@@ -254,11 +254,11 @@ private slots:
         OAuthVerifier::Parameters received;
         QString error;
         QVERIFY2(OAuthVerifier::parseHeader(header, &received, &error), qPrintable(error));
-        const QByteArray baseString
-            = OAuthVerifier::baseString(method.toLatin1(), sent.scheme().toLatin1(), QUrl(url).authority().toLatin1(),
-                sent.path(QUrl::FullyEncoded).toLatin1(), QUrl(url).query(QUrl::FullyEncoded).toLatin1(), received);
+        const QByteArray baseString = OAuthVerifier::baseString(
+            method.toLatin1(), sent.scheme().toLatin1(), QUrl(url).authority().toLatin1(),
+            sent.path(QUrl::FullyEncoded).toLatin1(), QUrl(url).query(QUrl::FullyEncoded).toLatin1(), received);
         QCOMPARE(OAuthVerifier::signature(baseString, consumer.at(1).toLatin1(), token.value(1).toLatin1()),
-            received.value("oauth_signature"));
+                 received.value("oauth_signature"));
     }
 
     void signatureBaseString_data()
@@ -292,12 +292,8 @@ private slots:
         QFETCH(QString, url);
         QFETCH(QByteArray, expected);
         const OAuthSigner::Parameters parameters {
-            { "oauth_timestamp", "1700000300" },
-            { "oauth_nonce", "719885386" },
-            { "oauth_consumer_key", appKey },
-            { "oauth_signature_method", "HMAC-SHA1" },
-            { "oauth_token", accessToken.at(0) },
-            { "oauth_version", "1.0" },
+            {"oauth_timestamp", "1700000300"},       {"oauth_nonce", "719885386"},       {"oauth_consumer_key", appKey},
+            {"oauth_signature_method", "HMAC-SHA1"}, {"oauth_token", accessToken.at(0)}, {"oauth_version", "1.0"},
         };
         QCOMPARE(OAuthSigner::signatureBaseString(QStringLiteral("GET"), QUrl(url), parameters), expected);
     }
@@ -335,8 +331,8 @@ private slots:
     void signRequest()
     {
         QFETCH(bool, withToken);
-        const OAuthCredential consumer { appKey, appSecret };
-        const OAuthCredential token { accessToken.at(0), accessToken.at(1) };
+        const OAuthCredential consumer {appKey, appSecret};
+        const OAuthCredential token {accessToken.at(0), accessToken.at(1)};
         const OAuthSigner signer(&consumer);
         QNetworkRequest request(QUrl(QStringLiteral("https://api-content.dropbox.com/1/files/sandbox/a b")));
 
@@ -345,30 +341,31 @@ private slots:
         const qint64 after = QDateTime::currentSecsSinceEpoch();
 
         const QByteArray header = request.rawHeader("Authorization");
-        const QRegularExpression shape(QStringLiteral(
-            "^OAuth oauth_timestamp=\"([1-9][0-9]*)\",oauth_nonce=\"(0|[1-9][0-9]*)\",oauth_consumer_key=\"%1\","
-            "oauth_signature_method=\"HMAC-SHA1\",%2oauth_version=\"1.0\",oauth_signature=\"[A-Za-z0-9+/]{27}=\"$")
-                                           .arg(appKey, withToken ? "oauth_token=\"" + token.key + "\"," : ""));
+        const QRegularExpression shape(
+            QStringLiteral(
+                "^OAuth oauth_timestamp=\"([1-9][0-9]*)\",oauth_nonce=\"(0|[1-9][0-9]*)\",oauth_consumer_key=\"%1\","
+                "oauth_signature_method=\"HMAC-SHA1\",%2oauth_version=\"1.0\",oauth_signature=\"[A-Za-z0-9+/]{27}=\"$")
+                .arg(appKey, withToken ? "oauth_token=\"" + token.key + "\"," : ""));
         const QRegularExpressionMatch match = shape.match(QString::fromLatin1(header));
         QVERIFY2(match.hasMatch(), header.constData());
         const qint64 timestamp = match.captured(1).toLongLong();
         QVERIFY(timestamp >= before && timestamp <= after);
         QCOMPARE(header,
-            signer.authorizationHeader(
-                withToken ? &token : nullptr, QStringLiteral("GET"), request.url(), timestamp, match.captured(2)));
+                 signer.authorizationHeader(withToken ? &token : nullptr, QStringLiteral("GET"), request.url(),
+                                            timestamp, match.captured(2)));
     }
 
     // Signers made in the same second must not repeat each other's nonces: the service would take
     // the second request for a replay.
     void noncesDoNotRepeat()
     {
-        const OAuthCredential consumer { appKey, appSecret };
+        const OAuthCredential consumer {appKey, appSecret};
         QSet<QByteArray> nonces;
         const QRegularExpression nonce(QStringLiteral("oauth_nonce=\"([0-9]+)\""));
         for (int i = 0; i < 50; ++i) {
             const OAuthSigner first(&consumer);
             const OAuthSigner second(&consumer);
-            for (const OAuthSigner *signer : { &first, &second }) {
+            for (const OAuthSigner *signer : {&first, &second}) {
                 QNetworkRequest request(QUrl(QStringLiteral("https://api.dropbox.com/1/oauth/request_token")));
                 signer->signRequest(nullptr, QStringLiteral("POST"), request);
                 nonces.insert(

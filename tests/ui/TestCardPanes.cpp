@@ -83,10 +83,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        isolateSettings(m_settingsDir);
-    }
+    void initTestCase() { isolateSettings(m_settingsDir); }
 
     void init()
     {
@@ -94,10 +91,7 @@ private slots:
         m_window->show();
     }
 
-    void cleanup()
-    {
-        m_window.reset();
-    }
+    void cleanup() { m_window.reset(); }
 
     void listModelIsSound()
     {
@@ -121,12 +115,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("lower case finds any case") << "bank" << QStringList{"Bank of Mars", "BANKING app"};
-        QTest::newRow("upper case too") << "MARS" << QStringList{"Bank of Mars"};
-        QTest::newRow("a dot is a pattern") << "a.b" << QStringList{"a.b", "axb"};
-        QTest::newRow("anywhere in the title") << "app" << QStringList{"BANKING app"};
-        QTest::newRow("unclosed bracket taken literally") << "(x" << QStringList{"Paren (x)"};
-        QTest::newRow("nothing") << "zzz" << QStringList{};
+        QTest::newRow("lower case finds any case") << "bank" << QStringList {"Bank of Mars", "BANKING app"};
+        QTest::newRow("upper case too") << "MARS" << QStringList {"Bank of Mars"};
+        QTest::newRow("a dot is a pattern") << "a.b" << QStringList {"a.b", "axb"};
+        QTest::newRow("anywhere in the title") << "app" << QStringList {"BANKING app"};
+        QTest::newRow("unclosed bracket taken literally") << "(x" << QStringList {"Paren (x)"};
+        QTest::newRow("nothing") << "zzz" << QStringList {};
     }
 
     void search()
@@ -159,7 +153,7 @@ private slots:
         QTest::mouseClick(clear, Qt::LeftButton);
         QCOMPARE(searchEdit()->text(), QString());
         QVERIFY(!clear->isVisible());
-        QCOMPARE(listed(), QStringList{"Alpha"});
+        QCOMPARE(listed(), QStringList {"Alpha"});
     }
 
     void searchSurvivesAReload()
@@ -167,7 +161,7 @@ private slots:
         openWallet({"Alpha", "Beta"});
         QTest::keyClicks(searchEdit(), "alp");
         rootView()->reload();
-        QCOMPARE(listed(), QStringList{"Alpha"});
+        QCOMPARE(listed(), QStringList {"Alpha"});
     }
 
     void addSelectsTheNewCard()
@@ -202,7 +196,7 @@ private slots:
         const int beta = detailView()->cardId();
         MainWindow::database()->trashCard(beta);
         rootView()->removedCard(beta);
-        QCOMPARE(listed(), (QStringList{"Alpha", "Gamma"}));
+        QCOMPARE(listed(), (QStringList {"Alpha", "Gamma"}));
         QVERIFY(detailView()->hasCard());
         QVERIFY(detailView()->cardId() != beta);
 
@@ -219,14 +213,15 @@ private slots:
     void framesFollowSeparators()
     {
         openWallet({});
-        const int id = addCard("Grouped", {{"A", "", FieldType::Text, false},
-                                           {"", "", FieldType::Separator, false},
-                                           {"B", "bee", FieldType::Text, false},
-                                           {"C", "sea", FieldType::Text, false},
-                                           {"", "", FieldType::Separator, false},
-                                           {"D", "", FieldType::Text, false},
-                                           {"", "", FieldType::Separator, false},
-                                           {"E", "ee", FieldType::Text, false}},
+        const int id = addCard("Grouped",
+                               {{"A", "", FieldType::Text, false},
+                                {"", "", FieldType::Separator, false},
+                                {"B", "bee", FieldType::Text, false},
+                                {"C", "sea", FieldType::Text, false},
+                                {"", "", FieldType::Separator, false},
+                                {"D", "", FieldType::Text, false},
+                                {"", "", FieldType::Separator, false},
+                                {"E", "ee", FieldType::Text, false}},
                                "first line\nsecond line");
         detailView()->displayCard(id);
         auto *frame0 = detailView()->findChild<QFrame *>("frame0");
@@ -283,14 +278,20 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("target");
-        QTest::newRow("bare host") << int(FieldType::Url) << "www.example.com" << "http://www.example.com";
-        QTest::newRow("https kept") << int(FieldType::Url) << "https://bank.example/login" << "https://bank.example/login";
-        QTest::newRow("capital HTTP prefixed") << int(FieldType::Url) << "HTTP://example.com"
-                                              << QUrl("http://HTTP://example.com").toString();
-        QTest::newRow("script scheme") << int(FieldType::Url) << "javascript:alert(1)" << "";
-        QTest::newRow("file scheme") << int(FieldType::Url) << "httpfile:///etc/passwd" << "";
-        QTest::newRow("mail") << int(FieldType::Email) << "carol@example.com" << "mailto:carol@example.com";
-        QTest::newRow("plain text never links") << int(FieldType::Text) << "www.example.com" << "";
+        QTest::newRow("bare host") << int(FieldType::Url) << "www.example.com"
+                                   << "http://www.example.com";
+        QTest::newRow("https kept") << int(FieldType::Url) << "https://bank.example/login"
+                                    << "https://bank.example/login";
+        QTest::newRow("capital HTTP prefixed")
+            << int(FieldType::Url) << "HTTP://example.com" << QUrl("http://HTTP://example.com").toString();
+        QTest::newRow("script scheme") << int(FieldType::Url) << "javascript:alert(1)"
+                                       << "";
+        QTest::newRow("file scheme") << int(FieldType::Url) << "httpfile:///etc/passwd"
+                                     << "";
+        QTest::newRow("mail") << int(FieldType::Email) << "carol@example.com"
+                              << "mailto:carol@example.com";
+        QTest::newRow("plain text never links") << int(FieldType::Text) << "www.example.com"
+                                                << "";
     }
 
     void links()

@@ -182,11 +182,11 @@ void TestEditDialogs::layoutFollowsFields_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QStringList>("shown");
 
-    QTest::newRow("no fields: only the initial rule") << QStringList() << QStringList{"-"};
-    QTest::newRow("separator between two rows") << QStringList{"A", "-", "B"} << QStringList{"-", "A", "-", "B", "-"};
-    QTest::newRow("sensitive field masked") << QStringList{"User", "Password*"}
-                                            << QStringList{"-", "User", "Password*", "-"};
-    QTest::newRow("separator alone: no closing rule") << QStringList{"-"} << QStringList{"-", "-"};
+    QTest::newRow("no fields: only the initial rule") << QStringList() << QStringList {"-"};
+    QTest::newRow("separator between two rows") << QStringList {"A", "-", "B"} << QStringList {"-", "A", "-", "B", "-"};
+    QTest::newRow("sensitive field masked")
+        << QStringList {"User", "Password*"} << QStringList {"-", "User", "Password*", "-"};
+    QTest::newRow("separator alone: no closing rule") << QStringList {"-"} << QStringList {"-", "-"};
 }
 
 void TestEditDialogs::layoutFollowsFields()
@@ -220,7 +220,7 @@ void TestEditDialogs::focusRunsThroughEditors()
 {
     EditDialog *dialog = openEditor(makeCard({"A*", "-", "B"}));
     const QList<QLineEdit *> editors = fieldEditors(dialog);
-    const QList<QWidget *> chain{editors.at(0), editors.at(1), noteEdit(dialog)};
+    const QList<QWidget *> chain {editors.at(0), editors.at(1), noteEdit(dialog)};
 
     nameEdit(dialog)->setFocus();
     for (QWidget *expected : chain) {
@@ -235,10 +235,14 @@ void TestEditDialogs::editsAreCleaned_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
 
-    QTest::newRow("tab between blanks") << "  a\tb  " << "a    b";
-    QTest::newRow("leading tab") << "\tx" << "x";
-    QTest::newRow("only blanks") << "   " << "";
-    QTest::newRow("inner blanks kept") << "a  b" << "a  b";
+    QTest::newRow("tab between blanks") << "  a\tb  "
+                                        << "a    b";
+    QTest::newRow("leading tab") << "\tx"
+                                 << "x";
+    QTest::newRow("only blanks") << "   "
+                                 << "";
+    QTest::newRow("inner blanks kept") << "a  b"
+                                       << "a  b";
 }
 
 void TestEditDialogs::editsAreCleaned()
@@ -455,8 +459,8 @@ void TestEditDialogs::templateChooserAcceptsOnActivation()
     chooser->show();
     QVERIFY(QTest::qWaitForWindowActive(chooser));
     QListView *templates = listView(chooser);
-    const QModelIndexList found = templates->model()->match(templates->model()->index(0, 0), Qt::DisplayRole, name,
-                                                            1, Qt::MatchExactly);
+    const QModelIndexList found
+        = templates->model()->match(templates->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
     QCOMPARE(found.size(), 1);
     templates->scrollTo(found.first());
     const QPoint centre = templates->visualRect(found.first()).center();

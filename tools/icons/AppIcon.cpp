@@ -27,13 +27,13 @@ QVector<QPainterPath> keyhole()
     stem.lineTo(38, 46);
     stem.lineTo(26, 46);
     stem.closeSubpath();
-    return { Shapes::circle(QPointF(32, 26), 7), stem };
+    return {Shapes::circle(QPointF(32, 26), 7), stem};
 }
 
-QColor mix(const QColor& a, const QColor& b, qreal t)
+QColor mix(const QColor &a, const QColor &b, qreal t)
 {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-        a.blueF() + (b.blueF() - a.blueF()) * t);
+                            a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
 // Tiles shade from teal at the top left to indigo at the bottom right; a fixed scatter of
@@ -55,10 +55,10 @@ QColor tileColor(int column, int row, int count)
 
 } // namespace
 
-void drawAppIcon(QPainter& p)
+void drawAppIcon(QPainter &p)
 {
     const QPainterPath outline = shield();
-    const Hue grout { Palette::indigo.dark, Palette::indigo.dark, Palette::indigo.dark };
+    const Hue grout {Palette::indigo.dark, Palette::indigo.dark, Palette::indigo.dark};
     Shapes::fill(p, outline, grout, 1.5);
     p.save();
     p.setClipPath(outline);
@@ -74,5 +74,5 @@ void drawAppIcon(QPainter& p)
     p.restore();
     // An even band of grout inside the rim, whatever the tiles did at the edge.
     Shapes::stroke(p, outline, grout.dark, 4);
-    Shapes::fill(p, keyhole(), Hue { Palette::amber.light, Palette::amber.base, Palette::indigo.dark }, 1.5);
+    Shapes::fill(p, keyhole(), Hue {Palette::amber.light, Palette::amber.base, Palette::indigo.dark}, 1.5);
 }

@@ -12,16 +12,16 @@ const QColor selection(0x30, 0x8c, 0xc6);
 
 // The sizes the program shows an image at: card icons in the list, the program image in
 // title bars. Each is shown on white and on a selected row.
-QVector<int> previewSizes(const IconEntry& icon)
+QVector<int> previewSizes(const IconEntry &icon)
 {
     if (icon.name.startsWith(QStringLiteral("images/card/")))
-        return { 24 };
+        return {24};
     if (icon.size > 32)
-        return { 32, 16 };
-    return { icon.size };
+        return {32, 16};
+    return {icon.size};
 }
 
-QSize cellSize(const IconEntry& icon)
+QSize cellSize(const IconEntry &icon)
 {
     int previewHeight = 0;
     int previewWidth = 0;
@@ -31,10 +31,10 @@ QSize cellSize(const IconEntry& icon)
     }
     const int width = 2 * icon.size + gap + qMax(icon.size, previewWidth) + 3 * gap;
     const int height = qMax(2 * icon.size, icon.size + gap + previewHeight) + labelHeight + 2 * gap;
-    return { width, height };
+    return {width, height};
 }
 
-void drawCell(QPainter& p, const IconEntry& icon, const QString& label, const QRect& cell)
+void drawCell(QPainter &p, const IconEntry &icon, const QString &label, const QRect &cell)
 {
     const QImage large = renderIcon(icon, 2);
     const QImage small = renderIcon(icon, 1);
@@ -55,7 +55,7 @@ void drawCell(QPainter& p, const IconEntry& icon, const QString& label, const QR
     p.drawText(QRect(cell.left(), cell.bottom() - labelHeight, cell.width(), labelHeight), Qt::AlignCenter, label);
 }
 
-QString labelOf(const IconEntry& icon)
+QString labelOf(const IconEntry &icon)
 {
     QString label = icon.name;
     label.remove(QStringLiteral("images/card/"));
@@ -64,12 +64,12 @@ QString labelOf(const IconEntry& icon)
 }
 
 // Places cells left to right, starting a new row when the sheet is full or the kind changes.
-QVector<QRect> layout(const QVector<IconEntry>& icons)
+QVector<QRect> layout(const QVector<IconEntry> &icons)
 {
     QVector<QRect> cells;
     QPoint cursor(0, 0);
     int rowHeight = 0;
-    for (const IconEntry& icon : icons) {
+    for (const IconEntry &icon : icons) {
         const QSize size = cellSize(icon);
         const bool newKind = !cells.isEmpty() && icon.size != icons.at(cells.size() - 1).size;
         if (cursor.x() + size.width() > sheetWidth || newKind) {
@@ -85,11 +85,11 @@ QVector<QRect> layout(const QVector<IconEntry>& icons)
 
 } // namespace
 
-QImage contactSheet(const QVector<IconEntry>& icons)
+QImage contactSheet(const QVector<IconEntry> &icons)
 {
     const QVector<QRect> cells = layout(icons);
     int height = 0;
-    for (const QRect& cell : cells)
+    for (const QRect &cell : cells)
         height = qMax(height, cell.bottom() + 1);
     QImage sheet(sheetWidth, height, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(Qt::white);

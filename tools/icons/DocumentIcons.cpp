@@ -3,7 +3,7 @@
 
 namespace CardIcons {
 
-void note(QPainter& p)
+void note(QPainter &p)
 {
     QPainterPath sheet;
     sheet.moveTo(6, 3);
@@ -19,17 +19,17 @@ void note(QPainter& p)
     fold.lineTo(26, 9);
     fold.closeSubpath();
     Shapes::fill(p, fold, Palette::steel, 0.5);
-    for (const int y : { 13, 17, 21, 25 }) {
+    for (const int y : {13, 17, 21, 25}) {
         const qreal end = y == 25 ? 17 : 22;
         Shapes::line(p, QPointF(10, y), QPointF(end, y), Palette::slate.light, 1.6);
     }
 }
 
-void barcode(QPainter& p)
+void barcode(QPainter &p)
 {
     Shapes::fill(p, Shapes::roundedRect(QRectF(3, 6, 26, 20), 2.5), Palette::paper);
     // Alternating bar and gap widths; whole units keep every bar sharp at 1x.
-    const int pattern[] = { 2, 1, 1, 1, 1, 2, 3, 1, 1, 1, 2, 2, 1, 1, 1, 1, 2 };
+    const int pattern[] = {2, 1, 1, 1, 1, 2, 3, 1, 1, 1, 2, 2, 1, 1, 1, 1, 2};
     qreal x = 6;
     bool bar = true;
     for (const int width : pattern) {
@@ -42,7 +42,7 @@ void barcode(QPainter& p)
         Shapes::fillFlat(p, Shapes::roundedRect(QRectF(7 + digit * 3, 21.5, 2, 2), 0), Palette::slate.base);
 }
 
-void passport(QPainter& p)
+void passport(QPainter &p)
 {
     // Page edges peeking out behind the cover.
     Shapes::fill(p, Shapes::roundedRect(QRectF(8, 4, 18, 25), 2), Palette::paper);
@@ -58,7 +58,7 @@ void passport(QPainter& p)
     Shapes::line(p, QPointF(11, 22.5), QPointF(19, 22.5), gold, 1.4);
 }
 
-void visaStamp(QPainter& p)
+void visaStamp(QPainter &p)
 {
     // The imprint the stamp has just left, under the stamp itself.
     QPainterPath imprint;
@@ -71,19 +71,20 @@ void visaStamp(QPainter& p)
     Shapes::fillFlat(p, Shapes::roundedRect(QRectF(7, 19.5, 18, 1.5), 0.5), Palette::red.dark);
 }
 
-void books(QPainter& p)
+void books(QPainter &p)
 {
-    struct Book {
+    struct Book
+    {
         QRectF rect;
         Hue hue;
         qreal angle;
     };
     const Book shelf[] = {
-        { QRectF(3, 7, 7, 22), Palette::blue, 0 },
-        { QRectF(11, 4, 6, 25), Palette::red, 0 },
-        { QRectF(19.5, 7.5, 6.5, 21), Palette::green, 14 },
+        {QRectF(3, 7, 7, 22), Palette::blue, 0},
+        {QRectF(11, 4, 6, 25), Palette::red, 0},
+        {QRectF(19.5, 7.5, 6.5, 21), Palette::green, 14},
     };
-    for (const Book& book : shelf) {
+    for (const Book &book : shelf) {
         p.save();
         p.translate(book.rect.bottomLeft());
         p.rotate(book.angle);
@@ -96,7 +97,7 @@ void books(QPainter& p)
     }
 }
 
-void ballotBox(QPainter& p)
+void ballotBox(QPainter &p)
 {
     QPainterPath ballot;
     ballot.addRoundedRect(QRectF(10, 3, 12, 14), 1, 1);

@@ -5,12 +5,12 @@
 
 namespace CardIcons {
 
-void favourite(QPainter& p)
+void favourite(QPainter &p)
 {
     Shapes::fill(p, Shapes::star(QPointF(16, 17), 14, 6.2), Palette::amber);
 }
 
-void shirt(QPainter& p)
+void shirt(QPainter &p)
 {
     QPainterPath body;
     body.moveTo(12, 4);
@@ -35,9 +35,9 @@ void shirt(QPainter& p)
     Shapes::stroke(p, seams, Palette::blue.dark, 0.8);
 }
 
-void gift(QPainter& p)
+void gift(QPainter &p)
 {
-    for (const qreal side : { -1.0, 1.0 }) {
+    for (const qreal side : {-1.0, 1.0}) {
         p.save();
         p.translate(16 + side * 4.5, 7.5);
         p.rotate(side * 25);
@@ -52,16 +52,16 @@ void gift(QPainter& p)
     Shapes::fillFlat(p, Shapes::roundedRect(QRectF(5, 16, 22, 1.2), 0), Palette::red.dark);
 }
 
-void glasses(QPainter& p)
+void glasses(QPainter &p)
 {
     const QColor lens(0x9f, 0xd8, 0xf5, 200);
     const QRectF left(3, 12, 11.5, 10);
     const QRectF right(17.5, 12, 11.5, 10);
-    for (const QRectF& rect : { left, right }) {
+    for (const QRectF &rect : {left, right}) {
         Shapes::fillFlat(p, Shapes::roundedRect(rect, 4), lens);
         Shapes::stroke(p, Shapes::roundedRect(rect, 4), Palette::charcoal.base, 2);
-        Shapes::line(
-            p, rect.topLeft() + QPointF(3, 2.5), rect.topLeft() + QPointF(5.5, 2.5), QColor(255, 255, 255, 220), 1.2);
+        Shapes::line(p, rect.topLeft() + QPointF(3, 2.5), rect.topLeft() + QPointF(5.5, 2.5),
+                     QColor(255, 255, 255, 220), 1.2);
     }
     QPainterPath bridge;
     bridge.moveTo(14.5, 15);
@@ -71,7 +71,7 @@ void glasses(QPainter& p)
     Shapes::line(p, QPointF(29, 14), QPointF(30.5, 9.5), Palette::charcoal.base, 1.6);
 }
 
-void siren(QPainter& p)
+void siren(QPainter &p)
 {
     const QColor rays = Palette::amber.base;
     Shapes::line(p, QPointF(16, 2), QPointF(16, 5.5), rays, 2);
@@ -90,14 +90,14 @@ void siren(QPainter& p)
     Shapes::fill(p, Shapes::roundedRect(QRectF(5, 24, 22, 5), 1.5), Palette::charcoal);
 }
 
-void home(QPainter& p)
+void home(QPainter &p)
 {
     Shapes::fillFlat(p, Shapes::roundedRect(QRectF(21, 5, 4, 8), 0.5), Palette::red.dark);
     Shapes::house(p, QRectF(2, 3, 28, 26), Palette::red, Palette::paper);
     Shapes::fill(p, Shapes::roundedRect(QRectF(20, 18, 4, 4), 0.5), Palette::sky, 0);
 }
 
-void heart(QPainter& p)
+void heart(QPainter &p)
 {
     QPainterPath path;
     path.moveTo(16, 28);
@@ -111,7 +111,7 @@ void heart(QPainter& p)
     Shapes::line(p, QPointF(6.5, 9.5), QPointF(8, 7.5), QColor(255, 255, 255, 200), 1.6);
 }
 
-void addressPin(QPainter& p)
+void addressPin(QPainter &p)
 {
     Shapes::fillFlat(
         p,
@@ -134,7 +134,7 @@ void addressPin(QPainter& p)
     tail.lineTo(centre.x() - tangentX, centre.y() + tangentY);
     tail.lineTo(centre.x() + tangentX, centre.y() + tangentY);
     tail.closeSubpath();
-    Shapes::fill(p, { Shapes::circle(centre, radius), tail }, Palette::red);
+    Shapes::fill(p, {Shapes::circle(centre, radius), tail}, Palette::red);
     QPainterPath roof;
     roof.moveTo(10.5, 12.5);
     roof.lineTo(16, 7.5);
@@ -144,7 +144,7 @@ void addressPin(QPainter& p)
     Shapes::fillFlat(p, Shapes::roundedRect(QRectF(15, 13.5, 2, 3.5), 0), Palette::red.base);
 }
 
-void capsule(QPainter& p)
+void capsule(QPainter &p)
 {
     p.save();
     p.translate(16, 16);
@@ -160,10 +160,10 @@ void capsule(QPainter& p)
     p.restore();
 }
 
-void deer(QPainter& p)
+void deer(QPainter &p)
 {
     const QColor antler = Palette::brown.light;
-    for (const qreal side : { -1.0, 1.0 }) {
+    for (const qreal side : {-1.0, 1.0}) {
         QPainterPath branch;
         branch.moveTo(16 + side * 3, 12);
         branch.cubicTo(16 + side * 6, 9, 16 + side * 9, 6, 16 + side * 10, 2);

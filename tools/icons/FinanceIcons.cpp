@@ -6,9 +6,9 @@
 
 namespace CardIcons {
 
-void risingChart(QPainter& p)
+void risingChart(QPainter &p)
 {
-    const qreal heights[] = { 7, 12, 17 };
+    const qreal heights[] = {7, 12, 17};
     for (int i = 0; i < 3; ++i) {
         const QRectF bar(5 + i * 8, 29 - heights[i], 6, heights[i]);
         Shapes::fill(p, Shapes::roundedRect(bar, 1), Palette::blue);
@@ -29,22 +29,23 @@ void risingChart(QPainter& p)
     Shapes::fill(p, head, Palette::green);
 }
 
-void pieChart(QPainter& p)
+void pieChart(QPainter &p)
 {
-    struct Slice {
+    struct Slice
+    {
         qreal start;
         qreal span;
         Hue hue;
         qreal lift;
     };
     const Slice slices[] = {
-        { 90, 200, Palette::blue, 0 },
-        { 290, 95, Palette::amber, 0 },
-        { 25, 65, Palette::green, 2.5 },
+        {90, 200, Palette::blue, 0},
+        {290, 95, Palette::amber, 0},
+        {25, 65, Palette::green, 2.5},
     };
     const QPointF centre(15, 17);
     const qreal radius = 12;
-    for (const Slice& slice : slices) {
+    for (const Slice &slice : slices) {
         // Pull a slice out along its middle direction.
         const qreal middle = qDegreesToRadians(slice.start + slice.span / 2);
         const QPointF offset(slice.lift * qCos(middle), -slice.lift * qSin(middle));
@@ -57,7 +58,7 @@ void pieChart(QPainter& p)
     }
 }
 
-void mortgage(QPainter& p)
+void mortgage(QPainter &p)
 {
     Shapes::house(p, QRectF(1, 2, 26, 24), Palette::indigo, Palette::paper);
     const QPointF centre(24, 24);
@@ -65,7 +66,7 @@ void mortgage(QPainter& p)
     Shapes::fillFlat(p, Shapes::text(QStringLiteral("%"), QRectF(20.5, 20.5, 7, 7)), Palette::white);
 }
 
-void bank(QPainter& p)
+void bank(QPainter &p)
 {
     const Hue stone = Palette::steel;
     QPainterPath roof;

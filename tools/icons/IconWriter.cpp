@@ -8,14 +8,14 @@
 
 namespace {
 
-QStringList fileNames(const IconEntry& icon)
+QStringList fileNames(const IconEntry &icon)
 {
-    return { icon.name + QStringLiteral(".png"), icon.name + QStringLiteral("@2x.png") };
+    return {icon.name + QStringLiteral(".png"), icon.name + QStringLiteral("@2x.png")};
 }
 
 } // namespace
 
-QImage renderIcon(const IconEntry& icon, int scale)
+QImage renderIcon(const IconEntry &icon, int scale)
 {
     QImage image(icon.size * scale, icon.size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -27,9 +27,9 @@ QImage renderIcon(const IconEntry& icon, int scale)
     return image;
 }
 
-bool writeIcons(const QVector<IconEntry>& icons, const QDir& resources, QString* error)
+bool writeIcons(const QVector<IconEntry> &icons, const QDir &resources, QString *error)
 {
-    for (const IconEntry& icon : icons) {
+    for (const IconEntry &icon : icons) {
         const QStringList names = fileNames(icon);
         for (int i = 0; i < names.size(); ++i) {
             const QString path = resources.filePath(names.at(i));
@@ -42,7 +42,7 @@ bool writeIcons(const QVector<IconEntry>& icons, const QDir& resources, QString*
     return true;
 }
 
-bool writeResourceFile(const QVector<IconEntry>& icons, const QString& fileName, QString* error)
+bool writeResourceFile(const QVector<IconEntry> &icons, const QString &fileName, QString *error)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -55,8 +55,8 @@ bool writeResourceFile(const QVector<IconEntry>& icons, const QString& fileName,
     xml.writeStartElement(QStringLiteral("RCC"));
     xml.writeStartElement(QStringLiteral("qresource"));
     xml.writeAttribute(QStringLiteral("prefix"), QStringLiteral("/"));
-    for (const IconEntry& icon : icons) {
-        for (const QString& name : fileNames(icon))
+    for (const IconEntry &icon : icons) {
+        for (const QString &name : fileNames(icon))
             xml.writeTextElement(QStringLiteral("file"), name);
     }
     xml.writeEndElement();

@@ -10,7 +10,7 @@ namespace {
 const QRectF cardRect(2, 6, 28, 20);
 
 // The right half of an identity-style card: a few lines of printed details.
-void detailLines(QPainter& p, const QColor& color)
+void detailLines(QPainter &p, const QColor &color)
 {
     Shapes::line(p, QPointF(18, 12), QPointF(26, 12), color, 2);
     Shapes::line(p, QPointF(18, 16.5), QPointF(26, 16.5), color, 2);
@@ -21,7 +21,7 @@ const QColor printOnColor(255, 255, 255, 200);
 
 } // namespace
 
-void teacherCard(QPainter& p)
+void teacherCard(QPainter &p)
 {
     Shapes::plasticCard(p, cardRect, Palette::teal);
     // A chalkboard on an easel.
@@ -36,7 +36,7 @@ void teacherCard(QPainter& p)
     detailLines(p, printOnColor);
 }
 
-void memberBadge(QPainter& p)
+void memberBadge(QPainter &p)
 {
     const QRectF badge(8, 4, 16, 25);
     Shapes::fill(p, Shapes::roundedRect(badge, 2.5), Palette::purple);
@@ -49,9 +49,9 @@ void memberBadge(QPainter& p)
     Shapes::line(p, QPointF(12, 24.5), QPointF(20, 24.5), printOnColor, 2);
 }
 
-void addressBook(QPainter& p)
+void addressBook(QPainter &p)
 {
-    const Hue tabs[] = { Palette::amber, Palette::green, Palette::red };
+    const Hue tabs[] = {Palette::amber, Palette::green, Palette::red};
     for (int i = 0; i < 3; ++i)
         Shapes::fill(p, Shapes::roundedRect(QRectF(24, 7 + i * 6, 4, 4), 1), tabs[i], 0.8);
     Shapes::fill(p, Shapes::roundedRect(QRectF(5, 3, 21, 26), 2.5), Palette::blue);
@@ -59,7 +59,7 @@ void addressBook(QPainter& p)
     Shapes::fillFlat(p, Shapes::person(QRectF(11, 9, 11, 13)), Palette::white);
 }
 
-void callingCard(QPainter& p)
+void callingCard(QPainter &p)
 {
     Shapes::plasticCard(p, cardRect, Palette::pink);
     // A handset: earpiece and mouthpiece joined by a curved grip.
@@ -76,7 +76,7 @@ void callingCard(QPainter& p)
     detailLines(p, printOnColor);
 }
 
-void identityCard(QPainter& p)
+void identityCard(QPainter &p)
 {
     Shapes::plasticCard(p, cardRect, Palette::paper);
     p.save();
@@ -93,7 +93,7 @@ void identityCard(QPainter& p)
     Shapes::line(p, QPointF(17, 22), QPointF(22, 22), Palette::slate.light, 2);
 }
 
-void drivingLicence(QPainter& p)
+void drivingLicence(QPainter &p)
 {
     Shapes::plasticCard(p, cardRect, Palette::green);
     const QPointF centre(10, 16);
@@ -105,7 +105,7 @@ void drivingLicence(QPainter& p)
     detailLines(p, printOnColor);
 }
 
-void socialSecurityCard(QPainter& p)
+void socialSecurityCard(QPainter &p)
 {
     Shapes::plasticCard(p, cardRect, Palette::blue);
     QPainterPath shield;
@@ -121,7 +121,7 @@ void socialSecurityCard(QPainter& p)
     detailLines(p, printOnColor);
 }
 
-void studentCard(QPainter& p)
+void studentCard(QPainter &p)
 {
     Shapes::plasticCard(p, cardRect, Palette::sky);
     // A mortarboard: the board seen at an angle, the cap beneath it and a tassel.
@@ -138,7 +138,7 @@ void studentCard(QPainter& p)
     detailLines(p, printOnColor);
 }
 
-void cashCard(QPainter& p)
+void cashCard(QPainter &p)
 {
     Shapes::plasticCard(p, QRectF(2, 4, 26, 18), Palette::teal);
     Shapes::chip(p, QRectF(5, 7, 6, 4.5));
@@ -149,7 +149,7 @@ void cashCard(QPainter& p)
     Shapes::fillFlat(p, Shapes::text(QStringLiteral("$"), QRectF(19.5, 19, 6, 7)), Palette::amber.dark);
 }
 
-void taxCard(QPainter& p)
+void taxCard(QPainter &p)
 {
     Shapes::plasticCard(p, cardRect, Palette::orange);
     QPainterPath sheet;

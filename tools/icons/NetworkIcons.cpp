@@ -7,7 +7,7 @@ namespace CardIcons {
 
 namespace {
 
-QPainterPath arrow(const QPointF& tip, qreal direction)
+QPainterPath arrow(const QPointF &tip, qreal direction)
 {
     // A short block arrow pointing up (direction -1) or down (direction 1).
     QPainterPath path;
@@ -24,7 +24,7 @@ QPainterPath arrow(const QPointF& tip, qreal direction)
 
 } // namespace
 
-void router(QPainter& p)
+void router(QPainter &p)
 {
     QPainterPath waves;
     const QRectF inner(11, 7, 10, 10);
@@ -45,7 +45,7 @@ void router(QPainter& p)
     Shapes::line(p, QPointF(25, 28), QPointF(25, 29), Palette::charcoal.dark, 2);
 }
 
-void emailAccount(QPainter& p)
+void emailAccount(QPainter &p)
 {
     Shapes::envelope(p, QRectF(2, 5, 26, 19));
     const QPointF centre(23.5, 23.5);
@@ -53,7 +53,7 @@ void emailAccount(QPainter& p)
     Shapes::fillFlat(p, Shapes::text(QStringLiteral("@"), QRectF(19.5, 19.8, 8, 7.5)), Palette::white);
 }
 
-void chat(QPainter& p)
+void chat(QPainter &p)
 {
     QPainterPath first;
     first.addRoundedRect(QRectF(2, 3, 20, 14), 5, 5);
@@ -61,7 +61,7 @@ void chat(QPainter& p)
     firstTail.moveTo(6, 15);
     firstTail.lineTo(4.5, 21);
     firstTail.lineTo(11, 16);
-    Shapes::fill(p, { first, firstTail }, Palette::blue);
+    Shapes::fill(p, {first, firstTail}, Palette::blue);
     QPainterPath second;
     second.addRoundedRect(QRectF(11, 12, 19, 13), 5, 5);
     QPainterPath secondTail;
@@ -72,38 +72,38 @@ void chat(QPainter& p)
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     Shapes::stroke(p, second, Qt::black, 5);
     p.restore();
-    Shapes::fill(p, { second, secondTail }, Palette::green);
+    Shapes::fill(p, {second, secondTail}, Palette::green);
     for (int i = 0; i < 3; ++i)
         Shapes::fillFlat(p, Shapes::circle(QPointF(16 + i * 4.5, 18.5), 1.4), Palette::white);
 }
 
-void plainFolder(QPainter& p)
+void plainFolder(QPainter &p)
 {
     Shapes::folder(p, QRectF(2, 4, 28, 24), Palette::amber);
 }
 
-void serverRack(QPainter& p)
+void serverRack(QPainter &p)
 {
-    const QColor leds[] = { Palette::green.light, Palette::green.light, Palette::amber.light };
+    const QColor leds[] = {Palette::green.light, Palette::green.light, Palette::amber.light};
     for (int i = 0; i < 3; ++i)
         Shapes::serverUnit(p, QRectF(4, 3 + i * 9, 24, 7), leds[i]);
 }
 
-void webHosting(QPainter& p)
+void webHosting(QPainter &p)
 {
     Shapes::serverUnit(p, QRectF(3, 22, 26, 7), Palette::green.light);
     Shapes::line(p, QPointF(16, 18), QPointF(16, 22), Palette::charcoal.base, 2);
     Shapes::globe(p, QPointF(16, 11), 9);
 }
 
-void ftpFolder(QPainter& p)
+void ftpFolder(QPainter &p)
 {
     Shapes::folder(p, QRectF(2, 4, 28, 24), Palette::amber);
     Shapes::fill(p, arrow(QPointF(12, 11.5), -1), Palette::green, 0.8);
     Shapes::fill(p, arrow(QPointF(20, 24.5), 1), Palette::blue, 0.8);
 }
 
-void database(QPainter& p)
+void database(QPainter &p)
 {
     const QRectF top(5, 3, 22, 8);
     QPainterPath body;
@@ -113,7 +113,7 @@ void database(QPainter& p)
     body.lineTo(27, 7);
     body.closeSubpath();
     Shapes::fill(p, body, Palette::teal);
-    for (const qreal y : { 13.0, 19.0 }) {
+    for (const qreal y : {13.0, 19.0}) {
         QPainterPath ring;
         ring.arcMoveTo(QRectF(5, y - 4, 22, 8), 180);
         ring.arcTo(QRectF(5, y - 4, 22, 8), 180, 180);
@@ -121,10 +121,10 @@ void database(QPainter& p)
     }
     QPainterPath lid;
     lid.addEllipse(top);
-    Shapes::fill(p, lid, Hue { Palette::teal.light, Palette::teal.light, Palette::teal.dark }, 1);
+    Shapes::fill(p, lid, Hue {Palette::teal.light, Palette::teal.light, Palette::teal.dark}, 1);
 }
 
-void voiceMail(QPainter& p)
+void voiceMail(QPainter &p)
 {
     QPainterPath bubble;
     bubble.addRoundedRect(QRectF(2, 5, 28, 20), 6, 6);
@@ -132,7 +132,7 @@ void voiceMail(QPainter& p)
     tail.moveTo(8, 23);
     tail.lineTo(6.5, 29.5);
     tail.lineTo(14, 24);
-    Shapes::fill(p, { bubble, tail }, Palette::indigo);
+    Shapes::fill(p, {bubble, tail}, Palette::indigo);
     QPainterPath reels;
     reels.addEllipse(QPointF(10.5, 15), 4, 4);
     reels.addEllipse(QPointF(21.5, 15), 4, 4);
@@ -141,7 +141,7 @@ void voiceMail(QPainter& p)
     Shapes::stroke(p, reels, Palette::white, 2.2);
 }
 
-void internetProvider(QPainter& p)
+void internetProvider(QPainter &p)
 {
     QPainterPath cable;
     cable.moveTo(24, 26);

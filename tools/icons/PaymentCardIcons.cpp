@@ -9,7 +9,7 @@ namespace {
 const QRectF cardRect(2, 6, 28, 20);
 }
 
-void brandCard(QPainter& p, const QString& initials, const Hue& hue)
+void brandCard(QPainter &p, const QString &initials, const Hue &hue)
 {
     Shapes::plasticCard(p, cardRect, hue);
     Shapes::chip(p, QRectF(5, 9, 6, 4.5));
@@ -17,7 +17,7 @@ void brandCard(QPainter& p, const QString& initials, const Hue& hue)
     Shapes::fillFlat(p, Shapes::text(initials, QRectF(4.5, 19.5 - capHeight / 2, 23, capHeight), true), Palette::white);
 }
 
-void creditCard(QPainter& p)
+void creditCard(QPainter &p)
 {
     Shapes::plasticCard(p, cardRect, Palette::blue);
     Shapes::chip(p, QRectF(5, 9, 6, 4.5));

@@ -8,7 +8,7 @@ namespace CardIcons {
 
 namespace {
 
-void asterisk(QPainter& p, const QPointF& centre, qreal radius, const QColor& color)
+void asterisk(QPainter &p, const QPointF &centre, qreal radius, const QColor &color)
 {
     for (int i = 0; i < 3; ++i) {
         const qreal angle = qDegreesToRadians(90.0 + i * 60.0);
@@ -19,21 +19,21 @@ void asterisk(QPainter& p, const QPointF& centre, qreal radius, const QColor& co
 
 } // namespace
 
-void loginKey(QPainter& p)
+void loginKey(QPainter &p)
 {
     Shapes::key(p, QPointF(9, 9), 6.5, 24, 45, Palette::amber);
 }
 
-void passwordField(QPainter& p)
+void passwordField(QPainter &p)
 {
-    const Hue field { Palette::white, Palette::paper.base, Palette::blue.base };
+    const Hue field {Palette::white, Palette::paper.base, Palette::blue.base};
     Shapes::fill(p, Shapes::roundedRect(QRectF(2, 9, 28, 14), 3), field);
     for (int i = 0; i < 3; ++i)
         asterisk(p, QPointF(8 + i * 7.5, 16), 2.6, Palette::ink);
     Shapes::line(p, QPointF(26.5, 12.5), QPointF(26.5, 19.5), Palette::blue.base, 1.2);
 }
 
-void umbrella(QPainter& p)
+void umbrella(QPainter &p)
 {
     QPainterPath handle;
     handle.moveTo(16, 14);
@@ -61,10 +61,10 @@ void umbrella(QPainter& p)
     Shapes::stroke(p, ribs, Palette::blue.dark, 1);
 }
 
-void softwareDisc(QPainter& p)
+void softwareDisc(QPainter &p)
 {
     const QPointF centre(14, 14);
-    const Hue silver { Palette::white, Palette::steel.base, Palette::steel.dark };
+    const Hue silver {Palette::white, Palette::steel.base, Palette::steel.dark};
     QPainterPath disc = Shapes::circle(centre, 12);
     disc.addEllipse(centre, 2.5, 2.5);
     Shapes::fill(p, disc, silver);
@@ -83,7 +83,7 @@ void softwareDisc(QPainter& p)
     Shapes::key(p, QPointF(20, 20), 4.2, 12, 45, Palette::amber);
 }
 
-void combinationLock(QPainter& p)
+void combinationLock(QPainter &p)
 {
     QPainterPath shackle;
     shackle.moveTo(9.5, 15);
@@ -105,7 +105,7 @@ void combinationLock(QPainter& p)
     Shapes::line(p, QPointF(16, 13.8), QPointF(16, 15.8), Palette::white, 1.4);
 }
 
-void registrationCode(QPainter& p)
+void registrationCode(QPainter &p)
 {
     Shapes::key(p, QPointF(8.5, 8.5), 5.5, 21, 0, Palette::amber);
     Shapes::fill(p, Shapes::roundedRect(QRectF(3, 18, 26, 11), 2.5), Palette::charcoal);

@@ -5,7 +5,7 @@
 
 namespace CardIcons {
 
-void serviceTile(QPainter& p, const QString& initials, const Hue& hue, const QColor& textColor)
+void serviceTile(QPainter &p, const QString &initials, const Hue &hue, const QColor &textColor)
 {
     const QRectF tile(2, 2, 28, 28);
     Shapes::fill(p, Shapes::roundedRect(tile, 6.5), hue);

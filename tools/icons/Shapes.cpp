@@ -7,21 +7,21 @@
 
 namespace Shapes {
 
-QPainterPath roundedRect(const QRectF& rect, qreal radius)
+QPainterPath roundedRect(const QRectF &rect, qreal radius)
 {
     QPainterPath path;
     path.addRoundedRect(rect, radius, radius);
     return path;
 }
 
-QPainterPath circle(const QPointF& centre, qreal radius)
+QPainterPath circle(const QPointF &centre, qreal radius)
 {
     QPainterPath path;
     path.addEllipse(centre, radius, radius);
     return path;
 }
 
-QPainterPath star(const QPointF& centre, qreal outerRadius, qreal innerRadius)
+QPainterPath star(const QPointF &centre, qreal outerRadius, qreal innerRadius)
 {
     QPainterPath path;
     for (int i = 0; i < 10; ++i) {
@@ -37,7 +37,7 @@ QPainterPath star(const QPointF& centre, qreal outerRadius, qreal innerRadius)
     return path;
 }
 
-QPainterPath person(const QRectF& box)
+QPainterPath person(const QRectF &box)
 {
     const qreal headRadius = box.width() * 0.24;
     const qreal bodyTop = box.top() + headRadius * 2 + box.height() * 0.08;
@@ -50,7 +50,7 @@ QPainterPath person(const QRectF& box)
     return path;
 }
 
-QPainterPath text(const QString& text, const QRectF& box, bool condensed)
+QPainterPath text(const QString &text, const QRectF &box, bool condensed)
 {
     QFont font(condensed ? QStringLiteral("DejaVu Sans Condensed") : QStringLiteral("DejaVu Sans"));
     font.setPixelSize(100);
@@ -68,17 +68,17 @@ QPainterPath text(const QString& text, const QRectF& box, bool condensed)
     return transform.map(path);
 }
 
-void fill(QPainter& p, const QVector<QPainterPath>& parts, const Hue& hue, qreal edge)
+void fill(QPainter &p, const QVector<QPainterPath> &parts, const Hue &hue, qreal edge)
 {
     QRectF bounds;
-    for (const QPainterPath& part : parts)
+    for (const QPainterPath &part : parts)
         bounds = bounds.united(part.boundingRect());
     if (edge > 0) {
         // A doubled pen whose inner half the fill covers again: the outline lies outside the
         // shape, so shapes on whole units stay crisp and overlapping parts show one silhouette.
         p.setPen(QPen(hue.dark, edge * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
-        for (const QPainterPath& part : parts)
+        for (const QPainterPath &part : parts)
             p.drawPath(part);
     }
     QLinearGradient gradient(bounds.topLeft(), bounds.bottomLeft());
@@ -86,41 +86,41 @@ void fill(QPainter& p, const QVector<QPainterPath>& parts, const Hue& hue, qreal
     gradient.setColorAt(1, hue.base);
     p.setPen(Qt::NoPen);
     p.setBrush(gradient);
-    for (const QPainterPath& part : parts)
+    for (const QPainterPath &part : parts)
         p.drawPath(part);
 }
 
-void fill(QPainter& p, const QPainterPath& path, const Hue& hue, qreal edge)
+void fill(QPainter &p, const QPainterPath &path, const Hue &hue, qreal edge)
 {
-    fill(p, QVector<QPainterPath> { path }, hue, edge);
+    fill(p, QVector<QPainterPath> {path}, hue, edge);
 }
 
-void fillFlat(QPainter& p, const QPainterPath& path, const QColor& color)
+void fillFlat(QPainter &p, const QPainterPath &path, const QColor &color)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(color);
     p.drawPath(path);
 }
 
-void stroke(QPainter& p, const QPainterPath& path, const QColor& color, qreal width)
+void stroke(QPainter &p, const QPainterPath &path, const QColor &color, qreal width)
 {
     p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
 }
 
-void line(QPainter& p, QPointF from, QPointF to, const QColor& color, qreal width)
+void line(QPainter &p, QPointF from, QPointF to, const QColor &color, qreal width)
 {
     p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(from, to);
 }
 
-void plasticCard(QPainter& p, const QRectF& rect, const Hue& hue)
+void plasticCard(QPainter &p, const QRectF &rect, const Hue &hue)
 {
     fill(p, roundedRect(rect, 2.5), hue);
 }
 
-void chip(QPainter& p, const QRectF& rect)
+void chip(QPainter &p, const QRectF &rect)
 {
     fill(p, roundedRect(rect, 1), Palette::amber, 0);
     const qreal middle = rect.center().y();
@@ -128,7 +128,7 @@ void chip(QPainter& p, const QRectF& rect)
     line(p, QPointF(rect.center().x(), rect.top()), QPointF(rect.center().x(), middle), Palette::amber.dark, 0.6);
 }
 
-void globe(QPainter& p, const QPointF& centre, qreal radius)
+void globe(QPainter &p, const QPointF &centre, qreal radius)
 {
     fill(p, circle(centre, radius), Palette::sky);
     const QColor lines(255, 255, 255, 210);
@@ -141,7 +141,7 @@ void globe(QPainter& p, const QPointF& centre, qreal radius)
     grid.lineTo(centre.x() + radius, centre.y());
     const qreal latitude = radius * 0.5;
     const qreal halfChord = qSqrt(radius * radius - latitude * latitude);
-    for (const qreal y : { centre.y() - latitude, centre.y() + latitude }) {
+    for (const qreal y : {centre.y() - latitude, centre.y() + latitude}) {
         grid.moveTo(centre.x() - halfChord, y);
         grid.lineTo(centre.x() + halfChord, y);
     }
@@ -151,7 +151,7 @@ void globe(QPainter& p, const QPointF& centre, qreal radius)
     p.restore();
 }
 
-void key(QPainter& p, const QPointF& bowCentre, qreal bowRadius, qreal length, qreal angleDegrees, const Hue& hue)
+void key(QPainter &p, const QPointF &bowCentre, qreal bowRadius, qreal length, qreal angleDegrees, const Hue &hue)
 {
     p.save();
     p.translate(bowCentre);
@@ -161,12 +161,12 @@ void key(QPainter& p, const QPointF& bowCentre, qreal bowRadius, qreal length, q
     bow.addEllipse(QPointF(0, 0), bowRadius, bowRadius);
     QPainterPath blade;
     blade.setFillRule(Qt::WindingFill);
-    blade.addRoundedRect(
-        QRectF(bowRadius * 0.6, -shaft / 2, length - bowRadius * 0.6, shaft), shaft * 0.3, shaft * 0.3);
+    blade.addRoundedRect(QRectF(bowRadius * 0.6, -shaft / 2, length - bowRadius * 0.6, shaft), shaft * 0.3,
+                         shaft * 0.3);
     const qreal tooth = shaft * 0.95;
     blade.addRoundedRect(QRectF(length - tooth * 1.1, 0, tooth, shaft / 2 + tooth), shaft * 0.25, shaft * 0.25);
     blade.addRoundedRect(QRectF(length - tooth * 2.6, 0, tooth, shaft / 2 + tooth * 0.75), shaft * 0.25, shaft * 0.25);
-    fill(p, QVector<QPainterPath> { bow, blade }, hue);
+    fill(p, QVector<QPainterPath> {bow, blade}, hue);
     QPainterPath hole = circle(QPointF(-bowRadius * 0.28, 0), bowRadius * 0.36);
     p.setPen(QPen(hue.dark, 1.0));
     p.setBrush(hue.dark);
@@ -174,7 +174,7 @@ void key(QPainter& p, const QPointF& bowCentre, qreal bowRadius, qreal length, q
     p.restore();
 }
 
-void folder(QPainter& p, const QRectF& rect, const Hue& hue)
+void folder(QPainter &p, const QRectF &rect, const Hue &hue)
 {
     const qreal tabWidth = rect.width() * 0.4;
     const qreal tabHeight = rect.height() * 0.16;
@@ -182,17 +182,17 @@ void folder(QPainter& p, const QRectF& rect, const Hue& hue)
     back.setFillRule(Qt::WindingFill);
     back.addRoundedRect(QRectF(rect.left(), rect.top() + tabHeight, rect.width(), rect.height() - tabHeight), 2, 2);
     back.addRoundedRect(QRectF(rect.left(), rect.top(), tabWidth, tabHeight * 2), 2, 2);
-    fill(p, QVector<QPainterPath> { back }, Hue { hue.base, hue.base, hue.dark });
+    fill(p, QVector<QPainterPath> {back}, Hue {hue.base, hue.base, hue.dark});
     const QRectF front(rect.left(), rect.top() + tabHeight * 2.2, rect.width(), rect.height() - tabHeight * 2.2);
-    fill(p, roundedRect(front, 2), Hue { hue.light, hue.base, hue.dark });
+    fill(p, roundedRect(front, 2), Hue {hue.light, hue.base, hue.dark});
 }
 
-void house(QPainter& p, const QRectF& rect, const Hue& roof, const Hue& wall)
+void house(QPainter &p, const QRectF &rect, const Hue &roof, const Hue &wall)
 {
     const qreal roofHeight = rect.height() * 0.45;
     const qreal inset = rect.width() * 0.14;
-    const QRectF walls(
-        rect.left() + inset, rect.top() + roofHeight - 1, rect.width() - 2 * inset, rect.height() - roofHeight + 1);
+    const QRectF walls(rect.left() + inset, rect.top() + roofHeight - 1, rect.width() - 2 * inset,
+                       rect.height() - roofHeight + 1);
     fill(p, roundedRect(walls, 1), wall);
     QPainterPath top;
     top.moveTo(rect.left(), rect.top() + roofHeight);
@@ -201,12 +201,12 @@ void house(QPainter& p, const QRectF& rect, const Hue& roof, const Hue& wall)
     top.closeSubpath();
     fill(p, top, roof);
     const qreal doorWidth = walls.width() * 0.3;
-    const QRectF door(
-        walls.center().x() - doorWidth / 2, walls.bottom() - walls.height() * 0.55, doorWidth, walls.height() * 0.55);
+    const QRectF door(walls.center().x() - doorWidth / 2, walls.bottom() - walls.height() * 0.55, doorWidth,
+                      walls.height() * 0.55);
     fill(p, roundedRect(door, 0.8), Palette::brown, 0);
 }
 
-void envelope(QPainter& p, const QRectF& rect)
+void envelope(QPainter &p, const QRectF &rect)
 {
     fill(p, roundedRect(rect, 2), Palette::paper);
     QPainterPath flap;
@@ -216,7 +216,7 @@ void envelope(QPainter& p, const QRectF& rect)
     stroke(p, flap, Palette::paper.dark, 1.2);
 }
 
-void serverUnit(QPainter& p, const QRectF& rect, const QColor& led)
+void serverUnit(QPainter &p, const QRectF &rect, const QColor &led)
 {
     fill(p, roundedRect(rect, 1.5), Palette::charcoal);
     const qreal middle = rect.center().y();
@@ -228,7 +228,7 @@ void serverUnit(QPainter& p, const QRectF& rect, const QColor& led)
     fillFlat(p, circle(QPointF(rect.right() - rect.height() * 0.5, middle), rect.height() * 0.2), led);
 }
 
-void badge(QPainter& p, const QPointF& centre, qreal radius, const Hue& hue)
+void badge(QPainter &p, const QPointF &centre, qreal radius, const Hue &hue)
 {
     // Cut a transparent ring first so the badge reads as separate from what lies beneath.
     p.save();

@@ -14,7 +14,7 @@ QVector<QPainterPath> aeroplane()
     QPainterPath fuselage;
     fuselage.addRoundedRect(QRectF(-2.2, -14, 4.4, 28), 2.2, 2.2);
     parts.append(fuselage);
-    for (const qreal side : { -1.0, 1.0 }) {
+    for (const qreal side : {-1.0, 1.0}) {
         QPainterPath wing;
         wing.moveTo(side * 1.5, -4);
         wing.lineTo(side * 13.5, 3.5);
@@ -33,7 +33,7 @@ QVector<QPainterPath> aeroplane()
     return parts;
 }
 
-void drawAeroplane(QPainter& p, const QPointF& centre, qreal scale, const Hue& hue)
+void drawAeroplane(QPainter &p, const QPointF &centre, qreal scale, const Hue &hue)
 {
     p.save();
     p.translate(centre);
@@ -45,7 +45,7 @@ void drawAeroplane(QPainter& p, const QPointF& centre, qreal scale, const Hue& h
 
 } // namespace
 
-void car(QPainter& p)
+void car(QPainter &p)
 {
     QPainterPath cabin;
     cabin.moveTo(8, 14);
@@ -57,7 +57,7 @@ void car(QPainter& p)
     cabin.closeSubpath();
     QPainterPath body;
     body.addRoundedRect(QRectF(2, 13, 28, 10), 3.5, 3.5);
-    Shapes::fill(p, { cabin, body }, Palette::red);
+    Shapes::fill(p, {cabin, body}, Palette::red);
     QPainterPath windows;
     windows.moveTo(10.5, 13.5);
     windows.lineTo(12.5, 9);
@@ -71,13 +71,13 @@ void car(QPainter& p)
     windows.closeSubpath();
     Shapes::fillFlat(p, windows, Palette::sky.light);
     Shapes::fillFlat(p, Shapes::roundedRect(QRectF(26.5, 15.5, 2.5, 2), 0.8), Palette::amber.light);
-    for (const qreal x : { 9.0, 23.0 }) {
+    for (const qreal x : {9.0, 23.0}) {
         Shapes::fill(p, Shapes::circle(QPointF(x, 23), 4), Palette::charcoal);
         Shapes::fillFlat(p, Shapes::circle(QPointF(x, 23), 1.6), Palette::steel.base);
     }
 }
 
-void hotelBed(QPainter& p)
+void hotelBed(QPainter &p)
 {
     Shapes::fill(p, Shapes::roundedRect(QRectF(2, 8, 4, 21), 1.5), Palette::brown);
     Shapes::fill(p, Shapes::roundedRect(QRectF(6, 17, 24, 6), 1.5), Palette::paper);
@@ -87,12 +87,12 @@ void hotelBed(QPainter& p)
     Shapes::fill(p, Shapes::roundedRect(QRectF(27, 25, 2.5, 4), 0.5), Palette::brown);
 }
 
-void plane(QPainter& p)
+void plane(QPainter &p)
 {
     drawAeroplane(p, QPointF(16, 16), 1.0, Palette::sky);
 }
 
-void frequentFlyer(QPainter& p)
+void frequentFlyer(QPainter &p)
 {
     drawAeroplane(p, QPointF(13, 13), 0.8, Palette::sky);
     const QPointF centre(24, 24);

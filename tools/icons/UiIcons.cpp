@@ -9,7 +9,7 @@ namespace {
 const QColor glyph = Palette::slate.dark;
 }
 
-void eye(QPainter& p)
+void eye(QPainter &p)
 {
     QPainterPath almond;
     almond.moveTo(1, 8);
@@ -21,36 +21,36 @@ void eye(QPainter& p)
     Shapes::fillFlat(p, Shapes::circle(QPointF(9, 7), 1), Palette::white);
 }
 
-void copy(QPainter& p)
+void copy(QPainter &p)
 {
-    const Hue sheet { Palette::white, Palette::white, glyph };
+    const Hue sheet {Palette::white, Palette::white, glyph};
     Shapes::fill(p, Shapes::roundedRect(QRectF(2, 1, 8, 10), 1), sheet);
     Shapes::fill(p, Shapes::roundedRect(QRectF(6, 5, 8, 10), 1), sheet);
     Shapes::line(p, QPointF(8, 8.5), QPointF(12, 8.5), Palette::slate.light, 1);
     Shapes::line(p, QPointF(8, 11.5), QPointF(12, 11.5), Palette::slate.light, 1);
 }
 
-void search(QPainter& p)
+void search(QPainter &p)
 {
     Shapes::line(p, QPointF(10, 10), QPointF(14, 14), glyph, 2.4);
     Shapes::fillFlat(p, Shapes::circle(QPointF(6.5, 6.5), 4.5), QColor(255, 255, 255, 170));
     Shapes::stroke(p, Shapes::circle(QPointF(6.5, 6.5), 4.5), glyph, 1.6);
 }
 
-void clear(QPainter& p)
+void clear(QPainter &p)
 {
     Shapes::fillFlat(p, Shapes::circle(QPointF(8, 8), 7), Palette::slate.light);
     Shapes::line(p, QPointF(5.5, 5.5), QPointF(10.5, 10.5), Palette::white, 1.6);
     Shapes::line(p, QPointF(10.5, 5.5), QPointF(5.5, 10.5), Palette::white, 1.6);
 }
 
-void add(QPainter& p)
+void add(QPainter &p)
 {
-    Shapes::fill(p, { Shapes::roundedRect(QRectF(6.5, 2, 3, 12), 1), Shapes::roundedRect(QRectF(2, 6.5, 12, 3), 1) },
-        Palette::green);
+    Shapes::fill(p, {Shapes::roundedRect(QRectF(6.5, 2, 3, 12), 1), Shapes::roundedRect(QRectF(2, 6.5, 12, 3), 1)},
+                 Palette::green);
 }
 
-void edit(QPainter& p)
+void edit(QPainter &p)
 {
     p.save();
     p.translate(8, 8);
@@ -61,7 +61,7 @@ void edit(QPainter& p)
     tip.lineTo(-5, -2.2);
     tip.lineTo(-5, 2.2);
     tip.closeSubpath();
-    Shapes::fill(p, tip, Hue { Palette::brown.light, Palette::brown.light, Palette::charcoal.base });
+    Shapes::fill(p, tip, Hue {Palette::brown.light, Palette::brown.light, Palette::charcoal.base});
     Shapes::fillFlat(
         p,
         [] {
@@ -79,12 +79,12 @@ void edit(QPainter& p)
     p.restore();
 }
 
-void sync(QPainter& p)
+void sync(QPainter &p)
 {
     const QPointF centre(8, 8);
     const qreal radius = 5.2;
     const QColor color = Palette::blue.base;
-    for (const qreal start : { 30.0, 210.0 }) {
+    for (const qreal start : {30.0, 210.0}) {
         QPainterPath arc;
         const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
         arc.arcMoveTo(box, start);

@@ -7,17 +7,18 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Draws the program's images into a resources folder."));
     parser.addHelpOption();
-    parser.addPositionalArgument(
-        QStringLiteral("resources"), QStringLiteral("Folder that receives images/ and images.qrc."));
+    parser.addPositionalArgument(QStringLiteral("resources"),
+                                 QStringLiteral("Folder that receives images/ and images.qrc."));
     const QCommandLineOption sheetOption(QStringLiteral("sheet"),
-        QStringLiteral("Also write a contact sheet of all images to <file>."), QStringLiteral("file"));
+                                         QStringLiteral("Also write a contact sheet of all images to <file>."),
+                                         QStringLiteral("file"));
     parser.addOption(sheetOption);
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
