@@ -49,7 +49,7 @@ QByteArray document(const std::vector<StoredCard> &rows)
     QJsonArray cards;
     for (const StoredCard &row : rows)
         cards.append(card(row));
-    return QJsonDocument(QJsonObject {{QStringLiteral("cards"), cards}}).toJson(QJsonDocument::Indented);
+    return QJsonDocument(QJsonObject{{QStringLiteral("cards"), cards}}).toJson(QJsonDocument::Indented);
 }
 
 } // namespace CardJson

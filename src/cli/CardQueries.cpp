@@ -90,7 +90,7 @@ int CardQueries::list(const Invocation &call)
 
     QString text;
     for (const CardListEntry &entry : qAsConst(entries)) {
-        QStringList columns {QString::number(entry.id), column(entry.title), column(entry.templateType)};
+        QStringList columns{QString::number(entry.id), column(entry.title), column(entry.templateType)};
         if (withTrashed)
             columns << QLatin1String(entry.trashed ? "trashed" : "live");
         text += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');
@@ -142,7 +142,7 @@ int CardQueries::templates(const Invocation &call)
         const QList<Field *> fields = templ->fields();
         const auto count = std::count_if(fields.begin(), fields.end(),
                                          [](const Field *field) { return field->type() != FieldType::Separator; });
-        text += QStringList {templ->templateType(), templ->title(), QString::number(count)}.join(QLatin1Char('\t'))
+        text += QStringList{templ->templateType(), templ->title(), QString::number(count)}.join(QLatin1Char('\t'))
             + QLatin1Char('\n');
     }
     call.console().print(text);

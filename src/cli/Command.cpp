@@ -33,7 +33,7 @@ QString Command::helpText(const QCommandLineOption &helpOption) const
     if (!details.isEmpty())
         text += QLatin1Char('\n') + details + QLatin1Char('\n');
 
-    const QList<QCommandLineOption> all = options + QList<QCommandLineOption> {helpOption};
+    const QList<QCommandLineOption> all = options + QList<QCommandLineOption>{helpOption};
     int width = 0;
     for (const QCommandLineOption &option : all)
         width = std::max(width, int(optionNames(option).size()));

@@ -67,7 +67,7 @@ int CommandLine::runCommand(const Command &command, const QStringList &arguments
     parser.addOptions(command.options);
     const Invocation call(command, parser, m_console, m_passwords);
     // The parser takes the first argument for the program's name.
-    if (!parser.parse(QStringList {command.name} + arguments))
+    if (!parser.parse(QStringList{command.name} + arguments))
         return call.usageError(parser.errorText());
     if (parser.isSet(help)) {
         m_console.print(command.helpText(help));

@@ -19,9 +19,9 @@ enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
 
 const QMap<QString, ImportFormat> &importFormats()
 {
-    static const QMap<QString, ImportFormat> formats {{QStringLiteral("keepassx"), ImportFormat::KeePassX},
-                                                      {QStringLiteral("keepass"), ImportFormat::KeePass},
-                                                      {QStringLiteral("psafe"), ImportFormat::PasswordSafe}};
+    static const QMap<QString, ImportFormat> formats{{QStringLiteral("keepassx"), ImportFormat::KeePassX},
+                                                     {QStringLiteral("keepass"), ImportFormat::KeePass},
+                                                     {QStringLiteral("psafe"), ImportFormat::PasswordSafe}};
     return formats;
 }
 

@@ -55,7 +55,7 @@ QByteArray Card::toData()
     m_title.remove(columnSeparator);
     m_notes.remove(columnSeparator);
 
-    QStringList columns {
+    QStringList columns{
         withoutZeros(m_uuid),  secondsText(m_updateTime), withoutZeros(m_templateType),    QString::number(m_iconId),
         withoutZeros(m_title), withoutZeros(m_notes),     QString::number(m_fields.size())};
     for (const auto &field : m_fields) {

@@ -4,7 +4,7 @@
 
 const QHash<QString, int> &fieldTypeCodes()
 {
-    static const QHash<QString, int> codes {
+    static const QHash<QString, int> codes{
         {QStringLiteral("text"), FieldType::Text},
         {QStringLiteral("password"), FieldType::Password},
         {QStringLiteral("pin"), FieldType::Pin},

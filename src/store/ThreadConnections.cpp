@@ -49,7 +49,7 @@ ThreadConnections::Connection *ThreadConnections::connectionOfThisThread()
         db.setConnectOptions(m_readOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY")
                                         : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
         if (db.open())
-            return &m_connections.insert(thread, Connection {name, {}}).value();
+            return &m_connections.insert(thread, Connection{name, {}}).value();
     }
     QSqlDatabase::removeDatabase(name);
     return nullptr;

@@ -27,7 +27,7 @@ DropBoxClient::DropBoxClient(QObject *parent)
 
 DropBoxClient::DropBoxClient(const DropBoxHosts &hosts, QObject *parent)
     : QObject(parent)
-    , m_apiCredential {QStringLiteral("k7m2q9x4v1c8b3n"), QStringLiteral("p5t0r6w2j9h4d7s")}
+    , m_apiCredential{QStringLiteral("k7m2q9x4v1c8b3n"), QStringLiteral("p5t0r6w2j9h4d7s")}
     , m_hosts(hosts)
     , m_network(new QNetworkAccessManager(this))
     , m_signer(&m_apiCredential)

@@ -27,7 +27,7 @@ void OAuthSigner::signRequest(const OAuthCredential *token, const QString &metho
 QByteArray OAuthSigner::authorizationHeader(const OAuthCredential *token, const QString &method, const QUrl &url,
                                             qint64 timestamp, const QString &nonce) const
 {
-    Parameters parameters {
+    Parameters parameters{
         {QStringLiteral("oauth_timestamp"), QString::number(timestamp)},
         {QStringLiteral("oauth_nonce"), nonce},
         {QStringLiteral("oauth_consumer_key"), m_consumer->key},

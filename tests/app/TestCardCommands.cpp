@@ -282,7 +282,7 @@ private slots:
         MessageBoxAnswerer answerer;
         FileDialog::setNextFileName(testData("import/keepassx-export.xml"));
         action("actionKeePass_XML")->trigger();
-        QTRY_COMPARE(answerer.titles, QStringList {"Import"});
+        QTRY_COMPARE(answerer.titles, QStringList{"Import"});
         QVERIFY(answerer.texts.first().contains("keepassx-export.xml"));
         QCOMPARE(MainWindow::database()->cardCount(), 0);
     }

@@ -116,8 +116,8 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
         const auto states = actionStates(window);
-        for (const QString &always : QStringList {"actionNew_Database", "actionOpen_Database", "actionExit",
-                                                  "actionPreferences", "actionAbout"})
+        for (const QString &always :
+             QStringList{"actionNew_Database", "actionOpen_Database", "actionExit", "actionPreferences", "actionAbout"})
             QVERIFY(states.value(always));
         QCOMPARE(states.values().count(true), 5);
         QVERIFY(MainWindow::database() == nullptr);
@@ -187,7 +187,7 @@ private slots:
         clickOk(login);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
         QVERIFY(MainWindow::database());
-        QCOMPARE(listedTitles(window), QStringList {"Alpha"});
+        QCOMPARE(listedTitles(window), QStringList{"Alpha"});
         QVERIFY(action(window, "actionAddCard")->isEnabled());
         QVERIFY(!action(window, "actionEditCard")->isEnabled());
     }
@@ -232,7 +232,7 @@ private slots:
         QTest::keyClick(login, Qt::Key_Escape);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
         QCOMPARE(window.currentPath(), first);
-        QCOMPARE(listedTitles(window), QStringList {"First"});
+        QCOMPARE(listedTitles(window), QStringList{"First"});
 
         FileDialog::setNextFileName(first);
         action(window, "actionOpen_Database")->trigger();
@@ -273,8 +273,8 @@ private slots:
         MessageBoxAnswerer answerer;
         FileDialog::setNextFileName(path);
         action(window, "actionOpen_Database")->trigger();
-        QTRY_COMPARE(answerer.titles, QStringList {title});
-        QCOMPARE(answerer.texts, QStringList {text.arg(path)});
+        QTRY_COMPARE(answerer.titles, QStringList{title});
+        QCOMPARE(answerer.texts, QStringList{text.arg(path)});
         QVERIFY(!findTopLevel<LoginDialog>());
         QVERIFY(!MainWindow::database());
     }
@@ -295,8 +295,8 @@ private slots:
         QVERIFY(states.value("actionSave_Database_As"));
         QVERIFY(states.value("actionClose_Database"));
         for (const QString &off :
-             QStringList {"actionAddCard", "actionEditCard", "actionDuplicateCard", "actionDeleteCard", "menuImport",
-                          "actionChange_Password", "actionDropboxSync", "actionClearDropboxSettings"})
+             QStringList{"actionAddCard", "actionEditCard", "actionDuplicateCard", "actionDeleteCard", "menuImport",
+                         "actionChange_Password", "actionDropboxSync", "actionClearDropboxSettings"})
             QVERIFY2(!states.value(off), qPrintable(off));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
@@ -396,7 +396,7 @@ private slots:
         clickOk(dialog);
         QTRY_VERIFY(!findTopLevel<ChangePasswordDialog>());
         QVERIFY(MainWindow::database()->checkPassword("new"));
-        QCOMPARE(listedTitles(window), QStringList {"Alpha"});
+        QCOMPARE(listedTitles(window), QStringList{"Alpha"});
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
     }
 

@@ -69,7 +69,7 @@ private:
 // What the user reads on an imported card: title, user name, password, address and notes.
 inline QString contentOf(const Card &card)
 {
-    QStringList parts {card.title()};
+    QStringList parts{card.title()};
     for (const Field *field : card.fields())
         parts << field->value();
     parts << card.notes();
@@ -88,7 +88,7 @@ inline QStringList contentsOf(const std::vector<std::unique_ptr<Card>> &cards)
 // and sensitivity; "time!" where a field's time differs from the card's.
 inline QString shapeOf(const Card &card)
 {
-    QStringList parts {card.templateType(), QString::number(card.iconId())};
+    QStringList parts{card.templateType(), QString::number(card.iconId())};
     for (const Field *field : card.fields()) {
         parts << QStringLiteral("%1 %2 %3 %4%5")
                      .arg(field->uid())

@@ -47,7 +47,7 @@ QByteArray entry(const QByteArray &title, const QByteArray &password,
 
 QString card(const QString &title, const QString &password, const QString &notes = QString())
 {
-    return QStringList {title, QStringLiteral("user"), password, QStringLiteral("site.example"), notes}.join('|');
+    return QStringList{title, QStringLiteral("user"), password, QStringLiteral("site.example"), notes}.join('|');
 }
 
 } // namespace
@@ -93,7 +93,7 @@ private slots:
         // in the Sparkasse entry's history are not imported; the attachment is ignored.
         QTest::newRow("household")
             << "keepass2-export.xml"
-            << QStringList {
+            << QStringList{
                    QString::fromUtf8("Sparkasse Köln|ana.lopez|Grüße&Küsse#2020|"
                                      "https://www.sparkasse-koelnbonn.example/de/home.html?login=1&lang=de|"
                                      "PIN letter arrived on 1 March.\nCard number ends in 1234.\n\n"
@@ -107,16 +107,16 @@ private slots:
                };
         // Published sample files, see tests/data/import/LICENSES.md.
         QTest::newRow("demo") << "keepass2-demo.xml"
-                              << QStringList {
+                              << QStringList{
                                      "Sample Entry|User Name|Password|http://keepass.info/|Notes",
                                      "Sample Entry #2|Michael321|12345|http://keepass.info/help/kb/testform.html|",
                                      "my entry|me|mypass|http://me.me|some notes",
                                      "deleted entry|me|mlrb0P6yZV743YeMfy7P||"};
         QTest::newRow("new database, CRLF")
             << "keepass2-new-database.xml"
-            << QStringList {"Sample Entry|User Name|Password|http://keepass.info/|Notes",
-                            "Sample Entry #2|Michael321|12345|http://keepass.info/help/kb/testform.html|",
-                            "blah|blah|2EGsBppuBhrtItI8fEh7||"};
+            << QStringList{"Sample Entry|User Name|Password|http://keepass.info/|Notes",
+                           "Sample Entry #2|Michael321|12345|http://keepass.info/help/kb/testform.html|",
+                           "blah|blah|2EGsBppuBhrtItI8fEh7||"};
     }
 
     void exports()
@@ -146,70 +146,70 @@ private slots:
         const QByteArray feb = "2019-02-01T00:00:00Z";
         QTest::newRow("history ignored") << document(
             entry("Now", "current", jan, feb, entry("Then", "older", jan, jan) + entry("Now", "old", jan, jan)))
-                                         << QStringList {card("Now", "current")};
+                                         << QStringList{card("Now", "current")};
         QTest::newRow("entries after one with history")
             << document(entry("A", "a", jan, feb, entry("A", "old", jan, jan)) + entry("B", "b", feb, feb))
-            << QStringList {card("A", "a"), card("B", "b")};
+            << QStringList{card("A", "a"), card("B", "b")};
         QTest::newRow("values after the history")
             << document(entryOf(times(jan, jan) + "\t\t\t\t<History>\n" + entry("Old", "old") + "\t\t\t\t</History>\n"
                                 + string("Title", "T") + string("Password", "pw")))
-            << QStringList {"T||pw||"};
+            << QStringList{"T||pw||"};
         QTest::newRow("entry nested outside history")
             << document(entryOf(times(jan, jan) + string("Title", "Outer") + string("UserName", "u")
                                 + entryOf(string("Password", "inner")) + string("URL", "ignored")))
-            << QStringList {"Outer|u|inner||"};
+            << QStringList{"Outer|u|inner||"};
         QTest::newRow("later copy wins") << document(entry("T", "old", jan, jan) + entry("T", "new", jan, feb))
-                                         << QStringList {card("T", "new")};
+                                         << QStringList{card("T", "new")};
         QTest::newRow("later copy read first")
-            << document(entry("T", "new", jan, feb) + entry("T", "old", jan, jan)) << QStringList {card("T", "new")};
+            << document(entry("T", "new", jan, feb) + entry("T", "old", jan, jan)) << QStringList{card("T", "new")};
         QTest::newRow("equal times keep the first")
-            << document(entry("T", "first") + entry("T", "second")) << QStringList {card("T", "first")};
+            << document(entry("T", "first") + entry("T", "second")) << QStringList{card("T", "first")};
         QTest::newRow("same creation, other title")
-            << document(entry("B", "b") + entry("A", "a")) << QStringList {card("A", "a"), card("B", "b")};
+            << document(entry("B", "b") + entry("A", "a")) << QStringList{card("A", "a"), card("B", "b")};
         QTest::newRow("creation after the title replaces the key")
             << document(entryOf(string("Title", "A") + string("Password", "1") + times(jan, jan))
                         + entryOf(string("Title", "B") + string("Password", "2") + times(jan, feb)))
-            << QStringList {"B||2||"};
+            << QStringList{"B||2||"};
         QTest::newRow("no times: the title is the key")
             << document(entryOf(string("Title", "A") + string("Password", "1"))
                         + entryOf(string("Title", "A") + string("Password", "2")))
-            << QStringList {"A||1||"};
+            << QStringList{"A||1||"};
         QTest::newRow("blank value keeps the member")
             << document(entryOf(string("Title", "T") + string("Title", " \t ") + "\t\t\t\t<Value>stray</Value>\n"))
-            << QStringList {"T||||"};
+            << QStringList{"T||||"};
         QTest::newRow("empty value resets the key")
             << document(entryOf(string("Password", "") + "\t\t\t\t<Value>stray</Value>\n" + string("Title", "T")))
-            << QStringList {"T||||"};
+            << QStringList{"T||||"};
         QTest::newRow("other keys ignored")
             << document(entryOf(string("Title", "T") + string("username", "lower") + string("Benutzer", "x")
                                 + string("URL ", "spaced") + string("PIN", "1234")))
-            << QStringList {"T||||"};
-        QTest::newRow("missing standard keys") << document(entryOf(string("Title", "T"))) << QStringList {"T||||"};
-        QTest::newRow("padding kept") << document(entry("  T  ", " pw ")) << QStringList {card("  T  ", " pw ")};
+            << QStringList{"T||||"};
+        QTest::newRow("missing standard keys") << document(entryOf(string("Title", "T"))) << QStringList{"T||||"};
+        QTest::newRow("padding kept") << document(entry("  T  ", " pw ")) << QStringList{card("  T  ", " pw ")};
         QTest::newRow("notes lines") << document(
             entryOf(string("Title", "T") + string("Notes", "one\ntwo\r\nthree\n\nfive")))
-                                     << QStringList {"T||||one\ntwo\nthree\n\nfive"};
+                                     << QStringList{"T||||one\ntwo\nthree\n\nfive"};
         QTest::newRow("carriage return reference")
-            << document(entryOf(string("Title", "T") + string("Notes", "a&#13;&#10;b"))) << QStringList {"T||||a\r\nb"};
+            << document(entryOf(string("Title", "T") + string("Notes", "a&#13;&#10;b"))) << QStringList{"T||||a\r\nb"};
         QTest::newRow("protected value taken as written") << document(entryOf(
             string("Title", "T")
             + "\t\t\t\t<String>\n\t\t\t\t\t<Key>Password</Key>\n\t\t\t\t\t<Value Protected=\"True\">"
-              "q5Nx7w==</Value>\n\t\t\t\t</String>\n")) << QStringList {"T||q5Nx7w==||"};
+              "q5Nx7w==</Value>\n\t\t\t\t</String>\n")) << QStringList{"T||q5Nx7w==||"};
         QTest::newRow("CDATA") << document(entry("<![CDATA[a]]]]><![CDATA[>b]]>", "<![CDATA[<&>]]>"))
-                               << QStringList {card("a]]>b", "<&>")};
+                               << QStringList{card("a]]>b", "<&>")};
         QTest::newRow("beyond U+FFFF") << document(entry("&#x1F511; Keys", "\xf0\x9f\x94\x91"))
-                                       << QStringList {card(QString::fromUtf8("\U0001F511 Keys"),
-                                                            QString::fromUtf8("\U0001F511"))};
+                                       << QStringList{card(QString::fromUtf8("\U0001F511 Keys"),
+                                                           QString::fromUtf8("\U0001F511"))};
         QTest::newRow("tabs become blanks")
-            << document(entry("a\tb", "c&#x9;d")) << QStringList {card("a    b", "c    d")};
-        QTest::newRow("only blanks") << document(entry(" ", " ")) << QStringList {"|user||site.example|"};
+            << document(entry("a\tb", "c&#x9;d")) << QStringList{card("a    b", "c    d")};
+        QTest::newRow("only blanks") << document(entry(" ", " ")) << QStringList{"|user||site.example|"};
         QTest::newRow("KeePassFile anywhere")
             << QByteArray("<Export><KeePassFile/>" + entryOf(string("Title", "T")) + "</Export>")
-            << QStringList {"T||||"};
+            << QStringList{"T||||"};
         QTest::newRow("no entries") << document(QByteArray()) << QStringList();
         QTest::newRow("100 KB note") << document(
             entryOf(string("Title", "T") + string("Notes", QByteArray(99, 'n').append('\n').repeated(1000))))
-                                     << QStringList {"T||||" + QString(99, 'n').append('\n').repeated(1000)};
+                                     << QStringList{"T||||" + QString(99, 'n').append('\n').repeated(1000)};
     }
 
     void entries()
@@ -266,7 +266,7 @@ private slots:
                     .exec("CREATE TRIGGER refuse BEFORE INSERT ON Cards WHEN NEW.Title = 'Refused' "
                           "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         QVERIFY(importText(document(entry("A", "a") + entry("Refused", "r") + entry("Z", "z"))));
-        QCOMPARE(contentsOf(m_wallet->importedCards()), (QStringList {card("A", "a"), card("Z", "z")}));
+        QCOMPARE(contentsOf(m_wallet->importedCards()), (QStringList{card("A", "a"), card("Z", "z")}));
         QCOMPARE(m_wallet->committedImports(), 2);
     }
 

@@ -39,7 +39,7 @@ QByteArray entry(const QByteArray &title, const QByteArray &password, const QByt
 
 QString card(const QString &title, const QString &password, const QString &notes = QString())
 {
-    return QStringList {title, QStringLiteral("user"), password, QStringLiteral("site.example"), notes}.join('|');
+    return QStringList{title, QStringLiteral("user"), password, QStringLiteral("site.example"), notes}.join('|');
 }
 
 } // namespace
@@ -83,7 +83,7 @@ private slots:
         const qint64 after = QDateTime::currentSecsSinceEpoch();
 
         // Every entry in file order, duplicates included; the delimiter is a line break only in notes.
-        const QStringList expected {
+        const QStringList expected{
             "Work mail|ana.lopez|x]]>y<z&w|https://mail.example.com/owa/?realm=example.com&lang=de|"
             "Server: mail.example.com\nPort: 993 (IMAPS)\n\nAsk IT for the second factor.\n",
             QString::fromUtf8("Schlüsselbund \U0001F511 Ψηφιακό κλειδί|Ана|密码\U0001F511||Zeile eins\nZeile zwei"),
@@ -108,68 +108,68 @@ private slots:
         QTest::addColumn<QStringList>("expected");
 
         QTest::newRow("identical entries")
-            << document(entry("T", "pw") + entry("T", "pw")) << QStringList {card("T", "pw"), card("T", "pw")};
+            << document(entry("T", "pw") + entry("T", "pw")) << QStringList{card("T", "pw"), card("T", "pw")};
         QTest::newRow("file order") << document(entry("b", "1") + entry("a", "2"))
-                                    << QStringList {card("b", "1"), card("a", "2")};
+                                    << QStringList{card("b", "1"), card("a", "2")};
         QTest::newRow("notes lines") << document(entry("T", "pw",
                                                        "a\xc2\xbb"
                                                        "b\xc2\xbb\xc2\xbb"
                                                        "c\xc2\xbb"))
-                                     << QStringList {card("T", "pw", "a\nb\n\nc\n")};
+                                     << QStringList{card("T", "pw", "a\nb\n\nc\n")};
         QTest::newRow("delimiter only in notes")
             << document(entry("a\xc2\xbb"
                               "b",
                               "c\xc2\xbb"
                               "d"))
-            << QStringList {card(QString::fromUtf8("a»b"), QString::fromUtf8("c»d"))};
+            << QStringList{card(QString::fromUtf8("a»b"), QString::fromUtf8("c»d"))};
         QTest::newRow("other delimiter") << document(entry("T", "pw",
                                                            "a^b\xc2\xbb"
                                                            "c"),
                                                      "^")
-                                         << QStringList {card("T", "pw", QString::fromUtf8("a\nb»c"))};
+                                         << QStringList{card("T", "pw", QString::fromUtf8("a\nb»c"))};
         QTest::newRow("longer delimiter")
-            << document(entry("T", "pw", "a::b:c"), "::") << QStringList {card("T", "pw", "a\nb:c")};
+            << document(entry("T", "pw", "a::b:c"), "::") << QStringList{card("T", "pw", "a\nb:c")};
         QTest::newRow("empty delimiter") << document(entry("T", "pw",
                                                            "a\xc2\xbb"
                                                            "b"),
                                                      "")
-                                         << QStringList {card("T", "pw", QString::fromUtf8("a»b"))};
+                                         << QStringList{card("T", "pw", QString::fromUtf8("a»b"))};
         QTest::newRow("no delimiter") << header(QByteArray())
                 + entry("T", "pw",
                         "a\xc2\xbb"
                         "b")
-                + "</passwordsafe>" << QStringList {card("T", "pw", QString::fromUtf8("a»b"))};
+                + "</passwordsafe>" << QStringList{card("T", "pw", QString::fromUtf8("a»b"))};
         QTest::newRow("only title and password")
-            << document(entryOf(field("title", "T") + field("password", ""))) << QStringList {"T||||"};
-        QTest::newRow("no password") << document(entryOf(field("title", "T"))) << QStringList {"T||||"};
+            << document(entryOf(field("title", "T") + field("password", ""))) << QStringList{"T||||"};
+        QTest::newRow("no password") << document(entryOf(field("title", "T"))) << QStringList{"T||||"};
         QTest::newRow("blank values left empty") << document(
             entryOf(field("title", "  ") + field("username", " \t ") + field("password", "\n") + field("notes", " ")))
-                                                 << QStringList {"||||"};
-        QTest::newRow("padding kept") << document(entry(" T ", "  pw  ")) << QStringList {card(" T ", "  pw  ")};
+                                                 << QStringList{"||||"};
+        QTest::newRow("padding kept") << document(entry(" T ", "  pw  ")) << QStringList{card(" T ", "  pw  ")};
         QTest::newRow("password holding ]]>")
-            << document(entry("T", "]]]]><![CDATA[>a]]]]><![CDATA[>")) << QStringList {card("T", "]]>a]]>")};
+            << document(entry("T", "]]]]><![CDATA[>a]]]]><![CDATA[>")) << QStringList{card("T", "]]>a]]>")};
         QTest::newRow("text around CDATA")
             << document(entryOf("\t\t<title>a<![CDATA[b]]>&#x1F511;<![CDATA[c]]></title>\n"))
-            << QStringList {QString::fromUtf8("ab\U0001F511c||||")};
+            << QStringList{QString::fromUtf8("ab\U0001F511c||||")};
         QTest::newRow("fields the table does not name") << document(
             entryOf(field("title", "T") + field("email", "a@b.example") + field("autotype", "\\u\\t\\p\\n")
                     + "\t\t<pwhistory><history_entries><history_entry>"
                       "<oldpassword><![CDATA[old]]></oldpassword></history_entry></history_entries></pwhistory>\n"
                       "\t\t<ctime><date>2009-07-19</date><time>21:04:11</time></ctime>\n"))
-                                                        << QStringList {"T||||"};
+                                                        << QStringList{"T||||"};
         QTest::newRow("preferences and comments first")
             << document("\t<Preferences><PWDefaultLength>20</PWDefaultLength></Preferences>\n\t<!-- entries -->\n"
                         "\t<EmptyGroups><EGName><![CDATA[Old]]></EGName></EmptyGroups>\n"
                         + entry("T", "pw"))
-            << QStringList {card("T", "pw")};
+            << QStringList{card("T", "pw")};
         QTest::newRow("tabs become blanks")
-            << document(entry("a\tb", "c\td", "e\tf")) << QStringList {card("a    b", "c    d", "e    f")};
+            << document(entry("a\tb", "c\td", "e\tf")) << QStringList{card("a    b", "c    d", "e    f")};
         QTest::newRow("beyond U+FFFF") << document(entry("\xf0\x9f\x94\x91", "x"))
-                                       << QStringList {card(QString::fromUtf8("\U0001F511"), "x")};
+                                       << QStringList{card(QString::fromUtf8("\U0001F511"), "x")};
         QTest::newRow("no entries") << document(QByteArray()) << QStringList();
         const QByteArray line(99, 'n');
         QTest::newRow("100 KB notes") << document(entry("T", "pw", (line + "\xc2\xbb").repeated(1000)))
-                                      << QStringList {card("T", "pw", QString(line + '\n').repeated(1000))};
+                                      << QStringList{card("T", "pw", QString(line + '\n').repeated(1000))};
     }
 
     void entries()
@@ -210,7 +210,7 @@ private slots:
         QFETCH(int, kept);
         QVERIFY(!importText(xml));
         QCOMPARE(m_wallet->committedImports(), kept);
-        const QStringList expected = QStringList {card("A", "a"), card("B", "b"), card("C", "c")}.mid(0, kept);
+        const QStringList expected = QStringList{card("A", "a"), card("B", "b"), card("C", "c")}.mid(0, kept);
         QCOMPARE(contentsOf(m_wallet->importedCards()), expected);
     }
 
@@ -228,7 +228,7 @@ private slots:
                     .exec("CREATE TRIGGER refuse BEFORE INSERT ON Cards WHEN NEW.Title = 'Refused' "
                           "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         QVERIFY(importText(document(entry("A", "a") + entry("Refused", "r") + entry("Z", "z"))));
-        QCOMPARE(contentsOf(m_wallet->importedCards()), (QStringList {card("A", "a"), card("Z", "z")}));
+        QCOMPARE(contentsOf(m_wallet->importedCards()), (QStringList{card("A", "a"), card("Z", "z")}));
         QCOMPARE(m_wallet->committedImports(), 2);
     }
 

@@ -15,7 +15,7 @@ std::unique_ptr<Card> login(const QStringList &values, const QDateTime &time = t
                             const QString &notes = QString())
 {
     auto card = std::make_unique<Card>("uuid-1", time, "login.default", 21, title, notes);
-    const QStringList labels {"Username", "Password", "E-Mail", "Url"};
+    const QStringList labels{"Username", "Password", "E-Mail", "Url"};
     for (int i = 0; i < values.size(); ++i)
         card->addField(i, time, labels.value(i), values.at(i), 0, i == 1);
     return card;
@@ -200,20 +200,20 @@ private slots:
         QTest::addColumn<QString>("theirTitle");
         QTest::addColumn<QString>("theirNotes");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("identical") << QStringList {"a", "b"} << "" << QStringList {"a", "b"} << "Mail"
+        QTest::newRow("identical") << QStringList{"a", "b"} << "" << QStringList{"a", "b"} << "Mail"
                                    << "" << true;
-        QTest::newRow("notes on one side") << QStringList {"a"} << "n" << QStringList {"a"} << "Mail"
+        QTest::newRow("notes on one side") << QStringList{"a"} << "n" << QStringList{"a"} << "Mail"
                                            << "" << true;
-        QTest::newRow("notes differ") << QStringList {"a"} << "n" << QStringList {"a"} << "Mail"
+        QTest::newRow("notes differ") << QStringList{"a"} << "n" << QStringList{"a"} << "Mail"
                                       << "m" << false;
-        QTest::newRow("blank value pairs") << QStringList {"a", ""} << "" << QStringList {"", "b"} << "Mail"
+        QTest::newRow("blank value pairs") << QStringList{"a", ""} << "" << QStringList{"", "b"} << "Mail"
                                            << "" << true;
-        QTest::newRow("value differs") << QStringList {"a"} << "" << QStringList {"b"} << "Mail"
+        QTest::newRow("value differs") << QStringList{"a"} << "" << QStringList{"b"} << "Mail"
                                        << "" << false;
-        QTest::newRow("title case differs") << QStringList {"a"} << "" << QStringList {"a"} << "mail"
+        QTest::newRow("title case differs") << QStringList{"a"} << "" << QStringList{"a"} << "mail"
                                             << "" << false;
         QTest::newRow("other has fewer fields")
-            << QStringList {"a", "b", "c", "d"} << "" << QStringList {"a", "b", ""} << "Mail"
+            << QStringList{"a", "b", "c", "d"} << "" << QStringList{"a", "b", ""} << "Mail"
             << "" << true;
     }
 
@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(mine->notes(), QString("new notes"));
         QCOMPARE(mine->iconId(), 5);
         QCOMPARE(mine->updateTime(), t1);
-        QCOMPARE(values(*mine), (QStringList {"x", "y"}));
+        QCOMPARE(values(*mine), (QStringList{"x", "y"}));
         QCOMPARE(mine->uuid(), QString("uuid-1"));
     }
 
@@ -253,7 +253,7 @@ private slots:
         mine->mergeNewer(*theirs);
         QCOMPARE(mine->title(), QString("Mine"));
         QCOMPARE(mine->updateTime(), t1);
-        QCOMPARE(values(*mine), (QStringList {"a", "y"}));
+        QCOMPARE(values(*mine), (QStringList{"a", "y"}));
         QCOMPARE(mine->fields().at(1)->updateTime(), t2);
     }
 
@@ -262,7 +262,7 @@ private slots:
         auto mine = login({"a", "b", "c", "d"}, t0);
         auto theirs = login({"x", "y", "z"}, t2);
         mine->mergeNewer(*theirs);
-        QCOMPARE(values(*mine), (QStringList {"x", "y", "z", "d"}));
+        QCOMPARE(values(*mine), (QStringList{"x", "y", "z", "d"}));
     }
 
     void fillBlanks()
@@ -271,7 +271,7 @@ private slots:
         auto theirs = login({"x", "y", ""}, t1, "Other", "their notes");
         theirs->setIconId(9);
         mine->fillBlanks(*theirs);
-        QCOMPARE(values(*mine), (QStringList {"a", "y", ""}));
+        QCOMPARE(values(*mine), (QStringList{"a", "y", ""}));
         QCOMPARE(mine->title(), QString("Mail"));
         QCOMPARE(mine->notes(), QString("their notes"));
         QCOMPARE(mine->iconId(), 9);
@@ -288,7 +288,7 @@ private slots:
         mine->fillBlanks(*theirs);
         QCOMPARE(mine->iconId(), 21);
         QCOMPARE(mine->updateTime(), t1);
-        QCOMPARE(values(*mine), (QStringList {"a", "b"}));
+        QCOMPARE(values(*mine), (QStringList{"a", "b"}));
         QCOMPARE(mine->notes(), QString("n"));
     }
 
@@ -297,7 +297,7 @@ private slots:
         auto mine = login({"", "", "", ""}, t0);
         auto theirs = login({"u", "p", "e"}, t0);
         mine->fillBlanks(*theirs);
-        QCOMPARE(values(*mine), (QStringList {"u", "p", "e", ""}));
+        QCOMPARE(values(*mine), (QStringList{"u", "p", "e", ""}));
     }
 };
 

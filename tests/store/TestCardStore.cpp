@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(store->cardCount(), 1);
         QCOMPARE(store->cardList().size(), 1);
         QCOMPARE(store->cardList(CardDb::AllCards).size(), 2);
-        QCOMPARE(store->allUuids(), (QStringList {"u1", "u2"}));
+        QCOMPARE(store->allUuids(), (QStringList{"u1", "u2"}));
         QVERIFY(store->updateTimeForUuid("u1").toSecsSinceEpoch() >= before);
         bool trashed = false;
         auto card = store->cardByUuid("u1", &trashed);
@@ -215,7 +215,7 @@ private slots:
         QVERIFY(store->addCard(*makeCard("u2", "Two")));
         QVERIFY(store->trashCard(store->cardIdForUuid("u2")));
         QVERIFY(store->purgeTrashed());
-        QCOMPARE(store->allUuids(), QStringList {"u1"});
+        QCOMPARE(store->allUuids(), QStringList{"u1"});
         QVERIFY(store->deleteAllCards());
         QCOMPARE(store->allUuids(), QStringList());
         store.reset();

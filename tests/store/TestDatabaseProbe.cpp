@@ -61,7 +61,7 @@ private:
         if (!CardDb::open(path, "pw"))
             qFatal("cannot create a wallet");
         const SqlPeek peek(path);
-        const QMap<Damage, QString> statements {
+        const QMap<Damage, QString> statements{
             {Damage::Version3, "UPDATE Identity SET Version = 3"},
             {Damage::Version7, "UPDATE Identity SET Version = 7"},
             {Damage::Version1, "UPDATE Identity SET Version = 1"},

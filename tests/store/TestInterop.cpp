@@ -106,7 +106,7 @@ private slots:
         QVERIFY(store->addCard(card));
 
         SqlPeek peek(path);
-        const QVariantList key {card.uuid()};
+        const QVariantList key{card.uuid()};
         QCOMPARE(peek.value("SELECT Data FROM Cards WHERE UUID = ?", key).toByteArray().toHex(),
                  QByteArray("a741d3417bff6f17f5e647cbc420a2576cdfa26778b6ad793874f3da0a1baf59f342c071aae8154742b2af"
                             "461f6898ddfab2f3d1bec2e327d339b0beb40ba9065ee72b2e252126e5943d6324735bf34411e69b583661"

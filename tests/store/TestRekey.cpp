@@ -55,7 +55,7 @@ private:
     {
         const QString path = m_dir.filePath(QStringLiteral("rekey%1.tessera").arg(++m_serial));
         *store = CardDb::open(path, "old");
-        for (const QString &title : QStringList {"Alpha", "Bravo", "Charlie"})
+        for (const QString &title : QStringList{"Alpha", "Bravo", "Charlie"})
             (*store)->addCard(*makeCard(title + "-uuid", title));
         (*store)->trashCard((*store)->cardIdForUuid("Bravo-uuid"));
         return path;

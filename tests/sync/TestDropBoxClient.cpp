@@ -124,7 +124,7 @@ private slots:
         m_server = std::make_unique<FakeCloudServer>();
         QVERIFY(m_server->listen());
         m_client = std::make_unique<DropBoxClient>(
-            DropBoxHosts {m_server->apiUrl(), m_server->contentUrl(), m_server->webUrl()});
+            DropBoxHosts{m_server->apiUrl(), m_server->contentUrl(), m_server->webUrl()});
         m_signals = std::make_unique<ClientSignals>(m_client.get());
         m_server->addAccessToken(accessKey, accessSecret);
         m_client->setUserLogin(accessKey, accessSecret);
@@ -508,8 +508,8 @@ private slots:
     {
         QFETCH(QString, fault);
         QFETCH(QString, rejection);
-        const OAuthCredential consumer {fault == "consumer" ? "otherprogram" : FakeCloudServer::consumerKey,
-                                        FakeCloudServer::consumerSecret};
+        const OAuthCredential consumer{fault == "consumer" ? "otherprogram" : FakeCloudServer::consumerKey,
+                                       FakeCloudServer::consumerSecret};
         const OAuthSigner signer(&consumer);
         QUrl url = m_server->apiUrl();
         url.setPath("/1/oauth/request_token");

@@ -69,7 +69,7 @@ private:
         const QString path = m_dir.filePath(QStringLiteral("cloud-check%1.tessera").arg(++m_serial));
         writeFile(path, m_server->file(DropboxSyncDialog::remotePath));
         auto store = CardDb::open(path, password);
-        return store ? titles(*store) : QStringList {"<does not open>"};
+        return store ? titles(*store) : QStringList{"<does not open>"};
     }
 
     QString pageText(DropboxSyncDialog &dialog) { return dialog.findChild<QLabel *>("errorLabel")->text(); }
@@ -184,8 +184,8 @@ private slots:
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDone);
         QCOMPARE(pageText(dialog), QString("Synchronization done."));
         QCOMPARE(button(dialog)->text(), QString("Close"));
-        QCOMPARE(cloudTitles("cloud pw"), (QStringList {"Alpha", "Beta"}));
-        QCOMPARE(titles(*MainWindow::database()), (QStringList {"Alpha", "Beta"}));
+        QCOMPARE(cloudTitles("cloud pw"), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
         QVERIFY(MainWindow::database()->checkPassword("local pw"));
         QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
         QVERIFY(!QFile::exists(dialog.localSyncPath()));
@@ -223,7 +223,7 @@ private slots:
         edit(dialog, "oldPassEdit")->setText("cloud pw");
         button(dialog)->click();
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDone);
-        const QStringList all {"Alpha", "Beta", "From the phone", "Gamma"};
+        const QStringList all{"Alpha", "Beta", "From the phone", "Gamma"};
         QCOMPARE(cloudTitles("cloud pw"), all);
         QCOMPARE(titles(*MainWindow::database()), all);
         QVERIFY(!dialog.findChild<QLabel *>("passerrLabel")->isHidden());
@@ -233,8 +233,8 @@ private slots:
     {
         QCOMPARE(syncWith(QString(), "first cloud"), DropboxSyncDialog::StateDone);
         QCOMPARE(syncWith("first cloud", "second cloud"), DropboxSyncDialog::StateDone);
-        QCOMPARE(cloudTitles("second cloud"), (QStringList {"Alpha", "Beta"}));
-        QCOMPARE(cloudTitles("first cloud"), QStringList {"<does not open>"});
+        QCOMPARE(cloudTitles("second cloud"), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(cloudTitles("first cloud"), QStringList{"<does not open>"});
         QVERIFY(MainWindow::database()->checkPassword("local pw"));
     }
 
@@ -271,7 +271,7 @@ private slots:
         QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateError);
         QCOMPARE(fileBytes(m_path), before);
         QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
-        QCOMPARE(titles(*MainWindow::database()), (QStringList {"Alpha", "Beta"}));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
     }
 
     void mergeThatCannotWriteEndsOnTheErrorPage()
@@ -282,7 +282,7 @@ private slots:
         QVERIFY(QDir(FileOps::stagingPath(m_path)).removeRecursively());
         QCOMPARE(fileBytes(m_path), before);
         QVERIFY(m_server->file(DropboxSyncDialog::remotePath).isEmpty());
-        QCOMPARE(titles(*MainWindow::database()), (QStringList {"Alpha", "Beta"}));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
     }
 
     void cancelDuringTheUpload()
@@ -310,7 +310,7 @@ private slots:
         QTRY_VERIFY(watch.isNull());
         QCOMPARE(fileBytes(m_path), before);
         QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
-        QCOMPARE(titles(*MainWindow::database()), (QStringList {"Alpha", "Beta"}));
+        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
         m_server->releaseStalled();
     }
 

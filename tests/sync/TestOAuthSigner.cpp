@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(OAuthSigner::Parameters)
 namespace {
 const QString appKey = QStringLiteral("k7m2q9x4v1c8b3n");
 const QString appSecret = QStringLiteral("p5t0r6w2j9h4d7s");
-const QStringList accessToken {QStringLiteral("x4hq7s2kd9fj3lm"), QStringLiteral("0pw8zr5tn1yc6ve")};
+const QStringList accessToken{QStringLiteral("x4hq7s2kd9fj3lm"), QStringLiteral("0pw8zr5tn1yc6ve")};
 
 QString latin1(const QByteArray &bytes)
 {
@@ -89,7 +89,7 @@ private slots:
     {
         // RFC 5849 section 1.2 signs without oauth_version, which this signer always adds to its
         // headers; the base string and signature are checked one level down, with the RFC's parameters.
-        const OAuthSigner::Parameters parameters {
+        const OAuthSigner::Parameters parameters{
             {"oauth_consumer_key", "dpf43f3p2l4k3l03"},
             {"oauth_token", "nnch734d00sl2jdk"},
             {"oauth_signature_method", "HMAC-SHA1"},
@@ -130,12 +130,12 @@ private slots:
         QTest::addColumn<qint64>("timestamp");
         QTest::addColumn<QString>("nonce");
         QTest::addColumn<QByteArray>("header");
-        const QStringList app {appKey, appSecret};
+        const QStringList app{appKey, appSecret};
 
         // OAuth Core 1.0, appendix A.5, which signs with oauth_version as this signer does.
         QTest::newRow("oauth core 1.0 example")
-            << QStringList {"dpf43f3p2l4k3l03", "kd94hf93k423kf44"}
-            << QStringList {"nnch734d00sl2jdk", "pfkkdhi9sl3r4s00"} << "GET"
+            << QStringList{"dpf43f3p2l4k3l03", "kd94hf93k423kf44"}
+            << QStringList{"nnch734d00sl2jdk", "pfkkdhi9sl3r4s00"} << "GET"
             << "http://photos.example.net/photos?file=vacation.jpg&size=original" << qint64(1191242096)
             << "kllo9940pd9333jh"
             << QByteArray("OAuth oauth_timestamp=\"1191242096\",oauth_nonce=\"kllo9940pd9333jh\","
@@ -149,7 +149,7 @@ private slots:
                           "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
                           "oauth_version=\"1.0\",oauth_signature=\"XWshZkcB+dm3/3dDA1Wkc1wA5eM=\"");
         QTest::newRow("access token, signed with the request token")
-            << app << QStringList {"mh7an9dkrg59", "b9q1n5il4lcc"} << "POST"
+            << app << QStringList{"mh7an9dkrg59", "b9q1n5il4lcc"} << "POST"
             << "https://api.dropbox.com/1/oauth/access_token" << qint64(1700000042) << "846930886"
             << QByteArray("OAuth oauth_timestamp=\"1700000042\",oauth_nonce=\"846930886\","
                           "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
@@ -229,9 +229,9 @@ private slots:
         QFETCH(QString, nonce);
         QFETCH(QByteArray, header);
 
-        const OAuthCredential consumerCredential {consumer.at(0), consumer.at(1)};
+        const OAuthCredential consumerCredential{consumer.at(0), consumer.at(1)};
         const OAuthSigner signer(&consumerCredential);
-        const OAuthCredential tokenCredential {token.value(0), token.value(1)};
+        const OAuthCredential tokenCredential{token.value(0), token.value(1)};
         QCOMPARE(signer.authorizationHeader(token.isEmpty() ? nullptr : &tokenCredential, method, QUrl(url), timestamp,
                                             nonce),
                  header);
@@ -291,7 +291,7 @@ private slots:
     {
         QFETCH(QString, url);
         QFETCH(QByteArray, expected);
-        const OAuthSigner::Parameters parameters {
+        const OAuthSigner::Parameters parameters{
             {"oauth_timestamp", "1700000300"},       {"oauth_nonce", "719885386"},       {"oauth_consumer_key", appKey},
             {"oauth_signature_method", "HMAC-SHA1"}, {"oauth_token", accessToken.at(0)}, {"oauth_version", "1.0"},
         };
@@ -331,8 +331,8 @@ private slots:
     void signRequest()
     {
         QFETCH(bool, withToken);
-        const OAuthCredential consumer {appKey, appSecret};
-        const OAuthCredential token {accessToken.at(0), accessToken.at(1)};
+        const OAuthCredential consumer{appKey, appSecret};
+        const OAuthCredential token{accessToken.at(0), accessToken.at(1)};
         const OAuthSigner signer(&consumer);
         QNetworkRequest request(QUrl(QStringLiteral("https://api-content.dropbox.com/1/files/sandbox/a b")));
 
@@ -359,7 +359,7 @@ private slots:
     // the second request for a replay.
     void noncesDoNotRepeat()
     {
-        const OAuthCredential consumer {appKey, appSecret};
+        const OAuthCredential consumer{appKey, appSecret};
         QSet<QByteArray> nonces;
         const QRegularExpression nonce(QStringLiteral("oauth_nonce=\"([0-9]+)\""));
         for (int i = 0; i < 50; ++i) {

@@ -16,7 +16,7 @@ std::unique_ptr<Card> login(const QString &uuid, const QString &title, const QSt
                             const QDateTime &time = t0, const QString &notes = QString())
 {
     auto card = std::make_unique<Card>(uuid, time, "login.default", 21, title, notes);
-    const QStringList labels {"Username", "Password", "E-Mail", "Url"};
+    const QStringList labels{"Username", "Password", "E-Mail", "Url"};
     for (int i = 0; i < values.size(); ++i)
         card->addField(i, time, labels.at(i), values.at(i), i == 1 ? 1 : 0, i == 1);
     return card;
@@ -179,7 +179,7 @@ private slots:
         const qint64 before = QDateTime::currentSecsSinceEpoch();
         QVERIFY(sync(local, "pw", cloud, "cpw"));
         const Snapshot merged = snapshot(cloud, "cpw");
-        QCOMPARE(merged.cards.keys(), QStringList {"cloud-id"});
+        QCOMPARE(merged.cards.keys(), QStringList{"cloud-id"});
         QCOMPARE(merged.cards.value("cloud-id"), QString("Bank|notes here|21|carol|pin|c@x"));
         auto store = CardDb::open(cloud, "cpw");
         QVERIFY(store->cardByUuid("cloud-id", nullptr)->updateTime().toSecsSinceEpoch() >= before);
@@ -192,7 +192,7 @@ private slots:
         const QString cloud = wallet("cloud", "cpw", cards(login("c", "Bank", {"carol"}, t0, "cloud notes")));
         QVERIFY(sync(local, "pw", cloud, "cpw"));
         auto store = CardDb::open(cloud, "cpw");
-        QCOMPARE(store->allUuids(), QStringList {"c"});
+        QCOMPARE(store->allUuids(), QStringList{"c"});
         QCOMPARE(store->cardByUuid("c", nullptr)->updateTime(), t0);
     }
 
@@ -213,7 +213,7 @@ private slots:
             = wallet("local", "pw", cards(login("first", "Twin", {"u"}), login("second", "Twin", {"u", "p"})));
         const QString cloud = wallet("cloud", "cpw", cards(login("cloud", "Twin", {"u", ""})));
         QVERIFY(sync(local, "pw", cloud, "cpw"));
-        QCOMPARE(uuidsInRowOrder(cloud, "cpw"), (QStringList {"first", "cloud"}));
+        QCOMPARE(uuidsInRowOrder(cloud, "cpw"), (QStringList{"first", "cloud"}));
         QCOMPARE(snapshot(cloud, "cpw").cards.value("cloud"), QString("Twin||21|u|p"));
     }
 
@@ -228,7 +228,7 @@ private slots:
         const QString cloud = wallet("cloud", "cpw", cards(std::move(imported)));
         QVERIFY(sync(local, "pw", cloud, "cpw"));
         const Snapshot merged = snapshot(cloud, "cpw");
-        QCOMPARE(merged.cards.keys(), QStringList {"imp"});
+        QCOMPARE(merged.cards.keys(), QStringList{"imp"});
         QCOMPARE(merged.cards.value("imp"), QString("Forum||21|carol|pw|forum.example"));
     }
 
@@ -241,7 +241,7 @@ private slots:
                                      cards(login("cloud-only", "Theirs", {"t"}), login("pair-c", "Pair", {""}),
                                            login("common", "Common", {"u"})));
         QVERIFY(sync(local, "pw", cloud, "cpw"));
-        QCOMPARE(uuidsInRowOrder(cloud, "cpw"), (QStringList {"cloud-only", "local-only", "pair-c", "common"}));
+        QCOMPARE(uuidsInRowOrder(cloud, "cpw"), (QStringList{"cloud-only", "local-only", "pair-c", "common"}));
         const Snapshot first = snapshot(cloud, "cpw");
         QVERIFY(sync(local, "pw", cloud, "cpw"));
         const Snapshot second = snapshot(cloud, "cpw");
@@ -271,7 +271,7 @@ private slots:
         QVERIFY(sync(a, "a", cloud, "cloud"));
         QVERIFY(sync(b, "b", cloud, "cloud"));
         const Snapshot reference = snapshot(cloud, "cloud");
-        for (const auto &[path, password] : {std::pair {a, "a"}, {b, "b"}, {c, "c"}}) {
+        for (const auto &[path, password] : {std::pair{a, "a"}, {b, "b"}, {c, "c"}}) {
             const Snapshot device = snapshot(path, password);
             QCOMPARE(device.cards, reference.cards);
             QCOMPARE(device.trashed, reference.trashed);
@@ -279,7 +279,7 @@ private slots:
         QCOMPARE(reference.cards.value("shared"), QString("Shared||21|u|changed on B"));
         QVERIFY(reference.trashed.value("a1"));
         // C's own "Shared" matched the shared card by content and merged into it.
-        QCOMPARE(reference.cards.keys(), (QStringList {"a1", "b1", "c1", "shared"}));
+        QCOMPARE(reference.cards.keys(), (QStringList{"a1", "b1", "c1", "shared"}));
     }
 
     void failuresLeaveEverythingAsItWas()

@@ -115,12 +115,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("lower case finds any case") << "bank" << QStringList {"Bank of Mars", "BANKING app"};
-        QTest::newRow("upper case too") << "MARS" << QStringList {"Bank of Mars"};
-        QTest::newRow("a dot is a pattern") << "a.b" << QStringList {"a.b", "axb"};
-        QTest::newRow("anywhere in the title") << "app" << QStringList {"BANKING app"};
-        QTest::newRow("unclosed bracket taken literally") << "(x" << QStringList {"Paren (x)"};
-        QTest::newRow("nothing") << "zzz" << QStringList {};
+        QTest::newRow("lower case finds any case") << "bank" << QStringList{"Bank of Mars", "BANKING app"};
+        QTest::newRow("upper case too") << "MARS" << QStringList{"Bank of Mars"};
+        QTest::newRow("a dot is a pattern") << "a.b" << QStringList{"a.b", "axb"};
+        QTest::newRow("anywhere in the title") << "app" << QStringList{"BANKING app"};
+        QTest::newRow("unclosed bracket taken literally") << "(x" << QStringList{"Paren (x)"};
+        QTest::newRow("nothing") << "zzz" << QStringList{};
     }
 
     void search()
@@ -153,7 +153,7 @@ private slots:
         QTest::mouseClick(clear, Qt::LeftButton);
         QCOMPARE(searchEdit()->text(), QString());
         QVERIFY(!clear->isVisible());
-        QCOMPARE(listed(), QStringList {"Alpha"});
+        QCOMPARE(listed(), QStringList{"Alpha"});
     }
 
     void searchSurvivesAReload()
@@ -161,7 +161,7 @@ private slots:
         openWallet({"Alpha", "Beta"});
         QTest::keyClicks(searchEdit(), "alp");
         rootView()->reload();
-        QCOMPARE(listed(), QStringList {"Alpha"});
+        QCOMPARE(listed(), QStringList{"Alpha"});
     }
 
     void addSelectsTheNewCard()
@@ -196,7 +196,7 @@ private slots:
         const int beta = detailView()->cardId();
         MainWindow::database()->trashCard(beta);
         rootView()->removedCard(beta);
-        QCOMPARE(listed(), (QStringList {"Alpha", "Gamma"}));
+        QCOMPARE(listed(), (QStringList{"Alpha", "Gamma"}));
         QVERIFY(detailView()->hasCard());
         QVERIFY(detailView()->cardId() != beta);
 

@@ -182,11 +182,11 @@ void TestEditDialogs::layoutFollowsFields_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QStringList>("shown");
 
-    QTest::newRow("no fields: only the initial rule") << QStringList() << QStringList {"-"};
-    QTest::newRow("separator between two rows") << QStringList {"A", "-", "B"} << QStringList {"-", "A", "-", "B", "-"};
+    QTest::newRow("no fields: only the initial rule") << QStringList() << QStringList{"-"};
+    QTest::newRow("separator between two rows") << QStringList{"A", "-", "B"} << QStringList{"-", "A", "-", "B", "-"};
     QTest::newRow("sensitive field masked")
-        << QStringList {"User", "Password*"} << QStringList {"-", "User", "Password*", "-"};
-    QTest::newRow("separator alone: no closing rule") << QStringList {"-"} << QStringList {"-", "-"};
+        << QStringList{"User", "Password*"} << QStringList{"-", "User", "Password*", "-"};
+    QTest::newRow("separator alone: no closing rule") << QStringList{"-"} << QStringList{"-", "-"};
 }
 
 void TestEditDialogs::layoutFollowsFields()
@@ -220,7 +220,7 @@ void TestEditDialogs::focusRunsThroughEditors()
 {
     EditDialog *dialog = openEditor(makeCard({"A*", "-", "B"}));
     const QList<QLineEdit *> editors = fieldEditors(dialog);
-    const QList<QWidget *> chain {editors.at(0), editors.at(1), noteEdit(dialog)};
+    const QList<QWidget *> chain{editors.at(0), editors.at(1), noteEdit(dialog)};
 
     nameEdit(dialog)->setFocus();
     for (QWidget *expected : chain) {

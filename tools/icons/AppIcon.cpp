@@ -58,7 +58,7 @@ QColor tileColor(int column, int row, int count)
 void drawAppIcon(QPainter &p)
 {
     const QPainterPath outline = shield();
-    const Hue grout {Palette::indigo.dark, Palette::indigo.dark, Palette::indigo.dark};
+    const Hue grout{Palette::indigo.dark, Palette::indigo.dark, Palette::indigo.dark};
     Shapes::fill(p, outline, grout, 1.5);
     p.save();
     p.setClipPath(outline);
@@ -74,5 +74,5 @@ void drawAppIcon(QPainter &p)
     p.restore();
     // An even band of grout inside the rim, whatever the tiles did at the edge.
     Shapes::stroke(p, outline, grout.dark, 4);
-    Shapes::fill(p, keyhole(), Hue {Palette::amber.light, Palette::amber.base, Palette::indigo.dark}, 1.5);
+    Shapes::fill(p, keyhole(), Hue{Palette::amber.light, Palette::amber.base, Palette::indigo.dark}, 1.5);
 }

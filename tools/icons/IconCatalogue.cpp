@@ -23,7 +23,7 @@ Draw brand(const QString &initials, const Hue &hue)
 QVector<Draw> cardDrawings()
 {
     using namespace CardIcons;
-    const Hue navy {QColor(0x4a, 0x6f, 0xb5), QColor(0x26, 0x47, 0x8c), QColor(0x17, 0x2d, 0x5e)};
+    const Hue navy{QColor(0x4a, 0x6f, 0xb5), QColor(0x26, 0x47, 0x8c), QColor(0x17, 0x2d, 0x5e)};
     return {
         tile(QStringLiteral("Sk"), Palette::sky),
         tile(QStringLiteral("f"), Palette::indigo),

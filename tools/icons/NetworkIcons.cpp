@@ -121,7 +121,7 @@ void database(QPainter &p)
     }
     QPainterPath lid;
     lid.addEllipse(top);
-    Shapes::fill(p, lid, Hue {Palette::teal.light, Palette::teal.light, Palette::teal.dark}, 1);
+    Shapes::fill(p, lid, Hue{Palette::teal.light, Palette::teal.light, Palette::teal.dark}, 1);
 }
 
 void voiceMail(QPainter &p)

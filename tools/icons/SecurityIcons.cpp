@@ -26,7 +26,7 @@ void loginKey(QPainter &p)
 
 void passwordField(QPainter &p)
 {
-    const Hue field {Palette::white, Palette::paper.base, Palette::blue.base};
+    const Hue field{Palette::white, Palette::paper.base, Palette::blue.base};
     Shapes::fill(p, Shapes::roundedRect(QRectF(2, 9, 28, 14), 3), field);
     for (int i = 0; i < 3; ++i)
         asterisk(p, QPointF(8 + i * 7.5, 16), 2.6, Palette::ink);
@@ -64,7 +64,7 @@ void umbrella(QPainter &p)
 void softwareDisc(QPainter &p)
 {
     const QPointF centre(14, 14);
-    const Hue silver {Palette::white, Palette::steel.base, Palette::steel.dark};
+    const Hue silver{Palette::white, Palette::steel.base, Palette::steel.dark};
     QPainterPath disc = Shapes::circle(centre, 12);
     disc.addEllipse(centre, 2.5, 2.5);
     Shapes::fill(p, disc, silver);

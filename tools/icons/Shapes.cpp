@@ -92,7 +92,7 @@ void fill(QPainter &p, const QVector<QPainterPath> &parts, const Hue &hue, qreal
 
 void fill(QPainter &p, const QPainterPath &path, const Hue &hue, qreal edge)
 {
-    fill(p, QVector<QPainterPath> {path}, hue, edge);
+    fill(p, QVector<QPainterPath>{path}, hue, edge);
 }
 
 void fillFlat(QPainter &p, const QPainterPath &path, const QColor &color)
@@ -166,7 +166,7 @@ void key(QPainter &p, const QPointF &bowCentre, qreal bowRadius, qreal length, q
     const qreal tooth = shaft * 0.95;
     blade.addRoundedRect(QRectF(length - tooth * 1.1, 0, tooth, shaft / 2 + tooth), shaft * 0.25, shaft * 0.25);
     blade.addRoundedRect(QRectF(length - tooth * 2.6, 0, tooth, shaft / 2 + tooth * 0.75), shaft * 0.25, shaft * 0.25);
-    fill(p, QVector<QPainterPath> {bow, blade}, hue);
+    fill(p, QVector<QPainterPath>{bow, blade}, hue);
     QPainterPath hole = circle(QPointF(-bowRadius * 0.28, 0), bowRadius * 0.36);
     p.setPen(QPen(hue.dark, 1.0));
     p.setBrush(hue.dark);
@@ -182,9 +182,9 @@ void folder(QPainter &p, const QRectF &rect, const Hue &hue)
     back.setFillRule(Qt::WindingFill);
     back.addRoundedRect(QRectF(rect.left(), rect.top() + tabHeight, rect.width(), rect.height() - tabHeight), 2, 2);
     back.addRoundedRect(QRectF(rect.left(), rect.top(), tabWidth, tabHeight * 2), 2, 2);
-    fill(p, QVector<QPainterPath> {back}, Hue {hue.base, hue.base, hue.dark});
+    fill(p, QVector<QPainterPath>{back}, Hue{hue.base, hue.base, hue.dark});
     const QRectF front(rect.left(), rect.top() + tabHeight * 2.2, rect.width(), rect.height() - tabHeight * 2.2);
-    fill(p, roundedRect(front, 2), Hue {hue.light, hue.base, hue.dark});
+    fill(p, roundedRect(front, 2), Hue{hue.light, hue.base, hue.dark});
 }
 
 void house(QPainter &p, const QRectF &rect, const Hue &roof, const Hue &wall)

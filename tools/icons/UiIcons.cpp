@@ -23,7 +23,7 @@ void eye(QPainter &p)
 
 void copy(QPainter &p)
 {
-    const Hue sheet {Palette::white, Palette::white, glyph};
+    const Hue sheet{Palette::white, Palette::white, glyph};
     Shapes::fill(p, Shapes::roundedRect(QRectF(2, 1, 8, 10), 1), sheet);
     Shapes::fill(p, Shapes::roundedRect(QRectF(6, 5, 8, 10), 1), sheet);
     Shapes::line(p, QPointF(8, 8.5), QPointF(12, 8.5), Palette::slate.light, 1);
@@ -61,7 +61,7 @@ void edit(QPainter &p)
     tip.lineTo(-5, -2.2);
     tip.lineTo(-5, 2.2);
     tip.closeSubpath();
-    Shapes::fill(p, tip, Hue {Palette::brown.light, Palette::brown.light, Palette::charcoal.base});
+    Shapes::fill(p, tip, Hue{Palette::brown.light, Palette::brown.light, Palette::charcoal.base});
     Shapes::fillFlat(
         p,
         [] {
