@@ -80,7 +80,10 @@ int CardQueries::list(const Invocation &call)
     if (!store)
         return ExitFailure;
     const bool withTrashed = call.isSet(trashedOption);
-    QVector<CardListEntry> entries = store->cardList(withTrashed ? CardDb::AllCards : CardDb::LiveCards);
+    QVector<CardListEntry> entries = store->cardList(CardDb::AllCards);
+    if (!withTrashed)
+        entries.erase(std::remove_if(entries.begin(), entries.end(), [](const CardListEntry &e) { return e.trashed; }),
+                      entries.end());
 
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);

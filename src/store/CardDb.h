@@ -22,7 +22,8 @@ enum DatabaseStatus {
     StatusLocked = 4,
 };
 
-// What the card list shows of one row: the clear columns, no decryption needed.
+// What the card list shows of one row: the clear columns, no decryption needed. Only a list of all
+// cards fills in the template type and the trashed flag.
 struct CardListEntry
 {
     int id = -1;

@@ -264,15 +264,21 @@ bool CardDb2::updateCard(int id, Card &card)
 
 QVector<CardListEntry> CardDb2::cardList(ListScope scope)
 {
+    // The window's list needs only id, title and icon: reading no more keeps opening a large wallet quick.
+    const bool all = scope == AllCards;
     QVector<CardListEntry> entries;
-    PreparedStatement query
-        = run(scope == LiveCards ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards WHERE Trashed=0")
-                                 : QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards"));
-    if (!query)
-        return entries;
-    while (query->next()) {
-        entries.append({query->value(0).toInt(), query->value(1).toString(), query->value(2).toInt(),
-                        query->value(3).toString(), query->value(4).toInt() != 0});
+    PreparedStatement query = run(all ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards")
+                                      : QStringLiteral("SELECT ID, Title, IconID FROM Cards WHERE Trashed=0"));
+    while (query && query->next()) {
+        CardListEntry entry;
+        entry.id = query->value(0).toInt();
+        entry.title = query->value(1).toString();
+        entry.iconId = query->value(2).toInt();
+        if (all) {
+            entry.templateType = query->value(3).toString();
+            entry.trashed = query->value(4).toInt() != 0;
+        }
+        entries.append(entry);
     }
     return entries;
 }

@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(list[0].title, QString("Zebra"));
         QCOMPARE(list[0].iconId, 21);
         QCOMPARE(list[0].id, store->cardIdForUuid("u1"));
-        QCOMPARE(list[1].templateType, QString("login.default"));
+        QCOMPARE(store->cardList(CardDb::AllCards)[1].templateType, QString("login.default"));
     }
 
     void updateTimeReadsWholeSeconds()
