@@ -1,7 +1,6 @@
-#include "ImportWallet.h"
+#include "ImportTestCase.h"
 #include "import/KeePassLoader.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -45,45 +44,19 @@ QByteArray entry(const QByteArray &title, const QByteArray &password,
                    history);
 }
 
-QString card(const QString &title, const QString &password, const QString &notes = QString())
-{
-    return QStringList{title, QStringLiteral("user"), password, QStringLiteral("site.example"), notes}.join('|');
-}
-
 } // namespace
 
-class TestKeePassLoader : public QObject
+class TestKeePassLoader : public ImportTestCase
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_dir;
-    int m_serial = 0;
-    std::unique_ptr<ImportWallet> m_wallet;
-
-    QString newPath(const QString &name) { return m_dir.filePath(QStringLiteral("%1-%2").arg(++m_serial).arg(name)); }
-
-    bool import(const QString &path)
+public:
+    TestKeePassLoader()
+        : ImportTestCase([](CardDb *store, const QString &path) { return KeePassLoader(store, path).importFile(); })
     {
-        KeePassLoader loader(m_wallet->store(), path);
-        return loader.importFile();
-    }
-
-    bool importText(const QByteArray &xml)
-    {
-        const QString path = newPath(QStringLiteral("export.xml"));
-        return writeFile(path, xml) && import(path);
     }
 
 private slots:
-    void init() { m_wallet = std::make_unique<ImportWallet>(newPath(QStringLiteral("wallet.tessera"))); }
-
-    void cleanup()
-    {
-        QCOMPARE(m_wallet->existingRow(), m_wallet->existingRowBefore());
-        m_wallet.reset();
-    }
-
     void exports_data()
     {
         QTest::addColumn<QString>("file");
@@ -146,10 +119,10 @@ private slots:
         const QByteArray feb = "2019-02-01T00:00:00Z";
         QTest::newRow("history ignored") << document(
             entry("Now", "current", jan, feb, entry("Then", "older", jan, jan) + entry("Now", "old", jan, jan)))
-                                         << QStringList{card("Now", "current")};
+                                         << QStringList{exportedCard("Now", "current")};
         QTest::newRow("entries after one with history")
             << document(entry("A", "a", jan, feb, entry("A", "old", jan, jan)) + entry("B", "b", feb, feb))
-            << QStringList{card("A", "a"), card("B", "b")};
+            << QStringList{exportedCard("A", "a"), exportedCard("B", "b")};
         QTest::newRow("values after the history")
             << document(entryOf(times(jan, jan) + "\t\t\t\t<History>\n" + entry("Old", "old") + "\t\t\t\t</History>\n"
                                 + string("Title", "T") + string("Password", "pw")))
@@ -159,13 +132,13 @@ private slots:
                                 + entryOf(string("Password", "inner")) + string("URL", "ignored")))
             << QStringList{"Outer|u|inner||"};
         QTest::newRow("later copy wins") << document(entry("T", "old", jan, jan) + entry("T", "new", jan, feb))
-                                         << QStringList{card("T", "new")};
-        QTest::newRow("later copy read first")
-            << document(entry("T", "new", jan, feb) + entry("T", "old", jan, jan)) << QStringList{card("T", "new")};
+                                         << QStringList{exportedCard("T", "new")};
+        QTest::newRow("later copy read first") << document(entry("T", "new", jan, feb) + entry("T", "old", jan, jan))
+                                               << QStringList{exportedCard("T", "new")};
         QTest::newRow("equal times keep the first")
-            << document(entry("T", "first") + entry("T", "second")) << QStringList{card("T", "first")};
-        QTest::newRow("same creation, other title")
-            << document(entry("B", "b") + entry("A", "a")) << QStringList{card("A", "a"), card("B", "b")};
+            << document(entry("T", "first") + entry("T", "second")) << QStringList{exportedCard("T", "first")};
+        QTest::newRow("same creation, other title") << document(entry("B", "b") + entry("A", "a"))
+                                                    << QStringList{exportedCard("A", "a"), exportedCard("B", "b")};
         QTest::newRow("creation after the title replaces the key")
             << document(entryOf(string("Title", "A") + string("Password", "1") + times(jan, jan))
                         + entryOf(string("Title", "B") + string("Password", "2") + times(jan, feb)))
@@ -185,7 +158,7 @@ private slots:
                                 + string("URL ", "spaced") + string("PIN", "1234")))
             << QStringList{"T||||"};
         QTest::newRow("missing standard keys") << document(entryOf(string("Title", "T"))) << QStringList{"T||||"};
-        QTest::newRow("padding kept") << document(entry("  T  ", " pw ")) << QStringList{card("  T  ", " pw ")};
+        QTest::newRow("padding kept") << document(entry("  T  ", " pw ")) << QStringList{exportedCard("  T  ", " pw ")};
         QTest::newRow("notes lines") << document(
             entryOf(string("Title", "T") + string("Notes", "one\ntwo\r\nthree\n\nfive")))
                                      << QStringList{"T||||one\ntwo\nthree\n\nfive"};
@@ -196,12 +169,12 @@ private slots:
             + "\t\t\t\t<String>\n\t\t\t\t\t<Key>Password</Key>\n\t\t\t\t\t<Value Protected=\"True\">"
               "q5Nx7w==</Value>\n\t\t\t\t</String>\n")) << QStringList{"T||q5Nx7w==||"};
         QTest::newRow("CDATA") << document(entry("<![CDATA[a]]]]><![CDATA[>b]]>", "<![CDATA[<&>]]>"))
-                               << QStringList{card("a]]>b", "<&>")};
+                               << QStringList{exportedCard("a]]>b", "<&>")};
         QTest::newRow("beyond U+FFFF") << document(entry("&#x1F511; Keys", "\xf0\x9f\x94\x91"))
-                                       << QStringList{card(QString::fromUtf8("\U0001F511 Keys"),
-                                                           QString::fromUtf8("\U0001F511"))};
+                                       << QStringList{exportedCard(QString::fromUtf8("\U0001F511 Keys"),
+                                                                   QString::fromUtf8("\U0001F511"))};
         QTest::newRow("tabs become blanks")
-            << document(entry("a\tb", "c&#x9;d")) << QStringList{card("a    b", "c    d")};
+            << document(entry("a\tb", "c&#x9;d")) << QStringList{exportedCard("a    b", "c    d")};
         QTest::newRow("only blanks") << document(entry(" ", " ")) << QStringList{"|user||site.example|"};
         QTest::newRow("KeePassFile anywhere")
             << QByteArray("<Export><KeePassFile/>" + entryOf(string("Title", "T")) + "</Export>")
@@ -266,7 +239,7 @@ private slots:
                     .exec("CREATE TRIGGER refuse BEFORE INSERT ON Cards WHEN NEW.Title = 'Refused' "
                           "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         QVERIFY(importText(document(entry("A", "a") + entry("Refused", "r") + entry("Z", "z"))));
-        QCOMPARE(contentsOf(m_wallet->importedCards()), (QStringList{card("A", "a"), card("Z", "z")}));
+        QCOMPARE(contentsOf(m_wallet->importedCards()), (QStringList{exportedCard("A", "a"), exportedCard("Z", "z")}));
         QCOMPARE(m_wallet->committedImports(), 2);
     }
 
@@ -283,8 +256,8 @@ private slots:
         QVERIFY(importText(document(entries)));
         QCOMPARE(m_wallet->committedImports(), count);
         const auto cards = m_wallet->importedCards();
-        QCOMPARE(contentOf(*cards.front()), card("Account 0", "pw0"));
-        QCOMPARE(contentOf(*cards.back()), card("Account 19999", "pw19999"));
+        QCOMPARE(contentOf(*cards.front()), exportedCard("Account 0", "pw0"));
+        QCOMPARE(contentOf(*cards.back()), exportedCard("Account 19999", "pw19999"));
     }
 };
 

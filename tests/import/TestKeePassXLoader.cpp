@@ -1,7 +1,6 @@
-#include "ImportWallet.h"
+#include "ImportTestCase.h"
 #include "import/KeePassXLoader.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -37,45 +36,19 @@ QByteArray commentEntry(const QByteArray &comment)
     return entry("T", "pw", "2017-01-01T00:00:00", "2017-01-01T00:00:00", comment);
 }
 
-QString card(const QString &title, const QString &password, const QString &notes = QString())
-{
-    return QStringList{title, QStringLiteral("user"), password, QStringLiteral("site.example"), notes}.join('|');
-}
-
 } // namespace
 
-class TestKeePassXLoader : public QObject
+class TestKeePassXLoader : public ImportTestCase
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_dir;
-    int m_serial = 0;
-    std::unique_ptr<ImportWallet> m_wallet;
-
-    QString newPath(const QString &name) { return m_dir.filePath(QStringLiteral("%1-%2").arg(++m_serial).arg(name)); }
-
-    bool import(const QString &path)
+public:
+    TestKeePassXLoader()
+        : ImportTestCase([](CardDb *store, const QString &path) { return KeePassXLoader(store, path).importFile(); })
     {
-        KeePassXLoader loader(m_wallet->store(), path);
-        return loader.importFile();
-    }
-
-    bool importText(const QByteArray &xml)
-    {
-        const QString path = newPath(QStringLiteral("export.xml"));
-        return writeFile(path, xml) && import(path);
     }
 
 private slots:
-    void init() { m_wallet = std::make_unique<ImportWallet>(newPath(QStringLiteral("wallet.tessera"))); }
-
-    void cleanup()
-    {
-        QCOMPARE(m_wallet->existingRow(), m_wallet->existingRowBefore());
-        m_wallet.reset();
-    }
-
     void realisticExport()
     {
         const qint64 before = QDateTime::currentSecsSinceEpoch();
@@ -141,49 +114,51 @@ private slots:
         const QByteArray jan = "2017-01-01T00:00:00";
         const QByteArray feb = "2017-02-01T00:00:00";
         QTest::newRow("later copy wins") << document(entry("T", "old", jan, jan) + entry("T", "new", jan, feb))
-                                         << QStringList{card("T", "new")};
-        QTest::newRow("later copy read first")
-            << document(entry("T", "new", jan, feb) + entry("T", "old", jan, jan)) << QStringList{card("T", "new")};
+                                         << QStringList{exportedCard("T", "new")};
+        QTest::newRow("later copy read first") << document(entry("T", "new", jan, feb) + entry("T", "old", jan, jan))
+                                               << QStringList{exportedCard("T", "new")};
         QTest::newRow("equal times keep the first")
             << document(entry("T", "first", jan, jan) + entry("T", "second", jan, jan))
-            << QStringList{card("T", "first")};
+            << QStringList{exportedCard("T", "first")};
         QTest::newRow("same title, other creation") << document(entry("T", "a", jan, jan) + entry("T", "b", feb, jan))
-                                                    << QStringList{card("T", "a"), card("T", "b")};
+                                                    << QStringList{exportedCard("T", "a"), exportedCard("T", "b")};
         QTest::newRow("no creation: one shared key")
-            << document(entry("A", "a", "", jan) + entry("B", "b", "", jan)) << QStringList{card("A", "a")};
+            << document(entry("A", "a", "", jan) + entry("B", "b", "", jan)) << QStringList{exportedCard("A", "a")};
         QTest::newRow("no lastmod: the one read before")
             << document(entry("A", "a", jan, feb) + entry("B", "kept", jan, "") + entry("B", "older", jan, jan))
-            << QStringList{card("A", "a"), card("B", "kept")};
+            << QStringList{exportedCard("A", "a"), exportedCard("B", "kept")};
         QTest::newRow("cards in key order")
             << document(entry("b", "1", jan, jan) + entry("a", "2", feb, jan) + entry("a", "3", jan, jan))
-            << QStringList{card("a", "3"), card("a", "2"), card("b", "1")};
-        QTest::newRow("comment lines") << document(commentEntry("A<br/>B")) << QStringList{card("T", "pw", "A\nB")};
+            << QStringList{exportedCard("a", "3"), exportedCard("a", "2"), exportedCard("b", "1")};
+        QTest::newRow("comment lines") << document(commentEntry("A<br/>B"))
+                                       << QStringList{exportedCard("T", "pw", "A\nB")};
         QTest::newRow("two br in a row") << document(commentEntry("A<br/><br/>B"))
-                                         << QStringList{card("T", "pw", "A\nB")};
-        QTest::newRow("trailing br") << document(commentEntry("A<br/>")) << QStringList{card("T", "pw", "A\n")};
-        QTest::newRow("leading br") << document(commentEntry("<br/>B")) << QStringList{card("T", "pw", "B")};
-        QTest::newRow("blank comment") << document(commentEntry("   ")) << QStringList{card("T", "pw")};
+                                         << QStringList{exportedCard("T", "pw", "A\nB")};
+        QTest::newRow("trailing br") << document(commentEntry("A<br/>")) << QStringList{exportedCard("T", "pw", "A\n")};
+        QTest::newRow("leading br") << document(commentEntry("<br/>B")) << QStringList{exportedCard("T", "pw", "B")};
+        QTest::newRow("blank comment") << document(commentEntry("   ")) << QStringList{exportedCard("T", "pw")};
         QTest::newRow("blank value left empty, padding kept")
             << document(entry("T", "  ", jan, jan).replace("<username>user", "<username> p "))
             << QStringList{"T| p ||site.example|"};
         QTest::newRow("empty title takes the text before it")
-            << document(entry("", "pw", jan, jan)) << QStringList{card("\n   ", "pw")};
-        QTest::newRow("blank title kept") << document(entry("  ", "pw", jan, jan)) << QStringList{card("  ", "pw")};
+            << document(entry("", "pw", jan, jan)) << QStringList{exportedCard("\n   ", "pw")};
+        QTest::newRow("blank title kept")
+            << document(entry("  ", "pw", jan, jan)) << QStringList{exportedCard("  ", "pw")};
         QTest::newRow("markup") << document(entry("a &lt;b&gt; &amp; 'c' \"d\" >", "&#60;&#x26;", jan, jan))
-                                << QStringList{card("a <b> & 'c' \"d\" >", "<&")};
+                                << QStringList{exportedCard("a <b> & 'c' \"d\" >", "<&")};
         QTest::newRow("beyond U+FFFF") << document(entry("&#x1F511; Keys", "\xf0\x9f\x94\x91", jan, jan))
-                                       << QStringList{card(QString::fromUtf8("\U0001F511 Keys"),
-                                                           QString::fromUtf8("\U0001F511"))};
+                                       << QStringList{exportedCard(QString::fromUtf8("\U0001F511 Keys"),
+                                                                   QString::fromUtf8("\U0001F511"))};
         QTest::newRow("tabs become blanks") << document(entry("a\tb", "c&#x9;d", jan, jan, "e&#9;f"))
-                                            << QStringList{card("a    b", "c    d", "e    f")};
-        QTest::newRow("line break references")
-            << document(entry("T", "pw", jan, jan, "a&#10;b&#13;&#10;c")) << QStringList{card("T", "pw", "a\nb\r\nc")};
+                                            << QStringList{exportedCard("a    b", "c    d", "e    f")};
+        QTest::newRow("line break references") << document(entry("T", "pw", jan, jan, "a&#10;b&#13;&#10;c"))
+                                               << QStringList{exportedCard("T", "pw", "a\nb\r\nc")};
         QTest::newRow("outside any entry")
             << document("  <title>Stray</title>\n  <password>x</password>\n") << QStringList();
         const QByteArray line(99, 'n');
         const QByteArray longComment = (line + "<br/>").repeated(1000);
         QTest::newRow("100 KB comment") << document(commentEntry(longComment))
-                                        << QStringList{card("T", "pw", QString(line + "\n").repeated(1000))};
+                                        << QStringList{exportedCard("T", "pw", QString(line + "\n").repeated(1000))};
     }
 
     void entries()
@@ -246,8 +221,8 @@ private slots:
         QVERIFY(importText(document(entries)));
         QCOMPARE(m_wallet->committedImports(), count);
         const auto cards = m_wallet->importedCards();
-        QCOMPARE(contentOf(*cards.front()), card("Account 0", "pw0"));
-        QCOMPARE(contentOf(*cards.back()), card("Account 9999", "pw9999"));
+        QCOMPARE(contentOf(*cards.front()), exportedCard("Account 0", "pw0"));
+        QCOMPARE(contentOf(*cards.back()), exportedCard("Account 9999", "pw9999"));
     }
 };
 

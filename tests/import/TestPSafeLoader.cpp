@@ -1,7 +1,6 @@
-#include "ImportWallet.h"
+#include "ImportTestCase.h"
 #include "import/PSafeLoader.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -37,45 +36,19 @@ QByteArray entry(const QByteArray &title, const QByteArray &password, const QByt
                    + field("uuid", "0f1e2d3c4b5a69788796a5b4c3d2e1f0") + "\t\t<ctimex>2020-01-01T10:00:00</ctimex>\n");
 }
 
-QString card(const QString &title, const QString &password, const QString &notes = QString())
-{
-    return QStringList{title, QStringLiteral("user"), password, QStringLiteral("site.example"), notes}.join('|');
-}
-
 } // namespace
 
-class TestPSafeLoader : public QObject
+class TestPSafeLoader : public ImportTestCase
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_dir;
-    int m_serial = 0;
-    std::unique_ptr<ImportWallet> m_wallet;
-
-    QString newPath(const QString &name) { return m_dir.filePath(QStringLiteral("%1-%2").arg(++m_serial).arg(name)); }
-
-    bool import(const QString &path)
+public:
+    TestPSafeLoader()
+        : ImportTestCase([](CardDb *store, const QString &path) { return PSafeLoader(store, path).importFile(); })
     {
-        PSafeLoader loader(m_wallet->store(), path);
-        return loader.importFile();
-    }
-
-    bool importText(const QByteArray &xml)
-    {
-        const QString path = newPath(QStringLiteral("export.xml"));
-        return writeFile(path, xml) && import(path);
     }
 
 private slots:
-    void init() { m_wallet = std::make_unique<ImportWallet>(newPath(QStringLiteral("wallet.tessera"))); }
-
-    void cleanup()
-    {
-        QCOMPARE(m_wallet->existingRow(), m_wallet->existingRowBefore());
-        m_wallet.reset();
-    }
-
     void realisticExport()
     {
         const qint64 before = QDateTime::currentSecsSinceEpoch();
@@ -107,47 +80,47 @@ private slots:
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("identical entries")
-            << document(entry("T", "pw") + entry("T", "pw")) << QStringList{card("T", "pw"), card("T", "pw")};
+        QTest::newRow("identical entries") << document(entry("T", "pw") + entry("T", "pw"))
+                                           << QStringList{exportedCard("T", "pw"), exportedCard("T", "pw")};
         QTest::newRow("file order") << document(entry("b", "1") + entry("a", "2"))
-                                    << QStringList{card("b", "1"), card("a", "2")};
+                                    << QStringList{exportedCard("b", "1"), exportedCard("a", "2")};
         QTest::newRow("notes lines") << document(entry("T", "pw",
                                                        "a\xc2\xbb"
                                                        "b\xc2\xbb\xc2\xbb"
                                                        "c\xc2\xbb"))
-                                     << QStringList{card("T", "pw", "a\nb\n\nc\n")};
+                                     << QStringList{exportedCard("T", "pw", "a\nb\n\nc\n")};
         QTest::newRow("delimiter only in notes")
             << document(entry("a\xc2\xbb"
                               "b",
                               "c\xc2\xbb"
                               "d"))
-            << QStringList{card(QString::fromUtf8("a»b"), QString::fromUtf8("c»d"))};
+            << QStringList{exportedCard(QString::fromUtf8("a»b"), QString::fromUtf8("c»d"))};
         QTest::newRow("other delimiter") << document(entry("T", "pw",
                                                            "a^b\xc2\xbb"
                                                            "c"),
                                                      "^")
-                                         << QStringList{card("T", "pw", QString::fromUtf8("a\nb»c"))};
+                                         << QStringList{exportedCard("T", "pw", QString::fromUtf8("a\nb»c"))};
         QTest::newRow("longer delimiter")
-            << document(entry("T", "pw", "a::b:c"), "::") << QStringList{card("T", "pw", "a\nb:c")};
+            << document(entry("T", "pw", "a::b:c"), "::") << QStringList{exportedCard("T", "pw", "a\nb:c")};
         QTest::newRow("empty delimiter") << document(entry("T", "pw",
                                                            "a\xc2\xbb"
                                                            "b"),
                                                      "")
-                                         << QStringList{card("T", "pw", QString::fromUtf8("a»b"))};
+                                         << QStringList{exportedCard("T", "pw", QString::fromUtf8("a»b"))};
         QTest::newRow("no delimiter") << header(QByteArray())
                 + entry("T", "pw",
                         "a\xc2\xbb"
                         "b")
-                + "</passwordsafe>" << QStringList{card("T", "pw", QString::fromUtf8("a»b"))};
+                + "</passwordsafe>" << QStringList{exportedCard("T", "pw", QString::fromUtf8("a»b"))};
         QTest::newRow("only title and password")
             << document(entryOf(field("title", "T") + field("password", ""))) << QStringList{"T||||"};
         QTest::newRow("no password") << document(entryOf(field("title", "T"))) << QStringList{"T||||"};
         QTest::newRow("blank values left empty") << document(
             entryOf(field("title", "  ") + field("username", " \t ") + field("password", "\n") + field("notes", " ")))
                                                  << QStringList{"||||"};
-        QTest::newRow("padding kept") << document(entry(" T ", "  pw  ")) << QStringList{card(" T ", "  pw  ")};
+        QTest::newRow("padding kept") << document(entry(" T ", "  pw  ")) << QStringList{exportedCard(" T ", "  pw  ")};
         QTest::newRow("password holding ]]>")
-            << document(entry("T", "]]]]><![CDATA[>a]]]]><![CDATA[>")) << QStringList{card("T", "]]>a]]>")};
+            << document(entry("T", "]]]]><![CDATA[>a]]]]><![CDATA[>")) << QStringList{exportedCard("T", "]]>a]]>")};
         QTest::newRow("text around CDATA")
             << document(entryOf("\t\t<title>a<![CDATA[b]]>&#x1F511;<![CDATA[c]]></title>\n"))
             << QStringList{QString::fromUtf8("ab\U0001F511c||||")};
@@ -161,15 +134,15 @@ private slots:
             << document("\t<Preferences><PWDefaultLength>20</PWDefaultLength></Preferences>\n\t<!-- entries -->\n"
                         "\t<EmptyGroups><EGName><![CDATA[Old]]></EGName></EmptyGroups>\n"
                         + entry("T", "pw"))
-            << QStringList{card("T", "pw")};
+            << QStringList{exportedCard("T", "pw")};
         QTest::newRow("tabs become blanks")
-            << document(entry("a\tb", "c\td", "e\tf")) << QStringList{card("a    b", "c    d", "e    f")};
+            << document(entry("a\tb", "c\td", "e\tf")) << QStringList{exportedCard("a    b", "c    d", "e    f")};
         QTest::newRow("beyond U+FFFF") << document(entry("\xf0\x9f\x94\x91", "x"))
-                                       << QStringList{card(QString::fromUtf8("\U0001F511"), "x")};
+                                       << QStringList{exportedCard(QString::fromUtf8("\U0001F511"), "x")};
         QTest::newRow("no entries") << document(QByteArray()) << QStringList();
         const QByteArray line(99, 'n');
         QTest::newRow("100 KB notes") << document(entry("T", "pw", (line + "\xc2\xbb").repeated(1000)))
-                                      << QStringList{card("T", "pw", QString(line + '\n').repeated(1000))};
+                                      << QStringList{exportedCard("T", "pw", QString(line + '\n').repeated(1000))};
     }
 
     void entries()
@@ -210,7 +183,8 @@ private slots:
         QFETCH(int, kept);
         QVERIFY(!importText(xml));
         QCOMPARE(m_wallet->committedImports(), kept);
-        const QStringList expected = QStringList{card("A", "a"), card("B", "b"), card("C", "c")}.mid(0, kept);
+        const QStringList expected
+            = QStringList{exportedCard("A", "a"), exportedCard("B", "b"), exportedCard("C", "c")}.mid(0, kept);
         QCOMPARE(contentsOf(m_wallet->importedCards()), expected);
     }
 
@@ -228,7 +202,7 @@ private slots:
                     .exec("CREATE TRIGGER refuse BEFORE INSERT ON Cards WHEN NEW.Title = 'Refused' "
                           "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         QVERIFY(importText(document(entry("A", "a") + entry("Refused", "r") + entry("Z", "z"))));
-        QCOMPARE(contentsOf(m_wallet->importedCards()), (QStringList{card("A", "a"), card("Z", "z")}));
+        QCOMPARE(contentsOf(m_wallet->importedCards()), (QStringList{exportedCard("A", "a"), exportedCard("Z", "z")}));
         QCOMPARE(m_wallet->committedImports(), 2);
     }
 
@@ -241,8 +215,8 @@ private slots:
         QVERIFY(importText(document(entries)));
         QCOMPARE(m_wallet->committedImports(), count);
         const auto cards = m_wallet->importedCards();
-        QCOMPARE(contentOf(*cards.front()), card("Account 0", "pw0", "line\nline"));
-        QCOMPARE(contentOf(*cards.back()), card("Account 19999", "pw19999", "line\nline"));
+        QCOMPARE(contentOf(*cards.front()), exportedCard("Account 0", "pw0", "line\nline"));
+        QCOMPARE(contentOf(*cards.back()), exportedCard("Account 19999", "pw19999", "line\nline"));
     }
 };
 
