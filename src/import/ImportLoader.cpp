@@ -21,10 +21,11 @@ QString withoutTabs(const QString &text)
 
 } // namespace
 
-ImportLoader::ImportLoader(CardDb *store, const QString &path, const char *openFailure)
+ImportLoader::ImportLoader(CardDb *store, const QString &path, const char *openFailure, QLatin1String entryElement)
     : m_store(store)
     , m_path(path)
     , m_openFailure(openFailure)
+    , m_entryElement(entryElement)
 {
 }
 
@@ -47,6 +48,29 @@ bool ImportLoader::characters(const QString &text)
 {
     if (m_inEntry)
         m_text = text;
+    return true;
+}
+
+bool ImportLoader::startElement(QStringView qualifiedName, const QXmlStreamAttributes &)
+{
+    if (!m_formatSeen)
+        return false;
+    if (qualifiedName == m_entryElement)
+        m_inEntry = true;
+    return true;
+}
+
+bool ImportLoader::endElement(QStringView qualifiedName)
+{
+    if (!m_inEntry)
+        return true;
+    if (qualifiedName == m_entryElement) {
+        m_inEntry = false;
+        entryEnded();
+        clearEntryTexts();
+        return true;
+    }
+    takeEntryElement(qualifiedName);
     return true;
 }
 

@@ -18,9 +18,19 @@ public:
 
     // The pending text belongs to the entry being read; text between entries does not matter.
     bool characters(const QString &text) override;
+    // Once the format is recognised, the entry element starts an entry; before that no element is
+    // taken, which stops the read of a file of another kind.
+    bool startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes) override;
+    // Inside an entry: the entry element ends it, any other element may fill it.
+    bool endElement(QStringView qualifiedName) override;
 
 protected:
-    ImportLoader(CardDb *store, const QString &path, const char *openFailure);
+    ImportLoader(CardDb *store, const QString &path, const char *openFailure, QLatin1String entryElement);
+
+    // Fills the entry from one of its elements, consuming the pending text where the format says so.
+    virtual void takeEntryElement(QStringView name) = 0;
+    // The entry has been read completely: the format adds it or keeps it for later.
+    virtual void entryEnded() = 0;
 
     // A card the wallet refuses is skipped; the others still go in.
     void addCard(const ImportEntry &entry);
@@ -39,4 +49,5 @@ private:
     CardDb *const m_store;
     const QString m_path;
     const char *const m_openFailure;
+    const QLatin1String m_entryElement;
 };

@@ -9,21 +9,22 @@ const QLatin1String historyElement("History");
 } // namespace
 
 KeePassLoader::KeePassLoader(CardDb *store, const QString &path)
-    : ImportLoader(store, path, "failed opening KeePass XML file")
+    : BufferedImportLoader(store, path, "failed opening KeePass XML file", QLatin1String("Entry"))
 {
 }
 
-bool KeePassLoader::startElement(QStringView qualifiedName, const QXmlStreamAttributes &)
+bool KeePassLoader::startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes)
 {
     if (qualifiedName == historyElement)
         ++m_historyDepth;
     if (m_historyDepth > 0)
         return true;
-    if (qualifiedName == QLatin1String("KeePassFile"))
+    if (qualifiedName == QLatin1String("KeePassFile")) {
         m_formatSeen = true;
-    else if (qualifiedName == QLatin1String("Entry") && m_formatSeen)
-        m_inEntry = true;
-    return true;
+        return true;
+    }
+    // Elements before the root are not taken but do not stop the read: such a file fails at its end.
+    return !m_formatSeen || ImportLoader::startElement(qualifiedName, attributes);
 }
 
 bool KeePassLoader::endElement(QStringView qualifiedName)
@@ -33,19 +34,9 @@ bool KeePassLoader::endElement(QStringView qualifiedName)
             --m_historyDepth;
         return true;
     }
-    if (!m_inEntry)
-        return true;
     // An Entry inside another one (outside History) ends the entry being read: the rest of the outer
     // entry is ignored.
-    if (qualifiedName == QLatin1String("Entry")) {
-        m_inEntry = false;
-        m_entries.record(m_entryKey, m_entry);
-        clearEntryTexts();
-        m_entryKey.clear();
-        return true;
-    }
-    takeEntryElement(qualifiedName);
-    return true;
+    return ImportLoader::endElement(qualifiedName);
 }
 
 bool KeePassLoader::characters(const QString &text)
@@ -119,7 +110,6 @@ bool KeePassLoader::endDocument()
     // Without the KeePassFile root nothing was recognised: the file is not a KeePass export.
     if (!m_formatSeen)
         return false;
-    for (const auto &keyed : m_entries.byKey())
-        addCard(keyed.second);
+    addKeptEntries();
     return true;
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "import/ImportLoader.h"
-#include "import/LatestEntries.h"
+#include "import/BufferedImportLoader.h"
 
 // Imports a KeePass 2 XML export. Cards go in only once the whole file has been read, so a damaged
 // file adds nothing. The earlier versions an entry keeps in its History are not imported.
-class KeePassLoader : public ImportLoader
+class KeePassLoader : public BufferedImportLoader
 {
 public:
     KeePassLoader(CardDb *store, const QString &path);
@@ -19,11 +18,9 @@ private:
     // Which member of the entry the next Value element fills, as named by the Key before it.
     enum ValueKind { NoValue, NotesValue, PasswordValue, TitleValue, UrlValue, UserNameValue };
 
-    void takeEntryElement(QStringView name);
+    void takeEntryElement(QStringView name) override;
     void takeValue();
 
-    LatestEntries m_entries;
-    QString m_entryKey;
     ValueKind m_valueKind = NoValue;
     // Depth inside History elements: everything there belongs to an older version of the entry.
     int m_historyDepth = 0;

@@ -3,7 +3,7 @@
 #include "model/TextUtils.h"
 
 KeePassXLoader::KeePassXLoader(CardDb *store, const QString &path)
-    : ImportLoader(store, path, "failed opening KeePassX XMl file")
+    : BufferedImportLoader(store, path, "failed opening KeePassX XMl file", QLatin1String("entry"))
 {
 }
 
@@ -12,31 +12,6 @@ bool KeePassXLoader::startDocumentType(const QString &name)
     if (name != QLatin1String("KEEPASSX_DATABASE"))
         return false;
     m_formatSeen = true;
-    return true;
-}
-
-bool KeePassXLoader::startElement(QStringView qualifiedName, const QXmlStreamAttributes &)
-{
-    // The export always begins with its document type; a file without it is something else.
-    if (!m_formatSeen)
-        return false;
-    if (qualifiedName == QLatin1String("entry"))
-        m_inEntry = true;
-    return true;
-}
-
-bool KeePassXLoader::endElement(QStringView qualifiedName)
-{
-    if (!m_inEntry)
-        return true;
-    if (qualifiedName == QLatin1String("entry")) {
-        m_inEntry = false;
-        m_entries.record(m_entryKey, m_entry);
-        clearEntryTexts();
-        m_entryKey.clear();
-        return true;
-    }
-    takeEntryElement(qualifiedName);
     return true;
 }
 
@@ -78,7 +53,6 @@ void KeePassXLoader::takeEntryElement(QStringView name)
 
 bool KeePassXLoader::endDocument()
 {
-    for (const auto &keyed : m_entries.byKey())
-        addCard(keyed.second);
+    addKeptEntries();
     return true;
 }

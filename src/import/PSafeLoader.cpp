@@ -3,7 +3,7 @@
 #include "model/TextUtils.h"
 
 PSafeLoader::PSafeLoader(CardDb *store, const QString &path)
-    : ImportLoader(store, path, "failed opening Password Safe XML file")
+    : ImportLoader(store, path, "failed opening Password Safe XML file", QLatin1String("entry"))
 {
 }
 
@@ -15,25 +15,12 @@ bool PSafeLoader::startElement(QStringView qualifiedName, const QXmlStreamAttrib
         return true;
     }
     // The root element names the format; any other root is some other file.
-    if (!m_formatSeen)
-        return false;
-    if (qualifiedName == QLatin1String("entry"))
-        m_inEntry = true;
-    return true;
+    return ImportLoader::startElement(qualifiedName, attributes);
 }
 
-bool PSafeLoader::endElement(QStringView qualifiedName)
+void PSafeLoader::entryEnded()
 {
-    if (!m_inEntry)
-        return true;
-    if (qualifiedName == QLatin1String("entry")) {
-        m_inEntry = false;
-        addCard(m_entry);
-        clearEntryTexts();
-        return true;
-    }
-    takeEntryElement(qualifiedName);
-    return true;
+    addCard(m_entry);
 }
 
 // Fills the entry from one of its elements and consumes the pending text; the text of an element

@@ -10,10 +10,10 @@ public:
     PSafeLoader(CardDb *store, const QString &path);
 
     bool startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes) override;
-    bool endElement(QStringView qualifiedName) override;
 
 private:
-    void takeEntryElement(QStringView name);
+    void takeEntryElement(QStringView name) override;
+    void entryEnded() override;
     QString notesFromExport(const QString &text) const;
 
     // Written by the export in place of each line break of the notes.
