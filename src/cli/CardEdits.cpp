@@ -115,9 +115,7 @@ int CardEdits::edit(const Invocation &call)
     const int icon = call.isSet(iconOption) ? call.value(iconOption).toInt(&isNumber) : 0;
     if (!isNumber || icon < 0 || icon >= Card::iconCount)
         return call.usageError(tr("--icon takes a number from 0 to %1").arg(Card::iconCount - 1));
-    if (!WalletAccess::check(path, WalletAccess::ForWriting, console))
-        return ExitFailure;
-    const auto store = WalletAccess::unlock(path, call.passwords(), console);
+    const auto store = WalletAccess::open(path, WalletAccess::ForWriting, call.passwords(), console);
     if (!store)
         return ExitFailure;
     const std::optional<CardListEntry> entry = liveCard(*store, call);
@@ -148,9 +146,7 @@ int CardEdits::edit(const Invocation &call)
 int CardEdits::remove(const Invocation &call)
 {
     const QString path = call.argument(0);
-    if (!WalletAccess::check(path, WalletAccess::ForWriting, call.console()))
-        return ExitFailure;
-    const auto store = WalletAccess::unlock(path, call.passwords(), call.console());
+    const auto store = WalletAccess::open(path, WalletAccess::ForWriting, call.passwords(), call.console());
     if (!store)
         return ExitFailure;
     const std::optional<CardListEntry> entry = liveCard(*store, call);

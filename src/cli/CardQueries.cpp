@@ -74,9 +74,7 @@ QVector<Command> CardQueries::commands()
 int CardQueries::list(const Invocation &call)
 {
     const QString path = call.argument(0);
-    if (!WalletAccess::check(path, WalletAccess::ForReading, call.console()))
-        return ExitFailure;
-    const auto store = WalletAccess::unlock(path, call.passwords(), call.console());
+    const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), call.console());
     if (!store)
         return ExitFailure;
     const bool withTrashed = call.isSet(trashedOption);
@@ -105,9 +103,7 @@ int CardQueries::list(const Invocation &call)
 int CardQueries::show(const Invocation &call)
 {
     const QString path = call.argument(0);
-    if (!WalletAccess::check(path, WalletAccess::ForReading, call.console()))
-        return ExitFailure;
-    const auto store = WalletAccess::unlock(path, call.passwords(), call.console());
+    const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), call.console());
     if (!store)
         return ExitFailure;
     QString error;

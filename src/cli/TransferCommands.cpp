@@ -72,9 +72,7 @@ int TransferCommands::importFile(const Invocation &call)
         return call.usageError(tr("unknown format \"%1\"").arg(formatName));
     if (!QFileInfo(file).isFile())
         return console.fail(file, tr("no such file"));
-    if (!WalletAccess::check(path, WalletAccess::ForWriting, console))
-        return ExitFailure;
-    const auto store = WalletAccess::unlock(path, call.passwords(), console);
+    const auto store = WalletAccess::open(path, WalletAccess::ForWriting, call.passwords(), console);
     if (!store)
         return ExitFailure;
 
@@ -97,9 +95,7 @@ int TransferCommands::exportJson(const Invocation &call)
 {
     const QString path = call.argument(0);
     Console &console = call.console();
-    if (!WalletAccess::check(path, WalletAccess::ForReading, console))
-        return ExitFailure;
-    const auto store = WalletAccess::unlock(path, call.passwords(), console);
+    const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), console);
     if (!store)
         return ExitFailure;
     std::vector<StoredCard> rows = store->allCards();

@@ -59,3 +59,9 @@ std::unique_ptr<CardDb> WalletAccess::unlock(const QString &path, PasswordPrompt
         *password = *given;
     return store;
 }
+
+std::unique_ptr<CardDb> WalletAccess::open(const QString &path, Intent intent, PasswordPrompt &passwords,
+                                           Console &console)
+{
+    return check(path, intent, console) ? unlock(path, passwords, console) : nullptr;
+}

@@ -24,4 +24,7 @@ public:
     // back for commands that need it again.
     static std::unique_ptr<CardDb> unlock(const QString &path, PasswordPrompt &passwords, Console &console,
                                           QString *password = nullptr);
+    // Both of the above: the wallet checked, unlocked and open, or none after the reason was reported.
+    static std::unique_ptr<CardDb> open(const QString &path, Intent intent, PasswordPrompt &passwords,
+                                        Console &console);
 };
