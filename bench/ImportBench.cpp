@@ -118,7 +118,7 @@ void timeImport(const QString &folder, const QString &stem, const QString &what,
         qFatal("the bench export could not be written");
     file.close();
     auto store
-        = CardDb::open(dir.filePath(QStringLiteral("%1-%2.tessera").arg(stem).arg(entries)), QStringLiteral("bench"));
+        = CardDb::openOrCreate(dir.filePath(QStringLiteral("%1-%2.tessera").arg(stem).arg(entries)), QStringLiteral("bench"));
     if (!store)
         qFatal("the bench wallet could not be created");
 

@@ -25,7 +25,7 @@ void runStoreBench(const QString &folder, int cards)
 
     timer.start();
     {
-        auto store = CardDb::open(path, QStringLiteral("bench"));
+        auto store = CardDb::openOrCreate(path, QStringLiteral("bench"));
         CardDbTransaction transaction(*store);
         for (int i = 0; i < cards; ++i)
             store->addCard(*benchCard(i));
@@ -37,18 +37,19 @@ void runStoreBench(const QString &folder, int cards)
     timer.restart();
     auto store = CardDb::open(path, QStringLiteral("bench"));
     const double opened = elapsedMs(timer);
-    int listed = store->cardList().size();
+    int listed = store->cardList()->size();
     const double openedAndListed = elapsedMs(timer);
     report(QStringLiteral("open (key derivation included)"), cards, opened);
     report(QStringLiteral("open and walk the card list"), listed, openedAndListed);
 
     timer.restart();
-    listed = store->cardList().size();
+    listed = store->cardList()->size();
     report(QStringLiteral("walk the card list"), listed, elapsedMs(timer));
 
     timer.restart();
     int read = 0;
-    for (const CardListEntry &entry : store->cardList())
+    const QVector<CardListEntry> entries = store->cardList().value_or(QVector<CardListEntry>());
+    for (const CardListEntry &entry : entries)
         read += store->card(entry.id) ? 1 : 0;
     report(QStringLiteral("read and decrypt every card"), read, elapsedMs(timer));
 
@@ -58,7 +59,7 @@ void runStoreBench(const QString &folder, int cards)
     report(QStringLiteral("add one card"), cards, elapsedMs(timer));
 
     timer.restart();
-    auto rekeyed = store->changePassword(QStringLiteral("bench"), QStringLiteral("bench again"));
+    const bool rekeyed = store->changePassword(QStringLiteral("bench"), QStringLiteral("bench again"));
     report(QStringLiteral("change the password"), cards, elapsedMs(timer));
     if (!rekeyed)
         qFatal("the password change failed");

@@ -2,7 +2,6 @@
 
 #include "model/TextUtils.h"
 #include "store/CardDb.h"
-#include "store/FileOps.h"
 #include "sync/WalletMerge.h"
 
 #include <QDir>
@@ -13,8 +12,8 @@ namespace {
 // newer), then `unmatched` cards on each side that pair only by content.
 void makePair(const QString &local, const QString &cloud, int shared, int unmatched)
 {
-    auto localStore = CardDb::open(local, QStringLiteral("local"));
-    auto cloudStore = CardDb::open(cloud, QStringLiteral("cloud"));
+    auto localStore = CardDb::openOrCreate(local, QStringLiteral("local"));
+    auto cloudStore = CardDb::openOrCreate(cloud, QStringLiteral("cloud"));
     CardDbTransaction localWrite(*localStore);
     CardDbTransaction cloudWrite(*cloudStore);
     for (int i = 0; i < shared; ++i) {
@@ -42,12 +41,12 @@ void runSyncBench(const QString &folder, int shared, int unmatched)
     const QString cloud = QDir(folder).filePath(QStringLiteral("sync-cloud-%1-%2.tessera").arg(shared).arg(unmatched));
     makePair(local, cloud, shared, unmatched);
     auto store = CardDb::open(local, QStringLiteral("local"));
+    auto cloudStore = CardDb::open(cloud, QStringLiteral("cloud"));
     QElapsedTimer timer;
     timer.start();
-    if (!WalletMerge::stage(*store, cloud, QStringLiteral("cloud"), QString()))
+    if (!WalletMerge::merge(*store, *cloudStore, WalletMerge::BothCopies))
         qFatal("the merge failed");
     const QString what = unmatched ? QStringLiteral("merge, cards matched by content")
                                    : QStringLiteral("merge, cards matched by identity");
     report(what, shared + unmatched, elapsedMs(timer));
-    WalletMerge::discard(local, cloud);
 }

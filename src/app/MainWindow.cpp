@@ -7,6 +7,7 @@
 #include "model/TextUtils.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
+#include "import/ImportLoader.h"
 #include "sync/DropboxSyncDialog.h"
 #include "sync/WalletMerge.h"
 #include "ui/ChangePasswordDialog.h"
@@ -138,28 +139,29 @@ void MainWindow::openDatabaseFile(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return;
-    switch (CardDb::checkDatabase(path)) {
-    case StatusInvalid:
+    const WalletError problem = CardDb::probe(path);
+    switch (problem.kind()) {
+    case WalletError::None:
+        break;
+    case WalletError::NotAWallet:
         showError(tr("Invalid Database"), tr("\"%1\" is not a valid Tessera database.").arg(path));
         return;
-    case StatusNewer:
+    case WalletError::NewerFormat:
         showError(tr("Newer Database"),
                   tr("\"%1\" is a newer Tessera database. Please update your copy of Tessera.").arg(path));
         return;
-    case StatusUnsupported:
-        if (CardDb::databaseVersion(path) < CardDb::currentVersion) {
-            showError(tr("Unsupported Database"),
-                      tr("\"%1\" is a older database that desktop version doesn't support. Please upgrade your "
-                         "phone application to latest version.")
-                          .arg(path));
-            return;
-        }
-        break;
-    case StatusLocked:
+    case WalletError::OlderFormat:
+        showError(tr("Unsupported Database"),
+                  tr("\"%1\" is a older database that desktop version doesn't support. Please upgrade your "
+                     "phone application to latest version.")
+                      .arg(path));
+        return;
+    case WalletError::Busy:
         showError(tr("Locked Database"), tr("\"%1\" is locked and can't be open.").arg(path));
         return;
-    case StatusOk:
-        break;
+    default:
+        showError(tr("Cannot Open Wallet"), tr("\"%1\" cannot be opened: %2.").arg(path, problem.message()));
+        return;
     }
     auto *dialog = new LoginDialog(path, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -184,9 +186,13 @@ void MainWindow::tryOpenLastDatabase()
 
 bool MainWindow::openDatabase(const QString &path, const QString &password)
 {
-    std::unique_ptr<CardDb> store = CardDb::open(path, password);
+    std::unique_ptr<CardDb> store = CardDb::open(path, password, &m_openError);
     if (!store)
         return false;
+    if (!store->cardList()) {
+        m_openError = store->lastError();
+        return false;
+    }
     m_store.reset();
     m_currentPath = path;
     m_readOnly = !FileOps::isWritableFile(path);
@@ -236,16 +242,13 @@ void MainWindow::createNewDatabase(const QString &password)
                                    "or you are saving to a read only file system."));
     if (path.isEmpty())
         return;
-    const QString staged = FileOps::stagingPath(path);
-    QFile::remove(staged);
-    bool created = false;
-    if (auto store = CardDb::open(staged, password)) {
-        store->close();
-        created = true;
+    if (QFileInfo::exists(path) && !QFile::remove(path)) {
+        showError(tr("Error"), tr("Could not replace \"%1\".").arg(path));
+        return;
     }
-    if (!created || !FileOps::replaceAtomically(staged, path)) {
-        QFile::remove(staged);
-        showError(tr("Error"), tr("Could not create the database \"%1\".").arg(path));
+    WalletError error;
+    if (!CardDb::create(path, password, &error)) {
+        showError(tr("Error"), tr("Could not create the database \"%1\": %2.").arg(path, error.message()));
         return;
     }
     if (openDatabase(path, password))
@@ -275,12 +278,22 @@ void MainWindow::on_actionSave_Database_As_triggered()
         tr("Save File.."),
         tr("Could not save a copy of database in \"%1\". Either you don't have write permissions "
            "or you are saving to a read only file system."));
-    if (path.isEmpty() || path == m_currentPath)
+    if (path.isEmpty() || path == m_currentPath || !m_store)
         return;
-    const QString staged = FileOps::stagingPath(path);
-    if (!FileOps::copyReplacing(m_currentPath, staged) || !FileOps::replaceAtomically(staged, path)) {
-        QFile::remove(staged);
-        showError(tr("Error"), tr("Could not save a copy of the database to \"%1\".").arg(path));
+    QVector<UnreadableCard> leftOut;
+    if (!m_store->saveCopy(path, &leftOut)) {
+        showError(tr("Error"), tr("Could not save a copy of the database to \"%1\": %2.")
+                                   .arg(path, m_store->lastError().message()));
+        return;
+    }
+    if (!leftOut.isEmpty()) {
+        QStringList names;
+        for (const UnreadableCard &card : qAsConst(leftOut))
+            names << (card.title.isEmpty() ? tr("card #%1").arg(card.id) : card.title);
+        showError(tr("Damaged Cards Left Out"),
+                  tr("The copy \"%1\" holds every card that could be read. These cards are damaged and were "
+                     "left out: %2.")
+                      .arg(path, names.join(QStringLiteral(", "))));
     }
 }
 
@@ -295,19 +308,7 @@ void MainWindow::on_actionChange_Password_triggered()
 
 bool MainWindow::changeDatabasePassword(const QString &oldPassword, const QString &newPassword)
 {
-    std::unique_ptr<CardDb> rekeyed = m_store ? m_store->changePassword(oldPassword, newPassword) : nullptr;
-    if (!rekeyed)
-        return false;
-    m_store = std::move(rekeyed);
-    m_store->loadTemplates(builtinCatalogPath());
-    return true;
-}
-
-void MainWindow::passwordChangeFinished()
-{
-    // A re-key whose final reopening failed leaves the old store closed: nothing may reach it.
-    if (m_store && !m_store->isOpen())
-        closeDatabase();
+    return m_store && m_store->changePassword(oldPassword, newPassword);
 }
 
 // Cards
@@ -339,7 +340,7 @@ void MainWindow::addCard(Card *card)
 {
     const std::unique_ptr<Card> owned(card);
     if (!m_store || !m_store->addCard(*owned)) {
-        showError(tr("Error"), tr("The card \"%1\" could not be saved.").arg(owned->title()));
+        showStoreError(tr("The card \"%1\" could not be saved.").arg(owned->title()));
         return;
     }
     m_ui->rootView->addCard(m_store->cardIdForUuid(owned->uuid()));
@@ -359,7 +360,7 @@ void MainWindow::currentCardEdited(Card *card)
     if (!stored || !stored->stampChanges(*edited))
         return;
     if (!m_store->updateCard(id, *edited)) {
-        showError(tr("Error"), tr("The card \"%1\" could not be saved.").arg(edited->title()));
+        showStoreError(tr("The card \"%1\" could not be saved.").arg(edited->title()));
         return;
     }
     m_ui->rootView->updateCard(id);
@@ -395,7 +396,7 @@ void MainWindow::deleteCurrentCard()
     if (!m_store || id == -1)
         return;
     if (!m_store->trashCard(id)) {
-        showError(tr("Error"), tr("The card could not be deleted."));
+        showStoreError(tr("The card could not be deleted."));
         return;
     }
     m_ui->rootView->removedCard(id);
@@ -429,18 +430,19 @@ void MainWindow::importCards(ImportFormat format)
         return;
     m_openFilePath = QFileInfo(path).absolutePath();
 
-    bool imported = false;
+    std::unique_ptr<ImportLoader> loader;
     switch (format) {
     case ImportFormat::KeePassX:
-        imported = KeePassXLoader(m_store.get(), path).importFile();
+        loader = std::make_unique<KeePassXLoader>(m_store.get(), path);
         break;
     case ImportFormat::KeePass:
-        imported = KeePassLoader(m_store.get(), path).importFile();
+        loader = std::make_unique<KeePassLoader>(m_store.get(), path);
         break;
     case ImportFormat::PasswordSafe:
-        imported = PSafeLoader(m_store.get(), path).importFile();
+        loader = std::make_unique<PSafeLoader>(m_store.get(), path);
         break;
     }
+    const bool imported = loader->importFile();
     // The rebuilt list keeps the card the user was looking at.
     const int shown = m_ui->detailView->cardId();
     m_ui->rootView->reload();
@@ -448,7 +450,8 @@ void MainWindow::importCards(ImportFormat format)
     if (!imported)
         showError(
             tr("Import"),
-            tr("\"%1\" could not be imported completely: it is not a readable %2 export.").arg(path, names[index]));
+            tr("\"%1\" could not be imported completely as a %2 export: %3.")
+                .arg(path, names[index], loader->errorString()));
 }
 
 // Other actions
@@ -469,39 +472,24 @@ void MainWindow::on_actionDropboxSync_triggered()
 
 bool MainWindow::syncDatabases(const QString &syncPath, const QString &password, const QString &newPassword)
 {
-    if (!m_store || !WalletMerge::stage(*m_store, syncPath, password, newPassword))
+    if (!m_store)
         return false;
-    if (FileOps::replaceAtomically(FileOps::stagingPath(syncPath), syncPath))
-        return true;
-    WalletMerge::discard(m_currentPath, syncPath);
-    return false;
+    // The downloaded copy takes the merge first; the wallet follows once the upload went through.
+    bool created = false;
+    auto copy = WalletMerge::openOther(syncPath, password.isEmpty() ? newPassword : password, newPassword, &created);
+    if (!copy || !WalletMerge::merge(*m_store, *copy, WalletMerge::OtherCopyOnly))
+        return false;
+    return password.isEmpty() || newPassword.isEmpty() || copy->changePassword(password, newPassword);
 }
 
-bool MainWindow::adoptSyncedCopy()
+bool MainWindow::adoptSyncedCopy(const QString &syncPath, const QString &password)
 {
     if (!m_store)
         return false;
-    const QByteArray key = m_store->key();
-    m_store->close();
-    m_store.reset();
-    const QString staged = FileOps::stagingPath(m_currentPath);
-    const bool replaced = FileOps::replaceAtomically(staged, m_currentPath);
-    if (!replaced)
-        QFile::remove(staged);
-    m_store = CardDb::openWithKey(m_currentPath, key);
-    if (!m_store) {
-        closeDatabase();
-        return false;
-    }
-    m_store->loadTemplates(builtinCatalogPath());
+    auto copy = CardDb::open(syncPath, password);
+    const bool merged = copy && WalletMerge::merge(*m_store, *copy, WalletMerge::LocalCopyOnly);
     databaseOpened();
-    return replaced;
-}
-
-void MainWindow::discardSyncedCopy()
-{
-    if (!m_currentPath.isEmpty())
-        QFile::remove(FileOps::stagingPath(m_currentPath));
+    return merged;
 }
 
 void MainWindow::on_actionClearDropboxSettings_triggered()
@@ -544,6 +532,11 @@ void MainWindow::on_actionAbout_triggered()
 }
 
 // State
+
+void MainWindow::showStoreError(const QString &text)
+{
+    showError(tr("Error"), QStringLiteral("%1 %2.").arg(text, m_store ? m_store->lastError().message() : QString()));
+}
 
 void MainWindow::showError(const QString &title, const QString &text)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/WalletError.h"
 #include "sync/DropBoxClient.h"
 #include <QMainWindow>
 
@@ -31,19 +32,16 @@ public:
     // the unlock dialog starts it. Changes no widget: the caller runs databaseOpened afterwards.
     bool openDatabase(const QString &path, const QString &password);
     void databaseOpened();
+    // Why the last openDatabase failed.
+    WalletError openError() const { return m_openError; }
     // Re-keys the open wallet on a worker thread; false when the old password stays in force.
     bool changeDatabasePassword(const QString &oldPassword, const QString &newPassword);
-    // Back on the user-interface thread after a change of password.
-    void passwordChangeFinished();
-    // The worker-thread part of a cloud sync: merges the open wallet with the downloaded copy at
-    // syncPath, which then holds the merged copy to upload; the merged local copy waits beside the
-    // wallet. False, with nothing changed, when the copy does not open or nothing can be written.
+    // The worker-thread part of a cloud sync: merges the open wallet into the downloaded copy at
+    // syncPath, which then holds the merged copy to upload (under newPassword when that is set).
+    // The wallet itself is not changed yet. False when the copy does not open or cannot be written.
     bool syncDatabases(const QString &syncPath, const QString &password, const QString &newPassword);
-    // After the upload: the merged local copy takes the wallet's place and is reopened. False when
-    // that failed; the window then shows the wallet as it is on disk, or none if it cannot be opened.
-    bool adoptSyncedCopy();
-    // Removes a merged local copy that will not be adopted.
-    void discardSyncedCopy();
+    // After the upload: the wallet takes in the uploaded copy's cards and the window shows them.
+    bool adoptSyncedCopy(const QString &syncPath, const QString &password);
     // Where the sync dialog finds the cloud service (tests and compatible servers).
     void setCloudHosts(const DropBoxHosts &hosts) { m_cloudHosts = hosts; }
     // Opens the given file after checking it, through the unlock dialog.
@@ -97,12 +95,15 @@ private:
     void importCards(ImportFormat format);
     void openEditor(std::unique_ptr<Card> card, void (MainWindow::*receiver)(Card *));
     void showError(const QString &title, const QString &text);
+    // An error box with the text and the reason the store gave.
+    void showStoreError(const QString &text);
     QString chooseFolderForSaving(const QString &caption, const QString &errorText);
     static void openWebPage(const QString &path);
 
     const std::unique_ptr<Ui::MainWindow> m_ui;
     QString m_currentPath;
     std::unique_ptr<CardDb> m_store;
+    WalletError m_openError;
     bool m_readOnly = false;
     QSettings m_settings;
     bool m_openLastDatabase = false;

@@ -96,7 +96,7 @@ int CardEdits::add(const Invocation &call)
     if (!store)
         return ExitFailure;
     if (!store->addCard(*card))
-        return console.fail(path, tr("cannot write the card"));
+        return WalletAccess::failed(*store, console);
     console.print(card->uuid() + QLatin1Char('\n'));
     return ExitSuccess;
 }
@@ -118,13 +118,17 @@ int CardEdits::edit(const Invocation &call)
     const auto store = WalletAccess::open(path, WalletAccess::ForWriting, call.passwords(), console);
     if (!store)
         return ExitFailure;
+    // Held from the read to the write, so no other program's change in between is overwritten.
+    CardDbTransaction transaction(*store);
+    if (!transaction.isActive())
+        return WalletAccess::failed(*store, console);
     const std::optional<CardListEntry> entry = liveCard(*store, call);
     if (!entry)
         return ExitFailure;
     const std::unique_ptr<Card> stored = store->card(entry->id);
     const std::unique_ptr<Card> edited = store->card(entry->id);
     if (!stored || !edited)
-        return console.fail(path, tr("cannot read the card"));
+        return WalletAccess::failed(*store, console);
 
     if (call.isSet(titleOption))
         edited->setTitle(cleanText(call.value(titleOption)));
@@ -138,8 +142,8 @@ int CardEdits::edit(const Invocation &call)
         console.error(tr("%1: nothing changed").arg(path));
         return ExitSuccess;
     }
-    if (!store->updateCard(entry->id, *edited))
-        return console.fail(path, tr("cannot write the card"));
+    if (!store->updateCard(entry->id, *edited) || !transaction.commit())
+        return WalletAccess::failed(*store, console);
     return ExitSuccess;
 }
 
@@ -149,10 +153,13 @@ int CardEdits::remove(const Invocation &call)
     const auto store = WalletAccess::open(path, WalletAccess::ForWriting, call.passwords(), call.console());
     if (!store)
         return ExitFailure;
+    CardDbTransaction transaction(*store);
+    if (!transaction.isActive())
+        return WalletAccess::failed(*store, call.console());
     const std::optional<CardListEntry> entry = liveCard(*store, call);
     if (!entry)
         return ExitFailure;
-    if (!store->trashCard(entry->id))
-        return call.console().fail(path, tr("cannot write the card"));
+    if (!store->trashCard(entry->id) || !transaction.commit())
+        return WalletAccess::failed(*store, call.console());
     return ExitSuccess;
 }

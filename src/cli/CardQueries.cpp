@@ -78,7 +78,10 @@ int CardQueries::list(const Invocation &call)
     if (!store)
         return ExitFailure;
     const bool withTrashed = call.isSet(trashedOption);
-    QVector<CardListEntry> entries = store->cardList(CardDb::AllCards);
+    const auto listed = store->cardList(CardDb::AllCards);
+    if (!listed)
+        return WalletAccess::failed(*store, call.console());
+    QVector<CardListEntry> entries = *listed;
     if (!withTrashed)
         entries.erase(std::remove_if(entries.begin(), entries.end(), [](const CardListEntry &e) { return e.trashed; }),
                       entries.end());
@@ -110,7 +113,7 @@ int CardQueries::show(const Invocation &call)
     const std::optional<CardListEntry> entry = CardSelector::select(*store, call.argument(1), &error);
     const auto card = entry ? store->card(entry->id) : nullptr;
     if (!card)
-        return call.console().fail(path, entry ? tr("cannot read the card") : error);
+        return entry ? WalletAccess::failed(*store, call.console()) : call.console().fail(path, error);
 
     QString text = labelled(QStringLiteral("title"), card->title())
         + labelled(QStringLiteral("type"), card->templateType())

@@ -4,7 +4,12 @@
 
 std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &name, QString *error)
 {
-    const QVector<CardListEntry> entries = store.cardList(CardDb::AllCards);
+    const auto listed = store.cardList(CardDb::AllCards);
+    if (!listed) {
+        *error = store.lastError().message();
+        return std::nullopt;
+    }
+    const QVector<CardListEntry> &entries = *listed;
     const auto withId = [&entries](int id) -> std::optional<CardListEntry> {
         for (const CardListEntry &entry : entries) {
             if (entry.id == id)

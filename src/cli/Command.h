@@ -6,7 +6,8 @@
 
 class Invocation;
 
-enum ExitCode : int { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
+// ExitPartial: a rescue of a damaged wallet that got out what could be read, but not everything.
+enum ExitCode : int { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2, ExitPartial = 3 };
 
 // One command of tessera-cli: what it takes on the command line, its help, and what carries it out.
 struct Command

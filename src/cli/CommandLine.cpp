@@ -49,7 +49,13 @@ int CommandLine::run(const QStringList &arguments)
         m_console.error(tr("unknown command \"%1\"; `tessera-cli --help` lists the commands").arg(first));
         return ExitUsage;
     }
-    return runCommand(*command, arguments.mid(2));
+    const int status = runCommand(*command, arguments.mid(2));
+    QString reason;
+    if (!m_console.outputComplete(&reason)) {
+        m_console.error(tr("cannot write the output: %1").arg(reason));
+        return ExitFailure;
+    }
+    return status;
 }
 
 const Command *CommandLine::find(const QString &name) const
@@ -90,7 +96,7 @@ QString CommandLine::overview() const
     text += tr("\nCARD is a row id, a uuid, or the exact title of one live card.\n"
                "Passwords are read from the terminal without echo; when standard input is not a terminal,\n"
                "one line per password in the order they are asked.\n"
-               "Exit codes: 0 success, 1 failure, 2 usage error.\n"
+               "Exit codes: 0 success, 1 failure, 2 usage error, 3 a damaged wallet rescued in part.\n"
                "`tessera-cli COMMAND --help` shows the details of a command.\n");
     return text;
 }

@@ -2,17 +2,28 @@
 
 #include "cli/Command.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
 
-namespace {
-
-void write(std::FILE *stream, const QByteArray &bytes)
+bool Console::write(std::FILE *stream, const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fflush(stream);
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) == std::size_t(bytes.size())
+        && std::fflush(stream) == 0;
+    if (!written && stream == stdout && m_outputErrno == 0)
+        m_outputErrno = errno != 0 ? errno : EIO;
+    return written;
 }
 
-} // namespace
+bool Console::outputComplete(QString *reason)
+{
+    if (m_outputErrno == 0 && std::fflush(stdout) != 0)
+        m_outputErrno = errno != 0 ? errno : EIO;
+    if (m_outputErrno == 0)
+        return true;
+    *reason = QString::fromLocal8Bit(std::strerror(m_outputErrno));
+    return false;
+}
 
 void Console::print(const QString &text)
 {

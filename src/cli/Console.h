@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdio>
+
 // The two output streams, in UTF-8 whatever the locale. Results go to standard output, where a script
 // takes them; prompts, warnings and errors go to standard error, one line each.
 class Console
@@ -16,4 +18,12 @@ public:
     void error(const QString &text);
     // A line "tessera-cli: PATH: REASON" on standard error; gives the exit code of a failure.
     int fail(const QString &path, const QString &reason);
+    // Whether everything printed on standard output reached it (a full disk or a closed pipe would
+    // silently cut off a backup otherwise); says why not.
+    bool outputComplete(QString *reason);
+
+private:
+    bool write(std::FILE *stream, const QByteArray &bytes);
+
+    int m_outputErrno = 0;
 };

@@ -5,9 +5,9 @@
 #include "cli/PasswordPrompt.h"
 #include "cli/WalletAccess.h"
 #include "store/CardDb.h"
-#include "store/FileOps.h"
 #include "sync/WalletMerge.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -49,7 +49,7 @@ int MergeCommand::merge(const Invocation &call)
         return call.usageError(tr("WALLET and OTHER are the same file"));
     if (!WalletAccess::check(walletPath, WalletAccess::ForWriting, console))
         return ExitFailure;
-    const bool otherExists = QFileInfo::exists(otherPath);
+    const bool otherExists = QFileInfo::exists(otherPath) || QFileInfo(otherPath).isSymLink();
     if (otherExists && !WalletAccess::check(otherPath, WalletAccess::ForWriting, console))
         return ExitFailure;
     if (!otherExists && !QFileInfo(QFileInfo(otherPath).absolutePath()).isDir())
@@ -60,12 +60,11 @@ int MergeCommand::merge(const Invocation &call)
         return ExitFailure;
     QString otherPassword;
     QString newOtherPassword;
+    std::unique_ptr<CardDb> other;
     if (otherExists) {
-        // Tried here, so a wrong password is reported as for any other wallet.
-        const auto other = WalletAccess::unlock(otherPath, call.passwords(), console, &otherPassword);
+        other = WalletAccess::unlock(otherPath, call.passwords(), console, &otherPassword);
         if (!other)
             return ExitFailure;
-        other->close();
     } else {
         QString error;
         const std::optional<QString> chosen
@@ -75,29 +74,16 @@ int MergeCommand::merge(const Invocation &call)
         newOtherPassword = *chosen;
     }
 
-    QString error;
-    if (!WalletMerge::stage(*local, otherPath, otherPassword, newOtherPassword, &error)) {
-        console.error(tr("merge failed: %1").arg(error));
-        return ExitFailure;
-    }
-    local->close();
-    return replaceBoth(walletPath, otherPath, call);
-}
-
-// Each replacement is atomic. Should the wallet's fail after the other copy's, the other copy already
-// holds every card of the wallet, and merging again brings the wallet up to date.
-int MergeCommand::replaceBoth(const QString &walletPath, const QString &otherPath, const Invocation &call)
-{
-    QString error;
-    if (!FileOps::replaceAtomically(FileOps::stagingPath(otherPath), otherPath, &error)) {
-        WalletMerge::discard(walletPath, otherPath);
-        call.console().error(tr("merge failed: %1; neither file changed").arg(error));
-        return ExitFailure;
-    }
-    if (!FileOps::replaceAtomically(FileOps::stagingPath(walletPath), walletPath, &error)) {
-        WalletMerge::discard(walletPath, otherPath);
-        call.console().error(tr("merge failed: %1; %2 holds the merged cards, merge again to bring %3 up to date")
-                                 .arg(error, otherPath, walletPath));
+    WalletError error;
+    bool created = false;
+    if (!other)
+        other = WalletMerge::openOther(otherPath, otherPassword, newOtherPassword, &created, &error);
+    if (!other || !WalletMerge::merge(*local, *other, WalletMerge::BothCopies, &error)) {
+        if (created) {
+            other.reset();
+            QFile::remove(otherPath);
+        }
+        console.error(tr("merge failed: %1").arg(error.message()));
         return ExitFailure;
     }
     return ExitSuccess;

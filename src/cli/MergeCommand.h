@@ -16,6 +16,4 @@ public:
 
 private:
     static int merge(const Invocation &call);
-    // Puts both staged files in place, the other copy first.
-    static int replaceBoth(const QString &walletPath, const QString &otherPath, const Invocation &call);
 };

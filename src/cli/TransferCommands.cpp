@@ -11,7 +11,6 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
 
 namespace {
 
@@ -25,18 +24,20 @@ const QMap<QString, ImportFormat> &importFormats()
     return formats;
 }
 
-bool runImport(ImportFormat format, CardDb &store, const QString &path)
+std::unique_ptr<ImportLoader> loaderFor(ImportFormat format, CardDb &store, const QString &path)
 {
     switch (format) {
     case ImportFormat::KeePassX:
-        return KeePassXLoader(&store, path).importFile();
+        return std::make_unique<KeePassXLoader>(&store, path);
     case ImportFormat::KeePass:
-        return KeePassLoader(&store, path).importFile();
+        return std::make_unique<KeePassLoader>(&store, path);
     case ImportFormat::PasswordSafe:
-        return PSafeLoader(&store, path).importFile();
+        return std::make_unique<PSafeLoader>(&store, path);
     }
-    return false;
+    return nullptr;
 }
+
+const QString salvageOption = QStringLiteral("salvage");
 
 } // namespace
 
@@ -52,12 +53,14 @@ QVector<Command> TransferCommands::commands()
          {},
          &TransferCommands::importFile},
         {QStringLiteral("export"),
-         QStringLiteral("WALLET"),
+         QStringLiteral("WALLET [--salvage]"),
          tr("Print every card, trashed ones included, as JSON: every secret in the clear."),
-         tr("The output is {\"cards\": [...]} in row order; times are whole seconds since 1970 UTC."),
+         tr("The output is {\"cards\": [...]} in row order; times are whole seconds since 1970 UTC.\n"
+            "A wallet with unreadable cards is refused, unless --salvage is given: then every card that\n"
+            "can be read is printed, the others are named on standard error, and the exit code is 3."),
          1,
          1,
-         {},
+         {QCommandLineOption(salvageOption, tr("rescue what can be read of a damaged wallet"))},
          &TransferCommands::exportJson},
     };
 }
@@ -76,18 +79,24 @@ int TransferCommands::importFile(const Invocation &call)
     if (!store)
         return ExitFailure;
 
-    const int before = store->allUuids().size();
+    const auto before = store->allUuids();
+    if (!before)
+        return WalletAccess::failed(*store, console);
     {
         // The loader's own transaction joins this one, so a file that fails half-way adds nothing.
         CardDbTransaction transaction(*store);
         if (!transaction.isActive())
-            return console.fail(path, tr("cannot write the wallet"));
-        if (!runImport(importFormats().value(formatName), *store, file))
-            return console.fail(file, tr("not a readable %1 export").arg(formatName));
+            return WalletAccess::failed(*store, console);
+        const auto loader = loaderFor(importFormats().value(formatName), *store, file);
+        if (!loader->importFile())
+            return console.fail(file, tr("not a readable %1 export: %2").arg(formatName, loader->errorString()));
         if (!transaction.commit())
-            return console.fail(path, tr("cannot write the wallet"));
+            return WalletAccess::failed(*store, console);
     }
-    console.print(QString::number(store->allUuids().size() - before) + QLatin1Char('\n'));
+    const auto after = store->allUuids();
+    if (!after)
+        return WalletAccess::failed(*store, console);
+    console.print(QString::number(after->size() - before->size()) + QLatin1Char('\n'));
     return ExitSuccess;
 }
 
@@ -98,9 +107,21 @@ int TransferCommands::exportJson(const Invocation &call)
     const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), console);
     if (!store)
         return ExitFailure;
-    std::vector<StoredCard> rows = store->allCards();
-    std::sort(rows.begin(), rows.end(), [](const StoredCard &a, const StoredCard &b) { return a.id < b.id; });
+    CardReadout readout;
+    if (call.isSet(salvageOption)) {
+        readout = store->salvage();
+    } else if (auto cards = store->allCards()) {
+        readout.cards = std::move(*cards);
+    } else {
+        return WalletAccess::failed(*store, console);
+    }
     console.error(tr("warning: the output holds every secret of %1 in the clear").arg(path));
-    console.printBytes(CardJson::document(rows));
-    return ExitSuccess;
+    console.printBytes(CardJson::document(readout.cards));
+    for (const UnreadableCard &lost : qAsConst(readout.unreadable)) {
+        console.fail(path, lost.title.isEmpty() ? tr("card #%1 cannot be read and is left out").arg(lost.id)
+                                                : tr("card #%1 \"%2\" cannot be read and is left out")
+                                                      .arg(lost.id)
+                                                      .arg(lost.title));
+    }
+    return readout.unreadable.isEmpty() ? ExitSuccess : ExitPartial;
 }

@@ -5,39 +5,14 @@
 #include "store/CardDb.h"
 #include "store/FileOps.h"
 
-#include <QFileInfo>
-
 bool WalletAccess::check(const QString &path, Intent intent, Console &console)
 {
-    const QFileInfo file(path);
-    QString problem;
-    if (!file.exists())
-        problem = tr("no such file");
-    else if (file.isDir())
-        problem = tr("is a folder, not a wallet");
-    else {
-        switch (CardDb::checkDatabase(path)) {
-        case StatusOk:
-            if (intent == ForWriting && !FileOps::isWritableFile(path))
-                problem = tr("file is read-only");
-            break;
-        case StatusNewer:
-            problem = tr("newer wallet version; update Tessera to open it");
-            break;
-        case StatusInvalid:
-            problem = tr("not a Tessera wallet");
-            break;
-        case StatusUnsupported:
-            problem = tr("unsupported (older) wallet version");
-            break;
-        case StatusLocked:
-            problem = tr("file is locked");
-            break;
-        }
-    }
-    if (problem.isEmpty())
+    WalletError problem = CardDb::probe(path);
+    if (!problem.isError() && intent == ForWriting && !FileOps::isWritableFile(path))
+        problem = WalletError(WalletError::ReadOnly);
+    if (!problem.isError())
         return true;
-    console.fail(path, problem);
+    console.fail(path, problem.message());
     return false;
 }
 
@@ -49,10 +24,10 @@ std::unique_ptr<CardDb> WalletAccess::unlock(const QString &path, PasswordPrompt
         console.fail(path, tr("no password given"));
         return nullptr;
     }
-    std::unique_ptr<CardDb> store = CardDb::open(path, *given);
+    WalletError error;
+    std::unique_ptr<CardDb> store = CardDb::open(path, *given, &error);
     if (!store) {
-        // The file passed its check a moment ago: a lock taken since is the only other reason.
-        console.fail(path, CardDb::checkDatabase(path) == StatusLocked ? tr("file is locked") : tr("wrong password"));
+        console.fail(path, error.message());
         return nullptr;
     }
     if (password)
@@ -64,4 +39,9 @@ std::unique_ptr<CardDb> WalletAccess::open(const QString &path, Intent intent, P
                                            Console &console)
 {
     return check(path, intent, console) ? unlock(path, passwords, console) : nullptr;
+}
+
+int WalletAccess::failed(const CardDb &store, Console &console)
+{
+    return console.fail(store.path(), store.lastError().message());
 }

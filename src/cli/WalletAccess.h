@@ -27,4 +27,6 @@ public:
     // Both of the above: the wallet checked, unlocked and open, or none after the reason was reported.
     static std::unique_ptr<CardDb> open(const QString &path, Intent intent, PasswordPrompt &passwords,
                                         Console &console);
+    // Reports the store's last error; gives the exit code of a failure.
+    static int failed(const CardDb &store, Console &console);
 };

@@ -5,9 +5,6 @@
 #include "cli/PasswordPrompt.h"
 #include "cli/WalletAccess.h"
 #include "store/CardDb.h"
-#include "store/FileOps.h"
-
-#include <QFile>
 #include <QFileInfo>
 
 QVector<Command> WalletCommands::commands()
@@ -23,8 +20,8 @@ QVector<Command> WalletCommands::commands()
          &WalletCommands::create},
         {QStringLiteral("check"),
          QStringLiteral("WALLET"),
-         tr("Print what WALLET is: ok, newer, invalid, unsupported or locked."),
-         tr("Asks no password. The exit code is 0 only for ok."),
+         tr("Print what WALLET is: ok, newer, invalid, unsupported, locked or damaged."),
+         tr("Asks no password, and reads every page of the file. The exit code is 0 only for ok."),
          1,
          1,
          {},
@@ -40,12 +37,11 @@ QVector<Command> WalletCommands::commands()
     };
 }
 
-// The wallet is made beside its path and renamed into place, so no half-made wallet is ever there.
 int WalletCommands::create(const Invocation &call)
 {
     const QString path = call.argument(0);
     Console &console = call.console();
-    if (QFileInfo::exists(path))
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         return console.fail(path, tr("file exists; a new wallet needs a new name"));
     if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
         return console.fail(path, tr("no such folder"));
@@ -54,30 +50,43 @@ int WalletCommands::create(const Invocation &call)
         = call.passwords().askNew(tr("Password for the new wallet %1: ").arg(path), &error);
     if (!password)
         return console.fail(path, error);
-
-    const QString staged = FileOps::stagingPath(path);
-    QFile::remove(staged);
-    bool created = false;
-    if (auto store = CardDb::open(staged, *password)) {
-        store->close();
-        created = true;
-    }
-    if (!created || !FileOps::replaceAtomically(staged, path, &error)) {
-        QFile::remove(staged);
-        return console.fail(path, error.isEmpty() ? tr("cannot create the wallet") : error);
-    }
+    WalletError problem;
+    if (!CardDb::create(path, *password, &problem))
+        return console.fail(path, problem.message());
     return ExitSuccess;
 }
+
+namespace {
+
+QString statusWord(WalletError::Kind kind)
+{
+    switch (kind) {
+    case WalletError::None:
+        return QStringLiteral("ok");
+    case WalletError::NewerFormat:
+        return QStringLiteral("newer");
+    case WalletError::OlderFormat:
+        return QStringLiteral("unsupported");
+    case WalletError::Busy:
+        return QStringLiteral("locked");
+    case WalletError::Damaged:
+    case WalletError::ReadOnly:
+        return QStringLiteral("damaged");
+    default:
+        return QStringLiteral("invalid");
+    }
+}
+
+} // namespace
 
 int WalletCommands::check(const Invocation &call)
 {
     const QString path = call.argument(0);
-    static const char *const words[] = {"ok", "newer", "invalid", "unsupported", "locked"};
-    const DatabaseStatus status = CardDb::checkDatabase(path);
-    call.console().print(QLatin1String(words[status]) + QLatin1Char('\n'));
-    if (!QFileInfo::exists(path))
-        call.console().fail(path, tr("no such file"));
-    return status == StatusOk ? ExitSuccess : ExitFailure;
+    const WalletError problem = CardDb::probe(path, CardDb::EveryPage);
+    call.console().print(statusWord(problem.kind()) + QLatin1Char('\n'));
+    if (!problem.isError())
+        return ExitSuccess;
+    return call.console().fail(path, problem.message());
 }
 
 int WalletCommands::changePassword(const Invocation &call)
@@ -94,9 +103,7 @@ int WalletCommands::changePassword(const Invocation &call)
     const std::optional<QString> newPassword = call.passwords().askNew(tr("New password for %1: ").arg(path), &error);
     if (!newPassword)
         return console.fail(path, error);
-    // Without a new store the change failed, unless the old one was closed: then the file was replaced
-    // and only reopening it failed, which a command that ends here does not need.
-    if (!store->changePassword(oldPassword, *newPassword) && store->isOpen())
-        return console.fail(path, tr("the password could not be changed; the old one is still in force"));
+    if (!store->changePassword(oldPassword, *newPassword))
+        return console.fail(path, tr("%1; the old password is still in force").arg(store->lastError().message()));
     return ExitSuccess;
 }

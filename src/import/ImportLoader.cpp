@@ -5,7 +5,6 @@
 #include "model/TextUtils.h"
 #include "store/CardDb.h"
 
-#include <QDebug>
 #include <QFile>
 
 namespace {
@@ -33,15 +32,27 @@ bool ImportLoader::importFile()
 {
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << m_openFailure;
+        m_error = QStringLiteral("%1: %2").arg(QLatin1String(m_openFailure), file.errorString());
         return false;
     }
     // One commit for the whole import rather than one per card. What a format lets into the wallet
-    // before a read error is committed too: the all-or-nothing formats add nothing until the end.
+    // before a read error is committed too (the all-or-nothing formats add nothing until the end),
+    // but after a failed write nothing is.
     CardDbTransaction transaction(*m_store);
-    const bool read = XmlEventReader::read(&file, *this);
-    const bool saved = !transaction.isActive() || transaction.commit();
-    return read && saved;
+    if (!transaction.isActive()) {
+        m_error = m_store->lastError().message();
+        return false;
+    }
+    const bool read = XmlEventReader::read(&file, *this, &m_error);
+    if (m_writeFailed) {
+        m_error = m_store->lastError().message();
+        return false;
+    }
+    if (!transaction.commit()) {
+        m_error = m_store->lastError().message();
+        return false;
+    }
+    return read;
 }
 
 bool ImportLoader::characters(const QString &text)
@@ -93,7 +104,8 @@ std::unique_ptr<Card> ImportLoader::toCard(const ImportEntry &entry)
 
 void ImportLoader::addCard(const ImportEntry &entry)
 {
-    m_store->addCard(*toCard(entry));
+    if (!m_writeFailed && !m_store->addCard(*toCard(entry)))
+        m_writeFailed = true;
 }
 
 void ImportLoader::clearEntryTexts()

@@ -13,8 +13,10 @@ class CardDb;
 class ImportLoader : public XmlEventHandler
 {
 public:
-    // True when the whole file was read and its cards reached the wallet.
+    // True when the whole file was read and its cards reached the wallet. A write the wallet refuses
+    // undoes the whole import; errorString() then says why.
     bool importFile();
+    QString errorString() const { return m_error; }
 
     // The pending text belongs to the entry being read; text between entries does not matter.
     bool characters(const QString &text) override;
@@ -32,7 +34,7 @@ protected:
     // The entry has been read completely: the format adds it or keeps it for later.
     virtual void entryEnded() = 0;
 
-    // A card the wallet refuses is skipped; the others still go in.
+    // After a card the wallet refuses nothing more is added, and the import fails as a whole.
     void addCard(const ImportEntry &entry);
     // Empties the texts of the entry being read; its change time stays for the next entry.
     void clearEntryTexts();
@@ -50,4 +52,6 @@ private:
     const QString m_path;
     const char *const m_openFailure;
     const QLatin1String m_entryElement;
+    QString m_error;
+    bool m_writeFailed = false;
 };

@@ -55,7 +55,9 @@ public:
 
     // The tab-separated card text that is encrypted into the wallet file.
     QByteArray toData();
-    void fromData(const QByteArray &data);
+    // Fills the card from a card text; false when the text is not a well-formed card (not UTF-8, too
+    // few columns, or fewer fields than it counts), though whatever it holds is still filled in.
+    bool fromData(const QByteArray &data);
 
 private:
     const Field *partner(const Card &other, std::size_t index) const;

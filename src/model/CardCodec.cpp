@@ -41,11 +41,13 @@ QDateTime readTime(const QString &text)
     return QDateTime::fromSecsSinceEpoch(whole, Qt::UTC);
 }
 
-int readInt(const QString &text)
+int readInt(const QString &text, bool *ok = nullptr)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : 0;
+    bool isNumber = false;
+    const int value = text.toInt(&isNumber);
+    if (ok)
+        *ok = isNumber;
+    return isNumber ? value : 0;
 }
 
 } // namespace
@@ -66,12 +68,13 @@ QByteArray Card::toData()
     return columns.join(columnSeparator).toUtf8();
 }
 
-void Card::fromData(const QByteArray &data)
+bool Card::fromData(const QByteArray &data)
 {
     const int zero = data.indexOf('\0');
-    const QString text = QString::fromUtf8(zero < 0 ? data : data.left(zero));
+    const QByteArray bytes = zero < 0 ? data : data.left(zero);
+    const QString text = QString::fromUtf8(bytes);
     const QStringList columns = text.split(columnSeparator, Qt::KeepEmptyParts);
-    // Missing columns read as empty: a short or undecryptable text still gives a usable card.
+    // Missing columns read as empty, so even a damaged text fills in what it holds.
     const auto column = [&columns](int index) { return index < columns.size() ? columns.at(index) : QString(); };
 
     m_uuid = column(0);
@@ -80,7 +83,8 @@ void Card::fromData(const QByteArray &data)
     m_iconId = readInt(column(3));
     m_title = column(4);
     m_notes = column(5);
-    const int count = readInt(column(6));
+    bool countIsNumber = false;
+    const int count = readInt(column(6), &countIsNumber);
     // A field is read only when the text reaches its first column, so a damaged count cannot
     // conjure up fields the text does not hold.
     for (int i = 0; i < count; ++i) {
@@ -90,4 +94,8 @@ void Card::fromData(const QByteArray &data)
         addField(readInt(column(first)), readTime(column(first + 1)), column(first + 2), column(first + 3),
                  readInt(column(first + 4)), readInt(column(first + 5)) != 0);
     }
+    // Bytes that are not UTF-8 come back changed: the blob was not a card text.
+    const bool wellFormed = text.toUtf8() == bytes && columns.size() >= headColumns && countIsNumber && count >= 0
+        && columns.size() >= headColumns + columnsPerField * qint64(count);
+    return wellFormed;
 }

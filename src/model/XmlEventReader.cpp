@@ -50,7 +50,13 @@ public:
         return !m_reader.hasError();
     }
 
-    QString errorString() const { return m_reader.errorString(); }
+    QString errorString() const
+    {
+        return QStringLiteral("line %1, column %2: %3")
+            .arg(m_reader.lineNumber())
+            .arg(m_reader.columnNumber())
+            .arg(m_reader.errorString());
+    }
 
 private:
     bool dispatch(QXmlStreamReader::TokenType token)

@@ -24,6 +24,7 @@ public:
 class XmlEventReader
 {
 public:
-    // True when the whole document was well-formed and every callback agreed.
+    // True when the whole document was well-formed and every callback agreed; otherwise error says
+    // where the read stopped (line and column) and why.
     static bool read(QIODevice *device, XmlEventHandler &handler, QString *error = nullptr);
 };

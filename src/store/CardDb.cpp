@@ -1,103 +1,717 @@
 #include "store/CardDb.h"
 
-#include "store/CardDb2.h"
+#include "model/CardLoader.h"
+#include "model/TextUtils.h"
+#include "store/CardCipher.h"
+#include "store/FileOps.h"
+#include "store/WalletProbe.h"
 
-#include <QAtomicInteger>
-#include <QDebug>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
 #include <QSqlError>
-#include <QSqlQuery>
+
+#include <cmath>
+#include <utility>
 
 namespace {
 
-constexpr char busyErrorCode[] = "5";
+constexpr int infoSize = 48;
+constexpr int blockSize = 16;
+const char signature[] = "TesseraDb";
 
-// A short-lived read-only connection for looking at a file before login: it never creates,
-// changes or locks out the file it looks at.
-class IdentityProbe
+const QString cardColumns = QStringLiteral("ID, UUID, UpdateTime, Trashed, Data, Title");
+
+uint storedSeconds(const QDateTime &time)
 {
-public:
-    explicit IdentityProbe(const QString &path)
-        : m_name(QStringLiteral("tessera-probe-%1").arg(++counter()))
+    return uint(time.isValid() ? time.toSecsSinceEpoch() : 0);
+}
+
+// UpdateTime as whole seconds; another program may have written a fraction.
+QDateTime rowTime(const QVariant &column)
+{
+    return QDateTime::fromSecsSinceEpoch(qint64(std::trunc(column.toDouble())), Qt::UTC);
+}
+
+bool sameBytes(const QByteArray &a, const QByteArray &b)
+{
+    if (a.isEmpty() || a.size() != b.size())
+        return false;
+    char difference = 0;
+    for (int i = 0; i < a.size(); ++i)
+        difference |= char(a[i] ^ b[i]);
+    return difference == 0;
+}
+
+struct IdentityParts
+{
+    explicit IdentityParts(const QByteArray &info)
+        : checkBlock(info.mid(0, blockSize))
+        , iv(info.mid(blockSize, blockSize))
+        , salt(info.mid(2 * blockSize, blockSize))
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000"));
-        m_open = !QFileInfo(path).isDir() && db.open();
     }
-
-    ~IdentityProbe()
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(m_name);
-    }
-
-    bool isOpen() const { return m_open; }
-
-    QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
-
-private:
-    static QAtomicInteger<quint64> &counter()
-    {
-        static QAtomicInteger<quint64> value;
-        return value;
-    }
-
-    QString m_name;
-    bool m_open = false;
+    QByteArray checkBlock;
+    QByteArray iv;
+    QByteArray salt;
 };
+
+// A card that a merge would spread to other copies must carry the same identity in its row and in its
+// text: one flipped bit in the row's clear column would otherwise travel as a new card (a flip inside
+// the encrypted text already fails to decrypt or parse).
+bool hasSoundIdentity(const StoredCard &row)
+{
+    return !row.uuid.isEmpty() && row.card->uuid() == row.uuid;
+}
+
+QString namedCards(const QVector<UnreadableCard> &cards)
+{
+    QStringList names;
+    for (const UnreadableCard &card : cards)
+        names.append(card.title.isEmpty() ? QStringLiteral("#%1").arg(card.id)
+                                          : QStringLiteral("#%1 \"%2\"").arg(card.id).arg(card.title));
+    return names.join(QStringLiteral(", "));
+}
+
+bool setError(WalletError *out, const WalletError &error)
+{
+    if (out)
+        *out = error;
+    return false;
+}
 
 } // namespace
 
-DatabaseStatus CardDb::checkDatabase(const QString &path)
+CardDb::CardDb(const QString &path, bool readOnly)
+    : m_connections(path, readOnly)
 {
-    IdentityProbe probe(path);
-    if (!probe.isOpen()) {
-        qDebug() << "Error secondry opening Database";
-        return StatusInvalid;
+}
+
+CardDb::~CardDb() = default;
+
+WalletError CardDb::probe(const QString &path, ProbeDepth depth)
+{
+    return WalletProbe::examine(path, depth == EveryPage ? WalletProbe::EveryPage : WalletProbe::IdentityOnly);
+}
+
+std::unique_ptr<CardDb> CardDb::openFile(const QString &path, WalletError *error)
+{
+    if (!CardCipher::isAvailable()) {
+        setError(error, WalletError(WalletError::Unreadable, tr("no AES or SHA-256 provider is installed")));
+        return nullptr;
     }
-    QSqlQuery query(probe.database());
-    if (!query.exec(QStringLiteral("SELECT Version, Signature FROM Identity WHERE ID=1")) || !query.next())
-        return query.lastError().nativeErrorCode() == QLatin1String(busyErrorCode) ? StatusLocked : StatusInvalid;
-
-    const int version = query.value(0).toInt();
-    if (query.value(1).toString() != QLatin1String("TesseraDb"))
-        return StatusInvalid;
-    if (version > currentVersion)
-        return StatusNewer;
-    return version == currentVersion ? StatusOk : StatusUnsupported;
+    const WalletError problem = probe(path);
+    if (problem.isError()) {
+        setError(error, problem);
+        return nullptr;
+    }
+    std::unique_ptr<CardDb> store(new CardDb(path, !FileOps::isWritableFile(path)));
+    if (!store->m_connections.database().isOpen()) {
+        setError(error, WalletError::fromSql(store->m_connections.openError(), false));
+        return nullptr;
+    }
+    if (!store->loadIdentity()) {
+        setError(error, store->m_lastError);
+        return nullptr;
+    }
+    return store;
 }
 
-int CardDb::databaseVersion(const QString &path)
+std::unique_ptr<CardDb> CardDb::open(const QString &path, const QString &password, WalletError *error)
 {
-    IdentityProbe probe(path);
-    if (!probe.isOpen())
-        return -1;
-    QSqlQuery query(probe.database());
-    if (!query.exec(QStringLiteral("SELECT Version FROM Identity WHERE ID=1")) || !query.next())
-        return -1;
-    return query.value(0).toInt();
+    std::unique_ptr<CardDb> store = openFile(path, error);
+    if (!store)
+        return nullptr;
+    const IdentityParts parts(store->m_info);
+    const QByteArray key = CardCipher::deriveKey(password, parts.salt);
+    auto cipher = std::make_unique<CardCipher>(key, parts.iv);
+    if (!sameBytes(CardCipher::passwordVerifier(key, parts.checkBlock, parts.iv), store->m_hash)) {
+        // A key that reads the cards is the right one: then the check value is what is damaged.
+        setError(error, store->keyReadsACard(*cipher)
+                            ? WalletError(WalletError::Damaged, tr("the password check value is damaged"))
+                            : WalletError(WalletError::WrongPassword));
+        return nullptr;
+    }
+    store->m_cipher = std::move(cipher);
+    return store;
 }
 
-std::unique_ptr<CardDb> CardDb::open(const QString &path, const QString &password)
+std::unique_ptr<CardDb> CardDb::openWithKey(const QString &path, const QByteArray &key, WalletError *error)
 {
-    // Writing into a wallet of another format version could damage it for the program that made it.
+    if (key.size() != CardCipher::keySize) {
+        setError(error, WalletError(WalletError::WrongPassword));
+        return nullptr;
+    }
+    std::unique_ptr<CardDb> store = openFile(path, error);
+    if (!store)
+        return nullptr;
+    const IdentityParts parts(store->m_info);
+    if (!sameBytes(CardCipher::passwordVerifier(key, parts.checkBlock, parts.iv), store->m_hash)) {
+        setError(error, WalletError(WalletError::PasswordChanged));
+        return nullptr;
+    }
+    store->m_cipher = std::make_unique<CardCipher>(key, parts.iv);
+    return store;
+}
+
+std::unique_ptr<CardDb> CardDb::create(const QString &path, const QString &password, WalletError *error)
+{
     if (QFileInfo::exists(path)) {
-        const int version = databaseVersion(path);
-        if (version != -1 && version != currentVersion) {
-            qDebug() << "Please upgrade your database using the latest version of tessera for your phone.";
-            return nullptr;
-        }
+        setError(error, WalletError(WalletError::WriteFailed, tr("a file of that name exists")));
+        return nullptr;
     }
-    return CardDb2::openOrCreate(path, password);
+    QString reason;
+    const QString staged = FileOps::createStagedFile(path, &reason);
+    if (staged.isEmpty()) {
+        setError(error, WalletError(WalletError::WriteFailed, reason));
+        return nullptr;
+    }
+    const bool made = [&] {
+        CardDb store(staged, false);
+        QByteArray info(infoSize, Qt::Uninitialized);
+        QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(info.data()), infoSize / 4);
+        const IdentityParts parts(info);
+        const QByteArray key = CardCipher::deriveKey(password, parts.salt);
+        const QByteArray hash = CardCipher::passwordVerifier(key, parts.checkBlock, parts.iv);
+        if (store.createTables()
+            && store.write(QStringLiteral("INSERT INTO Identity (ID, Version, Signature, Sync_UUID, Hash, Info) "
+                                          "VALUES (1, ?, ?, ?, ?, ?)"),
+                           {currentVersion, QString::fromLatin1(signature), newUuid(), hash, info}))
+            return true;
+        setError(error, store.m_lastError);
+        return false;
+    }();
+    if (!made || !FileOps::replaceAtomically(staged, path, &reason)) {
+        if (made)
+            setError(error, WalletError(WalletError::WriteFailed, reason));
+        QFile::remove(staged);
+        return nullptr;
+    }
+    return open(path, password, error);
 }
 
-std::unique_ptr<CardDb> CardDb::openWithKey(const QString &path, const QByteArray &key)
+std::unique_ptr<CardDb> CardDb::openOrCreate(const QString &path, const QString &password, WalletError *error)
 {
-    return CardDb2::openWithKey(path, key);
+    const QFileInfo file(path);
+    return file.exists() || file.isSymLink() ? open(path, password, error) : create(path, password, error);
+}
+
+bool CardDb::fail(const WalletError &error)
+{
+    m_lastError = error;
+    return false;
+}
+
+bool CardDb::failSql(const QSqlQuery &query, bool writing)
+{
+    return fail(WalletError::fromSql(query.lastError(), writing));
+}
+
+PreparedStatement CardDb::run(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery *query = m_connections.statement(sql);
+    if (!query) {
+        const QSqlDatabase db = m_connections.database();
+        fail(db.isOpen() ? WalletError::fromSql(db.lastError(), false)
+                         : WalletError(WalletError::Unreadable, tr("the wallet is closed")));
+        return PreparedStatement();
+    }
+    for (int i = 0; i < values.size(); ++i)
+        query->bindValue(i, values.at(i));
+    if (query->exec())
+        return PreparedStatement(query);
+    failSql(*query, !sql.startsWith(QLatin1String("SELECT")));
+    query->finish();
+    return PreparedStatement();
+}
+
+bool CardDb::write(const QString &sql, const QVariantList &values)
+{
+    if (m_transactionDepth > 0)
+        return writeInTransaction(sql, values);
+    CardDbTransaction transaction(*this);
+    return transaction.isActive() && writeInTransaction(sql, values) && transaction.commit();
+}
+
+// After one failed statement SQLite may already have rolled the whole transaction back, and later
+// statements would then each commit on their own: nothing more is written once one write failed.
+bool CardDb::writeInTransaction(const QString &sql, const QVariantList &values)
+{
+    if (m_transactionDoomed)
+        return false;
+    if (run(sql, values))
+        return true;
+    m_transactionDoomed = true;
+    return false;
+}
+
+bool CardDb::createTables()
+{
+    return write(QStringLiteral("CREATE TABLE IF NOT EXISTS Identity (ID INTEGER PRIMARY KEY "
+                                "AUTOINCREMENT CHECK(ID==1), Version INTEGER, Signature TEXT, "
+                                "Sync_UUID TEXT, Hash BLOB, Info BLOB);"),
+                 {})
+        && write(QStringLiteral("CREATE TABLE IF NOT EXISTS Cards (ID INTEGER PRIMARY KEY "
+                                "AUTOINCREMENT,Title TEXT, Type TEXT, IconID INTEGER, UpdateTime "
+                                "INTEGER, UUID TEXT UNIQUE NOT NULL, Data BLOB, Trashed INTEGER);"),
+                 {});
+}
+
+bool CardDb::loadIdentity()
+{
+    PreparedStatement query = run(QStringLiteral("SELECT Sync_UUID, Info, Hash FROM Identity WHERE ID=1"));
+    if (!query)
+        return false;
+    if (!query->next())
+        return query->lastError().isValid() ? failSql(*query, false)
+                                            : fail(WalletError(WalletError::Damaged, tr("no identity row")));
+    m_syncUuid = query->value(0).toString();
+    m_info = query->value(1).toByteArray();
+    m_hash = query->value(2).toByteArray();
+    // The probe checked the sizes a moment ago; another program may have changed them since.
+    if (m_info.size() != infoSize)
+        return fail(WalletError(WalletError::Damaged, tr("the password check values are damaged")));
+    return true;
+}
+
+bool CardDb::identityUnchanged()
+{
+    PreparedStatement query = run(QStringLiteral("SELECT Hash, Info FROM Identity WHERE ID=1"));
+    if (!query)
+        return false;
+    if (!query->next())
+        return query->lastError().isValid() ? failSql(*query, false)
+                                            : fail(WalletError(WalletError::Damaged, tr("no identity row")));
+    if (query->value(0).toByteArray() == m_hash && query->value(1).toByteArray() == m_info)
+        return true;
+    return fail(WalletError(WalletError::PasswordChanged));
+}
+
+bool CardDb::keyReadsACard(const CardCipher &cipher)
+{
+    PreparedStatement query = run(QStringLiteral("SELECT Data FROM Cards LIMIT 3"));
+    while (query && query->next()) {
+        Card card;
+        if (card.fromData(cipher.decrypt(query->value(0).toByteArray())))
+            return true;
+    }
+    return false;
+}
+
+void CardDb::close()
+{
+    m_connections.close();
+}
+
+bool CardDb::isOpen() const
+{
+    return !m_connections.isClosed();
+}
+
+QByteArray CardDb::key() const
+{
+    return m_cipher ? m_cipher->key() : QByteArray();
+}
+
+bool CardDb::checkPassword(const QString &password)
+{
+    if (!isOpen())
+        return false;
+    const IdentityParts parts(m_info);
+    const QByteArray key = CardCipher::deriveKey(password, parts.salt);
+    return sameBytes(CardCipher::passwordVerifier(key, parts.checkBlock, parts.iv), m_hash);
+}
+
+std::unique_ptr<Card> CardDb::decode(const QByteArray &data) const
+{
+    auto card = std::make_unique<Card>();
+    return card->fromData(m_cipher->decrypt(data)) ? std::move(card) : nullptr;
+}
+
+std::optional<QVector<CardListEntry>> CardDb::cardList(ListScope scope)
+{
+    // The window's list needs only id, title and icon: reading no more keeps opening a large wallet quick.
+    const bool all = scope == AllCards;
+    QVector<CardListEntry> entries;
+    PreparedStatement query = run(all ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards")
+                                      : QStringLiteral("SELECT ID, Title, IconID FROM Cards WHERE Trashed=0"));
+    if (!query)
+        return std::nullopt;
+    while (query->next()) {
+        CardListEntry entry;
+        entry.id = query->value(0).toInt();
+        entry.title = query->value(1).toString();
+        entry.iconId = query->value(2).toInt();
+        if (all) {
+            entry.templateType = query->value(3).toString();
+            entry.trashed = query->value(4).toInt() != 0;
+        }
+        entries.append(entry);
+    }
+    if (query->lastError().isValid()) {
+        failSql(*query, false);
+        return std::nullopt;
+    }
+    return entries;
+}
+
+int CardDb::cardCount()
+{
+    PreparedStatement query = run(QStringLiteral("SELECT COUNT(*) FROM Cards WHERE Trashed=0"));
+    if (!query)
+        return -1;
+    if (!query->next()) {
+        failSql(*query, false);
+        return -1;
+    }
+    return query->value(0).toInt();
+}
+
+std::unique_ptr<Card> CardDb::card(int id)
+{
+    PreparedStatement query = run(QStringLiteral("SELECT Data, Title FROM Cards WHERE ID = ?"), {id});
+    if (!query)
+        return nullptr;
+    if (!query->next()) {
+        if (query->lastError().isValid())
+            failSql(*query, false);
+        else
+            fail(WalletError(WalletError::Damaged, tr("card #%1 is gone").arg(id)));
+        return nullptr;
+    }
+    auto card = decode(query->value(0).toByteArray());
+    if (!card)
+        fail(WalletError(WalletError::Damaged, tr("card %1 cannot be read").arg(namedCards({{id, query->value(1).toString()}}))));
+    return card;
+}
+
+std::unique_ptr<Card> CardDb::cardByUuid(const QString &uuid, bool *trashed)
+{
+    const int id = cardIdForUuid(uuid);
+    if (id == -1)
+        return nullptr;
+    PreparedStatement query = run(QStringLiteral("SELECT Trashed FROM Cards WHERE ID = ?"), {id});
+    if (trashed)
+        *trashed = query && query->next() && query->value(0).toInt() != 0;
+    return card(id);
+}
+
+int CardDb::cardIdForUuid(const QString &uuid)
+{
+    PreparedStatement query = run(QStringLiteral("SELECT ID FROM Cards WHERE UUID = ?"), {uuid});
+    if (!query)
+        return -1;
+    if (query->next())
+        return query->value(0).toInt();
+    if (query->lastError().isValid())
+        failSql(*query, false);
+    return -1;
+}
+
+std::optional<QStringList> CardDb::allUuids()
+{
+    PreparedStatement query = run(QStringLiteral("SELECT UUID FROM Cards ORDER BY ID"));
+    if (!query)
+        return std::nullopt;
+    QStringList uuids;
+    while (query->next())
+        uuids.append(query->value(0).toString());
+    if (query->lastError().isValid()) {
+        failSql(*query, false);
+        return std::nullopt;
+    }
+    return uuids;
+}
+
+// Reads every row in one pass; a row whose card does not read is listed. False when an SQLite error
+// ended the pass early.
+bool CardDb::readRows(CardReadout &readout, bool keepBlobs)
+{
+    PreparedStatement query = run(QStringLiteral("SELECT %1 FROM Cards ORDER BY ID").arg(cardColumns));
+    if (!query)
+        return false;
+    while (query->next()) {
+        StoredCard row{query->value(0).toInt(), query->value(1).toString(), rowTime(query->value(2)),
+                       query->value(3).toInt() != 0, decode(query->value(4).toByteArray()), QByteArray()};
+        if (keepBlobs)
+            row.blob = query->value(4).toByteArray();
+        if (row.card)
+            readout.cards.push_back(std::move(row));
+        else
+            readout.unreadable.append({row.id, query->value(5).toString()});
+    }
+    return !query->lastError().isValid() || failSql(*query, false);
+}
+
+// Past a damaged page a scan stops, while rows behind it may still be reached by their id.
+void CardDb::readRowsOneByOne(CardReadout &readout)
+{
+    QSet<int> seen;
+    for (const StoredCard &row : readout.cards)
+        seen.insert(row.id);
+    for (const UnreadableCard &row : qAsConst(readout.unreadable))
+        seen.insert(row.id);
+    int last = 0;
+    if (PreparedStatement query = run(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = 'Cards'")))
+        last = query->next() ? query->value(0).toInt() : 0;
+    for (const int id : qAsConst(seen))
+        last = std::max(last, id);
+
+    std::vector<StoredCard> found;
+    for (int id = 1; id <= last; ++id) {
+        if (seen.contains(id))
+            continue;
+        PreparedStatement query = run(QStringLiteral("SELECT %1 FROM Cards WHERE ID = ?").arg(cardColumns), {id});
+        if (!query) {
+            readout.unreadable.append({id, QString()});
+            continue;
+        }
+        if (!query->next()) {
+            if (query->lastError().isValid())
+                readout.unreadable.append({id, QString()});
+            continue;
+        }
+        StoredCard row{id, query->value(1).toString(), rowTime(query->value(2)), query->value(3).toInt() != 0,
+                       decode(query->value(4).toByteArray()), query->value(4).toByteArray()};
+        if (row.card)
+            found.push_back(std::move(row));
+        else
+            readout.unreadable.append({id, query->value(5).toString()});
+    }
+    for (StoredCard &row : found)
+        readout.cards.push_back(std::move(row));
+    std::sort(readout.cards.begin(), readout.cards.end(),
+              [](const StoredCard &a, const StoredCard &b) { return a.id < b.id; });
+}
+
+std::optional<std::vector<StoredCard>> CardDb::allCards()
+{
+    CardReadout readout;
+    if (!readRows(readout, false))
+        return std::nullopt;
+    for (const StoredCard &row : readout.cards) {
+        if (!hasSoundIdentity(row))
+            readout.unreadable.append({row.id, row.card->title()});
+    }
+    if (!readout.unreadable.isEmpty()) {
+        fail(WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namedCards(readout.unreadable))));
+        return std::nullopt;
+    }
+    return std::move(readout.cards);
+}
+
+CardReadout CardDb::salvage()
+{
+    CardReadout readout;
+    if (!readRows(readout, true))
+        readRowsOneByOne(readout);
+    return readout;
+}
+
+bool CardDb::addCard(Card &card)
+{
+    // The text first: writing it cleans the title that the clear column repeats.
+    const QByteArray data = m_cipher->encrypt(card.toData());
+    return write(QStringLiteral("INSERT INTO Cards (Title, Type, IconId, UpdateTime, UUID, Data, Trashed)"
+                                "VALUES (?,?,?,?,?,?,?)"),
+                 {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()), card.uuid(), data,
+                  0});
+}
+
+bool CardDb::updateCard(int id, Card &card)
+{
+    const QByteArray data = m_cipher->encrypt(card.toData());
+    return write(QStringLiteral("UPDATE Cards SET Title =?, Type=?, IconID=?, UpdateTime=?, UUID=?, "
+                                "Data=?, Trashed=? WHERE ID = ?"),
+                 {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()), card.uuid(), data, 0,
+                  id});
+}
+
+bool CardDb::trashCard(int id)
+{
+    return write(QStringLiteral("UPDATE Cards SET Trashed = 1,UpdateTime = ? WHERE ID = ?"),
+                 {double(QDateTime::currentSecsSinceEpoch()), id});
+}
+
+bool CardDb::deleteAllCards()
+{
+    return write(QStringLiteral("DELETE FROM Cards Where ID > 0"), {});
+}
+
+bool CardDb::purgeTrashed()
+{
+    return write(QStringLiteral("DELETE FROM Cards Where Trashed = 1"), {});
+}
+
+bool CardDb::changePassword(const QString &oldPassword, const QString &newPassword)
+{
+    if (isReadOnly())
+        return fail(WalletError(WalletError::ReadOnly));
+    if (!checkPassword(oldPassword))
+        return fail(WalletError(WalletError::WrongPassword));
+    const IdentityParts parts(m_info);
+    const QByteArray newKey = CardCipher::deriveKey(newPassword, parts.salt);
+    auto newCipher = std::make_unique<CardCipher>(newKey, parts.iv);
+    const QByteArray newHash = CardCipher::passwordVerifier(newKey, parts.checkBlock, parts.iv);
+
+    CardDbTransaction transaction(*this);
+    if (!transaction.isActive())
+        return false;
+    // Each card's text passes from the old key to the new one byte for byte; it is only parsed to
+    // make sure it is a card, since a blob the old key cannot read would be lost under the new one.
+    QVector<QPair<int, QByteArray>> plainTexts;
+    QVector<UnreadableCard> unreadable;
+    {
+        PreparedStatement rows = run(QStringLiteral("SELECT ID, Data, Title FROM Cards"));
+        if (!rows)
+            return false;
+        while (rows->next()) {
+            const QByteArray plain = m_cipher->decrypt(rows->value(1).toByteArray());
+            Card card;
+            if (card.fromData(plain))
+                plainTexts.append({rows->value(0).toInt(), plain});
+            else
+                unreadable.append({rows->value(0).toInt(), rows->value(2).toString()});
+        }
+        if (rows->lastError().isValid())
+            return failSql(*rows, false);
+    }
+    if (!unreadable.isEmpty())
+        return fail(WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namedCards(unreadable))));
+    for (const auto &row : qAsConst(plainTexts)) {
+        if (!write(QStringLiteral("UPDATE Cards SET Data = ? WHERE ID = ?"), {newCipher->encrypt(row.second), row.first}))
+            return false;
+    }
+    if (!write(QStringLiteral("UPDATE Identity SET Hash = ? WHERE ID = 1"), {newHash}) || !transaction.commit())
+        return false;
+    m_cipher = std::move(newCipher);
+    m_hash = newHash;
+    return true;
+}
+
+bool CardDb::saveCopy(const QString &target, QVector<UnreadableCard> *leftOut)
+{
+    QString reason;
+    const QString staged = FileOps::createStagedFile(target, &reason);
+    if (staged.isEmpty())
+        return fail(WalletError(WalletError::WriteFailed, reason));
+    // Other writers wait until the copy is complete, so it is one consistent state of the wallet.
+    CardDbTransaction snapshot(*this);
+    if (!snapshot.isActive()) {
+        QFile::remove(staged);
+        return false;
+    }
+    const CardReadout readout = salvage();
+    bool copied = false;
+    {
+        CardDb copy(staged, false);
+        copied = copyInto(copy, readout);
+        if (!copied)
+            m_lastError = copy.m_lastError;
+    }
+    if (!copied || !FileOps::replaceAtomically(staged, target, &reason)) {
+        QFile::remove(staged);
+        return copied ? fail(WalletError(WalletError::WriteFailed, reason)) : false;
+    }
+    if (leftOut)
+        *leftOut = readout.unreadable;
+    return true;
+}
+
+bool CardDb::copyInto(CardDb &target, const CardReadout &readout)
+{
+    CardDbTransaction transaction(target);
+    if (!target.createTables()
+        || !target.write(QStringLiteral("INSERT INTO Identity (ID, Version, Signature, Sync_UUID, Hash, Info) "
+                                        "VALUES (1, ?, ?, ?, ?, ?)"),
+                         {currentVersion, QString::fromLatin1(signature), m_syncUuid, m_hash, m_info}))
+        return false;
+    for (const StoredCard &row : readout.cards) {
+        const Card &card = *row.card;
+        if (!target.write(QStringLiteral("INSERT INTO Cards (ID, Title, Type, IconID, UpdateTime, UUID, Data, "
+                                         "Trashed) VALUES (?,?,?,?,?,?,?,?)"),
+                          {row.id, card.title(), card.templateType(), card.iconId(), storedSeconds(row.rowTime),
+                           row.uuid, row.blob, row.trashed ? 1 : 0}))
+            return false;
+    }
+    return transaction.commit();
+}
+
+bool CardDb::beginTransaction()
+{
+    if (m_transactionDepth > 0) {
+        if (m_transactionDoomed)
+            return false;
+        ++m_transactionDepth;
+        return true;
+    }
+    m_transactionDoomed = false;
+    m_lastError = WalletError();
+    // A read-only file takes no write lock; its transaction only keeps reads consistent.
+    if (!run(isReadOnly() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    if (m_cipher && !identityUnchanged()) {
+        rollbackKeepingError();
+        return false;
+    }
+    m_transactionDepth = 1;
+    return true;
+}
+
+bool CardDb::commitTransaction()
+{
+    if (m_transactionDepth == 0)
+        return false;
+    if (--m_transactionDepth > 0)
+        return !m_transactionDoomed;
+    if (!m_transactionDoomed && run(QStringLiteral("COMMIT")))
+        return true;
+    rollbackKeepingError();
+    return false;
+}
+
+void CardDb::rollbackKeepingError()
+{
+    const WalletError reason = m_lastError;
+    run(QStringLiteral("ROLLBACK"));
+    m_lastError = reason;
+}
+
+bool CardDb::rollbackTransaction()
+{
+    if (m_transactionDepth == 0)
+        return false;
+    m_transactionDoomed = true;
+    if (--m_transactionDepth == 0)
+        rollbackKeepingError();
+    return true;
+}
+
+Card *CardDb::addTemplate(const QString &templateType, int iconId, const QString &title)
+{
+    return m_catalog.addTemplate(templateType, iconId, title);
+}
+
+bool CardDb::loadTemplates(const QString &path)
+{
+    return CardLoader(m_catalog, path).load();
+}
+
+QList<Card *> CardDb::templates() const
+{
+    return m_catalog.templates();
+}
+
+QString CardDb::fieldLabel(int uid, const QString &templateType) const
+{
+    return m_catalog.fieldLabel(uid, templateType);
+}
+
+QMap<QString, Card *> CardDb::templateMap() const
+{
+    return m_catalog.templateMap();
 }
 
 CardDbTransaction::CardDbTransaction(CardDb &store)
@@ -117,8 +731,5 @@ bool CardDbTransaction::commit()
     if (!m_active)
         return false;
     m_active = false;
-    if (m_store.commitTransaction())
-        return true;
-    m_store.rollbackTransaction();
-    return false;
+    return m_store.commitTransaction();
 }

@@ -1,26 +1,26 @@
 #pragma once
 
 #include "model/Card.h"
+#include "model/TemplateCatalog.h"
+#include "store/PreparedStatement.h"
+#include "store/ThreadConnections.h"
+#include "store/WalletError.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QVector>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
-// Status of a file before login.
-enum DatabaseStatus {
-    StatusOk = 0,
-    StatusNewer = 1,
-    StatusInvalid = 2,
-    StatusUnsupported = 3,
-    StatusLocked = 4,
-};
+class CardCipher;
 
 // What the card list shows of one row: the clear columns, no decryption needed. Only a list of all
 // cards fills in the template type and the trashed flag.
@@ -41,64 +41,140 @@ struct StoredCard
     QDateTime rowTime;
     bool trashed = false;
     std::unique_ptr<Card> card;
+    // The encrypted text as stored; kept only where a card is copied as it is.
+    QByteArray blob;
 };
 
-// One open wallet file. Failures come back as results: false, -1, none, empty lists, null times.
-// Cards handed in stay the caller's; cards handed out are new and become the caller's; template
-// cards stay the store's.
+// A row whose card cannot be read: its blob does not decrypt, its text does not parse, or SQLite
+// cannot reach it.
+struct UnreadableCard
+{
+    int id = -1;
+    QString title;
+};
+
+// Everything that could be read of a wallet's cards, and what could not.
+struct CardReadout
+{
+    std::vector<StoredCard> cards;
+    QVector<UnreadableCard> unreadable;
+};
+
+// One open wallet file: an SQLite file with an Identity row and one encrypted row per card. Failures
+// come back as false or none, with lastError() saying why; a read never passes off a failure as an
+// empty or shorter result. Cards handed in stay the caller's; cards handed out become the caller's;
+// template cards stay the store's. Used by one thread at a time.
 class CardDb
 {
+    Q_DECLARE_TR_FUNCTIONS(CardDb)
+
 public:
     enum ListScope { LiveCards, AllCards };
-
-    virtual ~CardDb() = default;
-
-    virtual void close() = 0;
-    virtual bool isOpen() const = 0;
-    virtual int version() const = 0;
-    virtual QString path() const = 0;
-    virtual Card *addTemplate(const QString &templateType, int iconId, const QString &title) = 0;
-    virtual bool checkPassword(const QString &password) = 0;
-    virtual QByteArray key() const = 0;
-    virtual bool addCard(Card &card) = 0;
-    virtual int cardIdForUuid(const QString &uuid) = 0;
-    virtual bool trashCard(int id) = 0;
-    virtual bool deleteAllCards() = 0;
-    virtual bool purgeTrashed() = 0;
-    virtual std::unique_ptr<Card> card(int id) = 0;
-    // On success this store has been closed and only needs destroying.
-    virtual std::unique_ptr<CardDb> changePassword(const QString &oldPassword, const QString &newPassword) = 0;
-    // Rewriting a trashed card makes it live again.
-    virtual bool updateCard(int id, Card &card) = 0;
-    // Rows in the file's own order.
-    virtual QVector<CardListEntry> cardList(ListScope scope = LiveCards) = 0;
-    virtual int cardCount() = 0;
-    virtual bool loadTemplates(const QString &path) = 0;
-    virtual QList<Card *> templates() const = 0;
-    virtual QString fieldLabel(int uid, const QString &templateType) const = 0;
-    virtual QMap<QString, Card *> templateMap() const = 0;
-    // Every card's identity, trashed ones too, in row order.
-    virtual QStringList allUuids() = 0;
-    virtual std::unique_ptr<Card> cardByUuid(const QString &uuid, bool *trashed) = 0;
-    virtual QDateTime updateTimeForUuid(const QString &uuid) = 0;
-    // Every row, trashed ones too, in the file's order, each card decrypted once.
-    virtual std::vector<StoredCard> allCards() = 0;
-
-    // Bulk work (an import, a merge, a re-key) runs inside one transaction on the calling thread's
-    // connection: one commit instead of one per row.
-    virtual bool beginTransaction() = 0;
-    virtual bool commitTransaction() = 0;
-    virtual bool rollbackTransaction() = 0;
-
-    static DatabaseStatus checkDatabase(const QString &path);
-    // Identity.Version of the file, or -1.
-    static int databaseVersion(const QString &path);
-    // Opens a wallet with its password, or creates one where no file exists.
-    static std::unique_ptr<CardDb> open(const QString &path, const QString &password);
-    // Reopens a wallet with the key of a store that was unlocked before.
-    static std::unique_ptr<CardDb> openWithKey(const QString &path, const QByteArray &key);
+    enum ProbeDepth { IdentityOnly, EveryPage };
 
     static constexpr int currentVersion = 2;
+
+    ~CardDb();
+    CardDb(const CardDb &) = delete;
+    CardDb &operator=(const CardDb &) = delete;
+
+    // What the file at path is, asking no password: None for a wallet this program can open. Changes
+    // nothing, except that a write interrupted by a crash is rolled back when the file is writable.
+    static WalletError probe(const QString &path, ProbeDepth depth = IdentityOnly);
+    static std::unique_ptr<CardDb> open(const QString &path, const QString &password, WalletError *error = nullptr);
+    // Reopens a wallet with the key of a store that was unlocked before.
+    static std::unique_ptr<CardDb> openWithKey(const QString &path, const QByteArray &key,
+                                               WalletError *error = nullptr);
+    // Makes a new empty wallet at path, which must not exist: staged beside it, readable by its owner
+    // only, and renamed into place when complete.
+    static std::unique_ptr<CardDb> create(const QString &path, const QString &password, WalletError *error = nullptr);
+    // open() where a file is, create() where none is.
+    static std::unique_ptr<CardDb> openOrCreate(const QString &path, const QString &password,
+                                                WalletError *error = nullptr);
+
+    WalletError lastError() const { return m_lastError; }
+    void close();
+    bool isOpen() const;
+    bool isReadOnly() const { return m_connections.isReadOnly(); }
+    QString path() const { return m_connections.path(); }
+    QByteArray key() const;
+    bool checkPassword(const QString &password);
+
+    std::optional<QVector<CardListEntry>> cardList(ListScope scope = LiveCards);
+    // Live cards; -1 on an error.
+    int cardCount();
+    std::unique_ptr<Card> card(int id);
+    std::unique_ptr<Card> cardByUuid(const QString &uuid, bool *trashed = nullptr);
+    // -1 when no row has the uuid or on an error (then lastError() says so).
+    int cardIdForUuid(const QString &uuid);
+    // Every card's identity, trashed ones too, in row order.
+    std::optional<QStringList> allUuids();
+    // Every row, trashed ones too, in row order, each card decrypted once. Fails, naming them, when
+    // any card cannot be read or has a malformed identity: whatever rewrites a wallet starts here.
+    std::optional<std::vector<StoredCard>> allCards();
+    // As much as can be read, for rescuing a damaged wallet: never fails, lists what it left out.
+    CardReadout salvage();
+
+    bool addCard(Card &card);
+    // Rewriting a trashed card makes it live again.
+    bool updateCard(int id, Card &card);
+    bool trashCard(int id);
+    bool deleteAllCards();
+    bool purgeTrashed();
+    // Re-encrypts every card under the new password in one transaction on the file itself: at every
+    // instant the file opens with exactly one of the two passwords. Refuses a wallet with unreadable cards.
+    bool changePassword(const QString &oldPassword, const QString &newPassword);
+    // Writes a copy of this wallet under the same password to target (replacing it atomically). Cards
+    // that cannot be read are left out and listed in leftOut.
+    bool saveCopy(const QString &target, QVector<UnreadableCard> *leftOut = nullptr);
+
+    // Bulk work runs inside one transaction: one commit instead of one per row. The first begin takes
+    // the file's write lock (other writers wait, then fail as busy) and checks that no other program
+    // changed the password meanwhile; nested begins join it, and any failed write inside dooms it.
+    bool beginTransaction();
+    bool commitTransaction();
+    bool rollbackTransaction();
+
+    Card *addTemplate(const QString &templateType, int iconId, const QString &title);
+    bool loadTemplates(const QString &path);
+    QList<Card *> templates() const;
+    QString fieldLabel(int uid, const QString &templateType) const;
+    QMap<QString, Card *> templateMap() const;
+
+    QString syncUuid() const { return m_syncUuid; }
+    // The 48-byte Info column: check block, IV and salt.
+    QByteArray info() const { return m_info; }
+
+private:
+    CardDb(const QString &path, bool readOnly);
+
+    static std::unique_ptr<CardDb> openFile(const QString &path, WalletError *error);
+    bool fail(const WalletError &error);
+    bool failSql(const QSqlQuery &query, bool writing);
+    PreparedStatement run(const QString &sql, const QVariantList &values = {});
+    // One write statement, inside the running transaction or a transaction of its own.
+    bool write(const QString &sql, const QVariantList &values);
+    bool writeInTransaction(const QString &sql, const QVariantList &values);
+    bool loadIdentity();
+    bool identityUnchanged();
+    void rollbackKeepingError();
+    bool keyReadsACard(const CardCipher &cipher);
+    // The card of one blob, or none when it does not decrypt or parse.
+    std::unique_ptr<Card> decode(const QByteArray &data) const;
+    bool readRows(CardReadout &readout, bool keepBlobs);
+    void readRowsOneByOne(CardReadout &readout);
+    bool createTables();
+    bool copyInto(CardDb &target, const CardReadout &readout);
+
+    TemplateCatalog m_catalog;
+    std::unique_ptr<CardCipher> m_cipher;
+    QString m_syncUuid;
+    QByteArray m_info;
+    QByteArray m_hash;
+    ThreadConnections m_connections;
+    WalletError m_lastError;
+    int m_transactionDepth = 0;
+    bool m_transactionDoomed = false;
 };
 
 // Rolls back on destruction unless committed, so an early return never leaves half of a bulk write.

@@ -1,17 +1,25 @@
 #include "store/FileOps.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace FileOps {
 
 namespace {
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 bool syncPath(const QString &path, int flags)
 {
@@ -23,32 +31,66 @@ bool syncPath(const QString &path, int flags)
     return synced;
 }
 
+bool fail(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
 } // namespace
 
-bool copyReplacing(const QString &from, const QString &to)
+WalletError fileProblem(const QString &path)
 {
-    if (QFileInfo::exists(to) && !QFile::remove(to))
-        return false;
-    if (QFile::copy(from, to))
-        return true;
-    QFile::remove(to);
-    return false;
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return errno == ENOENT ? WalletError(WalletError::Missing)
+                               : WalletError(WalletError::Unreadable, systemError());
+    }
+    if (!S_ISREG(status.st_mode))
+        return WalletError(WalletError::NotAFile);
+    if (::access(QFile::encodeName(path).constData(), R_OK) != 0)
+        return WalletError(WalletError::Unreadable, systemError());
+    return WalletError();
+}
+
+QString resolvedPath(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    // A dangling link still names where the file is to be.
+    return info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+}
+
+QString createStagedFile(const QString &target, QString *error)
+{
+    const QFileInfo info(resolvedPath(target));
+    QByteArray name = QFile::encodeName(
+        QDir(info.absolutePath()).filePath(QStringLiteral(".%1.staged-XXXXXX").arg(info.fileName())));
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        fail(error, QStringLiteral("cannot write in %1: %2").arg(info.absolutePath(), systemError()));
+        return QString();
+    }
+    ::close(fd);
+    return QFile::decodeName(name);
 }
 
 bool replaceAtomically(const QString &staged, const QString &target, QString *error)
 {
-    if (!syncPath(staged, O_RDONLY)) {
-        if (error)
-            *error = QStringLiteral("cannot flush %1: %2").arg(staged, QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) != 0) {
-        if (error)
-            *error = QStringLiteral("cannot replace %1: %2").arg(target, QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
+    const QByteArray stagedName = QFile::encodeName(staged);
+    const QString finalTarget = resolvedPath(target);
+    const QByteArray targetName = QFile::encodeName(finalTarget);
+    struct stat old;
+    if (::stat(targetName.constData(), &old) == 0 && ::chmod(stagedName.constData(), old.st_mode & 07777) != 0)
+        return fail(error, QStringLiteral("cannot set the permissions of %1: %2").arg(staged, systemError()));
+    if (!syncPath(staged, O_RDONLY))
+        return fail(error, QStringLiteral("cannot flush %1: %2").arg(staged, systemError()));
+    if (std::rename(stagedName.constData(), targetName.constData()) != 0)
+        return fail(error, QStringLiteral("cannot replace %1: %2").arg(finalTarget, systemError()));
     // Make the new directory entry durable too; a failure here does not undo the replacement.
-    syncPath(QFileInfo(target).absolutePath(), O_RDONLY | O_DIRECTORY);
+    syncPath(QFileInfo(finalTarget).absolutePath(), O_RDONLY | O_DIRECTORY);
     return true;
 }
 
@@ -56,11 +98,6 @@ bool isWritableFile(const QString &path)
 {
     const QFileInfo info(path);
     return info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
-}
-
-QString stagingPath(const QString &path)
-{
-    return path + QStringLiteral(".copy");
 }
 
 } // namespace FileOps

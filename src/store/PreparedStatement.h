@@ -27,6 +27,7 @@ public:
 
     explicit operator bool() const { return m_query != nullptr; }
     QSqlQuery *operator->() const { return m_query; }
+    QSqlQuery &operator*() const { return *m_query; }
 
 private:
     QSqlQuery *m_query;

@@ -50,6 +50,7 @@ ThreadConnections::Connection *ThreadConnections::connectionOfThisThread()
                                         : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
         if (db.open())
             return &m_connections.insert(thread, Connection{name, {}}).value();
+        m_openError = db.lastError();
     }
     QSqlDatabase::removeDatabase(name);
     return nullptr;
@@ -101,4 +102,10 @@ bool ThreadConnections::isClosed() const
 {
     QMutexLocker locker(&m_mutex);
     return m_closed;
+}
+
+QSqlError ThreadConnections::openError() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_openError;
 }

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 
@@ -27,6 +28,8 @@ public:
     void close();
     void reopen();
     bool isClosed() const;
+    // Why the calling thread's connection last failed to open.
+    QSqlError openError() const;
     bool isReadOnly() const { return m_readOnly; }
     QString path() const { return m_path; }
 
@@ -45,4 +48,5 @@ private:
     mutable QMutex m_mutex;
     QHash<quint64, Connection> m_connections;
     bool m_closed = false;
+    QSqlError m_openError;
 };

@@ -54,8 +54,6 @@ DropboxSyncDialog::~DropboxSyncDialog()
     m_client->disconnect(this);
     m_client->cancelOperations();
     clearSyncFiles();
-    if (m_state != StateDone && MainWindow::instance())
-        MainWindow::instance()->discardSyncedCopy();
 }
 
 void DropboxSyncDialog::enterState(SyncState state, Page page, const QString &buttonText)
@@ -164,7 +162,7 @@ void DropboxSyncDialog::startSync()
     }
     if (needsOld) {
         // The copy was made by another device, possibly by a newer program: look before opening it.
-        if (CardDb::checkDatabase(m_localSyncPath) != StatusOk) {
+        if (CardDb::probe(m_localSyncPath).isError()) {
             showPasswordError(tr("The Tessera data on Dropbox cannot be read by this version of Tessera."));
             return;
         }
@@ -175,6 +173,7 @@ void DropboxSyncDialog::startSync()
         }
         store->close();
     }
+    m_copyPassword = changing ? newPassword : password;
     startMerge(needsOld ? password : QString(), changing ? newPassword : QString());
 }
 
@@ -195,8 +194,9 @@ void DropboxSyncDialog::doneWithSync()
 
 void DropboxSyncDialog::showDone()
 {
+    const bool adopted = MainWindow::instance()->adoptSyncedCopy(m_localSyncPath, m_copyPassword);
     clearSyncFiles();
-    if (!MainWindow::instance()->adoptSyncedCopy()) {
+    if (!adopted) {
         showError();
         return;
     }
@@ -207,7 +207,6 @@ void DropboxSyncDialog::showDone()
 void DropboxSyncDialog::showError()
 {
     clearSyncFiles();
-    MainWindow::instance()->discardSyncedCopy();
     m_ui->errorLabel->setText(
         tr("There went something wrong while synchronizing. Might be you are not connected to Internet."));
     enterState(StateError, ErrorPage, tr("Close"));

@@ -83,5 +83,7 @@ private:
     // A folder only this user can read: the downloaded copy holds the cloud wallet.
     QTemporaryDir m_folder;
     QString m_localSyncPath;
+    // The password of the merged copy once it is written.
+    QString m_copyPassword;
     QFutureWatcher<bool> m_syncWatcher;
 };

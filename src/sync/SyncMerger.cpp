@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QSet>
 
-#include <future>
 
 // The cards of one input, each decrypted once, and the identities not matched yet, in row order.
 struct SyncMerger::Side
@@ -36,23 +35,10 @@ struct SyncMerger::Side
     QStringList unmatched;
 };
 
-namespace {
-
-std::vector<StoredCard> readAll(CardDb *store)
+SyncMerger::SyncMerger(std::vector<StoredCard> localCards, std::vector<StoredCard> syncCards)
+    : m_local(std::make_unique<Side>(std::move(localCards)))
+    , m_sync(std::make_unique<Side>(std::move(syncCards)))
 {
-    return store ? store->allCards() : std::vector<StoredCard>();
-}
-
-} // namespace
-
-SyncMerger::SyncMerger(CardDb *localStore, CardDb *syncStore, CardDb &localOutput, CardDb &syncOutput)
-    : m_localOutput(localOutput)
-    , m_syncOutput(syncOutput)
-{
-    // Decrypting every card is most of the reading; the two copies are read side by side.
-    auto syncCards = std::async(std::launch::async, readAll, syncStore);
-    m_local = std::make_unique<Side>(readAll(localStore));
-    m_sync = std::make_unique<Side>(syncCards.get());
 }
 
 SyncMerger::~SyncMerger() = default;
@@ -104,8 +90,10 @@ void SyncMerger::matchSameContent()
     m_sync->removeMatched(pairedSync);
 }
 
-bool SyncMerger::run()
+bool SyncMerger::run(CardDb *localOutput, CardDb *syncOutput)
 {
+    m_localOutput = localOutput;
+    m_syncOutput = syncOutput;
     matchSameUuids();
     matchSameContent();
 
@@ -139,10 +127,9 @@ bool SyncMerger::run()
 
 bool SyncMerger::addToOutputs(Card &card, bool trashed)
 {
-    if (!m_localOutput.addCard(card) || !m_syncOutput.addCard(card))
-        return false;
-    if (!trashed)
-        return true;
-    return m_localOutput.trashCard(m_localOutput.cardIdForUuid(card.uuid()))
-        && m_syncOutput.trashCard(m_syncOutput.cardIdForUuid(card.uuid()));
+    for (CardDb *output : {m_localOutput, m_syncOutput}) {
+        if (output && !(output->addCard(card) && (!trashed || output->trashCard(output->cardIdForUuid(card.uuid())))))
+            return false;
+    }
+    return true;
 }

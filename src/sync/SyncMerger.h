@@ -17,12 +17,13 @@ struct StoredCard;
 class SyncMerger
 {
 public:
-    // Either input may be none: a copy that does not exist yet has no cards.
-    SyncMerger(CardDb *localStore, CardDb *syncStore, CardDb &localOutput, CardDb &syncOutput);
+    // The cards of both copies, each read completely (a copy that does not exist yet has none).
+    SyncMerger(std::vector<StoredCard> localCards, std::vector<StoredCard> syncCards);
     ~SyncMerger();
 
-    // False when an output refuses a card; the caller then discards both outputs.
-    bool run();
+    // Adds the merged cards to each output that is given (an emptied store); false when one refuses a
+    // card, and the caller then rolls both back.
+    bool run(CardDb *localOutput, CardDb *syncOutput);
 
 private:
     struct Side;
@@ -33,8 +34,8 @@ private:
 
     std::unique_ptr<Side> m_local;
     std::unique_ptr<Side> m_sync;
-    CardDb &m_localOutput;
-    CardDb &m_syncOutput;
+    CardDb *m_localOutput = nullptr;
+    CardDb *m_syncOutput = nullptr;
     QStringList m_commonUuids;
     QMap<QString, QString> m_equivalentPairs;
 };

@@ -1,68 +1,61 @@
 #include "sync/WalletMerge.h"
 
 #include "store/CardDb.h"
-#include "store/FileOps.h"
 #include "sync/SyncMerger.h"
 
-#include <QFile>
 #include <QFileInfo>
+
+#include <future>
 
 namespace {
 
-bool fail(QString *error, const QString &reason)
+bool fail(WalletError *error, const CardDb &store)
 {
     if (error)
-        *error = reason;
+        *error = store.lastError();
     return false;
-}
-
-// Writes the merge of `local` and `other` into both outputs, all or nothing.
-bool mergeInto(CardDb &local, CardDb *other, CardDb &localOutput, CardDb &otherOutput)
-{
-    CardDbTransaction localWrite(localOutput);
-    CardDbTransaction otherWrite(otherOutput);
-    return localWrite.isActive() && otherWrite.isActive() && localOutput.deleteAllCards()
-        && SyncMerger(&local, other, localOutput, otherOutput).run() && localWrite.commit() && otherWrite.commit();
 }
 
 } // namespace
 
-bool WalletMerge::stage(CardDb &local, const QString &otherPath, const QString &otherPassword,
-                        const QString &newOtherPassword, QString *error)
+bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletError *error)
 {
-    const QString localPath = local.path();
-    discard(localPath, otherPath);
-    const bool merged = [&] {
-        const bool otherExists = QFileInfo::exists(otherPath);
-        if (otherExists && CardDb::checkDatabase(otherPath) != StatusOk)
-            return fail(error, tr("%1 is not a Tessera wallet this program can open").arg(otherPath));
-        std::unique_ptr<CardDb> other;
-        if (otherExists) {
-            other = CardDb::open(otherPath, otherPassword.isEmpty() ? newOtherPassword : otherPassword);
-            if (!other)
-                return fail(error, tr("wrong password for %1").arg(otherPath));
-        }
-        if (!FileOps::copyReplacing(localPath, FileOps::stagingPath(localPath)))
-            return fail(error, tr("cannot write %1").arg(FileOps::stagingPath(localPath)));
-        auto localOutput = CardDb::openWithKey(FileOps::stagingPath(localPath), local.key());
-        auto otherOutput = CardDb::open(FileOps::stagingPath(otherPath),
-                                        newOtherPassword.isEmpty() ? otherPassword : newOtherPassword);
-        if (!localOutput || !otherOutput)
-            return fail(error, tr("cannot write the merged copies beside %1").arg(localPath));
-        const bool written = mergeInto(local, other.get(), *localOutput, *otherOutput);
-        localOutput->close();
-        otherOutput->close();
-        if (other)
-            other->close();
-        return written || fail(error, tr("cannot write the merged cards (is the disk full?)"));
-    }();
-    if (!merged)
-        discard(localPath, otherPath);
-    return merged;
+    const bool toLocal = targets != OtherCopyOnly;
+    const bool toOther = targets != LocalCopyOnly;
+    // Both files are held from here: what is read below is what the result replaces.
+    CardDbTransaction localWrite(local);
+    if (!localWrite.isActive())
+        return fail(error, local);
+    CardDbTransaction otherWrite(other);
+    if (!otherWrite.isActive())
+        return fail(error, other);
+
+    // Decrypting every card is most of the reading; the two copies are read side by side.
+    auto otherCards = std::async(std::launch::async, [&other] { return other.allCards(); });
+    auto localCards = local.allCards();
+    auto syncCards = otherCards.get();
+    if (!localCards)
+        return fail(error, local);
+    if (!syncCards)
+        return fail(error, other);
+
+    SyncMerger merger(std::move(*localCards), std::move(*syncCards));
+    if (toLocal && !local.deleteAllCards())
+        return fail(error, local);
+    if (toOther && !other.deleteAllCards())
+        return fail(error, other);
+    if (!merger.run(toLocal ? &local : nullptr, toOther ? &other : nullptr)) {
+        const bool localFailed = local.lastError().isError();
+        return fail(error, localFailed ? local : other);
+    }
+    if (!otherWrite.commit())
+        return fail(error, other);
+    return localWrite.commit() || fail(error, local);
 }
 
-void WalletMerge::discard(const QString &localPath, const QString &otherPath)
+std::unique_ptr<CardDb> WalletMerge::openOther(const QString &path, const QString &password,
+                                               const QString &newPassword, bool *created, WalletError *error)
 {
-    QFile::remove(FileOps::stagingPath(localPath));
-    QFile::remove(FileOps::stagingPath(otherPath));
+    *created = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+    return CardDb::openOrCreate(path, *created ? newPassword : password, error);
 }

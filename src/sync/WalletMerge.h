@@ -1,26 +1,31 @@
 #pragma once
 
+#include "store/WalletError.h"
+
 #include <QCoreApplication>
 #include <QString>
 
+#include <memory>
+
 class CardDb;
 
-// Merges an open wallet with another copy of it (the copy kept in the cloud folder, or any other file)
-// into two staged files beside them, leaving both inputs as they are:
-//   stagingPath(local)  keeps the open wallet's password, key and identity;
-//   stagingPath(other)  is a new wallet under the other copy's password.
-// The caller then puts each staged file in its place (FileOps::replaceAtomically) or discards them.
+// Merges an open wallet with another copy of it (a copy in a synced folder, the cloud's copy, any other
+// file) card by card, writing the result into the files themselves. Each file is written in one
+// transaction that holds it against other writers from the first read to the commit, so a card another
+// program adds meanwhile waits and is never lost; a wallet with unreadable cards is refused.
 class WalletMerge
 {
     Q_DECLARE_TR_FUNCTIONS(WalletMerge)
 
 public:
-    // otherPassword opens the other copy; when it is empty the copy is taken to be new and
-    // newOtherPassword opens it instead. newOtherPassword, when set, protects the other's staged file.
-    // A missing other file counts as a copy without cards. On failure nothing staged is left behind.
-    static bool stage(CardDb &local, const QString &otherPath, const QString &otherPassword,
-                      const QString &newOtherPassword, QString *error = nullptr);
+    enum Targets { BothCopies, OtherCopyOnly, LocalCopyOnly };
 
-    // Removes both staged files.
-    static void discard(const QString &localPath, const QString &otherPath);
+    // Merges two open copies into the targets. On failure nothing is written, except that when the
+    // second commit fails the first copy already holds the merge (merging again completes it).
+    static bool merge(CardDb &local, CardDb &other, Targets targets, WalletError *error = nullptr);
+
+    // Opens the other copy with its password, or creates it under newPassword when no file is there.
+    // Created tells the caller which happened, so that it can remove a copy it made for nothing.
+    static std::unique_ptr<CardDb> openOther(const QString &path, const QString &password, const QString &newPassword,
+                                             bool *created, WalletError *error = nullptr);
 };

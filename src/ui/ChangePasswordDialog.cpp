@@ -59,13 +59,13 @@ void ChangePasswordDialog::done(int r)
 
 void ChangePasswordDialog::passwordChanged()
 {
-    MainWindow::instance()->passwordChangeFinished();
-    if (m_watcher.result() || !MainWindow::database()) {
+    if (m_watcher.result()) {
         QDialog::done(m_pendingResult);
         return;
     }
     m_ui->stackedWidget->setCurrentIndex(0);
-    showError(tr("The password could not be changed. The old password is still in force."));
+    showError(tr("The password could not be changed (%1). The old password is still in force.")
+                  .arg(MainWindow::database()->lastError().message()));
 }
 
 void ChangePasswordDialog::closeEvent(QCloseEvent *event)

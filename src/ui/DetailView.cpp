@@ -56,6 +56,10 @@ void DetailView::displayCard(int cardid)
     CardDb *store = MainWindow::database();
     const auto card = cardid != -1 && store ? store->card(cardid) : nullptr;
     if (!card) {
+        if (cardid != -1 && store) {
+            m_ui->nameView->setText(tr("This card cannot be read: %1.").arg(store->lastError().message()));
+            m_ui->nameView->show();
+        }
         m_cardId = -1;
         MainWindow::refreshActions();
         return;

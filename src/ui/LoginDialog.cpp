@@ -44,7 +44,9 @@ void LoginDialog::openingDone()
         QDialog::done(m_pendingResult);
         return;
     }
-    m_ui->errorLabel->setText(tr("Invalid password. Try again!"));
+    const WalletError error = MainWindow::instance()->openError();
+    m_ui->errorLabel->setText(error.kind() == WalletError::WrongPassword ? tr("Invalid password. Try again!")
+                                                                         : error.message());
     m_ui->errorLabel->show();
     m_ui->passwordEdit->clear();
     m_ui->stackedWidget->setCurrentIndex(0);

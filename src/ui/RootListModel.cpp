@@ -8,7 +8,8 @@ RootListModel::RootListModel(QObject *parent)
     : QAbstractListModel(parent)
 {
     if (CardDb *store = MainWindow::database()) {
-        for (const CardListEntry &entry : store->cardList())
+        // A list that cannot be read shows nothing; the window reports why when it opens the wallet.
+        for (const CardListEntry &entry : store->cardList().value_or(QVector<CardListEntry>()))
             m_entries.append({entry.id, entry.iconId, entry.title});
     }
 }

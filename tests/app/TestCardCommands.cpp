@@ -91,6 +91,7 @@ private slots:
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         m_path = m_dir.filePath(QStringLiteral("cards%1.tessera").arg(++m_serial));
+        QVERIFY(CardDb::openOrCreate(m_path, "pw"));
         QVERIFY(m_window->openDatabase(m_path, "pw"));
         m_window->databaseOpened();
     }
@@ -144,7 +145,7 @@ private slots:
 
         CardDb *store = MainWindow::database();
         QCOMPARE(store->cardCount(), 1);
-        const int id = store->cardList().first().id;
+        const int id = must(store->cardList()).first().id;
         const auto card = store->card(id);
         QCOMPARE(card->title(), QString("My    card"));
         QCOMPARE(card->templateType(), templateType);
@@ -166,7 +167,7 @@ private slots:
         name->setText("   ");
         clickOk(editor);
         QTRY_COMPARE(MainWindow::database()->cardCount(), 1);
-        QCOMPARE(MainWindow::database()->cardList().first().title, QString());
+        QCOMPARE(must(MainWindow::database()->cardList()).first().title, QString());
     }
 
     void editStampsOnlyWhatChanged()

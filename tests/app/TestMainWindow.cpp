@@ -62,7 +62,7 @@ private:
     QString walletWith(const QStringList &titles, const QString &password = QStringLiteral("pw"))
     {
         const QString path = newPath();
-        auto store = CardDb::open(path, password);
+        auto store = CardDb::openOrCreate(path, password);
         for (const QString &title : titles) {
             Card card(newUuid(), QDateTime::currentDateTime(), "login.default", 21, title, QString());
             card.addField(0, QDateTime::currentDateTime(), "Username", "user", 11, false);
@@ -157,9 +157,9 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
         QVERIFY(window.findChild<QSplitter *>("splitter")->isVisible());
         QCOMPARE(MainWindow::database()->cardCount(), 0);
-        QCOMPARE(CardDb::checkDatabase(path), StatusOk);
+        QVERIFY(!CardDb::probe(path).isError());
         QVERIFY(!QFile::exists(path + ".copy"));
-        QVERIFY(CardDb::open(path, "one"));
+        QVERIFY(CardDb::openOrCreate(path, "one"));
         QCOMPARE(window.currentPath(), path);
     }
 
@@ -353,8 +353,11 @@ private slots:
         QVERIFY(writeFile(copy, "replaced"));
         FileDialog::setNextFileName(copy);
         action(window, "actionSave_Database_As")->trigger();
-        QCOMPARE(fileBytes(copy), fileBytes(path));
-        auto store = CardDb::open(copy, "pw");
+        const QString rows = "SELECT group_concat(hex(Data) || UUID || ID) FROM Cards";
+        const QString identity = "SELECT Sync_UUID || hex(Hash) || hex(Info) FROM Identity";
+        QCOMPARE(SqlPeek(copy).value(rows), SqlPeek(path).value(rows));
+        QCOMPARE(SqlPeek(copy).value(identity), SqlPeek(path).value(identity));
+        auto store = CardDb::openOrCreate(copy, "pw");
         QVERIFY(store);
         QCOMPARE(store->cardCount(), 2);
 

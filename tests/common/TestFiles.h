@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QString>
 
+#include <optional>
+
 inline QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
@@ -24,4 +26,13 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
 inline QString testData(const QString &relative)
 {
     return QStringLiteral(TESSERA_TEST_DATA "/") + relative;
+}
+
+// The value of a read the test expects to succeed; a failed read ends the test run loudly.
+template<typename T>
+T must(std::optional<T> value)
+{
+    if (!value)
+        qFatal("a read of the wallet failed");
+    return std::move(*value);
 }

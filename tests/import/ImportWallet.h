@@ -17,7 +17,7 @@ class ImportWallet
 public:
     explicit ImportWallet(const QString &path)
         : m_path(path)
-        , m_store(CardDb::open(path, QStringLiteral("import")))
+        , m_store(CardDb::openOrCreate(path, QStringLiteral("import")))
     {
         const QDateTime time = QDateTime::fromSecsSinceEpoch(1330000000);
         Card mine(QStringLiteral("11111111-2222-3333-4444-555555555555"), time, QStringLiteral("login.default"), 5,
@@ -48,7 +48,7 @@ public:
     std::vector<std::unique_ptr<Card>> importedCards() const
     {
         std::vector<std::unique_ptr<Card>> cards;
-        const QVector<CardListEntry> rows = m_store->cardList(CardDb::AllCards);
+        const QVector<CardListEntry> rows = must(m_store->cardList(CardDb::AllCards));
         for (int i = 1; i < rows.size(); ++i)
             cards.push_back(m_store->card(rows.at(i).id));
         return cards;

@@ -205,7 +205,6 @@ private slots:
 
     void missingFile()
     {
-        QTest::ignoreMessage(QtDebugMsg, "failed opening KeePassX XMl file");
         QVERIFY(!import(newPath(QStringLiteral("missing.xml"))));
         QCOMPARE(m_wallet->committedImports(), 0);
     }

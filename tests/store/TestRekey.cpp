@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 std::unique_ptr<Card> makeCard(const QString &uuid, const QString &title)
@@ -23,7 +25,7 @@ std::unique_ptr<Card> makeCard(const QString &uuid, const QString &title)
 QStringList cardTexts(CardDb &store)
 {
     QStringList texts;
-    for (const CardListEntry &entry : store.cardList(CardDb::AllCards))
+    for (const CardListEntry &entry : must(store.cardList(CardDb::AllCards)))
         texts << QString::fromUtf8(store.card(entry.id)->toData());
     return texts;
 }
@@ -54,7 +56,7 @@ private:
     QString walletWithCards(std::unique_ptr<CardDb> *store)
     {
         const QString path = m_dir.filePath(QStringLiteral("rekey%1.tessera").arg(++m_serial));
-        *store = CardDb::open(path, "old");
+        *store = CardDb::openOrCreate(path, "old");
         for (const QString &title : QStringList{"Alpha", "Bravo", "Charlie"})
             (*store)->addCard(*makeCard(title + "-uuid", title));
         (*store)->trashCard((*store)->cardIdForUuid("Bravo-uuid"));
@@ -73,20 +75,18 @@ private slots:
             = columns(path, "SELECT ID, Version, Signature, Sync_UUID, Info FROM Identity");
         const QVariantList dataBefore = columns(path, "SELECT Data FROM Cards");
 
-        auto rekeyed = store->changePassword("old", "new ☃");
-        QVERIFY(rekeyed);
-        QVERIFY(!store->isOpen());
-        QCOMPARE(cardTexts(*rekeyed), texts);
+        QVERIFY(store->changePassword("old", "new ☃"));
+        QVERIFY(store->isOpen());
+        QCOMPARE(cardTexts(*store), texts);
         QCOMPARE(columns(path, clear), clearBefore);
         QCOMPARE(columns(path, "SELECT ID, Version, Signature, Sync_UUID, Info FROM Identity"), identityBefore);
         QVERIFY(columns(path, "SELECT Data FROM Cards") != dataBefore);
-        QVERIFY(!QFile::exists(FileOps::stagingPath(path)));
-        QCOMPARE(rekeyed->cardCount(), 2);
+        QCOMPARE(store->cardCount(), 2);
 
-        rekeyed.reset();
         store.reset();
-        QTest::ignoreMessage(QtDebugMsg, "Invalid Passowrd");
-        QVERIFY(!CardDb::open(path, "old"));
+        WalletError error;
+        QVERIFY(!CardDb::open(path, "old", &error));
+        QCOMPARE(error.kind(), WalletError::WrongPassword);
         auto reopened = CardDb::open(path, "new ☃");
         QVERIFY(reopened);
         QCOMPARE(cardTexts(*reopened), texts);
@@ -101,50 +101,38 @@ private slots:
         QCOMPARE(columns(path, "SELECT Data FROM Cards UNION ALL SELECT Hash FROM Identity"), before);
     }
 
-    void wrongOldPasswordChangesNothing()
+    // A wallet that another program re-keyed takes no more writes under the old key.
+    void otherProgramsRekeyStopsWrites()
     {
         std::unique_ptr<CardDb> store;
         const QString path = walletWithCards(&store);
-        const QByteArray before = fileBytes(path);
-        QTest::ignoreMessage(QtDebugMsg, "Invalid Passowrd");
-        QVERIFY(!store->changePassword("wrong", "new"));
-        QCOMPARE(fileBytes(path), before);
-        QVERIFY(!QFile::exists(FileOps::stagingPath(path)));
-        QVERIFY(store->isOpen());
-        QCOMPARE(store->cardCount(), 2);
+        auto other = CardDb::open(path, "old");
+        QVERIFY(other->changePassword("old", "new"));
+        Card card("late-uuid", QDateTime::currentDateTimeUtc(), "note.default", 22, "Late", "");
+        QVERIFY(!store->addCard(card));
+        QCOMPARE(store->lastError().kind(), WalletError::PasswordChanged);
+        QCOMPARE(other->cardCount(), 2);
     }
 
-    void staleCopyIsReplaced()
-    {
-        std::unique_ptr<CardDb> store;
-        const QString path = walletWithCards(&store);
-        QVERIFY(writeFile(FileOps::stagingPath(path), "left over from a crash"));
-        auto rekeyed = store->changePassword("old", "new");
-        QVERIFY(rekeyed);
-        QCOMPARE(rekeyed->cardCount(), 2);
-        QVERIFY(!QFile::exists(FileOps::stagingPath(path)));
-    }
-
-    void copyThatCannotBeMadeChangesNothing()
-    {
-        std::unique_ptr<CardDb> store;
-        const QString path = walletWithCards(&store);
-        QVERIFY(QDir().mkpath(FileOps::stagingPath(path) + "/blocker"));
-        const QByteArray before = fileBytes(path);
-        QVERIFY(!store->changePassword("old", "new"));
-        QCOMPARE(fileBytes(path), before);
-        QVERIFY(store->isOpen());
-        QCOMPARE(store->cardCount(), 2);
-    }
-
+    // The staged file itself becomes the target (no copy), through a link to the link's target, and
+    // with the permissions of the file it replaces.
     void replaceAtomically()
     {
-        const QString target = m_dir.filePath("target");
-        const QString staged = m_dir.filePath("staged");
-        QVERIFY(writeFile(target, "old"));
+        const QString real = m_dir.filePath("real");
+        const QString link = m_dir.filePath("link");
+        QVERIFY(writeFile(real, "old"));
+        QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        QVERIFY(QFile::link(real, link));
+        const QString staged = FileOps::createStagedFile(link);
+        QCOMPARE(QFileInfo(staged).absolutePath(), QFileInfo(real).absolutePath());
+        QCOMPARE(mode(staged), 0600u);
         QVERIFY(writeFile(staged, "new"));
-        QVERIFY(FileOps::replaceAtomically(staged, target));
-        QCOMPARE(fileBytes(target), QByteArray("new"));
+        const ino_t stagedInode = inode(staged);
+        QVERIFY(FileOps::replaceAtomically(staged, link));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(fileBytes(real), QByteArray("new"));
+        QCOMPARE(inode(real), stagedInode);
+        QCOMPARE(mode(real), 0640u);
         QVERIFY(!QFile::exists(staged));
 
         const QString folder = m_dir.filePath("folder");
@@ -154,8 +142,19 @@ private slots:
         QVERIFY(!FileOps::replaceAtomically(staged, folder, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(fileBytes(staged), QByteArray("newer"));
-        QVERIFY(!FileOps::replaceAtomically(m_dir.filePath("absent"), target));
-        QCOMPARE(fileBytes(target), QByteArray("new"));
+    }
+
+private:
+    static ino_t inode(const QString &path)
+    {
+        struct stat status;
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+    }
+
+    static uint mode(const QString &path)
+    {
+        struct stat status;
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777 : 0;
     }
 };
 

@@ -1,3 +1,4 @@
+#include "common/SqlPeek.h"
 #include "FakeCloudServer.h"
 #include "app/MainWindow.h"
 #include "common/GuiTestUtils.h"
@@ -58,7 +59,7 @@ private:
     QStringList titles(CardDb &store)
     {
         QStringList list;
-        for (const CardListEntry &entry : store.cardList())
+        for (const CardListEntry &entry : must(store.cardList()))
             list << entry.title;
         list.sort();
         return list;
@@ -68,7 +69,7 @@ private:
     {
         const QString path = m_dir.filePath(QStringLiteral("cloud-check%1.tessera").arg(++m_serial));
         writeFile(path, m_server->file(DropboxSyncDialog::remotePath));
-        auto store = CardDb::open(path, password);
+        auto store = CardDb::openOrCreate(path, password);
         return store ? titles(*store) : QStringList{"<does not open>"};
     }
 
@@ -132,6 +133,7 @@ private slots:
         QVERIFY(m_server->listen());
         m_window = std::make_unique<MainWindow>();
         m_path = m_dir.filePath(QStringLiteral("local%1.tessera").arg(++m_serial));
+        QVERIFY(CardDb::openOrCreate(m_path, "local pw"));
         QVERIFY(m_window->openDatabase(m_path, "local pw"));
         m_window->databaseOpened();
         addCard("Alpha");
@@ -187,7 +189,6 @@ private slots:
         QCOMPARE(cloudTitles("cloud pw"), (QStringList{"Alpha", "Beta"}));
         QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
         QVERIFY(MainWindow::database()->checkPassword("local pw"));
-        QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
         QVERIFY(!QFile::exists(dialog.localSyncPath()));
         QCOMPARE(QFileInfo(QFileInfo(dialog.localSyncPath()).absolutePath()).permissions() & 0x0077, 0);
     }
@@ -201,7 +202,7 @@ private slots:
         const QString other = m_dir.filePath("other-device.tessera");
         writeFile(other, m_server->file(DropboxSyncDialog::remotePath));
         {
-            auto store = CardDb::open(other, "cloud pw");
+            auto store = CardDb::openOrCreate(other, "cloud pw");
             Card card(newUuid(), QDateTime::currentDateTimeUtc(), "note.default", 22, "From the phone", "hello");
             store->addCard(card);
         }
@@ -270,19 +271,40 @@ private slots:
         m_server->setFailure(FakeCloudServer::Upload, 500);
         QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateError);
         QCOMPARE(fileBytes(m_path), before);
-        QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
         QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
     }
 
     void mergeThatCannotWriteEndsOnTheErrorPage()
     {
         const QByteArray before = fileBytes(m_path);
-        QVERIFY(QDir().mkpath(FileOps::stagingPath(m_path) + "/blocker"));
+        SqlPeek otherWriter(m_path);
+        QVERIFY(otherWriter.exec("BEGIN IMMEDIATE"));
         QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateError);
-        QVERIFY(QDir(FileOps::stagingPath(m_path)).removeRecursively());
+        QVERIFY(otherWriter.exec("ROLLBACK"));
         QCOMPARE(fileBytes(m_path), before);
         QVERIFY(m_server->file(DropboxSyncDialog::remotePath).isEmpty());
         QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+    }
+
+    // The upload went through but the wallet cannot take the merge: that is no success.
+    void walletThatCannotTakeTheMergeEndsOnTheErrorPage()
+    {
+        m_server->setStall(FakeCloudServer::Upload, FakeCloudServer::StallBeforeReply);
+        QSignalSpy stalled(m_server.get(), &FakeCloudServer::stalled);
+        DropboxSyncDialog dialog(m_window.get(), hosts());
+        dialog.show();
+        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
+        button(dialog)->click();
+        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateCreatePassword);
+        edit(dialog, "newPassEdit")->setText("cloud pw");
+        edit(dialog, "confirmPassEdit")->setText("cloud pw");
+        button(dialog)->click();
+        QTRY_VERIFY(stalled.count() == 1);
+        SqlPeek otherWriter(m_path);
+        QVERIFY(otherWriter.exec("BEGIN IMMEDIATE"));
+        m_server->releaseStalled();
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.state(), DropboxSyncDialog::StateError, 10000);
+        QVERIFY(otherWriter.exec("ROLLBACK"));
     }
 
     void cancelDuringTheUpload()
@@ -309,7 +331,6 @@ private slots:
         button(*dialog)->click();
         QTRY_VERIFY(watch.isNull());
         QCOMPARE(fileBytes(m_path), before);
-        QVERIFY(!QFile::exists(FileOps::stagingPath(m_path)));
         QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
         m_server->releaseStalled();
     }

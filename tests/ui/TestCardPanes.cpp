@@ -67,7 +67,9 @@ private:
 
     void openWallet(const QStringList &titles)
     {
-        QVERIFY(m_window->openDatabase(m_dir.filePath(QStringLiteral("panes%1.tessera").arg(++m_serial)), "pw"));
+        const QString path = m_dir.filePath(QStringLiteral("panes%1.tessera").arg(++m_serial));
+        QVERIFY(CardDb::create(path, "pw"));
+        QVERIFY(m_window->openDatabase(path, "pw"));
         for (const QString &title : titles)
             addCard(title);
         m_window->databaseOpened();

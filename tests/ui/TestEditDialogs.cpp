@@ -1,3 +1,4 @@
+#include "store/CardDb.h"
 #include "app/MainWindow.h"
 #include "model/Card.h"
 #include "model/FieldType.h"
@@ -169,7 +170,9 @@ void TestEditDialogs::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("settings")));
     m_window = std::make_unique<MainWindow>();
-    QVERIFY(m_window->openDatabase(m_dir.filePath(QStringLiteral("dialogs.tessera")), QStringLiteral("secret")));
+    const QString path = m_dir.filePath(QStringLiteral("dialogs.tessera"));
+    QVERIFY(CardDb::create(path, QStringLiteral("secret")));
+    QVERIFY(m_window->openDatabase(path, QStringLiteral("secret")));
 }
 
 void TestEditDialogs::init()

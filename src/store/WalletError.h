@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class QSqlError;
+
+// Why an operation on a wallet failed, in the words a user reads. Every store operation that fails
+// says one of these; the window and tessera-cli show message().
+class WalletError
+{
+    Q_DECLARE_TR_FUNCTIONS(WalletError)
+
+public:
+    enum Kind {
+        None,
+        Missing,         // nothing at the path
+        NotAFile,        // a folder, FIFO or device
+        Unreadable,      // the file cannot be read (permissions, I/O)
+        NotAWallet,      // a file of another kind
+        NewerFormat,
+        OlderFormat,
+        Busy,            // another program holds the wallet
+        WrongPassword,
+        Damaged,         // identity unusable, a table missing, a page or a card unreadable
+        ReadOnly,        // cannot be changed (file, folder or medium)
+        WriteFailed,     // a write did not complete (disk full, I/O error)
+        PasswordChanged, // another program changed the password since this one opened the wallet
+    };
+
+    WalletError() = default;
+    WalletError(Kind kind, const QString &detail = QString());
+
+    // The error a failed SQLite call stands for; a failed write is told apart from a failed read.
+    static WalletError fromSql(const QSqlError &error, bool writing);
+
+    Kind kind() const { return m_kind; }
+    bool isError() const { return m_kind != None; }
+    QString detail() const { return m_detail; }
+    // The kind's sentence, then the detail after a colon.
+    QString message() const;
+
+private:
+    Kind m_kind = None;
+    QString m_detail;
+};

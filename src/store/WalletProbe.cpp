@@ -1,0 +1,123 @@
+#include "store/WalletProbe.h"
+
+#include "store/FileOps.h"
+
+#include <QAtomicInteger>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+const char signature[] = "TesseraDb";
+constexpr int currentVersion = 2;
+constexpr int infoSize = 48;
+constexpr int hashSize = 32;
+
+QString connectionName()
+{
+    static QAtomicInteger<quint64> counter;
+    return QStringLiteral("tessera-probe-%1").arg(++counter);
+}
+
+// A journal left by a write that never finished: SQLite rolls it back on the next writable open.
+bool hasHotJournal(const QString &path)
+{
+    return QFileInfo(path + QStringLiteral("-journal")).size() > 0;
+}
+
+class Probe
+{
+public:
+    Probe(const QString &path, bool writable)
+        : m_name(connectionName())
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(writable ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000")
+                                      : QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000"));
+        if (!db.open())
+            m_error = WalletError::fromSql(db.lastError(), false);
+    }
+
+    ~Probe()
+    {
+        QSqlDatabase::database(m_name, false).close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+
+    WalletError examine(WalletProbe::Depth depth)
+    {
+        if (m_error.isError())
+            return m_error;
+        QSqlQuery query(QSqlDatabase::database(m_name, false));
+        if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+            return WalletError::fromSql(query.lastError(), false);
+        QStringList tables;
+        while (query.next())
+            tables.append(query.value(0).toString());
+        if (query.lastError().isValid())
+            return WalletError::fromSql(query.lastError(), false);
+        if (!tables.contains(QLatin1String("Identity")))
+            return WalletError(WalletError::NotAWallet);
+
+        if (!query.exec(QStringLiteral("SELECT Version, Signature, Hash, Info FROM Identity")))
+            return WalletError::fromSql(query.lastError(), false);
+        if (!query.next()) {
+            return query.lastError().isValid() ? WalletError::fromSql(query.lastError(), false)
+                                               : WalletError(WalletError::Damaged, WalletProbe::tr("no identity row"));
+        }
+        if (query.value(1).toString() != QLatin1String(signature))
+            return WalletError(WalletError::NotAWallet);
+        bool isNumber = false;
+        const int version = query.value(0).toInt(&isNumber);
+        if (!isNumber)
+            return WalletError(WalletError::Damaged, WalletProbe::tr("the version is not a number"));
+        if (version > currentVersion)
+            return WalletError(WalletError::NewerFormat);
+        if (version < currentVersion)
+            return WalletError(WalletError::OlderFormat);
+        if (query.value(2).toByteArray().size() != hashSize || query.value(3).toByteArray().size() != infoSize)
+            return WalletError(WalletError::Damaged, WalletProbe::tr("the password check values are damaged"));
+        if (query.next())
+            return WalletError(WalletError::Damaged, WalletProbe::tr("more than one identity row"));
+        if (!tables.contains(QLatin1String("Cards")))
+            return WalletError(WalletError::Damaged, WalletProbe::tr("the table of cards is missing"));
+        return depth == WalletProbe::EveryPage ? checkPages() : WalletError();
+    }
+
+private:
+    WalletError checkPages()
+    {
+        QSqlQuery query(QSqlDatabase::database(m_name, false));
+        if (!query.exec(QStringLiteral("PRAGMA quick_check")))
+            return WalletError::fromSql(query.lastError(), false);
+        if (!query.next())
+            return WalletError::fromSql(query.lastError(), false);
+        const QString verdict = query.value(0).toString();
+        return verdict == QLatin1String("ok") ? WalletError() : WalletError(WalletError::Damaged, verdict);
+    }
+
+    const QString m_name;
+    WalletError m_error;
+};
+
+} // namespace
+
+WalletError WalletProbe::examine(const QString &path, Depth depth)
+{
+    const WalletError fileProblem = FileOps::fileProblem(path);
+    if (fileProblem.isError())
+        return fileProblem;
+    // Only a writable connection can roll an interrupted write back; one that cannot write would
+    // stumble over the journal and call a sound wallet unreadable.
+    const bool recover = hasHotJournal(path);
+    if (recover && !FileOps::isWritableFile(path)) {
+        return WalletError(WalletError::ReadOnly,
+                           tr("a write was interrupted and cannot be rolled back without write access"));
+    }
+    return Probe(path, recover).examine(depth);
+}
