@@ -8,7 +8,8 @@
 bool Console::write(std::FILE *stream, const QByteArray &bytes)
 {
     errno = 0;
-    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) == std::size_t(bytes.size())
+    const bool written
+        = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) == std::size_t(bytes.size())
         && std::fflush(stream) == 0;
     if (!written && stream == stdout && m_outputErrno == 0)
         m_outputErrno = errno != 0 ? errno : EIO;

@@ -11,7 +11,6 @@
 
 #include <QFileInfo>
 
-
 namespace {
 
 enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
@@ -118,10 +117,10 @@ int TransferCommands::exportJson(const Invocation &call)
     console.error(tr("warning: the output holds every secret of %1 in the clear").arg(path));
     console.printBytes(CardJson::document(readout.cards));
     for (const UnreadableCard &lost : qAsConst(readout.unreadable)) {
-        console.fail(path, lost.title.isEmpty() ? tr("card #%1 cannot be read and is left out").arg(lost.id)
-                                                : tr("card #%1 \"%2\" cannot be read and is left out")
-                                                      .arg(lost.id)
-                                                      .arg(lost.title));
+        console.fail(path,
+                     lost.title.isEmpty()
+                         ? tr("card #%1 cannot be read and is left out").arg(lost.id)
+                         : tr("card #%1 \"%2\" cannot be read and is left out").arg(lost.id).arg(lost.title));
     }
     return readout.unreadable.isEmpty() ? ExitSuccess : ExitPartial;
 }

@@ -8,8 +8,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 
@@ -129,9 +129,10 @@ std::unique_ptr<CardDb> CardDb::open(const QString &path, const QString &passwor
     auto cipher = std::make_unique<CardCipher>(key, parts.iv);
     if (!sameBytes(CardCipher::passwordVerifier(key, parts.checkBlock, parts.iv), store->m_hash)) {
         // A key that reads the cards is the right one: then the check value is what is damaged.
-        setError(error, store->keyReadsACard(*cipher)
-                            ? WalletError(WalletError::Damaged, tr("the password check value is damaged"))
-                            : WalletError(WalletError::WrongPassword));
+        setError(error,
+                 store->keyReadsACard(*cipher)
+                     ? WalletError(WalletError::Damaged, tr("the password check value is damaged"))
+                     : WalletError(WalletError::WrongPassword));
         return nullptr;
     }
     store->m_cipher = std::move(cipher);
@@ -383,7 +384,8 @@ std::unique_ptr<Card> CardDb::card(int id)
     }
     auto card = decode(query->value(0).toByteArray());
     if (!card)
-        fail(WalletError(WalletError::Damaged, tr("card %1 cannot be read").arg(namedCards({{id, query->value(1).toString()}}))));
+        fail(WalletError(WalletError::Damaged,
+                         tr("card %1 cannot be read").arg(namedCards({{id, query->value(1).toString()}}))));
     return card;
 }
 
@@ -433,8 +435,12 @@ bool CardDb::readRows(CardReadout &readout, bool keepBlobs)
     if (!query)
         return false;
     while (query->next()) {
-        StoredCard row{query->value(0).toInt(), query->value(1).toString(), rowTime(query->value(2)),
-                       query->value(3).toInt() != 0, decode(query->value(4).toByteArray()), QByteArray()};
+        StoredCard row{query->value(0).toInt(),
+                       query->value(1).toString(),
+                       rowTime(query->value(2)),
+                       query->value(3).toInt() != 0,
+                       decode(query->value(4).toByteArray()),
+                       QByteArray()};
         if (keepBlobs)
             row.blob = query->value(4).toByteArray();
         if (row.card)
@@ -473,8 +479,12 @@ void CardDb::readRowsOneByOne(CardReadout &readout)
                 readout.unreadable.append({id, QString()});
             continue;
         }
-        StoredCard row{id, query->value(1).toString(), rowTime(query->value(2)), query->value(3).toInt() != 0,
-                       decode(query->value(4).toByteArray()), query->value(4).toByteArray()};
+        StoredCard row{id,
+                       query->value(1).toString(),
+                       rowTime(query->value(2)),
+                       query->value(3).toInt() != 0,
+                       decode(query->value(4).toByteArray()),
+                       query->value(4).toByteArray()};
         if (row.card)
             found.push_back(std::move(row));
         else
@@ -496,7 +506,8 @@ std::optional<std::vector<StoredCard>> CardDb::allCards()
             readout.unreadable.append({row.id, row.card->title()});
     }
     if (!readout.unreadable.isEmpty()) {
-        fail(WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namedCards(readout.unreadable))));
+        fail(WalletError(WalletError::Damaged,
+                         tr("these cards cannot be read: %1").arg(namedCards(readout.unreadable))));
         return std::nullopt;
     }
     return std::move(readout.cards);
@@ -514,19 +525,19 @@ bool CardDb::addCard(Card &card)
 {
     // The text first: writing it cleans the title that the clear column repeats.
     const QByteArray data = m_cipher->encrypt(card.toData());
-    return write(QStringLiteral("INSERT INTO Cards (Title, Type, IconId, UpdateTime, UUID, Data, Trashed)"
-                                "VALUES (?,?,?,?,?,?,?)"),
-                 {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()), card.uuid(), data,
-                  0});
+    return write(
+        QStringLiteral("INSERT INTO Cards (Title, Type, IconId, UpdateTime, UUID, Data, Trashed)"
+                       "VALUES (?,?,?,?,?,?,?)"),
+        {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()), card.uuid(), data, 0});
 }
 
 bool CardDb::updateCard(int id, Card &card)
 {
     const QByteArray data = m_cipher->encrypt(card.toData());
-    return write(QStringLiteral("UPDATE Cards SET Title =?, Type=?, IconID=?, UpdateTime=?, UUID=?, "
-                                "Data=?, Trashed=? WHERE ID = ?"),
-                 {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()), card.uuid(), data, 0,
-                  id});
+    return write(
+        QStringLiteral("UPDATE Cards SET Title =?, Type=?, IconID=?, UpdateTime=?, UUID=?, "
+                       "Data=?, Trashed=? WHERE ID = ?"),
+        {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()), card.uuid(), data, 0, id});
 }
 
 bool CardDb::trashCard(int id)
@@ -579,9 +590,11 @@ bool CardDb::changePassword(const QString &oldPassword, const QString &newPasswo
             return failSql(*rows, false);
     }
     if (!unreadable.isEmpty())
-        return fail(WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namedCards(unreadable))));
+        return fail(
+            WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namedCards(unreadable))));
     for (const auto &row : qAsConst(plainTexts)) {
-        if (!write(QStringLiteral("UPDATE Cards SET Data = ? WHERE ID = ?"), {newCipher->encrypt(row.second), row.first}))
+        if (!write(QStringLiteral("UPDATE Cards SET Data = ? WHERE ID = ?"),
+                   {newCipher->encrypt(row.second), row.first}))
             return false;
     }
     if (!write(QStringLiteral("UPDATE Identity SET Hash = ? WHERE ID = 1"), {newHash}) || !transaction.commit())

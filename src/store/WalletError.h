@@ -14,17 +14,17 @@ class WalletError
 public:
     enum Kind {
         None,
-        Missing,         // nothing at the path
-        NotAFile,        // a folder, FIFO or device
-        Unreadable,      // the file cannot be read (permissions, I/O)
-        NotAWallet,      // a file of another kind
+        Missing, // nothing at the path
+        NotAFile, // a folder, FIFO or device
+        Unreadable, // the file cannot be read (permissions, I/O)
+        NotAWallet, // a file of another kind
         NewerFormat,
         OlderFormat,
-        Busy,            // another program holds the wallet
+        Busy, // another program holds the wallet
         WrongPassword,
-        Damaged,         // identity unusable, a table missing, a page or a card unreadable
-        ReadOnly,        // cannot be changed (file, folder or medium)
-        WriteFailed,     // a write did not complete (disk full, I/O error)
+        Damaged, // identity unusable, a table missing, a page or a card unreadable
+        ReadOnly, // cannot be changed (file, folder or medium)
+        WriteFailed, // a write did not complete (disk full, I/O error)
         PasswordChanged, // another program changed the password since this one opened the wallet
     };
 

@@ -53,8 +53,8 @@ bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletErr
     return localWrite.commit() || fail(error, local);
 }
 
-std::unique_ptr<CardDb> WalletMerge::openOther(const QString &path, const QString &password,
-                                               const QString &newPassword, bool *created, WalletError *error)
+std::unique_ptr<CardDb> WalletMerge::openOther(const QString &path, const QString &password, const QString &newPassword,
+                                               bool *created, WalletError *error)
 {
     *created = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
     return CardDb::openOrCreate(path, *created ? newPassword : password, error);
