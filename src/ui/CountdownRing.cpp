@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int diameter = 24;
+constexpr int diameter = 28;
 constexpr int penWidth = 3;
 // The ring turns red when there is hardly time left to type the code.
 constexpr int warningSeconds = 5;

@@ -41,6 +41,7 @@ void OneTimeCodeDialog::showAdvanced(bool shown)
 {
     m_ui->advancedBox->setVisible(shown);
     m_ui->advancedButton->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
+    adjustSize();
 }
 
 // A link brings its own settings, shown but not editable; a bare secret takes those of the boxes.

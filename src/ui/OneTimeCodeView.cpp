@@ -31,8 +31,10 @@ OneTimeCodeView::OneTimeCodeView(const TotpSetup &setup, const QString &uri, QWi
     m_label->setTextFormat(Qt::PlainText);
     m_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // Larger than the other values: the code is read off and typed elsewhere.
     QFont bold = m_label->font();
     bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
     m_label->setFont(bold);
     layout->addWidget(m_ring);
     layout->addWidget(m_label);
