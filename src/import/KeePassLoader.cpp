@@ -34,12 +34,13 @@ bool KeePassLoader::endElement(QStringView qualifiedName)
             --m_historyDepth;
         return true;
     }
-    // An Entry inside another one (outside History) ends the entry being read: the rest of the outer
-    // entry is ignored.
+    // The one-time code strings come in any order, the title among them: they are joined at the end.
     if (m_inEntry && qualifiedName == QLatin1String("Entry")) {
         m_entry.otp = m_otp.uri(m_entry.title);
         m_otp.clear();
     }
+    // An Entry inside another one (outside History) ends the entry being read: the rest of the outer
+    // entry is ignored.
     return ImportLoader::endElement(qualifiedName);
 }
 
