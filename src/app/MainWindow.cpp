@@ -5,6 +5,7 @@
 #include "import/PSafeLoader.h"
 #include "model/BuiltinCatalog.h"
 #include "model/TextUtils.h"
+#include "otp/OtpField.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
 #include "import/ImportLoader.h"
@@ -17,6 +18,7 @@
 #include "ui/LoginDialog.h"
 #include "ui/MakerSite.h"
 #include "ui/NewDatabaseDialog.h"
+#include "ui/OneTimeCodeDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/TemplateChooserDialog.h"
 #include "ui_MainWindow.h"
@@ -376,6 +378,39 @@ void MainWindow::on_actionDuplicateCard_triggered()
     openEditor(std::move(card), &MainWindow::addCard);
 }
 
+void MainWindow::on_actionSetUpOneTimeCode_triggered()
+{
+    const auto card = m_store ? m_store->card(m_ui->detailView->cardId()) : nullptr;
+    if (!card)
+        return;
+    const Field *current = OtpField::find(*card);
+    auto *dialog = new OneTimeCodeDialog(current ? current->value() : QString(), card->title(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &OneTimeCodeDialog::chosen, this, &MainWindow::setOneTimeCode);
+    dialog->open();
+}
+
+void MainWindow::setOneTimeCode(const QString &uri)
+{
+    const int id = m_ui->detailView->cardId();
+    const auto card = m_store ? m_store->card(id) : nullptr;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (!card || !OtpField::store(*card, uri, now))
+        return;
+    card->setUpdateTime(now);
+    if (!m_store->updateCard(id, *card)) {
+        showError(tr("Error"), tr("The card \"%1\" could not be saved.").arg(card->title()));
+        return;
+    }
+    m_ui->rootView->updateCard(id);
+    m_ui->detailView->displayCard(id);
+}
+
+void MainWindow::on_actionCopyOneTimeCode_triggered()
+{
+    m_ui->detailView->copyOneTimeCode();
+}
+
 void MainWindow::on_actionDeleteCard_triggered()
 {
     auto *box = new QMessageBox(this);
@@ -556,6 +591,8 @@ void MainWindow::updateActions()
     m_ui->actionEditCard->setEnabled(cardShown);
     m_ui->actionDuplicateCard->setEnabled(cardShown);
     m_ui->actionDeleteCard->setEnabled(cardShown);
+    m_ui->actionSetUpOneTimeCode->setEnabled(cardShown);
+    m_ui->actionCopyOneTimeCode->setEnabled(open && m_ui->detailView->hasOneTimeCode());
     m_ui->actionChange_Password->setEnabled(writable);
     m_ui->actionDropboxSync->setEnabled(writable);
     m_ui->actionClearDropboxSettings->setEnabled(writable);

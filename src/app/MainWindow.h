@@ -73,6 +73,9 @@ private slots:
     void on_actionEditCard_triggered();
     void currentCardEdited(Card *card);
     void on_actionDuplicateCard_triggered();
+    void on_actionSetUpOneTimeCode_triggered();
+    void setOneTimeCode(const QString &uri);
+    void on_actionCopyOneTimeCode_triggered();
     void on_actionChange_Password_triggered();
     void on_actionNew_Database_triggered();
     void createNewDatabase(const QString &password);

@@ -11,6 +11,8 @@ struct ImportEntry
     QString password;
     QString notes;
     QString url;
+    // An otpauth:// URI, or empty.
+    QString otp;
     // Only used to choose among copies of one entry; never copied into the card.
     QDateTime lastModified;
 };

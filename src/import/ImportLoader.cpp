@@ -3,6 +3,7 @@
 #include "model/Card.h"
 #include "model/FieldTypeCodes.h"
 #include "model/TextUtils.h"
+#include "otp/OtpField.h"
 #include "store/CardDb.h"
 
 #include <QFile>
@@ -99,6 +100,8 @@ std::unique_ptr<Card> ImportLoader::toCard(const ImportEntry &entry)
     card->addField(0, now, QStringLiteral("Username"), withoutTabs(entry.username), usernameType, false);
     card->addField(1, now, QStringLiteral("Password"), withoutTabs(entry.password), passwordType, true);
     card->addField(3, now, QStringLiteral("Url"), withoutTabs(entry.url), urlType, false);
+    if (!entry.otp.isEmpty())
+        OtpField::store(*card, withoutTabs(entry.otp), now);
     return card;
 }
 
@@ -115,4 +118,5 @@ void ImportLoader::clearEntryTexts()
     m_entry.password.clear();
     m_entry.notes.clear();
     m_entry.url.clear();
+    m_entry.otp.clear();
 }

@@ -34,6 +34,11 @@ bool KeePassLoader::endElement(QStringView qualifiedName)
             --m_historyDepth;
         return true;
     }
+    // The one-time code strings come in any order, the title among them: they are joined at the end.
+    if (m_inEntry && qualifiedName == QLatin1String("Entry")) {
+        m_entry.otp = m_otp.uri(m_entry.title);
+        m_otp.clear();
+    }
     // An Entry inside another one (outside History) ends the entry being read: the rest of the outer
     // entry is ignored.
     return ImportLoader::endElement(qualifiedName);
@@ -68,8 +73,11 @@ void KeePassLoader::takeEntryElement(QStringView name)
                 m_valueKind = UrlValue;
             else if (m_text == QLatin1String("UserName"))
                 m_valueKind = UserNameValue;
+            else if (KeePassOtp::isOtpKey(m_text))
+                m_valueKind = OtpValue;
             else
                 m_valueKind = NoValue;
+            m_otpKey = m_valueKind == OtpValue ? m_text : QString();
         }
     } else if (name == QLatin1String("Value")) {
         if (filled)
@@ -86,6 +94,9 @@ void KeePassLoader::takeValue()
     switch (m_valueKind) {
     case NotesValue:
         m_entry.notes = m_text;
+        break;
+    case OtpValue:
+        m_otp.take(m_otpKey, m_text);
         break;
     case PasswordValue:
         m_entry.password = m_text;

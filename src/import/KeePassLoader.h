@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/BufferedImportLoader.h"
+#include "import/KeePassOtp.h"
 
 // Imports a KeePass 2 XML export. Cards go in only once the whole file has been read, so a damaged
 // file adds nothing. The earlier versions an entry keeps in its History are not imported.
@@ -16,12 +17,14 @@ public:
 
 private:
     // Which member of the entry the next Value element fills, as named by the Key before it.
-    enum ValueKind { NoValue, NotesValue, PasswordValue, TitleValue, UrlValue, UserNameValue };
+    enum ValueKind { NoValue, NotesValue, OtpValue, PasswordValue, TitleValue, UrlValue, UserNameValue };
 
     void takeEntryElement(QStringView name) override;
     void takeValue();
 
     ValueKind m_valueKind = NoValue;
+    QString m_otpKey;
+    KeePassOtp m_otp;
     // Depth inside History elements: everything there belongs to an older version of the entry.
     int m_historyDepth = 0;
 };

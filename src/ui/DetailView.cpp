@@ -2,9 +2,11 @@
 
 #include "app/MainWindow.h"
 #include "model/FieldType.h"
+#include "otp/TotpSetup.h"
 #include "store/CardDb.h"
 #include "ui/CardIcons.h"
 #include "ui/FieldLabel.h"
+#include "ui/OneTimeCodeView.h"
 #include "ui_DetailView.h"
 
 #include <QFrame>
@@ -27,6 +29,25 @@ QToolButton *rowButton(QWidget *parent, const QString &icon, const QString &tool
     return button;
 }
 
+// The eye (for secrets) and copy buttons at the end of a row, working on its value widget.
+template<class Value> void addRowButtons(QWidget *row, QHBoxLayout *layout, Value *value, bool sensitive)
+{
+    layout->addSpacing(0);
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(5);
+    if (sensitive) {
+        QToolButton *eye = rowButton(row, QStringLiteral(":images/eye.png"), DetailView::tr("Show/Hide"));
+        eye->setCheckable(true);
+        QObject::connect(eye, &QToolButton::toggled, value, &Value::toggleMask);
+        buttons->addWidget(eye);
+    }
+    QToolButton *copy = rowButton(row, QStringLiteral(":images/copy.png"), DetailView::tr("Copy"));
+    QObject::connect(copy, &QToolButton::clicked, value, &Value::copyToClipboard);
+    buttons->addWidget(copy);
+    layout->addLayout(buttons);
+}
+
 } // namespace
 
 DetailView::DetailView(QWidget *parent)
@@ -43,6 +64,19 @@ DetailView::~DetailView() = default;
 QString DetailView::cardTitle() const
 {
     return m_ui->nameView->text();
+}
+
+bool DetailView::hasOneTimeCode() const
+{
+    return m_ui->widgetBox->findChild<OneTimeCodeView *>() != nullptr;
+}
+
+bool DetailView::copyOneTimeCode()
+{
+    auto *view = m_ui->widgetBox->findChild<OneTimeCodeView *>();
+    if (view)
+        view->copyToClipboard();
+    return view != nullptr;
 }
 
 void DetailView::displayCard(int cardid)
@@ -159,6 +193,15 @@ void DetailView::addFieldRow(const Field &field, QFrame *frame)
     name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout->addWidget(name);
 
+    // A one-time code that cannot be made shows as the ordinary (masked) value it is.
+    if (const auto setup = TotpSetup::parse(field.value())) {
+        auto *code = new OneTimeCodeView(*setup, field.value(), row);
+        layout->addWidget(code);
+        addRowButtons(row, layout, code, true);
+        frame->layout()->addWidget(row);
+        return;
+    }
+
     auto *value = new FieldLabel(field.value(), field.type(), field.sensitive(), row);
     value->setOpenExternalLinks(true);
     QFont bold = value->font();
@@ -170,20 +213,6 @@ void DetailView::addFieldRow(const Field &field, QFrame *frame)
     value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     value->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     layout->addWidget(value);
-    layout->addSpacing(0);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(5);
-    if (field.sensitive()) {
-        QToolButton *eye = rowButton(row, QStringLiteral(":images/eye.png"), tr("Show/Hide"));
-        eye->setCheckable(true);
-        connect(eye, &QToolButton::toggled, value, &FieldLabel::toggleMask);
-        buttons->addWidget(eye);
-    }
-    QToolButton *copy = rowButton(row, QStringLiteral(":images/copy.png"), tr("Copy"));
-    connect(copy, &QToolButton::clicked, value, &FieldLabel::copyToClipboard);
-    buttons->addWidget(copy);
-    layout->addLayout(buttons);
+    addRowButtons(row, layout, value, field.sensitive());
     frame->layout()->addWidget(row);
 }

@@ -23,6 +23,9 @@ public:
     int cardId() const { return m_cardId; }
     bool hasCard() const { return m_cardId != -1; }
     QString cardTitle() const;
+    // Whether the card shown has a valid one-time code, and copying the first one shown.
+    bool hasOneTimeCode() const;
+    bool copyOneTimeCode();
 
 public slots:
     void displayCard(int cardid);

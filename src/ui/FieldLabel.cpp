@@ -61,5 +61,10 @@ void FieldLabel::toggleMask(bool off)
 
 void FieldLabel::copyToClipboard()
 {
-    QApplication::clipboard()->setText(m_value);
+    copyText(m_value);
+}
+
+void FieldLabel::copyText(const QString &text)
+{
+    QApplication::clipboard()->setText(text);
 }

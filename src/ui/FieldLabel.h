@@ -15,6 +15,8 @@ public:
     bool isMasked() const { return m_masked; }
     // The address the label links to, or an empty URL when the value is shown as plain text.
     QUrl linkTarget() const;
+    // Where every copy of a secret from the pane goes through.
+    static void copyText(const QString &text);
 
 public slots:
     void toggleMask(bool off);

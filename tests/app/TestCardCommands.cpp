@@ -8,10 +8,13 @@
 #include "ui/EditDialog.h"
 #include "ui/FileDialog.h"
 #include "ui/IconChooserDialog.h"
+#include "ui/OneTimeCodeDialog.h"
+#include "ui/OneTimeCodeView.h"
 #include "ui/TemplateChooserDialog.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -190,6 +193,40 @@ private slots:
         QCOMPARE(card->fields().at(2)->updateTime(), past);
         QCOMPARE(card->notes(), QString("old notes"));
         QCOMPARE(detailView()->cardId(), id);
+    }
+
+    // A secret typed in groups is checked as it is typed and stored as a link in a new sensitive field.
+    void setUpOneTimeCode()
+    {
+        const int id = storeOldCard("Forum");
+        QVERIFY(!action("actionCopyOneTimeCode")->isEnabled());
+        action("actionSetUpOneTimeCode")->trigger();
+        auto *dialog = waitForTopLevel<OneTimeCodeDialog>();
+        QVERIFY(dialog);
+        QVERIFY(!dialog->findChild<QWidget *>("advancedBox")->isVisible());
+        auto *secret = dialog->findChild<QLineEdit *>("secretEdit");
+        auto *message = dialog->findChild<QLabel *>("messageLabel");
+        auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QTest::keyClicks(secret, "jbsw y3dp ehpk 3px1");
+        QVERIFY(message->isVisible());
+        QVERIFY(message->text().contains("not Base32"));
+        QVERIFY(!ok->isEnabled());
+        QTest::keyClick(secret, Qt::Key_Backspace);
+        QTest::keyClicks(secret, "p");
+        QVERIFY(!message->isVisible());
+        ok->click();
+        QTRY_VERIFY(!findTopLevel<OneTimeCodeDialog>());
+
+        const auto card = MainWindow::database()->card(id);
+        QCOMPARE(card->fieldCount(), 4);
+        const Field *field = card->fields().at(3);
+        QCOMPARE(field->label(), QString("One-Time Code"));
+        QCOMPARE(field->value(), QString("otpauth://totp/Forum?secret=JBSWY3DPEHPK3PXP"));
+        QVERIFY(field->sensitive());
+        QVERIFY(card->updateTime() > past);
+        QCOMPARE(card->fields().at(0)->updateTime(), past);
+        QVERIFY(detailView()->findChild<OneTimeCodeView *>());
+        QVERIFY(action("actionCopyOneTimeCode")->isEnabled());
     }
 
     void unchangedEditWritesNothing()

@@ -291,6 +291,19 @@ private slots:
                      .arg(password));
     }
 
+    // RFC 6238 Appendix B: SHA-1, 8 digits, at 59 seconds; the field is found by its value.
+    void totpPrintsTheCode()
+    {
+        std::vector<std::unique_ptr<Card>> cards;
+        cards.push_back(loginCard(uuidNumber(1), "Bank", "ana", "pw"));
+        cards.back()->fields().at(2)->setValue(
+            "otpauth://totp/Bank:ana?secret=GEZDGNBVGY3TQOJQGEZDGNBVGY3TQOJQ&digits=8");
+        const CliRun run = runCli({"totp", walletWith("pw", cards), "Bank", "--time", "59"}, {"pw"});
+        QCOMPARE(run.out, QString("94287082\n"));
+        QCOMPARE(run.err, QString("valid for 1 more second\n"));
+        QCOMPARE(run.exitCode, 0);
+    }
+
     void editStampsOnlyWhatChanged()
     {
         const QString path = walletWithTitles({"Bank", "Mail"});
@@ -584,6 +597,8 @@ private slots:
             << Fixture::Wallet << QStringList{"show", "W", "Old"} << pw << 1 << "W: no such card: Old";
         row("trashed card") << Fixture::Wallet << QStringList{"edit", "W", "4", "Username=x"} << pw << 1
                             << "W: card 4 is in the trash";
+        row("no one-time code") << Fixture::Wallet << QStringList{"totp", "W", "Mail"} << pw << 1
+                                << "W: card 3 has no one-time code";
         row("unknown label") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "Pin=1"} << pw << 1
                              << "W: no field \"Pin\" on this card; its fields are: Username, Password, E-Mail, Url";
         row("unknown label on add") << Fixture::Wallet << QStringList{"add", "W", "login.default", "T", "Pin=1"} << pw
@@ -666,8 +681,8 @@ private slots:
     void helpForEveryCommand_data()
     {
         QTest::addColumn<QString>("command");
-        for (const char *command :
-             {"create", "check", "ls", "show", "templates", "add", "edit", "rm", "passwd", "import", "export", "merge"})
+        for (const char *command : {"create", "check", "ls", "show", "templates", "add", "edit", "rm", "passwd",
+                                    "import", "export", "merge", "totp"})
             QTest::newRow(command) << command;
     }
 

@@ -197,6 +197,29 @@ private slots:
         QCOMPARE(m_wallet->committedImports(), expected.size());
     }
 
+    // Both conventions for one-time codes end up as one sensitive text field after the login's three.
+    void oneTimeCodes_data()
+    {
+        QTest::addColumn<QByteArray>("strings");
+        QTest::addColumn<QString>("uri");
+        // clang-format off
+        QTest::newRow("KeePassXC otp") << string("otp", "otpauth://totp/Example:alice?secret=JBSWY3DPEHPK3PXP&amp;issuer=Example") << "otpauth://totp/Example:alice?secret=JBSWY3DPEHPK3PXP&issuer=Example";
+        QTest::newRow("KeePass Base32 with settings") << string("TimeOtp-Algorithm", "HMAC-SHA-256") + string("TimeOtp-Length", "8") + string("TimeOtp-Period", "60") + string("TimeOtp-Secret-Base32", "jbsw y3dp ehpk 3pxp") << "otpauth://totp/T?secret=JBSWY3DPEHPK3PXP&algorithm=SHA256&digits=8&period=60";
+        QTest::newRow("KeePass hex secret") << string("TimeOtp-Secret-Hex", "48656C6C6F21DEADBEEF") << "otpauth://totp/T?secret=JBSWY3DPEHPK3PXP";
+        // clang-format on
+    }
+
+    void oneTimeCodes()
+    {
+        QFETCH(QByteArray, strings);
+        QFETCH(QString, uri);
+        QVERIFY(importText(document(entryOf(string("Password", "pw") + strings + string("Title", "T")))));
+        const auto cards = m_wallet->importedCards();
+        QCOMPARE(cards.size(), std::size_t(1));
+        QCOMPARE(shapeOf(*cards.front()), loginShape + ", 4 One-Time Code 0 secret");
+        QCOMPARE(contentOf(*cards.front()), "T||pw||" + uri + "|");
+    }
+
     // Nothing goes in unless the whole file is a well-formed KeePass export.
     void badInput_data()
     {

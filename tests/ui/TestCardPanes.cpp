@@ -2,9 +2,12 @@
 #include "common/GuiTestUtils.h"
 #include "model/FieldType.h"
 #include "model/TextUtils.h"
+#include "otp/Clock.h"
 #include "store/CardDb.h"
+#include "ui/CountdownRing.h"
 #include "ui/DetailView.h"
 #include "ui/FieldLabel.h"
+#include "ui/OneTimeCodeView.h"
 #include "ui/RootView.h"
 #include "ui/SearchEdit.h"
 
@@ -25,6 +28,22 @@ struct SampleField
     QString value;
     int type;
     bool sensitive;
+};
+
+// Stands in for the system clock while it lives; the test moves it by hand.
+class FixedClock : public Clock
+{
+public:
+    explicit FixedClock(qint64 msecs)
+        : msecs(msecs)
+    {
+        Clock::install(this);
+    }
+    ~FixedClock() override { Clock::install(nullptr); }
+
+    qint64 msecsSinceEpoch() const override { return msecs; }
+
+    qint64 msecs;
 };
 
 } // namespace
@@ -273,6 +292,39 @@ private slots:
 
         detailView()->displayCard(id);
         QCOMPARE(valueLabel("4711")->text(), QString(4, QChar(0x25CF)));
+    }
+
+    // RFC 4226 Appendix D's key: the codes for counters 1 and 2 (seconds 30-59 and 60-89).
+    void oneTimeCodeFollowsTheClock()
+    {
+        FixedClock clock(59000);
+        openWallet({});
+        const QString uri = "otpauth://totp/Bank:ana?secret=GEZDGNBVGY3TQOJQGEZDGNBVGY3TQOJQ";
+        const QString broken = "otpauth://totp/Bank:ana?secret=0";
+        const int id = addCard("Bank", {{"Key", uri, FieldType::Text, true}, {"Old", broken, FieldType::Text, true}});
+        detailView()->displayCard(id);
+        auto *code = detailView()->findChild<OneTimeCodeView *>();
+        QVERIFY(code);
+        QCOMPARE(detailView()->findChildren<OneTimeCodeView *>().size(), 1);
+        QCOMPARE(valueLabel(broken)->text(), QString(broken.size(), QChar(0x25CF)));
+        QCOMPARE(code->label()->text(), QString("287 082"));
+        QCOMPARE(code->ring()->secondsLeft(), 1);
+        QApplication::clipboard()->clear();
+        m_window->findChild<QAction *>("actionCopyOneTimeCode")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QString("287082"));
+
+        clock.msecs = 60000;
+        QTRY_COMPARE(code->label()->text(), QString("359 152"));
+        QCOMPARE(code->ring()->secondsLeft(), 30);
+        QToolButton *eye = nullptr;
+        QToolButton *copy = nullptr;
+        for (QToolButton *button : code->parentWidget()->findChildren<QToolButton *>())
+            (button->toolTip() == "Show/Hide" ? eye : copy) = button;
+        QVERIFY(eye && copy);
+        QTest::mouseClick(copy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QString("359152"));
+        QTest::mouseClick(eye, Qt::LeftButton);
+        QCOMPARE(code->label()->text(), uri);
     }
 
     void links_data()
