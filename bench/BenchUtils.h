@@ -31,3 +31,5 @@ void runStoreBench(const QString &folder, int cards);
 void runImportBench(const QString &folder, int entries);
 // Two copies of a wallet merged: `shared` cards pair by identity, `unmatched` ones by content.
 void runSyncBench(const QString &folder, int shared, int unmatched);
+// Builds the search index of a wallet, times single keystrokes' searches and a password health check.
+void runSearchBench(const QString &folder, int cards);
