@@ -5,6 +5,7 @@
 #include "import/PSafeLoader.h"
 #include "model/BuiltinCatalog.h"
 #include "model/TextUtils.h"
+#include "password/PasswordHealth.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
 #include "sync/DropboxSyncDialog.h"
@@ -16,10 +17,13 @@
 #include "ui/LoginDialog.h"
 #include "ui/MakerSite.h"
 #include "ui/NewDatabaseDialog.h"
+#include "ui/PasswordGeneratorDialog.h"
+#include "ui/PasswordHealthDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/TemplateChooserDialog.h"
 #include "ui_MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -200,6 +204,7 @@ void MainWindow::databaseOpened()
     m_ui->rootView->reload();
     m_ui->detailView->displayCard(-1);
     m_ui->splitter->show();
+    m_ui->rootView->focusSearch();
     updateActions();
     updateTitle();
 }
@@ -460,6 +465,26 @@ void MainWindow::on_actionPreferences_triggered()
     dialog->open();
 }
 
+void MainWindow::on_actionPasswordGenerator_triggered()
+{
+    auto *dialog = new PasswordGeneratorDialog(PasswordGeneratorDialog::Standalone, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void MainWindow::on_actionPasswordHealth_triggered()
+{
+    if (!m_store)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto findings = PasswordHealth::check(m_store->allCards(), QDateTime::currentDateTimeUtc());
+    QApplication::restoreOverrideCursor();
+    auto *dialog = new PasswordHealthDialog(findings, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &PasswordHealthDialog::cardChosen, m_ui->rootView, &RootView::selectCard);
+    dialog->open();
+}
+
 void MainWindow::on_actionDropboxSync_triggered()
 {
     auto *dialog = new DropboxSyncDialog(this, m_cloudHosts);
@@ -564,6 +589,7 @@ void MainWindow::updateActions()
     m_ui->actionDuplicateCard->setEnabled(cardShown);
     m_ui->actionDeleteCard->setEnabled(cardShown);
     m_ui->actionChange_Password->setEnabled(writable);
+    m_ui->actionPasswordHealth->setEnabled(open);
     m_ui->actionDropboxSync->setEnabled(writable);
     m_ui->actionClearDropboxSettings->setEnabled(writable);
 }
