@@ -5,6 +5,7 @@
 #include "cli/Console.h"
 #include "cli/Invocation.h"
 #include "cli/MergeCommand.h"
+#include "cli/PasswordCommands.h"
 #include "cli/TransferCommands.h"
 #include "cli/WalletCommands.h"
 
@@ -26,7 +27,7 @@ CommandLine::CommandLine(Console &console, PasswordPrompt &passwords)
     , m_passwords(passwords)
 {
     m_commands << WalletCommands::commands() << CardQueries::commands() << CardEdits::commands()
-               << TransferCommands::commands() << MergeCommand::commands();
+               << TransferCommands::commands() << MergeCommand::commands() << PasswordCommands::commands();
 }
 
 int CommandLine::run(const QStringList &arguments)

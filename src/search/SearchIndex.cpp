@@ -50,12 +50,12 @@ bool SearchIndex::matches(int id, const SearchQuery &query) const
     return it != m_texts.constEnd() && query.matches(*it);
 }
 
-QVector<int> SearchIndex::find(const SearchQuery &query) const
+QSet<int> SearchIndex::find(const SearchQuery &query) const
 {
-    QVector<int> ids;
+    QSet<int> ids;
     for (auto it = m_texts.constBegin(); it != m_texts.constEnd(); ++it) {
         if (query.matches(it.value()))
-            ids.append(it.key());
+            ids.insert(it.key());
     }
     return ids;
 }

@@ -3,8 +3,8 @@
 #include "search/SearchQuery.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
-#include <QVector>
 
 class Card;
 class CardDb;
@@ -26,8 +26,8 @@ public:
     int size() const { return m_texts.size(); }
     // A card the index does not know matches only the empty search.
     bool matches(int id, const SearchQuery &query) const;
-    // The ids of the matching cards, in no particular order.
-    QVector<int> find(const SearchQuery &query) const;
+    // The ids of the matching cards.
+    QSet<int> find(const SearchQuery &query) const;
 
     // What a search looks at: title, template name, notes, and the label and value of every filled field
     // whose value is not sensitive. Folded, one line per piece, so that no term matches across two.
