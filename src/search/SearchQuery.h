@@ -13,7 +13,6 @@ public:
     explicit SearchQuery(const QString &typed);
 
     bool isEmpty() const { return m_terms.isEmpty(); }
-    QStringList terms() const { return m_terms; }
     // The text must have been folded with fold().
     bool matches(const QString &foldedText) const;
 

@@ -16,9 +16,6 @@ class PasswordHealthDialog : public QDialog
 public:
     PasswordHealthDialog(const QVector<PasswordHealth::Finding> &findings, QWidget *parent = nullptr);
 
-    // The tree as shown: headings, reused groups and cards.
-    QTreeWidget *tree() const { return m_tree; }
-
 signals:
     void cardChosen(int cardid);
 

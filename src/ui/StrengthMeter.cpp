@@ -23,11 +23,6 @@ StrengthMeter::StrengthMeter(QWidget *parent)
     setPassword(QString());
 }
 
-QString StrengthMeter::text() const
-{
-    return m_label->text();
-}
-
 void StrengthMeter::setPassword(const QString &password)
 {
     static const char *const colours[] = {"#c62828", "#ef6c00", "#f9a825", "#7cb342", "#2e7d32"};
@@ -37,6 +32,9 @@ void StrengthMeter::setPassword(const QString &password)
     m_bar->setStyleSheet(QStringLiteral("QProgressBar { border: 1px solid #999; border-radius: 2px; }"
                                         "QProgressBar::chunk { background-color: %1; }")
                              .arg(QLatin1String(colours[strength.score()])));
-    m_label->setText(empty ? QString()
-                           : tr("%1 (%2 bits)").arg(strength.scoreName()).arg(qRound(strength.entropyBits())));
+    m_label->setText(empty ? QString() : strength.scoreName());
+    setToolTip(empty ? QString()
+                     : tr("zxcvbn estimates about %1 bits: the patterns and words it finds make the password "
+                          "easier to guess than its length suggests.")
+                           .arg(qRound(strength.entropyBits())));
 }

@@ -14,9 +14,6 @@ class StrengthMeter : public QWidget
 public:
     explicit StrengthMeter(QWidget *parent = nullptr);
 
-    // The word and the estimated entropy, as the user reads them.
-    QString text() const;
-
 public slots:
     void setPassword(const QString &password);
 
