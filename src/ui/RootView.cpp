@@ -27,7 +27,12 @@ RootView::RootView(QWidget *parent)
     connect(find, &QShortcut::activated, this, &RootView::focusSearch);
 }
 
-RootView::~RootView() = default;
+// The list's models go first: the index they filter through is a member, gone before the children are.
+RootView::~RootView()
+{
+    delete m_proxy;
+    delete m_model;
+}
 
 void RootView::reload()
 {
