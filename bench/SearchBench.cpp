@@ -49,7 +49,7 @@ void runSearchBench(const QString &folder, int cards)
                                  QStringLiteral("\"notes of card 9999\""), QStringLiteral("nowhere")}) {
         int found = 0;
         const double ms = keystrokeMs(index, typed, &found);
-        report(QStringLiteral("search \"%1\": %2 found").arg(typed).arg(found), cards, ms);
+        report(QStringLiteral("search %1: %2 found").arg(typed).arg(found), cards, ms);
     }
 
     timer.restart();
