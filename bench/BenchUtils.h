@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class CardDb;
+
 // Prints one figure of the benchmark: what was measured, for how many cards, in milliseconds.
 inline void report(const QString &what, int cards, double milliseconds)
 {
@@ -24,6 +26,8 @@ inline double elapsedMs(const QElapsedTimer &timer)
 
 // A realistic login card with a unique identity and title.
 std::unique_ptr<Card> benchCard(int index);
+// Adds that many bench cards in one transaction.
+void addBenchCards(CardDb &store, int cards);
 
 void runStoreBench(const QString &folder, int cards);
 

@@ -26,13 +26,7 @@ void runSearchBench(const QString &folder, int cards)
 {
     const QString path = QDir(folder).filePath(QStringLiteral("search-%1.tessera").arg(cards));
     auto store = CardDb::open(path, QStringLiteral("bench"));
-    {
-        CardDbTransaction transaction(*store);
-        for (int i = 0; i < cards; ++i)
-            store->addCard(*benchCard(i));
-        if (!transaction.commit())
-            qFatal("the bench wallet could not be written");
-    }
+    addBenchCards(*store, cards);
     store->loadTemplates(builtinCatalogPath());
 
     QElapsedTimer timer;
