@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class CardDb;
+
 // Prints one figure of the benchmark: what was measured, for how many cards, in milliseconds.
 inline void report(const QString &what, int cards, double milliseconds)
 {
@@ -24,6 +26,8 @@ inline double elapsedMs(const QElapsedTimer &timer)
 
 // A realistic login card with a unique identity and title.
 std::unique_ptr<Card> benchCard(int index);
+// Adds that many bench cards in one transaction.
+void addBenchCards(CardDb &store, int cards);
 
 void runStoreBench(const QString &folder, int cards);
 
@@ -31,3 +35,5 @@ void runStoreBench(const QString &folder, int cards);
 void runImportBench(const QString &folder, int entries);
 // Two copies of a wallet merged: `shared` cards pair by identity, `unmatched` ones by content.
 void runSyncBench(const QString &folder, int shared, int unmatched);
+// Builds the search index of a wallet, times single keystrokes' searches and a password health check.
+void runSearchBench(const QString &folder, int cards);

@@ -18,20 +18,22 @@ std::unique_ptr<Card> benchCard(int index)
     return card;
 }
 
+void addBenchCards(CardDb &store, int cards)
+{
+    CardDbTransaction transaction(store);
+    for (int i = 0; i < cards; ++i)
+        store.addCard(*benchCard(i));
+    if (!transaction.commit())
+        qFatal("the bench wallet could not be written");
+}
+
 void runStoreBench(const QString &folder, int cards)
 {
     const QString path = QDir(folder).filePath(QStringLiteral("store-%1.tessera").arg(cards));
     QElapsedTimer timer;
 
     timer.start();
-    {
-        auto store = CardDb::openOrCreate(path, QStringLiteral("bench"));
-        CardDbTransaction transaction(*store);
-        for (int i = 0; i < cards; ++i)
-            store->addCard(*benchCard(i));
-        if (!transaction.commit())
-            qFatal("the bench wallet could not be written");
-    }
+    addBenchCards(*CardDb::openOrCreate(path, QStringLiteral("bench")), cards);
     report(QStringLiteral("create and add every card"), cards, elapsedMs(timer));
 
     timer.restart();

@@ -1,4 +1,4 @@
-// Measures the figures users feel: opening, listing, writing, re-keying, importing and merging
+// Measures the figures users feel: opening, listing, writing, re-keying, importing, merging and searching
 // wallets of realistic sizes. Run on demand; it prints its figures and checks nothing.
 #include "BenchUtils.h"
 
@@ -16,5 +16,6 @@ int main(int argc, char *argv[])
     runImportBench(folder.path(), 10000);
     runSyncBench(folder.path(), 10000, 0);
     runSyncBench(folder.path(), 0, 1000);
+    runSearchBench(folder.path(), 10000);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "model/BuiltinCatalog.h"
 #include "model/TextUtils.h"
 #include "otp/OtpField.h"
+#include "password/PasswordHealth.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
 #include "import/ImportLoader.h"
@@ -19,10 +20,13 @@
 #include "ui/MakerSite.h"
 #include "ui/NewDatabaseDialog.h"
 #include "ui/OneTimeCodeDialog.h"
+#include "ui/PasswordGeneratorDialog.h"
+#include "ui/PasswordHealthDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/TemplateChooserDialog.h"
 #include "ui_MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -208,6 +212,7 @@ void MainWindow::databaseOpened()
     m_ui->rootView->reload();
     m_ui->detailView->displayCard(-1);
     m_ui->splitter->show();
+    m_ui->rootView->focusSearch();
     updateActions();
     updateTitle();
 }
@@ -498,6 +503,32 @@ void MainWindow::on_actionPreferences_triggered()
     dialog->open();
 }
 
+void MainWindow::on_actionPasswordGenerator_triggered()
+{
+    auto *dialog = new PasswordGeneratorDialog(PasswordGeneratorDialog::Standalone, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void MainWindow::on_actionPasswordHealth_triggered()
+{
+    if (!m_store)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto cards = m_store->allCards();
+    const auto findings = cards ? PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc())
+                                : QVector<PasswordHealth::Finding>();
+    QApplication::restoreOverrideCursor();
+    if (!cards) {
+        showStoreError(tr("The passwords could not be checked."));
+        return;
+    }
+    auto *dialog = new PasswordHealthDialog(findings, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &PasswordHealthDialog::cardChosen, m_ui->rootView, &RootView::selectCard);
+    dialog->open();
+}
+
 void MainWindow::on_actionDropboxSync_triggered()
 {
     auto *dialog = new DropboxSyncDialog(this, m_cloudHosts);
@@ -594,6 +625,7 @@ void MainWindow::updateActions()
     m_ui->actionSetUpOneTimeCode->setEnabled(cardShown);
     m_ui->actionCopyOneTimeCode->setEnabled(open && m_ui->detailView->hasOneTimeCode());
     m_ui->actionChange_Password->setEnabled(writable);
+    m_ui->actionPasswordHealth->setEnabled(open);
     m_ui->actionDropboxSync->setEnabled(writable);
     m_ui->actionClearDropboxSettings->setEnabled(writable);
 }

@@ -88,6 +88,8 @@ private slots:
     void on_actionWebsite_triggered();
     void on_actionContact_Us_triggered();
     void on_actionPreferences_triggered();
+    void on_actionPasswordGenerator_triggered();
+    void on_actionPasswordHealth_triggered();
     void on_actionDropboxSync_triggered();
     void on_actionClearDropboxSettings_triggered();
 

@@ -8,9 +8,11 @@
 #include "model/CardLoader.h"
 #include "model/FieldType.h"
 #include "model/TemplateCatalog.h"
+#include "search/SearchIndex.h"
 #include "store/CardDb.h"
 
 #include <QCollator>
+#include <QSet>
 
 #include <algorithm>
 
@@ -39,6 +41,25 @@ QString column(QString text)
     return text;
 }
 
+// The lines of `ls`: id, title and template type, sorted by title as the window sorts them; with
+// trashed cards, a fourth column says which are.
+QString listing(QVector<CardListEntry> entries, bool withTrashed)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(), [&collator](const CardListEntry &a, const CardListEntry &b) {
+        return collator.compare(a.title, b.title) < 0;
+    });
+    QString text;
+    for (const CardListEntry &entry : qAsConst(entries)) {
+        QStringList columns{QString::number(entry.id), column(entry.title), column(entry.templateType)};
+        if (withTrashed)
+            columns << QLatin1String(entry.trashed ? "trashed" : "live");
+        text += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
 } // namespace
 
 QVector<Command> CardQueries::commands()
@@ -52,6 +73,16 @@ QVector<Command> CardQueries::commands()
          1,
          {QCommandLineOption(trashedOption, tr("list trashed cards too, with a fourth column: live or trashed"))},
          &CardQueries::list},
+        {QStringLiteral("search"),
+         QStringLiteral("WALLET TERM..."),
+         tr("List the live cards that match every term, as ls lists them."),
+         tr("Terms are looked for in titles, template names, notes and field labels and values, ignoring case and "
+            "accents; sensitive values are never searched. Double quotes inside an argument keep a phrase "
+            "together, as in the search field of the window."),
+         2,
+         -1,
+         {},
+         &CardQueries::search},
         {QStringLiteral("show"),
          QStringLiteral("WALLET CARD [--show-secrets]"),
          tr("Show one card: title, type, icon, notes and each field as \"label: value\"."),
@@ -86,20 +117,31 @@ int CardQueries::list(const Invocation &call)
         entries.erase(std::remove_if(entries.begin(), entries.end(), [](const CardListEntry &e) { return e.trashed; }),
                       entries.end());
 
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(entries.begin(), entries.end(), [&collator](const CardListEntry &a, const CardListEntry &b) {
-        return collator.compare(a.title, b.title) < 0;
-    });
+    call.console().print(listing(entries, withTrashed));
+    return ExitSuccess;
+}
 
-    QString text;
-    for (const CardListEntry &entry : qAsConst(entries)) {
-        QStringList columns{QString::number(entry.id), column(entry.title), column(entry.templateType)};
-        if (withTrashed)
-            columns << QLatin1String(entry.trashed ? "trashed" : "live");
-        text += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');
+// Each argument is read as the window reads the search field, so `search W '"blue door"'` looks for the
+// phrase and `search W blue door` for both words anywhere.
+int CardQueries::search(const Invocation &call)
+{
+    const QString path = call.argument(0);
+    const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), call.console());
+    if (!store)
+        return ExitFailure;
+    store->loadTemplates(builtinCatalogPath());
+    SearchIndex index;
+    const auto listed = store->cardList(CardDb::AllCards);
+    if (!listed || !index.rebuild(*store)) {
+        return listed ? call.console().fail(path, tr("damaged wallet: some cards cannot be read"))
+                      : WalletAccess::failed(*store, call.console());
     }
-    call.console().print(text);
+    const QSet<int> found = index.find(SearchQuery(call.argumentsFrom(1).join(QLatin1Char(' '))));
+    QVector<CardListEntry> entries = *listed;
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [&found](const CardListEntry &e) { return !found.contains(e.id); }),
+                  entries.end());
+    call.console().print(listing(entries, false));
     return ExitSuccess;
 }
 

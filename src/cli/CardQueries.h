@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QVector>
 
-// The commands that read cards and templates: ls, show, templates.
+// The commands that read cards and templates: ls, search, show, templates.
 class CardQueries
 {
     Q_DECLARE_TR_FUNCTIONS(CardQueries)
@@ -15,6 +15,7 @@ public:
 
 private:
     static int list(const Invocation &call);
+    static int search(const Invocation &call);
     static int show(const Invocation &call);
     static int templates(const Invocation &call);
 };

@@ -6,6 +6,7 @@
 #include "cli/Invocation.h"
 #include "cli/MergeCommand.h"
 #include "cli/OtpCommand.h"
+#include "cli/PasswordCommands.h"
 #include "cli/TransferCommands.h"
 #include "cli/WalletCommands.h"
 
@@ -27,7 +28,8 @@ CommandLine::CommandLine(Console &console, PasswordPrompt &passwords)
     , m_passwords(passwords)
 {
     m_commands << WalletCommands::commands() << CardQueries::commands() << CardEdits::commands()
-               << TransferCommands::commands() << MergeCommand::commands() << OtpCommand::commands();
+               << TransferCommands::commands() << MergeCommand::commands() << OtpCommand::commands()
+               << PasswordCommands::commands();
 }
 
 int CommandLine::run(const QStringList &arguments)

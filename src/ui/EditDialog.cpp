@@ -5,12 +5,15 @@
 #include "model/TextUtils.h"
 #include "ui/CardIcons.h"
 #include "ui/IconChooserDialog.h"
+#include "ui/PasswordGeneratorDialog.h"
+#include "ui/StrengthMeter.h"
 #include "ui_EditDialog.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QToolButton>
 
 EditDialog::EditDialog(Card *card, QWidget *parent)
@@ -78,7 +81,30 @@ QLineEdit *EditDialog::addFieldRow(const Field &field)
     }
 
     m_ui->fieldsBox->layout()->addWidget(row);
+    if (field.type() == FieldType::Password)
+        addPasswordTools(editor, layout, layout->contentsMargins().left() + width + layout->spacing());
     return editor;
+}
+
+void EditDialog::addPasswordTools(QLineEdit *editor, QLayout *rowLayout, int indent)
+{
+    auto *generate = new QToolButton(editor->parentWidget());
+    generate->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    generate->setToolTip(tr("Generate a Password"));
+    generate->setCursor(Qt::ArrowCursor);
+    rowLayout->addWidget(generate);
+    connect(generate, &QToolButton::clicked, this, [this, editor] {
+        auto *generator = new PasswordGeneratorDialog(PasswordGeneratorDialog::ForField, this);
+        generator->setAttribute(Qt::WA_DeleteOnClose);
+        connect(generator, &PasswordGeneratorDialog::passwordChosen, editor, &QLineEdit::setText);
+        generator->open();
+    });
+
+    auto *meter = new StrengthMeter(m_ui->fieldsBox);
+    meter->setContentsMargins(indent, 0, 8, 0);
+    meter->setPassword(editor->text());
+    connect(editor, &QLineEdit::textChanged, meter, &StrengthMeter::setPassword);
+    m_ui->fieldsBox->layout()->addWidget(meter);
 }
 
 void EditDialog::addSeparatorLine()

@@ -11,6 +11,7 @@ class EditDialog;
 }
 class Card;
 class Field;
+class QLayout;
 class QLineEdit;
 class QToolButton;
 
@@ -38,6 +39,8 @@ private slots:
 
 private:
     QLineEdit *addFieldRow(const Field &field);
+    // A password field gets a button for the generator and a strength meter below it.
+    void addPasswordTools(QLineEdit *editor, QLayout *rowLayout, int indent);
     void addSeparatorLine();
     void applyEdits();
 

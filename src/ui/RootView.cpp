@@ -1,10 +1,16 @@
 #include "ui/RootView.h"
 
-#include "ui/NameSortProxy.h"
+#include "app/MainWindow.h"
+#include "password/PasswordFields.h"
+#include "store/CardDb.h"
+#include "ui/CardFilterProxy.h"
 #include "ui/RootListModel.h"
 #include "ui_RootView.h"
 
-#include <QRegularExpression>
+#include <QApplication>
+#include <QClipboard>
+#include <QShortcut>
+#include <QToolTip>
 
 RootView::RootView(QWidget *parent)
     : QWidget(parent)
@@ -15,21 +21,26 @@ RootView::RootView(QWidget *parent)
     m_ui->searchEdit->setAttribute(Qt::WA_MacShowFocusRect, false);
     connect(m_ui->listView, &RootList::currentIndexChanged, this, &RootView::handleSelection);
     connect(m_ui->searchEdit, &QLineEdit::textChanged, this, &RootView::applyFilter);
+    connect(m_ui->searchEdit, &QLineEdit::returnPressed, this, &RootView::copyPassword);
+    connect(m_ui->searchEdit, &SearchEdit::downPressed, this, &RootView::enterList);
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, &RootView::focusSearch);
 }
 
-RootView::~RootView() = default;
+// The list's models go first: the index they filter through is a member, gone before the children are.
+RootView::~RootView()
+{
+    delete m_proxy;
+    delete m_model;
+}
 
 void RootView::reload()
 {
     clear();
+    if (CardDb *store = MainWindow::database())
+        m_index.rebuild(*store);
     m_model = new RootListModel(this);
-    m_proxy = new NameSortProxy(this);
-    m_proxy->setSourceModel(m_model);
-    m_proxy->setSortCaseSensitivity(Qt::CaseInsensitive);
-    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_proxy->setSortLocaleAware(true);
-    m_proxy->setDynamicSortFilter(true);
-    m_proxy->sort(0, Qt::AscendingOrder);
+    m_proxy = new CardFilterProxy(m_model, m_index, this);
     m_ui->listView->setModel(m_proxy);
     // A search typed before the list was rebuilt (by an import, say) keeps filtering it.
     applyFilter(m_ui->searchEdit->text());
@@ -37,6 +48,7 @@ void RootView::reload()
 
 void RootView::clear()
 {
+    m_index.clear();
     if (!m_model)
         return;
     m_ui->listView->setModel(nullptr);
@@ -47,16 +59,41 @@ void RootView::clear()
     m_model = nullptr;
 }
 
-// The typed text is a case-insensitive pattern matched anywhere in the title. A pattern that does not
-// compile (an unclosed bracket, say) is taken literally rather than hiding every card.
+void RootView::focusSearch()
+{
+    m_ui->searchEdit->setFocus(Qt::ShortcutFocusReason);
+    m_ui->searchEdit->selectAll();
+}
+
 void RootView::applyFilter(const QString &text)
 {
-    if (!m_proxy)
+    if (m_proxy)
+        m_proxy->setQuery(SearchQuery(text));
+}
+
+void RootView::enterList()
+{
+    if (!m_proxy || m_proxy->rowCount() == 0)
         return;
-    QRegularExpression pattern(text, QRegularExpression::CaseInsensitiveOption);
-    if (!pattern.isValid())
-        pattern.setPattern(QRegularExpression::escape(text));
-    m_proxy->setFilterRegularExpression(pattern);
+    if (!m_ui->listView->currentIndex().isValid())
+        m_ui->listView->setCurrentIndex(m_proxy->index(0, 0));
+    m_ui->listView->setFocus(Qt::OtherFocusReason);
+}
+
+void RootView::copyPassword()
+{
+    CardDb *store = MainWindow::database();
+    if (!m_proxy || !store || m_proxy->rowCount() == 0)
+        return;
+    if (!m_ui->listView->currentIndex().isValid())
+        m_ui->listView->setCurrentIndex(m_proxy->index(0, 0));
+    const auto card = store->card(m_proxy->cardId(m_ui->listView->currentIndex()));
+    const Field *password = card ? PasswordFields::primary(*card) : nullptr;
+    if (!password)
+        return;
+    QApplication::clipboard()->setText(password->value());
+    QToolTip::showText(m_ui->searchEdit->mapToGlobal(QPoint(0, m_ui->searchEdit->height())),
+                       tr("Password of \"%1\" copied").arg(card->title()), m_ui->searchEdit);
 }
 
 void RootView::handleSelection(const QModelIndex &index)
@@ -65,25 +102,33 @@ void RootView::handleSelection(const QModelIndex &index)
         emit cardSelected(-1);
         return;
     }
-    emit cardSelected(m_model->cardId(m_proxy->mapToSource(m_ui->listView->currentIndex())));
+    emit cardSelected(m_proxy->cardId(m_ui->listView->currentIndex()));
 }
 
 void RootView::removedCard(int cardid)
 {
+    m_index.remove(cardid);
     if (m_model)
         m_model->removeCard(cardid);
 }
 
+// The index learns of a card before the list shows it, so that the search already knows its text.
 void RootView::addCard(int cardid)
 {
-    if (m_model)
-        select(m_model->addCard(cardid));
+    if (!m_model)
+        return;
+    if (CardDb *store = MainWindow::database())
+        m_index.update(*store, cardid);
+    select(m_model->addCard(cardid));
 }
 
 void RootView::updateCard(int cardid)
 {
-    if (m_model)
-        select(m_model->updateCard(cardid));
+    if (!m_model)
+        return;
+    if (CardDb *store = MainWindow::database())
+        m_index.update(*store, cardid);
+    select(m_model->updateCard(cardid));
 }
 
 void RootView::selectCard(int cardid)
@@ -94,5 +139,11 @@ void RootView::selectCard(int cardid)
 
 void RootView::select(const QModelIndex &sourceIndex)
 {
-    m_ui->listView->setCurrentIndex(m_proxy->mapFromSource(sourceIndex));
+    QModelIndex shown = m_proxy->fromCards(sourceIndex);
+    // A card just saved, or asked for, that the search hides: the search goes so that the card is seen.
+    if (sourceIndex.isValid() && !shown.isValid() && !m_ui->searchEdit->text().isEmpty()) {
+        m_ui->searchEdit->clear();
+        shown = m_proxy->fromCards(sourceIndex);
+    }
+    m_ui->listView->setCurrentIndex(shown);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/SearchIndex.h"
+
 #include <QModelIndex>
 #include <QWidget>
 
@@ -8,10 +10,11 @@
 namespace Ui {
 class RootView;
 }
-class QSortFilterProxyModel;
+class CardFilterProxy;
 class RootListModel;
 
-// The left pane: a search field over the list of cards, sorted by title.
+// The left pane: a search field over the list of cards, sorted by title. The pane keeps the search index
+// of the open wallet: it is told of every change to the list, and the index changes with it.
 class RootView : public QWidget
 {
     Q_OBJECT
@@ -20,9 +23,9 @@ public:
     explicit RootView(QWidget *parent = nullptr);
     ~RootView() override;
 
-    // Rebuilds the list from the open store (after opening a wallet or an import).
+    // Rebuilds the list and the search index from the open store (after opening a wallet or an import).
     void reload();
-    // Drops the list (after closing the wallet).
+    // Drops the list and wipes the search index (after closing or locking the wallet).
     void clear();
 
 signals:
@@ -33,14 +36,19 @@ public slots:
     void removedCard(int cardid);
     void addCard(int cardid);
     void updateCard(int cardid);
-    // Selects a card the list holds; does nothing otherwise.
+    // Selects a card the list holds, clearing a search that hides it; does nothing otherwise.
     void selectCard(int cardid);
+    void focusSearch();
 
 private:
     void select(const QModelIndex &sourceIndex);
     void applyFilter(const QString &text);
+    void enterList();
+    // Enter in the search field: the password of the selected card, or of the first one listed.
+    void copyPassword();
 
     const std::unique_ptr<Ui::RootView> m_ui;
+    SearchIndex m_index;
     RootListModel *m_model = nullptr;
-    QSortFilterProxyModel *m_proxy = nullptr;
+    CardFilterProxy *m_proxy = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "ui/SearchEdit.h"
 
+#include <QKeyEvent>
 #include <QStyle>
 #include <QToolButton>
 
@@ -46,6 +47,19 @@ void SearchEdit::resizeEvent(QResizeEvent *event)
     const QSize clear = m_clearButton->sizeHint();
     m_clearButton->move(area.right() - frame - clear.width(), (area.bottom() + 1 - clear.height()) / 2);
     m_searchButton->move(frame + 1, (area.bottom() + 1 - m_searchButton->sizeHint().height()) / 2);
+}
+
+void SearchEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && !text().isEmpty()) {
+        clear();
+        return;
+    }
+    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier) {
+        emit downPressed();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void SearchEdit::updateCloseButton(const QString &text)

@@ -4,7 +4,8 @@
 
 class QToolButton;
 
-// A rounded search field with a magnifier on the left and a clear button on the right.
+// A rounded search field with a magnifier on the left and a clear button on the right. Escape clears it;
+// the down arrow asks to move on into the list below.
 class SearchEdit : public QLineEdit
 {
     Q_OBJECT
@@ -12,8 +13,12 @@ class SearchEdit : public QLineEdit
 public:
     explicit SearchEdit(QWidget *parent = nullptr);
 
+signals:
+    void downPressed();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void updateCloseButton(const QString &text);

@@ -188,6 +188,7 @@ private slots:
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
         QVERIFY(MainWindow::database());
         QCOMPARE(listedTitles(window), QStringList{"Alpha"});
+        QCOMPARE(window.focusWidget(), window.findChild<QWidget *>("searchEdit"));
         QVERIFY(action(window, "actionAddCard")->isEnabled());
         QVERIFY(!action(window, "actionEditCard")->isEnabled());
     }

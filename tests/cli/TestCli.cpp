@@ -213,6 +213,10 @@ private slots:
         QCOMPARE(runCli({"ls", path}, {"pw"}).out,
                  QString("2\tAmazon\tlogin.default\n4\tamazon\tlogin.default\n5\tYahoo!\tlogin.default\n"
                          "1\tZeta\tlogin.default\n"));
+        // Search prints the lines of ls for the live cards that match.
+        QCOMPARE(runCli({"search", path, "AMAZ", "login"}, {"pw"}).out,
+                 QString("2\tAmazon\tlogin.default\n4\tamazon\tlogin.default\n"));
+        QCOMPARE(runCli({"search", path, "bank"}, {"pw"}).out, QString());
         QCOMPARE(runCli({"ls", path, "--trashed"}, {"pw"}).out,
                  QString("2\tAmazon\tlogin.default\tlive\n"
                          "4\tamazon\tlogin.default\tlive\n"
@@ -316,7 +320,8 @@ private slots:
         const auto card = store->card(2);
         QCOMPARE(card->iconId(), 7);
         QVERIFY(card->updateTime().toSecsSinceEpoch() >= start);
-        QVERIFY(SqlPeek(path).value("SELECT UpdateTime FROM Cards WHERE UUID = ?", {uuidNumber(2)}).toLongLong() >= start);
+        QVERIFY(SqlPeek(path).value("SELECT UpdateTime FROM Cards WHERE UUID = ?", {uuidNumber(2)}).toLongLong()
+                >= start);
         const QList<Field *> fields = card->fields();
         QCOMPARE(fields.at(1)->value(), QString("fresh"));
         QVERIFY(fields.at(1)->updateTime().toSecsSinceEpoch() >= start);
@@ -345,6 +350,26 @@ private slots:
         QCOMPARE(store->card(1)->title(), QString("Savings"));
         QCOMPARE(store->card(1)->notes(), QString("PIN at home"));
         QCOMPARE(must(store->cardList()).first().title, QString("Savings"));
+    }
+
+    void generateAndHealth()
+    {
+        const QStringList phrases
+            = runCli({"generate", "--words", "4", "--separator", "+", "--count", "3"}).out.split('\n');
+        QCOMPARE(phrases.size(), 4);
+        QCOMPARE(phrases.first().count('+'), 3);
+        QVERIFY(QRegularExpression("^[A-Za-z0-9]{9}\n$")
+                    .match(runCli({"generate", "--length", "9", "--no-symbols"}).out)
+                    .hasMatch());
+        QCOMPARE(runCli({"generate", "--words", "4", "--length", "9"}).exitCode, 2);
+
+        std::vector<std::unique_ptr<Card>> cards;
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        cards.push_back(loginCard(uuidNumber(1), "Strong", "ana", "vX7#qL9!mR2$wT5&", now));
+        cards.push_back(loginCard(uuidNumber(2), "Mail", "ana", "letmein", now));
+        cards.push_back(loginCard(uuidNumber(3), "Shop", "ana", "letmein"));
+        const CliRun health = runCli({"health", walletWith("pw", cards)}, {"pw"});
+        QCOMPARE(health.out, QString("weak\t2\tMail\nweak\t3\tShop\nreused\t2\tMail\nreused\t3\tShop\nold\t3\tShop\n"));
     }
 
     void passwdChangesThePassword()
@@ -402,7 +427,10 @@ private slots:
         const QByteArray before = fileBytes(path);
         const CliRun run = runCli({"import", path, "psafe", xml}, {"pw"});
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.err, QString("tessera-cli: %1: not a readable psafe export: line 59, column 15: Premature end of document.\n").arg(xml));
+        QCOMPARE(
+            run.err,
+            QString("tessera-cli: %1: not a readable psafe export: line 59, column 15: Premature end of document.\n")
+                .arg(xml));
         QCOMPARE(fileBytes(path), before);
     }
 
@@ -681,8 +709,8 @@ private slots:
     void helpForEveryCommand_data()
     {
         QTest::addColumn<QString>("command");
-        for (const char *command : {"create", "check", "ls", "show", "templates", "add", "edit", "rm", "passwd",
-                                    "import", "export", "merge", "totp"})
+        for (const char *command : {"create", "check", "ls", "search", "show", "templates", "add", "edit", "rm",
+                                    "passwd", "import", "export", "merge", "generate", "health", "totp"})
             QTest::newRow(command) << command;
     }
 

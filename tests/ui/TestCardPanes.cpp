@@ -136,12 +136,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("lower case finds any case") << "bank" << QStringList{"Bank of Mars", "BANKING app"};
-        QTest::newRow("upper case too") << "MARS" << QStringList{"Bank of Mars"};
-        QTest::newRow("a dot is a pattern") << "a.b" << QStringList{"a.b", "axb"};
-        QTest::newRow("anywhere in the title") << "app" << QStringList{"BANKING app"};
-        QTest::newRow("unclosed bracket taken literally") << "(x" << QStringList{"Paren (x)"};
-        QTest::newRow("nothing") << "zzz" << QStringList{};
+        // clang-format off
+        QTest::newRow("any case")               << "bank"        << QStringList{"Bank of Mars", "BANKING app"};
+        QTest::newRow("every term, any order")  << "app banking" << QStringList{"BANKING app"};
+        QTest::newRow("a dot is a dot")         << "a.b"         << QStringList{"a.b"};
+        QTest::newRow("nothing")                << "zzz"         << QStringList{};
+        // clang-format on
     }
 
     void search()
@@ -153,6 +153,41 @@ private slots:
         QCOMPARE(listed(), expected);
         searchEdit()->clear();
         QCOMPARE(listed().size(), 6);
+    }
+
+    // Ctrl+F and opening a wallet focus the search; Down enters the list; Enter copies the password of
+    // the selected card, or of the first one listed; Escape clears the search.
+    void searchKeys()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("keys%1.tessera").arg(++m_serial));
+        QVERIFY(CardDb::create(path, "pw"));
+        QVERIFY(m_window->openDatabase(path, "pw"));
+        addCard("Mail", {{"Password", "mail-secret", FieldType::Password, true}});
+        addCard("Bank", {{"Password", "bank-secret", FieldType::Password, true}});
+        addCard("Mailbox", {{"PIN", "1234", FieldType::Pin, true}});
+        m_window->databaseOpened();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QCOMPARE(QApplication::focusWidget(), searchEdit());
+
+        listView()->setFocus();
+        QTest::keyClick(m_window.get(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), searchEdit());
+        QTest::keyClicks(searchEdit(), "mail");
+        QCOMPARE(listed(), (QStringList{"Mail", "Mailbox"}));
+        QTest::keyClick(searchEdit(), Qt::Key_Return);
+        QCOMPARE(QApplication::clipboard()->text(), QString("mail-secret"));
+        QCOMPARE(detailView()->cardTitle(), QString("Mail"));
+
+        QTest::keyClick(searchEdit(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), listView());
+        QTest::keyClick(listView(), Qt::Key_Down);
+        QTest::keyClick(m_window.get(), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClick(searchEdit(), Qt::Key_Return);
+        QCOMPARE(QApplication::clipboard()->text(), QString("1234"));
+
+        QTest::keyClick(searchEdit(), Qt::Key_Escape);
+        QCOMPARE(searchEdit()->text(), QString());
+        QCOMPARE(listed().size(), 3);
     }
 
     void clearButton()

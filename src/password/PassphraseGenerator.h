@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// Random passphrases of words from the EFF large word list.
+class PassphraseGenerator
+{
+public:
+    static constexpr int minWords = 3;
+    static constexpr int maxWords = 20;
+
+    struct Options
+    {
+        int words = 7;
+        QString separator = QStringLiteral("-");
+        // Each word begins with a capital letter; that adds no entropy, but some sites ask for one.
+        bool capitalise = false;
+    };
+
+    explicit PassphraseGenerator(const Options &options);
+
+    bool isValid() const;
+    QString generate() const;
+    double entropyBits() const;
+
+private:
+    Options m_options;
+};

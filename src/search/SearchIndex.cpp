@@ -1,0 +1,92 @@
+#include "search/SearchIndex.h"
+
+#include "model/Card.h"
+#include "model/FieldType.h"
+#include "store/CardDb.h"
+
+#include <QStringList>
+
+bool SearchIndex::rebuild(CardDb &store)
+{
+    clear();
+    loadTemplateNames(store);
+    // A damaged card cannot be searched, but it hides none of the others.
+    const CardReadout readout = store.salvage();
+    const std::vector<StoredCard> &rows = readout.cards;
+    m_texts.reserve(int(rows.size()));
+    for (const StoredCard &row : rows) {
+        if (!row.trashed && row.card)
+            insert(row.id, *row.card);
+    }
+    return readout.unreadable.isEmpty();
+}
+
+void SearchIndex::update(CardDb &store, int id)
+{
+    remove(id);
+    if (const auto card = store.card(id))
+        insert(id, *card);
+}
+
+void SearchIndex::remove(int id)
+{
+    auto it = m_texts.find(id);
+    if (it == m_texts.end())
+        return;
+    it->fill(QChar());
+    m_texts.erase(it);
+}
+
+void SearchIndex::clear()
+{
+    for (QString &text : m_texts)
+        text.fill(QChar());
+    m_texts.clear();
+    m_templateNames.clear();
+}
+
+bool SearchIndex::matches(int id, const SearchQuery &query) const
+{
+    if (query.isEmpty())
+        return true;
+    const auto it = m_texts.constFind(id);
+    return it != m_texts.constEnd() && query.matches(*it);
+}
+
+QSet<int> SearchIndex::find(const SearchQuery &query) const
+{
+    QSet<int> ids;
+    for (auto it = m_texts.constBegin(); it != m_texts.constEnd(); ++it) {
+        if (query.matches(it.value()))
+            ids.insert(it.key());
+    }
+    return ids;
+}
+
+QString SearchIndex::searchableText(const Card &card, const QString &templateName)
+{
+    QStringList pieces{card.title(), templateName, card.notes()};
+    for (const Field *field : card.fields()) {
+        if (field->type() == FieldType::Separator || field->value().isEmpty())
+            continue;
+        pieces.append(field->label());
+        if (!field->sensitive())
+            pieces.append(field->value());
+    }
+    QString text;
+    for (const QString &piece : qAsConst(pieces))
+        text += SearchQuery::fold(piece) + QLatin1Char('\n');
+    return text;
+}
+
+void SearchIndex::loadTemplateNames(CardDb &store)
+{
+    const QMap<QString, Card *> templates = store.templateMap();
+    for (auto it = templates.constBegin(); it != templates.constEnd(); ++it)
+        m_templateNames.insert(it.key(), it.value()->title());
+}
+
+void SearchIndex::insert(int id, const Card &card)
+{
+    m_texts.insert(id, searchableText(card, m_templateNames.value(card.templateType())));
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "search/SearchQuery.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+
+class Card;
+class CardDb;
+
+// The searchable text of every live card of an open wallet, folded once so that a search need not
+// decrypt anything: each keystroke only compares strings in memory. Built when the wallet opens, kept
+// up to date card by card, wiped when the wallet closes or locks.
+class SearchIndex
+{
+public:
+    // Reads every card of the store; trashed cards stay out.
+    // False when some cards could not be read; the others are indexed all the same.
+    bool rebuild(CardDb &store);
+    // Reads one card again after it was added or changed.
+    void update(CardDb &store, int id);
+    void remove(int id);
+    // Overwrites the text before letting it go: it is clear text of the wallet.
+    void clear();
+
+    int size() const { return m_texts.size(); }
+    // A card the index does not know matches only the empty search.
+    bool matches(int id, const SearchQuery &query) const;
+    // The ids of the matching cards.
+    QSet<int> find(const SearchQuery &query) const;
+
+    // What a search looks at: title, template name, notes, and the label and value of every filled field
+    // whose value is not sensitive. Folded, one line per piece, so that no term matches across two.
+    static QString searchableText(const Card &card, const QString &templateName);
+
+private:
+    void loadTemplateNames(CardDb &store);
+    void insert(int id, const Card &card);
+
+    QHash<int, QString> m_texts;
+    QHash<QString, QString> m_templateNames;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What was typed into a search, split into terms: blanks separate terms, double quotes keep a phrase
+// together. A text matches when it holds every term. Both sides are folded, so case and accents never
+// matter ("emile" finds "Émile").
+class SearchQuery
+{
+public:
+    SearchQuery() = default;
+    explicit SearchQuery(const QString &typed);
+
+    bool isEmpty() const { return m_terms.isEmpty(); }
+    // The text must have been folded with fold().
+    bool matches(const QString &foldedText) const;
+
+    // Lower case without accents, every run of white space one blank, none at either end.
+    static QString fold(const QString &text);
+
+private:
+    void addTerm(const QString &term);
+
+    QStringList m_terms;
+};
