@@ -13,9 +13,13 @@ struct CliRun
 };
 
 // Runs tessera-cli in a pipe, each password one line of its standard input, as a script gives them.
-inline CliRun runCli(const QStringList &arguments, const QStringList &passwords = {})
+// Standard output goes to outputFile when one is named.
+inline CliRun runCli(const QStringList &arguments, const QStringList &passwords = {},
+                     const QString &outputFile = QString())
 {
     QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(TESSERA_CLI), arguments);
     if (!process.waitForStarted())
         return {};

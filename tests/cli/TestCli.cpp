@@ -372,6 +372,50 @@ private slots:
         QCOMPARE(health.out, QString("weak\t2\tMail\nweak\t3\tShop\nreused\t2\tMail\nreused\t3\tShop\nold\t3\tShop\n"));
     }
 
+    // A backup that cannot be written fails; a damaged wallet is refused, or rescued in part when asked.
+    void exportFailsLoudlyAndRescues()
+    {
+        const QString path = walletWithTitles({"Bank", "Mail", "Shop"});
+        const CliRun full = runCli({"export", path}, {"pw"}, "/dev/full");
+        QCOMPARE(full.exitCode, 1);
+        QVERIFY(full.err.contains("cannot write the output"));
+
+        QVERIFY(SqlPeek(path).exec("UPDATE Cards SET Data = substr(Data, 1, 15) WHERE ID = 2"));
+        const QByteArray before = fileBytes(path);
+        const CliRun refused = runCli({"export", path}, {"pw"});
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.out, QString());
+        QVERIFY(refused.err.contains("#2 \"Mail\""));
+        QCOMPARE(runCli({"passwd", path}, {"pw", "new", "new"}).exitCode, 1);
+        QCOMPARE(fileBytes(path), before);
+        const CliRun rescued = runCli({"export", path, "--salvage"}, {"pw"});
+        QCOMPARE(rescued.exitCode, 3);
+        QCOMPARE(rescued.out.count("\"uuid\""), 2);
+        QVERIFY(rescued.err.contains("card #2 \"Mail\" cannot be read"));
+    }
+
+    // Cards another process adds while the wallet is re-keyed and merged are all still there.
+    void concurrentAddsSurviveRewrites()
+    {
+        const QString path = walletWithTitles({"Bank"});
+        QProcess adder;
+        adder.start("bash", {"-c",
+                             "for i in $(seq 1 30); do for pw in pw pw2; do printf '%s\\n' \"$pw\" | "
+                             "\"$0\" add \"$1\" login.default \"Added $i\" 2>/dev/null && break; done; done",
+                             TESSERA_CLI, path});
+        QVERIFY(adder.waitForStarted());
+        QTest::qWait(200);
+        QCOMPARE(runCli({"passwd", path}, {"pw", "pw2", "pw2"}).exitCode, 0);
+        QCOMPARE(runCli({"merge", path, newPath()}, {"pw2", "other", "other"}).exitCode, 0);
+        QVERIFY(adder.waitForFinished(120000));
+        const QStringList acknowledged
+            = QString::fromUtf8(adder.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(!acknowledged.isEmpty());
+        const QStringList uuids = must(CardDb::open(path, "pw2")->allUuids());
+        for (const QString &uuid : acknowledged)
+            QVERIFY2(uuids.contains(uuid), qPrintable(uuid));
+    }
+
     void passwdChangesThePassword()
     {
         const QString path = walletWithTitles({"Bank", "Mail"});
