@@ -149,14 +149,14 @@ void MainWindow::openDatabaseFile(const QString &path)
     case StatusUnsupported:
         if (CardDb::databaseVersion(path) < CardDb::currentVersion) {
             showError(tr("Unsupported Database"),
-                      tr("\"%1\" is a older database that desktop version doesn't support. Please upgrade your "
-                         "phone application to latest version.")
+                      tr("\"%1\" is an older database that this version of Tessera doesn't support. Please update "
+                         "your phone application to the latest version.")
                           .arg(path));
             return;
         }
         break;
     case StatusLocked:
-        showError(tr("Locked Database"), tr("\"%1\" is locked and can't be open.").arg(path));
+        showError(tr("Locked Database"), tr("\"%1\" is locked and can't be opened.").arg(path));
         return;
     case StatusOk:
         break;
@@ -168,7 +168,7 @@ void MainWindow::openDatabaseFile(const QString &path)
 
 void MainWindow::on_actionOpen_Database_triggered()
 {
-    const QString path = FileDialog::getOpenFileName(this, tr("Open Database.."), m_openFilePath, databaseFilter());
+    const QString path = FileDialog::getOpenFileName(this, tr("Open Database"), m_openFilePath, databaseFilter());
     if (path.isEmpty())
         return;
     m_openFilePath = QFileInfo(path).absolutePath();
@@ -231,9 +231,9 @@ QString MainWindow::chooseFolderForSaving(const QString &caption, const QString 
 void MainWindow::createNewDatabase(const QString &password)
 {
     const QString path
-        = chooseFolderForSaving(tr("Save New Database.."),
-                                tr("Could not create database in \"%1\". Either you don't have write permissions "
-                                   "or you are saving to a read only file system."));
+        = chooseFolderForSaving(tr("Save New Database"),
+                                tr("Could not create the database in \"%1\". Either you may not write to that folder "
+                                   "or it is on a read-only file system."));
     if (path.isEmpty())
         return;
     const QString staged = FileOps::stagingPath(path);
@@ -272,9 +272,9 @@ void MainWindow::closeDatabase()
 void MainWindow::on_actionSave_Database_As_triggered()
 {
     const QString path = chooseFolderForSaving(
-        tr("Save File.."),
-        tr("Could not save a copy of database in \"%1\". Either you don't have write permissions "
-           "or you are saving to a read only file system."));
+        tr("Save a Copy"),
+        tr("Could not save a copy of the database in \"%1\". Either you may not write to that folder "
+           "or it is on a read-only file system."));
     if (path.isEmpty() || path == m_currentPath)
         return;
     const QString staged = FileOps::stagingPath(path);
@@ -421,7 +421,7 @@ void MainWindow::on_actionKeePassX_XML_triggered()
 void MainWindow::importCards(ImportFormat format)
 {
     const QString captions[]
-        = {tr("Open KeePassX XML File.."), tr("Open KeePass XML File.."), tr("Open Password Safe XML File..")};
+        = {tr("Open KeePassX XML File"), tr("Open KeePass XML File"), tr("Open Password Safe XML File")};
     const QString names[] = {tr("KeePassX XML"), tr("KeePass XML"), tr("Password Safe XML")};
     const int index = int(format);
     const QString path = FileDialog::getOpenFileName(this, captions[index], m_openFilePath, importFilter());

@@ -253,11 +253,11 @@ private slots:
                                  << "\"%1\" is not a valid Tessera database.";
         QTest::newRow("unsupported") << "UPDATE Identity SET Version = 1"
                                      << "Unsupported Database"
-                                     << "\"%1\" is a older database that desktop version doesn't support. Please "
-                                        "upgrade your phone application to latest version.";
+                                     << "\"%1\" is an older database that this version of Tessera doesn't support. "
+                                        "Please update your phone application to the latest version.";
         QTest::newRow("locked") << "BEGIN EXCLUSIVE"
                                 << "Locked Database"
-                                << "\"%1\" is locked and can't be open.";
+                                << "\"%1\" is locked and can't be opened.";
     }
 
     void refusedFiles()
