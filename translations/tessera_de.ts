@@ -5,1414 +5,1417 @@
     <name>CardEdits</name>
     <message>
         <source>card %1 is in the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1 liegt im Papierkorb</translation>
     </message>
     <message>
         <source>Add a card made from a template and print its uuid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Karte aus einer Vorlage hinzufügen und ihre UUID ausgeben.</translation>
     </message>
     <message>
         <source>TEMPLATE is a key that `tessera-cli templates` lists; each LABEL names one of its fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>TEMPLATE ist ein Schlüssel, den `tessera-cli templates` auflistet; jedes LABEL benennt eines ihrer Felder.</translation>
     </message>
     <message>
         <source>the card&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Notizen der Karte</translation>
     </message>
     <message>
         <source>Change a card&apos;s values; what changes gets the current time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte einer Karte ändern; was sich ändert, erhält die aktuelle Zeit.</translation>
     </message>
     <message>
         <source>CARD is a row id, a uuid, or the exact title of one live card. Nothing is written when nothing changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte außerhalb des Papierkorbs. Ändert sich nichts, wird nichts geschrieben.</translation>
     </message>
     <message>
         <source>the new title</source>
-        <translation type="unfinished"></translation>
+        <translation>der neue Titel</translation>
     </message>
     <message>
         <source>the new notes</source>
-        <translation type="unfinished"></translation>
+        <translation>die neuen Notizen</translation>
     </message>
     <message>
         <source>the new icon, 0 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das neue Symbol, 0 bis %1</translation>
     </message>
     <message>
         <source>Move a card to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Karte in den Papierkorb verschieben.</translation>
     </message>
     <message>
         <source>CARD is a row id, a uuid, or the exact title of one live card.</source>
-        <translation type="unfinished"></translation>
+        <translation>CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte außerhalb des Papierkorbs.</translation>
     </message>
     <message>
         <source>no template &quot;%1&quot;; `tessera-cli templates` lists them</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Vorlage „%1“; `tessera-cli templates` listet die Vorlagen auf</translation>
     </message>
     <message>
         <source>template %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage %1: %2</translation>
     </message>
     <message>
         <source>cannot write the card</source>
-        <translation type="unfinished"></translation>
+        <translation>die Karte kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>--icon takes a number from 0 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--icon erwartet eine Zahl von 0 bis %1</translation>
     </message>
     <message>
         <source>cannot read the card</source>
-        <translation type="unfinished"></translation>
+        <translation>die Karte kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>%1: nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nichts geändert</translation>
     </message>
 </context>
 <context>
     <name>CardQueries</name>
     <message>
         <source>List the cards: id, title and template type, tab-separated, sorted by title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karten auflisten: ID, Titel und Vorlagentyp, durch Tabulatoren getrennt, nach Titel sortiert.</translation>
     </message>
     <message>
         <source>Titles sort as in the card list of the window: by the user&apos;s language, ignoring case.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Titel werden wie in der Kartenliste des Fensters sortiert: nach der Sprache des Benutzers, ohne Rücksicht auf Groß- und Kleinschreibung.</translation>
     </message>
     <message>
         <source>list trashed cards too, with a fourth column: live or trashed</source>
-        <translation type="unfinished"></translation>
+        <translation>auch Karten im Papierkorb auflisten, mit einer vierten Spalte: live oder trashed</translation>
     </message>
     <message>
         <source>Show one card: title, type, icon, notes and each field as &quot;label: value&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Karte anzeigen: Titel, Typ, Symbol, Notizen und jedes Feld als „Bezeichnung: Wert“.</translation>
     </message>
     <message>
         <source>CARD is a row id, a uuid, or the exact title of one live card. Sensitive values are masked.</source>
-        <translation type="unfinished"></translation>
+        <translation>CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte außerhalb des Papierkorbs. Vertrauliche Werte werden verdeckt.</translation>
     </message>
     <message>
         <source>show sensitive values instead of masking them</source>
-        <translation type="unfinished"></translation>
+        <translation>vertrauliche Werte anzeigen statt sie zu verdecken</translation>
     </message>
     <message>
         <source>List the templates of new cards: key, name and number of fields, tab-separated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlagen für neue Karten auflisten: Schlüssel, Name und Anzahl der Felder, durch Tabulatoren getrennt.</translation>
     </message>
     <message>
         <source>cannot read the card</source>
-        <translation type="unfinished"></translation>
+        <translation>die Karte kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>cannot read the built-in templates</source>
-        <translation type="unfinished"></translation>
+        <translation>die eingebauten Vorlagen können nicht gelesen werden</translation>
     </message>
 </context>
 <context>
     <name>CardSelector</name>
     <message>
         <source>no such card: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine solche Karte: %1</translation>
     </message>
-    <message>
-        <source>&quot;%1&quot; names %2 cards, ids %3; give the id or uuid of one</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>&quot;%1&quot; names %n cards, ids %2; give the id or uuid of one</source>
+        <translation>
+            <numerusform>„%1“ bezeichnet %n Karte, ID %2; geben Sie die ID oder UUID einer Karte an</numerusform>
+            <numerusform>„%1“ bezeichnet %n Karten, IDs %2; geben Sie die ID oder UUID einer Karte an</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Catalog</name>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Url</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>Google</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>Yahoo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo!</translation>
     </message>
     <message>
         <source>Yahoo ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo-ID</translation>
     </message>
     <message>
         <source>eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>eBay</translation>
     </message>
     <message>
         <source>Amazon</source>
-        <translation type="unfinished"></translation>
+        <translation>Amazon</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Paypal</source>
-        <translation type="unfinished"></translation>
+        <translation>PayPal</translation>
     </message>
     <message>
         <source>AIM</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM</translation>
     </message>
     <message>
         <source>LinkedIn</source>
-        <translation type="unfinished"></translation>
+        <translation>LinkedIn</translation>
     </message>
     <message>
         <source>Foursquare</source>
-        <translation type="unfinished"></translation>
+        <translation>Foursquare</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>MSN/Live</source>
-        <translation type="unfinished"></translation>
+        <translation>MSN/Live</translation>
     </message>
     <message>
         <source>Windows Live ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Live ID</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cardholder</source>
-        <translation type="unfinished"></translation>
+        <translation>Karteninhaber</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>CVC</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfnummer</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Expiry</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig bis</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank</translation>
     </message>
     <message>
         <source>Issued</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgestellt am</translation>
     </message>
     <message>
         <source>If lost, call</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Verlust anrufen</translation>
     </message>
     <message>
         <source>Master Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Mastercard</translation>
     </message>
     <message>
         <source>Visa Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa-Karte</translation>
     </message>
     <message>
         <source>Maestro Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Maestro-Karte</translation>
     </message>
     <message>
         <source>American Express</source>
-        <translation type="unfinished"></translation>
+        <translation>American Express</translation>
     </message>
     <message>
         <source>Discover</source>
-        <translation type="unfinished"></translation>
+        <translation>Discover</translation>
     </message>
     <message>
         <source>Diners Club</source>
-        <translation type="unfinished"></translation>
+        <translation>Diners Club</translation>
     </message>
     <message>
         <source>Cirrus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirrus</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugang</translation>
     </message>
     <message>
         <source>Driving License</source>
-        <translation type="unfinished"></translation>
+        <translation>Führerschein</translation>
     </message>
     <message>
         <source>Class</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsdatum</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Expires</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig bis</translation>
     </message>
     <message>
         <source>Hunting License</source>
-        <translation type="unfinished"></translation>
+        <translation>Jagdschein</translation>
     </message>
     <message>
         <source>License#</source>
-        <translation type="unfinished"></translation>
+        <translation>Schein-Nr.</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Revier</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Jagdzeit</translation>
     </message>
     <message>
         <source>Office Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon der Behörde</translation>
     </message>
     <message>
         <source>Software License</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwarelizenz</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>License Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenzschlüssel</translation>
     </message>
     <message>
         <source>Licensed To</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenziert für</translation>
     </message>
     <message>
         <source>Seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplätze</translation>
     </message>
     <message>
         <source>Order#</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestell-Nr.</translation>
     </message>
     <message>
         <source>Purchased</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekauft am</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>Support Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Support-Telefon</translation>
     </message>
     <message>
         <source>Bank Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankkonto</translation>
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoinhaber</translation>
     </message>
     <message>
         <source>Account#</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto-Nr.</translation>
     </message>
     <message>
         <source>Bank name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Bank</translation>
     </message>
     <message>
         <source>Routing#</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankleitzahl</translation>
     </message>
     <message>
         <source>Branch name</source>
-        <translation type="unfinished"></translation>
+        <translation>Filiale</translation>
     </message>
     <message>
         <source>Branch code</source>
-        <translation type="unfinished"></translation>
+        <translation>Filialnummer</translation>
     </message>
     <message>
         <source>SWIFT</source>
-        <translation type="unfinished"></translation>
+        <translation>SWIFT/BIC</translation>
     </message>
     <message>
         <source>IBAN</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN</translation>
     </message>
     <message>
         <source>Debit Card#</source>
-        <translation type="unfinished"></translation>
+        <translation>Debitkarten-Nr.</translation>
     </message>
     <message>
         <source>Card PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten-PIN</translation>
     </message>
     <message>
         <source>Card Expires</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte gültig bis</translation>
     </message>
     <message>
         <source>Card CVV</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfnummer der Karte</translation>
     </message>
     <message>
         <source>Customer ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundennummer</translation>
     </message>
     <message>
         <source>Login password</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldepasswort</translation>
     </message>
     <message>
         <source>Txn password</source>
-        <translation type="unfinished"></translation>
+        <translation>Transaktionspasswort</translation>
     </message>
     <message>
         <source>T-PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-PIN</translation>
     </message>
     <message>
         <source>Insurance Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherungspolice</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>Policy#</source>
-        <translation type="unfinished"></translation>
+        <translation>Policen-Nr.</translation>
     </message>
     <message>
         <source>Insured</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherte Person</translation>
     </message>
     <message>
         <source>Beneficiary</source>
-        <translation type="unfinished"></translation>
+        <translation>Begünstigter</translation>
     </message>
     <message>
         <source>Premium</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag</translation>
     </message>
     <message>
         <source>Sum Insured</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherungssumme</translation>
     </message>
     <message>
         <source>Start Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Maturity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablauf</translation>
     </message>
     <message>
         <source>Agent</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermittler</translation>
     </message>
     <message>
         <source>Agent Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon des Vermittlers</translation>
     </message>
     <message>
         <source>Claims Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon für Schadensmeldungen</translation>
     </message>
     <message>
         <source>Stock Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktienanlage</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzel</translation>
     </message>
     <message>
         <source>Exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>Börse</translation>
     </message>
     <message>
         <source>Shares</source>
-        <translation type="unfinished"></translation>
+        <translation>Stückzahl</translation>
     </message>
     <message>
         <source>Purchase Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufpreis</translation>
     </message>
     <message>
         <source>Purchase Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufdatum</translation>
     </message>
     <message>
         <source>Certificate#</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat-Nr.</translation>
     </message>
     <message>
         <source>Broker</source>
-        <translation type="unfinished"></translation>
+        <translation>Broker</translation>
     </message>
     <message>
         <source>Demat Account#</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot-Nr.</translation>
     </message>
     <message>
         <source>Broker Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon des Brokers</translation>
     </message>
     <message>
         <source>Trade PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Handels-PIN</translation>
     </message>
     <message>
         <source>Mutual Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Investmentfonds</translation>
     </message>
     <message>
         <source>Fund Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondsname</translation>
     </message>
     <message>
         <source>Fund House</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondsgesellschaft</translation>
     </message>
     <message>
         <source>Folio#</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot-Nr.</translation>
     </message>
     <message>
         <source>Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteile</translation>
     </message>
     <message>
         <source>Purchase NAV</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteilswert beim Kauf</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Advisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Berater</translation>
     </message>
     <message>
         <source>Loan/Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Kredit/Hypothek</translation>
     </message>
     <message>
         <source>Lender</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditgeber</translation>
     </message>
     <message>
         <source>Loan#</source>
-        <translation type="unfinished"></translation>
+        <translation>Kredit-Nr.</translation>
     </message>
     <message>
         <source>Borrower</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditnehmer</translation>
     </message>
     <message>
         <source>Interest Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>Installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>End Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Officer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sachbearbeiter</translation>
     </message>
     <message>
         <source>Calling Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonkarte</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter</translation>
     </message>
     <message>
         <source>Card#</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten-Nr.</translation>
     </message>
     <message>
         <source>Access Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Einwahlnummer</translation>
     </message>
     <message>
         <source>Local Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Einwahl</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif</translation>
     </message>
     <message>
         <source>Customer Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundendienst</translation>
     </message>
     <message>
         <source>Identity card</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalausweis</translation>
     </message>
     <message>
         <source>Place of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsort</translation>
     </message>
     <message>
         <source>Authority</source>
-        <translation type="unfinished"></translation>
+        <translation>Behörde</translation>
     </message>
     <message>
         <source>ISIC card</source>
-        <translation type="unfinished"></translation>
+        <translation>ISIC-Karte</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochschule</translation>
     </message>
     <message>
         <source>Student ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Matrikelnummer</translation>
     </message>
     <message>
         <source>Valid Until</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig bis</translation>
     </message>
     <message>
         <source>ITIC Card</source>
-        <translation type="unfinished"></translation>
+        <translation>ITIC-Karte</translation>
     </message>
     <message>
         <source>School</source>
-        <translation type="unfinished"></translation>
+        <translation>Schule</translation>
     </message>
     <message>
         <source>Staff ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalnummer</translation>
     </message>
     <message>
         <source>Library Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotheksausweis</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek</translation>
     </message>
     <message>
         <source>Branch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweigstelle</translation>
     </message>
     <message>
         <source>Voter Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählerausweis</translation>
     </message>
     <message>
         <source>Guardian</source>
-        <translation type="unfinished"></translation>
+        <translation>Erziehungsberechtigter</translation>
     </message>
     <message>
         <source>Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Bundesland</translation>
     </message>
     <message>
         <source>Postal Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl</translation>
     </message>
     <message>
         <source>Constituency</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahlkreis</translation>
     </message>
     <message>
         <source>Ward#</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezirks-Nr.</translation>
     </message>
     <message>
         <source>Part#</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil-Nr.</translation>
     </message>
     <message>
         <source>Serial#</source>
-        <translation type="unfinished"></translation>
+        <translation>Serien-Nr.</translation>
     </message>
     <message>
         <source>ITZ Card</source>
-        <translation type="unfinished"></translation>
+        <translation>ITZ-Karte</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Membership Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsausweis</translation>
     </message>
     <message>
         <source>Organization</source>
-        <translation type="unfinished"></translation>
+        <translation>Organisation</translation>
     </message>
     <message>
         <source>Member#</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitglieds-Nr.</translation>
     </message>
     <message>
         <source>Joined</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitglied seit</translation>
     </message>
     <message>
         <source>Fee</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebühr</translation>
     </message>
     <message>
         <source>PAN Card</source>
-        <translation type="unfinished"></translation>
+        <translation>PAN-Karte</translation>
     </message>
     <message>
         <source>PAN</source>
-        <translation type="unfinished"></translation>
+        <translation>PAN</translation>
     </message>
     <message>
         <source>Father Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Vaters</translation>
     </message>
     <message>
         <source>Ack#</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungs-Nr.</translation>
     </message>
     <message>
         <source>Assessing Officer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuständiger Sachbearbeiter</translation>
     </message>
     <message>
         <source>Ward</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezirk</translation>
     </message>
     <message>
         <source>AO Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Sachbearbeiter-Code</translation>
     </message>
     <message>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Admin URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Admin-URL</translation>
     </message>
     <message>
         <source>Email Account</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Konto</translation>
     </message>
     <message>
         <source>Incoming Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Posteingangsserver</translation>
     </message>
     <message>
         <source>Incoming Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Posteingangsport</translation>
     </message>
     <message>
         <source>Outgoing Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Postausgangsserver</translation>
     </message>
     <message>
         <source>Outgoing Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Postausgangsport</translation>
     </message>
     <message>
         <source>Webmail</source>
-        <translation type="unfinished"></translation>
+        <translation>Webmail</translation>
     </message>
     <message>
         <source>FTP Account</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Zugang</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Web URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Web-URL</translation>
     </message>
     <message>
         <source>Instant Messaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Instant Messaging</translation>
     </message>
     <message>
         <source>Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst</translation>
     </message>
     <message>
         <source>Screen Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigename</translation>
     </message>
     <message>
         <source>Internet Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetanbieter</translation>
     </message>
     <message>
         <source>Email Password</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Passwort</translation>
     </message>
     <message>
         <source>Primary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>Primärer DNS-Server</translation>
     </message>
     <message>
         <source>Secondary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärer DNS-Server</translation>
     </message>
     <message>
         <source>Dial-up Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Einwahlnummer</translation>
     </message>
     <message>
         <source>Support PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Support-PIN</translation>
     </message>
     <message>
         <source>Monthly Fee</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Gebühr</translation>
     </message>
     <message>
         <source>Hostname</source>
-        <translation type="unfinished"></translation>
+        <translation>Hostname</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse</translation>
     </message>
     <message>
         <source>OS</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebssystem</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
     <message>
         <source>Root Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Root-Passwort</translation>
     </message>
     <message>
         <source>SSH Port</source>
-        <translation type="unfinished"></translation>
+        <translation>SSH-Port</translation>
     </message>
     <message>
         <source>Admin User</source>
-        <translation type="unfinished"></translation>
+        <translation>Admin-Benutzer</translation>
     </message>
     <message>
         <source>Admin Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Admin-Passwort</translation>
     </message>
     <message>
         <source>Contract#</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrags-Nr.</translation>
     </message>
     <message>
         <source>Wireless Router</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Router</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselung</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>WPS PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>WPS-PIN</translation>
     </message>
     <message>
         <source>Web Hosting</source>
-        <translation type="unfinished"></translation>
+        <translation>Webhosting</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwaltungsoberfläche</translation>
     </message>
     <message>
         <source>FTP Server</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Server</translation>
     </message>
     <message>
         <source>FTP User</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Benutzer</translation>
     </message>
     <message>
         <source>FTP Password</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Passwort</translation>
     </message>
     <message>
         <source>Renewal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerung</translation>
     </message>
     <message>
         <source>Passport</source>
-        <translation type="unfinished"></translation>
+        <translation>Reisepass</translation>
     </message>
     <message>
         <source>Country Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Ländercode</translation>
     </message>
     <message>
         <source>Nationality</source>
-        <translation type="unfinished"></translation>
+        <translation>Staatsangehörigkeit</translation>
     </message>
     <message>
         <source>Surname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachname</translation>
     </message>
     <message>
         <source>Given Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Vornamen</translation>
     </message>
     <message>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <source>Travelling Visa</source>
-        <translation type="unfinished"></translation>
+        <translation>Reisevisum</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>Passport#</source>
-        <translation type="unfinished"></translation>
+        <translation>Reisepass-Nr.</translation>
     </message>
     <message>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Einreisen</translation>
     </message>
     <message>
         <source>Stay Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufenthaltstage</translation>
     </message>
     <message>
         <source>Issued At</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgestellt in</translation>
     </message>
     <message>
         <source>Embassy</source>
-        <translation type="unfinished"></translation>
+        <translation>Botschaft</translation>
     </message>
     <message>
         <source>Embassy Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon der Botschaft</translation>
     </message>
     <message>
         <source>Frequent Flyer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielfliegerprogramm</translation>
     </message>
     <message>
         <source>Airline</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluggesellschaft</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Miles</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilen</translation>
     </message>
     <message>
         <source>Hotel Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelreservierung</translation>
     </message>
     <message>
         <source>Hotel</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotel</translation>
     </message>
     <message>
         <source>Confirmation#</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungs-Nr.</translation>
     </message>
     <message>
         <source>Check-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Anreise</translation>
     </message>
     <message>
         <source>Check-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmer</translation>
     </message>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste</translation>
     </message>
     <message>
         <source>Room Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmerart</translation>
     </message>
     <message>
         <source>Flight Detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugdaten</translation>
     </message>
     <message>
         <source>Flight#</source>
-        <translation type="unfinished"></translation>
+        <translation>Flug-Nr.</translation>
     </message>
     <message>
         <source>Booking Ref</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungscode</translation>
     </message>
     <message>
         <source>Ticket#</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket-Nr.</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Abflug</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzplatz</translation>
     </message>
     <message>
         <source>Airline Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon der Fluggesellschaft</translation>
     </message>
     <message>
         <source>Cloth Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleidergrößen</translation>
     </message>
     <message>
         <source>Shirt</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemd</translation>
     </message>
     <message>
         <source>Jacket</source>
-        <translation type="unfinished"></translation>
+        <translation>Jacke</translation>
     </message>
     <message>
         <source>Dress</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleid</translation>
     </message>
     <message>
         <source>Collar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kragenweite</translation>
     </message>
     <message>
         <source>Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Bundweite</translation>
     </message>
     <message>
         <source>Inseam</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittlänge</translation>
     </message>
     <message>
         <source>Chest</source>
-        <translation type="unfinished"></translation>
+        <translation>Brustumfang</translation>
     </message>
     <message>
         <source>Shoe</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuhe</translation>
     </message>
     <message>
         <source>Hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Hut</translation>
     </message>
     <message>
         <source>Combination Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenschloss</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Prescription</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezept</translation>
     </message>
     <message>
         <source>Medicine</source>
-        <translation type="unfinished"></translation>
+        <translation>Medikament</translation>
     </message>
     <message>
         <source>Dosage</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosierung</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>Refills</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgerezepte</translation>
     </message>
     <message>
         <source>Rx#</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezept-Nr.</translation>
     </message>
     <message>
         <source>Doctor</source>
-        <translation type="unfinished"></translation>
+        <translation>Arzt</translation>
     </message>
     <message>
         <source>Doctor Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon des Arztes</translation>
     </message>
     <message>
         <source>Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Apotheke</translation>
     </message>
     <message>
         <source>Pharmacy Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon der Apotheke</translation>
     </message>
     <message>
         <source>Lens Prescription</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktlinsen</translation>
     </message>
     <message>
         <source>Right Eye</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtes Auge</translation>
     </message>
     <message>
         <source>Left Eye</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkes Auge</translation>
     </message>
     <message>
         <source>Base Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Basiskurve</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchmesser</translation>
     </message>
     <message>
         <source>Registration Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrierungscode</translation>
     </message>
     <message>
         <source>Vehicle Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrzeugdaten</translation>
     </message>
     <message>
         <source>Make</source>
-        <translation type="unfinished"></translation>
+        <translation>Marke</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Baujahr</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Plate#</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzeichen</translation>
     </message>
     <message>
         <source>VIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrgestell-Nr.</translation>
     </message>
     <message>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugelassen am</translation>
     </message>
     <message>
         <source>Insurer</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherer</translation>
     </message>
     <message>
         <source>Roadside Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pannenhilfe</translation>
     </message>
     <message>
         <source>Voice Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailbox</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ</translation>
     </message>
     <message>
         <source>Mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobil</translation>
     </message>
     <message>
         <source>Fax</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>Work Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon (Arbeit)</translation>
     </message>
     <message>
         <source>Emergency Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Notrufnummern</translation>
     </message>
     <message>
         <source>Police</source>
-        <translation type="unfinished"></translation>
+        <translation>Polizei</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuerwehr</translation>
     </message>
     <message>
         <source>Ambulance</source>
-        <translation type="unfinished"></translation>
+        <translation>Rettungsdienst</translation>
     </message>
     <message>
         <source>Hospital</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankenhaus</translation>
     </message>
     <message>
         <source>Poison Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Giftnotruf</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Familie</translation>
     </message>
     <message>
         <source>Neighbor</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachbarn</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeit</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherung</translation>
     </message>
     <message>
         <source>Social Security Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sozialversicherungsnummer</translation>
     </message>
     <message>
         <source>Reward Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusprogramm</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Händler</translation>
     </message>
 </context>
 <context>
     <name>ChangePasswordDialog</name>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>Old Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Altes Passwort</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort bestätigen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Applying Changes ... </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Password can not be empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort darf nicht leer sein.</translation>
     </message>
     <message>
         <source>New passwords didn&apos;t match!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuen Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
         <source>Incorrect old password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das alte Passwort ist falsch.</translation>
     </message>
     <message>
         <source>The password could not be changed. The old password is still in force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht geändert werden. Das alte Passwort gilt weiterhin.</translation>
+    </message>
+    <message>
+        <source>Applying changes...</source>
+        <translation>Die Änderungen werden übernommen …</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe anzeigen</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;; `tessera-cli --help` lists the commands</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl „%1“; `tessera-cli --help` listet die Befehle auf</translation>
     </message>
     <message>
         <source>missing arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumente fehlen</translation>
     </message>
     <message>
         <source>too many arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele Argumente</translation>
     </message>
     <message>
         <source>Usage: tessera-cli COMMAND [ARGUMENTS]
@@ -1421,7 +1424,12 @@ The Tessera password wallet from a terminal and from scripts.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tessera-cli BEFEHL [ARGUMENTE]
+
+Der Passwort-Tresor Tessera im Terminal und in Skripten.
+
+Befehle:
+</translation>
     </message>
     <message>
         <source>
@@ -1431,815 +1439,819 @@ one line per password in the order they are asked.
 Exit codes: 0 success, 1 failure, 2 usage error.
 `tessera-cli COMMAND --help` shows the details of a command.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte außerhalb des Papierkorbs.
+Passwörter werden ohne Echo vom Terminal gelesen; ist die Standardeingabe kein Terminal,
+eine Zeile je Passwort in der Reihenfolge, in der sie erfragt werden.
+Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
+`tessera-cli BEFEHL --help` erklärt einen Befehl im Einzelnen.
+</translation>
     </message>
 </context>
 <context>
     <name>DetailView</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Show/Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen/Verbergen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
     <name>DropboxSyncDialog</name>
     <message>
         <source>Dropbox Sync</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You have been redirected to dropbox login page. Please sign in there and allow tessera to sync with dropbox. After login please click continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dropbox-Synchronisation</translation>
     </message>
     <message>
         <source>status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There was something went wrong while syncronizing. Might be you are not connected to internet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please provide password for tessera data on dropbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Change tessera data password on dropbox</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New Paassword</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort bestätigen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Connecting to Dropbox ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Validating Dropbox login..</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Checking for Tessera data on Dropbox...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is the first sync with Dropbox and we find no data there. Please set a password for Tessera data on Dropbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessera-Daten auf Dropbox werden gesucht …</translation>
     </message>
     <message>
         <source>Synchronize</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please provide password for Tessera data on Dropbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisieren</translation>
     </message>
     <message>
         <source>Password can not be empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort darf nicht leer sein.</translation>
     </message>
     <message>
         <source>New passwords didn&apos;t match!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuen Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
         <source>The Tessera data on Dropbox cannot be read by this version of Tessera.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Invalid password for Dropbox Tessera data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Version von Tessera kann die Tessera-Daten auf Dropbox nicht lesen.</translation>
     </message>
     <message>
         <source>Please wait while synchronizing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten, die Synchronisation läuft …</translation>
     </message>
     <message>
         <source>Synchronization done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Synchronisation ist abgeschlossen.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
-        <source>There went something wrong while synchronizing. Might be you are not connected to Internet.</source>
-        <translation type="unfinished"></translation>
+        <source>The Dropbox sign-in page has opened in your browser. Sign in there and allow Tessera to sync with Dropbox, then click Continue.</source>
+        <translation>Die Anmeldeseite von Dropbox wurde in Ihrem Browser geöffnet. Melden Sie sich dort an, erlauben Sie Tessera die Synchronisation mit Dropbox und klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
-        <source>Not connected to Dropbox. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <source>Something went wrong while synchronizing. Check that you are connected to the Internet, then try again.</source>
+        <translation>Bei der Synchronisation ist ein Fehler aufgetreten. Prüfen Sie Ihre Internetverbindung und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Please enter the password of the Tessera data on Dropbox.</source>
+        <translation>Bitte geben Sie das Passwort der Tessera-Daten auf Dropbox ein.</translation>
+    </message>
+    <message>
+        <source>Change the password of the Tessera data on Dropbox</source>
+        <translation>Passwort der Tessera-Daten auf Dropbox ändern</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Neues Passwort</translation>
+    </message>
+    <message>
+        <source>Connecting to Dropbox...</source>
+        <translation>Verbindung zu Dropbox wird hergestellt …</translation>
+    </message>
+    <message>
+        <source>Checking the Dropbox sign-in...</source>
+        <translation>Die Dropbox-Anmeldung wird geprüft …</translation>
+    </message>
+    <message>
+        <source>This is the first sync with Dropbox and there is no Tessera data there yet. Please set a password for the Tessera data on Dropbox.</source>
+        <translation>Dies ist die erste Synchronisation mit Dropbox, und dort liegen noch keine Tessera-Daten. Bitte legen Sie ein Passwort für die Tessera-Daten auf Dropbox fest.</translation>
+    </message>
+    <message>
+        <source>Wrong password for the Tessera data on Dropbox.</source>
+        <translation>Falsches Passwort für die Tessera-Daten auf Dropbox.</translation>
+    </message>
+    <message>
+        <source>Tessera is not connected to Dropbox. Sync again to sign in once more.</source>
+        <translation>Tessera ist nicht mit Dropbox verbunden. Synchronisieren Sie erneut, um sich noch einmal anzumelden.</translation>
     </message>
 </context>
 <context>
     <name>EditDialog</name>
     <message>
         <source>Edit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte bearbeiten</translation>
     </message>
     <message>
         <source>Card name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenname:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Show/Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen/Verbergen</translation>
     </message>
 </context>
 <context>
     <name>FieldAssignments</name>
     <message>
         <source>&quot;%1&quot; is not of the form LABEL=VALUE</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat nicht die Form LABEL=WERT</translation>
     </message>
     <message>
         <source>no field &quot;%1&quot; on this card; its fields are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Karte hat kein Feld „%1“; ihre Felder sind: %2</translation>
     </message>
     <message>
         <source>several fields are labelled &quot;%1&quot;; the card&apos;s fields are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>mehrere Felder heißen „%1“; die Felder der Karte sind: %2</translation>
     </message>
 </context>
 <context>
     <name>IconChooserDialog</name>
     <message>
         <source>Choose Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol auswählen</translation>
     </message>
 </context>
 <context>
     <name>Invocation</name>
     <message>
         <source>%1: %2 (usage: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (Aufruf: %3)</translation>
     </message>
 </context>
 <context>
     <name>LoginDialog</name>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsperren</translation>
     </message>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort eingeben</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loading database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Invalid password. Try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Loading the database...</source>
+        <translation>Die Datenbank wird geladen …</translation>
+    </message>
+    <message>
+        <source>Please enter the password of the Tessera database &quot;%1&quot;.</source>
+        <translation>Bitte geben Sie das Passwort der Tessera-Datenbank „%1“ ein.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tessera</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessera</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Extras</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>New Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Datenbank</translation>
     </message>
     <message>
         <source>Create New Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Datenbank anlegen</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <source>Open Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank öffnen</translation>
     </message>
     <message>
         <source>Open Existing Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Datenbank öffnen</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>Save A Copy to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie speichern unter …</translation>
     </message>
     <message>
         <source>Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>KeePass XML</source>
-        <translation type="unfinished"></translation>
+        <translation>KeePass-XML</translation>
     </message>
     <message>
         <source>Import Cards From KeePass XML File</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten aus einer KeePass-XML-Datei importieren</translation>
     </message>
     <message>
         <source>KeePassX XML</source>
-        <translation type="unfinished"></translation>
+        <translation>KeePassX-XML</translation>
     </message>
     <message>
         <source>Import Cards From KeePassX XML File</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten aus einer KeePassX-XML-Datei importieren</translation>
     </message>
     <message>
         <source>Password Safe XML</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import Cards from Password Safe XML</source>
-        <translation type="unfinished"></translation>
+        <translation>Password-Safe-XML</translation>
     </message>
     <message>
         <source>Close Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank schließen</translation>
     </message>
     <message>
         <source>Ctrl+W</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+W</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Add New Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Karte hinzufügen</translation>
     </message>
     <message>
         <source>Ctrl+Shift+A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+A</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Edit Current Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Karte bearbeiten</translation>
     </message>
     <message>
         <source>Ctrl+Shift+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+E</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Duplicate Current Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Karte duplizieren</translation>
     </message>
     <message>
         <source>Ctrl+Shift+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+D</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete Current Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Karte löschen</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>Change Password of Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort der Datenbank ändern</translation>
     </message>
     <message>
         <source>Dropbox Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Dropbox-Synchronisation</translation>
     </message>
     <message>
         <source>Sync with Dropbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Dropbox synchronisieren</translation>
     </message>
     <message>
         <source>Clear Dropbox Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Dropbox-Schlüssel entfernen</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Tessera Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessera-Hilfe</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tessera</translation>
     </message>
     <message>
         <source>Tessera database (*.tessera);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessera-Datenbank (*.tessera);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>XML files (*.xml);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>XML-Dateien (*.xml);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Invalid Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Datenbank</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid Tessera database.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Tessera-Datenbank.</translation>
     </message>
     <message>
         <source>Newer Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuere Datenbank</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a newer Tessera database. Please update your copy of Tessera.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist eine neuere Tessera-Datenbank. Bitte aktualisieren Sie Tessera.</translation>
     </message>
     <message>
         <source>Unsupported Database</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is a older database that desktop version doesn&apos;t support. Please upgrade your phone application to latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Datenbank</translation>
     </message>
     <message>
         <source>Locked Database</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is locked and can&apos;t be open.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Database..</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrte Datenbank</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save New Database..</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not create database in &quot;%1&quot;. Either you don&apos;t have write permissions or you are saving to a read only file system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Could not create the database &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save File..</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not save a copy of database in &quot;%1&quot;. Either you don&apos;t have write permissions or you are saving to a read only file system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank „%1“ konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Could not save a copy of the database to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie der Datenbank konnte nicht unter „%1“ gespeichert werden.</translation>
     </message>
     <message>
         <source>The card &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte „%1“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source> (Copy)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Kopie)</translation>
     </message>
     <message>
         <source>Delete Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte löschen</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the card for &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Karte „%1“ wirklich löschen?</translation>
     </message>
     <message>
         <source>The card could not be deleted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open KeePassX XML File..</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open KeePass XML File..</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Password Safe XML File..</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be imported completely: it is not a readable %2 export.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht vollständig importiert werden: Die Datei ist kein lesbarer %2-Export.</translation>
     </message>
     <message>
         <source>About Tessera</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tessera</translation>
     </message>
     <message>
         <source>Tessera %1                        </source>
-        <translation type="unfinished"></translation>
+        <translation>Tessera %1                        </translation>
     </message>
     <message>
         <source>&lt;p&gt;A password wallet for one person.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; Corvale Software Systems.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Ein Passwort-Tresor für eine Person.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; Corvale Software Systems.&lt;/p&gt;</translation>
     </message>
     <message>
         <source> [Read Only]</source>
-        <translation type="unfinished"></translation>
+        <translation> [schreibgeschützt]</translation>
+    </message>
+    <message>
+        <source>Import Cards From Password Safe XML File</source>
+        <translation>Karten aus einer Password-Safe-XML-Datei importieren</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an older database that this version of Tessera doesn&apos;t support. Please update your phone application to the latest version.</source>
+        <translation>„%1“ ist eine ältere Datenbank, die diese Version von Tessera nicht unterstützt. Bitte aktualisieren Sie die App auf Ihrem Telefon auf die neueste Version.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is locked and can&apos;t be opened.</source>
+        <translation>„%1“ ist gesperrt und kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Save New Database</source>
+        <translation>Neue Datenbank speichern</translation>
+    </message>
+    <message>
+        <source>Could not create the database in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
+        <translation>Die Datenbank konnte nicht in „%1“ angelegt werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
+    </message>
+    <message>
+        <source>Save a Copy</source>
+        <translation>Kopie speichern</translation>
+    </message>
+    <message>
+        <source>Could not save a copy of the database in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
+        <translation>Die Kopie der Datenbank konnte nicht in „%1“ gespeichert werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
+    </message>
+    <message>
+        <source>Open KeePassX XML File</source>
+        <translation>KeePassX-XML-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open KeePass XML File</source>
+        <translation>KeePass-XML-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open Password Safe XML File</source>
+        <translation>Password-Safe-XML-Datei öffnen</translation>
     </message>
 </context>
 <context>
     <name>MergeCommand</name>
     <message>
         <source>Merge WALLET with OTHER, another copy of it; afterwards both hold the merged cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>WALLET mit OTHER, einer anderen Kopie davon, zusammenführen; danach enthalten beide die zusammengeführten Karten.</translation>
     </message>
     <message>
         <source>Cards pair by identity, then by content; the newer side wins card by card and field by field.
 WALLET keeps its password and identity, OTHER its password. When OTHER does not exist yet it
 is created, with a new password asked twice. Passwords are asked in this order: WALLET&apos;s,
 then OTHER&apos;s. On a failure neither file changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten werden nach Identität, dann nach Inhalt einander zugeordnet; die neuere Seite gewinnt Karte für Karte
+und Feld für Feld. WALLET behält sein Passwort und seine Identität, OTHER sein Passwort. Gibt es OTHER
+noch nicht, wird es angelegt und ein neues Passwort zweimal erfragt. Die Passwörter werden in dieser
+Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translation>
     </message>
     <message>
         <source>WALLET and OTHER are the same file</source>
-        <translation type="unfinished"></translation>
+        <translation>WALLET und OTHER sind dieselbe Datei</translation>
     </message>
     <message>
         <source>no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>kein solcher Ordner</translation>
     </message>
     <message>
         <source>Password for the new copy %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für die neue Kopie %1: </translation>
     </message>
     <message>
         <source>merge failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>merge failed: %1; neither file changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen fehlgeschlagen: %1; keine der beiden Dateien wurde geändert</translation>
     </message>
     <message>
         <source>merge failed: %1; %2 holds the merged cards, merge again to bring %3 up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen fehlgeschlagen: %1; %2 enthält die zusammengeführten Karten, führen Sie erneut zusammen, um %3 auf den neuesten Stand zu bringen</translation>
     </message>
 </context>
 <context>
     <name>NewDatabaseDialog</name>
     <message>
         <source>New Database</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please setup a unlock password for new database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Datenbank</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort bestätigen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Password can not be empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort darf nicht leer sein.</translation>
     </message>
     <message>
         <source>Passwords didn&apos;t match!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Please set an unlock password for the new database.</source>
+        <translation>Bitte legen Sie ein Passwort zum Entsperren der neuen Datenbank fest.</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>no password given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Passwort angegeben</translation>
     </message>
     <message>
         <source>the new password is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>das neue Passwort ist leer</translation>
     </message>
     <message>
         <source>Repeat the new password: </source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort wiederholen: </translation>
     </message>
     <message>
         <source>the new password was not repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>das neue Passwort wurde nicht wiederholt</translation>
     </message>
     <message>
         <source>the two new passwords differ</source>
-        <translation type="unfinished"></translation>
+        <translation>die beiden neuen Passwörter sind verschieden</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Automatically open last database on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start die zuletzt benutzte Datenbank öffnen</translation>
     </message>
 </context>
 <context>
     <name>RootView</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>
     <name>SearchEdit</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>
     <name>TemplateChooserDialog</name>
     <message>
         <source>Add Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>TransferCommands</name>
     <message>
         <source>Import an XML export of another password manager and print how many cards were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen XML-Export eines anderen Passwort-Managers importieren und ausgeben, wie viele Karten hinzukamen.</translation>
     </message>
     <message>
         <source>Each entry becomes a login card. A file that cannot be read completely adds nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Eintrag wird zu einer Anmeldekarte. Eine Datei, die sich nicht vollständig lesen lässt, fügt nichts hinzu.</translation>
     </message>
     <message>
         <source>Print every card, trashed ones included, as JSON: every secret in the clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Karten samt denen im Papierkorb als JSON ausgeben: jedes Geheimnis im Klartext.</translation>
     </message>
     <message>
         <source>The output is {&quot;cards&quot;: [...]} in row order; times are whole seconds since 1970 UTC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabe ist {&quot;cards&quot;: [...]} in Zeilenreihenfolge; Zeiten sind ganze Sekunden seit 1970 UTC.</translation>
     </message>
     <message>
         <source>unknown format &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Format „%1“</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine solche Datei</translation>
     </message>
     <message>
         <source>cannot write the wallet</source>
-        <translation type="unfinished"></translation>
+        <translation>der Tresor kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>not a readable %1 export</source>
-        <translation type="unfinished"></translation>
+        <translation>kein lesbarer %1-Export</translation>
     </message>
     <message>
         <source>warning: the output holds every secret of %1 in the clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Die Ausgabe enthält jedes Geheimnis von %1 im Klartext</translation>
     </message>
 </context>
 <context>
     <name>WalletAccess</name>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine solche Datei</translation>
     </message>
     <message>
         <source>is a folder, not a wallet</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Ordner, kein Tresor</translation>
     </message>
     <message>
         <source>file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei ist schreibgeschützt</translation>
     </message>
     <message>
         <source>newer wallet version; update Tessera to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>neuere Tresor-Version; aktualisieren Sie Tessera, um ihn zu öffnen</translation>
     </message>
     <message>
         <source>not a Tessera wallet</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Tessera-Tresor</translation>
     </message>
     <message>
         <source>unsupported (older) wallet version</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht unterstützte (ältere) Tresor-Version</translation>
     </message>
     <message>
         <source>file is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei ist gesperrt</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für %1: </translation>
     </message>
     <message>
         <source>no password given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Passwort angegeben</translation>
     </message>
     <message>
         <source>wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>falsches Passwort</translation>
     </message>
 </context>
 <context>
     <name>WalletCommands</name>
     <message>
         <source>Create a new wallet; its password is asked twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen neuen Tresor anlegen; sein Passwort wird zweimal erfragt.</translation>
     </message>
     <message>
         <source>WALLET must not exist yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>WALLET darf noch nicht existieren.</translation>
     </message>
     <message>
         <source>Print what WALLET is: ok, newer, invalid, unsupported or locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeben, was WALLET ist: ok, newer, invalid, unsupported oder locked.</translation>
     </message>
     <message>
         <source>Asks no password. The exit code is 0 only for ok.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt nach keinem Passwort. Der Rückgabewert ist nur bei ok 0.</translation>
     </message>
     <message>
         <source>Change the password: the old one is asked once, the new one twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ändern: Das alte wird einmal erfragt, das neue zweimal.</translation>
     </message>
     <message>
         <source>file exists; a new wallet needs a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei existiert; ein neuer Tresor braucht einen neuen Namen</translation>
     </message>
     <message>
         <source>no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>kein solcher Ordner</translation>
     </message>
     <message>
         <source>Password for the new wallet %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für den neuen Tresor %1: </translation>
     </message>
     <message>
         <source>cannot create the wallet</source>
-        <translation type="unfinished"></translation>
+        <translation>der Tresor kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine solche Datei</translation>
     </message>
     <message>
         <source>New password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort für %1: </translation>
     </message>
     <message>
         <source>the password could not be changed; the old one is still in force</source>
-        <translation type="unfinished"></translation>
+        <translation>das Passwort konnte nicht geändert werden; das alte gilt weiterhin</translation>
     </message>
 </context>
 <context>
     <name>WalletMerge</name>
     <message>
         <source>%1 is not a Tessera wallet this program can open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Tessera-Tresor, den dieses Programm öffnen kann</translation>
     </message>
     <message>
         <source>wrong password for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>falsches Passwort für %1</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>cannot write the merged copies beside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die zusammengeführten Kopien können nicht neben %1 geschrieben werden</translation>
     </message>
     <message>
         <source>cannot write the merged cards (is the disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>die zusammengeführten Karten können nicht geschrieben werden (ist der Datenträger voll?)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A password wallet for one person.</source>
+        <translation>Ein Passwort-Tresor für eine Person.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "ui/DetailView.h"
 
 #include "app/MainWindow.h"
+#include "i18n/Translations.h"
 #include "model/FieldType.h"
 #include "store/CardDb.h"
 #include "ui/CardIcons.h"
@@ -143,7 +144,7 @@ void DetailView::addFieldRow(const Field &field, QFrame *frame)
     layout->setContentsMargins(8, 0, 8, 0);
     layout->setSpacing(10);
 
-    auto *name = new QLabel(field.label(), row);
+    auto *name = new QLabel(catalogText(field.label()), row);
     name->setTextFormat(Qt::PlainText);
     QFont smaller = name->font();
     smaller.setPointSizeF(smaller.pointSizeF() - 1);

@@ -1,6 +1,7 @@
 #include "ui/TemplateListModel.h"
 
 #include "app/MainWindow.h"
+#include "i18n/Translations.h"
 #include "store/CardDb.h"
 #include "ui/CardIcons.h"
 
@@ -23,7 +24,7 @@ QVariant TemplateListModel::data(const QModelIndex &index, int role) const
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
-        return card->title();
+        return catalogText(card->title());
     case Qt::DecorationRole:
         return CardIcons::icon(card->iconId());
     default:
