@@ -8,6 +8,7 @@
 #include "model/CardLoader.h"
 #include "model/FieldType.h"
 #include "model/TemplateCatalog.h"
+#include "model/TextUtils.h"
 #include "store/CardDb.h"
 
 #include <QCollator>
@@ -83,8 +84,7 @@ int CardQueries::list(const Invocation &call)
         entries.erase(std::remove_if(entries.begin(), entries.end(), [](const CardListEntry &e) { return e.trashed; }),
                       entries.end());
 
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const QCollator collator = titleCollator();
     std::stable_sort(entries.begin(), entries.end(), [&collator](const CardListEntry &a, const CardListEntry &b) {
         return collator.compare(a.title, b.title) < 0;
     });

@@ -161,8 +161,10 @@ void DetailView::addFieldRow(const Field &field, QFrame *frame)
     QFont bold = value->font();
     bold.setBold(true);
     value->setFont(bold);
-    // Wrapping short values makes Qt reserve a second line for them; only long ones need it.
+    // Wrapping short values makes Qt reserve a second line for them; only long ones need it. A value
+    // may shrink below its longest word, so the buttons beside it stay in view in a narrow pane.
     value->setWordWrap(field.value().size() > wrapLength);
+    value->setMinimumWidth(1);
     value->setTextInteractionFlags(value->textInteractionFlags() | Qt::TextSelectableByMouse);
     value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     value->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
