@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 
@@ -54,6 +55,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->setupUi(this);
     m_ui->splitter->setStretchFactor(0, 1);
     m_ui->splitter->setStretchFactor(1, 2);
+    setMinimumSize(600, 400);
 
     m_ui->toolBar->addAction(m_ui->actionAddCard);
     m_ui->toolBar->addAction(m_ui->actionEditCard);
@@ -97,10 +99,21 @@ void MainWindow::refreshActions()
 void MainWindow::loadSettings()
 {
     restoreGeometry(m_settings.value(QStringLiteral("geometry")).toByteArray());
+    fitToScreen();
     m_openLastDatabase = m_settings.value(QStringLiteral("openLastDatabase"), false).toBool();
     m_lastDatabase = m_settings.value(QStringLiteral("lastDatabase")).toString();
     m_openFilePath = m_settings.value(QStringLiteral("openFilePath"), QDir::homePath()).toString();
     m_saveFilePath = m_settings.value(QStringLiteral("saveFilePath"), QDir::homePath()).toString();
+}
+
+// A size saved on a larger screen must not leave the window running off the one it opens on now.
+void MainWindow::fitToScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    resize(size().boundedTo(available.size()).expandedTo(minimumSize()));
+    const QRect frame = frameGeometry();
+    move(qBound(available.left(), frame.left(), qMax(available.left(), available.right() - frame.width() + 1)),
+         qBound(available.top(), frame.top(), qMax(available.top(), available.bottom() - frame.height() + 1)));
 }
 
 void MainWindow::saveSettings()
@@ -214,7 +227,8 @@ void MainWindow::on_actionNew_Database_triggered()
 
 QString MainWindow::chooseFolderForSaving(const QString &caption, const QString &errorText)
 {
-    const QString path = FileDialog::getSaveFileName(this, caption, m_saveFilePath, databaseFilter());
+    const QString path
+        = FileDialog::getSaveFileName(this, caption, m_saveFilePath, databaseFilter(), QStringLiteral("tessera"));
     if (path.isEmpty())
         return QString();
     const QString folder = QFileInfo(path).absolutePath();
