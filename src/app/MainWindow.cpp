@@ -34,6 +34,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 
@@ -61,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->setupUi(this);
     m_ui->splitter->setStretchFactor(0, 1);
     m_ui->splitter->setStretchFactor(1, 2);
+    setMinimumSize(600, 400);
 
     m_ui->toolBar->addAction(m_ui->actionAddCard);
     m_ui->toolBar->addAction(m_ui->actionEditCard);
@@ -104,10 +106,21 @@ void MainWindow::refreshActions()
 void MainWindow::loadSettings()
 {
     restoreGeometry(m_settings.value(QStringLiteral("geometry")).toByteArray());
+    fitToScreen();
     m_openLastDatabase = m_settings.value(QStringLiteral("openLastDatabase"), false).toBool();
     m_lastDatabase = m_settings.value(QStringLiteral("lastDatabase")).toString();
     m_openFilePath = m_settings.value(QStringLiteral("openFilePath"), QDir::homePath()).toString();
     m_saveFilePath = m_settings.value(QStringLiteral("saveFilePath"), QDir::homePath()).toString();
+}
+
+// A size saved on a larger screen must not leave the window running off the one it opens on now.
+void MainWindow::fitToScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    resize(size().boundedTo(available.size()).expandedTo(minimumSize()));
+    const QRect frame = frameGeometry();
+    move(qBound(available.left(), frame.left(), qMax(available.left(), available.right() - frame.width() + 1)),
+         qBound(available.top(), frame.top(), qMax(available.top(), available.bottom() - frame.height() + 1)));
 }
 
 void MainWindow::saveSettings()
@@ -158,12 +171,12 @@ void MainWindow::openDatabaseFile(const QString &path)
         return;
     case WalletError::OlderFormat:
         showError(tr("Unsupported Database"),
-                  tr("\"%1\" is a older database that desktop version doesn't support. Please upgrade your "
-                     "phone application to latest version.")
+                  tr("\"%1\" is an older database that this version of Tessera doesn't support. Please update "
+                     "your phone application to the latest version.")
                       .arg(path));
         return;
     case WalletError::Busy:
-        showError(tr("Locked Database"), tr("\"%1\" is locked and can't be open.").arg(path));
+        showError(tr("Locked Database"), tr("\"%1\" is locked and can't be opened.").arg(path));
         return;
     default:
         showError(tr("Cannot Open Wallet"), tr("\"%1\" cannot be opened: %2.").arg(path, problem.message()));
@@ -176,7 +189,7 @@ void MainWindow::openDatabaseFile(const QString &path)
 
 void MainWindow::on_actionOpen_Database_triggered()
 {
-    const QString path = FileDialog::getOpenFileName(this, tr("Open Database.."), m_openFilePath, databaseFilter());
+    const QString path = FileDialog::getOpenFileName(this, tr("Open Database"), m_openFilePath, databaseFilter());
     if (path.isEmpty())
         return;
     m_openFilePath = QFileInfo(path).absolutePath();
@@ -227,7 +240,8 @@ void MainWindow::on_actionNew_Database_triggered()
 
 QString MainWindow::chooseFolderForSaving(const QString &caption, const QString &errorText)
 {
-    const QString path = FileDialog::getSaveFileName(this, caption, m_saveFilePath, databaseFilter());
+    const QString path
+        = FileDialog::getSaveFileName(this, caption, m_saveFilePath, databaseFilter(), QStringLiteral("tessera"));
     if (path.isEmpty())
         return QString();
     const QString folder = QFileInfo(path).absolutePath();
@@ -244,9 +258,9 @@ QString MainWindow::chooseFolderForSaving(const QString &caption, const QString 
 void MainWindow::createNewDatabase(const QString &password)
 {
     const QString path
-        = chooseFolderForSaving(tr("Save New Database.."),
-                                tr("Could not create database in \"%1\". Either you don't have write permissions "
-                                   "or you are saving to a read only file system."));
+        = chooseFolderForSaving(tr("Save New Database"),
+                                tr("Could not create the database in \"%1\". Either you may not write to that folder "
+                                   "or it is on a read-only file system."));
     if (path.isEmpty())
         return;
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
@@ -282,9 +296,9 @@ void MainWindow::closeDatabase()
 void MainWindow::on_actionSave_Database_As_triggered()
 {
     const QString path = chooseFolderForSaving(
-        tr("Save File.."),
-        tr("Could not save a copy of database in \"%1\". Either you don't have write permissions "
-           "or you are saving to a read only file system."));
+        tr("Save a Copy"),
+        tr("Could not save a copy of the database in \"%1\". Either you may not write to that folder "
+           "or it is on a read-only file system."));
     if (path.isEmpty() || path == m_currentPath || !m_store)
         return;
     QVector<UnreadableCard> leftOut;
@@ -462,7 +476,7 @@ void MainWindow::on_actionKeePassX_XML_triggered()
 void MainWindow::importCards(ImportFormat format)
 {
     const QString captions[]
-        = {tr("Open KeePassX XML File.."), tr("Open KeePass XML File.."), tr("Open Password Safe XML File..")};
+        = {tr("Open KeePassX XML File"), tr("Open KeePass XML File"), tr("Open Password Safe XML File")};
     const QString names[] = {tr("KeePassX XML"), tr("KeePass XML"), tr("Password Safe XML")};
     const int index = int(format);
     const QString path = FileDialog::getOpenFileName(this, captions[index], m_openFilePath, importFilter());

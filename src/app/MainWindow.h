@@ -97,6 +97,7 @@ private:
     enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
 
     void closeDatabase();
+    void fitToScreen();
     void importCards(ImportFormat format);
     void openEditor(std::unique_ptr<Card> card, void (MainWindow::*receiver)(Card *));
     void showError(const QString &title, const QString &text);

@@ -1,14 +1,48 @@
 #include "app/MainWindow.h"
+#include "i18n/Translations.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+namespace {
+
+// --help and --version need no display, so a plain QCoreApplication answers them.
+bool asksForInformation(int argc, char *argv[])
+{
+    const QByteArrayList options = {"-h", "--help", "-?", "--help-all", "-v", "--version"};
+    for (int i = 1; i < argc; ++i) {
+        if (options.contains(argv[i]))
+            return true;
+    }
+    return false;
+}
+
+int answerInformation(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    installTranslations();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate("main", "A password wallet for one person."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvale Software Systems"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("corvale.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessera"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSERA_VERSION));
+    if (asksForInformation(argc, argv))
+        return answerInformation(argc, argv);
+
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessera.Tessera"));
+    installTranslations();
 
     MainWindow window;
     window.show();

@@ -9,6 +9,7 @@
 #include "model/FieldType.h"
 #include "model/TemplateCatalog.h"
 #include "search/SearchIndex.h"
+#include "model/TextUtils.h"
 #include "store/CardDb.h"
 
 #include <QCollator>
@@ -45,8 +46,7 @@ QString column(QString text)
 // trashed cards, a fourth column says which are.
 QString listing(QVector<CardListEntry> entries, bool withTrashed)
 {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const QCollator collator = titleCollator();
     std::stable_sort(entries.begin(), entries.end(), [&collator](const CardListEntry &a, const CardListEntry &b) {
         return collator.compare(a.title, b.title) < 0;
     });

@@ -41,7 +41,7 @@ std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &
     QStringList ids;
     for (const CardListEntry &entry : qAsConst(titled))
         ids << QString::number(entry.id);
-    *error = tr("\"%1\" names %2 cards, ids %3; give the id or uuid of one")
-                 .arg(name, QString::number(titled.size()), ids.join(QLatin1String(", ")));
+    *error = tr("\"%1\" names %n cards, ids %2; give the id or uuid of one", nullptr, int(titled.size()))
+                 .arg(name, ids.join(QLatin1String(", ")));
     return std::nullopt;
 }

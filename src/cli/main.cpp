@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/PasswordPrompt.h"
+#include "i18n/Translations.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tessera-cli"));
+    installTranslations();
     // The core notes its failures in debug lines; here every failure gets one clear line of its own.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
 

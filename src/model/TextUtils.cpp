@@ -1,10 +1,21 @@
 #include "model/TextUtils.h"
 
+#include <QLocale>
 #include <QUuid>
 
 QString newUuid()
 {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+QCollator titleCollator()
+{
+    // The C locale collates by code point, which puts "Émile" after "Zoe"; such users get English order.
+    const QLocale locale = QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    return collator;
 }
 
 bool hasText(const QString &text)

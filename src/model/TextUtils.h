@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollator>
 #include <QString>
 
 // A fresh card or wallet identity: 36 lower-case characters, 8-4-4-4-12, no braces.
@@ -11,6 +12,10 @@ bool hasText(const QString &text);
 // Text typed for a card as it is stored: tabs (which separate the columns of the card text) become
 // four blanks, and blanks around the text go.
 QString cleanText(QString text);
+
+// How card titles sort, in the window and on the command line: by the user's language, ignoring case,
+// numbers by value ("Item 2" before "Item 10"), accented letters beside plain ones ("Émile" by "Emile").
+QCollator titleCollator();
 
 // True when both texts are equal or either is empty; the merge rules treat a blank as "no opinion".
 bool sameOrBlank(const QString &a, const QString &b);

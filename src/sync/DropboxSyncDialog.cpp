@@ -71,7 +71,7 @@ void DropboxSyncDialog::showActivity(SyncState state, const QString &status)
 
 void DropboxSyncDialog::startAuth1()
 {
-    showActivity(StateConnecting, tr("Connecting to Dropbox .."));
+    showActivity(StateConnecting, tr("Connecting to Dropbox..."));
     m_client->getRequestToken();
 }
 
@@ -83,7 +83,7 @@ void DropboxSyncDialog::startAuth2()
 
 void DropboxSyncDialog::startAuth3()
 {
-    showActivity(StateValidating, tr("Validating Dropbox login.."));
+    showActivity(StateValidating, tr("Checking the Dropbox sign-in..."));
     m_client->getAccessToken();
 }
 
@@ -111,8 +111,8 @@ void DropboxSyncDialog::downloadError(int error)
 
 void DropboxSyncDialog::createPassword()
 {
-    m_ui->promptLabel->setText(tr("It is the first sync with Dropbox and we find no data there. Please set a password "
-                                  "for Tessera data on Dropbox."));
+    m_ui->promptLabel->setText(tr("This is the first sync with Dropbox and there is no Tessera data there yet. Please "
+                                  "set a password for the Tessera data on Dropbox."));
     m_ui->oldPassLabel->hide();
     m_ui->oldPassEdit->hide();
     m_ui->changePassCheck->hide();
@@ -123,7 +123,7 @@ void DropboxSyncDialog::createPassword()
 void DropboxSyncDialog::askPassword()
 {
     m_changeSyncPassword = false;
-    m_ui->promptLabel->setText(tr("Please provide password for Tessera data on Dropbox."));
+    m_ui->promptLabel->setText(tr("Please enter the password of the Tessera data on Dropbox."));
     m_ui->changePassCheck->setChecked(false);
     m_ui->newPassEdit->setEnabled(false);
     m_ui->confirmPassEdit->setEnabled(false);
@@ -168,7 +168,7 @@ void DropboxSyncDialog::startSync()
         }
         auto store = CardDb::open(m_localSyncPath, password);
         if (!store) {
-            showPasswordError(tr("Invalid password for Dropbox Tessera data."));
+            showPasswordError(tr("Wrong password for the Tessera data on Dropbox."));
             return;
         }
         store->close();
@@ -208,13 +208,14 @@ void DropboxSyncDialog::showError()
 {
     clearSyncFiles();
     m_ui->errorLabel->setText(
-        tr("There went something wrong while synchronizing. Might be you are not connected to Internet."));
+        tr("Something went wrong while synchronizing. Check that you are connected to the Internet, then try "
+           "again."));
     enterState(StateError, ErrorPage, tr("Close"));
 }
 
 void DropboxSyncDialog::showDisconnected()
 {
-    m_ui->errorLabel->setText(tr("Not connected to Dropbox. Please try again."));
+    m_ui->errorLabel->setText(tr("Tessera is not connected to Dropbox. Sync again to sign in once more."));
     enterState(StateDisconnected, ErrorPage, tr("Close"));
 }
 

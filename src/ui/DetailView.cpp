@@ -1,6 +1,7 @@
 #include "ui/DetailView.h"
 
 #include "app/MainWindow.h"
+#include "i18n/Translations.h"
 #include "model/FieldType.h"
 #include "otp/TotpSetup.h"
 #include "store/CardDb.h"
@@ -181,7 +182,7 @@ void DetailView::addFieldRow(const Field &field, QFrame *frame)
     layout->setContentsMargins(8, 0, 8, 0);
     layout->setSpacing(10);
 
-    auto *name = new QLabel(field.label(), row);
+    auto *name = new QLabel(catalogText(field.label()), row);
     name->setTextFormat(Qt::PlainText);
     QFont smaller = name->font();
     smaller.setPointSizeF(smaller.pointSizeF() - 1);
@@ -207,8 +208,10 @@ void DetailView::addFieldRow(const Field &field, QFrame *frame)
     QFont bold = value->font();
     bold.setBold(true);
     value->setFont(bold);
-    // Wrapping short values makes Qt reserve a second line for them; only long ones need it.
+    // Wrapping short values makes Qt reserve a second line for them; only long ones need it. A value
+    // may shrink below its longest word, so the buttons beside it stay in view in a narrow pane.
     value->setWordWrap(field.value().size() > wrapLength);
+    value->setMinimumWidth(1);
     value->setTextInteractionFlags(value->textInteractionFlags() | Qt::TextSelectableByMouse);
     value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     value->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);

@@ -1,5 +1,6 @@
 #include "ui/EditDialog.h"
 
+#include "i18n/Translations.h"
 #include "model/Card.h"
 #include "model/FieldType.h"
 #include "model/TextUtils.h"
@@ -52,7 +53,7 @@ QLineEdit *EditDialog::addFieldRow(const Field &field)
     layout->setContentsMargins(8, 0, 8, 0);
     layout->setSpacing(10);
 
-    auto *label = new QLabel(field.label(), row);
+    auto *label = new QLabel(catalogText(field.label()), row);
     label->setTextFormat(Qt::PlainText);
     const int width = 10 * row->fontMetrics().horizontalAdvance(QLatin1Char('W'));
     label->setMinimumWidth(width);

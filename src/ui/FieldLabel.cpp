@@ -8,7 +8,9 @@
 
 namespace {
 const QChar bullet(0x25CF);
-}
+// A long secret shows no more bullets than fit a narrow pane; the bullets hide the value anyway.
+constexpr int maxBullets = 16;
+} // namespace
 
 FieldLabel::FieldLabel(const QString &value, int fieldType, bool masked, QWidget *parent)
     : QLabel(parent)
@@ -39,7 +41,7 @@ void FieldLabel::updateText()
 {
     if (m_masked) {
         setTextFormat(Qt::PlainText);
-        setText(QString(m_value.size(), bullet));
+        setText(QString(qMin(int(m_value.size()), maxBullets), bullet));
         return;
     }
     const QUrl target = linkTarget();

@@ -1,6 +1,7 @@
 #include "ui/FileDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 QStringList &FileDialog::queuedAnswers()
 {
@@ -22,9 +23,11 @@ QString FileDialog::getOpenFileName(QWidget *parent, const QString &caption, con
 }
 
 QString FileDialog::getSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
-                                    const QString &filter)
+                                    const QString &filter, const QString &defaultSuffix)
 {
-    if (!queuedAnswers().isEmpty())
-        return queuedAnswers().takeFirst();
-    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    QString path = !queuedAnswers().isEmpty() ? queuedAnswers().takeFirst()
+                                              : QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    if (!path.isEmpty() && !defaultSuffix.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + defaultSuffix;
+    return path;
 }

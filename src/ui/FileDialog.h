@@ -11,8 +11,9 @@ class FileDialog
 public:
     static QString getOpenFileName(QWidget *parent, const QString &caption, const QString &folder,
                                    const QString &filter);
+    // A chosen name without an extension gets defaultSuffix, when one is given.
     static QString getSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
-                                   const QString &filter);
+                                   const QString &filter, const QString &defaultSuffix = QString());
 
     // The next dialog returns this path at once (an empty text stands for Cancel).
     static void setNextFileName(const QString &path);

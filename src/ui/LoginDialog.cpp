@@ -13,7 +13,7 @@ LoginDialog::LoginDialog(const QString &path, QWidget *parent)
 {
     m_ui->setupUi(this);
     m_ui->errorLabel->hide();
-    m_ui->promptLabel->setText(QStringLiteral("Please provide password for Tessera database file \"%1\"").arg(path));
+    m_ui->promptLabel->setText(tr("Please enter the password of the Tessera database \"%1\".").arg(path));
     connect(&m_watcher, &QFutureWatcher<bool>::finished, this, &LoginDialog::openingDone);
 }
 

@@ -1,9 +1,11 @@
 #include "ui/NameSortProxy.h"
 
+#include "model/TextUtils.h"
+
 NameSortProxy::NameSortProxy(QObject *parent)
     : QSortFilterProxyModel(parent)
+    , m_collator(titleCollator())
 {
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
 bool NameSortProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const

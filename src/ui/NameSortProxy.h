@@ -3,8 +3,8 @@
 #include <QCollator>
 #include <QSortFilterProxyModel>
 
-// Sorts by the shown text in the user's collation, ignoring case. QSortFilterProxyModel alone drops
-// the case setting as soon as it sorts locale-aware, which puts "eBay" after "Yahoo!" in plain locales.
+// Sorts by the shown text as card titles sort (titleCollator). QSortFilterProxyModel alone drops the
+// case setting as soon as it sorts locale-aware, which puts "eBay" after "Yahoo!" in plain locales.
 class NameSortProxy : public QSortFilterProxyModel
 {
     Q_OBJECT

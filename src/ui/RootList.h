@@ -2,13 +2,14 @@
 
 #include <QListView>
 
-// The card list; reports every change of the current row.
+// The card list; reports every change of the current row. Long titles are elided to the list's width,
+// so the list never scrolls sideways.
 class RootList : public QListView
 {
     Q_OBJECT
 
 public:
-    using QListView::QListView;
+    explicit RootList(QWidget *parent = nullptr);
 
 signals:
     void currentIndexChanged(const QModelIndex &index);

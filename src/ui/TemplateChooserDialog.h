@@ -7,10 +7,11 @@
 namespace Ui {
 class TemplateChooserDialog;
 }
-class QSortFilterProxyModel;
+class TemplateGroupProxy;
 class TemplateListModel;
 
-// Asks which kind of card to add; reports the chosen template type when accepted.
+// Asks which kind of card to add, the templates grouped and filtered by what is typed above them;
+// reports the chosen template type when accepted.
 class TemplateChooserDialog : public QDialog
 {
     Q_OBJECT
@@ -25,11 +26,15 @@ signals:
 public slots:
     void done(int r) override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void on_listView_activated(const QModelIndex &index);
+    void filter(const QString &text);
 
 private:
     const std::unique_ptr<Ui::TemplateChooserDialog> m_ui;
     TemplateListModel *m_model;
-    QSortFilterProxyModel *m_proxy;
+    TemplateGroupProxy *m_proxy;
 };

@@ -1,54 +1,106 @@
 #include "ui/TemplateListModel.h"
 
 #include "app/MainWindow.h"
+#include "i18n/Translations.h"
 #include "store/CardDb.h"
 #include "ui/CardIcons.h"
+
+#include <QFont>
+#include <QHash>
+#include <QSet>
+
+namespace {
+
+enum Group { Logins, Finance, Identity, Travel, Network, Other, GroupCount };
+
+} // namespace
 
 TemplateListModel::TemplateListModel(QObject *parent)
     : QAbstractListModel(parent)
 {
-    if (const CardDb *store = MainWindow::database())
-        m_templates = store->templates();
+    const CardDb *store = MainWindow::database();
+    if (!store)
+        return;
+    QSet<int> groups;
+    for (const Card *card : store->templates()) {
+        const int group = groupOf(card->templateType());
+        m_rows.append({card, group});
+        groups.insert(group);
+    }
+    for (int group : qAsConst(groups))
+        m_rows.append({nullptr, group});
 }
 
 int TemplateListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_templates.size();
+    return parent.isValid() ? 0 : m_rows.size();
 }
 
 QVariant TemplateListModel::data(const QModelIndex &index, int role) const
 {
-    const Card *card = templateAt(index);
-    if (!card)
+    if (!index.isValid() || index.row() >= m_rows.size())
         return QVariant();
+    const Row &row = m_rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return card->title();
+        return row.card ? catalogText(row.card->title()) : groupName(row.group);
     case Qt::DecorationRole:
-        return CardIcons::icon(card->iconId());
+        return row.card ? CardIcons::icon(row.card->iconId()) : QVariant();
+    case Qt::FontRole: {
+        if (row.card)
+            return QVariant();
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    case GroupRole:
+        return row.group;
+    case HeaderRole:
+        return row.card == nullptr;
+    case StoredNameRole:
+        return row.card ? row.card->title() : QVariant();
     default:
         return QVariant();
     }
 }
 
+Qt::ItemFlags TemplateListModel::flags(const QModelIndex &index) const
+{
+    return data(index, HeaderRole).toBool() ? Qt::NoItemFlags : QAbstractListModel::flags(index);
+}
+
 QString TemplateListModel::templateType(const QModelIndex &index) const
 {
-    const Card *card = templateAt(index);
+    if (!index.isValid() || index.model() != this || index.row() >= m_rows.size())
+        return QString();
+    const Card *card = m_rows.at(index.row()).card;
     return card ? card->templateType() : QString();
 }
 
 QModelIndex TemplateListModel::defaultIndex() const
 {
-    for (int row = 0; row < m_templates.size(); ++row) {
-        if (m_templates.at(row)->templateType() == QLatin1String("login.default"))
+    for (int row = 0; row < m_rows.size(); ++row) {
+        if (templateType(index(row)) == QLatin1String("login.default"))
             return index(row);
     }
     return QModelIndex();
 }
 
-const Card *TemplateListModel::templateAt(const QModelIndex &index) const
+// By the first part of the template type; kinds the list does not know go to Other.
+int TemplateListModel::groupOf(const QString &templateType)
 {
-    if (!index.isValid() || index.model() != this || index.row() >= m_templates.size())
-        return nullptr;
-    return m_templates.at(index.row());
+    static const QHash<QString, int> groups = {
+        {QStringLiteral("login"), Logins},       {QStringLiteral("password"), Logins},
+        {QStringLiteral("creditcard"), Finance}, {QStringLiteral("finance"), Finance},
+        {QStringLiteral("cards"), Identity},     {QStringLiteral("license"), Identity},
+        {QStringLiteral("travel"), Travel},      {QStringLiteral("computer"), Network},
+    };
+    return groups.value(templateType.section(QLatin1Char('.'), 0, 0), Other);
+}
+
+QString TemplateListModel::groupName(int group)
+{
+    const QString names[GroupCount]
+        = {tr("Logins"), tr("Finance"), tr("Identity"), tr("Travel"), tr("Network"), tr("Other")};
+    return names[group];
 }

@@ -21,6 +21,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 
@@ -130,6 +131,22 @@ private slots:
         QVERIFY(!settings.value("geometry").toByteArray().isEmpty());
     }
 
+    void savedSizeFitsTheScreen()
+    {
+        {
+            MainWindow large;
+            large.show();
+            large.resize(5000, 4000);
+            large.close();
+        }
+        MainWindow window;
+        window.show();
+        const QRect available = window.screen()->availableGeometry();
+        QVERIFY(window.width() <= available.width() && window.height() <= available.height());
+        QVERIFY(available.contains(window.geometry().topLeft()));
+        QVERIFY(window.minimumWidth() >= 600 && window.minimumHeight() >= 400);
+    }
+
     void createWalletThroughTheDialogs()
     {
         MainWindow window;
@@ -161,6 +178,38 @@ private slots:
         QVERIFY(!QFile::exists(path + ".copy"));
         QVERIFY(CardDb::openOrCreate(path, "one"));
         QCOMPARE(window.currentPath(), path);
+    }
+
+    void savedWalletsGetTheExtension_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        // clang-format off
+        QTest::newRow("new wallet") << "actionNew_Database" << "home" << "home.tessera";
+        QTest::newRow("copy") << "actionSave_Database_As" << "backup" << "backup.tessera";
+        QTest::newRow("own extension kept") << "actionSave_Database_As" << "backup.wallet" << "backup.wallet";
+        // clang-format on
+    }
+
+    void savedWalletsGetTheExtension()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        const QString folder = m_dir.filePath(QString::number(++m_serial));
+        QVERIFY(QDir().mkpath(folder));
+        MainWindow window;
+        window.show();
+        unlock(window, walletWith({"Alpha"}));
+        FileDialog::setNextFileName(folder + "/" + chosen);
+        ::action(window, action.toLatin1().constData())->trigger();
+        if (auto *dialog = findTopLevel<NewDatabaseDialog>()) {
+            QTest::keyClicks(dialog->findChild<QLineEdit *>("newPasswordEdit"), "pw");
+            QTest::keyClicks(dialog->findChild<QLineEdit *>("confirmPasswordEdit"), "pw");
+            clickOk(dialog);
+        }
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{written});
     }
 
     void unlockWithWrongThenRightPassword()
@@ -254,11 +303,11 @@ private slots:
                                  << "\"%1\" is not a valid Tessera database.";
         QTest::newRow("unsupported") << "UPDATE Identity SET Version = 1"
                                      << "Unsupported Database"
-                                     << "\"%1\" is a older database that desktop version doesn't support. Please "
-                                        "upgrade your phone application to latest version.";
+                                     << "\"%1\" is an older database that this version of Tessera doesn't support. "
+                                        "Please update your phone application to the latest version.";
         QTest::newRow("locked") << "BEGIN EXCLUSIVE"
                                 << "Locked Database"
-                                << "\"%1\" is locked and can't be open.";
+                                << "\"%1\" is locked and can't be opened.";
     }
 
     void refusedFiles()

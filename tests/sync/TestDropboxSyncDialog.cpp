@@ -151,7 +151,7 @@ private slots:
         DropboxSyncDialog dialog(m_window.get(), hosts());
         dialog.show();
         QCOMPARE(dialog.state(), DropboxSyncDialog::StateConnecting);
-        QCOMPARE(dialog.findChild<QLabel *>("statusLabel")->text(), QString("Connecting to Dropbox .."));
+        QCOMPARE(dialog.findChild<QLabel *>("statusLabel")->text(), QString("Connecting to Dropbox..."));
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
         QCOMPARE(button(dialog)->text(), QString("Continue"));
         QCOMPARE(dialog.findChild<QStackedWidget *>()->currentIndex(), 0);
@@ -219,7 +219,7 @@ private slots:
         edit(dialog, "oldPassEdit")->setText("wrong");
         button(dialog)->click();
         QCOMPARE(dialog.findChild<QLabel *>("passerrLabel")->text(),
-                 QString("Invalid password for Dropbox Tessera data."));
+                 QString("Wrong password for the Tessera data on Dropbox."));
         QCOMPARE(dialog.state(), DropboxSyncDialog::StateAskPassword);
         edit(dialog, "oldPassEdit")->setText("cloud pw");
         button(dialog)->click();
@@ -247,7 +247,7 @@ private slots:
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
         button(dialog)->click();
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDisconnected);
-        QCOMPARE(pageText(dialog), QString("Not connected to Dropbox. Please try again."));
+        QCOMPARE(pageText(dialog), QString("Tessera is not connected to Dropbox. Sync again to sign in once more."));
         QString key;
         QString secret;
         QVERIFY(!m_window->loadDropboxKeys(key, secret));
@@ -260,9 +260,9 @@ private slots:
         DropboxSyncDialog dialog(m_window.get(), hosts());
         dialog.show();
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateError);
-        QCOMPARE(
-            pageText(dialog),
-            QString("There went something wrong while synchronizing. Might be you are not connected to Internet."));
+        QCOMPARE(pageText(dialog),
+                 QString("Something went wrong while synchronizing. Check that you are connected to the Internet, then "
+                         "try again."));
     }
 
     void failedUploadLeavesTheWalletAsItWas()

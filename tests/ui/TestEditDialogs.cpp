@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -409,6 +410,21 @@ void TestEditDialogs::iconChooserAcceptsOnDoubleClick()
     QTRY_VERIFY(chooser.isNull());
 }
 
+namespace {
+
+// What the chooser lists from top to bottom: "# Group" for a header, a template's name otherwise.
+QStringList chooserRows(QListView *templates)
+{
+    QStringList rows;
+    for (int row = 0; row < templates->model()->rowCount(); ++row) {
+        const QModelIndex index = templates->model()->index(row, 0);
+        rows << (index.flags() & Qt::ItemIsSelectable ? QString() : QStringLiteral("# ")) + index.data().toString();
+    }
+    return rows;
+}
+
+} // namespace
+
 void TestEditDialogs::templateChooserListsCatalogueByName()
 {
     auto *chooser = new TemplateChooserDialog;
@@ -418,25 +434,37 @@ void TestEditDialogs::templateChooserListsCatalogueByName()
     QVERIFY(QTest::qWaitForWindowExposed(chooser));
     QListView *templates = listView(chooser);
 
-    QStringList names;
-    for (int row = 0; row < templates->model()->rowCount(); ++row)
-        names << templates->model()->index(row, 0).data().toString();
-    QCOMPARE(names.size(), 66);
-    QCOMPARE(names.mid(0, 4), QStringList({"Address", "AIM", "Amazon", "American Express"}));
-    QCOMPARE(names.mid(names.indexOf("Driving License"), 3), QStringList({"Driving License", "eBay", "Email Account"}));
-    QCOMPARE(names.last(), QStringLiteral("Yahoo!"));
-    for (int row = 1; row < names.size(); ++row)
-        QVERIFY2(QString::localeAwareCompare(names.at(row - 1).toLower(), names.at(row).toLower()) < 0,
-                 qPrintable(names.at(row)));
+    const QStringList rows = chooserRows(templates);
+    QCOMPARE(rows.filter(QRegularExpression("^# ")),
+             QStringList({"# Logins", "# Finance", "# Identity", "# Travel", "# Network", "# Other"}));
+    QCOMPARE(rows.size(), 66 + 6);
+    QCOMPARE(rows.mid(0, 4), QStringList({"# Logins", "AIM", "Amazon", "eBay"}));
+    QCOMPARE(rows.mid(rows.indexOf("# Network"), 3), QStringList({"# Network", "Database", "Email Account"}));
+    QCOMPARE(rows.mid(rows.indexOf("# Travel") + 1, 1), QStringList({"Flight Detail"}));
+    QCOMPARE(rows.last(), QStringLiteral("Voice Mail"));
+    for (int row = 1; row < rows.size(); ++row) {
+        if (!rows.at(row - 1).startsWith("# ") && !rows.at(row).startsWith("# "))
+            QVERIFY2(QString::localeAwareCompare(rows.at(row - 1).toLower(), rows.at(row).toLower()) < 0,
+                     qPrintable(rows.at(row)));
+    }
 
     const QModelIndex current = templates->currentIndex();
     QCOMPARE(current.data().toString(), QStringLiteral("Login"));
     QVERIFY(templates->selectionModel()->isSelected(current));
     QVERIFY(templates->viewport()->rect().contains(templates->visualRect(current)));
 
-    clickButton(chooser, QDialogButtonBox::Ok);
+    // Typing narrows the list to matching names under their groups' headers; arrows move through it.
+    auto *filter = chooser->findChild<QLineEdit *>(QStringLiteral("filterEdit"));
+    QVERIFY(filter->hasFocus());
+    QTest::keyClicks(filter, QStringLiteral("CARD"));
+    QCOMPARE(chooserRows(templates).mid(0, 3), QStringList({"# Finance", "Credit Card", "Maestro Card"}));
+    QVERIFY(!chooserRows(templates).contains("# Logins"));
+    QCOMPARE(templates->currentIndex().data().toString(), QStringLiteral("Credit Card"));
+    QTest::keyClick(filter, Qt::Key_Down);
+    QCOMPARE(templates->currentIndex().data().toString(), QStringLiteral("Maestro Card"));
+    QTest::keyClick(filter, Qt::Key_Return);
     QCOMPARE(spy.size(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("login.default"));
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("creditcard.maestro"));
 }
 
 void TestEditDialogs::templateChooserAcceptsOnActivation_data()

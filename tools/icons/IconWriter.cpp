@@ -15,16 +15,44 @@ QStringList fileNames(const IconEntry &icon)
 
 } // namespace
 
-QImage renderIcon(const IconEntry &icon, int scale)
+namespace {
+
+QImage renderSized(const IconEntry &icon, int pixels)
 {
-    QImage image(icon.size * scale, icon.size * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
+    painter.scale(qreal(pixels) / icon.size, qreal(pixels) / icon.size);
     icon.draw(painter);
     painter.end();
     return image;
+}
+
+bool savePng(const QImage &image, const QString &path, QString *error)
+{
+    if (QDir().mkpath(QFileInfo(path).absolutePath()) && image.save(path, "PNG"))
+        return true;
+    *error = QStringLiteral("cannot write %1").arg(path);
+    return false;
+}
+
+} // namespace
+
+QImage renderIcon(const IconEntry &icon, int scale)
+{
+    return renderSized(icon, icon.size * scale);
+}
+
+bool writeThemeIcons(const IconEntry &icon, const QString &name, const QList<int> &sizes, const QDir &theme,
+                     QString *error)
+{
+    for (int size : sizes) {
+        const QString path = theme.filePath(QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(name));
+        if (!savePng(renderSized(icon, size), path, error))
+            return false;
+    }
+    return true;
 }
 
 bool writeIcons(const QVector<IconEntry> &icons, const QDir &resources, QString *error)
@@ -32,11 +60,8 @@ bool writeIcons(const QVector<IconEntry> &icons, const QDir &resources, QString 
     for (const IconEntry &icon : icons) {
         const QStringList names = fileNames(icon);
         for (int i = 0; i < names.size(); ++i) {
-            const QString path = resources.filePath(names.at(i));
-            if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !renderIcon(icon, i + 1).save(path, "PNG")) {
-                *error = QStringLiteral("cannot write %1").arg(path);
+            if (!savePng(renderIcon(icon, i + 1), resources.filePath(names.at(i)), error))
                 return false;
-            }
         }
     }
     return true;

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Validates the desktop entry and the AppStream metadata, then builds the Debian package from ./build
+# and checks what it holds and depends on. Run by test.sh after the tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+desktop-file-validate packaging/org.tessera.Tessera.desktop
+appstreamcli validate --no-net packaging/org.tessera.Tessera.metainfo.xml
+
+(cd build && cpack -G DEB)
+deb="$(ls -t build/tessera_*.deb | head -n 1)"
+contents="$(dpkg-deb --contents "$deb")"
+for file in usr/bin/tessera usr/bin/tessera-cli usr/share/applications/org.tessera.Tessera.desktop \
+    usr/share/metainfo/org.tessera.Tessera.metainfo.xml usr/share/man/man1/tessera-cli.1 \
+    usr/share/icons/hicolor/512x512/apps/org.tessera.Tessera.png; do
+    grep -q "\./$file\$" <<<"$contents" || { echo "$deb lacks /$file" >&2; exit 1; }
+done
+depends="$(dpkg-deb --field "$deb" Depends)"
+for package in libqt5widgets5 libqt5sql5-sqlite libqca-qt5-2-plugins libzxcvbn0; do
+    grep -q "\b$package\b" <<<"$depends" || { echo "$deb does not depend on $package" >&2; exit 1; }
+done
+echo "$deb: $(dpkg-deb --field "$deb" Version), depends on $depends"

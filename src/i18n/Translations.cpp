@@ -1,0 +1,46 @@
+#include "i18n/Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+// The translations are compiled into a static library, so their resource must be registered explicitly.
+static void registerTranslationResource()
+{
+    Q_INIT_RESOURCE(translations);
+}
+
+namespace {
+
+// The application owns the translators, so they live exactly as long as it does.
+bool installTranslator(const QString &name, const QStringList &folders)
+{
+    for (const QString &folder : folders) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(QLocale(), name, QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            return true;
+        }
+        delete translator;
+    }
+    return false;
+}
+
+} // namespace
+
+void installTranslations()
+{
+    registerTranslationResource();
+    installTranslator(QStringLiteral("qtbase"), {QLibraryInfo::location(QLibraryInfo::TranslationsPath)});
+    // An installed translation may be newer than the one built in, so it is tried first.
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .absoluteFilePath(QStringLiteral("../share/tessera/translations"));
+    installTranslator(QStringLiteral("tessera"), {installed, QStringLiteral(":/translations")});
+}
+
+QString catalogText(const QString &text)
+{
+    return QCoreApplication::translate("Catalog", text.toUtf8().constData());
+}

@@ -1,0 +1,106 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    return QString::fromUtf8(process.readAll());
+}
+
+} // namespace
+
+class TestInstall : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installsFile_data();
+    void installsFile();
+    void desktopEntryNamesInstalledFiles();
+    void programsAgreeOnVersion();
+
+private:
+    QString path(const QString &relative) const { return m_prefix.filePath(relative); }
+
+    QTemporaryDir m_prefix;
+};
+
+void TestInstall::initTestCase()
+{
+    QVERIFY(m_prefix.isValid());
+    const QString log = run(
+        QStringLiteral(TESSERA_CMAKE),
+        {QStringLiteral("--install"), QStringLiteral(TESSERA_BUILD_DIR), QStringLiteral("--prefix"), m_prefix.path()});
+    QVERIFY2(QFileInfo::exists(path(QStringLiteral("bin/tessera"))), qPrintable(log));
+}
+
+void TestInstall::installsFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("executable");
+    // clang-format off
+    QTest::newRow("window") << "bin/tessera" << true;
+    QTest::newRow("command line") << "bin/tessera-cli" << true;
+    QTest::newRow("desktop entry") << "share/applications/org.tessera.Tessera.desktop" << false;
+    QTest::newRow("metainfo") << "share/metainfo/org.tessera.Tessera.metainfo.xml" << false;
+    QTest::newRow("man page") << "share/man/man1/tessera-cli.1" << false;
+    QTest::newRow("completion") << "share/bash-completion/completions/tessera-cli" << false;
+    QTest::newRow("German") << "share/tessera/translations/tessera_de.qm" << false;
+    QTest::newRow("changelog") << "share/doc/tessera/CHANGELOG.md" << false;
+    // clang-format on
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString icon = QStringLiteral("share/icons/hicolor/%1x%1/apps/org.tessera.Tessera.png").arg(size);
+        QTest::newRow(qPrintable(QStringLiteral("icon %1").arg(size))) << icon << false;
+    }
+}
+
+void TestInstall::installsFile()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, executable);
+    const QFileInfo info(path(file));
+    QVERIFY2(info.isFile(), qPrintable(file));
+    QVERIFY(info.size() > 0);
+    QCOMPARE(info.isExecutable(), executable);
+    if (file.endsWith(QLatin1String(".png")))
+        QCOMPARE(QImage(info.filePath()).width(),
+                 file.section(QLatin1Char('/'), 3, 3).section(QLatin1Char('x'), 0, 0).toInt());
+}
+
+// The menu finds the program and its icon by these names; a rename on one side only would break it.
+void TestInstall::desktopEntryNamesInstalledFiles()
+{
+    QSettings entry(path(QStringLiteral("share/applications/org.tessera.Tessera.desktop")), QSettings::IniFormat);
+    entry.beginGroup(QStringLiteral("Desktop Entry"));
+    QVERIFY(QFileInfo::exists(path(QStringLiteral("bin/") + entry.value(QStringLiteral("Exec")).toString())));
+    QCOMPARE(entry.value(QStringLiteral("Icon")).toString(), QStringLiteral("org.tessera.Tessera"));
+
+    QFile metainfo(path(QStringLiteral("share/metainfo/org.tessera.Tessera.metainfo.xml")));
+    QVERIFY(metainfo.open(QIODevice::ReadOnly));
+    const QString xml = QString::fromUtf8(metainfo.readAll());
+    QVERIFY(xml.contains(QLatin1String("<launchable type=\"desktop-id\">org.tessera.Tessera.desktop</launchable>")));
+    QVERIFY(xml.contains(QStringLiteral("<release version=\"%1\"").arg(QStringLiteral(TESSERA_VERSION))));
+}
+
+void TestInstall::programsAgreeOnVersion()
+{
+    const QString version = QStringLiteral(TESSERA_VERSION);
+    QCOMPARE(run(path(QStringLiteral("bin/tessera")), {QStringLiteral("--version")}).trimmed(),
+             QStringLiteral("Tessera ") + version);
+    QCOMPARE(run(path(QStringLiteral("bin/tessera-cli")), {QStringLiteral("--version")}).trimmed(),
+             QStringLiteral("tessera-cli ") + version);
+}
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "TestInstall.moc"
