@@ -27,7 +27,6 @@ void runSearchBench(const QString &folder, int cards)
     const QString path = QDir(folder).filePath(QStringLiteral("search-%1.tessera").arg(cards));
     auto store = CardDb::open(path, QStringLiteral("bench"));
     addBenchCards(*store, cards);
-    store->loadTemplates(builtinCatalogPath());
 
     QElapsedTimer timer;
     timer.start();

@@ -4,6 +4,7 @@
 #include "import/KeePassXLoader.h"
 #include "import/PSafeLoader.h"
 #include "model/BuiltinCatalog.h"
+#include "model/TemplateCatalog.h"
 #include "model/TextUtils.h"
 #include "otp/OtpField.h"
 #include "password/PasswordHealth.h"
@@ -11,11 +12,13 @@
 #include "store/FileOps.h"
 #include "import/ImportLoader.h"
 #include "sync/DropboxSyncDialog.h"
-#include "sync/WalletMerge.h"
+#include "session/WalletSession.h"
 #include "ui/ChangePasswordDialog.h"
+#include "ui/ClipboardGuard.h"
 #include "ui/EditDialog.h"
 #include "ui/FileDialog.h"
 #include "ui/GuiResources.h"
+#include "ui/IdleLock.h"
 #include "ui/LoginDialog.h"
 #include "ui/MakerSite.h"
 #include "ui/NewDatabaseDialog.h"
@@ -23,7 +26,9 @@
 #include "ui/PasswordGeneratorDialog.h"
 #include "ui/PasswordHealthDialog.h"
 #include "ui/PreferencesDialog.h"
+#include "ui/ScreenLockListener.h"
 #include "ui/TemplateChooserDialog.h"
+#include "ui/UnlockView.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -35,12 +40,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
 
 namespace {
-
-MainWindow *theInstance = nullptr;
 
 QString databaseFilter()
 {
@@ -57,11 +61,16 @@ QString importFilter()
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_ui((initGuiResources(), std::make_unique<Ui::MainWindow>()))
+    , m_session(new WalletSession(this))
+    , m_clipboard(new ClipboardGuard(this))
+    , m_idleLock(new IdleLock(this))
+    , m_screenLock(new ScreenLockListener(this))
+    , m_unlockView(new UnlockView(this))
 {
-    theInstance = this;
     m_ui->setupUi(this);
     m_ui->splitter->setStretchFactor(0, 1);
     m_ui->splitter->setStretchFactor(1, 2);
+    m_ui->centralWidget->layout()->addWidget(m_unlockView);
     setMinimumSize(600, 400);
 
     m_ui->toolBar->addAction(m_ui->actionAddCard);
@@ -69,36 +78,39 @@ MainWindow::MainWindow(QWidget *parent)
     auto *spring = new QLabel(m_ui->toolBar);
     spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_ui->toolBar->addWidget(spring);
+    m_ui->toolBar->addAction(m_ui->actionLock);
     m_ui->toolBar->addAction(m_ui->actionDropboxSync);
 
-    m_ui->splitter->hide();
-    updateActions();
+    m_ui->rootView->setSession(m_session);
+    m_ui->detailView->setSession(m_session);
     connect(m_ui->rootView, &RootView::cardSelected, m_ui->detailView, &DetailView::displayCard);
+    connect(m_ui->rootView, &RootView::copyRequested, this, &MainWindow::copyValue);
+    connect(m_ui->detailView, &DetailView::copyRequested, this, &MainWindow::copyValue);
+    connect(m_ui->detailView, &DetailView::cardShown, this, &MainWindow::updateActions);
+    connect(m_clipboard, &ClipboardGuard::status, this, [this](const QString &message) {
+        statusBar()->showMessage(message);
+    });
+    connect(m_session, &WalletSession::opened, this, &MainWindow::walletOpened);
+    connect(m_session, &WalletSession::locked, this, &MainWindow::walletLocked);
+    connect(m_session, &WalletSession::closed, this, &MainWindow::walletClosed);
+    connect(m_session, &WalletSession::cardsChanged, this, &MainWindow::reloadKeepingSelection);
+    connect(m_idleLock, &IdleLock::lockRequested, m_session, &WalletSession::lock);
+    connect(m_screenLock, &ScreenLockListener::lockRequested, m_session, &WalletSession::lock);
+    connect(m_unlockView, &UnlockView::unlockRequested, this, &MainWindow::unlockAgain);
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
+
+    showPanes(false);
+    m_unlockView->hide();
+    updateActions();
     loadSettings();
     QTimer::singleShot(0, this, &MainWindow::tryOpenLastDatabase);
 }
 
 MainWindow::~MainWindow()
 {
-    if (theInstance == this)
-        theInstance = nullptr;
-}
-
-MainWindow *MainWindow::instance()
-{
-    return theInstance;
-}
-
-CardDb *MainWindow::database()
-{
-    return theInstance ? theInstance->m_store.get() : nullptr;
-}
-
-void MainWindow::refreshActions()
-{
-    if (theInstance)
-        theInstance->updateActions();
+    // Children go after the window's own parts: none may call back into it meanwhile.
+    m_session->disconnect(this);
+    m_clipboard->disconnect(this);
 }
 
 // Settings
@@ -107,10 +119,17 @@ void MainWindow::loadSettings()
 {
     restoreGeometry(m_settings.value(QStringLiteral("geometry")).toByteArray());
     fitToScreen();
-    m_openLastDatabase = m_settings.value(QStringLiteral("openLastDatabase"), false).toBool();
+    m_preferences = Preferences::load(m_settings);
+    applyPreferences();
     m_lastDatabase = m_settings.value(QStringLiteral("lastDatabase")).toString();
     m_openFilePath = m_settings.value(QStringLiteral("openFilePath"), QDir::homePath()).toString();
     m_saveFilePath = m_settings.value(QStringLiteral("saveFilePath"), QDir::homePath()).toString();
+}
+
+void MainWindow::applyPreferences()
+{
+    m_idleLock->setPeriod(m_preferences.autoLockMinutes * 60 * 1000);
+    m_clipboard->setTimeout(m_preferences.clipboardSeconds * 1000);
 }
 
 // A size saved on a larger screen must not leave the window running off the one it opens on now.
@@ -126,30 +145,24 @@ void MainWindow::fitToScreen()
 void MainWindow::saveSettings()
 {
     m_settings.setValue(QStringLiteral("geometry"), saveGeometry());
-    m_settings.setValue(QStringLiteral("openLastDatabase"), m_openLastDatabase);
-    m_settings.setValue(QStringLiteral("lastDatabase"), m_currentPath);
+    m_preferences.save(m_settings);
+    m_settings.setValue(QStringLiteral("lastDatabase"), m_session->path());
     m_settings.setValue(QStringLiteral("openFilePath"), m_openFilePath);
     m_settings.setValue(QStringLiteral("saveFilePath"), m_saveFilePath);
-}
-
-void MainWindow::saveDropboxKeys(const QString &key, const QString &secret)
-{
-    m_settings.setValue(QStringLiteral("accessKey"), key);
-    m_settings.setValue(QStringLiteral("accessSecret"), secret);
-    m_settings.sync();
-}
-
-bool MainWindow::loadDropboxKeys(QString &key, QString &secret)
-{
-    key = m_settings.value(QStringLiteral("accessKey")).toString();
-    secret = m_settings.value(QStringLiteral("accessSecret")).toString();
-    return !key.isEmpty();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     saveSettings();
+    m_clipboard->clear();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && m_preferences.lockOnMinimize)
+        m_session->lock();
+    QMainWindow::changeEvent(event);
 }
 
 // Opening, creating and closing wallets
@@ -182,7 +195,7 @@ void MainWindow::openDatabaseFile(const QString &path)
         showError(tr("Cannot Open Wallet"), tr("\"%1\" cannot be opened: %2.").arg(path, problem.message()));
         return;
     }
-    auto *dialog = new LoginDialog(path, this);
+    auto *dialog = new LoginDialog(*m_session, path, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }
@@ -193,41 +206,95 @@ void MainWindow::on_actionOpen_Database_triggered()
     if (path.isEmpty())
         return;
     m_openFilePath = QFileInfo(path).absolutePath();
-    if (path != m_currentPath)
+    if (path != m_session->path())
         openDatabaseFile(path);
 }
 
 void MainWindow::tryOpenLastDatabase()
 {
-    if (m_openLastDatabase && !m_lastDatabase.isEmpty())
+    if (m_preferences.openLastWallet && !m_lastDatabase.isEmpty())
         openDatabaseFile(m_lastDatabase);
 }
 
-bool MainWindow::openDatabase(const QString &path, const QString &password)
-{
-    std::unique_ptr<CardDb> store = CardDb::open(path, password, &m_openError);
-    if (!store)
-        return false;
-    if (!store->cardList()) {
-        m_openError = store->lastError();
-        return false;
-    }
-    m_store.reset();
-    m_currentPath = path;
-    m_readOnly = !FileOps::isWritableFile(path);
-    m_store = std::move(store);
-    m_store->loadTemplates(builtinCatalogPath());
-    return true;
-}
-
-void MainWindow::databaseOpened()
+void MainWindow::walletOpened()
 {
     m_ui->rootView->reload();
     m_ui->detailView->displayCard(-1);
-    m_ui->splitter->show();
+    showPanes(true);
+    if (m_cardBeforeLock != -1)
+        m_ui->rootView->selectCard(m_cardBeforeLock);
+    m_cardBeforeLock = -1;
     m_ui->rootView->focusSearch();
+    m_idleLock->setActive(true);
     updateActions();
     updateTitle();
+}
+
+// Everything decrypted goes: the panes, the search index and text, open dialogs (cancelled, so that
+// nothing half-typed is stored) and whatever was copied.
+void MainWindow::walletLocked()
+{
+    m_cardBeforeLock = m_ui->detailView->cardId();
+    for (QDialog *dialog : findChildren<QDialog *>()) {
+        if (dialog->isVisible())
+            dialog->reject();
+    }
+    m_clipboard->clear();
+    m_idleLock->setActive(false);
+    m_ui->rootView->clear();
+    m_ui->detailView->displayCard(-1);
+    showPanes(false);
+    m_unlockView->show();
+    m_unlockView->showWallet(m_session->path());
+    updateActions();
+    updateTitle();
+}
+
+void MainWindow::walletClosed()
+{
+    m_cardBeforeLock = -1;
+    m_clipboard->clear();
+    m_idleLock->setActive(false);
+    m_ui->rootView->clear();
+    m_ui->detailView->displayCard(-1);
+    showPanes(false);
+    m_unlockView->hide();
+    updateActions();
+    updateTitle();
+}
+
+void MainWindow::unlockAgain(const QString &password)
+{
+    if (!m_session->unlock(password)) {
+        const WalletError error = m_session->lastError();
+        m_unlockView->showError(error.kind() == WalletError::WrongPassword ? tr("Invalid password. Try again!")
+                                                                           : error.message());
+    }
+}
+
+void MainWindow::showPanes(bool unlocked)
+{
+    m_ui->splitter->setVisible(unlocked);
+    if (unlocked)
+        m_unlockView->hide();
+}
+
+void MainWindow::on_actionLock_triggered()
+{
+    m_session->lock();
+}
+
+void MainWindow::copyValue(const QString &value, const QString &what)
+{
+    m_clipboard->copy(value, what);
+}
+
+// After a change behind the panes (an import, a merge), the list is rebuilt around the card shown.
+void MainWindow::reloadKeepingSelection()
+{
+    const int shown = m_ui->detailView->cardId();
+    m_ui->rootView->reload();
+    m_ui->rootView->selectCard(shown);
 }
 
 void MainWindow::on_actionNew_Database_triggered()
@@ -272,8 +339,8 @@ void MainWindow::createNewDatabase(const QString &password)
         showError(tr("Error"), tr("Could not create the database \"%1\": %2.").arg(path, error.message()));
         return;
     }
-    if (openDatabase(path, password))
-        databaseOpened();
+    if (!m_session->unlock(path, password))
+        showError(tr("Error"), m_session->lastError().message());
 }
 
 void MainWindow::on_actionClose_Database_triggered()
@@ -283,14 +350,7 @@ void MainWindow::on_actionClose_Database_triggered()
 
 void MainWindow::closeDatabase()
 {
-    m_store.reset();
-    m_currentPath.clear();
-    m_readOnly = false;
-    m_ui->splitter->hide();
-    m_ui->rootView->clear();
-    m_ui->detailView->displayCard(-1);
-    updateActions();
-    updateTitle();
+    m_session->close();
 }
 
 void MainWindow::on_actionSave_Database_As_triggered()
@@ -299,12 +359,13 @@ void MainWindow::on_actionSave_Database_As_triggered()
         tr("Save a Copy"),
         tr("Could not save a copy of the database in \"%1\". Either you may not write to that folder "
            "or it is on a read-only file system."));
-    if (path.isEmpty() || path == m_currentPath || !m_store)
+    CardDb *store = m_session->store();
+    if (path.isEmpty() || path == m_session->path() || !store)
         return;
     QVector<UnreadableCard> leftOut;
-    if (!m_store->saveCopy(path, &leftOut)) {
+    if (!store->saveCopy(path, &leftOut)) {
         showError(tr("Error"), tr("Could not save a copy of the database to \"%1\": %2.")
-                                   .arg(path, m_store->lastError().message()));
+                                   .arg(path, store->lastError().message()));
         return;
     }
     if (!leftOut.isEmpty()) {
@@ -322,14 +383,9 @@ void MainWindow::on_actionSave_Database_As_triggered()
 
 void MainWindow::on_actionChange_Password_triggered()
 {
-    auto *dialog = new ChangePasswordDialog(this);
+    auto *dialog = new ChangePasswordDialog(*m_session, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
-}
-
-bool MainWindow::changeDatabasePassword(const QString &oldPassword, const QString &newPassword)
-{
-    return m_store && m_store->changePassword(oldPassword, newPassword);
 }
 
 // Cards
@@ -339,6 +395,7 @@ void MainWindow::openEditor(std::unique_ptr<Card> card, void (MainWindow::*recei
     auto *dialog = new EditDialog(card.release(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &EditDialog::editingDone, this, receiver);
+    connect(dialog, &EditDialog::copyRequested, this, &MainWindow::copyValue);
     dialog->open();
 }
 
@@ -352,24 +409,25 @@ void MainWindow::on_actionAddCard_triggered()
 
 void MainWindow::addCardFromTemplate(const QString &templateType)
 {
-    const Card *templ = m_store ? m_store->templateMap().value(templateType) : nullptr;
-    if (templ)
+    const Card *templ = builtinCatalog().find(templateType);
+    if (templ && m_session->isWritable())
         openEditor(templ->copyWithUuid(newUuid()), &MainWindow::addCard);
 }
 
 void MainWindow::addCard(Card *card)
 {
     const std::unique_ptr<Card> owned(card);
-    if (!m_store || !m_store->addCard(*owned)) {
+    int id = -1;
+    if (!m_session->addCard(*owned, &id)) {
         showStoreError(tr("The card \"%1\" could not be saved.").arg(owned->title()));
         return;
     }
-    m_ui->rootView->addCard(m_store->cardIdForUuid(owned->uuid()));
+    m_ui->rootView->addCard(id);
 }
 
 void MainWindow::on_actionEditCard_triggered()
 {
-    if (auto card = m_store ? m_store->card(m_ui->detailView->cardId()) : nullptr)
+    if (auto card = m_session->store() ? m_session->store()->card(m_ui->detailView->cardId()) : nullptr)
         openEditor(std::move(card), &MainWindow::currentCardEdited);
 }
 
@@ -377,10 +435,10 @@ void MainWindow::currentCardEdited(Card *card)
 {
     const std::unique_ptr<Card> edited(card);
     const int id = m_ui->detailView->cardId();
-    const auto stored = m_store ? m_store->card(id) : nullptr;
+    const auto stored = m_session->store() ? m_session->store()->card(id) : nullptr;
     if (!stored || !stored->stampChanges(*edited))
         return;
-    if (!m_store->updateCard(id, *edited)) {
+    if (!m_session->updateCard(id, *edited)) {
         showStoreError(tr("The card \"%1\" could not be saved.").arg(edited->title()));
         return;
     }
@@ -389,7 +447,7 @@ void MainWindow::currentCardEdited(Card *card)
 
 void MainWindow::on_actionDuplicateCard_triggered()
 {
-    auto card = m_store ? m_store->card(m_ui->detailView->cardId()) : nullptr;
+    auto card = m_session->store() ? m_session->store()->card(m_ui->detailView->cardId()) : nullptr;
     if (!card)
         return;
     card->setTitle(card->title() + tr(" (Copy)"));
@@ -399,7 +457,7 @@ void MainWindow::on_actionDuplicateCard_triggered()
 
 void MainWindow::on_actionSetUpOneTimeCode_triggered()
 {
-    const auto card = m_store ? m_store->card(m_ui->detailView->cardId()) : nullptr;
+    const auto card = m_session->store() ? m_session->store()->card(m_ui->detailView->cardId()) : nullptr;
     if (!card)
         return;
     const Field *current = OtpField::find(*card);
@@ -412,12 +470,12 @@ void MainWindow::on_actionSetUpOneTimeCode_triggered()
 void MainWindow::setOneTimeCode(const QString &uri)
 {
     const int id = m_ui->detailView->cardId();
-    const auto card = m_store ? m_store->card(id) : nullptr;
+    const auto card = m_session->store() ? m_session->store()->card(id) : nullptr;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!card || !OtpField::store(*card, uri, now))
         return;
     card->setUpdateTime(now);
-    if (!m_store->updateCard(id, *card)) {
+    if (!m_session->updateCard(id, *card)) {
         showError(tr("Error"), tr("The card \"%1\" could not be saved.").arg(card->title()));
         return;
     }
@@ -447,9 +505,9 @@ void MainWindow::on_actionDeleteCard_triggered()
 void MainWindow::deleteCurrentCard()
 {
     const int id = m_ui->detailView->cardId();
-    if (!m_store || id == -1)
+    if (id == -1)
         return;
-    if (!m_store->trashCard(id)) {
+    if (!m_session->trashCard(id)) {
         showStoreError(tr("The card could not be deleted."));
         return;
     }
@@ -480,27 +538,25 @@ void MainWindow::importCards(ImportFormat format)
     const QString names[] = {tr("KeePassX XML"), tr("KeePass XML"), tr("Password Safe XML")};
     const int index = int(format);
     const QString path = FileDialog::getOpenFileName(this, captions[index], m_openFilePath, importFilter());
-    if (path.isEmpty() || !m_store)
+    CardDb *store = m_session->store();
+    if (path.isEmpty() || !store)
         return;
     m_openFilePath = QFileInfo(path).absolutePath();
 
     std::unique_ptr<ImportLoader> loader;
     switch (format) {
     case ImportFormat::KeePassX:
-        loader = std::make_unique<KeePassXLoader>(m_store.get(), path);
+        loader = std::make_unique<KeePassXLoader>(store, path);
         break;
     case ImportFormat::KeePass:
-        loader = std::make_unique<KeePassLoader>(m_store.get(), path);
+        loader = std::make_unique<KeePassLoader>(store, path);
         break;
     case ImportFormat::PasswordSafe:
-        loader = std::make_unique<PSafeLoader>(m_store.get(), path);
+        loader = std::make_unique<PSafeLoader>(store, path);
         break;
     }
-    const bool imported = loader->importFile();
-    // The rebuilt list keeps the card the user was looking at.
-    const int shown = m_ui->detailView->cardId();
-    m_ui->rootView->reload();
-    m_ui->rootView->selectCard(shown);
+    // The list is rebuilt around the card the user was looking at.
+    const bool imported = m_session->import(*loader);
     if (!imported)
         showError(
             tr("Import"),
@@ -512,7 +568,12 @@ void MainWindow::importCards(ImportFormat format)
 
 void MainWindow::on_actionPreferences_triggered()
 {
-    auto *dialog = new PreferencesDialog(this);
+    auto *dialog = new PreferencesDialog(m_preferences, this);
+    connect(dialog, &PreferencesDialog::changed, this, [this](const Preferences &preferences) {
+        m_preferences = preferences;
+        m_preferences.save(m_settings);
+        applyPreferences();
+    });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }
@@ -520,16 +581,18 @@ void MainWindow::on_actionPreferences_triggered()
 void MainWindow::on_actionPasswordGenerator_triggered()
 {
     auto *dialog = new PasswordGeneratorDialog(PasswordGeneratorDialog::Standalone, this);
+    connect(dialog, &PasswordGeneratorDialog::copyRequested, this, &MainWindow::copyValue);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }
 
 void MainWindow::on_actionPasswordHealth_triggered()
 {
-    if (!m_store)
+    CardDb *store = m_session->store();
+    if (!store)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto cards = m_store->allCards();
+    const auto cards = store->allCards();
     const auto findings = cards ? PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc())
                                 : QVector<PasswordHealth::Finding>();
     QApplication::restoreOverrideCursor();
@@ -545,36 +608,15 @@ void MainWindow::on_actionPasswordHealth_triggered()
 
 void MainWindow::on_actionDropboxSync_triggered()
 {
-    auto *dialog = new DropboxSyncDialog(this, m_cloudHosts);
+    auto *dialog = new DropboxSyncDialog(*m_session, m_settings, m_cloudHosts, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->exec();
 }
 
-bool MainWindow::syncDatabases(const QString &syncPath, const QString &password, const QString &newPassword)
-{
-    if (!m_store)
-        return false;
-    // The downloaded copy takes the merge first; the wallet follows once the upload went through.
-    bool created = false;
-    auto copy = WalletMerge::openOther(syncPath, password.isEmpty() ? newPassword : password, newPassword, &created);
-    if (!copy || !WalletMerge::merge(*m_store, *copy, WalletMerge::OtherCopyOnly))
-        return false;
-    return password.isEmpty() || newPassword.isEmpty() || copy->changePassword(password, newPassword);
-}
-
-bool MainWindow::adoptSyncedCopy(const QString &syncPath, const QString &password)
-{
-    if (!m_store)
-        return false;
-    auto copy = CardDb::open(syncPath, password);
-    const bool merged = copy && WalletMerge::merge(*m_store, *copy, WalletMerge::LocalCopyOnly);
-    databaseOpened();
-    return merged;
-}
-
 void MainWindow::on_actionClearDropboxSettings_triggered()
 {
-    saveDropboxKeys(QString(), QString());
+    m_settings.setValue(QStringLiteral("accessKey"), QString());
+    m_settings.setValue(QStringLiteral("accessSecret"), QString());
 }
 
 void MainWindow::openWebPage(const QString &path)
@@ -615,7 +657,7 @@ void MainWindow::on_actionAbout_triggered()
 
 void MainWindow::showStoreError(const QString &text)
 {
-    showError(tr("Error"), QStringLiteral("%1 %2.").arg(text, m_store ? m_store->lastError().message() : QString()));
+    showError(tr("Error"), QStringLiteral("%1 %2.").arg(text, m_session->lastError().message()));
 }
 
 void MainWindow::showError(const QString &title, const QString &text)
@@ -625,13 +667,14 @@ void MainWindow::showError(const QString &title, const QString &text)
 
 void MainWindow::updateActions()
 {
-    const bool open = m_store != nullptr;
-    const bool writable = open && !m_readOnly;
+    const bool open = m_session->isUnlocked();
+    const bool writable = m_session->isWritable();
     const bool cardShown = writable && m_ui->detailView->hasCard();
     m_ui->actionSave_Database_As->setEnabled(open);
     m_ui->menuImport->setEnabled(writable);
     m_ui->menuImport->menuAction()->setEnabled(writable);
-    m_ui->actionClose_Database->setEnabled(open);
+    m_ui->actionClose_Database->setEnabled(m_session->state() != WalletSession::NoWallet);
+    m_ui->actionLock->setEnabled(open);
     m_ui->actionAddCard->setEnabled(writable);
     m_ui->actionEditCard->setEnabled(cardShown);
     m_ui->actionDuplicateCard->setEnabled(cardShown);
@@ -647,9 +690,11 @@ void MainWindow::updateActions()
 void MainWindow::updateTitle()
 {
     QString title = tr("Tessera");
-    if (m_store) {
-        title += QStringLiteral(" - ") + QFileInfo(m_currentPath).fileName();
-        if (m_readOnly)
+    if (m_session->state() != WalletSession::NoWallet) {
+        title += QStringLiteral(" - ") + QFileInfo(m_session->path()).fileName();
+        if (m_session->state() == WalletSession::Locked)
+            title += tr(" [Locked]");
+        else if (!m_session->isWritable())
             title += tr(" [Read Only]");
     }
     setWindowTitle(title);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "store/WalletError.h"
 #include "sync/DropBoxClient.h"
+#include "ui/Preferences.h"
+
 #include <QMainWindow>
 
 #include <QSettings>
@@ -12,10 +13,14 @@ namespace Ui {
 class MainWindow;
 }
 class Card;
-class CardDb;
+class ClipboardGuard;
+class IdleLock;
+class ScreenLockListener;
+class UnlockView;
+class WalletSession;
 
-// The program's window and the owner of the open wallet. Views and dialogs reach it and its store only
-// through the static accessors.
+// The program's window: wires the panes, the dialogs and the actions to the open wallet, which a
+// WalletSession owns and every view is handed.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -24,43 +29,22 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    static MainWindow *instance();
-    static CardDb *database();
-    static void refreshActions();
-
-    // Opens (or, where no file exists, creates) a wallet and installs it; runs on a worker thread when
-    // the unlock dialog starts it. Changes no widget: the caller runs databaseOpened afterwards.
-    bool openDatabase(const QString &path, const QString &password);
-    void databaseOpened();
-    // Why the last openDatabase failed.
-    WalletError openError() const { return m_openError; }
-    // Re-keys the open wallet on a worker thread; false when the old password stays in force.
-    bool changeDatabasePassword(const QString &oldPassword, const QString &newPassword);
-    // The worker-thread part of a cloud sync: merges the open wallet into the downloaded copy at
-    // syncPath, which then holds the merged copy to upload (under newPassword when that is set).
-    // The wallet itself is not changed yet. False when the copy does not open or cannot be written.
-    bool syncDatabases(const QString &syncPath, const QString &password, const QString &newPassword);
-    // After the upload: the wallet takes in the uploaded copy's cards and the window shows them.
-    bool adoptSyncedCopy(const QString &syncPath, const QString &password);
+    WalletSession &session() const { return *m_session; }
+    ClipboardGuard &clipboard() const { return *m_clipboard; }
+    IdleLock &idleLock() const { return *m_idleLock; }
+    ScreenLockListener &screenLockListener() const { return *m_screenLock; }
     // Where the sync dialog finds the cloud service (tests and compatible servers).
     void setCloudHosts(const DropBoxHosts &hosts) { m_cloudHosts = hosts; }
     // Opens the given file after checking it, through the unlock dialog.
     void openDatabaseFile(const QString &path);
 
-    void loadSettings();
-    void saveSettings();
-    void saveDropboxKeys(const QString &key, const QString &secret);
-    bool loadDropboxKeys(QString &key, QString &secret);
-    bool openLastDatabase() const { return m_openLastDatabase; }
-    void setOpenLastDatabase(bool open) { m_openLastDatabase = open; }
-    QString currentPath() const { return m_currentPath; }
-    bool isReadOnly() const { return m_readOnly; }
-
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void on_actionOpen_Database_triggered();
+    void on_actionLock_triggered();
     void tryOpenLastDatabase();
     void updateActions();
     void updateTitle();
@@ -96,6 +80,16 @@ private slots:
 private:
     enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
 
+    void loadSettings();
+    void saveSettings();
+    void applyPreferences();
+    void walletOpened();
+    void walletLocked();
+    void walletClosed();
+    void unlockAgain(const QString &password);
+    void reloadKeepingSelection();
+    void showPanes(bool unlocked);
+    void copyValue(const QString &value, const QString &what);
     void closeDatabase();
     void fitToScreen();
     void importCards(ImportFormat format);
@@ -107,12 +101,15 @@ private:
     static void openWebPage(const QString &path);
 
     const std::unique_ptr<Ui::MainWindow> m_ui;
-    QString m_currentPath;
-    std::unique_ptr<CardDb> m_store;
-    WalletError m_openError;
-    bool m_readOnly = false;
+    WalletSession *const m_session;
+    ClipboardGuard *const m_clipboard;
+    IdleLock *const m_idleLock;
+    ScreenLockListener *const m_screenLock;
+    UnlockView *const m_unlockView;
     QSettings m_settings;
-    bool m_openLastDatabase = false;
+    Preferences m_preferences;
+    // The card shown when the wallet was locked, shown again after unlocking.
+    int m_cardBeforeLock = -1;
     QString m_lastDatabase;
     QString m_openFilePath;
     QString m_saveFilePath;

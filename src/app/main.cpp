@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 #include "i18n/Translations.h"
+#include "session/ProcessProtection.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -33,6 +35,7 @@ int answerInformation(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    protectProcessMemory();
     QCoreApplication::setOrganizationName(QStringLiteral("Corvale Software Systems"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("corvale.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessera"));
@@ -44,7 +47,17 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessera.Tessera"));
     installTranslations();
 
+    // A second start brings the running window forward instead of opening the wallet twice.
+    SingleInstance instance(QStringLiteral("tessera-%1").arg(qEnvironmentVariable("USER")));
+    if (!instance.claim())
+        return 0;
+
     MainWindow window;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     window.show();
     return app.exec();
 }

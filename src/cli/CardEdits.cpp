@@ -6,7 +6,6 @@
 #include "cli/Invocation.h"
 #include "cli/WalletAccess.h"
 #include "model/BuiltinCatalog.h"
-#include "model/CardLoader.h"
 #include "model/TemplateCatalog.h"
 #include "model/TextUtils.h"
 #include "store/CardDb.h"
@@ -75,10 +74,8 @@ int CardEdits::add(const Invocation &call)
     if (!WalletAccess::check(path, WalletAccess::ForWriting, console))
         return ExitFailure;
 
-    TemplateCatalog catalog;
-    CardLoader(catalog, builtinCatalogPath()).load();
     const QString templateType = call.argument(1);
-    const Card *templ = catalog.find(templateType);
+    const Card *templ = builtinCatalog().find(templateType);
     if (!templ) {
         console.error(tr("no template \"%1\"; `tessera-cli templates` lists them").arg(templateType));
         return ExitFailure;

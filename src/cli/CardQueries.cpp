@@ -5,7 +5,6 @@
 #include "cli/Invocation.h"
 #include "cli/WalletAccess.h"
 #include "model/BuiltinCatalog.h"
-#include "model/CardLoader.h"
 #include "model/FieldType.h"
 #include "model/TemplateCatalog.h"
 #include "search/SearchIndex.h"
@@ -129,7 +128,6 @@ int CardQueries::search(const Invocation &call)
     const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), call.console());
     if (!store)
         return ExitFailure;
-    store->loadTemplates(builtinCatalogPath());
     SearchIndex index;
     const auto listed = store->cardList(CardDb::AllCards);
     if (!listed || !index.rebuild(*store)) {
@@ -178,11 +176,8 @@ int CardQueries::show(const Invocation &call)
 
 int CardQueries::templates(const Invocation &call)
 {
-    TemplateCatalog catalog;
-    if (!CardLoader(catalog, builtinCatalogPath()).load())
-        return call.console().fail(builtinCatalogPath(), tr("cannot read the built-in templates"));
     QString text;
-    for (const Card *templ : catalog.templates()) {
+    for (const Card *templ : builtinCatalog().templates()) {
         const QList<Field *> fields = templ->fields();
         const auto count = std::count_if(fields.begin(), fields.end(),
                                          [](const Field *field) { return field->type() != FieldType::Separator; });

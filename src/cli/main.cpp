@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/PasswordPrompt.h"
+#include "session/ProcessProtection.h"
 #include "i18n/Translations.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    protectProcessMemory();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tessera-cli"));
     installTranslations();

@@ -1,5 +1,8 @@
 #include "model/BuiltinCatalog.h"
 
+#include "model/CardLoader.h"
+#include "model/TemplateCatalog.h"
+
 #include <QtGlobal>
 
 // The catalogue is compiled into a static library, so its resource must be registered explicitly.
@@ -13,4 +16,15 @@ QString builtinCatalogPath()
     static const bool registered = (registerCatalogResource(), true);
     Q_UNUSED(registered)
     return QStringLiteral(":templates.xml");
+}
+
+const TemplateCatalog &builtinCatalog()
+{
+    static const TemplateCatalog catalog = [] {
+        TemplateCatalog loaded;
+        if (!CardLoader(loaded, builtinCatalogPath()).load())
+            qFatal("the built-in catalogue of templates cannot be read");
+        return loaded;
+    }();
+    return catalog;
 }

@@ -1,6 +1,8 @@
 #include "search/SearchIndex.h"
 
+#include "model/BuiltinCatalog.h"
 #include "model/Card.h"
+#include "model/TemplateCatalog.h"
 #include "model/FieldType.h"
 #include "store/CardDb.h"
 
@@ -9,7 +11,7 @@
 bool SearchIndex::rebuild(CardDb &store)
 {
     clear();
-    loadTemplateNames(store);
+    loadTemplateNames();
     // A damaged card cannot be searched, but it hides none of the others.
     const CardReadout readout = store.salvage();
     const std::vector<StoredCard> &rows = readout.cards;
@@ -79,9 +81,9 @@ QString SearchIndex::searchableText(const Card &card, const QString &templateNam
     return text;
 }
 
-void SearchIndex::loadTemplateNames(CardDb &store)
+void SearchIndex::loadTemplateNames()
 {
-    const QMap<QString, Card *> templates = store.templateMap();
+    const QMap<QString, Card *> templates = builtinCatalog().templateMap();
     for (auto it = templates.constBegin(); it != templates.constEnd(); ++it)
         m_templateNames.insert(it.key(), it.value()->title());
 }

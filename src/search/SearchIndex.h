@@ -35,7 +35,7 @@ public:
     static QString searchableText(const Card &card, const QString &templateName);
 
 private:
-    void loadTemplateNames(CardDb &store);
+    void loadTemplateNames();
     void insert(int id, const Card &card);
 
     QHash<int, QString> m_texts;

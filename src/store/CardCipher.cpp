@@ -48,13 +48,28 @@ CardCipher::CardCipher(const QString &password, const QByteArray &salt, const QB
 }
 
 CardCipher::CardCipher(const QByteArray &key, const QByteArray &iv)
-    : m_key(key)
+    : m_key(key.constData(), key.size())
 {
     ensureQcaInitialized();
     m_contexts = std::make_unique<Contexts>(key, iv);
 }
 
-CardCipher::~CardCipher() = default;
+CardCipher::~CardCipher()
+{
+    wipe(m_key);
+}
+
+void CardCipher::wipe(QByteArray &bytes)
+{
+    // The shared buffer is overwritten on purpose, every copy of the key with it. Memory the array
+    // does not own (a literal, raw data) has no allocation and is left alone.
+    if (bytes.data_ptr()->alloc != 0) {
+        volatile char *data = const_cast<char *>(bytes.constData());
+        for (int i = 0; i < bytes.size(); ++i)
+            data[i] = 0;
+    }
+    bytes.clear();
+}
 
 QByteArray CardCipher::encrypt(const QByteArray &plain) const
 {
@@ -70,7 +85,12 @@ QByteArray CardCipher::decrypt(const QByteArray &cipherText) const
 
 QByteArray CardCipher::deriveKey(const QString &password, const QByteArray &salt)
 {
-    return pbkdf2Sha256(password.toUtf8(), salt, keyIterations).left(keySize);
+    QByteArray secret = password.toUtf8();
+    QByteArray block = pbkdf2Sha256(secret, salt, keyIterations);
+    const QByteArray key = block.left(keySize);
+    wipe(block);
+    wipe(secret);
+    return key;
 }
 
 QByteArray CardCipher::pbkdf2Sha256(const QByteArray &password, const QByteArray &salt, int iterations)
@@ -83,6 +103,7 @@ QByteArray CardCipher::pbkdf2Sha256(const QByteArray &password, const QByteArray
     mac.update(QCA::MemoryRegion(salt + QByteArray("\x00\x00\x00\x01", 4)));
     QByteArray block = mac.final().toByteArray();
     QByteArray result = block;
+    result.detach();
     for (int i = 1; i < iterations; ++i) {
         mac.clear();
         mac.update(QCA::MemoryRegion(block));
@@ -90,6 +111,7 @@ QByteArray CardCipher::pbkdf2Sha256(const QByteArray &password, const QByteArray
         for (int j = 0; j < result.size(); ++j)
             result[j] = char(result[j] ^ block[j]);
     }
+    wipe(block);
     return result;
 }
 

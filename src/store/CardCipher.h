@@ -23,7 +23,8 @@ public:
     QByteArray encrypt(const QByteArray &plain) const;
     // Empty when the padding does not check out (wrong key, damaged or truncated data).
     QByteArray decrypt(const QByteArray &cipherText) const;
-    QByteArray key() const { return m_key; }
+    // A copy of its own: the cipher wipes its key when it goes.
+    QByteArray key() const { return QByteArray(m_key.constData(), m_key.size()); }
 
     // The first 16 bytes of PBKDF2-HMAC-SHA256 over the password's UTF-8 bytes, 2048 iterations.
     static QByteArray deriveKey(const QString &password, const QByteArray &salt);
@@ -35,6 +36,8 @@ public:
     static QByteArray passwordVerifier(const QByteArray &key, const QByteArray &checkBlock, const QByteArray &iv);
     // True when the crypto provider offers everything a wallet needs.
     static bool isAvailable();
+    // Overwrites key material before it is freed.
+    static void wipe(QByteArray &bytes);
 
 private:
     struct Contexts;

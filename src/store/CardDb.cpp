@@ -1,6 +1,5 @@
 #include "store/CardDb.h"
 
-#include "model/CardLoader.h"
 #include "model/TextUtils.h"
 #include "store/CardCipher.h"
 #include "store/FileOps.h"
@@ -321,8 +320,10 @@ bool CardDb::checkPassword(const QString &password)
     if (!isOpen())
         return false;
     const IdentityParts parts(m_info);
-    const QByteArray key = CardCipher::deriveKey(password, parts.salt);
-    return sameBytes(CardCipher::passwordVerifier(key, parts.checkBlock, parts.iv), m_hash);
+    QByteArray key = CardCipher::deriveKey(password, parts.salt);
+    const bool matches = sameBytes(CardCipher::passwordVerifier(key, parts.checkBlock, parts.iv), m_hash);
+    CardCipher::wipe(key);
+    return matches;
 }
 
 std::unique_ptr<Card> CardDb::decode(const QByteArray &data) const
@@ -700,31 +701,6 @@ bool CardDb::rollbackTransaction()
     if (--m_transactionDepth == 0)
         rollbackKeepingError();
     return true;
-}
-
-Card *CardDb::addTemplate(const QString &templateType, int iconId, const QString &title)
-{
-    return m_catalog.addTemplate(templateType, iconId, title);
-}
-
-bool CardDb::loadTemplates(const QString &path)
-{
-    return CardLoader(m_catalog, path).load();
-}
-
-QList<Card *> CardDb::templates() const
-{
-    return m_catalog.templates();
-}
-
-QString CardDb::fieldLabel(int uid, const QString &templateType) const
-{
-    return m_catalog.fieldLabel(uid, templateType);
-}
-
-QMap<QString, Card *> CardDb::templateMap() const
-{
-    return m_catalog.templateMap();
 }
 
 CardDbTransaction::CardDbTransaction(CardDb &store)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/Card.h"
-#include "model/TemplateCatalog.h"
 #include "store/PreparedStatement.h"
 #include "store/ThreadConnections.h"
 #include "store/WalletError.h"
@@ -135,12 +134,6 @@ public:
     bool commitTransaction();
     bool rollbackTransaction();
 
-    Card *addTemplate(const QString &templateType, int iconId, const QString &title);
-    bool loadTemplates(const QString &path);
-    QList<Card *> templates() const;
-    QString fieldLabel(int uid, const QString &templateType) const;
-    QMap<QString, Card *> templateMap() const;
-
     QString syncUuid() const { return m_syncUuid; }
     // The 48-byte Info column: check block, IV and salt.
     QByteArray info() const { return m_info; }
@@ -166,7 +159,6 @@ private:
     bool createTables();
     bool copyInto(CardDb &target, const CardReadout &readout);
 
-    TemplateCatalog m_catalog;
     std::unique_ptr<CardCipher> m_cipher;
     QString m_syncUuid;
     QByteArray m_info;

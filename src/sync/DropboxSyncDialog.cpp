@@ -1,7 +1,8 @@
 #include "sync/DropboxSyncDialog.h"
 
-#include "app/MainWindow.h"
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
+#include "sync/WalletMerge.h"
 #include "ui/MakerSite.h"
 #include "ui_DropboxSyncDialog.h"
 
@@ -9,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QNetworkReply>
+#include <QSettings>
 #include <QtConcurrent>
 
 const QString DropboxSyncDialog::remotePath = QStringLiteral("/sync_default.tessera");
@@ -18,9 +20,12 @@ const char applicationKey[] = "k7m2q9x4v1c8b3n";
 const char applicationSecret[] = "p5t0r6w2j9h4d7s";
 } // namespace
 
-DropboxSyncDialog::DropboxSyncDialog(QWidget *parent, const DropBoxHosts &hosts)
+DropboxSyncDialog::DropboxSyncDialog(WalletSession &session, QSettings &settings, const DropBoxHosts &hosts,
+                                     QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::DropboxSyncDialog>())
+    , m_session(session)
+    , m_settings(settings)
     , m_client(new DropBoxClient(hosts, this))
     , m_localSyncPath(m_folder.filePath(QStringLiteral("sync_default.db")))
 {
@@ -37,9 +42,9 @@ DropboxSyncDialog::DropboxSyncDialog(QWidget *parent, const DropBoxHosts &hosts)
     connect(m_client, &DropBoxClient::errorFileUpload, this, &DropboxSyncDialog::showError);
     connect(&m_syncWatcher, &QFutureWatcher<bool>::finished, this, &DropboxSyncDialog::doneWithSync);
 
-    QString key;
-    QString secret;
-    if (MainWindow::instance()->loadDropboxKeys(key, secret)) {
+    const QString key = m_settings.value(QStringLiteral("accessKey")).toString();
+    const QString secret = m_settings.value(QStringLiteral("accessSecret")).toString();
+    if (!key.isEmpty()) {
         m_client->setUserLogin(key, secret);
         checkout();
     } else {
@@ -89,7 +94,9 @@ void DropboxSyncDialog::startAuth3()
 
 void DropboxSyncDialog::gotAccessToken(const QString &key, const QString &secret)
 {
-    MainWindow::instance()->saveDropboxKeys(key, secret);
+    m_settings.setValue(QStringLiteral("accessKey"), key);
+    m_settings.setValue(QStringLiteral("accessSecret"), secret);
+    m_settings.sync();
     checkout();
 }
 
@@ -181,8 +188,8 @@ void DropboxSyncDialog::startMerge(const QString &password, const QString &newPa
 {
     showActivity(StateSyncing, tr("Please wait while synchronizing..."));
     m_ui->commonButton->setEnabled(false);
-    m_syncWatcher.setFuture(
-        QtConcurrent::run(MainWindow::instance(), &MainWindow::syncDatabases, m_localSyncPath, password, newPassword));
+    m_syncWatcher.setFuture(QtConcurrent::run(
+        [this, password, newPassword] { return mergeIntoCopy(password, newPassword); }));
 }
 
 void DropboxSyncDialog::doneWithSync()
@@ -194,7 +201,7 @@ void DropboxSyncDialog::doneWithSync()
 
 void DropboxSyncDialog::showDone()
 {
-    const bool adopted = MainWindow::instance()->adoptSyncedCopy(m_localSyncPath, m_copyPassword);
+    const bool adopted = adoptCopy();
     clearSyncFiles();
     if (!adopted) {
         showError();
@@ -254,4 +261,26 @@ void DropboxSyncDialog::closeEvent(QCloseEvent *event)
         event->ignore();
     else
         event->accept();
+}
+
+bool DropboxSyncDialog::mergeIntoCopy(const QString &password, const QString &newPassword)
+{
+    CardDb *store = m_session.store();
+    if (!store)
+        return false;
+    bool created = false;
+    auto copy = WalletMerge::openOther(m_localSyncPath, password.isEmpty() ? newPassword : password, newPassword,
+                                       &created);
+    if (!copy || !WalletMerge::merge(*store, *copy, WalletMerge::OtherCopyOnly))
+        return false;
+    return password.isEmpty() || newPassword.isEmpty() || copy->changePassword(password, newPassword);
+}
+
+bool DropboxSyncDialog::adoptCopy()
+{
+    CardDb *store = m_session.store();
+    auto copy = store ? CardDb::open(m_localSyncPath, m_copyPassword) : nullptr;
+    const bool merged = copy && WalletMerge::merge(*store, *copy, WalletMerge::LocalCopyOnly);
+    m_session.reportChange();
+    return merged;
 }

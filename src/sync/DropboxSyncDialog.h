@@ -8,6 +8,9 @@
 
 #include <memory>
 
+class QSettings;
+class WalletSession;
+
 namespace Ui {
 class DropboxSyncDialog;
 }
@@ -37,7 +40,9 @@ public:
 
     static const QString remotePath;
 
-    explicit DropboxSyncDialog(QWidget *parent = nullptr, const DropBoxHosts &hosts = DropBoxHosts::service());
+    // The cloud sign-in is kept in settings; the session's wallet is the one synchronised.
+    DropboxSyncDialog(WalletSession &session, QSettings &settings, const DropBoxHosts &hosts = DropBoxHosts::service(),
+                      QWidget *parent = nullptr);
     ~DropboxSyncDialog() override;
 
     SyncState state() const { return m_state; }
@@ -68,6 +73,11 @@ private slots:
     void doneWithSync();
 
 private:
+    // The worker-thread part: merges the wallet into the downloaded copy, which then holds the merged
+    // copy to upload (under newPassword when that is set). The wallet itself is not changed yet.
+    bool mergeIntoCopy(const QString &password, const QString &newPassword);
+    // After the upload: the wallet takes in the uploaded copy's cards.
+    bool adoptCopy();
     enum Page { InfoPage = 0, ActivityPage = 1, ErrorPage = 2, PasswordPage = 3 };
 
     void enterState(SyncState state, Page page, const QString &buttonText);
@@ -77,6 +87,8 @@ private:
     bool isMerging() const { return m_syncWatcher.isRunning(); }
 
     const std::unique_ptr<Ui::DropboxSyncDialog> m_ui;
+    WalletSession &m_session;
+    QSettings &m_settings;
     SyncState m_state = StateIdle;
     bool m_changeSyncPassword = false;
     DropBoxClient *m_client;

@@ -1,15 +1,16 @@
 #include "ui/ChangePasswordDialog.h"
 
-#include "app/MainWindow.h"
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui_ChangePasswordDialog.h"
 
 #include <QCloseEvent>
 #include <QtConcurrent>
 
-ChangePasswordDialog::ChangePasswordDialog(QWidget *parent)
+ChangePasswordDialog::ChangePasswordDialog(WalletSession &session, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::ChangePasswordDialog>())
+    , m_session(session)
 {
     m_ui->setupUi(this);
     m_ui->errorLabel->hide();
@@ -46,15 +47,16 @@ void ChangePasswordDialog::done(int r)
         showError(tr("New passwords didn't match!"));
         return;
     }
-    CardDb *store = MainWindow::database();
+    CardDb *store = m_session.store();
     if (!store || !store->checkPassword(oldPassword)) {
         showError(tr("Incorrect old password!"));
         return;
     }
     m_pendingResult = QDialog::Accepted;
     m_ui->stackedWidget->setCurrentIndex(1);
-    m_watcher.setFuture(
-        QtConcurrent::run(MainWindow::instance(), &MainWindow::changeDatabasePassword, oldPassword, newPassword));
+    WalletSession *session = &m_session;
+    m_watcher.setFuture(QtConcurrent::run(
+        [session, oldPassword, newPassword] { return session->changePassword(oldPassword, newPassword); }));
 }
 
 void ChangePasswordDialog::passwordChanged()
@@ -65,7 +67,7 @@ void ChangePasswordDialog::passwordChanged()
     }
     m_ui->stackedWidget->setCurrentIndex(0);
     showError(tr("The password could not be changed (%1). The old password is still in force.")
-                  .arg(MainWindow::database()->lastError().message()));
+                  .arg(m_session.lastError().message()));
 }
 
 void ChangePasswordDialog::closeEvent(QCloseEvent *event)

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class WalletSession;
+
 namespace Ui {
 class ChangePasswordDialog;
 }
@@ -16,7 +18,7 @@ class ChangePasswordDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit ChangePasswordDialog(QWidget *parent = nullptr);
+    explicit ChangePasswordDialog(WalletSession &session, QWidget *parent = nullptr);
     ~ChangePasswordDialog() override;
 
 public slots:
@@ -30,6 +32,7 @@ private:
     void showError(const QString &message);
 
     const std::unique_ptr<Ui::ChangePasswordDialog> m_ui;
+    WalletSession &m_session;
     QFutureWatcher<bool> m_watcher;
     int m_pendingResult = QDialog::Rejected;
 };

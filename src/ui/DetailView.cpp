@@ -1,9 +1,9 @@
 #include "ui/DetailView.h"
 
-#include "app/MainWindow.h"
 #include "i18n/Translations.h"
 #include "model/FieldType.h"
 #include "otp/TotpSetup.h"
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/CardIcons.h"
 #include "ui/FieldLabel.h"
@@ -88,7 +88,7 @@ void DetailView::displayCard(int cardid)
     m_ui->iconView->hide();
     m_ui->nameView->hide();
 
-    CardDb *store = MainWindow::database();
+    CardDb *store = m_session ? m_session->store() : nullptr;
     const auto card = cardid != -1 && store ? store->card(cardid) : nullptr;
     if (!card) {
         if (cardid != -1 && store) {
@@ -96,7 +96,7 @@ void DetailView::displayCard(int cardid)
             m_ui->nameView->show();
         }
         m_cardId = -1;
-        MainWindow::refreshActions();
+        emit cardShown(-1);
         return;
     }
 
@@ -124,7 +124,7 @@ void DetailView::displayCard(int cardid)
     }
     if (!card->notes().isEmpty())
         m_frames.append(addNoteFrame(card->notes(), n));
-    MainWindow::refreshActions();
+    emit cardShown(cardid);
 }
 
 QFrame *DetailView::addFrame(int n)
@@ -197,6 +197,8 @@ void DetailView::addFieldRow(const Field &field, QFrame *frame)
     // A one-time code that cannot be made shows as the ordinary (masked) value it is.
     if (const auto setup = TotpSetup::parse(field.value())) {
         auto *code = new OneTimeCodeView(*setup, field.value(), row);
+        connect(code, &OneTimeCodeView::copyRequested, this,
+                [this](const QString &text) { emit copyRequested(text, tr("One-time code")); });
         layout->addWidget(code);
         addRowButtons(row, layout, code, true);
         frame->layout()->addWidget(row);
@@ -204,6 +206,8 @@ void DetailView::addFieldRow(const Field &field, QFrame *frame)
     }
 
     auto *value = new FieldLabel(field.value(), field.type(), field.sensitive(), row);
+    connect(value, &FieldLabel::copyRequested, this,
+            [this, label = catalogText(field.label())](const QString &text) { emit copyRequested(text, label); });
     value->setOpenExternalLinks(true);
     QFont bold = value->font();
     bold.setBold(true);

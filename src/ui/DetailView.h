@@ -8,6 +8,7 @@ namespace Ui {
 class DetailView;
 }
 class Field;
+class WalletSession;
 class QFrame;
 
 // The right pane: the selected card's icon and title, its filled fields grouped into rounded frames
@@ -27,6 +28,15 @@ public:
     bool hasOneTimeCode() const;
     bool copyOneTimeCode();
 
+    // The open wallet whose cards the pane shows; none shows nothing.
+    void setSession(const WalletSession *session) { m_session = session; }
+
+signals:
+    // A value to copy, and the label of its field.
+    void copyRequested(const QString &value, const QString &label);
+    // Another card (or none) is shown.
+    void cardShown(int cardid);
+
 public slots:
     void displayCard(int cardid);
 
@@ -39,4 +49,5 @@ private:
     const std::unique_ptr<Ui::DetailView> m_ui;
     QList<QFrame *> m_frames;
     int m_cardId = -1;
+    const WalletSession *m_session = nullptr;
 };

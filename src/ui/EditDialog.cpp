@@ -98,6 +98,7 @@ void EditDialog::addPasswordTools(QLineEdit *editor, QLayout *rowLayout, int ind
         auto *generator = new PasswordGeneratorDialog(PasswordGeneratorDialog::ForField, this);
         generator->setAttribute(Qt::WA_DeleteOnClose);
         connect(generator, &PasswordGeneratorDialog::passwordChosen, editor, &QLineEdit::setText);
+        connect(generator, &PasswordGeneratorDialog::copyRequested, this, &EditDialog::copyRequested);
         generator->open();
     });
 

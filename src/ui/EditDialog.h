@@ -28,6 +28,8 @@ public:
 signals:
     // The receiver owns the card.
     void editingDone(Card *card);
+    // A generated password the user copied.
+    void copyRequested(const QString &value, const QString &what);
 
 public slots:
     void done(int r) override;

@@ -2,8 +2,6 @@
 
 #include "model/FieldType.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QUrl>
 
 namespace {
@@ -63,10 +61,5 @@ void FieldLabel::toggleMask(bool off)
 
 void FieldLabel::copyToClipboard()
 {
-    copyText(m_value);
-}
-
-void FieldLabel::copyText(const QString &text)
-{
-    QApplication::clipboard()->setText(text);
+    emit copyRequested(m_value);
 }

@@ -15,8 +15,9 @@ public:
     bool isMasked() const { return m_masked; }
     // The address the label links to, or an empty URL when the value is shown as plain text.
     QUrl linkTarget() const;
-    // Where every copy of a secret from the pane goes through.
-    static void copyText(const QString &text);
+signals:
+    // The value is to go on the clipboard; the window's clipboard guard takes it there.
+    void copyRequested(const QString &value);
 
 public slots:
     void toggleMask(bool off);

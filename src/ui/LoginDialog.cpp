@@ -1,14 +1,15 @@
 #include "ui/LoginDialog.h"
 
-#include "app/MainWindow.h"
+#include "session/WalletSession.h"
 #include "ui_LoginDialog.h"
 
 #include <QCloseEvent>
 #include <QtConcurrent>
 
-LoginDialog::LoginDialog(const QString &path, QWidget *parent)
+LoginDialog::LoginDialog(WalletSession &session, const QString &path, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::LoginDialog>())
+    , m_session(session)
     , m_path(path)
 {
     m_ui->setupUi(this);
@@ -33,18 +34,18 @@ void LoginDialog::done(int r)
         return;
     m_pendingResult = QDialog::Accepted;
     m_ui->stackedWidget->setCurrentIndex(1);
-    m_watcher.setFuture(
-        QtConcurrent::run(MainWindow::instance(), &MainWindow::openDatabase, m_path, m_ui->passwordEdit->text()));
+    WalletSession *session = &m_session;
+    m_watcher.setFuture(QtConcurrent::run(
+        [session, path = m_path, password = m_ui->passwordEdit->text()] { return session->unlock(path, password); }));
 }
 
 void LoginDialog::openingDone()
 {
     if (m_watcher.result()) {
-        MainWindow::instance()->databaseOpened();
         QDialog::done(m_pendingResult);
         return;
     }
-    const WalletError error = MainWindow::instance()->openError();
+    const WalletError error = m_session.lastError();
     m_ui->errorLabel->setText(error.kind() == WalletError::WrongPassword ? tr("Invalid password. Try again!")
                                                                          : error.message());
     m_ui->errorLabel->show();

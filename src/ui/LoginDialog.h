@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class WalletSession;
+
 namespace Ui {
 class LoginDialog;
 }
@@ -16,7 +18,7 @@ class LoginDialog : public QDialog
     Q_OBJECT
 
 public:
-    LoginDialog(const QString &path, QWidget *parent = nullptr);
+    LoginDialog(WalletSession &session, const QString &path, QWidget *parent = nullptr);
     ~LoginDialog() override;
 
 public slots:
@@ -28,6 +30,7 @@ protected:
 
 private:
     const std::unique_ptr<Ui::LoginDialog> m_ui;
+    WalletSession &m_session;
     const QString m_path;
     QFutureWatcher<bool> m_watcher;
     int m_pendingResult = QDialog::Rejected;

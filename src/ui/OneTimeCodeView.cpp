@@ -58,7 +58,7 @@ void OneTimeCodeView::toggleMask(bool off)
 
 void OneTimeCodeView::copyToClipboard()
 {
-    FieldLabel::copyText(code());
+    emit copyRequested(code());
 }
 
 // Runs again just after the next whole second, when the countdown moves and the code may change.

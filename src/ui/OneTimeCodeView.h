@@ -22,6 +22,9 @@ public:
     QLabel *label() const { return m_label; }
     CountdownRing *ring() const { return m_ring; }
 
+signals:
+    void copyRequested(const QString &code);
+
 public slots:
     void toggleMask(bool off);
     void copyToClipboard();

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QFontDatabase>
 #include <QPushButton>
 #include <QStyle>
@@ -90,7 +89,7 @@ void PasswordGeneratorDialog::generate()
 
 void PasswordGeneratorDialog::copyPassword()
 {
-    QApplication::clipboard()->setText(password());
+    emit copyRequested(password(), tr("Password"));
 }
 
 void PasswordGeneratorDialog::accept()

@@ -26,6 +26,8 @@ public:
 signals:
     // Accepted when opened for a field.
     void passwordChosen(const QString &password);
+    // The copy button: the window's clipboard guard takes the password there.
+    void copyRequested(const QString &password, const QString &what);
 
 public slots:
     void accept() override;

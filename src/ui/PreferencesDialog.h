@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Preferences.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -8,18 +10,20 @@ namespace Ui {
 class PreferencesDialog;
 }
 
-// The program's one preference, applied the moment it is toggled.
+// The program's preferences, each applied the moment it changes.
 class PreferencesDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit PreferencesDialog(QWidget *parent = nullptr);
+    explicit PreferencesDialog(const Preferences &preferences, QWidget *parent = nullptr);
     ~PreferencesDialog() override;
 
-private slots:
-    void on_openLastDbCheckBox_toggled(bool checked);
+signals:
+    void changed(const Preferences &preferences);
 
 private:
+    void apply();
+
     const std::unique_ptr<Ui::PreferencesDialog> m_ui;
 };

@@ -1,13 +1,13 @@
 #include "ui/RootListModel.h"
 
-#include "app/MainWindow.h"
 #include "store/CardDb.h"
 #include "ui/CardIcons.h"
 
-RootListModel::RootListModel(QObject *parent)
+RootListModel::RootListModel(CardDb *store, QObject *parent)
     : QAbstractListModel(parent)
+    , m_store(store)
 {
-    if (CardDb *store = MainWindow::database()) {
+    if (store) {
         // A list that cannot be read shows nothing; the window reports why when it opens the wallet.
         for (const CardListEntry &entry : store->cardList().value_or(QVector<CardListEntry>()))
             m_entries.append({entry.id, entry.iconId, entry.title});
@@ -47,7 +47,7 @@ QModelIndex RootListModel::indexOf(int cardid) const
 
 QModelIndex RootListModel::addCard(int cardid)
 {
-    CardDb *store = MainWindow::database();
+    CardDb *store = m_store;
     const auto card = store ? store->card(cardid) : nullptr;
     if (!card)
         return QModelIndex();

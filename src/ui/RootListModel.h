@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+class CardDb;
+
 // The rows of the card list in the store's order: id, icon and title of every live card, read from
 // the clear columns so that listing needs no decryption. Sorting and filtering are a proxy's job.
 class RootListModel : public QAbstractListModel
@@ -11,7 +13,8 @@ class RootListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    explicit RootListModel(QObject *parent = nullptr);
+    // The live cards of the store; none gives an empty list.
+    explicit RootListModel(CardDb *store, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -32,5 +35,6 @@ private:
         QString title;
     };
 
+    CardDb *const m_store;
     QVector<CardEntry> m_entries;
 };

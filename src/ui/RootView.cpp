@@ -1,14 +1,12 @@
 #include "ui/RootView.h"
 
-#include "app/MainWindow.h"
 #include "password/PasswordFields.h"
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/CardFilterProxy.h"
 #include "ui/RootListModel.h"
 #include "ui_RootView.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QShortcut>
 #include <QToolTip>
 
@@ -36,10 +34,11 @@ RootView::~RootView()
 
 void RootView::reload()
 {
-    clear();
-    if (CardDb *store = MainWindow::database())
+    dropList();
+    CardDb *store = m_session ? m_session->store() : nullptr;
+    if (store)
         m_index.rebuild(*store);
-    m_model = new RootListModel(this);
+    m_model = new RootListModel(store, this);
     m_proxy = new CardFilterProxy(m_model, m_index, this);
     m_ui->listView->setModel(m_proxy);
     // A search typed before the list was rebuilt (by an import, say) keeps filtering it.
@@ -47,6 +46,12 @@ void RootView::reload()
 }
 
 void RootView::clear()
+{
+    dropList();
+    m_ui->searchEdit->clear();
+}
+
+void RootView::dropList()
 {
     m_index.clear();
     if (!m_model)
@@ -82,7 +87,7 @@ void RootView::enterList()
 
 void RootView::copyPassword()
 {
-    CardDb *store = MainWindow::database();
+    CardDb *store = m_session ? m_session->store() : nullptr;
     if (!m_proxy || !store || m_proxy->rowCount() == 0)
         return;
     if (!m_ui->listView->currentIndex().isValid())
@@ -91,7 +96,7 @@ void RootView::copyPassword()
     const Field *password = card ? PasswordFields::primary(*card) : nullptr;
     if (!password)
         return;
-    QApplication::clipboard()->setText(password->value());
+    emit copyRequested(password->value(), tr("Password"));
     QToolTip::showText(m_ui->searchEdit->mapToGlobal(QPoint(0, m_ui->searchEdit->height())),
                        tr("Password of \"%1\" copied").arg(card->title()), m_ui->searchEdit);
 }
@@ -117,7 +122,7 @@ void RootView::addCard(int cardid)
 {
     if (!m_model)
         return;
-    if (CardDb *store = MainWindow::database())
+    if (CardDb *store = m_session ? m_session->store() : nullptr)
         m_index.update(*store, cardid);
     select(m_model->addCard(cardid));
 }
@@ -126,7 +131,7 @@ void RootView::updateCard(int cardid)
 {
     if (!m_model)
         return;
-    if (CardDb *store = MainWindow::database())
+    if (CardDb *store = m_session ? m_session->store() : nullptr)
         m_index.update(*store, cardid);
     select(m_model->updateCard(cardid));
 }

@@ -12,6 +12,7 @@ class RootView;
 }
 class CardFilterProxy;
 class RootListModel;
+class WalletSession;
 
 // The left pane: a search field over the list of cards, sorted by title. The pane keeps the search index
 // of the open wallet: it is told of every change to the list, and the index changes with it.
@@ -25,11 +26,15 @@ public:
 
     // Rebuilds the list and the search index from the open store (after opening a wallet or an import).
     void reload();
-    // Drops the list and wipes the search index (after closing or locking the wallet).
+    // Drops the list and the search text and wipes the search index (after closing or locking the wallet).
     void clear();
+    // The open wallet whose cards the pane lists.
+    void setSession(const WalletSession *session) { m_session = session; }
 
 signals:
     void cardSelected(int cardid);
+    // A value to copy, and what it is.
+    void copyRequested(const QString &value, const QString &what);
 
 public slots:
     void handleSelection(const QModelIndex &index);
@@ -41,6 +46,7 @@ public slots:
     void focusSearch();
 
 private:
+    void dropList();
     void select(const QModelIndex &sourceIndex);
     void applyFilter(const QString &text);
     void enterList();
@@ -51,4 +57,5 @@ private:
     SearchIndex m_index;
     RootListModel *m_model = nullptr;
     CardFilterProxy *m_proxy = nullptr;
+    const WalletSession *m_session = nullptr;
 };

@@ -1,8 +1,8 @@
 #include "ui/TemplateListModel.h"
 
-#include "app/MainWindow.h"
 #include "i18n/Translations.h"
-#include "store/CardDb.h"
+#include "model/BuiltinCatalog.h"
+#include "model/TemplateCatalog.h"
 #include "ui/CardIcons.h"
 
 #include <QFont>
@@ -18,11 +18,8 @@ enum Group { Logins, Finance, Identity, Travel, Network, Other, GroupCount };
 TemplateListModel::TemplateListModel(QObject *parent)
     : QAbstractListModel(parent)
 {
-    const CardDb *store = MainWindow::database();
-    if (!store)
-        return;
     QSet<int> groups;
-    for (const Card *card : store->templates()) {
+    for (const Card *card : builtinCatalog().templates()) {
         const int group = groupOf(card->templateType());
         m_rows.append({card, group});
         groups.insert(group);

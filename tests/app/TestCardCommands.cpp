@@ -3,6 +3,9 @@
 #include "common/SqlPeek.h"
 #include "common/TestFiles.h"
 #include "model/TextUtils.h"
+#include "session/WalletSession.h"
+#include "model/BuiltinCatalog.h"
+#include "model/TemplateCatalog.h"
 #include "store/CardDb.h"
 #include "ui/DetailView.h"
 #include "ui/EditDialog.h"
@@ -65,9 +68,9 @@ private:
         card.addField(0, past, "Login", "carol", 11, false);
         card.addField(1, past, "Password", "secret", 1, true);
         card.addField(2, past, "Access", "", 0, false);
-        MainWindow::database()->addCard(card);
-        m_window->databaseOpened();
-        const int id = MainWindow::database()->cardIdForUuid(card.uuid());
+        m_window->session().store()->addCard(card);
+        m_window->session().reportChange();
+        const int id = m_window->session().store()->cardIdForUuid(card.uuid());
         select(title);
         return id;
     }
@@ -95,8 +98,7 @@ private slots:
         m_window->show();
         m_path = m_dir.filePath(QStringLiteral("cards%1.tessera").arg(++m_serial));
         QVERIFY(CardDb::openOrCreate(m_path, "pw"));
-        QVERIFY(m_window->openDatabase(m_path, "pw"));
-        m_window->databaseOpened();
+        QVERIFY(m_window->session().unlock(m_path, "pw"));
     }
 
     void cleanup() { m_window.reset(); }
@@ -146,7 +148,7 @@ private slots:
         clickOk(editor);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
 
-        CardDb *store = MainWindow::database();
+        CardDb *store = m_window->session().store();
         QCOMPARE(store->cardCount(), 1);
         const int id = must(store->cardList()).first().id;
         const auto card = store->card(id);
@@ -155,7 +157,7 @@ private slots:
         QCOMPARE(card->uuid().size(), 36);
         if (!values.isEmpty())
             QCOMPARE(card->fields().first()->value(), QString("first value"));
-        QCOMPARE(card->fieldCount(), store->templateMap().value(templateType)->fieldCount());
+        QCOMPARE(card->fieldCount(), builtinCatalog().find(templateType)->fieldCount());
         QCOMPARE(detailView()->cardId(), id);
         QCOMPARE(listView()->currentIndex().data().toString(), QString("My    card"));
     }
@@ -169,8 +171,8 @@ private slots:
         auto *name = editor->findChild<QLineEdit *>("nameEdit");
         name->setText("   ");
         clickOk(editor);
-        QTRY_COMPARE(MainWindow::database()->cardCount(), 1);
-        QCOMPARE(must(MainWindow::database()->cardList()).first().title, QString());
+        QTRY_COMPARE(m_window->session().store()->cardCount(), 1);
+        QCOMPARE(must(m_window->session().store()->cardList()).first().title, QString());
     }
 
     void editStampsOnlyWhatChanged()
@@ -185,7 +187,7 @@ private slots:
         clickOk(editor);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
 
-        const auto card = MainWindow::database()->card(id);
+        const auto card = m_window->session().store()->card(id);
         QCOMPARE(card->fields().at(1)->value(), QString("better secret"));
         QVERIFY(card->updateTime() > past);
         QCOMPARE(card->fields().at(1)->updateTime(), card->updateTime());
@@ -217,7 +219,7 @@ private slots:
         ok->click();
         QTRY_VERIFY(!findTopLevel<OneTimeCodeDialog>());
 
-        const auto card = MainWindow::database()->card(id);
+        const auto card = m_window->session().store()->card(id);
         QCOMPARE(card->fieldCount(), 4);
         const Field *field = card->fields().at(3);
         QCOMPARE(field->label(), QString("One-Time Code"));
@@ -248,16 +250,16 @@ private slots:
         QCOMPARE(editor->findChild<QLineEdit *>("nameEdit")->text(), QString("Bank (Copy)"));
         clickCancel(editor);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
-        QCOMPARE(MainWindow::database()->cardCount(), 1);
+        QCOMPARE(m_window->session().store()->cardCount(), 1);
 
         editor = openEditorFor("actionDuplicateCard");
         clickOk(editor);
-        QTRY_COMPARE(MainWindow::database()->cardCount(), 2);
+        QTRY_COMPARE(m_window->session().store()->cardCount(), 2);
         const int copy = detailView()->cardId();
         QVERIFY(copy != original);
-        const auto card = MainWindow::database()->card(copy);
+        const auto card = m_window->session().store()->card(copy);
         QCOMPARE(card->title(), QString("Bank (Copy)"));
-        QVERIFY(card->uuid() != MainWindow::database()->card(original)->uuid());
+        QVERIFY(card->uuid() != m_window->session().store()->card(original)->uuid());
         QCOMPARE(card->fields().at(0)->value(), QString("carol"));
     }
 
@@ -276,7 +278,7 @@ private slots:
         clickCancel(editor);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
         QCOMPARE(fileBytes(m_path), before);
-        QCOMPARE(MainWindow::database()->card(id)->iconId(), 36);
+        QCOMPARE(m_window->session().store()->card(id)->iconId(), 36);
 
         editor = openEditorFor("actionEditCard");
         editor->findChild<QPushButton *>("iconButton")->click();
@@ -285,7 +287,7 @@ private slots:
         view->setCurrentIndex(view->model()->index(5, 0));
         clickOk(icons);
         clickOk(editor);
-        QTRY_COMPARE(MainWindow::database()->card(id)->iconId(), 5);
+        QTRY_COMPARE(m_window->session().store()->card(id)->iconId(), 5);
     }
 
     void importFromTheMenu_data()
@@ -308,7 +310,7 @@ private slots:
         const int selected = detailView()->cardId();
         FileDialog::setNextFileName(testData("import/" + file));
         action(actionName.toLatin1().constData())->trigger();
-        const int imported = MainWindow::database()->cardCount() - 1;
+        const int imported = m_window->session().store()->cardCount() - 1;
         QVERIFY(imported > 2);
         QCOMPARE(listView()->model()->rowCount(), imported + 1);
         QCOMPARE(detailView()->cardId(), selected);
@@ -322,7 +324,7 @@ private slots:
         action("actionKeePass_XML")->trigger();
         QTRY_COMPARE(answerer.titles, QStringList{"Import"});
         QVERIFY(answerer.texts.first().contains("keepassx-export.xml"));
-        QCOMPARE(MainWindow::database()->cardCount(), 0);
+        QCOMPARE(m_window->session().store()->cardCount(), 0);
     }
 
     void deleteTheOnlyCard()
@@ -337,13 +339,13 @@ private slots:
         QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
         box->button(QMessageBox::Cancel)->click();
         QTRY_VERIFY(!findTopLevel<QMessageBox>());
-        QCOMPARE(MainWindow::database()->cardCount(), 1);
+        QCOMPARE(m_window->session().store()->cardCount(), 1);
 
         QTest::keyClick(listView(), Qt::Key_Backspace);
         box = waitForTopLevel<QMessageBox>();
         QVERIFY(box);
         buttonWithText(box, "Delete")->click();
-        QTRY_COMPARE(MainWindow::database()->cardCount(), 0);
+        QTRY_COMPARE(m_window->session().store()->cardCount(), 0);
         QCOMPARE(listView()->model()->rowCount(), 0);
         QVERIFY(!detailView()->hasCard());
         for (const char *name : {"actionEditCard", "actionDuplicateCard", "actionDeleteCard"})

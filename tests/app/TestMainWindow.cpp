@@ -3,6 +3,7 @@
 #include "common/SqlPeek.h"
 #include "common/TestFiles.h"
 #include "model/TextUtils.h"
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/DetailView.h"
@@ -121,7 +122,7 @@ private slots:
              QStringList{"actionNew_Database", "actionOpen_Database", "actionExit", "actionPreferences", "actionAbout"})
             QVERIFY(states.value(always));
         QCOMPARE(states.values().count(true), 5);
-        QVERIFY(MainWindow::database() == nullptr);
+        QVERIFY(window.session().store() == nullptr);
         QVERIFY(window.close());
         QSettings settings;
         QCOMPARE(settings.value("openFilePath").toString(), QDir::homePath());
@@ -170,14 +171,14 @@ private slots:
         QTest::keyClicks(dialog->findChild<QLineEdit *>("confirmPasswordEdit"), "one");
         FileDialog::setNextFileName(path);
         clickOk(dialog);
-        QTRY_VERIFY(MainWindow::database());
+        QTRY_VERIFY(window.session().store());
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
         QVERIFY(window.findChild<QSplitter *>("splitter")->isVisible());
-        QCOMPARE(MainWindow::database()->cardCount(), 0);
+        QCOMPARE(window.session().store()->cardCount(), 0);
         QVERIFY(!CardDb::probe(path).isError());
         QVERIFY(!QFile::exists(path + ".copy"));
         QVERIFY(CardDb::openOrCreate(path, "one"));
-        QCOMPARE(window.currentPath(), path);
+        QCOMPARE(window.session().path(), path);
     }
 
     void savedWalletsGetTheExtension_data()
@@ -230,12 +231,12 @@ private slots:
         QCOMPARE(error->text(), QString("Invalid password. Try again!"));
         QCOMPARE(password->text(), QString());
         QCOMPARE(login->findChild<QStackedWidget *>("stackedWidget")->currentIndex(), 0);
-        QVERIFY(!MainWindow::database());
+        QVERIFY(!window.session().store());
 
         QTest::keyClicks(password, "pw");
         clickOk(login);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
-        QVERIFY(MainWindow::database());
+        QVERIFY(window.session().store());
         QCOMPARE(listedTitles(window), QStringList{"Alpha"});
         QCOMPARE(window.focusWidget(), window.findChild<QWidget *>("searchEdit"));
         QVERIFY(action(window, "actionAddCard")->isEnabled());
@@ -265,7 +266,7 @@ private slots:
         QVERIFY(login->isVisible());
         QVERIFY(holder.exec("ROLLBACK"));
         QTRY_VERIFY_WITH_TIMEOUT(!findTopLevel<LoginDialog>(), 10000);
-        QVERIFY(MainWindow::database());
+        QVERIFY(window.session().store());
     }
 
     void cancellingTheUnlockKeepsTheOpenWallet()
@@ -281,7 +282,7 @@ private slots:
         QVERIFY(login);
         QTest::keyClick(login, Qt::Key_Escape);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
-        QCOMPARE(window.currentPath(), first);
+        QCOMPARE(window.session().path(), first);
         QCOMPARE(listedTitles(window), QStringList{"First"});
 
         FileDialog::setNextFileName(first);
@@ -326,7 +327,7 @@ private slots:
         QTRY_COMPARE(answerer.titles, QStringList{title});
         QCOMPARE(answerer.texts, QStringList{text.arg(path)});
         QVERIFY(!findTopLevel<LoginDialog>());
-        QVERIFY(!MainWindow::database());
+        QVERIFY(!window.session().store());
     }
 
     void readOnlyWallet()
@@ -336,7 +337,7 @@ private slots:
         MainWindow window;
         window.show();
         unlock(window, path);
-        QVERIFY(window.isReadOnly());
+        QVERIFY(!window.session().isWritable());
         QCOMPARE(window.windowTitle(), QString("Tessera - %1 [Read Only]").arg(QFileInfo(path).fileName()));
         window.findChild<QListView *>("listView")
             ->setCurrentIndex(window.findChild<QListView *>("listView")->model()->index(0, 0));
@@ -358,7 +359,7 @@ private slots:
         window.show();
         unlock(window, path);
         action(window, "actionClose_Database")->trigger();
-        QVERIFY(!MainWindow::database());
+        QVERIFY(!window.session().store());
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
         QCOMPARE(listedTitles(window), QStringList());
@@ -370,11 +371,11 @@ private slots:
     void reopensTheLastWallet()
     {
         const QString path = walletWith({"Alpha"});
+        QSettings().setValue("openLastDatabase", true);
         {
             MainWindow window;
             window.show();
             unlock(window, path);
-            window.setOpenLastDatabase(true);
             window.close();
         }
         QCOMPARE(QSettings().value("lastDatabase").toString(), path);
@@ -448,7 +449,7 @@ private slots:
         dialog->findChild<QLineEdit *>("confirmPasswordEdit")->setText("new");
         clickOk(dialog);
         QTRY_VERIFY(!findTopLevel<ChangePasswordDialog>());
-        QVERIFY(MainWindow::database()->checkPassword("new"));
+        QVERIFY(window.session().store()->checkPassword("new"));
         QCOMPARE(listedTitles(window), QStringList{"Alpha"});
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
     }
@@ -463,11 +464,7 @@ private slots:
         auto *box = dialog->findChild<QCheckBox *>("openLastDbCheckBox");
         QVERIFY(!box->isChecked());
         box->click();
-        QVERIFY(window.openLastDatabase());
         dialog->reject();
-        QVERIFY(window.openLastDatabase());
-        QCOMPARE(QSettings().value("openLastDatabase").toBool(), false);
-        window.close();
         QCOMPARE(QSettings().value("openLastDatabase").toBool(), true);
     }
 
@@ -477,14 +474,10 @@ private slots:
         MainWindow window;
         window.show();
         unlock(window, path);
-        window.saveDropboxKeys("key", "secret");
-        QString key;
-        QString secret;
-        QVERIFY(window.loadDropboxKeys(key, secret));
-        QCOMPARE(secret, QString("secret"));
-        action(window, "actionClearDropboxSettings")->trigger();
-        QVERIFY(!window.loadDropboxKeys(key, secret));
         QSettings settings;
+        settings.setValue("accessKey", "key");
+        settings.setValue("accessSecret", "secret");
+        action(window, "actionClearDropboxSettings")->trigger();
         QVERIFY(settings.contains("accessKey"));
         QVERIFY(settings.contains("accessSecret"));
         QCOMPARE(settings.value("accessKey").toString(), QString());

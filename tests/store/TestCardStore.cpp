@@ -255,17 +255,6 @@ private slots:
         QVERIFY(!store->changePassword("pw", "new"));
     }
 
-    void catalogue()
-    {
-        auto store = CardDb::openOrCreate(newPath(), "pw");
-        QVERIFY(store->loadTemplates(builtinCatalogPath()));
-        QCOMPARE(store->templates().size(), 66);
-        QCOMPARE(store->templateMap().size(), 66);
-        QCOMPARE(store->fieldLabel(2, "login.default"), QString("E-Mail"));
-        QCOMPARE(store->fieldLabel(2, "nothing"), QString());
-        QVERIFY(!store->loadTemplates(m_dir.filePath("missing.xml")));
-        QCOMPARE(store->templates().size(), 66);
-    }
 
     void openWithKey()
     {

@@ -4,6 +4,7 @@
 #include "common/GuiTestUtils.h"
 #include "common/TestFiles.h"
 #include "model/TextUtils.h"
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
 #include "sync/DropboxSyncDialog.h"
@@ -39,6 +40,7 @@ class TestDropboxSyncDialog : public QObject
 
 private:
     QTemporaryDir m_settingsDir;
+    std::unique_ptr<QSettings> m_settings;
     QTemporaryDir m_dir;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<FakeCloudServer> m_server;
@@ -53,7 +55,7 @@ private:
         Card card(newUuid(), QDateTime::currentDateTimeUtc(), "password.default", 36, title, QString());
         card.addField(0, QDateTime::currentDateTimeUtc(), "Login", "carol", 11, false);
         card.addField(1, QDateTime::currentDateTimeUtc(), "Password", password, 1, true);
-        MainWindow::database()->addCard(card);
+        m_window->session().store()->addCard(card);
     }
 
     QStringList titles(CardDb &store)
@@ -81,7 +83,7 @@ private:
     // Runs a whole sync to its last page, answering the password page with the given texts.
     DropboxSyncDialog::SyncState syncWith(const QString &password, const QString &newPassword = QString())
     {
-        DropboxSyncDialog dialog(m_window.get(), hosts());
+        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
         dialog.show();
         const bool asked = QTest::qWaitFor([&] {
             return dialog.state() == DropboxSyncDialog::StateAskPassword
@@ -120,6 +122,7 @@ private slots:
     void initTestCase()
     {
         isolateSettings(m_settingsDir);
+        m_settings = std::make_unique<QSettings>();
         qRegisterMetaType<FakeCloudServer::Call>();
         QDesktopServices::setUrlHandler("http", &m_browser, "open");
         QDesktopServices::setUrlHandler("https", &m_browser, "open");
@@ -134,8 +137,7 @@ private slots:
         m_window = std::make_unique<MainWindow>();
         m_path = m_dir.filePath(QStringLiteral("local%1.tessera").arg(++m_serial));
         QVERIFY(CardDb::openOrCreate(m_path, "local pw"));
-        QVERIFY(m_window->openDatabase(m_path, "local pw"));
-        m_window->databaseOpened();
+        QVERIFY(m_window->session().unlock(m_path, "local pw"));
         addCard("Alpha");
         addCard("Beta");
     }
@@ -148,7 +150,7 @@ private slots:
 
     void firstSync()
     {
-        DropboxSyncDialog dialog(m_window.get(), hosts());
+        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
         dialog.show();
         QCOMPARE(dialog.state(), DropboxSyncDialog::StateConnecting);
         QCOMPARE(dialog.findChild<QLabel *>("statusLabel")->text(), QString("Connecting to Dropbox..."));
@@ -166,9 +168,7 @@ private slots:
         QVERIFY(!dialog.findChild<QLabel *>("oldPassLabel")->isVisible());
         QVERIFY(!edit(dialog, "oldPassEdit")->isVisible());
         QVERIFY(!dialog.findChild<QCheckBox *>("changePassCheck")->isVisible());
-        QString key;
-        QString secret;
-        QVERIFY(m_window->loadDropboxKeys(key, secret));
+        QVERIFY(!m_settings->value("accessKey").toString().isEmpty());
 
         auto *error = dialog.findChild<QLabel *>("passerrLabel");
         button(dialog)->click();
@@ -187,8 +187,8 @@ private slots:
         QCOMPARE(pageText(dialog), QString("Synchronization done."));
         QCOMPARE(button(dialog)->text(), QString("Close"));
         QCOMPARE(cloudTitles("cloud pw"), (QStringList{"Alpha", "Beta"}));
-        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
-        QVERIFY(MainWindow::database()->checkPassword("local pw"));
+        QCOMPARE(titles(*m_window->session().store()), (QStringList{"Alpha", "Beta"}));
+        QVERIFY(m_window->session().store()->checkPassword("local pw"));
         QVERIFY(!QFile::exists(dialog.localSyncPath()));
         QCOMPARE(QFileInfo(QFileInfo(dialog.localSyncPath()).absolutePath()).permissions() & 0x0077, 0);
     }
@@ -209,7 +209,7 @@ private slots:
         m_server->setFile(DropboxSyncDialog::remotePath, fileBytes(other));
         addCard("Gamma");
 
-        DropboxSyncDialog dialog(m_window.get(), hosts());
+        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
         dialog.show();
         QCOMPARE(dialog.state(), DropboxSyncDialog::StateChecking);
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAskPassword);
@@ -226,7 +226,7 @@ private slots:
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDone);
         const QStringList all{"Alpha", "Beta", "From the phone", "Gamma"};
         QCOMPARE(cloudTitles("cloud pw"), all);
-        QCOMPARE(titles(*MainWindow::database()), all);
+        QCOMPARE(titles(*m_window->session().store()), all);
         QVERIFY(!dialog.findChild<QLabel *>("passerrLabel")->isHidden());
     }
 
@@ -236,28 +236,26 @@ private slots:
         QCOMPARE(syncWith("first cloud", "second cloud"), DropboxSyncDialog::StateDone);
         QCOMPARE(cloudTitles("second cloud"), (QStringList{"Alpha", "Beta"}));
         QCOMPARE(cloudTitles("first cloud"), QStringList{"<does not open>"});
-        QVERIFY(MainWindow::database()->checkPassword("local pw"));
+        QVERIFY(m_window->session().store()->checkPassword("local pw"));
     }
 
     void refusedAuthorisation()
     {
         m_server->setAutoApprove(false);
-        DropboxSyncDialog dialog(m_window.get(), hosts());
+        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
         dialog.show();
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
         button(dialog)->click();
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDisconnected);
         QCOMPARE(pageText(dialog), QString("Tessera is not connected to Dropbox. Sync again to sign in once more."));
-        QString key;
-        QString secret;
-        QVERIFY(!m_window->loadDropboxKeys(key, secret));
+        QVERIFY(m_settings->value("accessKey").toString().isEmpty());
     }
 
     void revokedAccessToken()
     {
         QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateDone);
         m_server->revokeAccessTokens();
-        DropboxSyncDialog dialog(m_window.get(), hosts());
+        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
         dialog.show();
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateError);
         QCOMPARE(pageText(dialog),
@@ -271,7 +269,7 @@ private slots:
         m_server->setFailure(FakeCloudServer::Upload, 500);
         QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateError);
         QCOMPARE(fileBytes(m_path), before);
-        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(titles(*m_window->session().store()), (QStringList{"Alpha", "Beta"}));
     }
 
     void mergeThatCannotWriteEndsOnTheErrorPage()
@@ -283,7 +281,7 @@ private slots:
         QVERIFY(otherWriter.exec("ROLLBACK"));
         QCOMPARE(fileBytes(m_path), before);
         QVERIFY(m_server->file(DropboxSyncDialog::remotePath).isEmpty());
-        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(titles(*m_window->session().store()), (QStringList{"Alpha", "Beta"}));
     }
 
     // The upload went through but the wallet cannot take the merge: that is no success.
@@ -291,7 +289,7 @@ private slots:
     {
         m_server->setStall(FakeCloudServer::Upload, FakeCloudServer::StallBeforeReply);
         QSignalSpy stalled(m_server.get(), &FakeCloudServer::stalled);
-        DropboxSyncDialog dialog(m_window.get(), hosts());
+        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
         dialog.show();
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
         button(dialog)->click();
@@ -312,7 +310,7 @@ private slots:
         const QByteArray before = fileBytes(m_path);
         m_server->setStall(FakeCloudServer::Upload, FakeCloudServer::StallBeforeReply);
         QSignalSpy stalled(m_server.get(), &FakeCloudServer::stalled);
-        auto *dialog = new DropboxSyncDialog(m_window.get(), hosts());
+        auto *dialog = new DropboxSyncDialog(m_window->session(), *m_settings, hosts(), m_window.get());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QPointer<DropboxSyncDialog> watch(dialog);
         dialog->show();
@@ -331,14 +329,15 @@ private slots:
         button(*dialog)->click();
         QTRY_VERIFY(watch.isNull());
         QCOMPARE(fileBytes(m_path), before);
-        QCOMPARE(titles(*MainWindow::database()), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(titles(*m_window->session().store()), (QStringList{"Alpha", "Beta"}));
         m_server->releaseStalled();
     }
 
     void fromTheToolsMenu()
     {
         m_window->setCloudHosts(hosts());
-        m_window->saveDropboxKeys("stale", "keys");
+        m_settings->setValue("accessKey", "stale");
+        m_settings->setValue("accessSecret", "keys");
         QTimer::singleShot(0, this, [] {
             QVERIFY(QTest::qWaitFor([] {
                 auto *dialog = findTopLevel<DropboxSyncDialog>();

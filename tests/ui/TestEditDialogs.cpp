@@ -1,3 +1,4 @@
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "app/MainWindow.h"
 #include "model/Card.h"
@@ -173,7 +174,7 @@ void TestEditDialogs::initTestCase()
     m_window = std::make_unique<MainWindow>();
     const QString path = m_dir.filePath(QStringLiteral("dialogs.tessera"));
     QVERIFY(CardDb::create(path, QStringLiteral("secret")));
-    QVERIFY(m_window->openDatabase(path, QStringLiteral("secret")));
+    QVERIFY(m_window->session().unlock(path, QStringLiteral("secret")));
 }
 
 void TestEditDialogs::init()

@@ -112,6 +112,7 @@ QVector<IconEntry> iconCatalogue()
     icons.append({QStringLiteral("images/close"), 16, UiIcons::clear});
     icons.append({QStringLiteral("images/actions/add"), 16, UiIcons::add});
     icons.append({QStringLiteral("images/actions/edit"), 16, UiIcons::edit});
+    icons.append({QStringLiteral("images/actions/lock"), 16, UiIcons::lock});
     icons.append({QStringLiteral("images/actions/sync"), 16, UiIcons::sync});
     icons.append({QStringLiteral("images/tessera"), 64, drawAppIcon});
     return icons;

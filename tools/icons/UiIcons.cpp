@@ -104,4 +104,17 @@ void sync(QPainter &p)
     }
 }
 
+void lock(QPainter &p)
+{
+    QPainterPath shackle;
+    shackle.moveTo(4.5, 8);
+    shackle.lineTo(4.5, 5.5);
+    shackle.arcTo(QRectF(4.5, 1.5, 7, 7), 180, -180);
+    shackle.lineTo(11.5, 8);
+    Shapes::stroke(p, shackle, glyph, 1.8);
+    Shapes::fill(p, Shapes::roundedRect(QRectF(2.5, 7.5, 11, 7), 1.5), Palette::amber);
+    Shapes::fillFlat(p, Shapes::circle(QPointF(8, 10.5), 1.3), glyph);
+    Shapes::line(p, QPointF(8, 11), QPointF(8, 13), glyph, 1.2);
+}
+
 } // namespace UiIcons

@@ -10,5 +10,6 @@ void search(QPainter &p);
 void clear(QPainter &p);
 void add(QPainter &p);
 void edit(QPainter &p);
+void lock(QPainter &p);
 void sync(QPainter &p);
 } // namespace UiIcons

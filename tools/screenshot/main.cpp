@@ -2,6 +2,8 @@
 // program as a user would: tessera-screenshot OUTPUT.png
 #include "app/MainWindow.h"
 #include "model/BuiltinCatalog.h"
+#include "session/WalletSession.h"
+#include "model/TemplateCatalog.h"
 #include "model/TextUtils.h"
 #include "store/CardDb.h"
 
@@ -16,7 +18,7 @@ namespace {
 void addSample(CardDb &store, const QString &type, const QString &title, const QStringList &values,
                const QString &notes = QString())
 {
-    auto card = store.templateMap().value(type)->copyWithUuid(newUuid());
+    auto card = builtinCatalog().find(type)->copyWithUuid(newUuid());
     card->setTitle(title);
     card->setNotes(notes);
     const QList<Field *> fields = card->fields();
@@ -40,9 +42,10 @@ int main(int argc, char *argv[])
     MainWindow window;
     window.resize(900, 600);
     const QString path = folder.filePath(QStringLiteral("family.tessera"));
-    if (!window.openDatabase(path, QStringLiteral("sample")))
+    auto created = CardDb::create(path, QStringLiteral("sample"));
+    if (!created)
         qFatal("cannot create the sample wallet");
-    CardDb &store = *MainWindow::database();
+    CardDb &store = *created;
     addSample(store, QStringLiteral("creditcard.visa"), QStringLiteral("Visa Card"),
               {QStringLiteral("Carol Q. Example"), QStringLiteral("4111111111111111"), QStringLiteral("123"),
                QStringLiteral("4711"), QStringLiteral("12/29"), QString(), QStringLiteral("First Example Bank"),
@@ -60,7 +63,9 @@ int main(int argc, char *argv[])
               QStringLiteral("Front door: 1-9-8-4, then press the star key."));
     addSample(store, QStringLiteral("misc.combilock"), QStringLiteral("Bike lock"),
               {QStringLiteral("Garage"), QStringLiteral("0420")});
-    window.databaseOpened();
+    created.reset();
+    if (!window.session().unlock(path, QStringLiteral("sample")))
+        qFatal("cannot open the sample wallet");
     window.show();
 
     auto *list = window.findChild<QListView *>(QStringLiteral("listView"));

@@ -1,0 +1,109 @@
+#include "session/WalletSession.h"
+
+#include "import/ImportLoader.h"
+#include "store/CardDb.h"
+#include "store/FileOps.h"
+
+#include <QMetaObject>
+
+WalletSession::WalletSession(QObject *parent)
+    : QObject(parent)
+{
+}
+
+WalletSession::~WalletSession() = default;
+
+WalletSession::State WalletSession::state() const
+{
+    if (m_store)
+        return Unlocked;
+    return m_path.isEmpty() ? NoWallet : Locked;
+}
+
+bool WalletSession::isWritable() const
+{
+    return m_store && !m_store->isReadOnly();
+}
+
+bool WalletSession::fail(const WalletError &error)
+{
+    m_lastError = error;
+    return false;
+}
+
+bool WalletSession::unlock(const QString &path, const QString &password)
+{
+    WalletError error;
+    std::unique_ptr<CardDb> store = CardDb::open(path, password, &error);
+    if (!store)
+        return fail(error);
+    if (!store->cardList())
+        return fail(store->lastError());
+    m_store = std::move(store);
+    m_path = path;
+    m_lastError = WalletError();
+    QMetaObject::invokeMethod(this, &WalletSession::opened, Qt::AutoConnection);
+    return true;
+}
+
+bool WalletSession::unlock(const QString &password)
+{
+    return !m_path.isEmpty() && unlock(m_path, password);
+}
+
+void WalletSession::lock()
+{
+    if (!m_store)
+        return;
+    m_store.reset();
+    emit locked();
+}
+
+void WalletSession::close()
+{
+    m_store.reset();
+    m_path.clear();
+    emit closed();
+}
+
+bool WalletSession::addCard(Card &card, int *id)
+{
+    if (!m_store)
+        return false;
+    CardDbTransaction transaction(*m_store);
+    const bool added = transaction.isActive() && m_store->addCard(card);
+    *id = added ? m_store->cardIdForUuid(card.uuid()) : -1;
+    if (!added || *id == -1 || !transaction.commit())
+        return fail(m_store->lastError());
+    return true;
+}
+
+bool WalletSession::updateCard(int id, Card &card)
+{
+    return (m_store && m_store->updateCard(id, card)) || fail(m_store ? m_store->lastError() : WalletError());
+}
+
+bool WalletSession::trashCard(int id)
+{
+    return (m_store && m_store->trashCard(id)) || fail(m_store ? m_store->lastError() : WalletError());
+}
+
+bool WalletSession::changePassword(const QString &oldPassword, const QString &newPassword)
+{
+    return (m_store && m_store->changePassword(oldPassword, newPassword))
+        || fail(m_store ? m_store->lastError() : WalletError());
+}
+
+bool WalletSession::import(ImportLoader &loader)
+{
+    if (!m_store)
+        return false;
+    const bool imported = loader.importFile();
+    emit cardsChanged();
+    return imported || fail(WalletError(WalletError::WriteFailed, loader.errorString()));
+}
+
+void WalletSession::reportChange()
+{
+    emit cardsChanged();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "store/WalletError.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class Card;
+class CardDb;
+class ImportLoader;
+
+// The open wallet of the program: its file, its store while it is unlocked, and what may be done with it.
+// The window, its panes and its dialogs are handed this object by whoever creates them; nothing else
+// holds the store. Locking closes the store and forgets the key and every decrypted card; the path stays,
+// so the same wallet unlocks again.
+class WalletSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum State { NoWallet, Locked, Unlocked };
+
+    explicit WalletSession(QObject *parent = nullptr);
+    ~WalletSession() override;
+
+    State state() const;
+    bool isUnlocked() const { return state() == Unlocked; }
+    // Unlocked, and the file may be changed.
+    bool isWritable() const;
+    QString path() const { return m_path; }
+    // The open store; none unless unlocked.
+    CardDb *store() const { return m_store.get(); }
+    // Why the last unlock, re-key, import or merge failed.
+    WalletError lastError() const { return m_lastError; }
+
+    // Opens the wallet at path with its password (reading its card list once to be sure it can be
+    // used). May run on a worker thread; the opened signal follows on the session's thread.
+    bool unlock(const QString &path, const QString &password);
+    // Unlocks the wallet that was locked.
+    bool unlock(const QString &password);
+    void lock();
+    void close();
+
+    bool addCard(Card &card, int *id);
+    bool updateCard(int id, Card &card);
+    bool trashCard(int id);
+    bool changePassword(const QString &oldPassword, const QString &newPassword);
+    // Runs an importer against the open store: all of its cards or none.
+    bool import(ImportLoader &loader);
+    // Tells the views that the cards changed behind them (a merge, an import).
+    void reportChange();
+
+signals:
+    void opened();
+    void locked();
+    void closed();
+    void cardsChanged();
+
+private:
+    bool fail(const WalletError &error);
+
+    QString m_path;
+    std::unique_ptr<CardDb> m_store;
+    WalletError m_lastError;
+};

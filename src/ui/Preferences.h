@@ -1,0 +1,17 @@
+#pragma once
+
+class QSettings;
+
+// What the user chose in the Preferences dialog, kept in the program's settings.
+struct Preferences
+{
+    bool openLastWallet = false;
+    // 0: never.
+    int autoLockMinutes = 5;
+    bool lockOnMinimize = false;
+    // 0: a copy stays until replaced.
+    int clipboardSeconds = 10;
+
+    static Preferences load(const QSettings &settings);
+    void save(QSettings &settings) const;
+};
