@@ -330,6 +330,8 @@ void MainWindow::openEditor(std::unique_ptr<Card> card, void (MainWindow::*recei
 {
     auto *dialog = new EditDialog(card.release(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (receiver == &MainWindow::addCard)
+        dialog->setWindowTitle(tr("Add Card"));
     connect(dialog, &EditDialog::editingDone, this, receiver);
     dialog->open();
 }

@@ -30,6 +30,8 @@ signals:
 
 public slots:
     void done(int r) override;
+    // Escape, Cancel and closing the window ask before changes are thrown away.
+    void reject() override;
     void toggleEchoMode(bool off);
     void iconSelected(int iconid);
 
@@ -40,9 +42,11 @@ private:
     QLineEdit *addFieldRow(const Field &field);
     void addSeparatorLine();
     void applyEdits();
+    bool hasChanges() const;
 
     const std::unique_ptr<Ui::EditDialog> m_ui;
     std::unique_ptr<Card> m_card;
+    const int m_originalIconId;
     QList<QLineEdit *> m_editors;
     QHash<QToolButton *, QLineEdit *> m_echoButtons;
 };

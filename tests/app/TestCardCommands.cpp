@@ -130,6 +130,7 @@ private slots:
 
         auto *editor = waitForTopLevel<EditDialog>();
         QVERIFY(editor);
+        QCOMPARE(editor->windowTitle(), QString("Add Card"));
         QCOMPARE(editor->findChild<QLineEdit *>("nameEdit")->text(), templateName);
         const QList<QLineEdit *> values = fieldEditors(editor);
         QCOMPARE(values.size(), editors);
@@ -235,8 +236,11 @@ private slots:
         QCOMPARE(view->currentIndex().row(), 36);
         view->setCurrentIndex(view->model()->index(5, 0));
         clickOk(icons);
-        clickCancel(editor);
-        QTRY_VERIFY(!findTopLevel<EditDialog>());
+        {
+            MessageBoxAnswerer discard("Discard");
+            clickCancel(editor);
+            QTRY_VERIFY(!findTopLevel<EditDialog>());
+        }
         QCOMPARE(fileBytes(m_path), before);
         QCOMPARE(MainWindow::database()->card(id)->iconId(), 36);
 
