@@ -9,6 +9,7 @@
 #include "store/FileOps.h"
 #include "sync/DropboxSyncDialog.h"
 #include "sync/WalletMerge.h"
+#include "ui/CardShortcuts.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/EditDialog.h"
 #include "ui/FileDialog.h"
@@ -17,6 +18,7 @@
 #include "ui/MakerSite.h"
 #include "ui/NewDatabaseDialog.h"
 #include "ui/PreferencesDialog.h"
+#include "ui/ShortcutsDialog.h"
 #include "ui/TemplateChooserDialog.h"
 #include "ui_MainWindow.h"
 
@@ -25,6 +27,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -68,6 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
     updateActions();
     connect(m_ui->rootView, &RootView::cardSelected, m_ui->detailView, &DetailView::displayCard);
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
+    setUpKeyboard();
     loadSettings();
     QTimer::singleShot(0, this, &MainWindow::tryOpenLastDatabase);
 }
@@ -92,6 +96,30 @@ void MainWindow::refreshActions()
 {
     if (theInstance)
         theInstance->updateActions();
+}
+
+// Standard keys where the system has them; the card list adds its own (CardShortcuts).
+void MainWindow::setUpKeyboard()
+{
+    m_ui->actionAddCard->setShortcut(QKeySequence::New);
+    m_ui->actionNew_Database->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    m_ui->actionOpen_Database->setShortcut(QKeySequence::Open);
+    m_ui->actionSave_Database_As->setShortcut(QKeySequence::SaveAs);
+    m_ui->actionClose_Database->setShortcut(QKeySequence::Close);
+    m_ui->actionExit->setShortcut(QKeySequence::Quit);
+    m_ui->actionDeleteCard->setShortcuts({QKeySequence(QKeySequence::Delete), QKeySequence(Qt::Key_Backspace)});
+    m_ui->actionTessera_Help->setShortcut(QKeySequence::HelpContents);
+    auto *list = m_ui->rootView->findChild<QListView *>(QStringLiteral("listView"));
+    new CardShortcuts(this, list, m_ui->menuEdit,
+                      {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard},
+                      [this] { return m_store ? m_store->card(m_ui->detailView->cardId()) : nullptr; });
+    auto *shortcuts = new QAction(tr("Keyboard Shortcuts"), this);
+    m_ui->menuHelp->insertAction(m_ui->actionWebsite, shortcuts);
+    connect(shortcuts, &QAction::triggered, this, [this] {
+        auto *dialog = new ShortcutsDialog(findChildren<QAction *>(), this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
 }
 
 // Settings

@@ -94,6 +94,7 @@ private:
     enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
 
     void closeDatabase();
+    void setUpKeyboard();
     void fitToScreen();
     void importCards(ImportFormat format);
     void openEditor(std::unique_ptr<Card> card, void (MainWindow::*receiver)(Card *));
