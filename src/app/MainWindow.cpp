@@ -98,17 +98,22 @@ void MainWindow::refreshActions()
         theInstance->updateActions();
 }
 
-// Standard keys where the system has them; the card list adds its own (CardShortcuts).
+// The desktop's standard keys; where it has none for an action (some have no Quit or Save As), the
+// common ones. The card list adds its own (CardShortcuts).
 void MainWindow::setUpKeyboard()
 {
-    m_ui->actionAddCard->setShortcut(QKeySequence::New);
+    const auto standard = [](QKeySequence::StandardKey key, const QString &fallback) {
+        const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+        return keys.isEmpty() ? QList<QKeySequence>{QKeySequence(fallback)} : keys;
+    };
+    m_ui->actionAddCard->setShortcuts(standard(QKeySequence::New, QStringLiteral("Ctrl+N")));
     m_ui->actionNew_Database->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-    m_ui->actionOpen_Database->setShortcut(QKeySequence::Open);
-    m_ui->actionSave_Database_As->setShortcut(QKeySequence::SaveAs);
-    m_ui->actionClose_Database->setShortcut(QKeySequence::Close);
-    m_ui->actionExit->setShortcut(QKeySequence::Quit);
-    m_ui->actionDeleteCard->setShortcuts({QKeySequence(QKeySequence::Delete), QKeySequence(Qt::Key_Backspace)});
-    m_ui->actionTessera_Help->setShortcut(QKeySequence::HelpContents);
+    m_ui->actionOpen_Database->setShortcuts(standard(QKeySequence::Open, QStringLiteral("Ctrl+O")));
+    m_ui->actionSave_Database_As->setShortcuts(standard(QKeySequence::SaveAs, QStringLiteral("Ctrl+Shift+S")));
+    m_ui->actionClose_Database->setShortcuts(standard(QKeySequence::Close, QStringLiteral("Ctrl+W")));
+    m_ui->actionExit->setShortcuts(standard(QKeySequence::Quit, QStringLiteral("Ctrl+Q")));
+    m_ui->actionDeleteCard->setShortcuts(standard(QKeySequence::Delete, QStringLiteral("Del")) << Qt::Key_Backspace);
+    m_ui->actionTessera_Help->setShortcuts(standard(QKeySequence::HelpContents, QStringLiteral("F1")));
     auto *list = m_ui->rootView->findChild<QListView *>(QStringLiteral("listView"));
     new CardShortcuts(this, list, m_ui->menuEdit,
                       {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard},

@@ -25,14 +25,12 @@ ShortcutsDialog::ShortcutsDialog(const QList<QAction *> &actions, QWidget *paren
             name = tr("%1 (in the card list)").arg(name);
         new QTreeWidgetItem(table, {name, keys.join(QStringLiteral(", "))});
     }
-    table->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    table->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    table->header()->setStretchLastSection(false);
+    table->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(table);
     layout->addWidget(buttons);
-    resize(460, 520);
+    resize(520, 520);
 }
