@@ -119,6 +119,7 @@ void MainWindow::setUpKeyboard()
                       {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard},
                       [this] { return m_store ? m_store->card(m_ui->detailView->cardId()) : nullptr; });
     auto *shortcuts = new QAction(tr("Keyboard Shortcuts"), this);
+    shortcuts->setObjectName(QStringLiteral("actionKeyboardShortcuts"));
     m_ui->menuHelp->insertAction(m_ui->actionWebsite, shortcuts);
     connect(shortcuts, &QAction::triggered, this, [this] {
         auto *dialog = new ShortcutsDialog(findChildren<QAction *>(), this);

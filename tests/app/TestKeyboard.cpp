@@ -144,13 +144,7 @@ private slots:
 
     void helpListsTheShortcuts()
     {
-        QAction *help = nullptr;
-        for (QAction *action : m_window->findChildren<QAction *>()) {
-            if (action->text() == "Keyboard Shortcuts")
-                help = action;
-        }
-        QVERIFY(help);
-        help->trigger();
+        m_window->findChild<QAction *>("actionKeyboardShortcuts")->trigger();
         auto *dialog = waitForTopLevel<ShortcutsDialog>();
         QVERIFY(dialog);
         auto *table = dialog->findChild<QTreeWidget *>("shortcutTable");
