@@ -126,6 +126,25 @@
     </message>
 </context>
 <context>
+    <name>CardShortcuts</name>
+    <message>
+        <source>Copy User Name</source>
+        <translation>Benutzernamen kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Password</source>
+        <translation>Passwort kopieren</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL kopieren</translation>
+    </message>
+    <message>
+        <source>Open URL</source>
+        <translation>URL öffnen</translation>
+    </message>
+</context>
+<context>
     <name>Catalog</name>
     <message>
         <source>Login</source>
@@ -1588,6 +1607,14 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
         <source>Show/Hide</source>
         <translation>Anzeigen/Verbergen</translation>
     </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Änderungen verwerfen</translation>
+    </message>
+    <message>
+        <source>Discard the changes to &quot;%1&quot;?</source>
+        <translation>Die Änderungen an „%1“ verwerfen?</translation>
+    </message>
 </context>
 <context>
     <name>FieldAssignments</name>
@@ -1684,10 +1711,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
         <translation>Neue Datenbank anlegen</translation>
     </message>
     <message>
-        <source>Ctrl+N</source>
-        <translation>Ctrl+N</translation>
-    </message>
-    <message>
         <source>Open Database</source>
         <translation>Datenbank öffnen</translation>
     </message>
@@ -1696,16 +1719,8 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
         <translation>Vorhandene Datenbank öffnen</translation>
     </message>
     <message>
-        <source>Ctrl+O</source>
-        <translation>Ctrl+O</translation>
-    </message>
-    <message>
         <source>Save A Copy to...</source>
         <translation>Kopie speichern unter …</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+S</source>
-        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>KeePass XML</source>
@@ -1732,16 +1747,8 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
         <translation>Datenbank schließen</translation>
     </message>
     <message>
-        <source>Ctrl+W</source>
-        <translation>Ctrl+W</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Ctrl+Q</source>
-        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1752,20 +1759,12 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
         <translation>Neue Karte hinzufügen</translation>
     </message>
     <message>
-        <source>Ctrl+Shift+A</source>
-        <translation>Ctrl+Shift+A</translation>
-    </message>
-    <message>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Edit Current Card</source>
         <translation>Gewählte Karte bearbeiten</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+E</source>
-        <translation>Ctrl+Shift+E</translation>
     </message>
     <message>
         <source>Duplicate</source>
@@ -1776,20 +1775,12 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
         <translation>Gewählte Karte duplizieren</translation>
     </message>
     <message>
-        <source>Ctrl+Shift+D</source>
-        <translation>Ctrl+Shift+D</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete Current Card</source>
         <translation>Gewählte Karte löschen</translation>
-    </message>
-    <message>
-        <source>Backspace</source>
-        <translation>Backspace</translation>
     </message>
     <message>
         <source>Change Password</source>
@@ -1959,6 +1950,14 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
         <source>Open Password Safe XML File</source>
         <translation>Password-Safe-XML-Datei öffnen</translation>
     </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Add Card</source>
+        <translation>Karte hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2085,10 +2084,60 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
     </message>
 </context>
 <context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>%1 (in the card list)</source>
+        <translation>%1 (in der Kartenliste)</translation>
+    </message>
+</context>
+<context>
     <name>TemplateChooserDialog</name>
     <message>
         <source>Add Card</source>
         <translation>Karte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Filter templates</source>
+        <translation>Vorlagen filtern</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateListModel</name>
+    <message>
+        <source>Logins</source>
+        <translation>Zugangsdaten</translation>
+    </message>
+    <message>
+        <source>Finance</source>
+        <translation>Finanzen</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Ausweise</translation>
+    </message>
+    <message>
+        <source>Travel</source>
+        <translation>Reisen</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "import/ImportLoader.h"
 #include "sync/DropboxSyncDialog.h"
 #include "session/WalletSession.h"
+#include "ui/CardShortcuts.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/ClipboardGuard.h"
 #include "ui/EditDialog.h"
@@ -27,6 +28,7 @@
 #include "ui/PasswordHealthDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/ScreenLockListener.h"
+#include "ui/ShortcutsDialog.h"
 #include "ui/TemplateChooserDialog.h"
 #include "ui/UnlockView.h"
 #include "ui_MainWindow.h"
@@ -37,6 +39,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -98,7 +101,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_screenLock, &ScreenLockListener::lockRequested, m_session, &WalletSession::lock);
     connect(m_unlockView, &UnlockView::unlockRequested, this, &MainWindow::unlockAgain);
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
-
+    setUpKeyboard();
     showPanes(false);
     m_unlockView->hide();
     updateActions();
@@ -111,6 +114,40 @@ MainWindow::~MainWindow()
     // Children go after the window's own parts: none may call back into it meanwhile.
     m_session->disconnect(this);
     m_clipboard->disconnect(this);
+}
+
+// The desktop's standard keys; where it has none for an action (some have no Quit or Save As), the
+// common ones. The card list adds its own (CardShortcuts).
+void MainWindow::setUpKeyboard()
+{
+    const auto standard = [](QKeySequence::StandardKey key, const QString &fallback) {
+        const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+        return keys.isEmpty() ? QList<QKeySequence>{QKeySequence(fallback)} : keys;
+    };
+    m_ui->actionAddCard->setShortcuts(standard(QKeySequence::New, QStringLiteral("Ctrl+N")));
+    m_ui->actionNew_Database->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    m_ui->actionOpen_Database->setShortcuts(standard(QKeySequence::Open, QStringLiteral("Ctrl+O")));
+    m_ui->actionSave_Database_As->setShortcuts(standard(QKeySequence::SaveAs, QStringLiteral("Ctrl+Shift+S")));
+    m_ui->actionClose_Database->setShortcuts(standard(QKeySequence::Close, QStringLiteral("Ctrl+W")));
+    m_ui->actionExit->setShortcuts(standard(QKeySequence::Quit, QStringLiteral("Ctrl+Q")));
+    m_ui->actionDeleteCard->setShortcuts(standard(QKeySequence::Delete, QStringLiteral("Del")) << Qt::Key_Backspace);
+    m_ui->actionTessera_Help->setShortcuts(standard(QKeySequence::HelpContents, QStringLiteral("F1")));
+    auto *list = m_ui->rootView->findChild<QListView *>(QStringLiteral("listView"));
+    auto *cardShortcuts = new CardShortcuts(this, list, m_ui->menuEdit,
+                                            {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard},
+                                            [this] {
+                                                CardDb *store = m_session->store();
+                                                return store ? store->card(m_ui->detailView->cardId()) : nullptr;
+                                            });
+    connect(cardShortcuts, &CardShortcuts::copyRequested, this, &MainWindow::copyValue);
+    auto *shortcuts = new QAction(tr("Keyboard Shortcuts"), this);
+    shortcuts->setObjectName(QStringLiteral("actionKeyboardShortcuts"));
+    m_ui->menuHelp->insertAction(m_ui->actionWebsite, shortcuts);
+    connect(shortcuts, &QAction::triggered, this, [this] {
+        auto *dialog = new ShortcutsDialog(findChildren<QAction *>(), this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
 }
 
 // Settings
@@ -394,6 +431,8 @@ void MainWindow::openEditor(std::unique_ptr<Card> card, void (MainWindow::*recei
 {
     auto *dialog = new EditDialog(card.release(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (receiver == &MainWindow::addCard)
+        dialog->setWindowTitle(tr("Add Card"));
     connect(dialog, &EditDialog::editingDone, this, receiver);
     connect(dialog, &EditDialog::copyRequested, this, &MainWindow::copyValue);
     dialog->open();

@@ -91,6 +91,7 @@ private:
     void showPanes(bool unlocked);
     void copyValue(const QString &value, const QString &what);
     void closeDatabase();
+    void setUpKeyboard();
     void fitToScreen();
     void importCards(ImportFormat format);
     void openEditor(std::unique_ptr<Card> card, void (MainWindow::*receiver)(Card *));

@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QStyle>
 #include <QToolButton>
 
@@ -21,6 +22,7 @@ EditDialog::EditDialog(Card *card, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::EditDialog>())
     , m_card(card)
+    , m_originalIconId(card->iconId())
 {
     m_ui->setupUi(this);
     m_ui->iconButton->setIcon(CardIcons::icon(m_card->iconId()));
@@ -149,6 +151,31 @@ void EditDialog::done(int r)
     } else {
         m_card.reset();
     }
+}
+
+void EditDialog::reject()
+{
+    if (hasChanges()
+        && QMessageBox::question(this, tr("Discard Changes"), tr("Discard the changes to \"%1\"?").arg(m_card->title()),
+                                 QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel)
+            != QMessageBox::Discard)
+        return;
+    QDialog::reject();
+}
+
+bool EditDialog::hasChanges() const
+{
+    if (!m_card)
+        return false;
+    if (m_ui->nameEdit->text() != m_card->title() || m_ui->noteEdit->toPlainText() != m_card->notes()
+        || m_card->iconId() != m_originalIconId)
+        return true;
+    auto editor = m_editors.cbegin();
+    for (const Field *field : m_card->fields()) {
+        if (field->type() != FieldType::Separator && (*editor++)->text() != field->value())
+            return true;
+    }
+    return false;
 }
 
 void EditDialog::applyEdits()

@@ -33,6 +33,8 @@ signals:
 
 public slots:
     void done(int r) override;
+    // Escape, Cancel and closing the window ask before changes are thrown away.
+    void reject() override;
     void toggleEchoMode(bool off);
     void iconSelected(int iconid);
 
@@ -45,9 +47,11 @@ private:
     void addPasswordTools(QLineEdit *editor, QLayout *rowLayout, int indent);
     void addSeparatorLine();
     void applyEdits();
+    bool hasChanges() const;
 
     const std::unique_ptr<Ui::EditDialog> m_ui;
     std::unique_ptr<Card> m_card;
+    const int m_originalIconId;
     QList<QLineEdit *> m_editors;
     QHash<QToolButton *, QLineEdit *> m_echoButtons;
 };

@@ -22,17 +22,22 @@ FieldLabel::FieldLabel(const QString &value, int fieldType, bool masked, QWidget
 
 // Values come from imports and synced copies too, so a link is made only where the address really is
 // a web or mail address; anything else is shown as the plain text it is.
-QUrl FieldLabel::linkTarget() const
+QUrl FieldLabel::linkFor(const QString &value, int fieldType)
 {
     QUrl target;
-    if (m_isUrl)
-        target = QUrl(m_value.startsWith(QLatin1String("http")) ? m_value : QStringLiteral("http://") + m_value);
-    else if (m_isEmail)
-        target = QUrl(QStringLiteral("mailto:") + m_value);
+    if (fieldType == FieldType::Url)
+        target = QUrl(value.startsWith(QLatin1String("http")) ? value : QStringLiteral("http://") + value);
+    else if (fieldType == FieldType::Email)
+        target = QUrl(QStringLiteral("mailto:") + value);
     const QString scheme = target.scheme();
     const bool allowed = scheme == QLatin1String("mailto")
         || ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) && !target.host().isEmpty());
-    return target.isValid() && allowed && !m_value.trimmed().isEmpty() ? target : QUrl();
+    return target.isValid() && allowed && !value.trimmed().isEmpty() ? target : QUrl();
+}
+
+QUrl FieldLabel::linkTarget() const
+{
+    return linkFor(m_value, m_isUrl ? FieldType::Url : m_isEmail ? FieldType::Email : FieldType::Text);
 }
 
 void FieldLabel::updateText()

@@ -15,6 +15,10 @@ public:
     bool isMasked() const { return m_masked; }
     // The address the label links to, or an empty URL when the value is shown as plain text.
     QUrl linkTarget() const;
+    // The address a value of that field type links to; empty for other types and for values that
+    // are no web or mail address.
+    static QUrl linkFor(const QString &value, int fieldType);
+
 signals:
     // The value is to go on the clipboard; the window's clipboard guard takes it there.
     void copyRequested(const QString &value);

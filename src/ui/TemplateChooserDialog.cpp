@@ -20,9 +20,8 @@ TemplateChooserDialog::TemplateChooserDialog(QWidget *parent)
     m_ui->filterEdit->installEventFilter(this);
     connect(m_ui->filterEdit, &QLineEdit::textChanged, this, &TemplateChooserDialog::filter);
 
-    const QModelIndex login = m_proxy->mapFromSource(m_model->defaultIndex());
-    m_ui->listView->setCurrentIndex(login);
-    m_ui->listView->scrollTo(login);
+    // The generic login belongs to the first group, so it shows without scrolling, under its group's name.
+    m_ui->listView->setCurrentIndex(m_proxy->mapFromSource(m_model->defaultIndex()));
 }
 
 TemplateChooserDialog::~TemplateChooserDialog() = default;

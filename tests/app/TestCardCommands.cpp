@@ -136,6 +136,7 @@ private slots:
 
         auto *editor = waitForTopLevel<EditDialog>();
         QVERIFY(editor);
+        QCOMPARE(editor->windowTitle(), QString("Add Card"));
         QCOMPARE(editor->findChild<QLineEdit *>("nameEdit")->text(), templateName);
         const QList<QLineEdit *> values = fieldEditors(editor);
         QCOMPARE(values.size(), editors);
@@ -275,8 +276,11 @@ private slots:
         QCOMPARE(view->currentIndex().row(), 36);
         view->setCurrentIndex(view->model()->index(5, 0));
         clickOk(icons);
-        clickCancel(editor);
-        QTRY_VERIFY(!findTopLevel<EditDialog>());
+        {
+            MessageBoxAnswerer discard("Discard");
+            clickCancel(editor);
+            QTRY_VERIFY(!findTopLevel<EditDialog>());
+        }
         QCOMPARE(fileBytes(m_path), before);
         QCOMPARE(m_window->session().store()->card(id)->iconId(), 36);
 

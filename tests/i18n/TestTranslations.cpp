@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
-#include <QXmlStreamReader>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <memory>
@@ -36,28 +36,15 @@ void TestTranslations::everyGermanEntryIsTranslated()
 {
     QFile file(QDir(QStringLiteral(TESSERA_TRANSLATIONS)).filePath(QStringLiteral("tessera_de.ts")));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    QString context;
-    QString source;
+    const QString ts = QString::fromUtf8(file.readAll());
+    QVERIFY(ts.count(QLatin1String("<translation")) > 500);
     QStringList unfinished;
-    int messages = 0;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("name"))
-            context = xml.readElementText();
-        else if (xml.name() == QLatin1String("source"))
-            source = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation")) {
-            ++messages;
-            const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            if (type == QLatin1String("unfinished"))
-                unfinished << context + QStringLiteral(": ") + source;
-        }
-    }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QVERIFY(messages > 500);
-    QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join(QLatin1Char('\n'))));
+    QRegularExpressionMatchIterator found
+        = QRegularExpression(QStringLiteral("<source>([^<]*)</source>[^/]*<translation type=\"unfinished\""))
+              .globalMatch(ts);
+    while (found.hasNext())
+        unfinished << found.next().captured(1);
+    QVERIFY2(!ts.contains(QLatin1String("type=\"unfinished\"")), qPrintable(unfinished.join(QLatin1Char('\n'))));
 }
 
 void TestTranslations::translates_data()

@@ -1,6 +1,7 @@
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "app/MainWindow.h"
+#include "common/GuiTestUtils.h"
 #include "model/Card.h"
 #include "model/FieldType.h"
 #include "ui/CardIcons.h"
@@ -156,6 +157,7 @@ private slots:
     void eyeTogglesItsOwnField();
     void closingWithoutOkStoresNothing_data();
     void closingWithoutOkStoresNothing();
+    void escapeCanKeepEditing();
     void chosenIconReachesOnlyAcceptedCard_data();
     void chosenIconReachesOnlyAcceptedCard();
     void iconChooserStartsOnCurrentIcon_data();
@@ -299,18 +301,24 @@ void TestEditDialogs::eyeTogglesItsOwnField()
 void TestEditDialogs::closingWithoutOkStoresNothing_data()
 {
     QTest::addColumn<int>("how");
-    QTest::newRow("Cancel button") << 0;
-    QTest::newRow("Escape key") << 1;
-    QTest::newRow("window closed") << 2;
+    QTest::addColumn<QString>("typed");
+    // clang-format off
+    QTest::newRow("Cancel button") << 0 << " changed";
+    QTest::newRow("Escape key") << 1 << " changed";
+    QTest::newRow("window closed") << 2 << " changed";
+    QTest::newRow("Escape, nothing changed") << 1 << "";
+    // clang-format on
 }
 
 // Run under -DTESSERA_ASAN=ON this also shows that the dialog releases the card it was given.
 void TestEditDialogs::closingWithoutOkStoresNothing()
 {
     QFETCH(int, how);
+    QFETCH(QString, typed);
 
     QPointer<EditDialog> dialog = openEditor(makeCard({"User", "Password*"}));
-    QTest::keyClicks(nameEdit(dialog), QStringLiteral(" changed"));
+    QTest::keyClicks(nameEdit(dialog), typed);
+    MessageBoxAnswerer answerer("Discard");
     switch (how) {
     case 0:
         clickButton(dialog, QDialogButtonBox::Cancel);
@@ -323,6 +331,23 @@ void TestEditDialogs::closingWithoutOkStoresNothing()
     }
     QTRY_VERIFY(dialog.isNull());
     QCOMPARE(m_received.size(), std::size_t(0));
+    QCOMPARE(answerer.texts, typed.isEmpty() ? QStringList() : QStringList{"Discard the changes to \"Mail\"?"});
+}
+
+// A change to a field is a change too; the user who answers Cancel keeps editing and can still save.
+void TestEditDialogs::escapeCanKeepEditing()
+{
+    QPointer<EditDialog> dialog = openEditor(makeCard({"User", "Password*"}));
+    QTest::keyClicks(fieldEditors(dialog).at(1), "!");
+    {
+        MessageBoxAnswerer answerer("Cancel");
+        QTest::keyClick(fieldEditors(dialog).at(1), Qt::Key_Escape);
+        QCOMPARE(answerer.titles, QStringList{"Discard Changes"});
+    }
+    QVERIFY(dialog && dialog->isVisible());
+    clickButton(dialog, QDialogButtonBox::Ok);
+    QCOMPARE(m_received.size(), std::size_t(1));
+    QCOMPARE(m_received.front()->fields().at(1)->value(), QString("password-value!"));
 }
 
 void TestEditDialogs::chosenIconReachesOnlyAcceptedCard_data()
@@ -355,7 +380,9 @@ void TestEditDialogs::chosenIconReachesOnlyAcceptedCard()
     QVERIFY(iconImage(CardIcons::icon(12)) != iconImage(CardIcons::icon(7)));
     QCOMPARE(iconImage(iconButton->icon()), iconImage(CardIcons::icon(12)));
 
+    MessageBoxAnswerer answerer("Discard");
     clickButton(dialog, accepted ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+    QCOMPARE(answerer.titles.size(), accepted ? 0 : 1);
     QCOMPARE(m_received.size(), std::size_t(accepted ? 1 : 0));
     if (accepted)
         QCOMPARE(m_received.front()->iconId(), 12);

@@ -1,0 +1,171 @@
+#include "app/MainWindow.h"
+#include "session/WalletSession.h"
+#include "store/CardDb.h"
+#include "common/GuiTestUtils.h"
+#include "model/FieldType.h"
+#include "model/TextUtils.h"
+#include "store/CardDb.h"
+#include "ui/EditDialog.h"
+#include "ui/NewDatabaseDialog.h"
+#include "ui/ShortcutsDialog.h"
+#include "ui/TemplateChooserDialog.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QTreeWidget>
+
+// The window's keyboard, walked key by key as a user presses the keys, and its list of shortcuts.
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    // Stands in for the desktop's browser.
+    void openUrl(const QUrl &url) { m_opened = url; }
+
+private:
+    QTemporaryDir m_settingsDir;
+    QTemporaryDir m_dir;
+    std::unique_ptr<MainWindow> m_window;
+    QUrl m_opened;
+    int m_serial = 0;
+
+    QListView *listView() { return m_window->findChild<QListView *>("listView"); }
+
+    // What pressing the keys did, as the user would tell it.
+    QString effect()
+    {
+        QApplication::processEvents();
+        if (auto *editor = findTopLevel<EditDialog>())
+            return "editor: " + editor->windowTitle();
+        if (findTopLevel<TemplateChooserDialog>())
+            return "template chooser";
+        if (findTopLevel<NewDatabaseDialog>())
+            return "new wallet";
+        if (auto *box = findTopLevel<QMessageBox>())
+            return "asks: " + box->windowTitle();
+        if (!m_opened.isEmpty())
+            return "opens " + m_opened.toString();
+        return "clipboard: " + QApplication::clipboard()->text();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        isolateSettings(m_settingsDir);
+        QDesktopServices::setUrlHandler("http", this, "openUrl");
+    }
+
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("http"); }
+
+    void init()
+    {
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        const QString path = m_dir.filePath(QStringLiteral("keys%1.tessera").arg(++m_serial));
+        QVERIFY(CardDb::create(path, "pw"));
+        QVERIFY(m_window->session().unlock(path, "pw"));
+        Card card(newUuid(), QDateTime::currentDateTime(), "login.default", 21, "Mail", QString());
+        card.addField(0, QDateTime::currentDateTime(), "Username", "ana", FieldType::Username, false);
+        card.addField(1, QDateTime::currentDateTime(), "Password", "s3cret", FieldType::Password, true);
+        card.addField(2, QDateTime::currentDateTime(), "Url", "mail.example.org", FieldType::Url, false);
+        m_window->session().store()->addCard(card);
+        m_window->session().reportChange();
+        listView()->setCurrentIndex(listView()->model()->index(0, 0));
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QApplication::clipboard()->clear();
+        m_opened.clear();
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void keys_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("effect");
+        // clang-format off
+        QTest::newRow("new card") << QKeySequence(QKeySequence::New) << "list" << "template chooser";
+        QTest::newRow("new wallet") << QKeySequence("Ctrl+Shift+N") << "list" << "new wallet";
+        QTest::newRow("Enter edits") << QKeySequence(Qt::Key_Return) << "list" << "editor: Edit Card";
+        QTest::newRow("keypad Enter edits") << QKeySequence(Qt::Key_Enter) << "list" << "editor: Edit Card";
+        QTest::newRow("duplicate") << QKeySequence("Ctrl+Shift+D") << "list" << "editor: Add Card";
+        QTest::newRow("Delete trashes") << QKeySequence(QKeySequence::Delete) << "list" << "asks: Delete Card";
+        QTest::newRow("Backspace trashes") << QKeySequence(Qt::Key_Backspace) << "list" << "asks: Delete Card";
+        QTest::newRow("user name") << QKeySequence("Ctrl+B") << "list" << "clipboard: ana";
+        QTest::newRow("password") << QKeySequence(QKeySequence::Copy) << "list" << "clipboard: s3cret";
+        QTest::newRow("Ctrl+C elsewhere copies text") << QKeySequence(QKeySequence::Copy) << "search" << "clipboard: ";
+        QTest::newRow("URL") << QKeySequence("Ctrl+U") << "list" << "clipboard: mail.example.org";
+        QTest::newRow("open URL") << QKeySequence("Ctrl+Shift+U") << "list" << "opens http://mail.example.org";
+        // clang-format on
+    }
+
+    void keys()
+    {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, focus);
+        QFETCH(QString, effect);
+        QWidget *target
+            = focus == "list" ? static_cast<QWidget *>(listView()) : m_window->findChild<QLineEdit *>("searchEdit");
+        target->setFocus();
+        QTRY_VERIFY(target->hasFocus());
+        QTest::keySequence(target, keys);
+        QTRY_COMPARE(this->effect(), effect);
+    }
+
+    void doubleClickEdits()
+    {
+        const QRect row = listView()->visualRect(listView()->model()->index(0, 0));
+        // A double click reaches the view as a click followed by the double-click event.
+        QTest::mouseClick(listView()->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(listView()->viewport(), Qt::LeftButton, {}, row.center());
+        QTRY_COMPARE(effect(), QString("editor: Edit Card"));
+    }
+
+    // The context menu of a card offers what its keys do, with the keys beside each entry.
+    void contextMenuOffersTheSameActions()
+    {
+        const QRect row = listView()->visualRect(listView()->model()->index(0, 0));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, row.center(),
+                                listView()->viewport()->mapToGlobal(row.center()));
+        QApplication::sendEvent(listView()->viewport(), &event);
+        auto *menu = waitForTopLevel<QMenu>();
+        QVERIFY(menu);
+        QStringList entries;
+        for (QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                entries << action->text() + " " + action->shortcut().toString();
+        }
+        QCOMPARE(entries,
+                 QStringList({"Edit Ctrl+Shift+E", "Duplicate Ctrl+Shift+D", "Delete Del", "Copy User Name Ctrl+B",
+                              "Copy Password Ctrl+C", "Copy URL Ctrl+U", "Open URL Ctrl+Shift+U"}));
+        menu->close();
+    }
+
+    void helpListsTheShortcuts()
+    {
+        m_window->findChild<QAction *>("actionKeyboardShortcuts")->trigger();
+        auto *dialog = waitForTopLevel<ShortcutsDialog>();
+        QVERIFY(dialog);
+        auto *table = dialog->findChild<QTreeWidget *>("shortcutTable");
+        QStringList rows;
+        QStringList keys;
+        for (int row = 0; row < table->topLevelItemCount(); ++row) {
+            rows << table->topLevelItem(row)->text(0) + ": " + table->topLevelItem(row)->text(1);
+            keys << table->topLevelItem(row)->text(1).split(", ");
+        }
+        for (const char *expected :
+             {"Add: Ctrl+N", "New Database: Ctrl+Shift+N", "Edit (in the card list): Return, Enter",
+              "Delete: Del, Backspace", "Copy Password (in the card list): Ctrl+C", "Open URL: Ctrl+Shift+U",
+              "Lock: Ctrl+L", "Copy One-Time Code: Ctrl+T"})
+            QVERIFY2(rows.contains(expected), qPrintable(rows.join('\n')));
+        QCOMPARE(keys.removeDuplicates(), 0);
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "TestKeyboard.moc"
