@@ -1,9 +1,8 @@
-#include "cli/CardJson.h"
+#include "export/CardJson.h"
 
 #include "store/CardDb.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 
 namespace {
 
@@ -42,14 +41,6 @@ QJsonObject card(const StoredCard &row)
         {QStringLiteral("trashed"), row.trashed},
         {QStringLiteral("fields"), fields},
     };
-}
-
-QByteArray document(const std::vector<StoredCard> &rows)
-{
-    QJsonArray cards;
-    for (const StoredCard &row : rows)
-        cards.append(card(row));
-    return QJsonDocument(QJsonObject{{QStringLiteral("cards"), cards}}).toJson(QJsonDocument::Indented);
 }
 
 } // namespace CardJson
