@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "import/ImportLoader.h"
 #include "import/KeePassLoader.h"
 #include "import/KeePassXLoader.h"
 #include "import/PSafeLoader.h"
@@ -9,11 +10,11 @@
 #include "password/PasswordHealth.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
-#include "import/ImportLoader.h"
 #include "sync/DropboxSyncDialog.h"
 #include "sync/WalletMerge.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/EditDialog.h"
+#include "ui/ExportAction.h"
 #include "ui/FileDialog.h"
 #include "ui/GuiResources.h"
 #include "ui/LoginDialog.h"
@@ -24,6 +25,7 @@
 #include "ui/PasswordHealthDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/TemplateChooserDialog.h"
+#include "ui/TrashController.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -60,6 +62,8 @@ MainWindow::MainWindow(QWidget *parent)
 {
     theInstance = this;
     m_ui->setupUi(this);
+    m_trash = new TrashController(
+        m_ui->rootView, m_ui->detailView, [] { return MainWindow::database(); }, this);
     m_ui->splitter->setStretchFactor(0, 1);
     m_ui->splitter->setStretchFactor(1, 2);
     setMinimumSize(600, 400);
@@ -75,6 +79,11 @@ MainWindow::MainWindow(QWidget *parent)
     updateActions();
     connect(m_ui->rootView, &RootView::cardSelected, m_ui->detailView, &DetailView::displayCard);
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui->actionTrash, &QAction::toggled, m_trash, &TrashController::setShown);
+    connect(m_ui->actionRestoreCard, &QAction::triggered, m_trash, &TrashController::restoreCurrent);
+    connect(m_ui->actionDeleteForever, &QAction::triggered, m_trash, &TrashController::deleteCurrentForever);
+    connect(m_ui->actionEmptyTrash, &QAction::triggered, m_trash, &TrashController::emptyTrash);
+    connect(m_trash, &TrashController::changed, this, &MainWindow::updateActions);
     loadSettings();
     QTimer::singleShot(0, this, &MainWindow::tryOpenLastDatabase);
 }
@@ -286,6 +295,7 @@ void MainWindow::closeDatabase()
     m_store.reset();
     m_currentPath.clear();
     m_readOnly = false;
+    m_ui->actionTrash->setChecked(false);
     m_ui->splitter->hide();
     m_ui->rootView->clear();
     m_ui->detailView->displayCard(-1);
@@ -303,8 +313,8 @@ void MainWindow::on_actionSave_Database_As_triggered()
         return;
     QVector<UnreadableCard> leftOut;
     if (!m_store->saveCopy(path, &leftOut)) {
-        showError(tr("Error"), tr("Could not save a copy of the database to \"%1\": %2.")
-                                   .arg(path, m_store->lastError().message()));
+        showError(tr("Error"),
+                  tr("Could not save a copy of the database to \"%1\": %2.").arg(path, m_store->lastError().message()));
         return;
     }
     if (!leftOut.isEmpty()) {
@@ -501,11 +511,16 @@ void MainWindow::importCards(ImportFormat format)
     const int shown = m_ui->detailView->cardId();
     m_ui->rootView->reload();
     m_ui->rootView->selectCard(shown);
-    if (!imported)
-        showError(
-            tr("Import"),
-            tr("\"%1\" could not be imported completely as a %2 export: %3.")
-                .arg(path, names[index], loader->errorString()));
+    if (!imported) {
+        showError(tr("Import"),
+                  tr("\"%1\" could not be imported completely as a %2 export: %3.")
+                      .arg(path, names[index], loader->errorString()));
+        return;
+    }
+    auto *box
+        = new QMessageBox(QMessageBox::Information, tr("Import"), loader->summary().text(), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 // Other actions
@@ -530,8 +545,8 @@ void MainWindow::on_actionPasswordHealth_triggered()
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto cards = m_store->allCards();
-    const auto findings = cards ? PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc())
-                                : QVector<PasswordHealth::Finding>();
+    const auto findings
+        = cards ? PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc()) : QVector<PasswordHealth::Finding>();
     QApplication::restoreOverrideCursor();
     if (!cards) {
         showStoreError(tr("The passwords could not be checked."));
@@ -570,6 +585,12 @@ bool MainWindow::adoptSyncedCopy(const QString &syncPath, const QString &passwor
     const bool merged = copy && WalletMerge::merge(*m_store, *copy, WalletMerge::LocalCopyOnly);
     databaseOpened();
     return merged;
+}
+
+void MainWindow::on_actionExport_triggered()
+{
+    if (m_store)
+        ExportAction::run(this, *m_store, m_saveFilePath);
 }
 
 void MainWindow::on_actionClearDropboxSettings_triggered()
@@ -627,12 +648,18 @@ void MainWindow::updateActions()
 {
     const bool open = m_store != nullptr;
     const bool writable = open && !m_readOnly;
-    const bool cardShown = writable && m_ui->detailView->hasCard();
+    const bool inTrash = m_trash->isShown();
+    const bool cardShown = writable && !inTrash && m_ui->detailView->hasCard();
     m_ui->actionSave_Database_As->setEnabled(open);
     m_ui->menuImport->setEnabled(writable);
     m_ui->menuImport->menuAction()->setEnabled(writable);
     m_ui->actionClose_Database->setEnabled(open);
-    m_ui->actionAddCard->setEnabled(writable);
+    m_ui->actionAddCard->setEnabled(writable && !inTrash);
+    m_ui->actionExport->setEnabled(open);
+    m_ui->actionTrash->setEnabled(open);
+    m_ui->actionRestoreCard->setEnabled(writable && m_trash->hasCard());
+    m_ui->actionDeleteForever->setEnabled(writable && m_trash->hasCard());
+    m_ui->actionEmptyTrash->setEnabled(writable);
     m_ui->actionEditCard->setEnabled(cardShown);
     m_ui->actionDuplicateCard->setEnabled(cardShown);
     m_ui->actionDeleteCard->setEnabled(cardShown);

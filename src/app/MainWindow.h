@@ -13,6 +13,7 @@ class MainWindow;
 }
 class Card;
 class CardDb;
+class TrashController;
 
 // The program's window and the owner of the open wallet. Views and dialogs reach it and its store only
 // through the static accessors.
@@ -92,6 +93,7 @@ private slots:
     void on_actionPasswordHealth_triggered();
     void on_actionDropboxSync_triggered();
     void on_actionClearDropboxSettings_triggered();
+    void on_actionExport_triggered();
 
 private:
     enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
@@ -117,4 +119,5 @@ private:
     QString m_openFilePath;
     QString m_saveFilePath;
     DropBoxHosts m_cloudHosts = DropBoxHosts::service();
+    TrashController *m_trash = nullptr;
 };

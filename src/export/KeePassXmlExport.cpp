@@ -4,23 +4,31 @@
 
 #include <QIODevice>
 #include <QUuid>
-#include <QXmlStreamWriter>
 
 namespace {
 
-// XML 1.0 has no way to write most control characters; the card text may hold them.
+// Text escaped for XML. XML 1.0 has no way to write most control characters, which the card text may
+// hold: they are left out. A carriage return is written as a reference, or a reader would drop it.
 QString xmlText(const QString &text)
 {
     QString clean;
-    clean.reserve(text.size());
+    clean.reserve(text.size() + 16);
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
+        const ushort u = c.unicode();
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             clean.append(c).append(text.at(++i));
-        } else if (!c.isSurrogate()
-                   && (c.unicode() >= 0x20 || c == QLatin1Char('\t') || c == QLatin1Char('\n')
-                       || c == QLatin1Char('\r'))
-                   && c.unicode() != 0xfffe && c.unicode() != 0xffff) {
+        } else if (u == '&') {
+            clean += QLatin1String("&amp;");
+        } else if (u == '<') {
+            clean += QLatin1String("&lt;");
+        } else if (u == '>') {
+            clean += QLatin1String("&gt;");
+        } else if (u == '"') {
+            clean += QLatin1String("&quot;");
+        } else if (u == '\r') {
+            clean += QLatin1String("&#13;");
+        } else if (!c.isSurrogate() && (u >= 0x20 || u == '\t' || u == '\n') && u != 0xfffe && u != 0xffff) {
             clean.append(c);
         }
     }
@@ -36,107 +44,88 @@ QString keePassUuid(const QString &uuid)
     return QString::fromLatin1(id.toRfc4122().toBase64());
 }
 
-void writeString(QXmlStreamWriter &xml, const QString &key, const QString &value, bool protect)
-{
-    xml.writeStartElement(QStringLiteral("String"));
-    xml.writeTextElement(QStringLiteral("Key"), xmlText(key));
-    xml.writeStartElement(QStringLiteral("Value"));
-    if (protect)
-        xml.writeAttribute(QStringLiteral("ProtectInMemory"), QStringLiteral("True"));
-    xml.writeCharacters(xmlText(value));
-    xml.writeEndElement();
-    xml.writeEndElement();
-}
-
-void startGroup(QXmlStreamWriter &xml, const QString &uuid, const QString &name, int icon)
-{
-    xml.writeStartElement(QStringLiteral("Group"));
-    xml.writeTextElement(QStringLiteral("UUID"), uuid);
-    xml.writeTextElement(QStringLiteral("Name"), name);
-    xml.writeTextElement(QStringLiteral("IconID"), QString::number(icon));
-}
-
 QString newKeePassUuid()
 {
     return QString::fromLatin1(QUuid::createUuid().toRfc4122().toBase64());
+}
+
+void appendString(QString &xml, const QString &key, const QString &value, bool protect)
+{
+    xml += QLatin1String("\t\t\t\t<String>\n\t\t\t\t\t<Key>") + xmlText(key)
+        + (protect ? QLatin1String("</Key>\n\t\t\t\t\t<Value ProtectInMemory=\"True\">")
+                   : QLatin1String("</Key>\n\t\t\t\t\t<Value>"))
+        + xmlText(value) + QLatin1String("</Value>\n\t\t\t\t</String>\n");
+}
+
+QByteArray group(const QString &uuid, const QString &name, int icon, const char *indent)
+{
+    return QStringLiteral("%1<Group>\n%1\t<UUID>%2</UUID>\n%1\t<Name>%3</Name>\n%1\t<IconID>%4</IconID>\n")
+        .arg(QLatin1String(indent), uuid, name)
+        .arg(icon)
+        .toUtf8();
+}
+
+// One entry, indented for its place in either group (the bin's entries are not indented further).
+QByteArray entry(const StoredCard &row)
+{
+    const Card &card = *row.card;
+    const QString changed = card.updateTime().toUTC().toString(Qt::ISODate);
+    QString xml = QLatin1String("\t\t\t<Entry>\n\t\t\t\t<UUID>") + keePassUuid(card.uuid())
+        + QLatin1String("</UUID>\n\t\t\t\t<IconID>0</IconID>\n\t\t\t\t<Times>\n");
+    for (const char *element : {"CreationTime", "LastModificationTime", "LastAccessTime", "ExpiryTime"}) {
+        xml += QStringLiteral("\t\t\t\t\t<%1>%2</%1>\n").arg(QLatin1String(element), changed);
+    }
+    xml += QLatin1String("\t\t\t\t\t<Expires>False</Expires>\n\t\t\t\t\t<UsageCount>0</UsageCount>\n")
+        + QStringLiteral("\t\t\t\t\t<LocationChanged>%1</LocationChanged>\n\t\t\t\t</Times>\n").arg(changed);
+
+    QString standard[3];
+    const QStringList keys = KeePassKeys::of(card);
+    const QList<Field *> fields = card.fields();
+    for (int i = 0; i < fields.size(); ++i) {
+        if (keys.at(i) == KeePassKeys::userName)
+            standard[0] = fields.at(i)->value();
+        else if (keys.at(i) == KeePassKeys::password)
+            standard[1] = fields.at(i)->value();
+        else if (keys.at(i) == KeePassKeys::url)
+            standard[2] = fields.at(i)->value();
+    }
+    appendString(xml, KeePassKeys::title, card.title(), false);
+    appendString(xml, KeePassKeys::userName, standard[0], false);
+    appendString(xml, KeePassKeys::password, standard[1], true);
+    appendString(xml, KeePassKeys::url, standard[2], false);
+    appendString(xml, KeePassKeys::notes, card.notes(), false);
+    for (int i = 0; i < fields.size(); ++i) {
+        const Field &field = *fields.at(i);
+        const QString &key = keys.at(i);
+        const bool custom = key != KeePassKeys::userName && key != KeePassKeys::password && key != KeePassKeys::url;
+        if (custom && !field.value().isEmpty())
+            appendString(xml, key, field.value(), field.sensitive());
+    }
+    appendString(xml, KeePassKeys::templateType, card.templateType(), false);
+    appendString(xml, KeePassKeys::uuid, card.uuid(), false);
+    xml += QLatin1String("\t\t\t</Entry>\n");
+    return xml.toUtf8();
 }
 
 } // namespace
 
 bool KeePassXmlExport::write(const CardSource &source, QIODevice &device)
 {
-    QXmlStreamWriter xml(&device);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(-1);
-    xml.writeStartDocument(QStringLiteral("1.0"), true);
-    xml.writeStartElement(QStringLiteral("KeePassFile"));
     const QString recycleBin = newKeePassUuid();
-    xml.writeStartElement(QStringLiteral("Meta"));
-    xml.writeTextElement(QStringLiteral("Generator"), QStringLiteral("Tessera"));
-    xml.writeTextElement(QStringLiteral("DatabaseName"), QStringLiteral("Tessera"));
-    xml.writeTextElement(QStringLiteral("RecycleBinEnabled"), QStringLiteral("True"));
-    xml.writeTextElement(QStringLiteral("RecycleBinUUID"), recycleBin);
-    xml.writeEndElement();
-    xml.writeStartElement(QStringLiteral("Root"));
-    startGroup(xml, newKeePassUuid(), QStringLiteral("Tessera"), 49);
-    const auto writeRow = [&xml](const StoredCard &row) {
-        writeEntry(xml, row);
-        return !xml.hasError();
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<KeePassFile>\n\t<Meta>\n"
+                            "\t\t<Generator>Tessera</Generator>\n\t\t<DatabaseName>Tessera</DatabaseName>\n"
+                            "\t\t<RecycleBinEnabled>True</RecycleBinEnabled>\n\t\t<RecycleBinUUID>"
+        + recycleBin.toLatin1() + "</RecycleBinUUID>\n\t</Meta>\n\t<Root>\n"
+        + group(newKeePassUuid(), QStringLiteral("Tessera"), 49, "\t\t");
+    bool written = device.write(head) >= 0;
+    const auto writeRow = [&](const StoredCard &row) {
+        written = device.write(entry(row)) >= 0;
+        return written;
     };
-    if (!source(CardDb::LiveCards, writeRow))
+    if (!written || !source(CardDb::LiveCards, writeRow) || !written)
         return false;
-    startGroup(xml, recycleBin, QStringLiteral("Recycle Bin"), 43);
-    if (!source(CardDb::TrashedCards, writeRow))
+    if (device.write(group(recycleBin, QStringLiteral("Recycle Bin"), 43, "\t\t\t")) < 0
+        || !source(CardDb::TrashedCards, writeRow) || !written)
         return false;
-    xml.writeEndElement();
-    xml.writeEndElement();
-    xml.writeEmptyElement(QStringLiteral("DeletedObjects"));
-    xml.writeEndDocument();
-    return !xml.hasError();
-}
-
-void KeePassXmlExport::writeEntry(QXmlStreamWriter &xml, const StoredCard &row)
-{
-    const Card &card = *row.card;
-    xml.writeStartElement(QStringLiteral("Entry"));
-    xml.writeTextElement(QStringLiteral("UUID"), keePassUuid(card.uuid()));
-    xml.writeTextElement(QStringLiteral("IconID"), QStringLiteral("0"));
-    const QString changed = card.updateTime().toUTC().toString(Qt::ISODate);
-    xml.writeStartElement(QStringLiteral("Times"));
-    xml.writeTextElement(QStringLiteral("CreationTime"), changed);
-    xml.writeTextElement(QStringLiteral("LastModificationTime"), changed);
-    xml.writeTextElement(QStringLiteral("LastAccessTime"), changed);
-    xml.writeTextElement(QStringLiteral("ExpiryTime"), changed);
-    xml.writeTextElement(QStringLiteral("Expires"), QStringLiteral("False"));
-    xml.writeTextElement(QStringLiteral("UsageCount"), QStringLiteral("0"));
-    xml.writeTextElement(QStringLiteral("LocationChanged"), changed);
-    xml.writeEndElement();
-
-    QString standard[3];
-    const QStringList keys = KeePassKeys::of(card);
-    const QList<Field *> fields = card.fields();
-    for (int i = 0; i < fields.size(); ++i) {
-        const Field &field = *fields.at(i);
-        if (keys.at(i) == KeePassKeys::userName)
-            standard[0] = field.value();
-        else if (keys.at(i) == KeePassKeys::password)
-            standard[1] = field.value();
-        else if (keys.at(i) == KeePassKeys::url)
-            standard[2] = field.value();
-    }
-    writeString(xml, KeePassKeys::title, card.title(), false);
-    writeString(xml, KeePassKeys::userName, standard[0], false);
-    writeString(xml, KeePassKeys::password, standard[1], true);
-    writeString(xml, KeePassKeys::url, standard[2], false);
-    writeString(xml, KeePassKeys::notes, card.notes(), false);
-    for (int i = 0; i < fields.size(); ++i) {
-        const Field &field = *fields.at(i);
-        const QString &key = keys.at(i);
-        const bool custom = key != KeePassKeys::userName && key != KeePassKeys::password && key != KeePassKeys::url;
-        if (custom && !field.value().isEmpty())
-            writeString(xml, key, field.value(), field.sensitive());
-    }
-    writeString(xml, KeePassKeys::templateType, card.templateType(), false);
-    writeString(xml, KeePassKeys::uuid, card.uuid(), false);
-    xml.writeEndElement();
+    return device.write("\t\t\t</Group>\n\t\t</Group>\n\t\t<DeletedObjects />\n\t</Root>\n</KeePassFile>\n") >= 0;
 }

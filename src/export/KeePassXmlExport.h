@@ -2,8 +2,6 @@
 
 #include "export/CardExport.h"
 
-class QXmlStreamWriter;
-
 // A KeePass 2 XML export, as KeePass 2 and KeePassXC import it: one entry per live card in the root
 // group, the trashed cards in a Recycle Bin group. Title, UserName, Password, URL and Notes come from
 // the card's fields by type, every other filled field is a custom string (protected when sensitive),
@@ -13,7 +11,4 @@ class KeePassXmlExport
 {
 public:
     static bool write(const CardSource &source, QIODevice &device);
-
-private:
-    static void writeEntry(QXmlStreamWriter &xml, const StoredCard &row);
 };

@@ -4,14 +4,15 @@
 #include <QString>
 #include <QVector>
 
-// The rows of the card list in the store's order: id, icon and title of every live card, read from
-// the clear columns so that listing needs no decryption. Sorting and filtering are a proxy's job.
+// The rows of the card list in the store's order: id, icon and title of every live card (or of every
+// card in the trash, greyed), read from the clear columns so that listing needs no decryption.
+// Sorting and filtering are a proxy's job.
 class RootListModel : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
-    explicit RootListModel(QObject *parent = nullptr);
+    explicit RootListModel(bool trash, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -33,4 +34,5 @@ private:
     };
 
     QVector<CardEntry> m_entries;
+    const bool m_trash;
 };

@@ -11,6 +11,7 @@ namespace Ui {
 class RootView;
 }
 class CardFilterProxy;
+class QLabel;
 class RootListModel;
 
 // The left pane: a search field over the list of cards, sorted by title. The pane keeps the search index
@@ -27,6 +28,9 @@ public:
     void reload();
     // Drops the list and wipes the search index (after closing or locking the wallet).
     void clear();
+    // Lists the cards in the trash instead of the live ones, under a banner that says so.
+    void showTrash(bool trash);
+    bool showsTrash() const { return m_trash; }
 
 signals:
     void cardSelected(int cardid);
@@ -51,4 +55,6 @@ private:
     SearchIndex m_index;
     RootListModel *m_model = nullptr;
     CardFilterProxy *m_proxy = nullptr;
+    QLabel *m_trashBanner = nullptr;
+    bool m_trash = false;
 };
