@@ -5,12 +5,20 @@
 #include <QIODevice>
 #include <QUuid>
 
+#include <algorithm>
+
 namespace {
 
 // Text escaped for XML. XML 1.0 has no way to write most control characters, which the card text may
 // hold: they are left out. A carriage return is written as a reference, or a reader would drop it.
 QString xmlText(const QString &text)
 {
+    const auto plain = [](QChar c) {
+        const ushort u = c.unicode();
+        return (u >= 0x20 && u < 0xd800 && u != '&' && u != '<' && u != '>' && u != '"') || u == '\t' || u == '\n';
+    };
+    if (std::all_of(text.begin(), text.end(), plain))
+        return text;
     QString clean;
     clean.reserve(text.size() + 16);
     for (int i = 0; i < text.size(); ++i) {

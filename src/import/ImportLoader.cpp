@@ -139,14 +139,15 @@ std::unique_ptr<Card> ImportLoader::toCard(const ImportEntry &entry, int *extraF
         card->addField(3, now, QStringLiteral("Url"), withoutTabs(entry.url), urlType, false);
     }
     card->setNotes(withGroup(card->notes(), withoutTabs(entry.group)));
-    if (!entry.otp.isEmpty())
-        OtpField::store(*card, withoutTabs(entry.otp), now);
     int uid = 0;
     for (const Field *field : card->fields())
         uid = std::max(uid, field->uid() + 1);
     for (const ImportField &extra : qAsConst(extras))
         card->addField(uid++, now, withoutTabs(extra.label), withoutTabs(extra.value), FieldType::Text,
                        extra.sensitive);
+    // After the extra fields, where a code set up later would go too.
+    if (!entry.otp.isEmpty())
+        OtpField::store(*card, withoutTabs(entry.otp), now);
     *extraFields = extras.size();
     return card;
 }

@@ -382,10 +382,14 @@ private slots:
 
         QVERIFY(SqlPeek(path).exec("UPDATE Cards SET Data = substr(Data, 1, 15) WHERE ID = 2"));
         const QByteArray before = fileBytes(path);
+        // The export streams: standard output stops short, never with a whole document; a file is not made.
         const CliRun refused = runCli({"export", path}, {"pw"});
         QCOMPARE(refused.exitCode, 1);
-        QCOMPARE(refused.out, QString());
+        QVERIFY(!refused.out.endsWith("}\n"));
         QVERIFY(refused.err.contains("#2 \"Mail\""));
+        const QString file = m_dir.filePath("refused.xml");
+        QCOMPARE(runCli({"export", path, "--format", "keepass", "--output", file}, {"pw"}).exitCode, 1);
+        QVERIFY(!QFile::exists(file));
         QCOMPARE(runCli({"passwd", path}, {"pw", "new", "new"}).exitCode, 1);
         QCOMPARE(fileBytes(path), before);
         const CliRun rescued = runCli({"export", path, "--salvage"}, {"pw"});
@@ -427,6 +431,23 @@ private slots:
         auto store = CardDb::openOrCreate(path, "new ☃");
         QVERIFY(store);
         QCOMPARE(store->card(2)->fields().at(1)->value(), QString("pw-Mail"));
+    }
+
+    // restore and purge name trashed cards by title too; a live card is neither restored nor purged.
+    void trashCommands()
+    {
+        const QString path = walletWithTitles({"Bank", "Mail", "Shop"});
+        for (const char *title : {"Bank", "Mail", "Shop"})
+            QCOMPARE(runCli({"rm", path, title}, {"pw"}).exitCode, 0);
+        QCOMPARE(runCli({"restore", path, "Bank"}, {"pw"}).exitCode, 0);
+        const CliRun live = runCli({"purge", path, "Bank"}, {"pw"});
+        QCOMPARE(live.exitCode, 1);
+        QVERIFY(live.err.contains("no such card: Bank"));
+        QCOMPARE(runCli({"purge", path, "Mail"}, {"pw"}).exitCode, 0);
+        QCOMPARE(runCli({"ls", path, "--trashed"}, {"pw"}).out.count("\ttrashed"), 1);
+        QCOMPARE(runCli({"purge", path}, {"pw"}).exitCode, 0);
+        QCOMPARE(must(CardDb::open(path, "pw")->allUuids()).size(), 1);
+        QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged").toInt(), 2);
     }
 
     // Standard output gets the import's summary; the second identical Password Safe entry is a duplicate.
