@@ -61,8 +61,8 @@ DetailView::DetailView(QWidget *parent)
     m_ui->nameView->hide();
 
     m_trashBanner = new QFrame(m_ui->widgetBox);
-    m_trashBanner->setObjectName(QStringLiteral("trashBanner"));
-    m_trashBanner->setStyleSheet(QStringLiteral("QFrame#trashBanner{background-color: #8a8a8a; border-radius: 6px;}"
+    m_trashBanner->setObjectName(QStringLiteral("trashNotice"));
+    m_trashBanner->setStyleSheet(QStringLiteral("QFrame#trashNotice{background-color: #8a8a8a; border-radius: 6px;}"
                                                 "QLabel{color: #fff; font-weight: bold;}"));
     auto *layout = new QHBoxLayout(m_trashBanner);
     auto *text = new QLabel(tr("In the trash. Restore the card to change it."), m_trashBanner);
