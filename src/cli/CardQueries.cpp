@@ -8,8 +8,8 @@
 #include "model/CardLoader.h"
 #include "model/FieldType.h"
 #include "model/TemplateCatalog.h"
-#include "model/TextUtils.h"
 #include "search/SearchIndex.h"
+#include "model/TextUtils.h"
 #include "store/CardDb.h"
 
 #include <QCollator>
