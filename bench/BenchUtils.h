@@ -35,5 +35,7 @@ void runStoreBench(const QString &folder, int cards);
 void runImportBench(const QString &folder, int entries);
 // Two copies of a wallet merged: `shared` cards pair by identity, `unmatched` ones by content.
 void runSyncBench(const QString &folder, int shared, int unmatched);
+// Writes every card in each export format, with the time and the peak memory of each.
+void runExportBench(const QString &folder, int cards);
 // Builds the search index of a wallet, times single keystrokes' searches and a password health check.
 void runSearchBench(const QString &folder, int cards);

@@ -25,7 +25,7 @@ double keystrokeMs(const SearchIndex &index, const QString &typed, int *found)
 void runSearchBench(const QString &folder, int cards)
 {
     const QString path = QDir(folder).filePath(QStringLiteral("search-%1.tessera").arg(cards));
-    auto store = CardDb::open(path, QStringLiteral("bench"));
+    auto store = CardDb::openOrCreate(path, QStringLiteral("bench"));
     addBenchCards(*store, cards);
 
     QElapsedTimer timer;

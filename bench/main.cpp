@@ -1,5 +1,5 @@
-// Measures the figures users feel: opening, listing, writing, re-keying, importing, merging and searching
-// wallets of realistic sizes. Run on demand; it prints its figures and checks nothing.
+// Measures the figures users feel: opening, listing, writing, re-keying, importing, merging, searching
+// and exporting wallets of realistic sizes. Run on demand; it prints its figures and checks nothing.
 #include "BenchUtils.h"
 
 #include <QCoreApplication>
@@ -17,5 +17,6 @@ int main(int argc, char *argv[])
     runSyncBench(folder.path(), 10000, 0);
     runSyncBench(folder.path(), 0, 1000);
     runSearchBench(folder.path(), 10000);
+    runExportBench(folder.path(), 100000);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "import/ImportLoader.h"
 #include "import/KeePassLoader.h"
 #include "import/KeePassXLoader.h"
 #include "import/PSafeLoader.h"
@@ -10,13 +11,13 @@
 #include "password/PasswordHealth.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
-#include "import/ImportLoader.h"
 #include "sync/DropboxSyncDialog.h"
 #include "session/WalletSession.h"
 #include "ui/CardShortcuts.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/ClipboardGuard.h"
 #include "ui/EditDialog.h"
+#include "ui/ExportAction.h"
 #include "ui/FileDialog.h"
 #include "ui/GuiResources.h"
 #include "ui/IdleLock.h"
@@ -31,6 +32,7 @@
 #include "ui/ShortcutsDialog.h"
 #include "ui/TemplateChooserDialog.h"
 #include "ui/UnlockView.h"
+#include "ui/TrashController.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -71,6 +73,8 @@ MainWindow::MainWindow(QWidget *parent)
     , m_unlockView(new UnlockView(this))
 {
     m_ui->setupUi(this);
+    m_trash = new TrashController(
+        m_ui->rootView, m_ui->detailView, [this] { return m_session->store(); }, this);
     m_ui->splitter->setStretchFactor(0, 1);
     m_ui->splitter->setStretchFactor(1, 2);
     m_ui->centralWidget->layout()->addWidget(m_unlockView);
@@ -101,6 +105,11 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_screenLock, &ScreenLockListener::lockRequested, m_session, &WalletSession::lock);
     connect(m_unlockView, &UnlockView::unlockRequested, this, &MainWindow::unlockAgain);
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui->actionTrash, &QAction::toggled, m_trash, &TrashController::setShown);
+    connect(m_ui->actionRestoreCard, &QAction::triggered, m_trash, &TrashController::restoreCurrent);
+    connect(m_ui->actionDeleteForever, &QAction::triggered, m_trash, &TrashController::deleteCurrentForever);
+    connect(m_ui->actionEmptyTrash, &QAction::triggered, m_trash, &TrashController::emptyTrash);
+    connect(m_trash, &TrashController::changed, this, &MainWindow::updateActions);
     setUpKeyboard();
     showPanes(false);
     m_unlockView->hide();
@@ -387,6 +396,7 @@ void MainWindow::on_actionClose_Database_triggered()
 
 void MainWindow::closeDatabase()
 {
+    m_ui->actionTrash->setChecked(false);
     m_session->close();
 }
 
@@ -596,11 +606,16 @@ void MainWindow::importCards(ImportFormat format)
     }
     // The list is rebuilt around the card the user was looking at.
     const bool imported = m_session->import(*loader);
-    if (!imported)
-        showError(
-            tr("Import"),
-            tr("\"%1\" could not be imported completely as a %2 export: %3.")
-                .arg(path, names[index], loader->errorString()));
+    if (!imported) {
+        showError(tr("Import"),
+                  tr("\"%1\" could not be imported completely as a %2 export: %3.")
+                      .arg(path, names[index], loader->errorString()));
+        return;
+    }
+    auto *box
+        = new QMessageBox(QMessageBox::Information, tr("Import"), loader->summary().text(), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 // Other actions
@@ -650,6 +665,12 @@ void MainWindow::on_actionDropboxSync_triggered()
     auto *dialog = new DropboxSyncDialog(*m_session, m_settings, m_cloudHosts, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->exec();
+}
+
+void MainWindow::on_actionExport_triggered()
+{
+    if (CardDb *store = m_session->store())
+        ExportAction::run(this, *store, m_saveFilePath);
 }
 
 void MainWindow::on_actionClearDropboxSettings_triggered()
@@ -708,13 +729,19 @@ void MainWindow::updateActions()
 {
     const bool open = m_session->isUnlocked();
     const bool writable = m_session->isWritable();
-    const bool cardShown = writable && m_ui->detailView->hasCard();
+    const bool inTrash = m_trash->isShown();
+    const bool cardShown = writable && !inTrash && m_ui->detailView->hasCard();
     m_ui->actionSave_Database_As->setEnabled(open);
     m_ui->menuImport->setEnabled(writable);
     m_ui->menuImport->menuAction()->setEnabled(writable);
     m_ui->actionClose_Database->setEnabled(m_session->state() != WalletSession::NoWallet);
     m_ui->actionLock->setEnabled(open);
-    m_ui->actionAddCard->setEnabled(writable);
+    m_ui->actionAddCard->setEnabled(writable && !inTrash);
+    m_ui->actionExport->setEnabled(open);
+    m_ui->actionTrash->setEnabled(open);
+    m_ui->actionRestoreCard->setEnabled(writable && m_trash->hasCard());
+    m_ui->actionDeleteForever->setEnabled(writable && m_trash->hasCard());
+    m_ui->actionEmptyTrash->setEnabled(writable);
     m_ui->actionEditCard->setEnabled(cardShown);
     m_ui->actionDuplicateCard->setEnabled(cardShown);
     m_ui->actionDeleteCard->setEnabled(cardShown);

@@ -18,6 +18,7 @@ class IdleLock;
 class ScreenLockListener;
 class UnlockView;
 class WalletSession;
+class TrashController;
 
 // The program's window: wires the panes, the dialogs and the actions to the open wallet, which a
 // WalletSession owns and every view is handed.
@@ -76,6 +77,7 @@ private slots:
     void on_actionPasswordHealth_triggered();
     void on_actionDropboxSync_triggered();
     void on_actionClearDropboxSettings_triggered();
+    void on_actionExport_triggered();
 
 private:
     enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
@@ -115,4 +117,5 @@ private:
     QString m_openFilePath;
     QString m_saveFilePath;
     DropBoxHosts m_cloudHosts = DropBoxHosts::service();
+    TrashController *m_trash = nullptr;
 };

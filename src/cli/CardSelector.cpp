@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &name, QString *error)
+std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &name, QString *error, TitleScope scope)
 {
     const auto listed = store.cardList(CardDb::AllCards);
     if (!listed) {
@@ -29,7 +29,7 @@ std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &
 
     QVector<CardListEntry> titled;
     for (const CardListEntry &entry : entries) {
-        if (!entry.trashed && entry.title == name)
+        if (entry.trashed == (scope == TrashedTitles) && entry.title == name)
             titled.append(entry);
     }
     if (titled.size() == 1)

@@ -8,6 +8,7 @@
 #include "cli/OtpCommand.h"
 #include "cli/PasswordCommands.h"
 #include "cli/TransferCommands.h"
+#include "cli/TrashCommands.h"
 #include "cli/WalletCommands.h"
 
 #include <QCommandLineParser>
@@ -28,8 +29,8 @@ CommandLine::CommandLine(Console &console, PasswordPrompt &passwords)
     , m_passwords(passwords)
 {
     m_commands << WalletCommands::commands() << CardQueries::commands() << CardEdits::commands()
-               << TransferCommands::commands() << MergeCommand::commands() << OtpCommand::commands()
-               << PasswordCommands::commands();
+               << TrashCommands::commands() << TransferCommands::commands() << MergeCommand::commands()
+               << OtpCommand::commands() << PasswordCommands::commands();
 }
 
 int CommandLine::run(const QStringList &arguments)

@@ -1,9 +1,10 @@
 #include "cli/TransferCommands.h"
 
-#include "cli/CardJson.h"
 #include "cli/Console.h"
+#include "cli/ConsoleOutput.h"
 #include "cli/Invocation.h"
 #include "cli/WalletAccess.h"
+#include "export/CardExport.h"
 #include "import/KeePassLoader.h"
 #include "import/KeePassXLoader.h"
 #include "import/PSafeLoader.h"
@@ -37,6 +38,8 @@ std::unique_ptr<ImportLoader> loaderFor(ImportFormat format, CardDb &store, cons
 }
 
 const QString salvageOption = QStringLiteral("salvage");
+const QString formatOption = QStringLiteral("format");
+const QString outputOption = QStringLiteral("output");
 
 } // namespace
 
@@ -45,22 +48,33 @@ QVector<Command> TransferCommands::commands()
     return {
         {QStringLiteral("import"),
          QStringLiteral("WALLET keepassx|keepass|psafe FILE"),
-         tr("Import an XML export of another password manager and print how many cards were added."),
-         tr("Each entry becomes a login card. A file that cannot be read completely adds nothing."),
+         tr("Import an XML export of another password manager and print what was added."),
+         tr("Each entry becomes a login card; values the card has no field for become extra fields, and\n"
+            "entries in the export's recycle bin go to the trash. An entry identical to a card of the wallet\n"
+            "is skipped. A file that cannot be read completely adds nothing. The summary reads\n"
+            "\"imported N, skipped D duplicates, T into the trash, extra fields kept E\"."),
          3,
          3,
          {},
          &TransferCommands::importFile},
         {QStringLiteral("export"),
-         QStringLiteral("WALLET [--salvage]"),
-         tr("Print every card, trashed ones included, as JSON: every secret in the clear."),
-         tr("The output is {\"cards\": [...]} in row order; times are whole seconds since 1970 UTC.\n"
+         QStringLiteral("WALLET [--format json|keepass|csv] [--output FILE] [--salvage]"),
+         tr("Write every card out for another program: every secret in the clear."),
+         tr("json (the default) is {\"cards\": [...]}, every row in row order, trashed ones flagged;\n"
+            "times are whole seconds since 1970 UTC. keepass is a KeePass 2 XML export that KeePass and\n"
+            "KeePassXC import, the trashed cards in its Recycle Bin group, and that `tessera-cli import`\n"
+            "reads back into the same cards. csv has the columns Title,Username,Password,URL,Notes,Type\n"
+            "for the live cards, other fields added to the notes.\n"
+            "The export goes to standard output, or with --output to a file only its owner can read.\n"
             "A wallet with unreadable cards is refused, unless --salvage is given: then every card that\n"
-            "can be read is printed, the others are named on standard error, and the exit code is 3."),
+            "can be read is written, the others are named on standard error, and the exit code is 3."),
          1,
          1,
-         {QCommandLineOption(salvageOption, tr("rescue what can be read of a damaged wallet"))},
-         &TransferCommands::exportJson},
+         {QCommandLineOption(formatOption, tr("json, keepass or csv"), QStringLiteral("FORMAT"),
+                             QStringLiteral("json")),
+          QCommandLineOption(outputOption, tr("the file to write instead of standard output"), QStringLiteral("FILE")),
+          QCommandLineOption(salvageOption, tr("rescue what can be read of a damaged wallet"))},
+         &TransferCommands::exportCards},
     };
 }
 
@@ -78,44 +92,52 @@ int TransferCommands::importFile(const Invocation &call)
     if (!store)
         return ExitFailure;
 
-    const auto before = store->allUuids();
-    if (!before)
+    // The loader's own transaction joins this one, so a file that fails half-way adds nothing.
+    CardDbTransaction transaction(*store);
+    if (!transaction.isActive())
         return WalletAccess::failed(*store, console);
-    {
-        // The loader's own transaction joins this one, so a file that fails half-way adds nothing.
-        CardDbTransaction transaction(*store);
-        if (!transaction.isActive())
-            return WalletAccess::failed(*store, console);
-        const auto loader = loaderFor(importFormats().value(formatName), *store, file);
-        if (!loader->importFile())
-            return console.fail(file, tr("not a readable %1 export: %2").arg(formatName, loader->errorString()));
-        if (!transaction.commit())
-            return WalletAccess::failed(*store, console);
-    }
-    const auto after = store->allUuids();
-    if (!after)
+    const auto loader = loaderFor(importFormats().value(formatName), *store, file);
+    if (!loader->importFile())
+        return console.fail(file, tr("not a readable %1 export: %2").arg(formatName, loader->errorString()));
+    if (!transaction.commit())
         return WalletAccess::failed(*store, console);
-    console.print(QString::number(after->size() - before->size()) + QLatin1Char('\n'));
+    console.print(loader->summary().text() + QLatin1Char('\n'));
     return ExitSuccess;
 }
 
-int TransferCommands::exportJson(const Invocation &call)
+int TransferCommands::exportCards(const Invocation &call)
 {
     const QString path = call.argument(0);
     Console &console = call.console();
+    const auto format = CardExport::formatNamed(call.value(formatOption));
+    if (!format)
+        return call.usageError(tr("unknown format \"%1\"").arg(call.value(formatOption)));
+    const QString output = call.value(outputOption);
+    const bool salvage = call.isSet(salvageOption);
+    if (salvage && !output.isEmpty())
+        return call.usageError(tr("--salvage writes to standard output only"));
     const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), console);
     if (!store)
         return ExitFailure;
-    CardReadout readout;
-    if (call.isSet(salvageOption)) {
-        readout = store->salvage();
-    } else if (auto cards = store->allCards()) {
-        readout.cards = std::move(*cards);
-    } else {
-        return WalletAccess::failed(*store, console);
-    }
     console.error(tr("warning: the output holds every secret of %1 in the clear").arg(path));
-    console.printBytes(CardJson::document(readout.cards));
+    QString error;
+    if (!output.isEmpty()) {
+        // Other writers wait while the export reads, so it is one consistent state of the wallet.
+        CardDbTransaction snapshot(*store);
+        if (!snapshot.isActive())
+            return WalletAccess::failed(*store, console);
+        return CardExport::writeFile(*format, *store, output, &error) ? ExitSuccess : console.fail(output, error);
+    }
+    ConsoleOutput out(console);
+    if (!salvage) {
+        CardDbTransaction snapshot(*store);
+        if (!snapshot.isActive())
+            return WalletAccess::failed(*store, console);
+        return CardExport::write(*format, *store, out, &error) ? ExitSuccess : console.fail(path, error);
+    }
+    const CardReadout readout = store->salvage();
+    CardExport::write(*format, readout.cards, out, &error);
+    out.flush();
     for (const UnreadableCard &lost : qAsConst(readout.unreadable)) {
         console.fail(path,
                      lost.title.isEmpty()

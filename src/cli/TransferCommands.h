@@ -15,5 +15,5 @@ public:
 
 private:
     static int importFile(const Invocation &call);
-    static int exportJson(const Invocation &call);
+    static int exportCards(const Invocation &call);
 };

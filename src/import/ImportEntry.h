@@ -2,8 +2,17 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QVector>
 
-// One entry of a foreign export, as far as a login card needs it.
+// A value of an entry that has no field of its own in the card's template: kept as an extra text field.
+struct ImportField
+{
+    QString label;
+    QString value;
+    bool sensitive = false;
+};
+
+// One entry of a foreign export, as far as a card needs it.
 struct ImportEntry
 {
     QString title;
@@ -13,6 +22,15 @@ struct ImportEntry
     QString url;
     // An otpauth:// URI, or empty.
     QString otp;
+    QVector<ImportField> extraFields;
+    // The groups the entry sits in below the export's root, joined with "/"; empty at the root.
+    QString group;
+    // The entry was in the exporting program's trash.
+    bool trashed = false;
+    // Written by this program's own export: the card's template and identity, so that the card comes
+    // back as it was. Empty for other programs' exports.
+    QString templateType;
+    QString uuid;
     // Only used to choose among copies of one entry; never copied into the card.
     QDateTime lastModified;
 };

@@ -1,5 +1,6 @@
 #include "import/KeePassLoader.h"
 
+#include "import/KeePassKeys.h"
 #include "model/TextUtils.h"
 
 namespace {
@@ -24,7 +25,56 @@ bool KeePassLoader::startElement(QStringView qualifiedName, const QXmlStreamAttr
         return true;
     }
     // Elements before the root are not taken but do not stop the read: such a file fails at its end.
-    return !m_formatSeen || ImportLoader::startElement(qualifiedName, attributes);
+    if (!m_formatSeen)
+        return true;
+    if (!m_inEntry) {
+        m_outerText.clear();
+        if (qualifiedName == QLatin1String("Group"))
+            m_groups.append(Group());
+        else if (qualifiedName == QLatin1String("Entry"))
+            beginEntry();
+    } else if (qualifiedName == QLatin1String("Value")) {
+        // KeePass marks the values it keeps hidden; an export writes them in the clear all the same.
+        m_valueProtected = attributes.value(QLatin1String("ProtectInMemory")) == QLatin1String("True")
+            || attributes.value(QLatin1String("Protected")) == QLatin1String("True");
+    }
+    return ImportLoader::startElement(qualifiedName, attributes);
+}
+
+// The entry's group path leaves out the root group (the database itself) and, for an entry in the
+// recycle bin, the bin and what lies above it: the card goes to the trash instead.
+void KeePassLoader::beginEntry()
+{
+    QStringList path;
+    for (int i = 0; i < m_groups.size(); ++i) {
+        if (m_recycleBinEnabled && m_groups.at(i).uuid == m_recycleBinUuid) {
+            m_entry.trashed = true;
+            path.clear();
+        } else if (i > 0) {
+            path << m_groups.at(i).name;
+        }
+    }
+    m_entry.group = path.join(QLatin1Char('/'));
+}
+
+void KeePassLoader::takeGroupElement(QStringView name)
+{
+    if (name == QLatin1String("RecycleBinEnabled")) {
+        m_recycleBinEnabled = m_outerText.trimmed().compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+    } else if (name == QLatin1String("RecycleBinUUID")) {
+        m_recycleBinUuid = m_outerText.trimmed();
+    } else if (m_groups.isEmpty()) {
+        return;
+    } else if (name == QLatin1String("Group")) {
+        m_groups.removeLast();
+    } else if (name == QLatin1String("UUID")) {
+        if (m_groups.last().uuid.isEmpty())
+            m_groups.last().uuid = m_outerText.trimmed();
+    } else if (name == QLatin1String("Name")) {
+        if (m_groups.last().name.isEmpty())
+            m_groups.last().name = m_outerText;
+    }
+    m_outerText.clear();
 }
 
 bool KeePassLoader::endElement(QStringView qualifiedName)
@@ -39,6 +89,8 @@ bool KeePassLoader::endElement(QStringView qualifiedName)
         m_entry.otp = m_otp.uri(m_entry.title);
         m_otp.clear();
     }
+    if (!m_inEntry)
+        takeGroupElement(qualifiedName);
     // An Entry inside another one (outside History) ends the entry being read: the rest of the outer
     // entry is ignored.
     return ImportLoader::endElement(qualifiedName);
@@ -75,9 +127,13 @@ void KeePassLoader::takeEntryElement(QStringView name)
                 m_valueKind = UserNameValue;
             else if (KeePassOtp::isOtpKey(m_text))
                 m_valueKind = OtpValue;
+            else if (m_text == KeePassKeys::templateType)
+                m_valueKind = TemplateValue;
+            else if (m_text == KeePassKeys::uuid)
+                m_valueKind = UuidValue;
             else
-                m_valueKind = NoValue;
-            m_otpKey = m_valueKind == OtpValue ? m_text : QString();
+                m_valueKind = CustomValue;
+            m_key = m_text;
         }
     } else if (name == QLatin1String("Value")) {
         if (filled)
@@ -96,7 +152,7 @@ void KeePassLoader::takeValue()
         m_entry.notes = m_text;
         break;
     case OtpValue:
-        m_otp.take(m_otpKey, m_text);
+        m_otp.take(m_key, m_text);
         break;
     case PasswordValue:
         m_entry.password = m_text;
@@ -110,6 +166,15 @@ void KeePassLoader::takeValue()
         break;
     case UserNameValue:
         m_entry.username = m_text;
+        break;
+    case CustomValue:
+        m_entry.extraFields.append({m_key, m_text, m_valueProtected});
+        break;
+    case TemplateValue:
+        m_entry.templateType = m_text;
+        break;
+    case UuidValue:
+        m_entry.uuid = m_text;
         break;
     case NoValue:
         break;

@@ -15,6 +15,29 @@ bool KeePassXLoader::startDocumentType(const QString &name)
     return true;
 }
 
+bool KeePassXLoader::startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes)
+{
+    if (m_formatSeen && !m_inEntry) {
+        m_outerText.clear();
+        if (qualifiedName == QLatin1String("group"))
+            m_groups.append(QString());
+        else if (qualifiedName == QLatin1String("entry"))
+            m_entry.group = m_groups.join(QLatin1Char('/'));
+    }
+    return ImportLoader::startElement(qualifiedName, attributes);
+}
+
+bool KeePassXLoader::endElement(QStringView qualifiedName)
+{
+    if (!m_inEntry && !m_groups.isEmpty()) {
+        if (qualifiedName == QLatin1String("group"))
+            m_groups.removeLast();
+        else if (qualifiedName == QLatin1String("title"))
+            m_groups.last() = m_outerText;
+    }
+    return ImportLoader::endElement(qualifiedName);
+}
+
 // Fills the entry from one of its elements and consumes the pending text; the text of an element
 // this table does not know is left pending.
 void KeePassXLoader::takeEntryElement(QStringView name)
@@ -45,6 +68,10 @@ void KeePassXLoader::takeEntryElement(QStringView name)
     } else if (name == QLatin1String("lastmod")) {
         if (filled)
             m_entry.lastModified = QDateTime::fromString(m_text, Qt::ISODate);
+    } else if (name == QLatin1String("expire")) {
+        // An entry that never expires says so in the user's language instead of a date.
+        if (QDateTime::fromString(m_text, Qt::ISODate).isValid())
+            m_entry.extraFields.append({QStringLiteral("Expires"), m_text, false});
     } else {
         return;
     }

@@ -3,15 +3,21 @@
 #include "import/BufferedImportLoader.h"
 
 // Imports a KeePassX 0.4 XML export. Cards go in only once the whole file has been read, so a
-// damaged file adds nothing. Copies of one entry (the Backup group keeps them) give one card.
+// damaged file adds nothing. Copies of one entry (the Backup group keeps them) give one card. An
+// expiry date, which the login template has no field for, is kept as an extra field.
 class KeePassXLoader : public BufferedImportLoader
 {
 public:
     KeePassXLoader(CardDb *store, const QString &path);
 
     bool startDocumentType(const QString &name) override;
+    bool startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes) override;
+    bool endElement(QStringView qualifiedName) override;
     bool endDocument() override;
 
 private:
     void takeEntryElement(QStringView name) override;
+
+    // The titles of the groups around the element being read, outermost first.
+    QStringList m_groups;
 };

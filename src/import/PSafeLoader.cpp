@@ -40,6 +40,10 @@ void PSafeLoader::takeEntryElement(QStringView name)
     } else if (name == QLatin1String("url")) {
         if (filled)
             m_entry.url = m_text;
+    } else if (name == QLatin1String("group")) {
+        // Password Safe joins the names of nested groups with dots.
+        if (filled)
+            m_entry.group = QString(m_text).replace(QLatin1Char('.'), QLatin1Char('/'));
     } else if (name == QLatin1String("notes")) {
         if (filled)
             m_entry.notes = notesFromExport(m_text);

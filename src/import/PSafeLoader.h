@@ -2,8 +2,8 @@
 
 #include "import/ImportLoader.h"
 
-// Imports a Password Safe XML export. Every entry becomes a card as soon as it has been read,
-// duplicates included, so the cards read before a damaged part of the file stay in the wallet.
+// Imports a Password Safe XML export. Every entry becomes a card as soon as it has been read, so the
+// cards read before a damaged part of the file stay in the wallet.
 class PSafeLoader : public ImportLoader
 {
 public:

@@ -8,7 +8,7 @@
 
 #include <QStringList>
 
-bool SearchIndex::rebuild(CardDb &store)
+bool SearchIndex::rebuild(CardDb &store, bool trashed)
 {
     clear();
     loadTemplateNames();
@@ -17,7 +17,7 @@ bool SearchIndex::rebuild(CardDb &store)
     const std::vector<StoredCard> &rows = readout.cards;
     m_texts.reserve(int(rows.size()));
     for (const StoredCard &row : rows) {
-        if (!row.trashed && row.card)
+        if (row.trashed == trashed && row.card)
             insert(row.id, *row.card);
     }
     return readout.unreadable.isEmpty();

@@ -15,9 +15,9 @@ class CardDb;
 class SearchIndex
 {
 public:
-    // Reads every card of the store; trashed cards stay out.
+    // Reads every live card of the store, or with trashed set every card in the trash.
     // False when some cards could not be read; the others are indexed all the same.
-    bool rebuild(CardDb &store);
+    bool rebuild(CardDb &store, bool trashed = false);
     // Reads one card again after it was added or changed.
     void update(CardDb &store, int id);
     void remove(int id);

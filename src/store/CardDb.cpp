@@ -335,10 +335,13 @@ std::unique_ptr<Card> CardDb::decode(const QByteArray &data) const
 std::optional<QVector<CardListEntry>> CardDb::cardList(ListScope scope)
 {
     // The window's list needs only id, title and icon: reading no more keeps opening a large wallet quick.
-    const bool all = scope == AllCards;
+    const bool all = scope != LiveCards;
     QVector<CardListEntry> entries;
-    PreparedStatement query = run(all ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards")
-                                      : QStringLiteral("SELECT ID, Title, IconID FROM Cards WHERE Trashed=0"));
+    PreparedStatement query
+        = run(scope == AllCards ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards")
+                  : scope == TrashedCards
+                  ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards WHERE Trashed=1")
+                  : QStringLiteral("SELECT ID, Title, IconID FROM Cards WHERE Trashed=0"));
     if (!query)
         return std::nullopt;
     while (query->next()) {
@@ -522,6 +525,58 @@ CardReadout CardDb::salvage()
     return readout;
 }
 
+bool CardDb::forEachCard(const std::function<bool(const StoredCard &)> &visit, ListScope scope)
+{
+    const QString where
+        = scope == AllCards ? QString() : QStringLiteral(" WHERE Trashed = %1").arg(scope == TrashedCards ? 1 : 0);
+    PreparedStatement query = run(QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(cardColumns, where));
+    if (!query)
+        return false;
+    while (query->next()) {
+        const StoredCard row{query->value(0).toInt(),
+                             query->value(1).toString(),
+                             rowTime(query->value(2)),
+                             query->value(3).toInt() != 0,
+                             decode(query->value(4).toByteArray()),
+                             QByteArray()};
+        if (!row.card || !hasSoundIdentity(row)) {
+            return fail(WalletError(
+                WalletError::Damaged,
+                tr("these cards cannot be read: %1").arg(namedCards({{row.id, query->value(5).toString()}}))));
+        }
+        if (!visit(row))
+            return true;
+    }
+    return !query->lastError().isValid() || failSql(*query, false);
+}
+
+std::optional<QHash<QString, qint64>> CardDb::purgedCards()
+{
+    QHash<QString, qint64> purged;
+    {
+        PreparedStatement table
+            = run(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'Purged'"));
+        if (!table)
+            return std::nullopt;
+        if (!table->next()) {
+            failSql(*table, false);
+            return std::nullopt;
+        }
+        if (table->value(0).toInt() == 0)
+            return purged;
+    }
+    PreparedStatement query = run(QStringLiteral("SELECT UUID, Time FROM Purged"));
+    if (!query)
+        return std::nullopt;
+    while (query->next())
+        purged.insert(query->value(0).toString(), query->value(1).toLongLong());
+    if (query->lastError().isValid()) {
+        failSql(*query, false);
+        return std::nullopt;
+    }
+    return purged;
+}
+
 bool CardDb::addCard(Card &card)
 {
     // The text first: writing it cleans the title that the clear column repeats.
@@ -547,14 +602,89 @@ bool CardDb::trashCard(int id)
                  {double(QDateTime::currentSecsSinceEpoch()), id});
 }
 
+bool CardDb::restoreCard(int id)
+{
+    CardDbTransaction transaction(*this);
+    if (!transaction.isActive())
+        return false;
+    const std::optional<bool> trashed = isTrashed(id);
+    if (!trashed)
+        return false;
+    if (!*trashed)
+        return fail(WalletError(WalletError::WriteFailed, tr("card #%1 is not in the trash").arg(id)));
+    const auto restored = card(id);
+    if (!restored)
+        return false;
+    restored->setUpdateTime(QDateTime::currentDateTimeUtc());
+    return updateCard(id, *restored) && transaction.commit();
+}
+
 bool CardDb::deleteAllCards()
 {
     return write(QStringLiteral("DELETE FROM Cards Where ID > 0"), {});
 }
 
+std::optional<bool> CardDb::isTrashed(int id)
+{
+    PreparedStatement query = run(QStringLiteral("SELECT Trashed FROM Cards WHERE ID = ?"), {id});
+    if (!query)
+        return std::nullopt;
+    if (query->next())
+        return query->value(0).toInt() != 0;
+    if (query->lastError().isValid())
+        failSql(*query, false);
+    else
+        fail(WalletError(WalletError::Damaged, tr("card #%1 is gone").arg(id)));
+    return std::nullopt;
+}
+
+// The phone application reads only Identity and Cards and never sees this table; a wallet gets it
+// with its first deletion for ever.
+bool CardDb::createPurgedTable()
+{
+    return write(QStringLiteral("CREATE TABLE IF NOT EXISTS Purged (UUID TEXT PRIMARY KEY, Time INTEGER)"), {});
+}
+
+bool CardDb::purgeCard(int id)
+{
+    CardDbTransaction transaction(*this);
+    if (!transaction.isActive())
+        return false;
+    const std::optional<bool> trashed = isTrashed(id);
+    if (!trashed)
+        return false;
+    if (!*trashed)
+        return fail(WalletError(WalletError::WriteFailed, tr("card #%1 is not in the trash").arg(id)));
+    return createPurgedTable()
+        && write(QStringLiteral("INSERT OR REPLACE INTO Purged (UUID, Time) SELECT UUID, ? FROM Cards WHERE ID = ?"),
+                 {QDateTime::currentSecsSinceEpoch(), id})
+        && write(QStringLiteral("DELETE FROM Cards WHERE ID = ? AND Trashed = 1"), {id}) && transaction.commit();
+}
+
 bool CardDb::purgeTrashed()
 {
-    return write(QStringLiteral("DELETE FROM Cards Where Trashed = 1"), {});
+    CardDbTransaction transaction(*this);
+    return transaction.isActive() && createPurgedTable()
+        && write(QStringLiteral("INSERT OR REPLACE INTO Purged (UUID, Time) SELECT UUID, ? FROM Cards "
+                                "WHERE Trashed = 1"),
+                 {QDateTime::currentSecsSinceEpoch()})
+        && write(QStringLiteral("DELETE FROM Cards Where Trashed = 1"), {}) && transaction.commit();
+}
+
+bool CardDb::recordPurged(const QHash<QString, qint64> &purged)
+{
+    if (purged.isEmpty())
+        return true;
+    CardDbTransaction transaction(*this);
+    if (!transaction.isActive() || !createPurgedTable())
+        return false;
+    for (auto it = purged.cbegin(); it != purged.cend(); ++it) {
+        if (!write(QStringLiteral("INSERT INTO Purged (UUID, Time) VALUES (?, ?) ON CONFLICT(UUID) DO UPDATE "
+                                  "SET Time = max(Time, excluded.Time)"),
+                   {it.key(), it.value()}))
+            return false;
+    }
+    return transaction.commit();
 }
 
 bool CardDb::changePassword(const QString &oldPassword, const QString &newPassword)
@@ -642,6 +772,12 @@ bool CardDb::copyInto(CardDb &target, const CardReadout &readout)
                                         "VALUES (1, ?, ?, ?, ?, ?)"),
                          {currentVersion, QString::fromLatin1(signature), m_syncUuid, m_hash, m_info}))
         return false;
+    const auto purged = purgedCards();
+    if (!purged || !target.recordPurged(*purged)) {
+        if (!purged)
+            target.m_lastError = m_lastError;
+        return false;
+    }
     for (const StoredCard &row : readout.cards) {
         const Card &card = *row.card;
         if (!target.write(QStringLiteral("INSERT INTO Cards (ID, Title, Type, IconID, UpdateTime, UUID, Data, "

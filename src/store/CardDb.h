@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -15,6 +16,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -22,7 +24,7 @@
 class CardCipher;
 
 // What the card list shows of one row: the clear columns, no decryption needed. Only a list of all
-// cards fills in the template type and the trashed flag.
+// cards or of the trash fills in the template type and the trashed flag.
 struct CardListEntry
 {
     int id = -1;
@@ -68,7 +70,7 @@ class CardDb
     Q_DECLARE_TR_FUNCTIONS(CardDb)
 
 public:
-    enum ListScope { LiveCards, AllCards };
+    enum ListScope { LiveCards, AllCards, TrashedCards };
     enum ProbeDepth { IdentityOnly, EveryPage };
 
     static constexpr int currentVersion = 2;
@@ -113,13 +115,27 @@ public:
     std::optional<std::vector<StoredCard>> allCards();
     // As much as can be read, for rescuing a damaged wallet: never fails, lists what it left out.
     CardReadout salvage();
+    // Hands every row to visit in row order, one at a time, so that memory stays flat however large the
+    // wallet is. Stops when visit returns false (then true) or at the first card that cannot be read
+    // (then false, naming it).
+    bool forEachCard(const std::function<bool(const StoredCard &)> &visit, ListScope scope = AllCards);
+    // The identities of the cards deleted for ever, with the time of deletion in seconds since 1970 UTC.
+    std::optional<QHash<QString, qint64>> purgedCards();
 
     bool addCard(Card &card);
     // Rewriting a trashed card makes it live again.
     bool updateCard(int id, Card &card);
     bool trashCard(int id);
+    // Takes a card out of the trash. The card and its row get the current time, so that a merge with
+    // another copy carries the restore over an older trashing there.
+    bool restoreCard(int id);
     bool deleteAllCards();
+    // Deleting for ever: only trashed cards, and each one's identity is kept (see purgedCards) so that
+    // a merge with a copy that still has the card does not bring it back live.
+    bool purgeCard(int id);
     bool purgeTrashed();
+    // Adds identities deleted for ever elsewhere (a merge passes them on); a later time wins.
+    bool recordPurged(const QHash<QString, qint64> &purged);
     // Re-encrypts every card under the new password in one transaction on the file itself: at every
     // instant the file opens with exactly one of the two passwords. Refuses a wallet with unreadable cards.
     bool changePassword(const QString &oldPassword, const QString &newPassword);
@@ -157,6 +173,8 @@ private:
     bool readRows(CardReadout &readout, bool keepBlobs);
     void readRowsOneByOne(CardReadout &readout);
     bool createTables();
+    bool createPurgedTable();
+    std::optional<bool> isTrashed(int id);
     bool copyInto(CardDb &target, const CardReadout &readout);
 
     std::unique_ptr<CardCipher> m_cipher;

@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QSet>
 
-
 // The cards of one input, each decrypted once, and the identities not matched yet, in row order.
 struct SyncMerger::Side
 {
@@ -19,6 +18,20 @@ struct SyncMerger::Side
     }
 
     StoredCard &row(const QString &uuid) { return rows[std::size_t(byUuid.value(uuid))]; }
+
+    // Applies the other copy's deletions for ever to the cards it no longer has.
+    void applyPurges(const QHash<QString, qint64> &purgedThere, const Side &there)
+    {
+        QSet<QString> dropped;
+        for (StoredCard &row : rows) {
+            if (there.byUuid.contains(row.uuid) || !purgedThere.contains(row.uuid))
+                continue;
+            if (row.trashed)
+                dropped.insert(row.uuid);
+            row.trashed = true;
+        }
+        removeMatched(dropped);
+    }
 
     void removeMatched(const QSet<QString> &matched)
     {
@@ -88,6 +101,12 @@ void SyncMerger::matchSameContent()
     }
     m_local->removeMatched(pairedLocal);
     m_sync->removeMatched(pairedSync);
+}
+
+void SyncMerger::setPurged(const QHash<QString, qint64> &localPurged, const QHash<QString, qint64> &syncPurged)
+{
+    m_local->applyPurges(syncPurged, *m_sync);
+    m_sync->applyPurges(localPurged, *m_local);
 }
 
 bool SyncMerger::run(CardDb *localOutput, CardDb *syncOutput)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMap>
 #include <QStringList>
 
@@ -20,6 +21,10 @@ public:
     // The cards of both copies, each read completely (a copy that does not exist yet has none).
     SyncMerger(std::vector<StoredCard> localCards, std::vector<StoredCard> syncCards);
     ~SyncMerger();
+
+    // The identities each copy deleted for ever. A card one copy deleted for ever and the other still
+    // has in its trash is left out; one the other copy has live comes back trashed, never live.
+    void setPurged(const QHash<QString, qint64> &localPurged, const QHash<QString, qint64> &syncPurged);
 
     // Adds the merged cards to each output that is given (an emptied store); false when one refuses a
     // card, and the caller then rolls both back.

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <future>
 
 namespace {
@@ -39,10 +41,22 @@ bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletErr
     if (!syncCards)
         return fail(error, other);
 
-    SyncMerger merger(std::move(*localCards), std::move(*syncCards));
-    if (toLocal && !local.deleteAllCards())
+    const auto localPurged = local.purgedCards();
+    if (!localPurged)
         return fail(error, local);
-    if (toOther && !other.deleteAllCards())
+    const auto otherPurged = other.purgedCards();
+    if (!otherPurged)
+        return fail(error, other);
+    // Each copy learns the other's deletions for ever, so that a third copy cannot bring them back either.
+    QHash<QString, qint64> purged = *localPurged;
+    for (auto it = otherPurged->cbegin(); it != otherPurged->cend(); ++it)
+        purged[it.key()] = std::max(purged.value(it.key()), it.value());
+
+    SyncMerger merger(std::move(*localCards), std::move(*syncCards));
+    merger.setPurged(*localPurged, *otherPurged);
+    if (toLocal && !(local.deleteAllCards() && local.recordPurged(purged)))
+        return fail(error, local);
+    if (toOther && !(other.deleteAllCards() && other.recordPurged(purged)))
         return fail(error, other);
     if (!merger.run(toLocal ? &local : nullptr, toOther ? &other : nullptr)) {
         const bool localFailed = local.lastError().isError();

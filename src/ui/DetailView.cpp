@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -58,6 +59,32 @@ DetailView::DetailView(QWidget *parent)
     m_ui->setupUi(this);
     m_ui->iconView->hide();
     m_ui->nameView->hide();
+
+    m_trashBanner = new QFrame(m_ui->widgetBox);
+    m_trashBanner->setObjectName(QStringLiteral("trashNotice"));
+    m_trashBanner->setStyleSheet(QStringLiteral("QFrame#trashNotice{background-color: #8a8a8a; border-radius: 6px;}"
+                                                "QLabel{color: #fff; font-weight: bold;}"));
+    auto *layout = new QHBoxLayout(m_trashBanner);
+    auto *text = new QLabel(tr("In the trash. Restore the card to change it."), m_trashBanner);
+    text->setWordWrap(true);
+    layout->addWidget(text, 1);
+    auto *restore = new QPushButton(tr("Restore"), m_trashBanner);
+    restore->setObjectName(QStringLiteral("restoreButton"));
+    connect(restore, &QPushButton::clicked, this, &DetailView::restoreRequested);
+    layout->addWidget(restore);
+    auto *purge = new QPushButton(tr("Delete Forever…"), m_trashBanner);
+    purge->setObjectName(QStringLiteral("deleteForeverButton"));
+    connect(purge, &QPushButton::clicked, this, &DetailView::deleteForeverRequested);
+    layout->addWidget(purge);
+    // Above the title; the frames of the card follow the title.
+    m_ui->cardLayout->insertWidget(0, m_trashBanner);
+    m_trashBanner->hide();
+}
+
+void DetailView::setTrashMode(bool trash)
+{
+    m_trash = trash;
+    displayCard(-1);
 }
 
 DetailView::~DetailView() = default;
@@ -87,6 +114,7 @@ void DetailView::displayCard(int cardid)
     m_frames.clear();
     m_ui->iconView->hide();
     m_ui->nameView->hide();
+    m_trashBanner->hide();
 
     CardDb *store = m_session ? m_session->store() : nullptr;
     const auto card = cardid != -1 && store ? store->card(cardid) : nullptr;
@@ -104,6 +132,7 @@ void DetailView::displayCard(int cardid)
     m_ui->nameView->setText(card->title());
     m_ui->iconView->show();
     m_ui->nameView->show();
+    m_trashBanner->setVisible(m_trash);
 
     QFrame *current = nullptr;
     int n = 0;
@@ -142,7 +171,7 @@ QFrame *DetailView::addFrame(int n)
     auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(0, 8, 0, 8);
     layout->setSpacing(5);
-    m_ui->cardLayout->insertWidget(n + 1, frame);
+    m_ui->cardLayout->insertWidget(n + 2, frame);
     return frame;
 }
 
@@ -171,7 +200,7 @@ QFrame *DetailView::addNoteFrame(const QString &notes, int n)
     label->setTextInteractionFlags(label->textInteractionFlags() | Qt::TextSelectableByMouse);
     label->setStyleSheet(QStringLiteral("color: #000;"));
     layout->addWidget(label);
-    m_ui->cardLayout->insertWidget(n + 1, frame);
+    m_ui->cardLayout->insertWidget(n + 2, frame);
     return frame;
 }
 

@@ -10,6 +10,7 @@ class DetailView;
 class Field;
 class WalletSession;
 class QFrame;
+class QWidget;
 
 // The right pane: the selected card's icon and title, its filled fields grouped into rounded frames
 // (a separator field starts a new group) and its notes.
@@ -20,6 +21,10 @@ class DetailView : public QWidget
 public:
     explicit DetailView(QWidget *parent = nullptr);
     ~DetailView() override;
+
+    // The cards shown are in the trash: a banner says so and offers to restore or delete the card.
+    void setTrashMode(bool trash);
+    bool isTrashMode() const { return m_trash; }
 
     int cardId() const { return m_cardId; }
     bool hasCard() const { return m_cardId != -1; }
@@ -40,6 +45,10 @@ signals:
 public slots:
     void displayCard(int cardid);
 
+signals:
+    void restoreRequested();
+    void deleteForeverRequested();
+
 private:
     QFrame *addFrame(int n);
     void addSeparator(QFrame *frame);
@@ -48,6 +57,8 @@ private:
 
     const std::unique_ptr<Ui::DetailView> m_ui;
     QList<QFrame *> m_frames;
+    QWidget *m_trashBanner = nullptr;
     int m_cardId = -1;
     const WalletSession *m_session = nullptr;
+    bool m_trash = false;
 };

@@ -3,13 +3,17 @@
 #include "store/CardDb.h"
 #include "ui/CardIcons.h"
 
-RootListModel::RootListModel(CardDb *store, QObject *parent)
+#include <QPalette>
+
+RootListModel::RootListModel(CardDb *store, bool trash, QObject *parent)
     : QAbstractListModel(parent)
     , m_store(store)
+    , m_trash(trash)
 {
     if (store) {
         // A list that cannot be read shows nothing; the window reports why when it opens the wallet.
-        for (const CardListEntry &entry : store->cardList().value_or(QVector<CardListEntry>()))
+        const auto scope = trash ? CardDb::TrashedCards : CardDb::LiveCards;
+        for (const CardListEntry &entry : store->cardList(scope).value_or(QVector<CardListEntry>()))
             m_entries.append({entry.id, entry.iconId, entry.title});
     }
 }
@@ -27,7 +31,9 @@ QVariant RootListModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole)
         return entry.title;
     if (role == Qt::DecorationRole)
-        return CardIcons::icon(entry.iconId);
+        return m_trash ? CardIcons::icon(entry.iconId).pixmap(24, 24, QIcon::Disabled) : CardIcons::icon(entry.iconId);
+    if (role == Qt::ForegroundRole && m_trash)
+        return QPalette().brush(QPalette::Disabled, QPalette::Text);
     return QVariant();
 }
 

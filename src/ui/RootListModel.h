@@ -6,15 +6,16 @@
 
 class CardDb;
 
-// The rows of the card list in the store's order: id, icon and title of every live card, read from
-// the clear columns so that listing needs no decryption. Sorting and filtering are a proxy's job.
+// The rows of the card list in the store's order: id, icon and title of every live card (or of every
+// card in the trash, greyed), read from the clear columns so that listing needs no decryption.
+// Sorting and filtering are a proxy's job.
 class RootListModel : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
-    // The live cards of the store; none gives an empty list.
-    explicit RootListModel(CardDb *store, QObject *parent = nullptr);
+    // The live cards of the store, or the trashed ones; none gives an empty list.
+    RootListModel(CardDb *store, bool trash, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -37,4 +38,5 @@ private:
 
     CardDb *const m_store;
     QVector<CardEntry> m_entries;
+    const bool m_trash;
 };

@@ -7,6 +7,7 @@
 #include "ui/RootListModel.h"
 #include "ui_RootView.h"
 
+#include <QLabel>
 #include <QShortcut>
 #include <QToolTip>
 
@@ -23,6 +24,21 @@ RootView::RootView(QWidget *parent)
     connect(m_ui->searchEdit, &SearchEdit::downPressed, this, &RootView::enterList);
     auto *find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, &RootView::focusSearch);
+    m_trashBanner = new QLabel(tr("Trash"), this);
+    m_trashBanner->setObjectName(QStringLiteral("trashBanner"));
+    m_trashBanner->setAlignment(Qt::AlignCenter);
+    m_trashBanner->setStyleSheet(QStringLiteral("QLabel{background-color: #8a8a8a; color: #fff; padding: 4px; "
+                                                "font-weight: bold;}"));
+    m_trashBanner->hide();
+    m_ui->verticalLayout->insertWidget(0, m_trashBanner);
+}
+
+void RootView::showTrash(bool trash)
+{
+    m_trash = trash;
+    m_trashBanner->setVisible(trash);
+    if (m_session && m_session->store())
+        reload();
 }
 
 // The list's models go first: the index they filter through is a member, gone before the children are.
@@ -37,8 +53,8 @@ void RootView::reload()
     dropList();
     CardDb *store = m_session ? m_session->store() : nullptr;
     if (store)
-        m_index.rebuild(*store);
-    m_model = new RootListModel(store, this);
+        m_index.rebuild(*store, m_trash);
+    m_model = new RootListModel(store, m_trash, this);
     m_proxy = new CardFilterProxy(m_model, m_index, this);
     m_ui->listView->setModel(m_proxy);
     // A search typed before the list was rebuilt (by an import, say) keeps filtering it.

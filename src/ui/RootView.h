@@ -11,6 +11,7 @@ namespace Ui {
 class RootView;
 }
 class CardFilterProxy;
+class QLabel;
 class RootListModel;
 class WalletSession;
 
@@ -30,6 +31,9 @@ public:
     void clear();
     // The open wallet whose cards the pane lists.
     void setSession(const WalletSession *session) { m_session = session; }
+    // Lists the cards in the trash instead of the live ones, under a banner that says so.
+    void showTrash(bool trash);
+    bool showsTrash() const { return m_trash; }
 
 signals:
     void cardSelected(int cardid);
@@ -58,4 +62,6 @@ private:
     RootListModel *m_model = nullptr;
     CardFilterProxy *m_proxy = nullptr;
     const WalletSession *m_session = nullptr;
+    QLabel *m_trashBanner = nullptr;
+    bool m_trash = false;
 };

@@ -420,6 +420,57 @@ private slots:
         QVERIFY(!QFile::exists(path + ".copy"));
     }
 
+    // View > Trash lists the trashed cards under a banner, read-only; restoring and deleting for ever
+    // take them out of the list, the latter after asking.
+    void trashView()
+    {
+        const QString path = walletWith({"Alpha", "Beta", "Gamma"});
+        {
+            auto store = CardDb::open(path, "pw");
+            QVERIFY(store->trashCard(2) && store->trashCard(3));
+        }
+        MainWindow window;
+        window.show();
+        unlock(window, path);
+        QCOMPARE(listedTitles(window), QStringList{"Alpha"});
+        action(window, "actionTrash")->setChecked(true);
+        QCOMPARE(listedTitles(window), (QStringList{"Beta", "Gamma"}));
+        QVERIFY(window.findChild<QWidget *>("trashBanner")->isVisible());
+        auto *list = window.findChild<QListView *>("listView");
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QVERIFY(!action(window, "actionEditCard")->isEnabled());
+        QVERIFY(!action(window, "actionDeleteCard")->isEnabled());
+        QVERIFY(action(window, "actionRestoreCard")->isEnabled());
+        window.findChild<QPushButton *>("restoreButton")->click();
+        QCOMPARE(listedTitles(window), QStringList{"Gamma"});
+
+        list->setCurrentIndex(list->model()->index(0, 0));
+        action(window, "actionDeleteForever")->trigger();
+        auto *box = waitForTopLevel<QMessageBox>();
+        QVERIFY(box && box->text().contains("\"Gamma\""));
+        buttonWithText(box, "Delete Forever")->click();
+        QCOMPARE(listedTitles(window), QStringList());
+        action(window, "actionTrash")->setChecked(false);
+        QCOMPARE(listedTitles(window), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged").toInt(), 1);
+    }
+
+    // File > Export warns, then writes the file readable by its owner only, in the format of its name.
+    void exportCards()
+    {
+        const QString path = walletWith({"Alpha"});
+        MainWindow window;
+        window.show();
+        unlock(window, path);
+        const QString target = m_dir.filePath("cards.csv");
+        FileDialog::setNextFileName(target);
+        MessageBoxAnswerer answerer("Export");
+        action(window, "actionExport")->trigger();
+        QVERIFY(answerer.texts.value(0).contains("in the clear"));
+        QVERIFY(fileBytes(target).startsWith("Title,Username,Password,URL,Notes,Type\r\nAlpha,user,secret,"));
+        QCOMPARE(int(QFile::permissions(target) & 0x0777), 0x0600);
+    }
+
     void changePassword()
     {
         const QString path = walletWith({"Alpha"});

@@ -54,6 +54,16 @@ public:
         return cards;
     }
 
+    // Which of the imported cards went to the trash, in the same order.
+    QVector<bool> importedTrash() const
+    {
+        QVector<bool> trashed;
+        const QVector<CardListEntry> rows = must(m_store->cardList(CardDb::AllCards));
+        for (int i = 1; i < rows.size(); ++i)
+            trashed << rows.at(i).trashed;
+        return trashed;
+    }
+
     // Counted behind the store's back, so only committed cards count.
     int committedImports() const
     {

@@ -5,10 +5,10 @@
 
 namespace {
 
+// The entries sit outside any group, so that their notes get no group line.
 QByteArray document(const QByteArray &entries)
 {
-    return "<!DOCTYPE KEEPASSX_DATABASE>\n<database>\n <group>\n  <title>General</title>\n  <icon>1</icon>\n" + entries
-        + " </group>\n</database>\n";
+    return "<!DOCTYPE KEEPASSX_DATABASE>\n<database>\n" + entries + "</database>\n";
 }
 
 QByteArray element(const QByteArray &name, const QByteArray &text)
@@ -57,23 +57,27 @@ private slots:
 
         const auto cards = m_wallet->importedCards();
         // One card per entry, the newer of the copies in the Backup group, in order of title and
-        // creation time. The untitled entry takes the indentation before its empty title element.
+        // creation time, each naming its group in the notes' last line. The untitled entry takes the
+        // indentation before its empty title element; an expiry date is kept as an extra field.
         const QStringList expected{
-            "\n   ||only a password||",
-            "Forum|ana|pa>ss'word|forum.example.net|",
-            "Forum|ana_second|another one||Second account\n",
-            "Router|admin|deleted since|http://192.168.1.1|Only the backup copy is left",
-            QString::fromUtf8("Schlüsselbund \U0001F511|Ана|密码\U0001F511|file:///home/ana/keys.gpg|"
-                              "Key file attached.\nLine two\n  indented line three"),
+            QString::fromUtf8("\n   ||only a password||Group: Privé"),
+            "Forum|ana|pa>ss'word|forum.example.net|Group: Internet",
+            "Forum|ana_second|another one||Second account\n\nGroup: Internet",
+            "Router|admin|deleted since|http://192.168.1.1|Only the backup copy is left\nGroup: Backup",
+            QString::fromUtf8(
+                "Schlüsselbund \U0001F511|Ана|密码\U0001F511|file:///home/ana/keys.gpg|2030-01-01T00:00:00|"
+                "Key file attached.\nLine two\n  indented line three\nGroup: Privé"),
             QString::fromUtf8("Webmail|ana.lópez@example.org|s3cr<t&\"quoted\"|https://mail.example.org/?a=1&b=2|"
-                              "IMAP: imap.example.org:993\nSMTP: smtp.example.org:465\nRecovery codes are in the safe"),
+                              "IMAP: imap.example.org:993\nSMTP: smtp.example.org:465\nRecovery codes are in the safe\n"
+                              "Group: Internet/Mail"),
         };
         QCOMPARE(contentsOf(cards), expected);
         QCOMPARE(m_wallet->committedImports(), 6);
 
         QSet<QString> uuids;
         for (const auto &card : cards) {
-            QCOMPARE(shapeOf(*card), loginShape);
+            QCOMPARE(shapeOf(*card),
+                     card->title().startsWith("Schl") ? loginShape + ", 4 Expires 0 plain" : loginShape);
             QCOMPARE(card->uuid().size(), 36);
             uuids.insert(card->uuid());
             QVERIFY(card->updateTime().toSecsSinceEpoch() >= before);

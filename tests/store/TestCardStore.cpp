@@ -226,6 +226,42 @@ private slots:
         QVERIFY(CardDb::openOrCreate(path, "pw"));
     }
 
+    // Restoring stamps card and row with the current time; deleting for ever takes only trashed cards
+    // and keeps their identities, also in a saved copy. A wallet that never purged has no Purged table.
+    void trash()
+    {
+        const QString path = newPath();
+        auto store = CardDb::openOrCreate(path, "pw");
+        for (const char *uuid : {"u1", "u2", "u3", "u4"})
+            QVERIFY(store->addCard(*makeCard(uuid, uuid)));
+        QCOMPARE(must(store->purgedCards()), (QHash<QString, qint64>()));
+        QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Purged'").toInt(), 0);
+        for (const char *uuid : {"u1", "u2", "u3"})
+            QVERIFY(store->trashCard(store->cardIdForUuid(uuid)));
+
+        const qint64 before = QDateTime::currentSecsSinceEpoch();
+        QVERIFY(store->restoreCard(store->cardIdForUuid("u1")));
+        bool trashed = true;
+        QVERIFY(store->cardByUuid("u1", &trashed)->updateTime().toSecsSinceEpoch() >= before);
+        QVERIFY(!trashed);
+        QVERIFY(rowSeconds(*store, "u1") >= before);
+        QVERIFY(!store->restoreCard(store->cardIdForUuid("u4")));
+        QVERIFY(!store->purgeCard(store->cardIdForUuid("u4")));
+
+        QVERIFY(store->purgeCard(store->cardIdForUuid("u2")));
+        QCOMPARE(must(store->allUuids()), (QStringList{"u1", "u3", "u4"}));
+        QVERIFY(store->purgeTrashed());
+        QCOMPARE(must(store->allUuids()), (QStringList{"u1", "u4"}));
+        const auto purged = must(store->purgedCards());
+        QCOMPARE(QSet<QString>(purged.keyBegin(), purged.keyEnd()), (QSet<QString>{"u2", "u3"}));
+        QVERIFY(purged.value("u3") >= before);
+
+        const QString copy = newPath();
+        QVERIFY(store->saveCopy(copy));
+        QCOMPARE(must(CardDb::open(copy, "pw")->purgedCards()), purged);
+        QCOMPARE(CardDb::probe(copy).kind(), WalletError::None);
+    }
+
     void undecryptableDataIsAnError()
     {
         const QString path = newPath();

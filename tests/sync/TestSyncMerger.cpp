@@ -150,6 +150,53 @@ private slots:
         QVERIFY(snapshot(local, "pw").trashed.value("d"));
     }
 
+    // A card deleted for ever on one side never comes back live: where the other copy has it live it
+    // returns to the trash on both sides, where the other copy has it in the trash it goes from both,
+    // and either way the other copy learns of the deletion.
+    void purgedCards_data()
+    {
+        QTest::addColumn<bool>("purgedLocally");
+        QTest::addColumn<bool>("trashedOnTheOtherSide");
+        QTest::addColumn<QString>("expected");
+        // clang-format off
+        QTest::newRow("local purge, cloud live") << true << false << "back in the trash";
+        QTest::newRow("local purge, cloud trashed") << true << true << "gone";
+        QTest::newRow("cloud purge, local live") << false << false << "back in the trash";
+        QTest::newRow("cloud purge, local trashed") << false << true << "gone";
+        // clang-format on
+    }
+
+    void purgedCards()
+    {
+        QFETCH(bool, purgedLocally);
+        QFETCH(bool, trashedOnTheOtherSide);
+        QFETCH(QString, expected);
+        const QString local = wallet("local", "pw", cards(login("k", "Keep", {"u"}), login("p", "Purged", {"v"})));
+        const QString cloud = wallet("cloud", "cpw", cards(login("k", "Keep", {"u"}), login("p", "Purged", {"v"})));
+        {
+            auto purging = CardDb::open(purgedLocally ? local : cloud, purgedLocally ? "pw" : "cpw");
+            auto keeping = CardDb::open(purgedLocally ? cloud : local, purgedLocally ? "cpw" : "pw");
+            QVERIFY(purging->trashCard(purging->cardIdForUuid("p")));
+            QVERIFY(purging->purgeTrashed());
+            if (trashedOnTheOtherSide)
+                QVERIFY(keeping->trashCard(keeping->cardIdForUuid("p")));
+        }
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        for (const auto &[path, password] : {std::pair<QString, QString>(local, "pw"), {cloud, "cpw"}}) {
+            const Snapshot side = snapshot(path, password);
+            const QString state = !side.cards.contains("p") ? "gone"
+                : side.trashed.value("p")                   ? "back in the trash"
+                                                            : "live";
+            QCOMPARE(state, expected);
+            QVERIFY(!side.trashed.value("k"));
+            QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged WHERE UUID = 'p'").toInt(), 1);
+        }
+        // Merging again changes nothing.
+        const Snapshot before = snapshot(local, "pw");
+        QVERIFY(sync(local, "pw", cloud, "cpw"));
+        QCOMPARE(snapshot(local, "pw").cards, before.cards);
+    }
+
     void equalRowTimesFollowTheCloud()
     {
         const QString local = wallet("local", "pw", cards(login("e", "Equal", {"u"})), {"e"});
@@ -279,7 +326,8 @@ private slots:
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<int>("kind");
-        QTest::newRow("undecryptable blob") << "UPDATE Cards SET Data = substr(Data, 1, 16)" << int(WalletError::Damaged);
+        QTest::newRow("undecryptable blob")
+            << "UPDATE Cards SET Data = substr(Data, 1, 16)" << int(WalletError::Damaged);
         QTest::newRow("flipped uuid") << "UPDATE Cards SET UUID = 'c'" << int(WalletError::Damaged);
         QTest::newRow("busy") << "BEGIN IMMEDIATE" << int(WalletError::Busy);
     }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "export/CardExport.h"
+
+// This program's own JSON: {"cards": [...]}, every row in row order with trashed ones flagged, as
+// QJsonDocument indents it, written one card at a time without building a document.
+class JsonExport
+{
+public:
+    static bool write(const CardSource &source, QIODevice &device);
+};
