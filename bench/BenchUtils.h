@@ -35,5 +35,7 @@ void runStoreBench(const QString &folder, int cards);
 void runImportBench(const QString &folder, int entries);
 // Two copies of a wallet merged: `shared` cards pair by identity, `unmatched` ones by content.
 void runSyncBench(const QString &folder, int shared, int unmatched);
+// Two copies of one wallet after each side edited 1% of the cards and added 1% more, merged.
+void runDivergedSyncBench(const QString &folder, int cards);
 // Builds the search index of a wallet, times single keystrokes' searches and a password health check.
 void runSearchBench(const QString &folder, int cards);

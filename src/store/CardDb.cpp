@@ -199,6 +199,12 @@ std::unique_ptr<CardDb> CardDb::openOrCreate(const QString &path, const QString 
     return file.exists() || file.isSymLink() ? open(path, password, error) : create(path, password, error);
 }
 
+int CardDb::countCards(const QString &path)
+{
+    const std::unique_ptr<CardDb> store = openFile(path, nullptr);
+    return store ? store->cardCount() : -1;
+}
+
 bool CardDb::fail(const WalletError &error)
 {
     m_lastError = error;
@@ -513,6 +519,51 @@ std::optional<std::vector<StoredCard>> CardDb::allCards()
     return std::move(readout.cards);
 }
 
+std::optional<std::vector<CardHead>> CardDb::cardHeads()
+{
+    PreparedStatement query = run(QStringLiteral(
+        "SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, length(Data) FROM Cards ORDER BY ID"));
+    if (!query)
+        return std::nullopt;
+    std::vector<CardHead> heads;
+    while (query->next()) {
+        heads.push_back({query->value(0).toInt(), query->value(1).toString(),
+                         qint64(std::trunc(query->value(2).toDouble())), query->value(3).toInt() != 0,
+                         query->value(4).toString(), query->value(5).toString(), query->value(6).toInt(),
+                         query->value(7).toInt()});
+    }
+    if (query->lastError().isValid()) {
+        failSql(*query, false);
+        return std::nullopt;
+    }
+    return heads;
+}
+
+std::optional<std::vector<std::unique_ptr<Card>>> CardDb::cardsOfRows(const QVector<CardHead> &rows)
+{
+    std::vector<std::unique_ptr<Card>> cards;
+    cards.reserve(std::size_t(rows.size()));
+    QVector<UnreadableCard> unreadable;
+    for (const CardHead &row : rows) {
+        PreparedStatement query = run(QStringLiteral("SELECT Data FROM Cards WHERE ID = ?"), {row.id});
+        if (!query)
+            return std::nullopt;
+        std::unique_ptr<Card> card = query->next() ? decode(query->value(0).toByteArray()) : nullptr;
+        if (query->lastError().isValid()) {
+            failSql(*query, false);
+            return std::nullopt;
+        }
+        if (!card || row.uuid.isEmpty() || card->uuid() != row.uuid)
+            unreadable.append({row.id, row.title});
+        cards.push_back(std::move(card));
+    }
+    if (!unreadable.isEmpty()) {
+        fail(WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namedCards(unreadable))));
+        return std::nullopt;
+    }
+    return cards;
+}
+
 CardReadout CardDb::salvage()
 {
     CardReadout readout;
@@ -544,6 +595,26 @@ bool CardDb::trashCard(int id)
 {
     return write(QStringLiteral("UPDATE Cards SET Trashed = 1,UpdateTime = ? WHERE ID = ?"),
                  {double(QDateTime::currentSecsSinceEpoch()), id});
+}
+
+bool CardDb::putCard(int id, Card &card, bool trashed, const QDateTime &rowTime)
+{
+    const QByteArray data = m_cipher->encrypt(card.toData());
+    const QVariantList values{card.title(), card.templateType(), card.iconId(), storedSeconds(rowTime), card.uuid(),
+                              data,         trashed ? 1 : 0};
+    if (id == -1)
+        return write(QStringLiteral("INSERT INTO Cards (Title, Type, IconID, UpdateTime, UUID, Data, Trashed) "
+                                    "VALUES (?,?,?,?,?,?,?)"),
+                     values);
+    return write(QStringLiteral("UPDATE Cards SET Title=?, Type=?, IconID=?, UpdateTime=?, UUID=?, Data=?, Trashed=? "
+                                "WHERE ID = ?"),
+                 values + QVariantList{id});
+}
+
+bool CardDb::setTrashed(int id, bool trashed, const QDateTime &rowTime)
+{
+    return write(QStringLiteral("UPDATE Cards SET Trashed = ?, UpdateTime = ? WHERE ID = ?"),
+                 {trashed ? 1 : 0, storedSeconds(rowTime), id});
 }
 
 bool CardDb::deleteAllCards()
@@ -624,9 +695,11 @@ bool CardDb::saveCopy(const QString &target, QVector<UnreadableCard> *leftOut)
         if (!copied)
             m_lastError = copy.m_lastError;
     }
-    if (!copied || !FileOps::replaceAtomically(staged, target, &reason)) {
+    // Only read: ending it never fails, and inside a caller's transaction a rollback would doom that one.
+    const bool released = snapshot.commit();
+    if (!copied || !released || !FileOps::replaceAtomically(staged, target, &reason)) {
         QFile::remove(staged);
-        return copied ? fail(WalletError(WalletError::WriteFailed, reason)) : false;
+        return copied && released ? fail(WalletError(WalletError::WriteFailed, reason)) : false;
     }
     if (leftOut)
         *leftOut = readout.unreadable;

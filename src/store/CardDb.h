@@ -45,6 +45,20 @@ struct StoredCard
     QByteArray blob;
 };
 
+// The clear columns of one row: enough to tell, without decrypting, whether two copies of a card can
+// differ. RowTime is in whole seconds, as stored.
+struct CardHead
+{
+    int id = -1;
+    QString uuid;
+    qint64 rowTime = 0;
+    bool trashed = false;
+    QString title;
+    QString templateType;
+    int iconId = -1;
+    int dataSize = 0;
+};
+
 // A row whose card cannot be read: its blob does not decrypt, its text does not parse, or SQLite
 // cannot reach it.
 struct UnreadableCard
@@ -91,6 +105,8 @@ public:
     // open() where a file is, create() where none is.
     static std::unique_ptr<CardDb> openOrCreate(const QString &path, const QString &password,
                                                 WalletError *error = nullptr);
+    // The live cards of the wallet at path, counted without its password; -1 when it cannot be read.
+    static int countCards(const QString &path);
 
     WalletError lastError() const { return m_lastError; }
     void close();
@@ -112,6 +128,11 @@ public:
     // Every row, trashed ones too, in row order, each card decrypted once. Fails, naming them, when
     // any card cannot be read or has a malformed identity: whatever rewrites a wallet starts here.
     std::optional<std::vector<StoredCard>> allCards();
+    // The clear columns of every row, trashed ones too, in row order; nothing is decrypted.
+    std::optional<std::vector<CardHead>> cardHeads();
+    // The cards of the given rows, each decrypted once, in the order asked. Fails, naming them, as
+    // allCards() does when one cannot be read or has a malformed identity.
+    std::optional<std::vector<std::unique_ptr<Card>>> cardsOfRows(const QVector<CardHead> &rows);
     // As much as can be read, for rescuing a damaged wallet: never fails, lists what it left out.
     CardReadout salvage();
 
@@ -119,6 +140,11 @@ public:
     // Rewriting a trashed card makes it live again.
     bool updateCard(int id, Card &card);
     bool trashCard(int id);
+    // Writes a card as another copy holds it: its row state and time included, into row id, or into a
+    // new row when id is -1. Rewriting a row may change its uuid.
+    bool putCard(int id, Card &card, bool trashed, const QDateTime &rowTime);
+    // Moves a row into the trash or out of it, stamped with rowTime; the card text stays as it is.
+    bool setTrashed(int id, bool trashed, const QDateTime &rowTime);
     bool deleteAllCards();
     bool purgeTrashed();
     // Re-encrypts every card under the new password in one transaction on the file itself: at every

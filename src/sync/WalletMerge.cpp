@@ -16,9 +16,21 @@ bool fail(WalletError *error, const CardDb &store)
     return false;
 }
 
+bool apply(CardDb &store, const std::vector<RowWrite> &writes)
+{
+    for (const RowWrite &write : writes) {
+        const QDateTime rowTime = QDateTime::fromSecsSinceEpoch(write.rowTime, Qt::UTC);
+        if (!(write.card ? store.putCard(write.id, *write.card, write.trashed, rowTime)
+                         : store.setTrashed(write.id, write.trashed, rowTime)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletError *error)
+bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletError *error, Outcome *outcome,
+                        const BeforeLocalWrite &beforeLocalWrite)
 {
     const bool toLocal = targets != OtherCopyOnly;
     const bool toOther = targets != LocalCopyOnly;
@@ -30,27 +42,47 @@ bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletErr
     if (!otherWrite.isActive())
         return fail(error, other);
 
-    // Decrypting every card is most of the reading; the two copies are read side by side.
-    auto otherCards = std::async(std::launch::async, [&other] { return other.allCards(); });
-    auto localCards = local.allCards();
+    // The two copies are read side by side.
+    auto otherHeads = std::async(std::launch::async, [&other] { return other.cardHeads(); });
+    auto localHeads = local.cardHeads();
+    auto syncHeads = otherHeads.get();
+    if (!localHeads)
+        return fail(error, local);
+    if (!syncHeads)
+        return fail(error, other);
+    SyncMerger merger(std::move(*localHeads), std::move(*syncHeads));
+
+    auto otherCards = std::async(
+        std::launch::async, [&other, rows = merger.rowsToRead(SyncMerger::Sync)] { return other.cardsOfRows(rows); });
+    auto localCards = local.cardsOfRows(merger.rowsToRead(SyncMerger::Local));
     auto syncCards = otherCards.get();
     if (!localCards)
         return fail(error, local);
     if (!syncCards)
         return fail(error, other);
+    merger.merge(std::move(*localCards), std::move(*syncCards));
 
-    SyncMerger merger(std::move(*localCards), std::move(*syncCards));
-    if (toLocal && !local.deleteAllCards())
-        return fail(error, local);
-    if (toOther && !other.deleteAllCards())
-        return fail(error, other);
-    if (!merger.run(toLocal ? &local : nullptr, toOther ? &other : nullptr)) {
-        const bool localFailed = local.lastError().isError();
-        return fail(error, localFailed ? local : other);
+    const std::vector<RowWrite> &localWrites = merger.writes(SyncMerger::Local);
+    const std::vector<RowWrite> &otherWrites = merger.writes(SyncMerger::Sync);
+    if (toLocal && !localWrites.empty() && beforeLocalWrite) {
+        const WalletError refused = beforeLocalWrite(local);
+        if (refused.isError()) {
+            if (error)
+                *error = refused;
+            return false;
+        }
     }
+    if (toOther && !apply(other, otherWrites))
+        return fail(error, other);
+    if (toLocal && !apply(local, localWrites))
+        return fail(error, local);
     if (!otherWrite.commit())
         return fail(error, other);
-    return localWrite.commit() || fail(error, local);
+    if (!localWrite.commit())
+        return fail(error, local);
+    if (outcome)
+        *outcome = {toLocal ? int(localWrites.size()) : 0, toOther ? int(otherWrites.size()) : 0};
+    return true;
 }
 
 std::unique_ptr<CardDb> WalletMerge::openOther(const QString &path, const QString &password, const QString &newPassword,
