@@ -44,10 +44,11 @@ void makeDivergedPair(const QString &local, const QString &cloud, int cards)
     CardDbTransaction cloudWrite(*cloudStore);
     for (int i = 0; i < cards; ++i) {
         auto card = benchCard(i);
+        // 1: edited on the local side, 2: on the cloud side; the other side keeps the card as it was.
         const int side = i % 100 == 0 ? 1 : i % 100 == 50 ? 2 : 0;
-        if (side == 2)
+        if (side == 1)
             cloudStore->addCard(*card);
-        else if (side == 1)
+        else if (side == 2)
             localStore->addCard(*card);
         if (side != 0) {
             const QDateTime later = card->updateTime().addSecs(3600);
@@ -55,7 +56,8 @@ void makeDivergedPair(const QString &local, const QString &cloud, int cards)
             card->fields().at(1)->setUpdateTime(later);
             card->setUpdateTime(later);
         }
-        localStore->addCard(*card);
+        if (side != 2)
+            localStore->addCard(*card);
         if (side != 1)
             cloudStore->addCard(*card);
         if (i % 100 == 25)

@@ -9,12 +9,14 @@
 #include "password/PasswordHealth.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
+#include "store/WalletBackups.h"
 #include "import/ImportLoader.h"
 #include "sync/DropboxSyncDialog.h"
 #include "sync/WalletMerge.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/EditDialog.h"
 #include "ui/FileDialog.h"
+#include "ui/FileSyncController.h"
 #include "ui/GuiResources.h"
 #include "ui/LoginDialog.h"
 #include "ui/MakerSite.h"
@@ -35,6 +37,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -70,6 +73,17 @@ MainWindow::MainWindow(QWidget *parent)
     spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_ui->toolBar->addWidget(spring);
     m_ui->toolBar->addAction(m_ui->actionDropboxSync);
+
+    m_fileSync = new FileSyncController([this] { return m_store.get(); }, this);
+    m_ui->menuTools->insertAction(m_ui->actionDropboxSync, m_fileSync->syncWithFileAction());
+    m_ui->menuFile->insertAction(m_ui->actionClose_Database, m_fileSync->restoreBackupAction());
+    connect(m_fileSync, &FileSyncController::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
+    connect(m_fileSync, &FileSyncController::cardsChanged, this, [this] {
+        const int shown = m_ui->detailView->cardId();
+        m_ui->rootView->reload();
+        m_ui->rootView->selectCard(shown);
+    });
 
     m_ui->splitter->hide();
     updateActions();
@@ -228,6 +242,7 @@ void MainWindow::databaseOpened()
     m_ui->rootView->focusSearch();
     updateActions();
     updateTitle();
+    m_fileSync->walletOpened();
 }
 
 void MainWindow::on_actionNew_Database_triggered()
@@ -283,6 +298,7 @@ void MainWindow::on_actionClose_Database_triggered()
 
 void MainWindow::closeDatabase()
 {
+    m_fileSync->walletClosed();
     m_store.reset();
     m_currentPath.clear();
     m_readOnly = false;
@@ -329,7 +345,7 @@ void MainWindow::on_actionChange_Password_triggered()
 
 bool MainWindow::changeDatabasePassword(const QString &oldPassword, const QString &newPassword)
 {
-    return m_store && m_store->changePassword(oldPassword, newPassword);
+    return m_store && !WalletBackups::keep(*m_store).isError() && m_store->changePassword(oldPassword, newPassword);
 }
 
 // Cards
@@ -496,6 +512,11 @@ void MainWindow::importCards(ImportFormat format)
         loader = std::make_unique<PSafeLoader>(m_store.get(), path);
         break;
     }
+    const WalletError kept = WalletBackups::keep(*m_store);
+    if (kept.isError()) {
+        showError(tr("Import"), tr("No backup of the wallet could be kept: %1.").arg(kept.message()));
+        return;
+    }
     const bool imported = loader->importFile();
     // The rebuilt list keeps the card the user was looking at.
     const int shown = m_ui->detailView->cardId();
@@ -567,7 +588,8 @@ bool MainWindow::adoptSyncedCopy(const QString &syncPath, const QString &passwor
     if (!m_store)
         return false;
     auto copy = CardDb::open(syncPath, password);
-    const bool merged = copy && WalletMerge::merge(*m_store, *copy, WalletMerge::LocalCopyOnly);
+    const bool merged = copy
+        && WalletMerge::merge(*m_store, *copy, WalletMerge::LocalCopyOnly, nullptr, nullptr, &WalletBackups::keep);
     databaseOpened();
     return merged;
 }

@@ -13,6 +13,7 @@ class MainWindow;
 }
 class Card;
 class CardDb;
+class FileSyncController;
 
 // The program's window and the owner of the open wallet. Views and dialogs reach it and its store only
 // through the static accessors.
@@ -117,4 +118,5 @@ private:
     QString m_openFilePath;
     QString m_saveFilePath;
     DropBoxHosts m_cloudHosts = DropBoxHosts::service();
+    FileSyncController *m_fileSync;
 };

@@ -376,6 +376,12 @@ int CardDb::cardCount()
     return query->value(0).toInt();
 }
 
+qint64 CardDb::outsideChanges()
+{
+    PreparedStatement query = run(QStringLiteral("PRAGMA data_version"));
+    return query && query->next() ? query->value(0).toLongLong() : -1;
+}
+
 std::unique_ptr<Card> CardDb::card(int id)
 {
     PreparedStatement query = run(QStringLiteral("SELECT Data, Title FROM Cards WHERE ID = ?"), {id});

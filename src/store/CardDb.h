@@ -119,6 +119,9 @@ public:
     std::optional<QVector<CardListEntry>> cardList(ListScope scope = LiveCards);
     // Live cards; -1 on an error.
     int cardCount();
+    // Changes whenever another program (or another store on the file) commits a change to it; -1 on
+    // an error. This store's own writes leave it as it is.
+    qint64 outsideChanges();
     std::unique_ptr<Card> card(int id);
     std::unique_ptr<Card> cardByUuid(const QString &uuid, bool *trashed = nullptr);
     // -1 when no row has the uuid or on an error (then lastError() says so).

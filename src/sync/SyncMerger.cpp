@@ -148,9 +148,14 @@ void SyncMerger::mergeCommon(int localIndex, int syncIndex)
     const QByteArray syncBefore = merged.toData();
     merged.mergeNewer(m_local->card(localIndex));
     const bool trashed = syncRow.rowTime < localRow.rowTime ? localRow.trashed : syncRow.trashed;
-    const qint64 rowTime = std::max({localRow.rowTime, syncRow.rowTime, merged.updateTime().toSecsSinceEpoch()});
+    // A card combined from both versions may carry the time of one of them; its row then takes a second
+    // more, so that the row of that version never looks the same as the combined one.
+    const QByteArray mergedData = merged.toData();
+    const bool combined = mergedData != syncBefore && mergedData != m_local->card(localIndex).toData();
+    const qint64 rowTime
+        = std::max({localRow.rowTime, syncRow.rowTime, merged.updateTime().toSecsSinceEpoch()}) + (combined ? 1 : 0);
     writeIfDifferent(*m_local, localIndex, merged, trashed, rowTime);
-    if (merged.toData() != syncBefore)
+    if (mergedData != syncBefore)
         m_sync->writes.push_back({syncRow.id, &merged, trashed, rowTime});
     else if (syncRow.trashed != trashed)
         m_sync->writes.push_back({syncRow.id, nullptr, trashed, rowTime});
