@@ -11,7 +11,7 @@ QVector<Command> BackupCommands::commands()
     return {
         {QStringLiteral("backups"),
          QStringLiteral("WALLET"),
-         tr("List the backups kept of WALLET, newest first: time, live cards, path."),
+         tr("List the backups kept of WALLET, newest first: time, number of live cards, path."),
          tr("A backup is kept before a password change, an import, a restore, and a merge or sync that\\n"
             "changes the wallet; the last %1 of each wallet are kept in %2.")
              .arg(WalletBackups::kept)
@@ -34,7 +34,7 @@ QVector<Command> BackupCommands::commands()
 int BackupCommands::list(const Invocation &call)
 {
     for (const WalletBackup &backup : WalletBackups::list(call.argument(0))) {
-        const QString cards = backup.cardCount < 0 ? tr("unreadable") : tr("%n card(s)", nullptr, backup.cardCount);
+        const QString cards = backup.cardCount < 0 ? tr("unreadable") : QString::number(backup.cardCount);
         call.console().print(
             QStringLiteral("%1\t%2\t%3\n")
                 .arg(backup.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), cards, backup.path));

@@ -688,6 +688,7 @@ bool CardDb::saveCopy(const QString &target, QVector<UnreadableCard> *leftOut)
     if (staged.isEmpty())
         return fail(WalletError(WalletError::WriteFailed, reason));
     // Other writers wait until the copy is complete, so it is one consistent state of the wallet.
+    const bool inCallersTransaction = m_transactionDepth > 0;
     CardDbTransaction snapshot(*this);
     if (!snapshot.isActive()) {
         QFile::remove(staged);
@@ -701,8 +702,9 @@ bool CardDb::saveCopy(const QString &target, QVector<UnreadableCard> *leftOut)
         if (!copied)
             m_lastError = copy.m_lastError;
     }
-    // Only read: ending it never fails, and inside a caller's transaction a rollback would doom that one.
-    const bool released = snapshot.commit();
+    // Only read: inside a caller's transaction it must end without dooming that one; on its own, a
+    // commit that fails (SQLite gave up on a damaged page) changes nothing either.
+    const bool released = snapshot.commit() || !inCallersTransaction;
     if (!copied || !released || !FileOps::replaceAtomically(staged, target, &reason)) {
         QFile::remove(staged);
         return copied && released ? fail(WalletError(WalletError::WriteFailed, reason)) : false;
