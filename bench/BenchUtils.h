@@ -37,5 +37,7 @@ void runImportBench(const QString &folder, int entries);
 void runSyncBench(const QString &folder, int shared, int unmatched);
 // Writes every card in each export format, with the time and the peak memory of each.
 void runExportBench(const QString &folder, int cards);
+// Two copies of one wallet after each side edited 1% of the cards and added 1% more, merged.
+void runDivergedSyncBench(const QString &folder, int cards);
 // Builds the search index of a wallet, times single keystrokes' searches and a password health check.
 void runSearchBench(const QString &folder, int cards);

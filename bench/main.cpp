@@ -16,6 +16,8 @@ int main(int argc, char *argv[])
     runImportBench(folder.path(), 10000);
     runSyncBench(folder.path(), 10000, 0);
     runSyncBench(folder.path(), 0, 1000);
+    for (const int cards : {10000, 100000})
+        runDivergedSyncBench(folder.path(), cards);
     runSearchBench(folder.path(), 10000);
     runExportBench(folder.path(), 100000);
     return 0;

@@ -19,6 +19,7 @@
 #include "ui/EditDialog.h"
 #include "ui/ExportAction.h"
 #include "ui/FileDialog.h"
+#include "ui/FileSyncController.h"
 #include "ui/GuiResources.h"
 #include "ui/IdleLock.h"
 #include "ui/LoginDialog.h"
@@ -90,6 +91,12 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_ui->rootView->setSession(m_session);
     m_ui->detailView->setSession(m_session);
+    m_fileSync = new FileSyncController([this] { return m_session->store(); }, this);
+    m_ui->menuTools->insertAction(m_ui->actionDropboxSync, m_fileSync->syncWithFileAction());
+    m_ui->menuFile->insertAction(m_ui->actionClose_Database, m_fileSync->restoreBackupAction());
+    connect(m_fileSync, &FileSyncController::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
+    connect(m_fileSync, &FileSyncController::cardsChanged, this, &MainWindow::reloadKeepingSelection);
     connect(m_ui->rootView, &RootView::cardSelected, m_ui->detailView, &DetailView::displayCard);
     connect(m_ui->rootView, &RootView::copyRequested, this, &MainWindow::copyValue);
     connect(m_ui->detailView, &DetailView::copyRequested, this, &MainWindow::copyValue);
@@ -274,6 +281,7 @@ void MainWindow::walletOpened()
     m_idleLock->setActive(true);
     updateActions();
     updateTitle();
+    m_fileSync->walletOpened();
 }
 
 // Everything decrypted goes: the panes, the search index and text, open dialogs (cancelled, so that
@@ -281,6 +289,7 @@ void MainWindow::walletOpened()
 void MainWindow::walletLocked()
 {
     m_cardBeforeLock = m_ui->detailView->cardId();
+    m_fileSync->walletClosed();
     for (QDialog *dialog : findChildren<QDialog *>()) {
         if (dialog->isVisible())
             dialog->reject();
@@ -299,6 +308,7 @@ void MainWindow::walletLocked()
 void MainWindow::walletClosed()
 {
     m_cardBeforeLock = -1;
+    m_fileSync->walletClosed();
     m_clipboard->clear();
     m_idleLock->setActive(false);
     m_ui->rootView->clear();
@@ -609,7 +619,9 @@ void MainWindow::importCards(ImportFormat format)
     if (!imported) {
         showError(tr("Import"),
                   tr("\"%1\" could not be imported completely as a %2 export: %3.")
-                      .arg(path, names[index], loader->errorString()));
+                      .arg(path, names[index],
+                           loader->errorString().isEmpty() ? m_session->lastError().message()
+                                                           : loader->errorString()));
         return;
     }
     auto *box

@@ -19,6 +19,7 @@ class ScreenLockListener;
 class UnlockView;
 class WalletSession;
 class TrashController;
+class FileSyncController;
 
 // The program's window: wires the panes, the dialogs and the actions to the open wallet, which a
 // WalletSession owns and every view is handed.
@@ -118,4 +119,5 @@ private:
     QString m_saveFilePath;
     DropBoxHosts m_cloudHosts = DropBoxHosts::service();
     TrashController *m_trash = nullptr;
+    FileSyncController *m_fileSync = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/BackupCommands.h"
 #include "cli/CardEdits.h"
 #include "cli/CardQueries.h"
 #include "cli/Console.h"
@@ -30,7 +31,7 @@ CommandLine::CommandLine(Console &console, PasswordPrompt &passwords)
 {
     m_commands << WalletCommands::commands() << CardQueries::commands() << CardEdits::commands()
                << TrashCommands::commands() << TransferCommands::commands() << MergeCommand::commands()
-               << OtpCommand::commands() << PasswordCommands::commands();
+               << OtpCommand::commands() << PasswordCommands::commands() << BackupCommands::commands();
 }
 
 int CommandLine::run(const QStringList &arguments)

@@ -5,6 +5,8 @@
 #include "cli/PasswordPrompt.h"
 #include "cli/WalletAccess.h"
 #include "store/CardDb.h"
+#include "store/WalletBackups.h"
+#include "sync/FileSync.h"
 #include "sync/WalletMerge.h"
 
 #include <QFile>
@@ -37,10 +39,31 @@ QVector<Command> MergeCommand::commands()
          2,
          {},
          &MergeCommand::merge},
+        {QStringLiteral("sync"),
+         QStringLiteral("WALLET OTHER"),
+         tr("Merge WALLET with OTHER in a synced folder and with the conflict copies beside OTHER."),
+         tr("As merge, and the conflict copies of OTHER that file-syncing tools leave beside it are merged\n"
+            "into both too, then moved to the backups folder. A conflict copy that does not open with\n"
+            "OTHER's password is left where it is and named. Prints what was received and sent.\n"
+            "WALLET is backed up before it changes."),
+         2,
+         2,
+         {},
+         &MergeCommand::sync},
     };
 }
 
 int MergeCommand::merge(const Invocation &call)
+{
+    return mergeWith(call, false);
+}
+
+int MergeCommand::sync(const Invocation &call)
+{
+    return mergeWith(call, true);
+}
+
+int MergeCommand::mergeWith(const Invocation &call, bool withConflictCopies)
 {
     const QString walletPath = call.argument(0);
     const QString otherPath = call.argument(1);
@@ -78,7 +101,12 @@ int MergeCommand::merge(const Invocation &call)
     bool created = false;
     if (!other)
         other = WalletMerge::openOther(otherPath, otherPassword, newOtherPassword, &created, &error);
-    if (!other || !WalletMerge::merge(*local, *other, WalletMerge::BothCopies, &error)) {
+    FileSync::Report report;
+    const bool merged = other
+        && (withConflictCopies
+                ? FileSync::run(*local, *other, &report, &error)
+                : WalletMerge::merge(*local, *other, WalletMerge::BothCopies, &error, nullptr, &WalletBackups::keep));
+    if (!merged) {
         if (created) {
             other.reset();
             QFile::remove(otherPath);
@@ -86,5 +114,13 @@ int MergeCommand::merge(const Invocation &call)
         console.error(tr("merge failed: %1").arg(error.message()));
         return ExitFailure;
     }
+    if (!withConflictCopies)
+        return ExitSuccess;
+    for (const QString &left : qAsConst(report.conflictCopiesLeft))
+        console.fail(left, tr("conflict copy not merged: it does not open with the password of %1").arg(otherPath));
+    console.print(tr("received %1, sent %2, conflict copies merged %3\n")
+                      .arg(report.received)
+                      .arg(report.sent)
+                      .arg(report.conflictCopiesMerged));
     return ExitSuccess;
 }

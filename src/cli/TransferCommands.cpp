@@ -9,6 +9,7 @@
 #include "import/KeePassXLoader.h"
 #include "import/PSafeLoader.h"
 #include "store/CardDb.h"
+#include "store/WalletBackups.h"
 
 #include <QFileInfo>
 
@@ -96,6 +97,8 @@ int TransferCommands::importFile(const Invocation &call)
     CardDbTransaction transaction(*store);
     if (!transaction.isActive())
         return WalletAccess::failed(*store, console);
+    if (const WalletError kept = WalletBackups::keep(*store); kept.isError())
+        return console.fail(path, tr("no backup could be kept: %1").arg(kept.message()));
     const auto loader = loaderFor(importFormats().value(formatName), *store, file);
     if (!loader->importFile())
         return console.fail(file, tr("not a readable %1 export: %2").arg(formatName, loader->errorString()));

@@ -5,6 +5,7 @@
 #include "cli/PasswordPrompt.h"
 #include "cli/WalletAccess.h"
 #include "store/CardDb.h"
+#include "store/WalletBackups.h"
 #include <QFileInfo>
 
 QVector<Command> WalletCommands::commands()
@@ -103,6 +104,8 @@ int WalletCommands::changePassword(const Invocation &call)
     const std::optional<QString> newPassword = call.passwords().askNew(tr("New password for %1: ").arg(path), &error);
     if (!newPassword)
         return console.fail(path, error);
+    if (const WalletError kept = WalletBackups::keep(*store); kept.isError())
+        return console.fail(path, tr("no backup could be kept: %1").arg(kept.message()));
     if (!store->changePassword(oldPassword, *newPassword))
         return console.fail(path, tr("%1; the old password is still in force").arg(store->lastError().message()));
     return ExitSuccess;

@@ -2,6 +2,8 @@
 
 #include "model/TextUtils.h"
 
+#include <QSet>
+
 Card::Card()
     : m_updateTime(QDateTime::currentDateTimeUtc())
 {
@@ -51,11 +53,29 @@ std::unique_ptr<Card> Card::copyWithUuid(const QString &uuid) const
     return copy;
 }
 
-// Fields pair by position. A card built outside the catalogue (an imported login) may have fewer
-// fields than its template; a missing partner counts as an empty value older than any other.
-const Field *Card::partner(const Card &other, std::size_t index) const
+// Two versions of a card pair their fields by uid when each numbers its fields distinctly: an imported
+// login may lack fields of its template, or hold them in another order. Otherwise they pair by
+// position. A missing partner counts as an empty value older than any other.
+bool Card::pairsByUid(const Card &other) const
 {
-    return index < other.m_fields.size() ? other.m_fields[index].get() : nullptr;
+    const auto distinct = [](const std::vector<std::unique_ptr<Field>> &fields) {
+        QSet<int> uids;
+        for (const auto &field : fields)
+            uids.insert(field->uid());
+        return uids.size() == int(fields.size());
+    };
+    return distinct(m_fields) && distinct(other.m_fields);
+}
+
+const Field *Card::partner(const Card &other, std::size_t index, bool byUid) const
+{
+    if (!byUid)
+        return index < other.m_fields.size() ? other.m_fields[index].get() : nullptr;
+    for (const auto &field : other.m_fields) {
+        if (field->uid() == m_fields[index]->uid())
+            return field.get();
+    }
+    return nullptr;
 }
 
 bool Card::stampChanges(Card &edited) const
@@ -84,8 +104,9 @@ bool Card::isEquivalent(const Card &other) const
         return false;
     if (!sameOrBlank(m_notes, other.m_notes))
         return false;
+    const bool byUid = pairsByUid(other);
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        const Field *theirs = partner(other, i);
+        const Field *theirs = partner(other, i, byUid);
         if (theirs && !sameOrBlank(m_fields[i]->value(), theirs->value()))
             return false;
     }
@@ -100,8 +121,9 @@ void Card::mergeNewer(const Card &other)
         m_notes = other.m_notes;
         m_updateTime = other.m_updateTime;
     }
+    const bool byUid = pairsByUid(other);
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        const Field *theirs = partner(other, i);
+        const Field *theirs = partner(other, i, byUid);
         if (theirs && m_fields[i]->updateTime() < theirs->updateTime()) {
             m_fields[i]->setValue(theirs->value());
             m_fields[i]->setUpdateTime(theirs->updateTime());
@@ -121,8 +143,9 @@ void Card::fillBlanks(const Card &other)
         m_notes = other.m_notes;
         changed = true;
     }
+    const bool byUid = pairsByUid(other);
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        const Field *theirs = partner(other, i);
+        const Field *theirs = partner(other, i, byUid);
         if (theirs && m_fields[i]->value().isEmpty() && !theirs->value().isEmpty()) {
             m_fields[i]->setValue(theirs->value());
             m_fields[i]->setUpdateTime(now);

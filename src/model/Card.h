@@ -60,7 +60,8 @@ public:
     bool fromData(const QByteArray &data);
 
 private:
-    const Field *partner(const Card &other, std::size_t index) const;
+    bool pairsByUid(const Card &other) const;
+    const Field *partner(const Card &other, std::size_t index, bool byUid) const;
 
     QString m_uuid;
     QDateTime m_updateTime;

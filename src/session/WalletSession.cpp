@@ -3,6 +3,7 @@
 #include "import/ImportLoader.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
+#include "store/WalletBackups.h"
 
 #include <QMetaObject>
 
@@ -90,14 +91,21 @@ bool WalletSession::trashCard(int id)
 
 bool WalletSession::changePassword(const QString &oldPassword, const QString &newPassword)
 {
-    return (m_store && m_store->changePassword(oldPassword, newPassword))
-        || fail(m_store ? m_store->lastError() : WalletError());
+    if (!m_store)
+        return false;
+    const WalletError kept = WalletBackups::keep(*m_store);
+    if (kept.isError())
+        return fail(kept);
+    return m_store->changePassword(oldPassword, newPassword) || fail(m_store->lastError());
 }
 
 bool WalletSession::import(ImportLoader &loader)
 {
     if (!m_store)
         return false;
+    const WalletError kept = WalletBackups::keep(*m_store);
+    if (kept.isError())
+        return fail(kept);
     const bool imported = loader.importFile();
     emit cardsChanged();
     return imported || fail(WalletError(WalletError::WriteFailed, loader.errorString()));

@@ -198,6 +198,12 @@ std::unique_ptr<CardDb> CardDb::openOrCreate(const QString &path, const QString 
     return file.exists() || file.isSymLink() ? open(path, password, error) : create(path, password, error);
 }
 
+int CardDb::countCards(const QString &path)
+{
+    const std::unique_ptr<CardDb> store = openFile(path, nullptr);
+    return store ? store->cardCount() : -1;
+}
+
 bool CardDb::fail(const WalletError &error)
 {
     m_lastError = error;
@@ -374,6 +380,12 @@ int CardDb::cardCount()
     return query->value(0).toInt();
 }
 
+qint64 CardDb::outsideChanges()
+{
+    PreparedStatement query = run(QStringLiteral("PRAGMA data_version"));
+    return query && query->next() ? query->value(0).toLongLong() : -1;
+}
+
 std::unique_ptr<Card> CardDb::card(int id)
 {
     PreparedStatement query = run(QStringLiteral("SELECT Data, Title FROM Cards WHERE ID = ?"), {id});
@@ -517,6 +529,51 @@ std::optional<std::vector<StoredCard>> CardDb::allCards()
     return std::move(readout.cards);
 }
 
+std::optional<std::vector<CardHead>> CardDb::cardHeads()
+{
+    PreparedStatement query = run(QStringLiteral(
+        "SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, length(Data) FROM Cards ORDER BY ID"));
+    if (!query)
+        return std::nullopt;
+    std::vector<CardHead> heads;
+    while (query->next()) {
+        heads.push_back({query->value(0).toInt(), query->value(1).toString(),
+                         qint64(std::trunc(query->value(2).toDouble())), query->value(3).toInt() != 0,
+                         query->value(4).toString(), query->value(5).toString(), query->value(6).toInt(),
+                         query->value(7).toInt()});
+    }
+    if (query->lastError().isValid()) {
+        failSql(*query, false);
+        return std::nullopt;
+    }
+    return heads;
+}
+
+std::optional<std::vector<std::unique_ptr<Card>>> CardDb::cardsOfRows(const QVector<CardHead> &rows)
+{
+    std::vector<std::unique_ptr<Card>> cards;
+    cards.reserve(std::size_t(rows.size()));
+    QVector<UnreadableCard> unreadable;
+    for (const CardHead &row : rows) {
+        PreparedStatement query = run(QStringLiteral("SELECT Data FROM Cards WHERE ID = ?"), {row.id});
+        if (!query)
+            return std::nullopt;
+        std::unique_ptr<Card> card = query->next() ? decode(query->value(0).toByteArray()) : nullptr;
+        if (query->lastError().isValid()) {
+            failSql(*query, false);
+            return std::nullopt;
+        }
+        if (!card || row.uuid.isEmpty() || card->uuid() != row.uuid)
+            unreadable.append({row.id, row.title});
+        cards.push_back(std::move(card));
+    }
+    if (!unreadable.isEmpty()) {
+        fail(WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namedCards(unreadable))));
+        return std::nullopt;
+    }
+    return cards;
+}
+
 CardReadout CardDb::salvage()
 {
     CardReadout readout;
@@ -619,6 +676,26 @@ bool CardDb::restoreCard(int id)
     return updateCard(id, *restored) && transaction.commit();
 }
 
+bool CardDb::putCard(int id, Card &card, bool trashed, const QDateTime &rowTime)
+{
+    const QByteArray data = m_cipher->encrypt(card.toData());
+    const QVariantList values{card.title(), card.templateType(), card.iconId(), storedSeconds(rowTime), card.uuid(),
+                              data,         trashed ? 1 : 0};
+    if (id == -1)
+        return write(QStringLiteral("INSERT INTO Cards (Title, Type, IconID, UpdateTime, UUID, Data, Trashed) "
+                                    "VALUES (?,?,?,?,?,?,?)"),
+                     values);
+    return write(QStringLiteral("UPDATE Cards SET Title=?, Type=?, IconID=?, UpdateTime=?, UUID=?, Data=?, Trashed=? "
+                                "WHERE ID = ?"),
+                 values + QVariantList{id});
+}
+
+bool CardDb::setTrashed(int id, bool trashed, const QDateTime &rowTime)
+{
+    return write(QStringLiteral("UPDATE Cards SET Trashed = ?, UpdateTime = ? WHERE ID = ?"),
+                 {trashed ? 1 : 0, storedSeconds(rowTime), id});
+}
+
 bool CardDb::deleteAllCards()
 {
     return write(QStringLiteral("DELETE FROM Cards Where ID > 0"), {});
@@ -669,6 +746,20 @@ bool CardDb::purgeTrashed()
                                 "WHERE Trashed = 1"),
                  {QDateTime::currentSecsSinceEpoch()})
         && write(QStringLiteral("DELETE FROM Cards Where Trashed = 1"), {}) && transaction.commit();
+}
+
+bool CardDb::forgetPurged(const QStringList &uuids)
+{
+    if (uuids.isEmpty())
+        return true;
+    CardDbTransaction transaction(*this);
+    if (!transaction.isActive() || !createPurgedTable())
+        return false;
+    for (const QString &uuid : uuids) {
+        if (!write(QStringLiteral("DELETE FROM Purged WHERE UUID = ?"), {uuid}))
+            return false;
+    }
+    return transaction.commit();
 }
 
 bool CardDb::recordPurged(const QHash<QString, qint64> &purged)
@@ -742,6 +833,7 @@ bool CardDb::saveCopy(const QString &target, QVector<UnreadableCard> *leftOut)
     if (staged.isEmpty())
         return fail(WalletError(WalletError::WriteFailed, reason));
     // Other writers wait until the copy is complete, so it is one consistent state of the wallet.
+    const bool inCallersTransaction = m_transactionDepth > 0;
     CardDbTransaction snapshot(*this);
     if (!snapshot.isActive()) {
         QFile::remove(staged);
@@ -755,9 +847,12 @@ bool CardDb::saveCopy(const QString &target, QVector<UnreadableCard> *leftOut)
         if (!copied)
             m_lastError = copy.m_lastError;
     }
-    if (!copied || !FileOps::replaceAtomically(staged, target, &reason)) {
+    // Only read: inside a caller's transaction it must end without dooming that one; on its own, a
+    // commit that fails (SQLite gave up on a damaged page) changes nothing either.
+    const bool released = snapshot.commit() || !inCallersTransaction;
+    if (!copied || !released || !FileOps::replaceAtomically(staged, target, &reason)) {
         QFile::remove(staged);
-        return copied ? fail(WalletError(WalletError::WriteFailed, reason)) : false;
+        return copied && released ? fail(WalletError(WalletError::WriteFailed, reason)) : false;
     }
     if (leftOut)
         *leftOut = readout.unreadable;

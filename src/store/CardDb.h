@@ -46,6 +46,20 @@ struct StoredCard
     QByteArray blob;
 };
 
+// The clear columns of one row: enough to tell, without decrypting, whether two copies of a card can
+// differ. RowTime is in whole seconds, as stored.
+struct CardHead
+{
+    int id = -1;
+    QString uuid;
+    qint64 rowTime = 0;
+    bool trashed = false;
+    QString title;
+    QString templateType;
+    int iconId = -1;
+    int dataSize = 0;
+};
+
 // A row whose card cannot be read: its blob does not decrypt, its text does not parse, or SQLite
 // cannot reach it.
 struct UnreadableCard
@@ -92,6 +106,8 @@ public:
     // open() where a file is, create() where none is.
     static std::unique_ptr<CardDb> openOrCreate(const QString &path, const QString &password,
                                                 WalletError *error = nullptr);
+    // The live cards of the wallet at path, counted without its password; -1 when it cannot be read.
+    static int countCards(const QString &path);
 
     WalletError lastError() const { return m_lastError; }
     void close();
@@ -104,6 +120,9 @@ public:
     std::optional<QVector<CardListEntry>> cardList(ListScope scope = LiveCards);
     // Live cards; -1 on an error.
     int cardCount();
+    // Changes whenever another program (or another store on the file) commits a change to it; -1 on
+    // an error. This store's own writes leave it as it is.
+    qint64 outsideChanges();
     std::unique_ptr<Card> card(int id);
     std::unique_ptr<Card> cardByUuid(const QString &uuid, bool *trashed = nullptr);
     // -1 when no row has the uuid or on an error (then lastError() says so).
@@ -113,6 +132,11 @@ public:
     // Every row, trashed ones too, in row order, each card decrypted once. Fails, naming them, when
     // any card cannot be read or has a malformed identity: whatever rewrites a wallet starts here.
     std::optional<std::vector<StoredCard>> allCards();
+    // The clear columns of every row, trashed ones too, in row order; nothing is decrypted.
+    std::optional<std::vector<CardHead>> cardHeads();
+    // The cards of the given rows, each decrypted once, in the order asked. Fails, naming them, as
+    // allCards() does when one cannot be read or has a malformed identity.
+    std::optional<std::vector<std::unique_ptr<Card>>> cardsOfRows(const QVector<CardHead> &rows);
     // As much as can be read, for rescuing a damaged wallet: never fails, lists what it left out.
     CardReadout salvage();
     // Hands every row to visit in row order, one at a time, so that memory stays flat however large the
@@ -129,6 +153,11 @@ public:
     // Takes a card out of the trash. The card and its row get the current time, so that a merge with
     // another copy carries the restore over an older trashing there.
     bool restoreCard(int id);
+    // Writes a card as another copy holds it: its row state and time included, into row id, or into a
+    // new row when id is -1. Rewriting a row may change its uuid.
+    bool putCard(int id, Card &card, bool trashed, const QDateTime &rowTime);
+    // Moves a row into the trash or out of it, stamped with rowTime; the card text stays as it is.
+    bool setTrashed(int id, bool trashed, const QDateTime &rowTime);
     bool deleteAllCards();
     // Deleting for ever: only trashed cards, and each one's identity is kept (see purgedCards) so that
     // a merge with a copy that still has the card does not bring it back live.
@@ -136,6 +165,8 @@ public:
     bool purgeTrashed();
     // Adds identities deleted for ever elsewhere (a merge passes them on); a later time wins.
     bool recordPurged(const QHash<QString, qint64> &purged);
+    // Drops identities from the record of deletions for ever (a card that came back into the trash).
+    bool forgetPurged(const QStringList &uuids);
     // Re-encrypts every card under the new password in one transaction on the file itself: at every
     // instant the file opens with exactly one of the two passwords. Refuses a wallet with unreadable cards.
     bool changePassword(const QString &oldPassword, const QString &newPassword);

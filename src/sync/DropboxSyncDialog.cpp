@@ -2,6 +2,7 @@
 
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
+#include "store/WalletBackups.h"
 #include "sync/WalletMerge.h"
 #include "ui/MakerSite.h"
 #include "ui_DropboxSyncDialog.h"
@@ -280,7 +281,8 @@ bool DropboxSyncDialog::adoptCopy()
 {
     CardDb *store = m_session.store();
     auto copy = store ? CardDb::open(m_localSyncPath, m_copyPassword) : nullptr;
-    const bool merged = copy && WalletMerge::merge(*store, *copy, WalletMerge::LocalCopyOnly);
+    const bool merged
+        = copy && WalletMerge::merge(*store, *copy, WalletMerge::LocalCopyOnly, nullptr, nullptr, &WalletBackups::keep);
     m_session.reportChange();
     return merged;
 }

@@ -1,74 +1,105 @@
 #include "sync/SyncMerger.h"
 
-#include "store/CardDb.h"
-
-#include <QHash>
 #include <QSet>
 
-// The cards of one input, each decrypted once, and the identities not matched yet, in row order.
+#include <algorithm>
+
+namespace {
+
+// Whether two rows of one card may hold different versions of it.
+bool mayDiffer(const CardHead &a, const CardHead &b)
+{
+    return a.rowTime != b.rowTime || a.trashed != b.trashed || a.dataSize != b.dataSize || a.iconId != b.iconId
+        || a.title != b.title || a.templateType != b.templateType;
+}
+
+} // namespace
+
+// The rows of one input, the cards read of them, and the rows not matched by identity, in row order.
 struct SyncMerger::Side
 {
-    explicit Side(std::vector<StoredCard> cards)
-        : rows(std::move(cards))
+    explicit Side(std::vector<CardHead> heads)
+        : rows(std::move(heads))
+        , cards(rows.size())
     {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (std::size_t i = 0; i < rows.size(); ++i)
             byUuid.insert(rows[i].uuid, int(i));
-            unmatched.append(rows[i].uuid);
-        }
     }
 
-    StoredCard &row(const QString &uuid) { return rows[std::size_t(byUuid.value(uuid))]; }
+    const CardHead &row(int index) const { return rows[std::size_t(index)]; }
+    Card &card(int index) const { return *cards[std::size_t(index)]; }
 
-    // Applies the other copy's deletions for ever to the cards it no longer has.
-    void applyPurges(const QHash<QString, qint64> &purgedThere, const Side &there)
-    {
-        QSet<QString> dropped;
-        for (StoredCard &row : rows) {
-            if (there.byUuid.contains(row.uuid) || !purgedThere.contains(row.uuid))
-                continue;
-            if (row.trashed)
-                dropped.insert(row.uuid);
-            row.trashed = true;
-        }
-        removeMatched(dropped);
-    }
-
-    void removeMatched(const QSet<QString> &matched)
-    {
-        QStringList remaining;
-        for (const QString &uuid : qAsConst(unmatched)) {
-            if (!matched.contains(uuid))
-                remaining.append(uuid);
-        }
-        unmatched = remaining;
-    }
-
-    std::vector<StoredCard> rows;
+    std::vector<CardHead> rows;
+    std::vector<std::unique_ptr<Card>> cards;
     QHash<QString, int> byUuid;
-    QStringList unmatched;
+    QVector<int> toRead;
+    QVector<int> unmatched;
+    std::vector<RowWrite> writes;
 };
 
-SyncMerger::SyncMerger(std::vector<StoredCard> localCards, std::vector<StoredCard> syncCards)
-    : m_local(std::make_unique<Side>(std::move(localCards)))
-    , m_sync(std::make_unique<Side>(std::move(syncCards)))
+SyncMerger::SyncMerger(std::vector<CardHead> localRows, std::vector<CardHead> syncRows)
+    : m_local(std::make_unique<Side>(std::move(localRows)))
+    , m_sync(std::make_unique<Side>(std::move(syncRows)))
 {
+    QSet<int> matchedLocal;
+    for (int i = 0; i < int(m_sync->rows.size()); ++i) {
+        const int local = m_local->byUuid.value(m_sync->row(i).uuid, -1);
+        if (local == -1) {
+            m_sync->unmatched.append(i);
+            continue;
+        }
+        matchedLocal.insert(local);
+        if (mayDiffer(m_local->row(local), m_sync->row(i)))
+            m_commonPairs.append({local, i});
+    }
+    for (int i = 0; i < int(m_local->rows.size()); ++i) {
+        if (!matchedLocal.contains(i))
+            m_local->unmatched.append(i);
+    }
+    for (const auto &pair : qAsConst(m_commonPairs)) {
+        m_local->toRead.append(pair.first);
+        m_sync->toRead.append(pair.second);
+    }
+    m_local->toRead += m_local->unmatched;
+    m_sync->toRead += m_sync->unmatched;
 }
 
 SyncMerger::~SyncMerger() = default;
 
-// The common list runs from the sync copy's last card to its first.
-void SyncMerger::matchSameUuids()
+QVector<CardHead> SyncMerger::rowsToRead(Copy copy) const
 {
-    QSet<QString> matched;
-    for (int i = m_sync->unmatched.size() - 1; i >= 0; --i) {
-        const QString &uuid = m_sync->unmatched.at(i);
-        if (m_local->byUuid.contains(uuid)) {
-            m_commonUuids.append(uuid);
-            matched.insert(uuid);
-        }
+    const Side &side = copy == Local ? *m_local : *m_sync;
+    QVector<CardHead> rows;
+    rows.reserve(side.toRead.size());
+    for (const int index : side.toRead)
+        rows.append(side.row(index));
+    return rows;
+}
+
+const std::vector<RowWrite> &SyncMerger::writes(Copy copy) const
+{
+    return copy == Local ? m_local->writes : m_sync->writes;
+}
+
+void SyncMerger::merge(std::vector<std::unique_ptr<Card>> localCards, std::vector<std::unique_ptr<Card>> syncCards)
+{
+    for (auto [side, cards] : {std::pair{m_local.get(), &localCards}, {m_sync.get(), &syncCards}}) {
+        for (int i = 0; i < side->toRead.size() && i < int(cards->size()); ++i)
+            side->cards[std::size_t(side->toRead.at(i))] = std::move((*cards)[std::size_t(i)]);
     }
-    m_local->removeMatched(matched);
-    m_sync->removeMatched(matched);
+    matchSameContent();
+    for (const int index : qAsConst(m_sync->unmatched)) {
+        const CardHead &row = m_sync->row(index);
+        m_local->writes.push_back({-1, &m_sync->card(index), row.trashed, row.rowTime});
+    }
+    for (const int index : qAsConst(m_local->unmatched)) {
+        const CardHead &row = m_local->row(index);
+        m_sync->writes.push_back({-1, &m_local->card(index), row.trashed, row.rowTime});
+    }
+    for (const auto &pair : qAsConst(m_equivalentPairs))
+        mergeEquivalent(pair.first, pair.second);
+    for (const auto &pair : qAsConst(m_commonPairs))
+        mergeCommon(pair.first, pair.second);
 }
 
 // Each sync card, from the last to the first, pairs with the last unpaired local card that has the
@@ -76,79 +107,80 @@ void SyncMerger::matchSameUuids()
 // cards with those are looked at, which keeps large merges fast without changing any pairing.
 void SyncMerger::matchSameContent()
 {
-    const auto bucketKey = [](const StoredCard &row) {
-        return row.card->templateType() + QChar(0) + row.card->title() + QChar(row.trashed ? '1' : '0');
+    const auto bucketKey = [](const Side &side, int index) {
+        const Card &card = side.card(index);
+        return card.templateType() + QChar(0) + card.title() + QChar(side.row(index).trashed ? '1' : '0');
     };
-    QHash<QString, QStringList> localBuckets;
-    for (const QString &uuid : qAsConst(m_local->unmatched))
-        localBuckets[bucketKey(m_local->row(uuid))].append(uuid);
+    QHash<QString, QVector<int>> localBuckets;
+    for (const int index : qAsConst(m_local->unmatched))
+        localBuckets[bucketKey(*m_local, index)].append(index);
 
-    QSet<QString> pairedLocal;
-    QSet<QString> pairedSync;
+    QSet<int> pairedLocal;
+    QSet<int> pairedSync;
     for (int i = m_sync->unmatched.size() - 1; i >= 0; --i) {
-        const QString &syncUuid = m_sync->unmatched.at(i);
-        const StoredCard &syncRow = m_sync->row(syncUuid);
-        const QStringList candidates = localBuckets.value(bucketKey(syncRow));
+        const int syncIndex = m_sync->unmatched.at(i);
+        const QVector<int> candidates = localBuckets.value(bucketKey(*m_sync, syncIndex));
         for (int j = candidates.size() - 1; j >= 0; --j) {
-            const QString &localUuid = candidates.at(j);
-            if (pairedLocal.contains(localUuid) || !syncRow.card->isEquivalent(*m_local->row(localUuid).card))
+            const int localIndex = candidates.at(j);
+            if (pairedLocal.contains(localIndex) || !m_sync->card(syncIndex).isEquivalent(m_local->card(localIndex)))
                 continue;
-            m_equivalentPairs.insert(syncUuid, localUuid);
-            pairedLocal.insert(localUuid);
-            pairedSync.insert(syncUuid);
+            m_equivalentPairs.append({localIndex, syncIndex});
+            pairedLocal.insert(localIndex);
+            pairedSync.insert(syncIndex);
             break;
         }
     }
-    m_local->removeMatched(pairedLocal);
-    m_sync->removeMatched(pairedSync);
+    const auto removePaired = [](QVector<int> &unmatched, const QSet<int> &paired) {
+        unmatched.erase(
+            std::remove_if(unmatched.begin(), unmatched.end(), [&paired](int index) { return paired.contains(index); }),
+            unmatched.end());
+    };
+    removePaired(m_local->unmatched, pairedLocal);
+    removePaired(m_sync->unmatched, pairedSync);
 }
 
-void SyncMerger::setPurged(const QHash<QString, qint64> &localPurged, const QHash<QString, qint64> &syncPurged)
+// The side whose row changed last decides whether the card is in the trash; a tie goes to the sync copy.
+void SyncMerger::mergeCommon(int localIndex, int syncIndex)
 {
-    m_local->applyPurges(syncPurged, *m_sync);
-    m_sync->applyPurges(localPurged, *m_local);
+    const CardHead &localRow = m_local->row(localIndex);
+    const CardHead &syncRow = m_sync->row(syncIndex);
+    Card &merged = m_sync->card(syncIndex);
+    const QByteArray syncBefore = merged.toData();
+    merged.mergeNewer(m_local->card(localIndex));
+    const bool trashed = syncRow.rowTime < localRow.rowTime ? localRow.trashed : syncRow.trashed;
+    // A card combined from both versions may carry the time of one of them; its row then takes a second
+    // more, so that the row of that version never looks the same as the combined one.
+    const QByteArray mergedData = merged.toData();
+    const bool combined = mergedData != syncBefore && mergedData != m_local->card(localIndex).toData();
+    const qint64 rowTime
+        = std::max({localRow.rowTime, syncRow.rowTime, merged.updateTime().toSecsSinceEpoch()}) + (combined ? 1 : 0);
+    writeIfDifferent(*m_local, localIndex, merged, trashed, rowTime);
+    if (mergedData != syncBefore)
+        m_sync->writes.push_back({syncRow.id, &merged, trashed, rowTime});
+    else if (syncRow.trashed != trashed)
+        m_sync->writes.push_back({syncRow.id, nullptr, trashed, rowTime});
 }
 
-bool SyncMerger::run(CardDb *localOutput, CardDb *syncOutput)
+// The local row takes the sync card in its place (and its identity); the sync row only where blanks
+// were filled.
+void SyncMerger::mergeEquivalent(int localIndex, int syncIndex)
 {
-    m_localOutput = localOutput;
-    m_syncOutput = syncOutput;
-    matchSameUuids();
-    matchSameContent();
-
-    for (const QString &uuid : qAsConst(m_sync->unmatched)) {
-        StoredCard &row = m_sync->row(uuid);
-        if (!addToOutputs(*row.card, row.trashed))
-            return false;
-    }
-    for (const QString &uuid : qAsConst(m_local->unmatched)) {
-        StoredCard &row = m_local->row(uuid);
-        if (!addToOutputs(*row.card, row.trashed))
-            return false;
-    }
-    for (auto pair = m_equivalentPairs.cbegin(); pair != m_equivalentPairs.cend(); ++pair) {
-        StoredCard &syncRow = m_sync->row(pair.key());
-        syncRow.card->fillBlanks(*m_local->row(pair.value()).card);
-        if (!addToOutputs(*syncRow.card, syncRow.trashed))
-            return false;
-    }
-    // The side whose row changed last decides whether the card is in the trash; a tie goes to the sync copy.
-    for (const QString &uuid : qAsConst(m_commonUuids)) {
-        StoredCard &syncRow = m_sync->row(uuid);
-        const StoredCard &localRow = m_local->row(uuid);
-        syncRow.card->mergeNewer(*localRow.card);
-        const bool trashed = syncRow.rowTime < localRow.rowTime ? localRow.trashed : syncRow.trashed;
-        if (!addToOutputs(*syncRow.card, trashed))
-            return false;
-    }
-    return true;
+    const CardHead &localRow = m_local->row(localIndex);
+    const CardHead &syncRow = m_sync->row(syncIndex);
+    Card &merged = m_sync->card(syncIndex);
+    const QByteArray syncBefore = merged.toData();
+    merged.fillBlanks(m_local->card(localIndex));
+    const qint64 rowTime = std::max({localRow.rowTime, syncRow.rowTime, merged.updateTime().toSecsSinceEpoch()});
+    m_local->writes.push_back({localRow.id, &merged, syncRow.trashed, rowTime});
+    if (merged.toData() != syncBefore)
+        m_sync->writes.push_back({syncRow.id, &merged, syncRow.trashed, rowTime});
 }
 
-bool SyncMerger::addToOutputs(Card &card, bool trashed)
+void SyncMerger::writeIfDifferent(Side &side, int index, Card &merged, bool trashed, qint64 rowTime)
 {
-    for (CardDb *output : {m_localOutput, m_syncOutput}) {
-        if (output && !(output->addCard(card) && (!trashed || output->trashCard(output->cardIdForUuid(card.uuid())))))
-            return false;
-    }
-    return true;
+    const CardHead &row = side.row(index);
+    if (side.card(index).toData() != merged.toData())
+        side.writes.push_back({row.id, &merged, trashed, rowTime});
+    else if (row.trashed != trashed)
+        side.writes.push_back({row.id, nullptr, trashed, rowTime});
 }

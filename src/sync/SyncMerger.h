@@ -1,46 +1,58 @@
 #pragma once
 
+#include "store/CardDb.h"
+
 #include <QHash>
-#include <QMap>
-#include <QStringList>
+#include <QVector>
 
 #include <memory>
 #include <vector>
 
-class Card;
-class CardDb;
-struct StoredCard;
+// One write that brings a copy to the merged state: the card into a row (a new row when id is -1), or
+// only the row's trash state when card is null.
+struct RowWrite
+{
+    int id = -1;
+    Card *card = nullptr;
+    bool trashed = false;
+    qint64 rowTime = 0;
+};
 
-// Merges two copies of a wallet card by card into two outputs that end up holding the same cards.
-// Cards pair first by identity, then by content; where both sides hold a card, the newer side wins
-// for the card head and, field by field, for the values, and blanks are filled from the other side.
-// The card of the second copy ("sync") is the one kept and written.
+// Merges two copies of a wallet card by card and works out, for each copy, the rows it must write to
+// hold the merged cards; rows already equal to the result are left alone. Cards pair first by identity,
+// then by content; where both sides hold a card, the newer side wins for the card head and, field by
+// field, for the values, and blanks are filled from the other side. The card of the second copy
+// ("sync") is the one kept. Rows of one card with the same clear columns (time, trash state, title,
+// type, icon, text length) are taken as the same version and never decrypted.
 class SyncMerger
 {
 public:
-    // The cards of both copies, each read completely (a copy that does not exist yet has none).
-    SyncMerger(std::vector<StoredCard> localCards, std::vector<StoredCard> syncCards);
+    enum Copy { Local, Sync };
+
+    SyncMerger(std::vector<CardHead> localRows, std::vector<CardHead> syncRows);
     ~SyncMerger();
+    SyncMerger(const SyncMerger &) = delete;
+    SyncMerger &operator=(const SyncMerger &) = delete;
 
-    // The identities each copy deleted for ever. A card one copy deleted for ever and the other still
-    // has in its trash is left out; one the other copy has live comes back trashed, never live.
-    void setPurged(const QHash<QString, qint64> &localPurged, const QHash<QString, qint64> &syncPurged);
-
-    // Adds the merged cards to each output that is given (an emptied store); false when one refuses a
-    // card, and the caller then rolls both back.
-    bool run(CardDb *localOutput, CardDb *syncOutput);
+    // The rows whose cards the merge needs: both versions of a card that may differ, and every card
+    // that only one copy holds.
+    QVector<CardHead> rowsToRead(Copy copy) const;
+    // Takes the cards of rowsToRead(), in that order, and merges. Afterwards writes() tells each copy
+    // what to write; the cards written stay the merger's.
+    void merge(std::vector<std::unique_ptr<Card>> localCards, std::vector<std::unique_ptr<Card>> syncCards);
+    const std::vector<RowWrite> &writes(Copy copy) const;
 
 private:
     struct Side;
 
-    void matchSameUuids();
     void matchSameContent();
-    bool addToOutputs(Card &card, bool trashed);
+    void mergeCommon(int localIndex, int syncIndex);
+    void mergeEquivalent(int localIndex, int syncIndex);
+    void writeIfDifferent(Side &side, int index, Card &merged, bool trashed, qint64 rowTime);
 
     std::unique_ptr<Side> m_local;
     std::unique_ptr<Side> m_sync;
-    CardDb *m_localOutput = nullptr;
-    CardDb *m_syncOutput = nullptr;
-    QStringList m_commonUuids;
-    QMap<QString, QString> m_equivalentPairs;
+    // Pairs of row indexes (local, sync) of one card whose versions may differ.
+    QVector<QPair<int, int>> m_commonPairs;
+    QVector<QPair<int, int>> m_equivalentPairs;
 };

@@ -3,9 +3,8 @@
 #include "store/CardDb.h"
 #include "sync/SyncMerger.h"
 
+#include <QDateTime>
 #include <QFileInfo>
-
-#include <algorithm>
 
 #include <future>
 
@@ -18,9 +17,72 @@ bool fail(WalletError *error, const CardDb &store)
     return false;
 }
 
+// What a copy must do about the cards the other copy deleted for ever: a card it has in the trash goes
+// for ever too; one it has live goes into the trash (and on to the other copy from there), never
+// staying live, and the deletion is forgotten on both sides.
+struct PurgeSettlement
+{
+    QVector<int> deleteIds;
+    QVector<int> trashIds;
+    QStringList cameBack;
+};
+
+PurgeSettlement settlePurges(std::vector<CardHead> &heads, const QHash<QString, qint64> &purgedElsewhere)
+{
+    PurgeSettlement settlement;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (auto it = heads.begin(); it != heads.end();) {
+        if (!purgedElsewhere.contains(it->uuid)) {
+            ++it;
+        } else if (it->trashed) {
+            settlement.deleteIds.append(it->id);
+            it = heads.erase(it);
+        } else {
+            settlement.trashIds.append(it->id);
+            settlement.cameBack.append(it->uuid);
+            it->trashed = true;
+            it->rowTime = now;
+            ++it;
+        }
+    }
+    return settlement;
+}
+
+bool applySettlement(CardDb &store, const PurgeSettlement &settlement)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (int id : settlement.trashIds) {
+        if (!store.setTrashed(id, true, now))
+            return false;
+    }
+    for (int id : settlement.deleteIds) {
+        if (!store.purgeCard(id))
+            return false;
+    }
+    return true;
+}
+
+// Both copies end up knowing every deletion for ever, except of the cards that came back.
+bool sharePurges(CardDb &store, const QHash<QString, qint64> &purged, const QStringList &cameBack)
+{
+    return store.recordPurged(purged) && store.forgetPurged(cameBack);
+}
+
+bool apply(CardDb &store, const std::vector<RowWrite> &writes)
+{
+    for (const RowWrite &write : writes) {
+        const QDateTime rowTime = QDateTime::fromSecsSinceEpoch(write.rowTime, Qt::UTC);
+        if (!(write.card ? store.putCard(write.id, *write.card, write.trashed, rowTime)
+                         : store.setTrashed(write.id, write.trashed, rowTime)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletError *error)
+bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletError *error, Outcome *outcome,
+                        const BeforeLocalWrite &beforeLocalWrite)
 {
     const bool toLocal = targets != OtherCopyOnly;
     const bool toOther = targets != LocalCopyOnly;
@@ -32,39 +94,65 @@ bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletErr
     if (!otherWrite.isActive())
         return fail(error, other);
 
-    // Decrypting every card is most of the reading; the two copies are read side by side.
-    auto otherCards = std::async(std::launch::async, [&other] { return other.allCards(); });
-    auto localCards = local.allCards();
-    auto syncCards = otherCards.get();
-    if (!localCards)
+    // The two copies are read side by side.
+    auto otherHeads = std::async(std::launch::async, [&other] { return other.cardHeads(); });
+    auto localHeads = local.cardHeads();
+    auto syncHeads = otherHeads.get();
+    if (!localHeads)
         return fail(error, local);
-    if (!syncCards)
+    if (!syncHeads)
         return fail(error, other);
-
     const auto localPurged = local.purgedCards();
     if (!localPurged)
         return fail(error, local);
     const auto otherPurged = other.purgedCards();
     if (!otherPurged)
         return fail(error, other);
-    // Each copy learns the other's deletions for ever, so that a third copy cannot bring them back either.
+    const PurgeSettlement localSettlement = settlePurges(*localHeads, *otherPurged);
+    const PurgeSettlement otherSettlement = settlePurges(*syncHeads, *localPurged);
     QHash<QString, qint64> purged = *localPurged;
     for (auto it = otherPurged->cbegin(); it != otherPurged->cend(); ++it)
         purged[it.key()] = std::max(purged.value(it.key()), it.value());
+    const QStringList cameBack = localSettlement.cameBack + otherSettlement.cameBack;
+    SyncMerger merger(std::move(*localHeads), std::move(*syncHeads));
 
-    SyncMerger merger(std::move(*localCards), std::move(*syncCards));
-    merger.setPurged(*localPurged, *otherPurged);
-    if (toLocal && !(local.deleteAllCards() && local.recordPurged(purged)))
+    auto otherCards = std::async(
+        std::launch::async, [&other, rows = merger.rowsToRead(SyncMerger::Sync)] { return other.cardsOfRows(rows); });
+    auto localCards = local.cardsOfRows(merger.rowsToRead(SyncMerger::Local));
+    auto syncCards = otherCards.get();
+    if (!localCards)
         return fail(error, local);
-    if (toOther && !(other.deleteAllCards() && other.recordPurged(purged)))
+    if (!syncCards)
         return fail(error, other);
-    if (!merger.run(toLocal ? &local : nullptr, toOther ? &other : nullptr)) {
-        const bool localFailed = local.lastError().isError();
-        return fail(error, localFailed ? local : other);
+    merger.merge(std::move(*localCards), std::move(*syncCards));
+
+    const std::vector<RowWrite> &localWrites = merger.writes(SyncMerger::Local);
+    const std::vector<RowWrite> &otherWrites = merger.writes(SyncMerger::Sync);
+    const bool localChanges = !localWrites.empty() || !localSettlement.deleteIds.isEmpty()
+        || !localSettlement.trashIds.isEmpty() || purged.size() != localPurged->size();
+    if (toLocal && localChanges && beforeLocalWrite) {
+        const WalletError refused = beforeLocalWrite(local);
+        if (refused.isError()) {
+            if (error)
+                *error = refused;
+            return false;
+        }
     }
+    if (toOther
+        && !(applySettlement(other, otherSettlement) && apply(other, otherWrites)
+             && sharePurges(other, purged, cameBack)))
+        return fail(error, other);
+    if (toLocal
+        && !(applySettlement(local, localSettlement) && apply(local, localWrites)
+             && sharePurges(local, purged, cameBack)))
+        return fail(error, local);
     if (!otherWrite.commit())
         return fail(error, other);
-    return localWrite.commit() || fail(error, local);
+    if (!localWrite.commit())
+        return fail(error, local);
+    if (outcome)
+        *outcome = {toLocal ? int(localWrites.size()) : 0, toOther ? int(otherWrites.size()) : 0};
+    return true;
 }
 
 std::unique_ptr<CardDb> WalletMerge::openOther(const QString &path, const QString &password, const QString &newPassword,

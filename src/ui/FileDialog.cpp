@@ -23,10 +23,13 @@ QString FileDialog::getOpenFileName(QWidget *parent, const QString &caption, con
 }
 
 QString FileDialog::getSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
-                                    const QString &filter, const QString &defaultSuffix)
+                                    const QString &filter, const QString &defaultSuffix, ExistingFile existing)
 {
-    QString path = !queuedAnswers().isEmpty() ? queuedAnswers().takeFirst()
-                                              : QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    const QFileDialog::Options options
+        = existing == UseAsItIs ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options();
+    QString path = !queuedAnswers().isEmpty()
+        ? queuedAnswers().takeFirst()
+        : QFileDialog::getSaveFileName(parent, caption, folder, filter, nullptr, options);
     if (!path.isEmpty() && !defaultSuffix.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + defaultSuffix;
     return path;

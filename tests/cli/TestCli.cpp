@@ -574,6 +574,27 @@ private slots:
         QCOMPARE(exported.at(0).toObject().value("trashed").toBool(), true);
     }
 
+    // A conflict copy beside the other copy is merged and moved; the wallet was backed up before it
+    // changed and the backup is listed.
+    void syncTakesInConflictCopies()
+    {
+        const QString wallet = walletWithTitles({"Bank"});
+        const QString other = walletWith("theirs", {});
+        const QString conflict = QFileInfo(other).completeBaseName() + ".sync-conflict-20240501-093000-ABCDEF7."
+            + QFileInfo(other).suffix();
+        const QString conflictPath = QFileInfo(other).dir().filePath(conflict);
+        QVERIFY(CardDb::open(other, "theirs")->saveCopy(conflictPath));
+        QVERIFY(CardDb::open(conflictPath, "theirs")->addCard(*loginCard(uuidNumber(9), "Mail", "ana", "x")));
+
+        const CliRun run = runCli({"sync", wallet, other}, {"pw", "theirs"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, QString("received 1, sent 2, conflict copies merged 1\n"));
+        QVERIFY(!QFile::exists(conflictPath));
+        const CliRun listed = runCli({"backups", wallet});
+        QCOMPARE(listed.out.count('\n'), 1);
+        QVERIFY2(listed.out.contains("\t1\t"), qPrintable(listed.out));
+    }
+
     // The same card edited on both sides, a card only on each side: both files end up with the same
     // cards, the newer side winning field by field, each file keeping its password.
     void mergeEditedOnBothSides()

@@ -1,0 +1,61 @@
+#include "cli/BackupCommands.h"
+
+#include "cli/Console.h"
+#include "cli/Invocation.h"
+#include "cli/WalletAccess.h"
+#include "store/CardDb.h"
+#include "store/WalletBackups.h"
+
+QVector<Command> BackupCommands::commands()
+{
+    return {
+        {QStringLiteral("backups"),
+         QStringLiteral("WALLET"),
+         tr("List the backups kept of WALLET, newest first: time, number of live cards, path."),
+         tr("A backup is kept before a password change, an import, a restore, and a merge or sync that\\n"
+            "changes the wallet; the last %1 of each wallet are kept in %2.")
+             .arg(WalletBackups::kept)
+             .arg(WalletBackups::folder()),
+         1,
+         1,
+         {},
+         &BackupCommands::list},
+        {QStringLiteral("restore-backup"),
+         QStringLiteral("WALLET BACKUP"),
+         tr("Put the cards of BACKUP in place of WALLET's; WALLET as it was becomes a backup."),
+         tr("WALLET keeps its password. BACKUP's password is asked only when it differs from WALLET's."),
+         2,
+         2,
+         {},
+         &BackupCommands::restore},
+    };
+}
+
+int BackupCommands::list(const Invocation &call)
+{
+    for (const WalletBackup &backup : WalletBackups::list(call.argument(0))) {
+        const QString cards = backup.cardCount < 0 ? tr("unreadable") : QString::number(backup.cardCount);
+        call.console().print(
+            QStringLiteral("%1\t%2\t%3\n")
+                .arg(backup.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), cards, backup.path));
+    }
+    return ExitSuccess;
+}
+
+int BackupCommands::restore(const Invocation &call)
+{
+    const QString backupPath = call.argument(1);
+    Console &console = call.console();
+    if (!WalletAccess::check(backupPath, WalletAccess::ForReading, console))
+        return ExitFailure;
+    const auto wallet = WalletAccess::open(call.argument(0), WalletAccess::ForWriting, call.passwords(), console);
+    if (!wallet)
+        return ExitFailure;
+    auto backup = CardDb::openWithKey(backupPath, wallet->key());
+    if (!backup)
+        backup = WalletAccess::unlock(backupPath, call.passwords(), console);
+    if (!backup)
+        return ExitFailure;
+    const WalletError error = WalletBackups::restore(*wallet, *backup);
+    return error.isError() ? console.fail(call.argument(0), error.message()) : ExitSuccess;
+}

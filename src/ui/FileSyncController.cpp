@@ -1,0 +1,227 @@
+#include "ui/FileSyncController.h"
+
+#include "store/CardDb.h"
+#include "store/WalletBackups.h"
+#include "sync/FileSync.h"
+#include "ui/FileDialog.h"
+#include "ui/FileWatch.h"
+#include "ui/RestoreBackupDialog.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSettings>
+#include <QWidget>
+
+namespace {
+
+const QString copiesKey = QStringLiteral("fileSync/copies");
+
+QString askPassword(QWidget *window, const QString &path)
+{
+    return QInputDialog::getText(window, FileSyncController::tr("Sync With File"),
+                                 FileSyncController::tr("Password of \"%1\":").arg(QFileInfo(path).fileName()),
+                                 QLineEdit::Password);
+}
+
+} // namespace
+
+FileSyncController::FileSyncController(StoreAccess store, QWidget *window)
+    : QObject(window)
+    , m_store(std::move(store))
+    , m_window(window)
+    , m_askPassword([window](const QString &path) { return askPassword(window, path); })
+    , m_syncAction(new QAction(tr("Sync With File…"), this))
+    , m_restoreAction(new QAction(tr("Restore From Backup…"), this))
+    , m_watch(new FileWatch(this))
+{
+    m_delay.setSingleShot(true);
+    m_delay.setInterval(2000);
+    m_syncAction->setEnabled(false);
+    m_restoreAction->setEnabled(false);
+    connect(m_syncAction, &QAction::triggered, this, &FileSyncController::chooseSyncFile);
+    connect(m_restoreAction, &QAction::triggered, this, &FileSyncController::chooseBackup);
+    connect(m_watch, &FileWatch::changed, this, &FileSyncController::fileChanged);
+    connect(&m_delay, &QTimer::timeout, this, &FileSyncController::syncNow);
+}
+
+FileSyncController::~FileSyncController() = default;
+
+void FileSyncController::walletOpened()
+{
+    CardDb *store = m_store();
+    m_copyKey.clear();
+    m_outsideChanges = store ? store->outsideChanges() : -1;
+    m_syncAction->setEnabled(store && !store->isReadOnly());
+    m_restoreAction->setEnabled(store && !store->isReadOnly());
+    watch();
+    if (!syncFile().isEmpty())
+        syncNow();
+}
+
+void FileSyncController::walletClosed()
+{
+    m_delay.stop();
+    m_copyKey.clear();
+    m_watch->setFiles({});
+    m_syncAction->setEnabled(false);
+    m_restoreAction->setEnabled(false);
+}
+
+QString FileSyncController::syncFile() const
+{
+    CardDb *store = m_store();
+    return store ? QSettings().value(copiesKey).toMap().value(store->path()).toString() : QString();
+}
+
+void FileSyncController::setSyncFile(const QString &path)
+{
+    CardDb *store = m_store();
+    if (!store)
+        return;
+    QSettings settings;
+    QVariantMap copies = settings.value(copiesKey).toMap();
+    copies.insert(store->path(), QFileInfo(path).absoluteFilePath());
+    settings.setValue(copiesKey, copies);
+    m_copyKey.clear();
+    watch();
+    syncNow();
+}
+
+void FileSyncController::chooseSyncFile()
+{
+    const QString current = syncFile();
+    const QString path
+        = FileDialog::getSaveFileName(m_window, tr("Sync With File"), current, tr("Tessera databases (*.tessera)"),
+                                      QStringLiteral("tessera"), FileDialog::UseAsItIs);
+    if (!path.isEmpty())
+        setSyncFile(path);
+}
+
+void FileSyncController::watch()
+{
+    CardDb *store = m_store();
+    QStringList files;
+    if (store) {
+        files.append(store->path());
+        if (!syncFile().isEmpty())
+            files.append(syncFile());
+    }
+    m_watch->setFiles(files);
+}
+
+void FileSyncController::fileChanged(const QString &path)
+{
+    CardDb *store = m_store();
+    if (!store)
+        return;
+    if (QFileInfo(path) == QFileInfo(store->path())) {
+        const qint64 outside = store->outsideChanges();
+        if (outside != m_outsideChanges) {
+            m_outsideChanges = outside;
+            emit cardsChanged();
+        }
+    }
+    if (!syncFile().isEmpty() && !m_syncing)
+        m_delay.start();
+}
+
+void FileSyncController::syncNow()
+{
+    CardDb *store = m_store();
+    const QString path = syncFile();
+    if (!store || path.isEmpty() || m_syncing)
+        return;
+    m_delay.stop();
+    m_syncing = true;
+    WalletError error;
+    FileSync::Report report;
+    std::unique_ptr<CardDb> copy;
+    if (store->isReadOnly())
+        error = WalletError(WalletError::ReadOnly);
+    else
+        copy = openCopy(*store, path, &error);
+    const bool synced = copy && FileSync::run(*store, *copy, &report, &error);
+    copy.reset();
+    m_syncing = false;
+    watch();
+    if (!synced) {
+        emit statusMessage(tr("Not synced with \"%1\": %2").arg(QFileInfo(path).fileName(), error.message()));
+        return;
+    }
+    QString text = tr("Synced: %1 cards received, %2 sent").arg(report.received).arg(report.sent);
+    if (report.conflictCopiesMerged > 0)
+        text += tr(", %1 conflict copies merged").arg(report.conflictCopiesMerged);
+    for (const QString &left : qAsConst(report.conflictCopiesLeft))
+        text += tr("; \"%1\" not merged: it has another password").arg(QFileInfo(left).fileName());
+    if (report.received > 0)
+        emit cardsChanged();
+    emit statusMessage(text);
+}
+
+// A copy made from this wallet opens with its key; another asks its password once this session.
+std::unique_ptr<CardDb> FileSyncController::openCopy(CardDb &wallet, const QString &path, WalletError *error)
+{
+    if (!QFileInfo::exists(path)) {
+        if (!wallet.saveCopy(path)) {
+            *error = wallet.lastError();
+            return nullptr;
+        }
+        m_copyKey = wallet.key();
+    }
+    auto copy = CardDb::openWithKey(path, m_copyKey.isEmpty() ? wallet.key() : m_copyKey, error);
+    if (copy || error->kind() != WalletError::PasswordChanged)
+        return copy;
+    const QString password = m_askPassword(path);
+    if (password.isEmpty()) {
+        *error = WalletError(WalletError::WrongPassword);
+        return nullptr;
+    }
+    copy = CardDb::open(path, password, error);
+    if (copy)
+        m_copyKey = copy->key();
+    return copy;
+}
+
+void FileSyncController::chooseBackup()
+{
+    CardDb *store = m_store();
+    if (!store)
+        return;
+    auto *dialog = new RestoreBackupDialog(WalletBackups::list(store->path()), m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &RestoreBackupDialog::chosen, this, &FileSyncController::restoreBackup);
+    dialog->open();
+}
+
+std::unique_ptr<CardDb> FileSyncController::openBackup(CardDb &wallet, const QString &path, WalletError *error)
+{
+    auto backup = CardDb::openWithKey(path, wallet.key(), error);
+    if (backup || error->kind() != WalletError::PasswordChanged)
+        return backup;
+    const QString password = m_askPassword(path);
+    if (password.isEmpty()) {
+        *error = WalletError(WalletError::WrongPassword);
+        return nullptr;
+    }
+    return CardDb::open(path, password, error);
+}
+
+void FileSyncController::restoreBackup(const QString &backupPath)
+{
+    CardDb *store = m_store();
+    if (!store)
+        return;
+    WalletError error;
+    auto backup = openBackup(*store, backupPath, &error);
+    if (backup)
+        error = WalletBackups::restore(*store, *backup);
+    if (error.isError()) {
+        QMessageBox::critical(m_window, tr("Restore From Backup"),
+                              tr("The backup could not be restored: %1.").arg(error.message()));
+        return;
+    }
+    emit cardsChanged();
+    emit statusMessage(tr("Restored the backup \"%1\"").arg(QFileInfo(backupPath).fileName()));
+}

@@ -1,0 +1,277 @@
+#include "common/SqlPeek.h"
+#include "common/TestFiles.h"
+#include "store/CardDb.h"
+#include "store/WalletBackups.h"
+#include "sync/ConflictCopies.h"
+#include "sync/FileSync.h"
+#include "sync/WalletMerge.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QDateTime t0 = QDateTime::fromSecsSinceEpoch(1330000000);
+
+std::unique_ptr<Card> login(const QString &uuid, const QString &title, const QString &user, const QString &password)
+{
+    auto card = std::make_unique<Card>(uuid, t0, "login.default", 21, title, QString());
+    card->addField(0, t0, "Username", user, 11, false);
+    card->addField(1, t0, "Password", password, 1, true);
+    return card;
+}
+
+// Field index to a new value, stamped as the window stamps an edit.
+void edit(CardDb &store, const QString &uuid, int field, const QString &value, int secondsLater)
+{
+    auto card = store.cardByUuid(uuid);
+    const QDateTime time = t0.addSecs(secondsLater);
+    card->fields().at(field)->setValue(value);
+    card->fields().at(field)->setUpdateTime(time);
+    card->setUpdateTime(time);
+    QVERIFY(store.updateCard(store.cardIdForUuid(uuid), *card));
+}
+
+void trash(const QString &path, const QString &uuid, int secondsLater)
+{
+    QVERIFY(SqlPeek(path).exec("UPDATE Cards SET Trashed = 1, UpdateTime = ? WHERE UUID = ?",
+                               {t0.addSecs(secondsLater).toSecsSinceEpoch(), uuid}));
+}
+
+// Every card as "uuid|state|user|password", in uuid order.
+QStringList contents(const QString &path, const QString &password)
+{
+    QStringList lines;
+    for (const StoredCard &row : must(CardDb::open(path, password)->allCards())) {
+        const QList<Field *> fields = row.card->fields();
+        lines << QStringList{row.uuid, row.trashed ? "trashed" : "live", fields.at(0)->value(), fields.at(1)->value()}
+                     .join('|');
+    }
+    lines.sort();
+    return lines;
+}
+
+QStringList rowIdsAndBlobs(const QString &path)
+{
+    const SqlPeek peek(path);
+    QSqlQuery query(peek.db());
+    QStringList rows;
+    query.exec("SELECT ID, UUID, hex(Data) FROM Cards ORDER BY ID");
+    while (query.next())
+        rows << QStringLiteral("%1 %2 %3")
+                    .arg(query.value(0).toInt())
+                    .arg(query.value(1).toString(), query.value(2).toString());
+    return rows;
+}
+
+} // namespace
+
+class TestFileSync : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_serial = 0;
+
+    // A folder with a wallet "dev" (password "a") holding two cards.
+    QString freshFolder()
+    {
+        const QString folder = m_dir.filePath(QString::number(++m_serial));
+        QDir().mkpath(folder);
+        auto store = CardDb::create(folder + "/dev.tessera", "a");
+        store->addCard(*login("x", "Mail", "ann", "old"));
+        store->addCard(*login("y", "Bank", "bob", "pin"));
+        return folder;
+    }
+
+    // Syncs a device's wallet with the shared copy as the window does.
+    bool sync(const QString &wallet, const QString &password, const QString &shared, FileSync::Report *report = nullptr)
+    {
+        auto store = CardDb::open(wallet, password);
+        if (!QFileInfo::exists(shared) && !store->saveCopy(shared))
+            return false;
+        auto copy = CardDb::open(shared, "a");
+        FileSync::Report ignored;
+        return store && copy && FileSync::run(*store, *copy, report ? report : &ignored);
+    }
+
+private slots:
+    void init() { QDir(WalletBackups::folder()).removeRecursively(); }
+
+    // Two devices start from one wallet and change the same card before syncing in either order.
+    void twoDevicesConverge_data()
+    {
+        QTest::addColumn<QString>("onA");
+        QTest::addColumn<QString>("onB");
+        QTest::addColumn<bool>("bFirst");
+        QTest::addColumn<QString>("expected");
+        // clang-format off
+        QTest::newRow("different fields") << "user=ann2@10" << "password=new@20" << false << "x|live|ann2|new";
+        QTest::newRow("different fields, B first") << "user=ann2@10" << "password=new@20" << true << "x|live|ann2|new";
+        QTest::newRow("same field, B later") << "password=a@10" << "password=b@20" << false << "x|live|ann|b";
+        QTest::newRow("same field, A later, B first") << "password=a@30" << "password=b@20" << true << "x|live|ann|a";
+        QTest::newRow("trash, later edit wins") << "trash@10" << "password=b@20" << false << "x|live|ann|b";
+        QTest::newRow("later trash wins over edit") << "trash@30" << "password=b@20" << true << "x|trashed|ann|b";
+        // clang-format on
+    }
+
+    void twoDevicesConverge()
+    {
+        QFETCH(QString, onA);
+        QFETCH(QString, onB);
+        QFETCH(bool, bFirst);
+        QFETCH(QString, expected);
+        const QString folder = freshFolder();
+        const QString a = folder + "/dev.tessera";
+        const QString b = folder + "/b.tessera";
+        const QString shared = folder + "/shared.tessera";
+        QVERIFY(CardDb::open(a, "a")->saveCopy(b));
+        QVERIFY(sync(a, "a", shared));
+        for (const auto &[path, change] : {std::pair{a, onA}, {b, onB}}) {
+            const int seconds = change.section('@', 1).toInt();
+            if (change.startsWith("trash")) {
+                trash(path, "x", seconds);
+                continue;
+            }
+            auto store = CardDb::open(path, "a");
+            const QString value = change.section('=', 1).section('@', 0, 0);
+            edit(*store, "x", change.startsWith("user") ? 0 : 1, value, seconds);
+        }
+        const QStringList order = bFirst ? QStringList{b, a, b} : QStringList{a, b, a};
+        for (const QString &device : order)
+            QVERIFY(sync(device, "a", shared));
+        QCOMPARE(contents(a, "a").first(), expected);
+        QCOMPARE(contents(b, "a"), contents(a, "a"));
+        QCOMPARE(contents(shared, "a"), contents(a, "a"));
+    }
+
+    void onlyChangedRowsAreWritten()
+    {
+        const QString folder = freshFolder();
+        const QString wallet = folder + "/dev.tessera";
+        const QString shared = folder + "/shared.tessera";
+        QVERIFY(sync(wallet, "a", shared));
+        edit(*CardDb::open(shared, "a"), "y", 1, "changed", 50);
+        const QStringList before = rowIdsAndBlobs(wallet);
+        FileSync::Report report;
+        QVERIFY(sync(wallet, "a", shared, &report));
+        QCOMPARE(report.received, 1);
+        QCOMPARE(report.sent, 0);
+        const QStringList after = rowIdsAndBlobs(wallet);
+        QCOMPARE(after.first(), before.first());
+        QVERIFY(after.at(1) != before.at(1));
+        QVERIFY(after.at(1).startsWith("2 y "));
+        QCOMPARE(WalletBackups::list(wallet).size(), 1);
+    }
+
+    void conflictCopyNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("isCopy");
+        // clang-format off
+        QTest::newRow("Syncthing") << "shared.sync-conflict-20240501-093000-ABCDEF7.tessera" << true;
+        QTest::newRow("Dropbox") << "shared (Ann's conflicted copy 2024-05-01).tessera" << true;
+        QTest::newRow("Nextcloud copy") << "shared (conflicted copy 2024-05-01 093000).tessera" << true;
+        QTest::newRow("Nextcloud conflict") << "shared_conflict-20240501-093000.tessera" << true;
+        QTest::newRow("the file itself") << "shared.tessera" << false;
+        QTest::newRow("another file's copy") << "other.sync-conflict-20240501-093000-ABCDEF7.tessera" << false;
+        QTest::newRow("another extension") << "shared_conflict-20240501-093000.bak" << false;
+        // clang-format on
+    }
+
+    void conflictCopyNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, isCopy);
+        QCOMPARE(ConflictCopies::isConflictCopyOf(name, "shared.tessera"), isCopy);
+    }
+
+    // Each tool's conflict copy holds a card of its own; one copy under another password stays put.
+    void conflictCopiesAreMergedAndMoved()
+    {
+        const QString folder = freshFolder();
+        const QString wallet = folder + "/dev.tessera";
+        const QString shared = folder + "/shared.tessera";
+        QVERIFY(sync(wallet, "a", shared));
+        const QStringList names{"shared.sync-conflict-20240501-093000-ABCDEF7.tessera",
+                                "shared (Ann's conflicted copy 2024-05-01).tessera",
+                                "shared_conflict-20240501-093000.tessera"};
+        for (int i = 0; i < names.size(); ++i) {
+            const QString path = folder + "/" + names.at(i);
+            QVERIFY(CardDb::open(shared, "a")->saveCopy(path));
+            QVERIFY(
+                CardDb::open(path, "a")->addCard(*login(QString("c%1").arg(i), QString("Copy %1").arg(i), "u", "p")));
+        }
+        const QString stranger = folder + "/shared (conflicted copy 2024-05-02).tessera";
+        CardDb::create(stranger, "another password")->addCard(*login("s", "Stranger", "u", "p"));
+
+        FileSync::Report report;
+        QVERIFY(sync(wallet, "a", shared, &report));
+        QCOMPARE(report.received, 3);
+        QCOMPARE(report.sent, 3);
+        QCOMPARE(report.conflictCopiesMerged, 3);
+        QCOMPARE(report.conflictCopiesLeft, QStringList{stranger});
+        QCOMPARE(contents(wallet, "a").size(), 5);
+        QCOMPARE(contents(shared, "a"), contents(wallet, "a"));
+        for (const QString &name : names) {
+            QVERIFY(!QFileInfo::exists(folder + "/" + name));
+            QVERIFY(QFileInfo::exists(WalletBackups::folder() + "/" + name));
+        }
+        QVERIFY(QFileInfo::exists(stranger));
+    }
+
+    // The shared copy is held by another program after a conflict copy was merged: nothing changes.
+    void failedSyncChangesNothing()
+    {
+        const QString folder = freshFolder();
+        const QString wallet = folder + "/dev.tessera";
+        const QString shared = folder + "/shared.tessera";
+        QVERIFY(sync(wallet, "a", shared));
+        const QString conflict = folder + "/shared_conflict-20240501-093000.tessera";
+        QVERIFY(CardDb::open(shared, "a")->saveCopy(conflict));
+        QVERIFY(CardDb::open(conflict, "a")->addCard(*login("c", "Copy", "u", "p")));
+        const QByteArray walletBefore = fileBytes(wallet);
+        const QByteArray sharedBefore = fileBytes(shared);
+        SqlPeek holder(shared);
+        QVERIFY(holder.exec("BEGIN IMMEDIATE"));
+        auto store = CardDb::open(wallet, "a");
+        auto copy = CardDb::open(shared, "a");
+        FileSync::Report report;
+        WalletError error;
+        QVERIFY(!FileSync::run(*store, *copy, &report, &error));
+        QCOMPARE(error.kind(), WalletError::Busy);
+        holder.exec("ROLLBACK");
+        QCOMPARE(fileBytes(wallet), walletBefore);
+        QCOMPARE(fileBytes(shared), sharedBefore);
+        QVERIFY(QFileInfo::exists(conflict));
+    }
+
+    void backupsRotateAndRestore()
+    {
+        const QString wallet = freshFolder() + "/dev.tessera";
+        auto store = CardDb::open(wallet, "a");
+        for (int i = 0; i < 7; ++i) {
+            QVERIFY(store->addCard(*login(QString("n%1").arg(i), "New", "u", "p")));
+            QVERIFY(!WalletBackups::keep(*store).isError());
+        }
+        const QVector<WalletBackup> backups = WalletBackups::list(wallet);
+        QCOMPARE(backups.size(), WalletBackups::kept);
+        // Newest first: the newest holds the two first cards and all seven new ones.
+        QCOMPARE(backups.first().cardCount, 9);
+        QCOMPARE(backups.last().cardCount, 5);
+        QVERIFY(QFileInfo(backups.first().path).fileName().startsWith("dev.backup-"));
+        QCOMPARE(QFile::permissions(backups.first().path) & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+
+        auto oldest = CardDb::openWithKey(backups.last().path, store->key());
+        QVERIFY(!WalletBackups::restore(*store, *oldest).isError());
+        QCOMPARE(store->cardCount(), 5);
+        const QVector<WalletBackup> after = WalletBackups::list(wallet);
+        QCOMPARE(after.size(), WalletBackups::kept);
+        QCOMPARE(after.first().cardCount, 9);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileSync)
+#include "TestFileSync.moc"

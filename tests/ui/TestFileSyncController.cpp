@@ -1,0 +1,107 @@
+#include "common/GuiTestUtils.h"
+#include "common/SqlPeek.h"
+#include "common/TestFiles.h"
+#include "store/CardDb.h"
+#include "ui/FileSyncController.h"
+#include "ui/FileWatch.h"
+
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+std::unique_ptr<Card> login(const QString &uuid, const QString &title)
+{
+    auto card = std::make_unique<Card>(uuid, QDateTime::fromSecsSinceEpoch(1330000000), "login.default", 21, title,
+                                       QString());
+    card->addField(0, card->updateTime(), "Username", "ann", 11, false);
+    return card;
+}
+
+// Replaces path with a new file renamed over it, as syncing tools do.
+void replaceByRename(const QString &path, const QByteArray &bytes)
+{
+    QVERIFY(writeFile(path + ".part", bytes));
+    QVERIFY(std::rename(qPrintable(path + ".part"), qPrintable(path)) == 0);
+}
+
+} // namespace
+
+class TestFileSyncController : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() { isolateSettings(m_dir); }
+
+    void watchSeesReplacedFiles()
+    {
+        const QString path = m_dir.filePath("watched.txt");
+        QVERIFY(writeFile(path, "one"));
+        FileWatch watch;
+        watch.setFiles({path});
+        QSignalSpy changed(&watch, &FileWatch::changed);
+        for (const QByteArray &bytes : {QByteArray("two"), QByteArray("three!")}) {
+            replaceByRename(path, bytes);
+            QVERIFY(changed.wait(5000));
+            QCOMPARE(changed.takeLast().at(0).toString(), path);
+        }
+    }
+
+    // The copy has a card of its own: choosing it merges, says so, and later changes to the copy on
+    // disk and to the wallet by another program reach the window.
+    void syncsWithTheChosenFile()
+    {
+        const QString wallet = m_dir.filePath("window.tessera");
+        const QString shared = m_dir.filePath("window-shared.tessera");
+        std::unique_ptr<CardDb> store = CardDb::create(wallet, "pw");
+        QVERIFY(store->saveCopy(shared));
+        QVERIFY(CardDb::open(shared, "pw")->addCard(*login("s1", "From the copy")));
+        QWidget window;
+        FileSyncController controller([&store] { return store.get(); }, &window);
+        controller.setDelay(0);
+        QSignalSpy messages(&controller, &FileSyncController::statusMessage);
+        QSignalSpy reloads(&controller, &FileSyncController::cardsChanged);
+        controller.walletOpened();
+        controller.setSyncFile(shared);
+        QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 1 cards received, 0 sent"));
+        QCOMPARE(store->cardCount(), 1);
+
+        const QString incoming = shared + ".incoming";
+        QVERIFY(CardDb::open(shared, "pw")->saveCopy(incoming));
+        QVERIFY(CardDb::open(incoming, "pw")->addCard(*login("s2", "Later in the copy")));
+        QVERIFY(std::rename(qPrintable(incoming), qPrintable(shared)) == 0);
+        QVERIFY(QTest::qWaitFor([&] { return store->cardCount() == 2; }, 5000));
+
+        reloads.clear();
+        QVERIFY(CardDb::open(wallet, "pw")->addCard(*login("w1", "From tessera-cli")));
+        QVERIFY(reloads.wait(5000));
+        QVERIFY(QTest::qWaitFor([&] { return CardDb::open(shared, "pw")->cardCount() == 3; }, 5000));
+    }
+
+    void copyWithAnotherPasswordIsAskedOnce()
+    {
+        const QString wallet = m_dir.filePath("asking.tessera");
+        const QString shared = m_dir.filePath("asking-shared.tessera");
+        std::unique_ptr<CardDb> store = CardDb::create(wallet, "pw");
+        CardDb::create(shared, "other")->addCard(*login("s", "Theirs"));
+        QWidget window;
+        FileSyncController controller([&store] { return store.get(); }, &window);
+        int asked = 0;
+        controller.setPasswordPrompt([&asked](const QString &) { return ++asked == 1 ? QString("other") : QString(); });
+        QSignalSpy messages(&controller, &FileSyncController::statusMessage);
+        controller.walletOpened();
+        controller.setSyncFile(shared);
+        controller.syncNow();
+        QCOMPARE(asked, 1);
+        QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 0 cards received, 0 sent"));
+        QCOMPARE(store->cardCount(), 1);
+    }
+};
+
+QTEST_MAIN(TestFileSyncController)
+#include "TestFileSyncController.moc"
