@@ -290,9 +290,10 @@ void MainWindow::walletLocked()
 {
     m_cardBeforeLock = m_ui->detailView->cardId();
     m_fileSync->walletClosed();
+    // done() rather than reject(): an editor would ask whether to discard, and a lock asks nothing.
     for (QDialog *dialog : findChildren<QDialog *>()) {
         if (dialog->isVisible())
-            dialog->reject();
+            dialog->done(QDialog::Rejected);
     }
     m_clipboard->clear();
     m_idleLock->setActive(false);

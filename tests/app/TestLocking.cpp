@@ -1,0 +1,222 @@
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "common/GuiTestUtils.h"
+#include "common/TestFiles.h"
+#include "model/TextUtils.h"
+#include "session/WalletSession.h"
+#include "store/CardDb.h"
+#include "ui/ClipboardGuard.h"
+#include "ui/DetailView.h"
+#include "ui/EditDialog.h"
+#include "ui/IdleLock.h"
+#include "ui/RootView.h"
+#include "ui/ScreenLockListener.h"
+#include "ui/SearchEdit.h"
+#include "ui/UnlockView.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QToolButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Locking, its triggers, and what a lock leaves behind: nothing decrypted, nothing on the clipboard.
+class TestLocking : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<MainWindow> m_window;
+    QString m_path;
+    int m_serial = 0;
+
+    QListView *listView() { return m_window->findChild<QListView *>("listView"); }
+    DetailView *detailView() { return m_window->findChild<DetailView *>("detailView"); }
+    UnlockView *unlockView() { return m_window->findChild<UnlockView *>(); }
+    QLineEdit *unlockPassword() { return m_window->findChild<QLineEdit *>("unlockPassword"); }
+    SearchEdit *searchEdit() { return m_window->findChild<SearchEdit *>("searchEdit"); }
+    WalletSession &session() { return m_window->session(); }
+
+    void selectTitle(const QString &title)
+    {
+        const QModelIndexList found
+            = listView()->model()->match(listView()->model()->index(0, 0), Qt::DisplayRole, title, 1, Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        listView()->setCurrentIndex(found.first());
+    }
+
+    void unlockThroughTheView(const QString &password)
+    {
+        QTest::keyClicks(unlockPassword(), password);
+        QTest::keyClick(unlockPassword(), Qt::Key_Return);
+    }
+
+private slots:
+    void initTestCase() { isolateSettings(m_settingsDir); }
+
+    void init()
+    {
+        m_path = m_dir.filePath(QStringLiteral("lock%1.tessera").arg(++m_serial));
+        {
+            auto store = CardDb::create(m_path, "pw");
+            for (const QString title : {"Bank", "Mail", "Shop"}) {
+                Card card(newUuid(), QDateTime::currentDateTimeUtc(), "login.default", 21, title, "notes of " + title);
+                card.addField(1, QDateTime::currentDateTimeUtc(), "Password", "secret of " + title, 1, true);
+                store->addCard(card);
+            }
+        }
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        QVERIFY(session().unlock(m_path, "pw"));
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    // Lock forgets every decrypted card and shows the unlock view; unlocking returns to the card.
+    void lockAndUnlockKeepTheSelection()
+    {
+        selectTitle("Mail");
+        QTRY_COMPARE(detailView()->cardTitle(), QString("Mail"));
+        QTest::keyClicks(searchEdit(), "ma");
+        m_window->findChild<QAction *>("actionLock")->trigger();
+
+        QCOMPARE(session().state(), WalletSession::Locked);
+        QVERIFY(!session().store());
+        QVERIFY(!m_window->findChild<QSplitter *>("splitter")->isVisible());
+        QVERIFY(unlockView()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), unlockPassword());
+        QCOMPARE(searchEdit()->text(), QString());
+        QVERIFY(!detailView()->hasCard());
+        QVERIFY(m_window->windowTitle().contains("Locked"));
+
+        unlockThroughTheView("wrong");
+        QCOMPARE(session().state(), WalletSession::Locked);
+        QVERIFY(unlockView()->findChild<QLabel *>() != nullptr);
+        unlockThroughTheView("pw");
+        QCOMPARE(session().state(), WalletSession::Unlocked);
+        QVERIFY(!unlockView()->isVisible());
+        QTRY_COMPARE(detailView()->cardTitle(), QString("Mail"));
+    }
+
+    // A lock with an editor open cancels it: nothing half-typed is stored.
+    void lockCancelsAnOpenEditor()
+    {
+        selectTitle("Bank");
+        m_window->findChild<QAction *>("actionEditCard")->trigger();
+        auto *editor = waitForTopLevel<EditDialog>();
+        QVERIFY(editor);
+        editor->findChild<QLineEdit *>("nameEdit")->setText("Half typed");
+        QPointer<EditDialog> watch(editor);
+        session().lock();
+        QTRY_VERIFY(watch.isNull() || !watch->isVisible());
+        QVERIFY(session().unlock("pw"));
+        QStringList titles;
+        for (const CardListEntry &entry : must(session().store()->cardList()))
+            titles << entry.title;
+        QVERIFY(!titles.contains("Half typed"));
+    }
+
+    void lockTriggers_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::newRow("idle period") << "idle";
+        QTest::newRow("screen saver") << "screensaver";
+        QTest::newRow("sleep") << "sleep";
+        QTest::newRow("session lock") << "session";
+    }
+
+    void lockTriggers()
+    {
+        QFETCH(QString, trigger);
+        if (trigger == "idle") {
+            m_window->idleLock().setPeriod(300);
+            // Input restarts the idle period.
+            for (int i = 0; i < 4; ++i) {
+                QTest::qWait(150);
+                QTest::mouseMove(listView()->viewport(), QPoint(5 + i, 5));
+                QTest::keyClick(listView(), Qt::Key_Down);
+                QCOMPARE(session().state(), WalletSession::Unlocked);
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(session().state(), WalletSession::Locked, 2000);
+            return;
+        }
+        ScreenLockListener &listener = m_window->screenLockListener();
+        if (trigger == "screensaver") {
+            listener.screenSaverChanged(false);
+            QCOMPARE(session().state(), WalletSession::Unlocked);
+            listener.screenSaverChanged(true);
+        } else if (trigger == "sleep") {
+            listener.prepareForSleep(true);
+        } else {
+            listener.sessionLocked();
+        }
+        QCOMPARE(session().state(), WalletSession::Locked);
+    }
+
+    // A copy is marked for clipboard managers and cleared after the timeout, on lock and on quit, but
+    // never when the user copied something else since.
+    void clipboardIsCleared_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<bool>("replacedMeanwhile");
+        QTest::newRow("after the timeout") << "timeout" << false;
+        QTest::newRow("timeout, user copied since") << "timeout" << true;
+        QTest::newRow("on lock") << "lock" << false;
+        QTest::newRow("on quit") << "quit" << false;
+    }
+
+    void clipboardIsCleared()
+    {
+        QFETCH(QString, when);
+        QFETCH(bool, replacedMeanwhile);
+        ClipboardGuard &guard = m_window->clipboard();
+        guard.setTimeout(when == "timeout" ? 300 : 60000);
+        selectTitle("Shop");
+        QTRY_COMPARE(detailView()->cardTitle(), QString("Shop"));
+        QSignalSpy status(&guard, &ClipboardGuard::status);
+        QToolButton *copy = nullptr;
+        for (QToolButton *button : detailView()->findChildren<QToolButton *>()) {
+            if (!button->isCheckable())
+                copy = button;
+        }
+        QVERIFY(copy);
+        copy->click();
+        const QMimeData *data = QApplication::clipboard()->mimeData();
+        QCOMPARE(data->text(), QString("secret of Shop"));
+        QCOMPARE(data->data("x-kde-passwordManagerHint"), QByteArray("secret"));
+        QVERIFY(status.first().first().toString().contains("clears in"));
+        if (replacedMeanwhile)
+            QApplication::clipboard()->setText("my own text");
+
+        if (when == "lock")
+            session().lock();
+        else if (when == "quit")
+            m_window.reset();
+        const QString expected = replacedMeanwhile ? "my own text" : QString();
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::clipboard()->text(), expected, 2000);
+    }
+
+    // A second start hands over to the first, which comes forward.
+    void secondInstanceHandsOver()
+    {
+        const QString name = QStringLiteral("tessera-test-%1").arg(QCoreApplication::applicationPid());
+        SingleInstance first(name);
+        QVERIFY(first.claim());
+        QSignalSpy raised(&first, &SingleInstance::activationRequested);
+        SingleInstance second(name);
+        QVERIFY(!second.claim());
+        QTRY_COMPARE(raised.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestLocking)
+#include "TestLocking.moc"
