@@ -9,7 +9,8 @@
     </message>
     <message>
         <source>A backup is kept before a password change, an import, a restore, and a merge or sync that\nchanges the wallet; the last %1 of each wallet are kept in %2.</source>
-        <translation>Eine Sicherung wird vor jeder Passwortänderung, jedem Import, jeder Wiederherstellung und vor jedem\nZusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzten %1 jedes Tresors werden in %2 aufbewahrt.</translation>
+        <translation>Eine Sicherung wird vor jeder Passwortänderung, jedem Import, jeder Wiederherstellung und vor jedem
+Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzten %1 jedes Tresors werden in %2 aufbewahrt.</translation>
     </message>
     <message>
         <source>Put the cards of BACKUP in place of WALLET&apos;s; WALLET as it was becomes a backup.</source>
