@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BackupCommands</name>
+    <message>
+        <source>List the backups kept of WALLET, newest first: time, number of live cards, path.</source>
+        <translation>Die aufbewahrten Sicherungen von WALLET auflisten, die neueste zuerst: Zeitpunkt, Anzahl der Karten außerhalb des Papierkorbs, Pfad.</translation>
+    </message>
+    <message>
+        <source>A backup is kept before a password change, an import, a restore, and a merge or sync that\nchanges the wallet; the last %1 of each wallet are kept in %2.</source>
+        <translation>Eine Sicherung wird vor jeder Passwortänderung, jedem Import, jeder Wiederherstellung und vor jedem
+Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzten %1 jedes Tresors werden in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Put the cards of BACKUP in place of WALLET&apos;s; WALLET as it was becomes a backup.</source>
+        <translation>Die Karten von BACKUP an die Stelle derer von WALLET setzen; WALLET wird, wie es war, zu einer Sicherung.</translation>
+    </message>
+    <message>
+        <source>WALLET keeps its password. BACKUP&apos;s password is asked only when it differs from WALLET&apos;s.</source>
+        <translation>WALLET behält sein Passwort. Das Passwort von BACKUP wird nur erfragt, wenn es sich von dem von WALLET unterscheidet.</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+</context>
+<context>
+    <name>CardDb</name>
+    <message>
+        <source>no AES or SHA-256 provider is installed</source>
+        <translation>es ist kein Anbieter für AES oder SHA-256 installiert</translation>
+    </message>
+    <message>
+        <source>the password check value is damaged</source>
+        <translation>der Prüfwert des Passworts ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a file of that name exists</source>
+        <translation>eine Datei dieses Namens existiert bereits</translation>
+    </message>
+    <message>
+        <source>the wallet is closed</source>
+        <translation>der Tresor ist geschlossen</translation>
+    </message>
+    <message>
+        <source>no identity row</source>
+        <translation>keine Zeile in der Tabelle Identity</translation>
+    </message>
+    <message>
+        <source>the password check values are damaged</source>
+        <translation>die Prüfwerte des Passworts sind beschädigt</translation>
+    </message>
+    <message>
+        <source>card #%1 is gone</source>
+        <translation>Karte #%1 gibt es nicht mehr</translation>
+    </message>
+    <message>
+        <source>card %1 cannot be read</source>
+        <translation>Karte %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>these cards cannot be read: %1</source>
+        <translation>diese Karten können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>card #%1 is not in the trash</source>
+        <translation>Karte #%1 liegt nicht im Papierkorb</translation>
+    </message>
+</context>
+<context>
     <name>CardEdits</name>
     <message>
         <source>card %1 is in the trash</source>
@@ -56,16 +123,8 @@
         <translation>Vorlage %1: %2</translation>
     </message>
     <message>
-        <source>cannot write the card</source>
-        <translation>die Karte kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>--icon takes a number from 0 to %1</source>
         <translation>--icon erwartet eine Zahl von 0 bis %1</translation>
-    </message>
-    <message>
-        <source>cannot read the card</source>
-        <translation>die Karte kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>%1: nothing changed</source>
@@ -103,12 +162,16 @@
         <translation>Die Vorlagen für neue Karten auflisten: Schlüssel, Name und Anzahl der Felder, durch Tabulatoren getrennt.</translation>
     </message>
     <message>
-        <source>cannot read the card</source>
-        <translation>die Karte kann nicht gelesen werden</translation>
+        <source>List the live cards that match every term, as ls lists them.</source>
+        <translation>Die Karten außerhalb des Papierkorbs auflisten, auf die jeder Suchbegriff zutrifft, so wie ls sie auflistet.</translation>
     </message>
     <message>
-        <source>cannot read the built-in templates</source>
-        <translation>die eingebauten Vorlagen können nicht gelesen werden</translation>
+        <source>Terms are looked for in titles, template names, notes and field labels and values, ignoring case and accents; sensitive values are never searched. Double quotes inside an argument keep a phrase together, as in the search field of the window.</source>
+        <translation>Gesucht wird in Titeln, Vorlagennamen, Notizen sowie Feldbezeichnungen und -werten, ohne Rücksicht auf Groß- und Kleinschreibung und Akzente; vertrauliche Werte werden nie durchsucht. Doppelte Anführungszeichen innerhalb eines Arguments halten eine Wortgruppe zusammen, wie im Suchfeld des Fensters.</translation>
+    </message>
+    <message>
+        <source>damaged wallet: some cards cannot be read</source>
+        <translation>beschädigter Tresor: Einige Karten können nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -142,6 +205,18 @@
     <message>
         <source>Open URL</source>
         <translation>URL öffnen</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>
@@ -1410,12 +1485,30 @@
         <translation>Das alte Passwort ist falsch.</translation>
     </message>
     <message>
-        <source>The password could not be changed. The old password is still in force.</source>
-        <translation>Das Passwort konnte nicht geändert werden. Das alte Passwort gilt weiterhin.</translation>
-    </message>
-    <message>
         <source>Applying changes...</source>
         <translation>Die Änderungen werden übernommen …</translation>
+    </message>
+    <message>
+        <source>The password could not be changed (%1). The old password is still in force.</source>
+        <translation>Das Passwort konnte nicht geändert werden (%1). Das alte Passwort gilt weiterhin.</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardGuard</name>
+    <message>
+        <source>%1 copied</source>
+        <translation>%1 kopiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 copied, clears in %n s</source>
+        <translation>
+            <numerusform>%1 kopiert, Zwischenablage wird in %n s geleert</numerusform>
+            <numerusform>%1 kopiert, Zwischenablage wird in %n s geleert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clipboard cleared</source>
+        <translation>Zwischenablage geleert</translation>
     </message>
 </context>
 <context>
@@ -1451,20 +1544,31 @@ Befehle:
 </translation>
     </message>
     <message>
+        <source>cannot write the output: %1</source>
+        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
         <source>
 CARD is a row id, a uuid, or the exact title of one live card.
 Passwords are read from the terminal without echo; when standard input is not a terminal,
 one line per password in the order they are asked.
-Exit codes: 0 success, 1 failure, 2 usage error.
+Exit codes: 0 success, 1 failure, 2 usage error, 3 a damaged wallet rescued in part.
 `tessera-cli COMMAND --help` shows the details of a command.
 </source>
         <translation>
 CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte außerhalb des Papierkorbs.
-Passwörter werden ohne Echo vom Terminal gelesen; ist die Standardeingabe kein Terminal,
-eine Zeile je Passwort in der Reihenfolge, in der sie erfragt werden.
-Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
+Passwörter werden ohne Echo vom Terminal gelesen; ist die Standardeingabe kein Terminal, wird
+eine Zeile je Passwort gelesen, in der Reihenfolge, in der sie erfragt werden.
+Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor teilweise gerettet.
 `tessera-cli BEFEHL --help` erklärt einen Befehl im Einzelnen.
 </translation>
+    </message>
+</context>
+<context>
+    <name>CountdownRing</name>
+    <message>
+        <source>Valid for %1 more seconds</source>
+        <translation>Noch %1 Sekunden gültig</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1588,26 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
     <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>In the trash. Restore the card to change it.</source>
+        <translation>Im Papierkorb. Stellen Sie die Karte wieder her, um sie zu ändern.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Delete Forever…</source>
+        <translation>Endgültig löschen …</translation>
+    </message>
+    <message>
+        <source>This card cannot be read: %1.</source>
+        <translation>Diese Karte kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>One-time code</source>
+        <translation>Einmalcode</translation>
     </message>
 </context>
 <context>
@@ -1615,6 +1739,37 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
         <source>Discard the changes to &quot;%1&quot;?</source>
         <translation>Die Änderungen an „%1“ verwerfen?</translation>
     </message>
+    <message>
+        <source>Generate a Password</source>
+        <translation>Passwort erzeugen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportAction</name>
+    <message>
+        <source>Export Cards</source>
+        <translation>Karten exportieren</translation>
+    </message>
+    <message>
+        <source>KeePass 2 XML (*.xml);;CSV (*.csv);;Tessera JSON (*.json);;All files (*)</source>
+        <translation>KeePass-2-XML (*.xml);;CSV (*.csv);;Tessera-JSON (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; will hold every password and secret of this wallet in the clear, readable by anyone who gets hold of the file. Delete it once it has served its purpose.</source>
+        <translation>„%1“ wird jedes Passwort und jedes Geheimnis dieses Tresors im Klartext enthalten, lesbar für jeden, der an die Datei gelangt. Löschen Sie die Datei, sobald sie ihren Zweck erfüllt hat.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The cards could not be exported to &quot;%1&quot;: %2.</source>
+        <translation>Die Karten konnten nicht nach „%1“ exportiert werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>FieldAssignments</name>
@@ -1632,10 +1787,68 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
     </message>
 </context>
 <context>
+    <name>FileSyncController</name>
+    <message>
+        <source>Sync With File</source>
+        <translation>Mit Datei synchronisieren</translation>
+    </message>
+    <message>
+        <source>Password of &quot;%1&quot;:</source>
+        <translation>Passwort von „%1“:</translation>
+    </message>
+    <message>
+        <source>Sync With File…</source>
+        <translation>Mit Datei synchronisieren …</translation>
+    </message>
+    <message>
+        <source>Restore From Backup…</source>
+        <translation>Aus Sicherung wiederherstellen …</translation>
+    </message>
+    <message>
+        <source>Tessera databases (*.tessera)</source>
+        <translation>Tessera-Datenbanken (*.tessera)</translation>
+    </message>
+    <message>
+        <source>Not synced with &quot;%1&quot;: %2</source>
+        <translation>Nicht mit „%1“ synchronisiert: %2</translation>
+    </message>
+    <message>
+        <source>Synced: %1 cards received, %2 sent</source>
+        <translation>Synchronisiert – Karten empfangen: %1, gesendet: %2</translation>
+    </message>
+    <message>
+        <source>, %1 conflict copies merged</source>
+        <translation>, Konfliktkopien zusammengeführt: %1</translation>
+    </message>
+    <message>
+        <source>; &quot;%1&quot; not merged: it has another password</source>
+        <translation>; „%1“ nicht zusammengeführt: Die Datei hat ein anderes Passwort</translation>
+    </message>
+    <message>
+        <source>Restore From Backup</source>
+        <translation>Aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Restored the backup &quot;%1&quot;</source>
+        <translation>Sicherung „%1“ wiederhergestellt</translation>
+    </message>
+</context>
+<context>
     <name>IconChooserDialog</name>
     <message>
         <source>Choose Icon</source>
         <translation>Symbol auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSummary</name>
+    <message>
+        <source>imported %1, skipped %2 duplicates, %3 into the trash, extra fields kept %4</source>
+        <translation>importiert: %1, übersprungene Duplikate: %2, in den Papierkorb gelegt: %3, beibehaltene Zusatzfelder: %4</translation>
     </message>
 </context>
 <context>
@@ -1859,14 +2072,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Could not create the database &quot;%1&quot;.</source>
-        <translation>Die Datenbank „%1“ konnte nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>Could not save a copy of the database to &quot;%1&quot;.</source>
-        <translation>Die Kopie der Datenbank konnte nicht unter „%1“ gespeichert werden.</translation>
-    </message>
-    <message>
         <source>The card &quot;%1&quot; could not be saved.</source>
         <translation>Die Karte „%1“ konnte nicht gespeichert werden.</translation>
     </message>
@@ -1889,10 +2094,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
     <message>
         <source>Import</source>
         <translation>Import</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; could not be imported completely: it is not a readable %2 export.</source>
-        <translation>„%1“ konnte nicht vollständig importiert werden: Die Datei ist kein lesbarer %2-Export.</translation>
     </message>
     <message>
         <source>About Tessera</source>
@@ -1958,6 +2159,146 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.
         <source>Add Card</source>
         <translation>Karte hinzufügen</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren …</translation>
+    </message>
+    <message>
+        <source>Export Cards for Another Password Manager</source>
+        <translation>Karten für einen anderen Passwort-Manager exportieren</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Show the Cards in the Trash</source>
+        <translation>Karten im Papierkorb anzeigen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Bring the Card Back from the Trash</source>
+        <translation>Karte aus dem Papierkorb zurückholen</translation>
+    </message>
+    <message>
+        <source>Delete Forever...</source>
+        <translation>Endgültig löschen …</translation>
+    </message>
+    <message>
+        <source>Delete the Card for Ever</source>
+        <translation>Karte endgültig löschen</translation>
+    </message>
+    <message>
+        <source>Empty Trash...</source>
+        <translation>Papierkorb leeren …</translation>
+    </message>
+    <message>
+        <source>Delete Every Card in the Trash for Ever</source>
+        <translation>Alle Karten im Papierkorb endgültig löschen</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Lock the Wallet</source>
+        <translation>Tresor sperren</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Set Up One-Time Code…</source>
+        <translation>Einmalcode einrichten …</translation>
+    </message>
+    <message>
+        <source>Store the Secret Key of Two-Step Sign-In Codes</source>
+        <translation>Geheimen Schlüssel für die Codes der Zwei-Schritt-Anmeldung speichern</translation>
+    </message>
+    <message>
+        <source>Copy One-Time Code</source>
+        <translation>Einmalcode kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the Current One-Time Code</source>
+        <translation>Aktuellen Einmalcode kopieren</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Password Generator...</source>
+        <translation>Passwortgenerator …</translation>
+    </message>
+    <message>
+        <source>Make a Random Password or Passphrase</source>
+        <translation>Zufälliges Passwort oder zufällige Passphrase erzeugen</translation>
+    </message>
+    <message>
+        <source>Password Health...</source>
+        <translation>Passwortprüfung …</translation>
+    </message>
+    <message>
+        <source>Find Weak, Reused and Old Passwords</source>
+        <translation>Schwache, mehrfach verwendete und alte Passwörter finden</translation>
+    </message>
+    <message>
+        <source>Cannot Open Wallet</source>
+        <translation>Tresor kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2.</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Invalid password. Try again!</source>
+        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Could not replace &quot;%1&quot;.</source>
+        <translation>„%1“ konnte nicht ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>Could not create the database &quot;%1&quot;: %2.</source>
+        <translation>Die Datenbank „%1“ konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save a copy of the database to &quot;%1&quot;: %2.</source>
+        <translation>Die Kopie der Datenbank konnte nicht unter „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>card #%1</source>
+        <translation>Karte #%1</translation>
+    </message>
+    <message>
+        <source>Damaged Cards Left Out</source>
+        <translation>Beschädigte Karten ausgelassen</translation>
+    </message>
+    <message>
+        <source>The copy &quot;%1&quot; holds every card that could be read. These cards are damaged and were left out: %2.</source>
+        <translation>Die Kopie „%1“ enthält alle Karten, die gelesen werden konnten. Diese Karten sind beschädigt und wurden ausgelassen: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be imported completely as a %2 export: %3.</source>
+        <translation>„%1“ konnte nicht vollständig als %2-Export importiert werden: %3.</translation>
+    </message>
+    <message>
+        <source>The passwords could not be checked.</source>
+        <translation>Die Passwörter konnten nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source> [Locked]</source>
+        <translation> [gesperrt]</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -1992,12 +2333,29 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
         <translation>Zusammenführen fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <source>merge failed: %1; neither file changed</source>
-        <translation>Zusammenführen fehlgeschlagen: %1; keine der beiden Dateien wurde geändert</translation>
+        <source>Merge WALLET with OTHER in a synced folder and with the conflict copies beside OTHER.</source>
+        <translation>WALLET mit OTHER in einem synchronisierten Ordner und mit den Konfliktkopien neben OTHER zusammenführen.</translation>
     </message>
     <message>
-        <source>merge failed: %1; %2 holds the merged cards, merge again to bring %3 up to date</source>
-        <translation>Zusammenführen fehlgeschlagen: %1; %2 enthält die zusammengeführten Karten, führen Sie erneut zusammen, um %3 auf den neuesten Stand zu bringen</translation>
+        <source>As merge, and the conflict copies of OTHER that file-syncing tools leave beside it are merged
+into both too, then moved to the backups folder. A conflict copy that does not open with
+OTHER&apos;s password is left where it is and named. Prints what was received and sent.
+WALLET is backed up before it changes.</source>
+        <translation>Wie merge; dazu werden die Konfliktkopien, die Programme zur Dateisynchronisation neben OTHER
+hinterlassen, ebenfalls in beide zusammengeführt und danach in den Ordner der Sicherungen verschoben.
+Eine Konfliktkopie, die sich nicht mit dem Passwort von OTHER öffnen lässt, bleibt, wo sie ist, und
+wird genannt. Gibt aus, was empfangen und gesendet wurde. Von WALLET wird eine Sicherung angelegt,
+bevor es sich ändert.</translation>
+    </message>
+    <message>
+        <source>conflict copy not merged: it does not open with the password of %1</source>
+        <translation>Konfliktkopie nicht zusammengeführt: Sie lässt sich nicht mit dem Passwort von %1 öffnen</translation>
+    </message>
+    <message>
+        <source>received %1, sent %2, conflict copies merged %3
+</source>
+        <translation>empfangen: %1, gesendet: %2, Konfliktkopien zusammengeführt: %3
+</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2390,264 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
     </message>
 </context>
 <context>
+    <name>OneTimeCodeDialog</name>
+    <message>
+        <source>Set Up One-Time Code</source>
+        <translation>Einmalcode einrichten</translation>
+    </message>
+    <message>
+        <source>Enter the secret key the site shows when you turn on two-step sign-in, or paste its otpauth:// link.</source>
+        <translation>Geben Sie den geheimen Schlüssel ein, den die Website beim Einschalten der Zwei-Schritt-Anmeldung anzeigt, oder fügen Sie ihren otpauth://-Link ein.</translation>
+    </message>
+    <message>
+        <source>JBSW Y3DP EHPK 3PXP or otpauth://totp/…</source>
+        <translation>JBSW Y3DP EHPK 3PXP oder otpauth://totp/…</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Erweiterte Einstellungen</translation>
+    </message>
+    <message>
+        <source>Algorithm</source>
+        <translation>Algorithmus</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Stellen</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>OtpCommand</name>
+    <message>
+        <source>Print the card&apos;s current one-time code; standard error tells how many seconds it stays valid.</source>
+        <translation>Den aktuellen Einmalcode der Karte ausgeben; auf der Standardfehlerausgabe steht, wie viele Sekunden er noch gilt.</translation>
+    </message>
+    <message>
+        <source>The code comes from the first field holding an otpauth://totp/ link, whatever its label.</source>
+        <translation>Der Code stammt aus dem ersten Feld mit einem otpauth://totp/-Link, gleich wie es bezeichnet ist.</translation>
+    </message>
+    <message>
+        <source>the code for that moment, in seconds since 1970, instead of now</source>
+        <translation>der Code für diesen Zeitpunkt, in Sekunden seit 1970, statt für jetzt</translation>
+    </message>
+    <message>
+        <source>--time takes a whole number of seconds since 1970</source>
+        <translation>--time erwartet eine ganze Zahl von Sekunden seit 1970</translation>
+    </message>
+    <message>
+        <source>cannot read the card</source>
+        <translation>die Karte kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>card %1 has no one-time code</source>
+        <translation>Karte %1 hat keinen Einmalcode</translation>
+    </message>
+    <message>
+        <source>the one-time code of card %1 is not valid: %2</source>
+        <translation>der Einmalcode von Karte %1 ist ungültig: %2</translation>
+    </message>
+    <message>
+        <source>valid for 1 more second
+</source>
+        <translation>noch 1 Sekunde gültig
+</translation>
+    </message>
+    <message>
+        <source>valid for %1 more seconds
+</source>
+        <translation>noch %1 Sekunden gültig
+</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommands</name>
+    <message>
+        <source>Print random passwords, one per line: of characters, or of words with --words.</source>
+        <translation>Zufällige Passwörter ausgeben, eines je Zeile: aus Zeichen oder, mit --words, aus Wörtern.</translation>
+    </message>
+    <message>
+        <source>Passwords of characters hold upper and lower case letters, digits and symbols, at least one of each kind. Passphrases take their words from the EFF large word list. Randomness comes from the system&apos;s cryptographic generator.</source>
+        <translation>Passwörter aus Zeichen enthalten Groß- und Kleinbuchstaben, Ziffern und Sonderzeichen, von jeder Art mindestens eines. Passphrasen nehmen ihre Wörter aus der großen Wortliste der EFF. Der Zufall stammt aus dem kryptografischen Zufallsgenerator des Systems.</translation>
+    </message>
+    <message>
+        <source>characters in a password, %1 to %2 (default %3)</source>
+        <translation>Zeichen je Passwort, %1 bis %2 (Vorgabe %3)</translation>
+    </message>
+    <message>
+        <source>leave out symbols</source>
+        <translation>Sonderzeichen weglassen</translation>
+    </message>
+    <message>
+        <source>leave out characters easily mistaken for others: 0 O 1 l I |</source>
+        <translation>leicht verwechselbare Zeichen weglassen: 0 O 1 l I |</translation>
+    </message>
+    <message>
+        <source>make a passphrase of N words, %1 to %2 (%3 is a good choice)</source>
+        <translation>eine Passphrase aus N Wörtern bilden, %1 bis %2 (%3 ist eine gute Wahl)</translation>
+    </message>
+    <message>
+        <source>what goes between words (default &quot;%1&quot;)</source>
+        <translation>was zwischen den Wörtern steht (Vorgabe „%1“)</translation>
+    </message>
+    <message>
+        <source>how many to print (default 1)</source>
+        <translation>wie viele ausgegeben werden (Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>List the live cards whose passwords are weak, reused or old: kind, id and title, tab-separated.</source>
+        <translation>Die Karten außerhalb des Papierkorbs auflisten, deren Passwörter schwach, mehrfach verwendet oder alt sind: Art, ID und Titel, durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>weak: easy to guess (zxcvbn score 0 or 1); reused: the same password is on other live cards, which follow it, group by group; old: unchanged for more than a year. The check runs on this computer.</source>
+        <translation>weak: leicht zu erraten (zxcvbn-Bewertung 0 oder 1); reused: dasselbe Passwort steht auf weiteren Karten außerhalb des Papierkorbs, die darauf folgen, Gruppe für Gruppe; old: seit über einem Jahr unverändert. Die Prüfung läuft auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>--words makes a passphrase; --length, --no-symbols and --no-lookalikes are for passwords of characters</source>
+        <translation>--words bildet eine Passphrase; --length, --no-symbols und --no-lookalikes gelten für Passwörter aus Zeichen</translation>
+    </message>
+    <message>
+        <source>--separator goes with --words</source>
+        <translation>--separator gehört zu --words</translation>
+    </message>
+    <message>
+        <source>--count takes a number from 1</source>
+        <translation>--count erwartet eine Zahl ab 1</translation>
+    </message>
+    <message>
+        <source>--words takes a number from %1 to %2</source>
+        <translation>--words erwartet eine Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>--length takes a number from %1 to %2</source>
+        <translation>--length erwartet eine Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>the word list cannot be read</source>
+        <translation>die Wortliste kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordGeneratorDialog</name>
+    <message>
+        <source>Password Generator</source>
+        <translation>Passwortgenerator</translation>
+    </message>
+    <message>
+        <source>Generate Another</source>
+        <translation>Neu erzeugen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Upper case (A-Z)</source>
+        <translation>Großbuchstaben (A-Z)</translation>
+    </message>
+    <message>
+        <source>Lower case (a-z)</source>
+        <translation>Kleinbuchstaben (a-z)</translation>
+    </message>
+    <message>
+        <source>Digits (0-9)</source>
+        <translation>Ziffern (0-9)</translation>
+    </message>
+    <message>
+        <source>Symbols (!#$%&amp;&amp;*+-/?@...)</source>
+        <translation>Sonderzeichen (!#$%&amp;&amp;*+-/?@...)</translation>
+    </message>
+    <message>
+        <source>Leave out look-alikes (0 O 1 l I |)</source>
+        <translation>Ähnliche Zeichen weglassen (0 O 1 l I |)</translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Wörter:</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>Capitalise each word</source>
+        <translation>Wörter großschreiben</translation>
+    </message>
+    <message>
+        <source>Words from the EFF large word list (7,776 words).</source>
+        <translation>Wörter aus der großen Wortliste der EFF (7.776 Wörter).</translation>
+    </message>
+    <message>
+        <source>Use Password</source>
+        <translation>Passwort übernehmen</translation>
+    </message>
+    <message>
+        <source>Choose at least one kind of character.</source>
+        <translation>Wählen Sie mindestens eine Zeichenart.</translation>
+    </message>
+    <message>
+        <source>Entropy: %1 bits</source>
+        <translation>Entropie: %1 Bit</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordHealthDialog</name>
+    <message>
+        <source>Password Health</source>
+        <translation>Passwortprüfung</translation>
+    </message>
+    <message>
+        <source>Passwords that are easy to guess, used on more than one card, or unchanged for more than a year. The check runs on this computer only.</source>
+        <translation>Passwörter, die leicht zu erraten sind, auf mehr als einer Karte verwendet werden oder seit über einem Jahr nicht geändert wurden. Die Prüfung läuft nur auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>Weak passwords (%1)</source>
+        <translation>Schwache Passwörter (%1)</translation>
+    </message>
+    <message>
+        <source>Reused passwords (%1)</source>
+        <translation>Mehrfach verwendete Passwörter (%1)</translation>
+    </message>
+    <message>
+        <source>Unchanged for more than a year (%1)</source>
+        <translation>Seit über einem Jahr unverändert (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Shared by %n cards</source>
+        <translation>
+            <numerusform>Auf %n Karte verwendet</numerusform>
+            <numerusform>Auf %n Karten verwendet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show Card</source>
+        <translation>Karte anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>PasswordPrompt</name>
     <message>
         <source>no password given</source>
@@ -2055,6 +2671,29 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
     </message>
 </context>
 <context>
+    <name>PasswordStrength</name>
+    <message>
+        <source>Very weak</source>
+        <translation>Sehr schwach</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>Schwach</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
+    <message>
+        <source>Very strong</source>
+        <translation>Sehr stark</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
@@ -2063,6 +2702,57 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
     <message>
         <source>Automatically open last database on startup</source>
         <translation>Beim Start die zuletzt benutzte Datenbank öffnen</translation>
+    </message>
+    <message>
+        <source>Lock after inactivity:</source>
+        <translation>Sperren nach Inaktivität:</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Lock when the window is minimized</source>
+        <translation>Sperren, wenn das Fenster minimiert wird</translation>
+    </message>
+    <message>
+        <source>Clear copied values after:</source>
+        <translation>Kopierte Werte löschen nach:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreBackupDialog</name>
+    <message>
+        <source>Restore From Backup</source>
+        <translation>Aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The cards of the chosen backup replace the wallet&apos;s. The wallet as it is now is kept as a backup first.</source>
+        <translation>Die Karten der gewählten Sicherung ersetzen die des Tresors. Der Tresor in seinem jetzigen Zustand wird zuvor als Sicherung aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -2074,6 +2764,18 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
     <message>
         <source>Search</source>
         <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Password of &quot;%1&quot; copied</source>
+        <translation>Passwort von „%1“ kopiert</translation>
     </message>
 </context>
 <context>
@@ -2100,6 +2802,13 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
     <message>
         <source>%1 (in the card list)</source>
         <translation>%1 (in der Kartenliste)</translation>
+    </message>
+</context>
+<context>
+    <name>StrengthMeter</name>
+    <message>
+        <source>zxcvbn estimates about %1 bits: the patterns and words it finds make the password easier to guess than its length suggests.</source>
+        <translation>zxcvbn schätzt etwa %1 Bit: Die Muster und Wörter, die es findet, machen das Passwort leichter zu erraten, als seine Länge vermuten lässt.</translation>
     </message>
 </context>
 <context>
@@ -2141,23 +2850,38 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
     </message>
 </context>
 <context>
+    <name>TotpSetup</name>
+    <message>
+        <source>This is not an otpauth://totp/ link.</source>
+        <translation>Dies ist kein otpauth://totp/-Link.</translation>
+    </message>
+    <message>
+        <source>This otpauth:// link is not a valid URI.</source>
+        <translation>Dieser otpauth://-Link ist keine gültige URI.</translation>
+    </message>
+    <message>
+        <source>Unknown algorithm &quot;%1&quot;: it must be SHA1, SHA256 or SHA512.</source>
+        <translation>Unbekannter Algorithmus „%1“: Zulässig sind SHA1, SHA256 und SHA512.</translation>
+    </message>
+    <message>
+        <source>There is no secret key.</source>
+        <translation>Es fehlt der geheime Schlüssel.</translation>
+    </message>
+    <message>
+        <source>The secret key is not Base32: it may hold only the letters A to Z and the digits 2 to 7.</source>
+        <translation>Der geheime Schlüssel ist nicht in Base32: Er darf nur die Buchstaben A bis Z und die Ziffern 2 bis 7 enthalten.</translation>
+    </message>
+    <message>
+        <source>A code has 6, 7 or 8 digits.</source>
+        <translation>Ein Code hat 6, 7 oder 8 Stellen.</translation>
+    </message>
+    <message>
+        <source>The period must be a whole number of seconds, at least 1.</source>
+        <translation>Das Intervall muss eine ganze Zahl von Sekunden sein, mindestens 1.</translation>
+    </message>
+</context>
+<context>
     <name>TransferCommands</name>
-    <message>
-        <source>Import an XML export of another password manager and print how many cards were added.</source>
-        <translation>Einen XML-Export eines anderen Passwort-Managers importieren und ausgeben, wie viele Karten hinzukamen.</translation>
-    </message>
-    <message>
-        <source>Each entry becomes a login card. A file that cannot be read completely adds nothing.</source>
-        <translation>Jeder Eintrag wird zu einer Anmeldekarte. Eine Datei, die sich nicht vollständig lesen lässt, fügt nichts hinzu.</translation>
-    </message>
-    <message>
-        <source>Print every card, trashed ones included, as JSON: every secret in the clear.</source>
-        <translation>Alle Karten samt denen im Papierkorb als JSON ausgeben: jedes Geheimnis im Klartext.</translation>
-    </message>
-    <message>
-        <source>The output is {&quot;cards&quot;: [...]} in row order; times are whole seconds since 1970 UTC.</source>
-        <translation>Die Ausgabe ist {&quot;cards&quot;: [...]} in Zeilenreihenfolge; Zeiten sind ganze Sekunden seit 1970 UTC.</translation>
-    </message>
     <message>
         <source>unknown format &quot;%1&quot;</source>
         <translation>unbekanntes Format „%1“</translation>
@@ -2167,48 +2891,172 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
         <translation>keine solche Datei</translation>
     </message>
     <message>
-        <source>cannot write the wallet</source>
-        <translation>der Tresor kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>not a readable %1 export</source>
-        <translation>kein lesbarer %1-Export</translation>
-    </message>
-    <message>
         <source>warning: the output holds every secret of %1 in the clear</source>
         <translation>Warnung: Die Ausgabe enthält jedes Geheimnis von %1 im Klartext</translation>
+    </message>
+    <message>
+        <source>Import an XML export of another password manager and print what was added.</source>
+        <translation>Einen XML-Export eines anderen Passwort-Managers importieren und ausgeben, was hinzukam.</translation>
+    </message>
+    <message>
+        <source>Each entry becomes a login card; values the card has no field for become extra fields, and
+entries in the export&apos;s recycle bin go to the trash. An entry identical to a card of the wallet
+is skipped. A file that cannot be read completely adds nothing. The summary reads
+&quot;imported N, skipped D duplicates, T into the trash, extra fields kept E&quot;.</source>
+        <translation>Jeder Eintrag wird zu einer Anmeldekarte; Werte, für die die Karte kein Feld hat, werden zu
+Zusatzfeldern, und Einträge im Papierkorb des Exports kommen in den Papierkorb. Ein Eintrag, der
+einer Karte des Tresors gleicht, wird übersprungen. Eine Datei, die sich nicht vollständig lesen
+lässt, fügt nichts hinzu. Die Zusammenfassung lautet
+„importiert: N, übersprungene Duplikate: D, in den Papierkorb gelegt: T, beibehaltene Zusatzfelder: E“.</translation>
+    </message>
+    <message>
+        <source>Write every card out for another program: every secret in the clear.</source>
+        <translation>Alle Karten für ein anderes Programm ausgeben: jedes Geheimnis im Klartext.</translation>
+    </message>
+    <message>
+        <source>json (the default) is {&quot;cards&quot;: [...]}, every row in row order, trashed ones flagged;
+times are whole seconds since 1970 UTC. keepass is a KeePass 2 XML export that KeePass and
+KeePassXC import, the trashed cards in its Recycle Bin group, and that `tessera-cli import`
+reads back into the same cards. csv has the columns Title,Username,Password,URL,Notes,Type
+for the live cards, other fields added to the notes.
+The export goes to standard output, or with --output to a file only its owner can read.
+A wallet with unreadable cards is refused, unless --salvage is given: then every card that
+can be read is written, the others are named on standard error, and the exit code is 3.</source>
+        <translation>json (die Vorgabe) ist {&quot;cards&quot;: [...]}, jede Zeile in Zeilenreihenfolge, Karten im Papierkorb
+markiert; Zeiten sind ganze Sekunden seit 1970 UTC. keepass ist ein KeePass-2-XML-Export, den
+KeePass und KeePassXC importieren, mit den Karten im Papierkorb in der Gruppe „Recycle Bin“, und
+den `tessera-cli import` wieder in dieselben Karten einliest. csv hat die Spalten
+Title,Username,Password,URL,Notes,Type für die Karten außerhalb des Papierkorbs; weitere Felder
+kommen in die Notizen.
+Der Export geht auf die Standardausgabe oder mit --output in eine Datei, die nur ihr Eigentümer
+lesen kann. Ein Tresor mit unlesbaren Karten wird abgelehnt, außer mit --salvage: Dann wird jede
+lesbare Karte geschrieben, die übrigen werden auf der Standardfehlerausgabe genannt, und der
+Rückgabewert ist 3.</translation>
+    </message>
+    <message>
+        <source>json, keepass or csv</source>
+        <translation>json, keepass oder csv</translation>
+    </message>
+    <message>
+        <source>the file to write instead of standard output</source>
+        <translation>die Datei, in die statt auf die Standardausgabe geschrieben wird</translation>
+    </message>
+    <message>
+        <source>rescue what can be read of a damaged wallet</source>
+        <translation>retten, was sich von einem beschädigten Tresor lesen lässt</translation>
+    </message>
+    <message>
+        <source>no backup could be kept: %1</source>
+        <translation>es konnte keine Sicherung angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>not a readable %1 export: %2</source>
+        <translation>kein lesbarer %1-Export: %2</translation>
+    </message>
+    <message>
+        <source>--salvage writes to standard output only</source>
+        <translation>--salvage schreibt nur auf die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>card #%1 cannot be read and is left out</source>
+        <translation>Karte #%1 kann nicht gelesen werden und wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>card #%1 &quot;%2&quot; cannot be read and is left out</source>
+        <translation>Karte #%1 „%2“ kann nicht gelesen werden und wird ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>TrashCommands</name>
+    <message>
+        <source>card %1 is not in the trash</source>
+        <translation>Karte %1 liegt nicht im Papierkorb</translation>
+    </message>
+    <message>
+        <source>Bring a card back from the trash.</source>
+        <translation>Eine Karte aus dem Papierkorb zurückholen.</translation>
+    </message>
+    <message>
+        <source>CARD is a row id, a uuid, or the exact title of one trashed card. The card gets the current
+time, so that a merge with another copy brings it back there too.</source>
+        <translation>CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte im Papierkorb. Die Karte erhält
+die aktuelle Zeit, damit ein Zusammenführen mit einer anderen Kopie sie auch dort zurückholt.</translation>
+    </message>
+    <message>
+        <source>Delete a trashed card for ever, or without CARD every card in the trash.</source>
+        <translation>Eine Karte im Papierkorb endgültig löschen oder, ohne CARD, alle Karten im Papierkorb.</translation>
+    </message>
+    <message>
+        <source>CARD is a row id, a uuid, or the exact title of one trashed card. A card deleted for ever
+comes back from a merge only into the trash, when the other copy still has it.</source>
+        <translation>CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte im Papierkorb. Eine endgültig
+gelöschte Karte kommt durch ein Zusammenführen nur in den Papierkorb zurück, wenn die andere Kopie
+sie noch hat.</translation>
+    </message>
+</context>
+<context>
+    <name>TrashController</name>
+    <message>
+        <source>The card &quot;%1&quot; could not be restored.</source>
+        <translation>Die Karte „%1“ konnte nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Delete Forever</source>
+        <translation>Endgültig löschen</translation>
+    </message>
+    <message>
+        <source>Delete the card &quot;%1&quot; for ever? This cannot be undone.</source>
+        <translation>Die Karte „%1“ endgültig löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>The card &quot;%1&quot; could not be deleted.</source>
+        <translation>Die Karte „%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The trash could not be read.</source>
+        <translation>Der Papierkorb konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Empty Trash</source>
+        <translation>Papierkorb leeren</translation>
+    </message>
+    <message>
+        <source>The trash is empty.</source>
+        <translation>Der Papierkorb ist leer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the %n card(s) in the trash for ever? This cannot be undone.</source>
+        <translation>
+            <numerusform>Die %n Karte im Papierkorb endgültig löschen? Das lässt sich nicht rückgängig machen.</numerusform>
+            <numerusform>Die %n Karten im Papierkorb endgültig löschen? Das lässt sich nicht rückgängig machen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The trash could not be emptied.</source>
+        <translation>Der Papierkorb konnte nicht geleert werden.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>UnlockView</name>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>This wallet is locked. Enter its password to unlock it.</source>
+        <translation>Dieser Tresor ist gesperrt. Geben Sie sein Passwort ein, um ihn zu entsperren.</translation>
     </message>
 </context>
 <context>
     <name>WalletAccess</name>
-    <message>
-        <source>no such file</source>
-        <translation>keine solche Datei</translation>
-    </message>
-    <message>
-        <source>is a folder, not a wallet</source>
-        <translation>ist ein Ordner, kein Tresor</translation>
-    </message>
-    <message>
-        <source>file is read-only</source>
-        <translation>Datei ist schreibgeschützt</translation>
-    </message>
-    <message>
-        <source>newer wallet version; update Tessera to open it</source>
-        <translation>neuere Tresor-Version; aktualisieren Sie Tessera, um ihn zu öffnen</translation>
-    </message>
-    <message>
-        <source>not a Tessera wallet</source>
-        <translation>kein Tessera-Tresor</translation>
-    </message>
-    <message>
-        <source>unsupported (older) wallet version</source>
-        <translation>nicht unterstützte (ältere) Tresor-Version</translation>
-    </message>
-    <message>
-        <source>file is locked</source>
-        <translation>Datei ist gesperrt</translation>
-    </message>
     <message>
         <source>Password for %1: </source>
         <translation>Passwort für %1: </translation>
@@ -2217,9 +3065,16 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
         <source>no password given</source>
         <translation>kein Passwort angegeben</translation>
     </message>
+</context>
+<context>
+    <name>WalletBackups</name>
     <message>
-        <source>wrong password</source>
-        <translation>falsches Passwort</translation>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to %2</source>
+        <translation>%1 kann nicht nach %2 verschoben werden</translation>
     </message>
 </context>
 <context>
@@ -2231,14 +3086,6 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
     <message>
         <source>WALLET must not exist yet.</source>
         <translation>WALLET darf noch nicht existieren.</translation>
-    </message>
-    <message>
-        <source>Print what WALLET is: ok, newer, invalid, unsupported or locked.</source>
-        <translation>Ausgeben, was WALLET ist: ok, newer, invalid, unsupported oder locked.</translation>
-    </message>
-    <message>
-        <source>Asks no password. The exit code is 0 only for ok.</source>
-        <translation>Fragt nach keinem Passwort. Der Rückgabewert ist nur bei ok 0.</translation>
     </message>
     <message>
         <source>Change the password: the old one is asked once, the new one twice.</source>
@@ -2257,43 +3104,110 @@ Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler änder
         <translation>Passwort für den neuen Tresor %1: </translation>
     </message>
     <message>
-        <source>cannot create the wallet</source>
-        <translation>der Tresor kann nicht angelegt werden</translation>
+        <source>New password for %1: </source>
+        <translation>Neues Passwort für %1: </translation>
+    </message>
+    <message>
+        <source>Print what WALLET is: ok, newer, invalid, unsupported, locked or damaged.</source>
+        <translation>Ausgeben, was WALLET ist: ok, newer, invalid, unsupported, locked oder damaged.</translation>
+    </message>
+    <message>
+        <source>Asks no password, and reads every page of the file. The exit code is 0 only for ok.</source>
+        <translation>Fragt nach keinem Passwort und liest jede Seite der Datei. Der Rückgabewert ist nur bei ok 0.</translation>
+    </message>
+    <message>
+        <source>no backup could be kept: %1</source>
+        <translation>es konnte keine Sicherung angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>%1; the old password is still in force</source>
+        <translation>%1; das alte Passwort gilt weiterhin</translation>
+    </message>
+</context>
+<context>
+    <name>WalletError</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>no such file</source>
         <translation>keine solche Datei</translation>
     </message>
     <message>
-        <source>New password for %1: </source>
-        <translation>Neues Passwort für %1: </translation>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
-        <source>the password could not be changed; the old one is still in force</source>
-        <translation>das Passwort konnte nicht geändert werden; das alte gilt weiterhin</translation>
+        <source>cannot read the file</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>not a Tessera wallet</source>
+        <translation>kein Tessera-Tresor</translation>
+    </message>
+    <message>
+        <source>newer wallet version; update Tessera to open it</source>
+        <translation>neuere Tresor-Version; aktualisieren Sie Tessera, um ihn zu öffnen</translation>
+    </message>
+    <message>
+        <source>unsupported (older) wallet version</source>
+        <translation>nicht unterstützte (ältere) Tresor-Version</translation>
+    </message>
+    <message>
+        <source>the wallet is in use by another program</source>
+        <translation>der Tresor wird von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>wrong password</source>
+        <translation>falsches Passwort</translation>
+    </message>
+    <message>
+        <source>damaged wallet</source>
+        <translation>beschädigter Tresor</translation>
+    </message>
+    <message>
+        <source>file is read-only</source>
+        <translation>Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>cannot write the wallet</source>
+        <translation>der Tresor kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the password was changed by another program; open the wallet again</source>
+        <translation>das Passwort wurde von einem anderen Programm geändert; öffnen Sie den Tresor erneut</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
-    <name>WalletMerge</name>
+    <name>WalletProbe</name>
     <message>
-        <source>%1 is not a Tessera wallet this program can open</source>
-        <translation>%1 ist kein Tessera-Tresor, den dieses Programm öffnen kann</translation>
+        <source>no identity row</source>
+        <translation>keine Zeile in der Tabelle Identity</translation>
     </message>
     <message>
-        <source>wrong password for %1</source>
-        <translation>falsches Passwort für %1</translation>
+        <source>the version is not a number</source>
+        <translation>die Version ist keine Zahl</translation>
     </message>
     <message>
-        <source>cannot write %1</source>
-        <translation>%1 kann nicht geschrieben werden</translation>
+        <source>the password check values are damaged</source>
+        <translation>die Prüfwerte des Passworts sind beschädigt</translation>
     </message>
     <message>
-        <source>cannot write the merged copies beside %1</source>
-        <translation>die zusammengeführten Kopien können nicht neben %1 geschrieben werden</translation>
+        <source>more than one identity row</source>
+        <translation>mehr als eine Zeile in der Tabelle Identity</translation>
     </message>
     <message>
-        <source>cannot write the merged cards (is the disk full?)</source>
-        <translation>die zusammengeführten Karten können nicht geschrieben werden (ist der Datenträger voll?)</translation>
+        <source>the table of cards is missing</source>
+        <translation>die Tabelle der Karten fehlt</translation>
+    </message>
+    <message>
+        <source>a write was interrupted and cannot be rolled back without write access</source>
+        <translation>ein Schreibvorgang wurde unterbrochen und lässt sich ohne Schreibrecht nicht zurücknehmen</translation>
     </message>
 </context>
 <context>
