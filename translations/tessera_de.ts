@@ -8,11 +8,6 @@
         <translation>Die aufbewahrten Sicherungen von WALLET auflisten, die neueste zuerst: Zeitpunkt, Anzahl der Karten außerhalb des Papierkorbs, Pfad.</translation>
     </message>
     <message>
-        <source>A backup is kept before a password change, an import, a restore, and a merge or sync that\nchanges the wallet; the last %1 of each wallet are kept in %2.</source>
-        <translation>Eine Sicherung wird vor jeder Passwortänderung, jedem Import, jeder Wiederherstellung und vor jedem
-Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzten %1 jedes Tresors werden in %2 aufbewahrt.</translation>
-    </message>
-    <message>
         <source>Put the cards of BACKUP in place of WALLET&apos;s; WALLET as it was becomes a backup.</source>
         <translation>Die Karten von BACKUP an die Stelle derer von WALLET setzen; WALLET wird, wie es war, zu einer Sicherung.</translation>
     </message>
@@ -23,6 +18,12 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
     <message>
         <source>unreadable</source>
         <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>A backup is kept before a password change, an import, a restore, and a merge or sync that
+changes the wallet; the last %1 of each wallet are kept in %2.</source>
+        <translation>Eine Sicherung wird vor jeder Passwortänderung, jedem Import, jeder Wiederherstellung und vor jedem
+Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzten %1 jedes Tresors werden in %2 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1450,10 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
         <source>Store</source>
         <translation>Händler</translation>
     </message>
+    <message>
+        <source>One-Time Code</source>
+        <translation>Einmalcode</translation>
+    </message>
 </context>
 <context>
     <name>ChangePasswordDialog</name>
@@ -1509,6 +1514,17 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
     <message>
         <source>Clipboard cleared</source>
         <translation>Zwischenablage geleert</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
     </message>
 </context>
 <context>
@@ -2350,12 +2366,6 @@ bevor es sich ändert.</translation>
     <message>
         <source>conflict copy not merged: it does not open with the password of %1</source>
         <translation>Konfliktkopie nicht zusammengeführt: Sie lässt sich nicht mit dem Passwort von %1 öffnen</translation>
-    </message>
-    <message>
-        <source>received %1, sent %2, conflict copies merged %3
-</source>
-        <translation>empfangen: %1, gesendet: %2, Konfliktkopien zusammengeführt: %3
-</translation>
     </message>
 </context>
 <context>

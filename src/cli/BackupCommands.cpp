@@ -12,7 +12,7 @@ QVector<Command> BackupCommands::commands()
         {QStringLiteral("backups"),
          QStringLiteral("WALLET"),
          tr("List the backups kept of WALLET, newest first: time, number of live cards, path."),
-         tr("A backup is kept before a password change, an import, a restore, and a merge or sync that\\n"
+         tr("A backup is kept before a password change, an import, a restore, and a merge or sync that\n"
             "changes the wallet; the last %1 of each wallet are kept in %2.")
              .arg(WalletBackups::kept)
              .arg(WalletBackups::folder()),

@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -29,7 +31,8 @@ QString Command::usage() const
 
 QString Command::helpText(const QCommandLineOption &helpOption) const
 {
-    QString text = QStringLiteral("Usage: %1\n\n%2\n").arg(usage(), summary);
+    QString text
+        = QCoreApplication::translate("Command", "Usage: %1").arg(usage()) + QStringLiteral("\n\n%1\n").arg(summary);
     if (!details.isEmpty())
         text += QLatin1Char('\n') + details + QLatin1Char('\n');
 
@@ -37,7 +40,7 @@ QString Command::helpText(const QCommandLineOption &helpOption) const
     int width = 0;
     for (const QCommandLineOption &option : all)
         width = std::max(width, int(optionNames(option).size()));
-    text += QStringLiteral("\nOptions:\n");
+    text += QLatin1Char('\n') + QCoreApplication::translate("Command", "Options:") + QLatin1Char('\n');
     for (const QCommandLineOption &option : all)
         text += QStringLiteral("  %1  %2\n").arg(optionNames(option).leftJustified(width), option.description());
     return text;

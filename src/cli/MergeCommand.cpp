@@ -118,7 +118,8 @@ int MergeCommand::mergeWith(const Invocation &call, bool withConflictCopies)
         return ExitSuccess;
     for (const QString &left : qAsConst(report.conflictCopiesLeft))
         console.fail(left, tr("conflict copy not merged: it does not open with the password of %1").arg(otherPath));
-    console.print(tr("received %1, sent %2, conflict copies merged %3\n")
+    // A line for scripts: the same in every language.
+    console.print(QStringLiteral("received %1, sent %2, conflict copies merged %3\n")
                       .arg(report.received)
                       .arg(report.sent)
                       .arg(report.conflictCopiesMerged));

@@ -104,7 +104,7 @@ int TransferCommands::importFile(const Invocation &call)
         return console.fail(file, tr("not a readable %1 export: %2").arg(formatName, loader->errorString()));
     if (!transaction.commit())
         return WalletAccess::failed(*store, console);
-    console.print(loader->summary().text() + QLatin1Char('\n'));
+    console.print(loader->summary().line() + QLatin1Char('\n'));
     return ExitSuccess;
 }
 

@@ -15,7 +15,8 @@ public:
     int duplicates = 0;
     int trashed = 0;
     int extraFields = 0;
-
-    // "imported N, skipped D duplicates, T into the trash, extra fields kept E"
+    // For people: the window's message, in the user's language.
     QString text() const;
+    // For scripts: tessera-cli's output line, the same in every language.
+    QString line() const;
 };

@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-const QString OtpField::label = QStringLiteral("One-Time Code");
+// Stored in English like every label; shown translated as the catalogue's labels are.
+const QString OtpField::label = QStringLiteral(QT_TRANSLATE_NOOP("Catalog", "One-Time Code"));
 
 Field *OtpField::find(const Card &card)
 {

@@ -12,6 +12,20 @@ PassphraseGenerator::PassphraseGenerator(const Options &options)
 {
 }
 
+// Words that hold the separator ("t-shirt" with "-") would blur where one word ends: they are left out.
+QStringList PassphraseGenerator::usableWords() const
+{
+    const QStringList &all = WordList::words();
+    if (m_options.separator.isEmpty())
+        return all;
+    QStringList usable;
+    for (const QString &word : all) {
+        if (!word.contains(m_options.separator))
+            usable.append(word);
+    }
+    return usable;
+}
+
 bool PassphraseGenerator::isValid() const
 {
     return m_options.words >= minWords && m_options.words <= maxWords && !WordList::words().isEmpty();
@@ -21,7 +35,7 @@ QString PassphraseGenerator::generate() const
 {
     if (!isValid())
         return QString();
-    const QStringList &list = WordList::words();
+    const QStringList list = usableWords();
     RandomIndex random;
     QStringList chosen;
     for (int i = 0; i < m_options.words; ++i) {
@@ -35,5 +49,5 @@ QString PassphraseGenerator::generate() const
 
 double PassphraseGenerator::entropyBits() const
 {
-    return isValid() ? m_options.words * std::log2(double(WordList::words().size())) : 0;
+    return isValid() ? m_options.words * std::log2(double(usableWords().size())) : 0;
 }

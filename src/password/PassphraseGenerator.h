@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Random passphrases of words from the EFF large word list.
 class PassphraseGenerator
@@ -24,5 +25,7 @@ public:
     double entropyBits() const;
 
 private:
+    QStringList usableWords() const;
+
     Options m_options;
 };

@@ -87,7 +87,7 @@ private slots:
         selectTitle("Mail");
         QTRY_COMPARE(detailView()->cardTitle(), QString("Mail"));
         QTest::keyClicks(searchEdit(), "ma");
-        m_window->findChild<QAction *>("actionLock")->trigger();
+        QTest::keyClick(searchEdit(), Qt::Key_L, Qt::ControlModifier);
 
         QCOMPARE(session().state(), WalletSession::Locked);
         QVERIFY(!session().store());
