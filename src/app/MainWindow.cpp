@@ -289,6 +289,7 @@ void MainWindow::walletOpened()
 void MainWindow::walletLocked()
 {
     m_cardBeforeLock = m_ui->detailView->cardId();
+    m_editBase.reset();
     m_fileSync->walletClosed();
     // done() rather than reject(): an editor would ask whether to discard, and a lock asks nothing.
     for (QDialog *dialog : findChildren<QDialog *>()) {
@@ -309,6 +310,7 @@ void MainWindow::walletLocked()
 void MainWindow::walletClosed()
 {
     m_cardBeforeLock = -1;
+    m_editBase.reset();
     m_fileSync->walletClosed();
     m_clipboard->clear();
     m_idleLock->setActive(false);
@@ -487,22 +489,34 @@ void MainWindow::addCard(Card *card)
 
 void MainWindow::on_actionEditCard_triggered()
 {
-    if (auto card = m_session->store() ? m_session->store()->card(m_ui->detailView->cardId()) : nullptr)
-        openEditor(std::move(card), &MainWindow::currentCardEdited);
+    const int id = m_ui->detailView->cardId();
+    auto card = m_session->store() ? m_session->store()->card(id) : nullptr;
+    if (!card)
+        return;
+    m_editedId = id;
+    m_editBase = card->copyWithUuid(card->uuid());
+    openEditor(std::move(card), &MainWindow::currentCardEdited);
 }
 
+// The card may have changed elsewhere (a sync, tessera-cli) while the editor was open: the user's
+// edits go onto the card as it is now, field by field, and nothing changed elsewhere is lost.
 void MainWindow::currentCardEdited(Card *card)
 {
     const std::unique_ptr<Card> edited(card);
-    const int id = m_ui->detailView->cardId();
-    const auto stored = m_session->store() ? m_session->store()->card(id) : nullptr;
-    if (!stored || !stored->stampChanges(*edited))
+    const std::unique_ptr<Card> base = std::move(m_editBase);
+    CardDb *store = m_session->store();
+    const auto stored = store ? store->card(m_editedId) : nullptr;
+    auto merged = store ? store->card(m_editedId) : nullptr;
+    if (!stored || !merged || !base)
         return;
-    if (!m_session->updateCard(id, *edited)) {
-        showStoreError(tr("The card \"%1\" could not be saved.").arg(edited->title()));
+    merged->takeEdits(*base, *edited);
+    if (!stored->stampChanges(*merged))
+        return;
+    if (!m_session->updateCard(m_editedId, *merged)) {
+        showStoreError(tr("The card \"%1\" could not be saved.").arg(merged->title()));
         return;
     }
-    m_ui->rootView->updateCard(id);
+    m_ui->rootView->updateCard(m_editedId);
 }
 
 void MainWindow::on_actionDuplicateCard_triggered()

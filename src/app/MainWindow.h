@@ -112,6 +112,9 @@ private:
     UnlockView *const m_unlockView;
     QSettings m_settings;
     Preferences m_preferences;
+    // The card an editor is open on, and that card as the editor opened it.
+    int m_editedId = -1;
+    std::unique_ptr<Card> m_editBase;
     // The card shown when the wallet was locked, shown again after unlocking.
     int m_cardBeforeLock = -1;
     QString m_lastDatabase;

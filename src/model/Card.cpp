@@ -98,6 +98,26 @@ bool Card::stampChanges(Card &edited) const
     return changed;
 }
 
+void Card::takeEdits(const Card &base, const Card &edited)
+{
+    if (edited.m_title != base.m_title)
+        m_title = edited.m_title;
+    if (edited.m_notes != base.m_notes)
+        m_notes = edited.m_notes;
+    if (edited.m_iconId != base.m_iconId)
+        m_iconId = edited.m_iconId;
+    for (std::size_t i = 0; i < edited.m_fields.size(); ++i) {
+        const Field &field = *edited.m_fields[i];
+        const QString before = i < base.m_fields.size() ? base.m_fields[i]->value() : QString();
+        if (field.value() == before)
+            continue;
+        if (i < m_fields.size())
+            m_fields[i]->setValue(field.value());
+        else
+            addField(field.uid(), field.updateTime(), field.label(), field.value(), field.type(), field.sensitive());
+    }
+}
+
 bool Card::isEquivalent(const Card &other) const
 {
     if (m_templateType != other.m_templateType || m_title != other.m_title)

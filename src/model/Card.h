@@ -47,6 +47,10 @@ public:
 
     // Called on the stored version with the edited one: stamps what changed, says whether anything did.
     bool stampChanges(Card &edited) const;
+    // Called on the stored version, which may have changed elsewhere while an editor was open on base:
+    // takes the user's edits (what differs between base and edited), field by field, and keeps this
+    // card's values wherever the user changed nothing.
+    void takeEdits(const Card &base, const Card &edited);
     bool isEquivalent(const Card &other) const;
     // For two versions of one card: takes the other's head and each field where the other is newer.
     void mergeNewer(const Card &other);
