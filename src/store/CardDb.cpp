@@ -101,14 +101,21 @@ std::unique_ptr<CardDb> CardDb::openFile(const QString &path, WalletError *error
         setError(error, WalletError(WalletError::Unreadable, tr("no AES or SHA-256 provider is installed")));
         return nullptr;
     }
-    const WalletError problem = probe(path);
+    // One connection does it all: the checks of a probe, then the identity.
+    const WalletError problem = WalletProbe::fileProblem(path);
     if (problem.isError()) {
         setError(error, problem);
         return nullptr;
     }
     std::unique_ptr<CardDb> store(new CardDb(path, !FileOps::isWritableFile(path)));
-    if (!store->m_connections.database().isOpen()) {
+    const QSqlDatabase db = store->m_connections.database();
+    if (!db.isOpen()) {
         setError(error, WalletError::fromSql(store->m_connections.openError(), false));
+        return nullptr;
+    }
+    const WalletError examined = WalletProbe::examineConnection(db, WalletProbe::IdentityOnly);
+    if (examined.isError()) {
+        setError(error, examined);
         return nullptr;
     }
     if (!store->loadIdentity()) {

@@ -3,11 +3,11 @@
 #include "store/FileOps.h"
 
 #include <QAtomicInteger>
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 namespace {
@@ -29,10 +29,20 @@ bool hasHotJournal(const QString &path)
     return QFileInfo(path + QStringLiteral("-journal")).size() > 0;
 }
 
-class Probe
+WalletError checkPages(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next())
+        return WalletError::fromSql(query.lastError(), false);
+    const QString verdict = query.value(0).toString();
+    return verdict == QLatin1String("ok") ? WalletError() : WalletError(WalletError::Damaged, verdict);
+}
+
+// A connection that lives as long as one probe.
+class ProbeConnection
 {
 public:
-    Probe(const QString &path, bool writable)
+    ProbeConnection(const QString &path, bool writable)
         : m_name(connectionName())
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
@@ -43,81 +53,81 @@ public:
             m_error = WalletError::fromSql(db.lastError(), false);
     }
 
-    ~Probe()
+    ~ProbeConnection()
     {
         QSqlDatabase::database(m_name, false).close();
         QSqlDatabase::removeDatabase(m_name);
     }
 
-    WalletError examine(WalletProbe::Depth depth)
+    WalletError examine(WalletProbe::Depth depth) const
     {
-        if (m_error.isError())
-            return m_error;
-        QSqlQuery query(QSqlDatabase::database(m_name, false));
-        if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
-            return WalletError::fromSql(query.lastError(), false);
-        QStringList tables;
-        while (query.next())
-            tables.append(query.value(0).toString());
-        if (query.lastError().isValid())
-            return WalletError::fromSql(query.lastError(), false);
-        if (!tables.contains(QLatin1String("Identity")))
-            return WalletError(WalletError::NotAWallet);
-
-        if (!query.exec(QStringLiteral("SELECT Version, Signature, Hash, Info FROM Identity")))
-            return WalletError::fromSql(query.lastError(), false);
-        if (!query.next()) {
-            return query.lastError().isValid() ? WalletError::fromSql(query.lastError(), false)
-                                               : WalletError(WalletError::Damaged, WalletProbe::tr("no identity row"));
-        }
-        if (query.value(1).toString() != QLatin1String(signature))
-            return WalletError(WalletError::NotAWallet);
-        bool isNumber = false;
-        const int version = query.value(0).toInt(&isNumber);
-        if (!isNumber)
-            return WalletError(WalletError::Damaged, WalletProbe::tr("the version is not a number"));
-        if (version > currentVersion)
-            return WalletError(WalletError::NewerFormat);
-        if (version < currentVersion)
-            return WalletError(WalletError::OlderFormat);
-        if (query.value(2).toByteArray().size() != hashSize || query.value(3).toByteArray().size() != infoSize)
-            return WalletError(WalletError::Damaged, WalletProbe::tr("the password check values are damaged"));
-        if (query.next())
-            return WalletError(WalletError::Damaged, WalletProbe::tr("more than one identity row"));
-        if (!tables.contains(QLatin1String("Cards")))
-            return WalletError(WalletError::Damaged, WalletProbe::tr("the table of cards is missing"));
-        return depth == WalletProbe::EveryPage ? checkPages() : WalletError();
+        return m_error.isError() ? m_error
+                                 : WalletProbe::examineConnection(QSqlDatabase::database(m_name, false), depth);
     }
 
 private:
-    WalletError checkPages()
-    {
-        QSqlQuery query(QSqlDatabase::database(m_name, false));
-        if (!query.exec(QStringLiteral("PRAGMA quick_check")))
-            return WalletError::fromSql(query.lastError(), false);
-        if (!query.next())
-            return WalletError::fromSql(query.lastError(), false);
-        const QString verdict = query.value(0).toString();
-        return verdict == QLatin1String("ok") ? WalletError() : WalletError(WalletError::Damaged, verdict);
-    }
-
     const QString m_name;
     WalletError m_error;
 };
 
 } // namespace
 
-WalletError WalletProbe::examine(const QString &path, Depth depth)
+WalletError WalletProbe::fileProblem(const QString &path)
 {
-    const WalletError fileProblem = FileOps::fileProblem(path);
-    if (fileProblem.isError())
-        return fileProblem;
+    const WalletError problem = FileOps::fileProblem(path);
+    if (problem.isError())
+        return problem;
     // Only a writable connection can roll an interrupted write back; one that cannot write would
     // stumble over the journal and call a sound wallet unreadable.
-    const bool recover = hasHotJournal(path);
-    if (recover && !FileOps::isWritableFile(path)) {
+    if (hasHotJournal(path) && !FileOps::isWritableFile(path)) {
         return WalletError(WalletError::ReadOnly,
                            tr("a write was interrupted and cannot be rolled back without write access"));
     }
-    return Probe(path, recover).examine(depth);
+    return WalletError();
+}
+
+WalletError WalletProbe::examine(const QString &path, Depth depth)
+{
+    const WalletError problem = fileProblem(path);
+    if (problem.isError())
+        return problem;
+    return ProbeConnection(path, hasHotJournal(path)).examine(depth);
+}
+
+WalletError WalletProbe::examineConnection(const QSqlDatabase &db, Depth depth)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return WalletError::fromSql(query.lastError(), false);
+    QStringList tables;
+    while (query.next())
+        tables.append(query.value(0).toString());
+    if (query.lastError().isValid())
+        return WalletError::fromSql(query.lastError(), false);
+    if (!tables.contains(QLatin1String("Identity")))
+        return WalletError(WalletError::NotAWallet);
+
+    if (!query.exec(QStringLiteral("SELECT Version, Signature, Hash, Info FROM Identity")))
+        return WalletError::fromSql(query.lastError(), false);
+    if (!query.next()) {
+        return query.lastError().isValid() ? WalletError::fromSql(query.lastError(), false)
+                                           : WalletError(WalletError::Damaged, tr("no identity row"));
+    }
+    if (query.value(1).toString() != QLatin1String(signature))
+        return WalletError(WalletError::NotAWallet);
+    bool isNumber = false;
+    const int version = query.value(0).toInt(&isNumber);
+    if (!isNumber)
+        return WalletError(WalletError::Damaged, tr("the version is not a number"));
+    if (version > currentVersion)
+        return WalletError(WalletError::NewerFormat);
+    if (version < currentVersion)
+        return WalletError(WalletError::OlderFormat);
+    if (query.value(2).toByteArray().size() != hashSize || query.value(3).toByteArray().size() != infoSize)
+        return WalletError(WalletError::Damaged, tr("the password check values are damaged"));
+    if (query.next())
+        return WalletError(WalletError::Damaged, tr("more than one identity row"));
+    if (!tables.contains(QLatin1String("Cards")))
+        return WalletError(WalletError::Damaged, tr("the table of cards is missing"));
+    return depth == EveryPage ? checkPages(db) : WalletError();
 }

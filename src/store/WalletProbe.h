@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QString>
 
+class QSqlDatabase;
+
 // Looks at a file before any password is asked: is it a wallet this program can open, and if not,
-// why. Uses its own short-lived SQLite connection, which never creates a file.
+// why. A probe of a path uses a short-lived SQLite connection of its own, which never creates a file.
 class WalletProbe
 {
     Q_DECLARE_TR_FUNCTIONS(WalletProbe)
@@ -15,4 +17,9 @@ public:
     enum Depth { IdentityOnly, EveryPage };
 
     static WalletError examine(const QString &path, Depth depth);
+    // What the file checks say before any connection is opened: missing, not a file, unreadable, or an
+    // interrupted write that only a writable connection could roll back.
+    static WalletError fileProblem(const QString &path);
+    // The checks of examine() on a connection already open to the file.
+    static WalletError examineConnection(const QSqlDatabase &db, Depth depth);
 };
