@@ -181,7 +181,6 @@ public:
     bool commitTransaction();
     bool rollbackTransaction();
 
-    QString syncUuid() const { return m_syncUuid; }
     // The 48-byte Info column: check block, IV and salt.
     QByteArray info() const { return m_info; }
 
