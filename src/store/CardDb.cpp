@@ -669,13 +669,8 @@ bool CardDb::trashCard(int id)
 bool CardDb::restoreCard(int id)
 {
     CardDbTransaction transaction(*this);
-    if (!transaction.isActive())
+    if (!transaction.isActive() || !isInTrash(id))
         return false;
-    const std::optional<bool> trashed = isTrashed(id);
-    if (!trashed)
-        return false;
-    if (!*trashed)
-        return fail(WalletError(WalletError::WriteFailed, tr("card #%1 is not in the trash").arg(id)));
     const auto restored = card(id);
     if (!restored)
         return false;
@@ -708,18 +703,17 @@ bool CardDb::deleteAllCards()
     return write(QStringLiteral("DELETE FROM Cards Where ID > 0"), {});
 }
 
-std::optional<bool> CardDb::isTrashed(int id)
+bool CardDb::isInTrash(int id)
 {
     PreparedStatement query = run(QStringLiteral("SELECT Trashed FROM Cards WHERE ID = ?"), {id});
     if (!query)
-        return std::nullopt;
-    if (query->next())
-        return query->value(0).toInt() != 0;
-    if (query->lastError().isValid())
-        failSql(*query, false);
-    else
-        fail(WalletError(WalletError::Damaged, tr("card #%1 is gone").arg(id)));
-    return std::nullopt;
+        return false;
+    if (query->next()) {
+        return query->value(0).toInt() != 0
+            || fail(WalletError(WalletError::WriteFailed, tr("card #%1 is not in the trash").arg(id)));
+    }
+    return query->lastError().isValid() ? failSql(*query, false)
+                                        : fail(WalletError(WalletError::Damaged, tr("card #%1 is gone").arg(id)));
 }
 
 // The phone application reads only Identity and Cards and never sees this table; a wallet gets it
@@ -732,13 +726,8 @@ bool CardDb::createPurgedTable()
 bool CardDb::purgeCard(int id)
 {
     CardDbTransaction transaction(*this);
-    if (!transaction.isActive())
+    if (!transaction.isActive() || !isInTrash(id))
         return false;
-    const std::optional<bool> trashed = isTrashed(id);
-    if (!trashed)
-        return false;
-    if (!*trashed)
-        return fail(WalletError(WalletError::WriteFailed, tr("card #%1 is not in the trash").arg(id)));
     return createPurgedTable()
         && write(QStringLiteral("INSERT OR REPLACE INTO Purged (UUID, Time) SELECT UUID, ? FROM Cards WHERE ID = ?"),
                  {QDateTime::currentSecsSinceEpoch(), id})

@@ -204,7 +204,8 @@ private:
     void readRowsOneByOne(CardReadout &readout);
     bool createTables();
     bool createPurgedTable();
-    std::optional<bool> isTrashed(int id);
+    // False, saying why, unless the row holds a card in the trash.
+    bool isInTrash(int id);
     bool copyInto(CardDb &target, const CardReadout &readout);
 
     std::unique_ptr<CardCipher> m_cipher;
