@@ -24,6 +24,7 @@
 #include "ui/IdleLock.h"
 #include "ui/LoginDialog.h"
 #include "ui/MakerSite.h"
+#include "ui/MessageBox.h"
 #include "ui/NewDatabaseDialog.h"
 #include "ui/OneTimeCodeDialog.h"
 #include "ui/PasswordGeneratorDialog.h"
@@ -43,7 +44,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -573,7 +573,7 @@ void MainWindow::on_actionDeleteCard_triggered()
     box->setDefaultButton(QMessageBox::Cancel);
     box->addButton(tr("Delete"), QMessageBox::AcceptRole);
     connect(box, &QMessageBox::accepted, this, &MainWindow::deleteCurrentCard);
-    box->open();
+    MessageBox::open(box);
 }
 
 void MainWindow::deleteCurrentCard()
@@ -642,7 +642,7 @@ void MainWindow::importCards(ImportFormat format)
     auto *box
         = new QMessageBox(QMessageBox::Information, tr("Import"), loader->summary().text(), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    MessageBox::open(box);
 }
 
 // Other actions
@@ -737,7 +737,7 @@ void MainWindow::on_actionAbout_triggered()
                                "<p>Copyright &copy; Corvale Software Systems.</p>"));
     box->setStandardButtons(QMessageBox::Close);
     box->setDefaultButton(QMessageBox::Close);
-    box->open();
+    MessageBox::open(box);
 }
 
 // State
@@ -749,7 +749,7 @@ void MainWindow::showStoreError(const QString &text)
 
 void MainWindow::showError(const QString &title, const QString &text)
 {
-    QMessageBox::critical(this, title, text, QMessageBox::Ok);
+    MessageBox::critical(this, title, text);
 }
 
 void MainWindow::updateActions()

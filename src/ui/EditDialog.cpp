@@ -6,6 +6,7 @@
 #include "model/TextUtils.h"
 #include "ui/CardIcons.h"
 #include "ui/IconChooserDialog.h"
+#include "ui/MessageBox.h"
 #include "ui/PasswordGeneratorDialog.h"
 #include "ui/StrengthMeter.h"
 #include "ui_EditDialog.h"
@@ -14,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QStyle>
 #include <QToolButton>
 
@@ -155,11 +155,14 @@ void EditDialog::done(int r)
 
 void EditDialog::reject()
 {
-    if (hasChanges()
-        && QMessageBox::question(this, tr("Discard Changes"), tr("Discard the changes to \"%1\"?").arg(m_card->title()),
-                                 QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel)
-            != QMessageBox::Discard)
-        return;
+    if (hasChanges()) {
+        QMessageBox question(QMessageBox::Question, tr("Discard Changes"),
+                             tr("Discard the changes to \"%1\"?").arg(m_card->title()),
+                             QMessageBox::Discard | QMessageBox::Cancel, this);
+        question.setDefaultButton(QMessageBox::Cancel);
+        if (MessageBox::exec(question) != question.button(QMessageBox::Discard))
+            return;
+    }
     QDialog::reject();
 }
 

@@ -2,10 +2,10 @@
 
 #include "export/CardExport.h"
 #include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPushButton>
 
 void ExportAction::run(QWidget *parent, CardDb &store, QString &folder)
@@ -28,8 +28,7 @@ void ExportAction::run(QWidget *parent, CardDb &store, QString &folder)
                         QMessageBox::Cancel, parent);
     QPushButton *accept = warning.addButton(tr("Export"), QMessageBox::AcceptRole);
     warning.setDefaultButton(QMessageBox::Cancel);
-    warning.exec();
-    if (warning.clickedButton() != accept)
+    if (MessageBox::exec(warning) != accept)
         return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -43,6 +42,6 @@ void ExportAction::run(QWidget *parent, CardDb &store, QString &folder)
     }
     QApplication::restoreOverrideCursor();
     if (!written)
-        QMessageBox::critical(parent, tr("Error"),
-                              tr("The cards could not be exported to \"%1\": %2.").arg(path, error));
+        MessageBox::critical(parent, tr("Error"),
+                             tr("The cards could not be exported to \"%1\": %2.").arg(path, error));
 }

@@ -5,12 +5,12 @@
 #include "sync/FileSync.h"
 #include "ui/FileDialog.h"
 #include "ui/FileWatch.h"
+#include "ui/MessageBox.h"
 #include "ui/RestoreBackupDialog.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QMessageBox>
 #include <QSettings>
 #include <QWidget>
 
@@ -218,8 +218,8 @@ void FileSyncController::restoreBackup(const QString &backupPath)
     if (backup)
         error = WalletBackups::restore(*store, *backup);
     if (error.isError()) {
-        QMessageBox::critical(m_window, tr("Restore From Backup"),
-                              tr("The backup could not be restored: %1.").arg(error.message()));
+        MessageBox::critical(m_window, tr("Restore From Backup"),
+                             tr("The backup could not be restored: %1.").arg(error.message()));
         return;
     }
     emit cardsChanged();

@@ -1,10 +1,10 @@
 #include "ui/TrashController.h"
+#include "ui/MessageBox.h"
 
 #include "store/CardDb.h"
 #include "ui/DetailView.h"
 #include "ui/RootView.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 
 TrashController::TrashController(RootView *list, DetailView *detail, StoreAccess store, QWidget *window)
@@ -85,7 +85,7 @@ void TrashController::emptyTrash()
         return;
     }
     if (trashed->isEmpty()) {
-        QMessageBox::information(m_window, tr("Empty Trash"), tr("The trash is empty."));
+        MessageBox::information(m_window, tr("Empty Trash"), tr("The trash is empty."));
         return;
     }
     confirm(tr("Empty Trash"),
@@ -115,12 +115,12 @@ void TrashController::confirm(const QString &title, const QString &text, const Q
     box->setDefaultButton(QMessageBox::Cancel);
     QPushButton *accept = box->addButton(button, QMessageBox::AcceptRole);
     connect(accept, &QPushButton::clicked, this, action);
-    box->open();
+    MessageBox::open(box);
 }
 
 void TrashController::showError(const QString &text)
 {
     CardDb *store = m_store();
-    QMessageBox::critical(m_window, tr("Error"),
-                          QStringLiteral("%1 %2.").arg(text, store ? store->lastError().message() : QString()));
+    MessageBox::critical(m_window, tr("Error"),
+                         QStringLiteral("%1 %2.").arg(text, store ? store->lastError().message() : QString()));
 }

@@ -1,0 +1,507 @@
+#include "ImportWallet.h"
+#include "import/KeePassLoader.h"
+#include "import/KeePassXLoader.h"
+#include "import/PSafeLoader.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The importers, format by format where they differ and side by side where they share a rule.
+enum class Format { KeePassX, KeePass, PSafe };
+Q_DECLARE_METATYPE(Format)
+
+namespace {
+
+std::unique_ptr<ImportLoader> loaderFor(Format format, CardDb *store, const QString &path)
+{
+    if (format == Format::KeePassX)
+        return std::make_unique<KeePassXLoader>(store, path);
+    if (format == Format::KeePass)
+        return std::make_unique<KeePassLoader>(store, path);
+    return std::make_unique<PSafeLoader>(store, path);
+}
+
+// KeePassX: the entries sit outside any group, so that their notes get no group line.
+namespace kpx {
+QByteArray document(const QByteArray &entries)
+{
+    return "<!DOCTYPE KEEPASSX_DATABASE>\n<database>\n" + entries + "</database>\n";
+}
+
+QByteArray element(const QByteArray &name, const QByteArray &text)
+{
+    return "   <" + name + ">" + text + "</" + name + ">\n";
+}
+
+// An entry as the export writes it, with the elements that play no part filled in.
+QByteArray entry(const QByteArray &title, const QByteArray &password,
+                 const QByteArray &creation = "2017-01-01T00:00:00", const QByteArray &lastmod = "2017-01-01T00:00:00",
+                 const QByteArray &comment = QByteArray())
+{
+    QByteArray xml = "  <entry>\n" + element("title", title) + element("username", "user")
+        + element("password", password) + element("url", "site.example") + element("comment", comment)
+        + element("icon", "0");
+    if (!creation.isEmpty())
+        xml += element("creation", creation);
+    xml += element("lastaccess", "2019-01-01T00:00:00");
+    if (!lastmod.isEmpty())
+        xml += element("lastmod", lastmod);
+    return xml + element("expire", "Never") + "  </entry>\n";
+}
+
+QByteArray comment(const QByteArray &text)
+{
+    return document(entry("T", "pw", "2017-01-01T00:00:00", "2017-01-01T00:00:00", text));
+}
+} // namespace kpx
+
+// KeePass 2: every entry in the root group, which names no group in the notes.
+namespace kp {
+QByteArray document(const QByteArray &entries)
+{
+    return "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\n<KeePassFile>\n\t<Meta>\n"
+           "\t\t<Generator>KeePass</Generator>\n\t</Meta>\n\t<Root>\n\t\t<Group>\n\t\t\t<Name>General</Name>\n"
+        + entries + "\t\t</Group>\n\t\t<DeletedObjects />\n\t</Root>\n</KeePassFile>\n";
+}
+
+QByteArray string(const QByteArray &key, const QByteArray &value)
+{
+    return "\t\t\t\t<String>\n\t\t\t\t\t<Key>" + key + "</Key>\n\t\t\t\t\t<Value>" + value
+        + "</Value>\n\t\t\t\t</String>\n";
+}
+
+QByteArray times(const QByteArray &creation, const QByteArray &lastModification)
+{
+    return "\t\t\t\t<Times>\n\t\t\t\t\t<CreationTime>" + creation + "</CreationTime>\n\t\t\t\t\t<LastModificationTime>"
+        + lastModification + "</LastModificationTime>\n\t\t\t\t</Times>\n";
+}
+
+QByteArray entryOf(const QByteArray &children, const QByteArray &history = QByteArray())
+{
+    return "\t\t\t<Entry>\n\t\t\t\t<UUID>AAAAAAAAAAAAAAAAAAAAAA==</UUID>\n" + children
+        + (history.isEmpty() ? QByteArray("\t\t\t\t<History />\n")
+                             : "\t\t\t\t<History>\n" + history + "\t\t\t\t</History>\n")
+        + "\t\t\t</Entry>\n";
+}
+
+// An entry as the export writes it: times first, then the strings in key order.
+QByteArray entry(const QByteArray &title, const QByteArray &password,
+                 const QByteArray &creation = "2019-01-01T00:00:00Z",
+                 const QByteArray &lastModification = "2019-01-01T00:00:00Z", const QByteArray &history = QByteArray())
+{
+    return entryOf(times(creation, lastModification) + string("Notes", "") + string("Password", password)
+                       + string("Title", title) + string("URL", "site.example") + string("UserName", "user"),
+                   history);
+}
+
+// One entry made of these strings.
+QByteArray strings(const QByteArray &strings)
+{
+    return document(entryOf(strings));
+}
+} // namespace kp
+
+// Password Safe: entries outside any group.
+namespace ps {
+QByteArray header(const QByteArray &delimiterAttribute)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<passwordsafe\n" + delimiterAttribute
+        + "Database=\"/home/ana/test.psafe3\">\n";
+}
+
+QByteArray document(const QByteArray &entries, const QByteArray &delimiter = "\xc2\xbb")
+{
+    return header("delimiter=\"" + delimiter + "\"\n") + entries + "</passwordsafe>\n";
+}
+
+QByteArray field(const QByteArray &name, const QByteArray &value)
+{
+    return "\t\t<" + name + "><![CDATA[" + value + "]]></" + name + ">\n";
+}
+
+QByteArray entryOf(const QByteArray &children)
+{
+    return "\t<entry id=\"1\" normal=\"true\">\n" + children + "\t</entry>\n";
+}
+
+// An entry as the export writes it, with the fields that play no part filled in.
+QByteArray entry(const QByteArray &title, const QByteArray &password, const QByteArray &notes = QByteArray())
+{
+    return entryOf(field("title", title) + field("username", "user") + field("password", password)
+                   + field("url", "site.example") + (notes.isEmpty() ? QByteArray() : field("notes", notes))
+                   + field("uuid", "0f1e2d3c4b5a69788796a5b4c3d2e1f0") + "\t\t<ctimex>2020-01-01T10:00:00</ctimex>\n");
+}
+} // namespace ps
+
+// The content of an imported card from a hand-written export, whose user name and address are
+// always "user" and "site.example".
+QString card(const QString &title, const QString &password, const QString &notes = QString())
+{
+    return QStringList{title, QStringLiteral("user"), password, QStringLiteral("site.example"), notes}.join('|');
+}
+
+const QByteArray jan = "2017-01-01T00:00:00";
+const QByteArray feb = "2017-02-01T00:00:00";
+const QByteArray kpJan = "2019-01-01T00:00:00Z";
+const QByteArray kpFeb = "2019-02-01T00:00:00Z";
+
+} // namespace
+
+class TestImport : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_serial = 0;
+    std::unique_ptr<ImportWallet> m_wallet;
+
+    QString newPath(const QString &name) { return m_dir.filePath(QStringLiteral("%1-%2").arg(++m_serial).arg(name)); }
+
+    bool importText(Format format, const QByteArray &xml)
+    {
+        const QString path = newPath(QStringLiteral("export.xml"));
+        return writeFile(path, xml) && loaderFor(format, m_wallet->store(), path)->importFile();
+    }
+
+private slots:
+    void init() { m_wallet = std::make_unique<ImportWallet>(newPath(QStringLiteral("wallet.tessera"))); }
+
+    // Whatever an import does, the user's own card stays as it was.
+    void cleanup()
+    {
+        QCOMPARE(m_wallet->existingRow(), m_wallet->existingRowBefore());
+        m_wallet.reset();
+    }
+
+    // Real exports (tests/data/import/LICENSES.md): one card per entry, each naming its group in the
+    // notes' last line, stamped with the time of the import. KeePass's Recycle Bin goes to the trash
+    // (marked here); values without a field of their own become extra fields. Importing the file a
+    // second time adds nothing.
+    void realExports_data()
+    {
+        QTest::addColumn<Format>("format");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<int>("extraCard");
+        QTest::addColumn<QString>("extraShape");
+
+        // The newer of the copies in the Backup group; the untitled entry takes the indentation before
+        // its empty title element; an expiry date is kept as an extra field.
+        QTest::newRow("KeePassX")
+            << Format::KeePassX << "keepassx-export.xml"
+            << QStringList{
+                   QString::fromUtf8("\n   ||only a password||Group: Privé"),
+                   "Forum|ana|pa>ss'word|forum.example.net|Group: Internet",
+                   "Forum|ana_second|another one||Second account\n\nGroup: Internet",
+                   "Router|admin|deleted since|http://192.168.1.1|Only the backup copy is left\nGroup: Backup",
+                   QString::fromUtf8(
+                       "Schlüsselbund \U0001F511|Ана|密码\U0001F511|file:///home/ana/keys.gpg|2030-01-01T00:00:00|"
+                       "Key file attached.\nLine two\n  indented line three\nGroup: Privé"),
+                   QString::fromUtf8("Webmail|ana.lópez@example.org|s3cr<t&\"quoted\"|https://mail.example.org/?a=1&b=2|"
+                                     "IMAP: imap.example.org:993\nSMTP: smtp.example.org:465\n"
+                                     "Recovery codes are in the safe\nGroup: Internet/Mail"),
+               }
+            << "imported 6, skipped 0 duplicates, 0 into the trash, extra fields kept 1" << 4 << ", 4 Expires 0 plain";
+        // The newest of the two Router copies (the one in the recycle bin) is kept; the earlier versions
+        // in the Sparkasse entry's history are not imported; the attachment is ignored.
+        QTest::newRow("KeePass")
+            << Format::KeePass << "keepass2-export.xml"
+            << QStringList{
+                   QString::fromUtf8("Sparkasse Köln|ana.lopez|Grüße&Küsse#2020|"
+                                     "https://www.sparkasse-koelnbonn.example/de/home.html?login=1&lang=de|4711-0815|"
+                                     "PIN letter arrived on 1 March.\nCard number ends in 1234.\n\n"
+                                     "Call the branch before travelling & keep the TAN list <offline>.\nGroup: Banking"),
+                   "Credit card PIN||4321||Group: Banking",
+                   QString::fromUtf8("\U0001F511 Почта|анна@example.ru|пароль-\U0001F511-2020|"
+                                     "https://mail.example.ru/|Кличка собаки|Резервный адрес: ana@example.net\n"
+                                     "Group: Почта и связь"),
+                   "Router|admin|router-admin-2020|http://192.168.178.1|"
+                   "Copy made before the firmware update.\nOld settings:    WPA2    channel 6 (trash)",
+                   QString::fromUtf8("Router|guest|guest wifi 2019||Group: Почта и связь"),
+               }
+            << "imported 5, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << -1 << QString();
+        // Custom strings keep their protection as the field's sensitivity.
+        QTest::newRow("KeePass demo")
+            << Format::KeePass << "keepass2-demo.xml"
+            << QStringList{"Sample Entry|User Name|Password|http://keepass.info/|Notes",
+                           "Sample Entry #2|Michael321|12345|http://keepass.info/help/kb/testform.html|",
+                           "my entry|me|mypass|http://me.me|my val|protected val|some notes\nGroup: General",
+                           "deleted entry|me|mlrb0P6yZV743YeMfy7P|| (trash)"}
+            << "imported 4, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << 2
+            << ", 4 my field 0 plain, 5 my field protected 0 secret";
+        QTest::newRow("KeePass new database, CRLF")
+            << Format::KeePass << "keepass2-new-database.xml"
+            << QStringList{"Sample Entry|User Name|Password|http://keepass.info/|Notes",
+                           "Sample Entry #2|Michael321|12345|http://keepass.info/help/kb/testform.html|",
+                           "blah|blah|2EGsBppuBhrtItI8fEh7|| (trash)"}
+            << "imported 3, skipped 0 duplicates, 1 into the trash, extra fields kept 0" << -1 << QString();
+        // Every entry in file order but the second of two identical ones; the delimiter is a line break
+        // only in notes.
+        QTest::newRow("Password Safe")
+            << Format::PSafe << "passwordsafe-export.xml"
+            << QStringList{
+                   "Work mail|ana.lopez|x]]>y<z&w|https://mail.example.com/owa/?realm=example.com&lang=de|"
+                   "Server: mail.example.com\nPort: 993 (IMAPS)\n\nAsk IT for the second factor.\n\nGroup: Emails/WS",
+                   QString::fromUtf8("Schlüsselbund \U0001F511 Ψηφιακό κλειδί|Ана|密码\U0001F511||Zeile eins\n"
+                                     "Zeile zwei\nGroup: Privat"),
+                   "Only a title||||",
+                   QString::fromUtf8("Books»Music|ana»reader|p»w|https://shop.example/»/|Group: Shop"),
+                   "Old forum|  ana  | old one ||Group: Archive",
+               }
+            << "imported 5, skipped 1 duplicates, 0 into the trash, extra fields kept 0" << -1 << QString();
+    }
+
+    void realExports()
+    {
+        QFETCH(Format, format);
+        QFETCH(QString, file);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, summary);
+        QFETCH(int, extraCard);
+        QFETCH(QString, extraShape);
+        const qint64 before = QDateTime::currentSecsSinceEpoch();
+        auto loader = loaderFor(format, m_wallet->store(), testData("import/" + file));
+        QVERIFY(loader->importFile());
+        QCOMPARE(loader->summary().text(), summary);
+        const qint64 after = QDateTime::currentSecsSinceEpoch();
+
+        const auto cards = m_wallet->importedCards();
+        const QVector<bool> trashed = m_wallet->importedTrash();
+        QStringList contents = contentsOf(cards);
+        for (int i = 0; i < contents.size(); ++i)
+            contents[i] += trashed.at(i) ? " (trash)" : "";
+        QCOMPARE(contents, expected);
+        QCOMPARE(m_wallet->committedImports(), expected.size());
+        QSet<QString> uuids;
+        for (int i = 0; i < int(cards.size()); ++i) {
+            QVERIFY(shapeOf(*cards.at(i)).startsWith(loginShape));
+            QCOMPARE(cards.at(i)->uuid().size(), 36);
+            uuids.insert(cards.at(i)->uuid());
+            QVERIFY(cards.at(i)->updateTime().toSecsSinceEpoch() >= before);
+            QVERIFY(cards.at(i)->updateTime().toSecsSinceEpoch() <= after);
+        }
+        QCOMPARE(uuids.size(), expected.size());
+        if (extraCard >= 0)
+            QCOMPARE(shapeOf(*cards.at(extraCard)), loginShape + extraShape);
+
+        auto again = loaderFor(format, m_wallet->store(), testData("import/" + file));
+        QVERIFY(again->importFile());
+        QVERIFY(again->summary().text().startsWith("imported 0, skipped "));
+        QCOMPARE(m_wallet->committedImports(), expected.size());
+    }
+
+    void entries_data()
+    {
+        QTest::addColumn<Format>("format");
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("expected");
+        const Format X = Format::KeePassX;
+        const Format K = Format::KeePass;
+        const Format P = Format::PSafe;
+        const QString key = QString::fromUtf8("\U0001F511");
+        const QByteArray line(99, 'n');
+
+        // clang-format off
+        // Copies of one entry (KeePassX: same title and creation; KeePass: same creation and title): the later change wins, the first on a tie.
+        QTest::newRow("KeePassX: later copy wins") << X << kpx::document(kpx::entry("T", "old", jan, jan) + kpx::entry("T", "new", jan, feb)) << QStringList{card("T", "new")};
+        QTest::newRow("KeePassX: later copy read first") << X << kpx::document(kpx::entry("T", "new", jan, feb) + kpx::entry("T", "old", jan, jan)) << QStringList{card("T", "new")};
+        QTest::newRow("KeePassX: equal times keep the first") << X << kpx::document(kpx::entry("T", "first") + kpx::entry("T", "second")) << QStringList{card("T", "first")};
+        QTest::newRow("KeePassX: same title, other creation") << X << kpx::document(kpx::entry("T", "a", jan, jan) + kpx::entry("T", "b", feb, jan)) << QStringList{card("T", "a"), card("T", "b")};
+        QTest::newRow("KeePassX: no creation, one shared key") << X << kpx::document(kpx::entry("A", "a", "", jan) + kpx::entry("B", "b", "", jan)) << QStringList{card("A", "a")};
+        QTest::newRow("KeePassX: no lastmod, the one read before") << X << kpx::document(kpx::entry("A", "a", jan, feb) + kpx::entry("B", "kept", jan, "") + kpx::entry("B", "older", jan, jan)) << QStringList{card("A", "a"), card("B", "kept")};
+        QTest::newRow("KeePassX: cards in key order") << X << kpx::document(kpx::entry("b", "1", jan, jan) + kpx::entry("a", "2", feb, jan) + kpx::entry("a", "3", jan, jan)) << QStringList{card("a", "3"), card("a", "2"), card("b", "1")};
+        QTest::newRow("KeePass: later copy wins") << K << kp::document(kp::entry("T", "old", kpJan, kpJan) + kp::entry("T", "new", kpJan, kpFeb)) << QStringList{card("T", "new")};
+        QTest::newRow("KeePass: same creation, other title") << K << kp::document(kp::entry("B", "b") + kp::entry("A", "a")) << QStringList{card("A", "a"), card("B", "b")};
+        QTest::newRow("KeePass: creation after the title replaces the key") << K << kp::document(kp::entryOf(kp::string("Title", "A") + kp::string("Password", "1") + kp::times(kpJan, kpJan)) + kp::entryOf(kp::string("Title", "B") + kp::string("Password", "2") + kp::times(kpJan, kpFeb))) << QStringList{"B||2||"};
+        QTest::newRow("KeePass: no times, the title is the key") << K << kp::document(kp::entryOf(kp::string("Title", "A") + kp::string("Password", "1")) + kp::entryOf(kp::string("Title", "A") + kp::string("Password", "2"))) << QStringList{"A||1||"};
+        QTest::newRow("Password Safe: identical entries") << P << ps::document(ps::entry("T", "pw") + ps::entry("T", "pw")) << QStringList{card("T", "pw")};
+        QTest::newRow("Password Safe: file order") << P << ps::document(ps::entry("b", "1") + ps::entry("a", "2")) << QStringList{card("b", "1"), card("a", "2")};
+        // KeePass history.
+        QTest::newRow("KeePass: history ignored") << K << kp::document(kp::entry("Now", "current", kpJan, kpFeb, kp::entry("Then", "older", kpJan, kpJan) + kp::entry("Now", "old", kpJan, kpJan))) << QStringList{card("Now", "current")};
+        QTest::newRow("KeePass: entries after one with history") << K << kp::document(kp::entry("A", "a", kpJan, kpFeb, kp::entry("A", "old", kpJan, kpJan)) + kp::entry("B", "b", kpFeb, kpFeb)) << QStringList{card("A", "a"), card("B", "b")};
+        QTest::newRow("KeePass: values after the history") << K << kp::document(kp::entryOf(kp::times(kpJan, kpJan) + "\t\t\t\t<History>\n" + kp::entry("Old", "old") + "\t\t\t\t</History>\n" + kp::string("Title", "T") + kp::string("Password", "pw"))) << QStringList{"T||pw||"};
+        QTest::newRow("KeePass: entry nested outside history") << K << kp::document(kp::entryOf(kp::times(kpJan, kpJan) + kp::string("Title", "Outer") + kp::string("UserName", "u") + kp::entryOf(kp::string("Password", "inner")) + kp::string("URL", "ignored"))) << QStringList{"Outer|u|inner||"};
+        // Values and their keys.
+        QTest::newRow("KeePass: blank value keeps the member") << K << kp::strings(kp::string("Title", "T") + kp::string("Title", " \t ") + "\t\t\t\t<Value>stray</Value>\n") << QStringList{"T||||"};
+        QTest::newRow("KeePass: empty value resets the key") << K << kp::strings(kp::string("Password", "") + "\t\t\t\t<Value>stray</Value>\n" + kp::string("Title", "T")) << QStringList{"T||||"};
+        QTest::newRow("KeePass: other keys kept") << K << kp::strings(kp::string("Title", "T") + kp::string("username", "lower") + kp::string("Benutzer", "x") + kp::string("URL ", "spaced") + kp::string("PIN", "1234")) << QStringList{"T||||lower|x|spaced|1234|"};
+        QTest::newRow("KeePass: protected value taken as written") << K << kp::strings(kp::string("Title", "T") + "\t\t\t\t<String>\n\t\t\t\t\t<Key>Password</Key>\n\t\t\t\t\t<Value Protected=\"True\">q5Nx7w==</Value>\n\t\t\t\t</String>\n") << QStringList{"T||q5Nx7w==||"};
+        QTest::newRow("KeePass: KeePassFile anywhere") << K << QByteArray("<Export><KeePassFile/>" + kp::entryOf(kp::string("Title", "T")) + "</Export>") << QStringList{"T||||"};
+        QTest::newRow("Password Safe: group path") << P << ps::document(ps::entryOf(ps::field("group", "Web.Shops") + ps::field("title", "T"))) << QStringList{"T||||Group: Web/Shops"};
+        QTest::newRow("Password Safe: no password") << P << ps::document(ps::entryOf(ps::field("title", "T"))) << QStringList{"T||||"};
+        QTest::newRow("Password Safe: fields the table does not name") << P << ps::document(ps::entryOf(ps::field("title", "T") + ps::field("email", "a@b.example") + ps::field("autotype", "\\u\\t\\p\\n") + "\t\t<pwhistory><history_entries><history_entry><oldpassword><![CDATA[old]]></oldpassword></history_entry></history_entries></pwhistory>\n\t\t<ctime><date>2009-07-19</date><time>21:04:11</time></ctime>\n")) << QStringList{"T||||"};
+        QTest::newRow("Password Safe: preferences and comments first") << P << ps::document("\t<Preferences><PWDefaultLength>20</PWDefaultLength></Preferences>\n\t<!-- entries -->\n\t<EmptyGroups><EGName><![CDATA[Old]]></EGName></EmptyGroups>\n" + ps::entry("T", "pw")) << QStringList{card("T", "pw")};
+        // Blanks: a blank value is left empty, padding around text is kept, tabs become four blanks.
+        QTest::newRow("KeePassX: blank value left empty, padding kept") << X << kpx::document(kpx::entry("T", "  ").replace("<username>user", "<username> p ")) << QStringList{"T| p ||site.example|"};
+        QTest::newRow("KeePassX: empty title takes the text before it") << X << kpx::document(kpx::entry("", "pw")) << QStringList{card("\n   ", "pw")};
+        QTest::newRow("KeePassX: blank title kept") << X << kpx::document(kpx::entry("  ", "pw")) << QStringList{card("  ", "pw")};
+        QTest::newRow("KeePass: padding kept") << K << kp::document(kp::entry("  T  ", " pw ")) << QStringList{card("  T  ", " pw ")};
+        QTest::newRow("KeePass: only blanks") << K << kp::document(kp::entry(" ", " ")) << QStringList{"|user||site.example|"};
+        QTest::newRow("Password Safe: blank values left empty") << P << ps::document(ps::entryOf(ps::field("title", "  ") + ps::field("username", " \t ") + ps::field("password", "\n") + ps::field("notes", " "))) << QStringList{"||||"};
+        QTest::newRow("Password Safe: padding kept") << P << ps::document(ps::entry(" T ", "  pw  ")) << QStringList{card(" T ", "  pw  ")};
+        QTest::newRow("KeePassX: tabs become blanks") << X << kpx::document(kpx::entry("a\tb", "c&#x9;d", jan, jan, "e&#9;f")) << QStringList{card("a    b", "c    d", "e    f")};
+        // Notes and their line breaks.
+        QTest::newRow("KeePassX: comment lines") << X << kpx::comment("A<br/>B") << QStringList{card("T", "pw", "A\nB")};
+        QTest::newRow("KeePassX: two br in a row") << X << kpx::comment("A<br/><br/>B") << QStringList{card("T", "pw", "A\nB")};
+        QTest::newRow("KeePassX: trailing br") << X << kpx::comment("A<br/>") << QStringList{card("T", "pw", "A\n")};
+        QTest::newRow("KeePassX: leading br") << X << kpx::comment("<br/>B") << QStringList{card("T", "pw", "B")};
+        QTest::newRow("KeePassX: blank comment") << X << kpx::comment("   ") << QStringList{card("T", "pw")};
+        QTest::newRow("KeePassX: line break references") << X << kpx::comment("a&#10;b&#13;&#10;c") << QStringList{card("T", "pw", "a\nb\r\nc")};
+        QTest::newRow("KeePassX: 100 KB comment") << X << kpx::comment((line + "<br/>").repeated(1000)) << QStringList{card("T", "pw", QString(line + "\n").repeated(1000))};
+        QTest::newRow("KeePass: notes lines") << K << kp::strings(kp::string("Title", "T") + kp::string("Notes", "one\ntwo\r\nthree\n\nfive")) << QStringList{"T||||one\ntwo\nthree\n\nfive"};
+        QTest::newRow("KeePass: carriage return reference") << K << kp::strings(kp::string("Title", "T") + kp::string("Notes", "a&#13;&#10;b")) << QStringList{"T||||a\r\nb"};
+        QTest::newRow("Password Safe: notes lines") << P << ps::document(ps::entry("T", "pw", "a\xc2\xbb" "b\xc2\xbb\xc2\xbb" "c\xc2\xbb")) << QStringList{card("T", "pw", "a\nb\n\nc\n")};
+        QTest::newRow("Password Safe: delimiter only in notes") << P << ps::document(ps::entry("a\xc2\xbb" "b", "c\xc2\xbb" "d")) << QStringList{card(QString::fromUtf8("a»b"), QString::fromUtf8("c»d"))};
+        QTest::newRow("Password Safe: other delimiter") << P << ps::document(ps::entry("T", "pw", "a^b\xc2\xbb" "c"), "^") << QStringList{card("T", "pw", QString::fromUtf8("a\nb»c"))};
+        QTest::newRow("Password Safe: longer delimiter") << P << ps::document(ps::entry("T", "pw", "a::b:c"), "::") << QStringList{card("T", "pw", "a\nb:c")};
+        QTest::newRow("Password Safe: empty delimiter") << P << ps::document(ps::entry("T", "pw", "a\xc2\xbb" "b"), "") << QStringList{card("T", "pw", QString::fromUtf8("a»b"))};
+        QTest::newRow("Password Safe: no delimiter") << P << ps::header(QByteArray()) + ps::entry("T", "pw", "a\xc2\xbb" "b") + "</passwordsafe>" << QStringList{card("T", "pw", QString::fromUtf8("a»b"))};
+        QTest::newRow("Password Safe: 100 KB notes") << P << ps::document(ps::entry("T", "pw", (line + "\xc2\xbb").repeated(1000))) << QStringList{card("T", "pw", QString(line + '\n').repeated(1000))};
+        // Markup and characters.
+        QTest::newRow("KeePassX: markup") << X << kpx::document(kpx::entry("a &lt;b&gt; &amp; 'c' \"d\" >", "&#60;&#x26;")) << QStringList{card("a <b> & 'c' \"d\" >", "<&")};
+        QTest::newRow("KeePassX: beyond U+FFFF") << X << kpx::document(kpx::entry("&#x1F511; Keys", "\xf0\x9f\x94\x91")) << QStringList{card(key + " Keys", key)};
+        QTest::newRow("KeePass: CDATA") << K << kp::document(kp::entry("<![CDATA[a]]]]><![CDATA[>b]]>", "<![CDATA[<&>]]>")) << QStringList{card("a]]>b", "<&>")};
+        QTest::newRow("Password Safe: password holding ]]>") << P << ps::document(ps::entry("T", "]]]]><![CDATA[>a]]]]><![CDATA[>")) << QStringList{card("T", "]]>a]]>")};
+        QTest::newRow("Password Safe: text around CDATA") << P << ps::document(ps::entryOf("\t\t<title>a<![CDATA[b]]>&#x1F511;<![CDATA[c]]></title>\n")) << QStringList{"ab" + key + "c||||"};
+        // Nothing to import.
+        QTest::newRow("KeePassX: outside any entry") << X << kpx::document("  <title>Stray</title>\n  <password>x</password>\n") << QStringList();
+        QTest::newRow("KeePass: no entries") << K << kp::document(QByteArray()) << QStringList();
+        QTest::newRow("Password Safe: no entries") << P << ps::document(QByteArray()) << QStringList();
+        // clang-format on
+    }
+
+    void entries()
+    {
+        QFETCH(Format, format);
+        QFETCH(QByteArray, xml);
+        QFETCH(QStringList, expected);
+        QVERIFY(importText(format, xml));
+        const auto cards = m_wallet->importedCards();
+        QCOMPARE(contentsOf(cards), expected);
+        for (const auto &card : cards)
+            QVERIFY(shapeOf(*card).startsWith(loginShape));
+        QCOMPARE(m_wallet->committedImports(), expected.size());
+    }
+
+    // Both conventions for one-time codes end up as one sensitive text field after the login's three.
+    void oneTimeCodes_data()
+    {
+        QTest::addColumn<QByteArray>("strings");
+        QTest::addColumn<QString>("uri");
+        // clang-format off
+        QTest::newRow("KeePassXC otp") << kp::string("otp", "otpauth://totp/Example:alice?secret=JBSWY3DPEHPK3PXP&amp;issuer=Example") << "otpauth://totp/Example:alice?secret=JBSWY3DPEHPK3PXP&issuer=Example";
+        QTest::newRow("KeePass Base32 with settings") << kp::string("TimeOtp-Algorithm", "HMAC-SHA-256") + kp::string("TimeOtp-Length", "8") + kp::string("TimeOtp-Period", "60") + kp::string("TimeOtp-Secret-Base32", "jbsw y3dp ehpk 3pxp") << "otpauth://totp/T?secret=JBSWY3DPEHPK3PXP&algorithm=SHA256&digits=8&period=60";
+        QTest::newRow("KeePass hex secret") << kp::string("TimeOtp-Secret-Hex", "48656C6C6F21DEADBEEF") << "otpauth://totp/T?secret=JBSWY3DPEHPK3PXP";
+        // clang-format on
+    }
+
+    void oneTimeCodes()
+    {
+        QFETCH(QByteArray, strings);
+        QFETCH(QString, uri);
+        QVERIFY(importText(Format::KeePass,
+                           kp::strings(kp::string("Password", "pw") + strings + kp::string("Title", "T"))));
+        const auto cards = m_wallet->importedCards();
+        QCOMPARE(cards.size(), std::size_t(1));
+        QCOMPARE(shapeOf(*cards.front()), loginShape + ", 4 One-Time Code 0 secret");
+        QCOMPARE(contentOf(*cards.front()), "T||pw||" + uri + "|");
+    }
+
+    // KeePassX and KeePass add nothing unless the whole file is a well-formed export of their own;
+    // Password Safe keeps the cards of the entries read before the damage.
+    void badInput_data()
+    {
+        QTest::addColumn<Format>("format");
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<int>("kept");
+        const Format X = Format::KeePassX;
+        const Format K = Format::KeePass;
+        const Format P = Format::PSafe;
+        const QByteArray x = kpx::document(kpx::entry("A", "a", jan, "") + kpx::entry("B", "b", feb, "")
+                                           + kpx::entry("C", "c", "2017-03-01T00:00:00", ""));
+        const QByteArray k = kp::document(kp::entry("A", "a", kpJan) + kp::entry("B", "b", kpFeb)
+                                          + kp::entry("C", "c", "2019-03-01T00:00:00Z"));
+        const QByteArray p = ps::document(ps::entry("A", "a") + ps::entry("B", "b") + ps::entry("C", "c"));
+        const QByteArray keepassx = fileBytes(testData("import/keepassx-export.xml"));
+        const QByteArray keepass = fileBytes(testData("import/keepass2-export.xml"));
+        const QByteArray psafe = fileBytes(testData("import/passwordsafe-export.xml"));
+        // clang-format off
+        QTest::newRow("KeePassX: empty") << X << QByteArray() << 0;
+        QTest::newRow("KeePass: only blanks") << K << QByteArray("  \n\t\r\n ") << 0;
+        QTest::newRow("Password Safe: not XML") << P << QByteArray("Title\tUser\tPassword\nMail\tana\tpw\n") << 0;
+        QTest::newRow("KeePassX: binary") << X << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << 0;
+        QTest::newRow("KeePassX: truncated") << X << x.left(x.indexOf("<title>C")) << 0;
+        QTest::newRow("KeePass: truncated") << K << k.left(k.indexOf("<Value>C")) << 0;
+        QTest::newRow("Password Safe: truncated in the third entry") << P << p.left(p.indexOf("[C]")) << 2;
+        QTest::newRow("KeePassX: cut before the end tag") << X << x.left(x.lastIndexOf("</database>")) << 0;
+        QTest::newRow("KeePass: cut before the end tag") << K << k.left(k.lastIndexOf("</KeePassFile>")) << 0;
+        QTest::newRow("Password Safe: cut before the end tag") << P << p.left(p.indexOf("</passwordsafe>")) << 3;
+        QTest::newRow("KeePassX: junk after the end") << X << x + "<database/>" << 0;
+        QTest::newRow("KeePass: junk after the end") << K << k + "</KeePassFile>" << 0;
+        QTest::newRow("Password Safe: junk after the end") << P << p + "<passwordsafe/>" << 3;
+        QTest::newRow("KeePassX: raw control character") << X << QByteArray(x).replace("<password>b", "<password>\x01") << 0;
+        QTest::newRow("KeePass: forbidden reference") << K << QByteArray(k).replace("<Value>b", "<Value>&#0;") << 0;
+        QTest::newRow("KeePassX: undeclared entity") << X << QByteArray(x).replace("<password>b", "<password>&nbsp;") << 0;
+        QTest::newRow("Password Safe: error in the first entry") << P << QByteArray(p).replace("[A]", "[\x02]") << 0;
+        QTest::newRow("Password Safe: raw control character") << P << QByteArray(p).replace("[c]", "[\x0c]") << 2;
+        QTest::newRow("KeePass: mismatched tags") << K << QByteArray(k).replace("</Key>", "</key>") << 0;
+        QTest::newRow("KeePassX: no document type") << X << x.mid(x.indexOf("<database>")) << 0;
+        QTest::newRow("KeePassX: other document type") << X << QByteArray(x).replace("KEEPASSX_DATABASE", "KEEPASS_DATABASE") << 0;
+        QTest::newRow("KeePass: no KeePassFile") << K << QByteArray(k).replace("KeePassFile>", "KeePassFileX>") << 0;
+        QTest::newRow("Password Safe: other root") << P << QByteArray(p).replace("passwordsafe", "passwordsafe3") << 0;
+        QTest::newRow("KeePassX: KeePass export") << X << keepass << 0;
+        QTest::newRow("KeePassX: Password Safe export") << X << psafe << 0;
+        QTest::newRow("KeePass: KeePassX export") << K << keepassx << 0;
+        QTest::newRow("KeePass: Password Safe export") << K << psafe << 0;
+        QTest::newRow("Password Safe: KeePass export") << P << keepass << 0;
+        QTest::newRow("Password Safe: KeePassX export") << P << keepassx << 0;
+        // clang-format on
+    }
+
+    void badInput()
+    {
+        QFETCH(Format, format);
+        QFETCH(QByteArray, xml);
+        QFETCH(int, kept);
+        QVERIFY(!importText(format, xml));
+        QCOMPARE(m_wallet->committedImports(), kept);
+        const QStringList expected = QStringList{card("A", "a"), card("B", "b"), card("C", "c")}.mid(0, kept);
+        QCOMPARE(contentsOf(m_wallet->importedCards()), expected);
+    }
+
+    void missingFile()
+    {
+        QVERIFY(!loaderFor(Format::KeePassX, m_wallet->store(), newPath("missing.xml"))->importFile());
+        QCOMPARE(m_wallet->committedImports(), 0);
+    }
+
+    // A card the wallet refuses undoes the whole import, whether the format adds its cards at the end
+    // or as it reads them.
+    void refusedCard_data()
+    {
+        QTest::addColumn<Format>("format");
+        QTest::addColumn<QByteArray>("xml");
+        QTest::newRow("KeePass") << Format::KeePass
+                                 << kp::document(kp::entry("A", "a") + kp::entry("Refused", "r", kpFeb)
+                                                 + kp::entry("Z", "z"));
+        QTest::newRow("Password Safe") << Format::PSafe
+                                       << ps::document(ps::entry("A", "a") + ps::entry("Refused", "r")
+                                                       + ps::entry("Z", "z"));
+    }
+
+    void refusedCard()
+    {
+        QFETCH(Format, format);
+        QFETCH(QByteArray, xml);
+        QVERIFY(SqlPeek(m_wallet->store()->path())
+                    .exec("CREATE TRIGGER refuse BEFORE INSERT ON Cards WHEN NEW.Title = 'Refused' "
+                          "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        QVERIFY(!importText(format, xml));
+        QCOMPARE(m_wallet->committedImports(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImport)
+#include "TestImport.moc"
