@@ -1,9 +1,8 @@
 #include "app/MainWindow.h"
-#include "session/WalletSession.h"
-#include "store/CardDb.h"
 #include "common/GuiTestUtils.h"
 #include "model/FieldType.h"
 #include "model/TextUtils.h"
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/EditDialog.h"
 #include "ui/NewDatabaseDialog.h"
@@ -16,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTreeWidget>
 
 // The window's keyboard, walked key by key as a user presses the keys, and its list of shortcuts.

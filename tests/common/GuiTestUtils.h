@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "ui/MessageBox.h"
+
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
-#include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 // Keeps the settings of a GUI test in a folder of its own, never the user's.
@@ -38,47 +36,11 @@ template<class T> T *waitForTopLevel(int timeout = 5000)
     return QTest::qWaitFor([&found] { return (found = findTopLevel<T>()) != nullptr; }, timeout) ? found : nullptr;
 }
 
-inline QAbstractButton *buttonWithText(QMessageBox *box, const QString &text)
+// What the boxes answered through MessageBox::setNextAnswer() said, once at least one was answered.
+inline QStringList waitForAnswered()
 {
-    for (QAbstractButton *button : box->buttons()) {
-        if (button->text().remove(QLatin1Char('&')) == text)
-            return button;
-    }
-    return nullptr;
+    QStringList said;
+    if (!QTest::qWaitFor([&said] { return !(said += MessageBox::takeAnswered()).isEmpty(); }))
+        qWarning("no message box was answered");
+    return said;
 }
-
-// Answers the message boxes that a blocking call shows: records their title and text and presses
-// the given button (the escape button when none is named).
-class MessageBoxAnswerer : public QObject
-{
-public:
-    explicit MessageBoxAnswerer(const QString &button = QString())
-        : m_button(button)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
-        m_timer.start(10);
-    }
-
-    QStringList titles;
-    QStringList texts;
-
-private:
-    void answer()
-    {
-        QMessageBox *box = findTopLevel<QMessageBox>();
-        if (!box || m_answered.contains(box))
-            return;
-        m_answered.append(box);
-        titles << box->windowTitle();
-        texts << box->text();
-        QAbstractButton *button = m_button.isEmpty() ? box->escapeButton() : buttonWithText(box, m_button);
-        if (!button && !box->buttons().isEmpty())
-            button = box->buttons().first();
-        if (button)
-            button->click();
-    }
-
-    QString m_button;
-    QTimer m_timer;
-    QList<QPointer<QMessageBox>> m_answered;
-};
