@@ -109,14 +109,12 @@ private slots:
         QTest::addColumn<QString>("templateName");
         QTest::addColumn<QString>("templateType");
         QTest::addColumn<int>("editors");
-        QTest::newRow("login") << "Login"
-                               << "login.default" << 4;
-        QTest::newRow("visa") << "Visa Card"
-                              << "creditcard.visa" << 8;
-        QTest::newRow("note") << "Note"
-                              << "note.default" << 0;
-        QTest::newRow("bank account") << "Bank Account"
-                                      << "finance.bankaccount" << 20;
+        // clang-format off
+        QTest::newRow("login") << "Login" << "login.default" << 4;
+        QTest::newRow("visa") << "Visa Card" << "creditcard.visa" << 8;
+        QTest::newRow("note") << "Note" << "note.default" << 0;
+        QTest::newRow("bank account") << "Bank Account" << "finance.bankaccount" << 20;
+        // clang-format on
     }
 
     void addFromTemplate()
@@ -281,12 +279,11 @@ private slots:
     {
         QTest::addColumn<QString>("actionName");
         QTest::addColumn<QString>("file");
-        QTest::newRow("KeePassX") << "actionKeePassX_XML"
-                                  << "keepassx-export.xml";
-        QTest::newRow("KeePass") << "actionKeePass_XML"
-                                 << "keepass2-export.xml";
-        QTest::newRow("Password Safe") << "actionPassword_Safe_XML"
-                                       << "passwordsafe-export.xml";
+        // clang-format off
+        QTest::newRow("KeePassX") << "actionKeePassX_XML" << "keepassx-export.xml";
+        QTest::newRow("KeePass") << "actionKeePass_XML" << "keepass2-export.xml";
+        QTest::newRow("Password Safe") << "actionPassword_Safe_XML" << "passwordsafe-export.xml";
+        // clang-format on
     }
 
     void importFromTheMenu()

@@ -140,10 +140,11 @@ private slots:
         QTest::addColumn<QStringList>("passwords");
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("reason");
+        // clang-format off
         QTest::newRow("passwords differ") << QStringList{"one", "two"} << false << "the two new passwords differ";
         QTest::newRow("not repeated") << QStringList{"one"} << false << "the new password was not repeated";
-        QTest::newRow("existing file") << QStringList{"pw", "pw"} << true
-                                       << "file exists; a new wallet needs a new name";
+        QTest::newRow("existing file") << QStringList{"pw", "pw"} << true << "file exists; a new wallet needs a new name";
+        // clang-format on
     }
 
     void createRefuses()
@@ -164,12 +165,14 @@ private slots:
     {
         QTest::addColumn<Fixture>("fixture");
         QTest::addColumn<QString>("status");
+        // clang-format off
         QTest::newRow("ok") << Fixture::Wallet << "ok";
         QTest::newRow("newer") << Fixture::Newer << "newer";
         QTest::newRow("older") << Fixture::Unsupported << "unsupported";
         QTest::newRow("not a wallet") << Fixture::Invalid << "invalid";
         QTest::newRow("missing") << Fixture::Missing << "invalid";
         QTest::newRow("locked") << Fixture::Locked << "locked";
+        // clang-format on
     }
 
     void checkReportsStatus()
@@ -253,9 +256,11 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("password");
+        // clang-format off
         QTest::newRow("by title") << QStringList{"Mail"} << "********";
         QTest::newRow("by id, secrets shown") << QStringList{"2", "--show-secrets"} << "s3cret";
         QTest::newRow("by uuid") << QStringList{uuidNumber(2)} << "********";
+        // clang-format on
     }
 
     void showMasksSecrets()
@@ -627,10 +632,11 @@ private slots:
         QTest::addColumn<bool>("otherExists");
         QTest::addColumn<QStringList>("passwords");
         QTest::addColumn<QString>("reason");
+        // clang-format off
         QTest::newRow("wrong password of WALLET") << true << QStringList{"nope"} << "WALLET: wrong password";
         QTest::newRow("wrong password of OTHER") << true << QStringList{"mine", "mine"} << "OTHER: wrong password";
-        QTest::newRow("new passwords differ")
-            << false << QStringList{"mine", "a", "b"} << "OTHER: the two new passwords differ";
+        QTest::newRow("new passwords differ") << false << QStringList{"mine", "a", "b"} << "OTHER: the two new passwords differ";
+        // clang-format on
     }
 
     void failedMergeChangesNeitherFile()
@@ -667,63 +673,36 @@ private slots:
 
         const QStringList pw{"pw"};
         const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
-        row("wrong password") << Fixture::Wallet << QStringList{"ls", "W"} << QStringList{"nope"} << 1
-                              << "W: wrong password";
-        row("no password") << Fixture::Wallet << QStringList{"show", "W", "Mail"} << QStringList() << 1
-                           << "W: no password given";
-        row("ambiguous title") << Fixture::Wallet << QStringList{"show", "W", "Bank"} << pw << 1
-                               << "W: \"Bank\" names 2 cards, ids 1, 2; give the id or uuid of one";
-        row("no such card") << Fixture::Wallet << QStringList{"rm", "W", "Nothing"} << pw << 1
-                            << "W: no such card: Nothing";
+        // clang-format off
+        row("wrong password") << Fixture::Wallet << QStringList{"ls", "W"} << QStringList{"nope"} << 1 << "W: wrong password";
+        row("no password") << Fixture::Wallet << QStringList{"show", "W", "Mail"} << QStringList() << 1 << "W: no password given";
+        row("ambiguous title") << Fixture::Wallet << QStringList{"show", "W", "Bank"} << pw << 1 << "W: \"Bank\" names 2 cards, ids 1, 2; give the id or uuid of one";
+        row("no such card") << Fixture::Wallet << QStringList{"rm", "W", "Nothing"} << pw << 1 << "W: no such card: Nothing";
         row("no such id") << Fixture::Wallet << QStringList{"show", "W", "17"} << pw << 1 << "W: no such card: 17";
-        row("a title names no trashed card")
-            << Fixture::Wallet << QStringList{"show", "W", "Old"} << pw << 1 << "W: no such card: Old";
-        row("trashed card") << Fixture::Wallet << QStringList{"edit", "W", "4", "Username=x"} << pw << 1
-                            << "W: card 4 is in the trash";
-        row("no one-time code") << Fixture::Wallet << QStringList{"totp", "W", "Mail"} << pw << 1
-                                << "W: card 3 has no one-time code";
-        row("unknown label") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "Pin=1"} << pw << 1
-                             << "W: no field \"Pin\" on this card; its fields are: Username, Password, E-Mail, Url";
-        row("unknown template") << Fixture::Wallet << QStringList{"add", "W", "login.nope", "T"} << pw << 1
-                                << "no template \"login.nope\"; `tessera-cli templates` lists them";
-        row("old password wrong") << Fixture::Wallet << QStringList{"passwd", "W"} << QStringList{"nope", "n", "n"} << 1
-                                  << "W: wrong password";
-        row("new password empty") << Fixture::Wallet << QStringList{"passwd", "W"} << QStringList{"pw", "", ""} << 1
-                                  << "W: the new password is empty";
-        row("import file missing") << Fixture::Wallet << QStringList{"import", "W", "keepass", "W.xml"} << pw << 1
-                                   << "W.xml: no such file";
-        row("newer") << Fixture::Newer << QStringList{"ls", "W"} << pw << 1
-                     << "W: newer wallet version; update Tessera to open it";
-        row("older") << Fixture::Unsupported << QStringList{"export", "W"} << pw << 1
-                     << "W: unsupported (older) wallet version";
-        row("not a wallet") << Fixture::Invalid << QStringList{"show", "W", "1"} << pw << 1
-                            << "W: not a Tessera wallet";
-        row("locked") << Fixture::Locked << QStringList{"add", "W", "login.default", "T"} << pw << 1
-                      << "W: the wallet is in use by another program";
+        row("a title names no trashed card") << Fixture::Wallet << QStringList{"show", "W", "Old"} << pw << 1 << "W: no such card: Old";
+        row("trashed card") << Fixture::Wallet << QStringList{"edit", "W", "4", "Username=x"} << pw << 1 << "W: card 4 is in the trash";
+        row("no one-time code") << Fixture::Wallet << QStringList{"totp", "W", "Mail"} << pw << 1 << "W: card 3 has no one-time code";
+        row("unknown label") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "Pin=1"} << pw << 1 << "W: no field \"Pin\" on this card; its fields are: Username, Password, E-Mail, Url";
+        row("unknown template") << Fixture::Wallet << QStringList{"add", "W", "login.nope", "T"} << pw << 1 << "no template \"login.nope\"; `tessera-cli templates` lists them";
+        row("old password wrong") << Fixture::Wallet << QStringList{"passwd", "W"} << QStringList{"nope", "n", "n"} << 1 << "W: wrong password";
+        row("new password empty") << Fixture::Wallet << QStringList{"passwd", "W"} << QStringList{"pw", "", ""} << 1 << "W: the new password is empty";
+        row("import file missing") << Fixture::Wallet << QStringList{"import", "W", "keepass", "W.xml"} << pw << 1 << "W.xml: no such file";
+        row("newer") << Fixture::Newer << QStringList{"ls", "W"} << pw << 1 << "W: newer wallet version; update Tessera to open it";
+        row("older") << Fixture::Unsupported << QStringList{"export", "W"} << pw << 1 << "W: unsupported (older) wallet version";
+        row("not a wallet") << Fixture::Invalid << QStringList{"show", "W", "1"} << pw << 1 << "W: not a Tessera wallet";
+        row("locked") << Fixture::Locked << QStringList{"add", "W", "login.default", "T"} << pw << 1 << "W: the wallet is in use by another program";
         row("missing") << Fixture::Missing << QStringList{"ls", "W"} << pw << 1 << "W: no such file";
-        row("missing, merged") << Fixture::Missing << QStringList{"merge", "W", "W.other"} << pw << 1
-                               << "W: no such file";
+        row("missing, merged") << Fixture::Missing << QStringList{"merge", "W", "W.other"} << pw << 1 << "W: no such file";
         row("read-only") << Fixture::ReadOnly << QStringList{"rm", "W", "Mail"} << pw << 1 << "W: file is read-only";
-        row("unknown command") << Fixture::Wallet << QStringList{"frob", "W"} << pw << 2
-                               << "unknown command \"frob\"; `tessera-cli --help` lists the commands";
-        row("missing argument") << Fixture::Wallet << QStringList{"show", "W"} << pw << 2
-                                << "show: missing arguments (usage: tessera-cli show WALLET CARD [--show-secrets])";
-        row("too many arguments") << Fixture::Wallet << QStringList{"rm", "W", "Mail", "Bank"} << pw << 2
-                                  << "rm: too many arguments (usage: tessera-cli rm WALLET CARD)";
-        row("unknown option") << Fixture::Wallet << QStringList{"ls", "W", "--all"} << pw << 2
-                              << "ls: Unknown option 'all' (usage: tessera-cli ls WALLET [--trashed])";
-        row("not LABEL=VALUE") << Fixture::Wallet << QStringList{"add", "W", "login.default", "T", "Username"} << pw
-                               << 2
-                               << "add: \"Username\" is not of the form LABEL=VALUE (usage: tessera-cli add WALLET "
-                                  "TEMPLATE TITLE [LABEL=VALUE ...] [--notes TEXT])";
-        row("icon out of range") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "--icon", "70"} << pw << 2
-                                 << "edit: --icon takes a number from 0 to 69 (usage: tessera-cli edit WALLET CARD "
-                                    "[LABEL=VALUE ...] [--title T] [--notes TEXT] [--icon N])";
-        row("unknown format") << Fixture::Wallet << QStringList{"import", "W", "csv", "W"} << pw << 2
-                              << "import: unknown format \"csv\" (usage: tessera-cli import WALLET "
-                                 "keepassx|keepass|psafe FILE)";
-        row("merge with itself") << Fixture::Wallet << QStringList{"merge", "W", "W"} << pw << 2
-                                 << "merge: WALLET and OTHER are the same file (usage: tessera-cli merge WALLET OTHER)";
+        row("unknown command") << Fixture::Wallet << QStringList{"frob", "W"} << pw << 2 << "unknown command \"frob\"; `tessera-cli --help` lists the commands";
+        row("missing argument") << Fixture::Wallet << QStringList{"show", "W"} << pw << 2 << "show: missing arguments (usage: tessera-cli show WALLET CARD [--show-secrets])";
+        row("too many arguments") << Fixture::Wallet << QStringList{"rm", "W", "Mail", "Bank"} << pw << 2 << "rm: too many arguments (usage: tessera-cli rm WALLET CARD)";
+        row("unknown option") << Fixture::Wallet << QStringList{"ls", "W", "--all"} << pw << 2 << "ls: Unknown option 'all' (usage: tessera-cli ls WALLET [--trashed])";
+        row("not LABEL=VALUE") << Fixture::Wallet << QStringList{"add", "W", "login.default", "T", "Username"} << pw << 2 << "add: \"Username\" is not of the form LABEL=VALUE (usage: tessera-cli add WALLET " "TEMPLATE TITLE [LABEL=VALUE ...] [--notes TEXT])";
+        row("icon out of range") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "--icon", "70"} << pw << 2 << "edit: --icon takes a number from 0 to 69 (usage: tessera-cli edit WALLET CARD " "[LABEL=VALUE ...] [--title T] [--notes TEXT] [--icon N])";
+        row("unknown format") << Fixture::Wallet << QStringList{"import", "W", "csv", "W"} << pw << 2 << "import: unknown format \"csv\" (usage: tessera-cli import WALLET " "keepassx|keepass|psafe FILE)";
+        row("merge with itself") << Fixture::Wallet << QStringList{"merge", "W", "W"} << pw << 2 << "merge: WALLET and OTHER are the same file (usage: tessera-cli merge WALLET OTHER)";
+        // clang-format on
     }
 
     void errors()
@@ -787,8 +766,10 @@ private slots:
     void terminalInput_data()
     {
         QTest::addColumn<bool>("interrupted");
+        // clang-format off
         QTest::newRow("typed") << false;
         QTest::newRow("interrupted") << true;
+        // clang-format on
     }
 
     void terminalInput()

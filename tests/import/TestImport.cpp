@@ -189,68 +189,18 @@ private slots:
 
         // The newer of the copies in the Backup group; the untitled entry takes the indentation before
         // its empty title element; an expiry date is kept as an extra field.
-        QTest::newRow("KeePassX")
-            << Format::KeePassX << "keepassx-export.xml"
-            << QStringList{
-                   QString::fromUtf8("\n   ||only a password||Group: Privé"),
-                   "Forum|ana|pa>ss'word|forum.example.net|Group: Internet",
-                   "Forum|ana_second|another one||Second account\n\nGroup: Internet",
-                   "Router|admin|deleted since|http://192.168.1.1|Only the backup copy is left\nGroup: Backup",
-                   QString::fromUtf8(
-                       "Schlüsselbund \U0001F511|Ана|密码\U0001F511|file:///home/ana/keys.gpg|2030-01-01T00:00:00|"
-                       "Key file attached.\nLine two\n  indented line three\nGroup: Privé"),
-                   QString::fromUtf8("Webmail|ana.lópez@example.org|s3cr<t&\"quoted\"|https://mail.example.org/?a=1&b=2|"
-                                     "IMAP: imap.example.org:993\nSMTP: smtp.example.org:465\n"
-                                     "Recovery codes are in the safe\nGroup: Internet/Mail"),
-               }
-            << "imported 6, skipped 0 duplicates, 0 into the trash, extra fields kept 1" << 4 << ", 4 Expires 0 plain";
+        // clang-format off
+        QTest::newRow("KeePassX") << Format::KeePassX << "keepassx-export.xml" << QStringList{ QString::fromUtf8("\n   ||only a password||Group: Privé"), "Forum|ana|pa>ss'word|forum.example.net|Group: Internet", "Forum|ana_second|another one||Second account\n\nGroup: Internet", "Router|admin|deleted since|http://192.168.1.1|Only the backup copy is left\nGroup: Backup", QString::fromUtf8( "Schlüsselbund \U0001F511|Ана|密码\U0001F511|file:///home/ana/keys.gpg|2030-01-01T00:00:00|" "Key file attached.\nLine two\n  indented line three\nGroup: Privé"), QString::fromUtf8("Webmail|ana.lópez@example.org|s3cr<t&\"quoted\"|https://mail.example.org/?a=1&b=2|" "IMAP: imap.example.org:993\nSMTP: smtp.example.org:465\n" "Recovery codes are in the safe\nGroup: Internet/Mail"), } << "imported 6, skipped 0 duplicates, 0 into the trash, extra fields kept 1" << 4 << ", 4 Expires 0 plain";
         // The newest of the two Router copies (the one in the recycle bin) is kept; the earlier versions
         // in the Sparkasse entry's history are not imported; the attachment is ignored.
-        QTest::newRow("KeePass")
-            << Format::KeePass << "keepass2-export.xml"
-            << QStringList{
-                   QString::fromUtf8("Sparkasse Köln|ana.lopez|Grüße&Küsse#2020|"
-                                     "https://www.sparkasse-koelnbonn.example/de/home.html?login=1&lang=de|4711-0815|"
-                                     "PIN letter arrived on 1 March.\nCard number ends in 1234.\n\n"
-                                     "Call the branch before travelling & keep the TAN list <offline>.\nGroup: Banking"),
-                   "Credit card PIN||4321||Group: Banking",
-                   QString::fromUtf8("\U0001F511 Почта|анна@example.ru|пароль-\U0001F511-2020|"
-                                     "https://mail.example.ru/|Кличка собаки|Резервный адрес: ana@example.net\n"
-                                     "Group: Почта и связь"),
-                   "Router|admin|router-admin-2020|http://192.168.178.1|"
-                   "Copy made before the firmware update.\nOld settings:    WPA2    channel 6 (trash)",
-                   QString::fromUtf8("Router|guest|guest wifi 2019||Group: Почта и связь"),
-               }
-            << "imported 5, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << -1 << QString();
+        QTest::newRow("KeePass") << Format::KeePass << "keepass2-export.xml" << QStringList{ QString::fromUtf8("Sparkasse Köln|ana.lopez|Grüße&Küsse#2020|" "https://www.sparkasse-koelnbonn.example/de/home.html?login=1&lang=de|4711-0815|" "PIN letter arrived on 1 March.\nCard number ends in 1234.\n\n" "Call the branch before travelling & keep the TAN list <offline>.\nGroup: Banking"), "Credit card PIN||4321||Group: Banking", QString::fromUtf8("\U0001F511 Почта|анна@example.ru|пароль-\U0001F511-2020|" "https://mail.example.ru/|Кличка собаки|Резервный адрес: ana@example.net\n" "Group: Почта и связь"), "Router|admin|router-admin-2020|http://192.168.178.1|" "Copy made before the firmware update.\nOld settings:    WPA2    channel 6 (trash)", QString::fromUtf8("Router|guest|guest wifi 2019||Group: Почта и связь"), } << "imported 5, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << -1 << QString();
         // Custom strings keep their protection as the field's sensitivity.
-        QTest::newRow("KeePass demo")
-            << Format::KeePass << "keepass2-demo.xml"
-            << QStringList{"Sample Entry|User Name|Password|http://keepass.info/|Notes",
-                           "Sample Entry #2|Michael321|12345|http://keepass.info/help/kb/testform.html|",
-                           "my entry|me|mypass|http://me.me|my val|protected val|some notes\nGroup: General",
-                           "deleted entry|me|mlrb0P6yZV743YeMfy7P|| (trash)"}
-            << "imported 4, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << 2
-            << ", 4 my field 0 plain, 5 my field protected 0 secret";
-        QTest::newRow("KeePass new database, CRLF")
-            << Format::KeePass << "keepass2-new-database.xml"
-            << QStringList{"Sample Entry|User Name|Password|http://keepass.info/|Notes",
-                           "Sample Entry #2|Michael321|12345|http://keepass.info/help/kb/testform.html|",
-                           "blah|blah|2EGsBppuBhrtItI8fEh7|| (trash)"}
-            << "imported 3, skipped 0 duplicates, 1 into the trash, extra fields kept 0" << -1 << QString();
+        QTest::newRow("KeePass demo") << Format::KeePass << "keepass2-demo.xml" << QStringList{"Sample Entry|User Name|Password|http://keepass.info/|Notes", "Sample Entry #2|Michael321|12345|http://keepass.info/help/kb/testform.html|", "my entry|me|mypass|http://me.me|my val|protected val|some notes\nGroup: General", "deleted entry|me|mlrb0P6yZV743YeMfy7P|| (trash)"} << "imported 4, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << 2 << ", 4 my field 0 plain, 5 my field protected 0 secret";
+        QTest::newRow("KeePass new database, CRLF") << Format::KeePass << "keepass2-new-database.xml" << QStringList{"Sample Entry|User Name|Password|http://keepass.info/|Notes", "Sample Entry #2|Michael321|12345|http://keepass.info/help/kb/testform.html|", "blah|blah|2EGsBppuBhrtItI8fEh7|| (trash)"} << "imported 3, skipped 0 duplicates, 1 into the trash, extra fields kept 0" << -1 << QString();
         // Every entry in file order but the second of two identical ones; the delimiter is a line break
         // only in notes.
-        QTest::newRow("Password Safe")
-            << Format::PSafe << "passwordsafe-export.xml"
-            << QStringList{
-                   "Work mail|ana.lopez|x]]>y<z&w|https://mail.example.com/owa/?realm=example.com&lang=de|"
-                   "Server: mail.example.com\nPort: 993 (IMAPS)\n\nAsk IT for the second factor.\n\nGroup: Emails/WS",
-                   QString::fromUtf8("Schlüsselbund \U0001F511 Ψηφιακό κλειδί|Ана|密码\U0001F511||Zeile eins\n"
-                                     "Zeile zwei\nGroup: Privat"),
-                   "Only a title||||",
-                   QString::fromUtf8("Books»Music|ana»reader|p»w|https://shop.example/»/|Group: Shop"),
-                   "Old forum|  ana  | old one ||Group: Archive",
-               }
-            << "imported 5, skipped 1 duplicates, 0 into the trash, extra fields kept 0" << -1 << QString();
+        QTest::newRow("Password Safe") << Format::PSafe << "passwordsafe-export.xml" << QStringList{ "Work mail|ana.lopez|x]]>y<z&w|https://mail.example.com/owa/?realm=example.com&lang=de|" "Server: mail.example.com\nPort: 993 (IMAPS)\n\nAsk IT for the second factor.\n\nGroup: Emails/WS", QString::fromUtf8("Schlüsselbund \U0001F511 Ψηφιακό κλειδί|Ана|密码\U0001F511||Zeile eins\n" "Zeile zwei\nGroup: Privat"), "Only a title||||", QString::fromUtf8("Books»Music|ana»reader|p»w|https://shop.example/»/|Group: Shop"), "Old forum|  ana  | old one ||Group: Archive", } << "imported 5, skipped 1 duplicates, 0 into the trash, extra fields kept 0" << -1 << QString();
+        // clang-format on
     }
 
     void realExports()
@@ -305,6 +255,7 @@ private slots:
 
         // clang-format off
         // Copies of one entry (KeePassX: same title and creation; KeePass: same creation and title): the later change wins, the first on a tie.
+        // clang-format off
         QTest::newRow("KeePassX: later copy wins") << X << kpx::document(kpx::entry("T", "old", jan, jan) + kpx::entry("T", "new", jan, feb)) << QStringList{card("T", "new")};
         QTest::newRow("KeePassX: later copy read first") << X << kpx::document(kpx::entry("T", "new", jan, feb) + kpx::entry("T", "old", jan, jan)) << QStringList{card("T", "new")};
         QTest::newRow("KeePassX: equal times keep the first") << X << kpx::document(kpx::entry("T", "first") + kpx::entry("T", "second")) << QStringList{card("T", "first")};
@@ -369,6 +320,7 @@ private slots:
         QTest::newRow("KeePassX: outside any entry") << X << kpx::document("  <title>Stray</title>\n  <password>x</password>\n") << QStringList();
         QTest::newRow("KeePass: no entries") << K << kp::document(QByteArray()) << QStringList();
         QTest::newRow("Password Safe: no entries") << P << ps::document(QByteArray()) << QStringList();
+        // clang-format on
         // clang-format on
     }
 
@@ -483,12 +435,10 @@ private slots:
     {
         QTest::addColumn<Format>("format");
         QTest::addColumn<QByteArray>("xml");
-        QTest::newRow("KeePass") << Format::KeePass
-                                 << kp::document(kp::entry("A", "a") + kp::entry("Refused", "r", kpFeb)
-                                                 + kp::entry("Z", "z"));
-        QTest::newRow("Password Safe") << Format::PSafe
-                                       << ps::document(ps::entry("A", "a") + ps::entry("Refused", "r")
-                                                       + ps::entry("Z", "z"));
+        // clang-format off
+        QTest::newRow("KeePass") << Format::KeePass << kp::document(kp::entry("A", "a") + kp::entry("Refused", "r", kpFeb) + kp::entry("Z", "z"));
+        QTest::newRow("Password Safe") << Format::PSafe << ps::document(ps::entry("A", "a") + ps::entry("Refused", "r") + ps::entry("Z", "z"));
+        // clang-format on
     }
 
     void refusedCard()

@@ -59,10 +59,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("expected");
+        // clang-format off
         QTest::newRow("null") << QString() << false;
         QTest::newRow("empty") << QString("") << false;
         QTest::newRow("blanks and tabs") << QString(" \t \n\u00a0") << false;
         QTest::newRow("letter among blanks") << QString("  x\t") << true;
+        // clang-format on
     }
 
     void hasText()
@@ -77,16 +79,13 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("equal") << "abc"
-                               << "abc" << true;
-        QTest::newRow("left empty") << ""
-                                    << "abc" << true;
-        QTest::newRow("right empty") << "abc"
-                                     << "" << true;
-        QTest::newRow("case differs") << "abc"
-                                      << "ABC" << false;
-        QTest::newRow("different") << "abc"
-                                   << "abd" << false;
+        // clang-format off
+        QTest::newRow("equal") << "abc" << "abc" << true;
+        QTest::newRow("left empty") << "" << "abc" << true;
+        QTest::newRow("right empty") << "abc" << "" << true;
+        QTest::newRow("case differs") << "abc" << "ABC" << false;
+        QTest::newRow("different") << "abc" << "abd" << false;
+        // clang-format on
     }
 
     void sameOrBlank()
@@ -101,14 +100,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("tab between words") << "a\tb"
-                                           << "a    b";
-        QTest::newRow("blanks around") << "  value \n"
-                                       << "value";
-        QTest::newRow("only blanks") << " \t "
-                                     << "";
-        QTest::newRow("inner line break kept") << "one\ntwo"
-                                               << "one\ntwo";
+        // clang-format off
+        QTest::newRow("tab between words") << "a\tb" << "a    b";
+        QTest::newRow("blanks around") << "  value \n" << "value";
+        QTest::newRow("only blanks") << " \t " << "";
+        QTest::newRow("inner line break kept") << "one\ntwo" << "one\ntwo";
+        // clang-format on
     }
 
     void cleanText()
@@ -163,12 +160,11 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("notes");
         QTest::addColumn<int>("icon");
-        QTest::newRow("title") << "Mail2"
-                               << "" << 21;
-        QTest::newRow("notes") << "Mail"
-                               << "n" << 21;
-        QTest::newRow("icon") << "Mail"
-                              << "" << 3;
+        // clang-format off
+        QTest::newRow("title") << "Mail2" << "" << 21;
+        QTest::newRow("notes") << "Mail" << "n" << 21;
+        QTest::newRow("icon") << "Mail" << "" << 3;
+        // clang-format on
     }
 
     void stampChangesHead()
@@ -200,21 +196,15 @@ private slots:
         QTest::addColumn<QString>("theirTitle");
         QTest::addColumn<QString>("theirNotes");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("identical") << QStringList{"a", "b"} << "" << QStringList{"a", "b"} << "Mail"
-                                   << "" << true;
-        QTest::newRow("notes on one side") << QStringList{"a"} << "n" << QStringList{"a"} << "Mail"
-                                           << "" << true;
-        QTest::newRow("notes differ") << QStringList{"a"} << "n" << QStringList{"a"} << "Mail"
-                                      << "m" << false;
-        QTest::newRow("blank value pairs") << QStringList{"a", ""} << "" << QStringList{"", "b"} << "Mail"
-                                           << "" << true;
-        QTest::newRow("value differs") << QStringList{"a"} << "" << QStringList{"b"} << "Mail"
-                                       << "" << false;
-        QTest::newRow("title case differs") << QStringList{"a"} << "" << QStringList{"a"} << "mail"
-                                            << "" << false;
-        QTest::newRow("other has fewer fields")
-            << QStringList{"a", "b", "c", "d"} << "" << QStringList{"a", "b", ""} << "Mail"
-            << "" << true;
+        // clang-format off
+        QTest::newRow("identical") << QStringList{"a", "b"} << "" << QStringList{"a", "b"} << "Mail" << "" << true;
+        QTest::newRow("notes on one side") << QStringList{"a"} << "n" << QStringList{"a"} << "Mail" << "" << true;
+        QTest::newRow("notes differ") << QStringList{"a"} << "n" << QStringList{"a"} << "Mail" << "m" << false;
+        QTest::newRow("blank value pairs") << QStringList{"a", ""} << "" << QStringList{"", "b"} << "Mail" << "" << true;
+        QTest::newRow("value differs") << QStringList{"a"} << "" << QStringList{"b"} << "Mail" << "" << false;
+        QTest::newRow("title case differs") << QStringList{"a"} << "" << QStringList{"a"} << "mail" << "" << false;
+        QTest::newRow("other has fewer fields") << QStringList{"a", "b", "c", "d"} << "" << QStringList{"a", "b", ""} << "Mail" << "" << true;
+        // clang-format on
     }
 
     void isEquivalent()

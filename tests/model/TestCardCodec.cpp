@@ -51,28 +51,17 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("expected");
         const QByteArray head = "u\t1330000000\tt\t";
-        QTest::newRow("no fields") << "T"
-                                   << "" << 3 << QString() << QByteArray(head + "3\tT\t\t0");
-        QTest::newRow("tab removed from title") << "a\tb"
-                                                << "" << 3 << QString() << QByteArray(head + "3\tab\t\t0");
-        QTest::newRow("line breaks in notes")
-            << "T"
-            << "one\r\ntwo\nthree" << 3 << QString() << QByteArray(head + "3\tT\tone\r\ntwo\nthree\t0");
-        QTest::newRow("negative icon") << "T"
-                                       << "" << -1 << QString() << QByteArray(head + "-1\tT\t\t0");
-        QTest::newRow("percent and digit")
-            << "100%1 sure"
-            << "" << 3 << "ab%5x" << QByteArray(head + "3\t100%1 sure\t\t1\t0\t1330000000\tL\tab%5x\t0\t0");
-        QTest::newRow("tab in value") << "T"
-                                      << "" << 3 << "a\tb"
-                                      << QByteArray(head + "3\tT\t\t1\t0\t1330000000\tL\ta    b\t0\t0");
-        QTest::newRow("accents") << "Épargne"
-                                 << "" << 3 << "päss"
-                                 << QByteArray(head + "3\t\xc3\x89pargne\t\t1\t0\t1330000000\tL\tp\xc3\xa4ss\t0\t0");
-        QTest::newRow("chinese") << "银行"
-                                 << "" << 3 << QString() << QByteArray(head + "3\t\xe9\x93\xb6\xe8\xa1\x8c\t\t0");
-        QTest::newRow("emoji") << "key \U0001F511"
-                               << "" << 3 << QString() << QByteArray(head + "3\tkey \xf0\x9f\x94\x91\t\t0");
+        // clang-format off
+        QTest::newRow("no fields") << "T" << "" << 3 << QString() << QByteArray(head + "3\tT\t\t0");
+        QTest::newRow("tab removed from title") << "a\tb" << "" << 3 << QString() << QByteArray(head + "3\tab\t\t0");
+        QTest::newRow("line breaks in notes") << "T" << "one\r\ntwo\nthree" << 3 << QString() << QByteArray(head + "3\tT\tone\r\ntwo\nthree\t0");
+        QTest::newRow("negative icon") << "T" << "" << -1 << QString() << QByteArray(head + "-1\tT\t\t0");
+        QTest::newRow("percent and digit") << "100%1 sure" << "" << 3 << "ab%5x" << QByteArray(head + "3\t100%1 sure\t\t1\t0\t1330000000\tL\tab%5x\t0\t0");
+        QTest::newRow("tab in value") << "T" << "" << 3 << "a\tb" << QByteArray(head + "3\tT\t\t1\t0\t1330000000\tL\ta    b\t0\t0");
+        QTest::newRow("accents") << "Épargne" << "" << 3 << "päss" << QByteArray(head + "3\t\xc3\x89pargne\t\t1\t0\t1330000000\tL\tp\xc3\xa4ss\t0\t0");
+        QTest::newRow("chinese") << "银行" << "" << 3 << QString() << QByteArray(head + "3\t\xe9\x93\xb6\xe8\xa1\x8c\t\t0");
+        QTest::newRow("emoji") << "key \U0001F511" << "" << 3 << QString() << QByteArray(head + "3\tkey \xf0\x9f\x94\x91\t\t0");
+        // clang-format on
     }
 
     void writtenBytes()
@@ -123,12 +112,14 @@ private slots:
     {
         QTest::addColumn<QString>("column");
         QTest::addColumn<qint64>("seconds");
+        // clang-format off
         QTest::newRow("whole") << "1330000000" << qint64(1330000000);
         QTest::newRow("fraction truncated") << "1330000000.9" << qint64(1330000000);
         QTest::newRow("not a number") << "abc" << qint64(0);
         QTest::newRow("empty") << "" << qint64(0);
         QTest::newRow("beyond 32 bits wraps") << "4294967297" << qint64(1);
         QTest::newRow("negative wraps") << "-1" << qint64(4294967295);
+        // clang-format on
     }
 
     void readsTimes()
@@ -144,11 +135,13 @@ private slots:
     {
         QTest::addColumn<QString>("column");
         QTest::addColumn<bool>("sensitive");
+        // clang-format off
         QTest::newRow("1") << "1" << true;
         QTest::newRow("2") << "2" << true;
         QTest::newRow("0") << "0" << false;
         QTest::newRow("x") << "x" << false;
         QTest::newRow("missing") << "" << false;
+        // clang-format on
     }
 
     void readsSensitive()
@@ -164,16 +157,15 @@ private slots:
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<int>("fields");
         QTest::addColumn<QString>("lastValue");
+        // clang-format off
         QTest::newRow("empty text") << QByteArray() << 0 << QString();
-        QTest::newRow("count 0 with extra columns")
-            << tabbed({"u", "0", "t", "1", "T", "", "0", "0", "0", "L", "v", "0", "0"}) << 0 << QString();
+        QTest::newRow("count 0 with extra columns") << tabbed({"u", "0", "t", "1", "T", "", "0", "0", "0", "L", "v", "0", "0"}) << 0 << QString();
         QTest::newRow("negative count") << tabbed({"u", "0", "t", "1", "T", "", "-3", "0"}) << 0 << QString();
-        QTest::newRow("extra columns ignored")
-            << tabbed({"u", "0", "t", "1", "T", "", "1", "0", "0", "L", "v", "0", "0", "junk", "more"}) << 1 << "v";
-        QTest::newRow("last field cut short")
-            << tabbed({"u", "0", "t", "1", "T", "", "2", "0", "0", "L", "v", "0", "0", "1", "0", "M"}) << 2 << "";
+        QTest::newRow("extra columns ignored") << tabbed({"u", "0", "t", "1", "T", "", "1", "0", "0", "L", "v", "0", "0", "junk", "more"}) << 1 << "v";
+        QTest::newRow("last field cut short") << tabbed({"u", "0", "t", "1", "T", "", "2", "0", "0", "L", "v", "0", "0", "1", "0", "M"}) << 2 << "";
         QTest::newRow("count beyond the text") << tabbed({"u", "0", "t", "1", "T", "", "2000000000"}) << 0 << QString();
         QTest::newRow("zero byte ends the text") << QByteArray("u\t0\tt\t1\tT\t\t1\t0\t0\tL\tv\0junk", 23) << 1 << "v";
+        // clang-format on
     }
 
     void damagedTexts()

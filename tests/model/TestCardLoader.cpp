@@ -83,32 +83,19 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::addColumn<int>("fields");
         QTest::addColumn<QString>("labels");
-        QTest::newRow("login") << "login.default"
-                               << "Login" << 21 << 4 << "Username,Password,E-Mail,Url";
-        QTest::newRow("foursquare") << "login.foursquare"
-                                    << "Foursquare" << 11 << 4 << "Email,Phone,Password,Url";
-        QTest::newRow("visa") << "creditcard.visa"
-                              << "Visa Card" << 13 << 9
-                              << "Cardholder,Number,CVC,PIN,Expiry,,Bank,Issued,If lost, call";
-        QTest::newRow("note") << "note.default"
-                              << "Note" << 22 << 0 << "";
-        QTest::newRow("password") << "password.default"
-                                  << "Password" << 36 << 3 << "Login,Password,Access";
-        QTest::newRow("lock") << "misc.combilock"
-                              << "Combination Lock" << 61 << 2 << "Location,Code";
-        QTest::newRow("bank") << "finance.bankaccount"
-                              << "Bank Account" << 45 << 24
-                              << "Owner,Type,Account#,,Bank name,Routing#,Branch name,Branch code,SWIFT,IBAN,,"
-                                 "Debit Card#,Card PIN,Card Expires,Card CVV,,Customer ID,Website,Username,"
-                                 "Login password,Txn password,,Phone,T-PIN";
-        QTest::newRow("wifi") << "computer.wifi"
-                              << "Wireless Router" << 35 << 9 << QString();
-        QTest::newRow("passport") << "travel.passport"
-                                  << "Passport" << 37 << 14 << QString();
-        QTest::newRow("first") << "cards.calling"
-                               << "Calling Card" << 54 << 12 << QString();
-        QTest::newRow("last") << "travel.visa"
-                              << "Travelling Visa" << 57 << 15 << QString();
+        // clang-format off
+        QTest::newRow("login") << "login.default" << "Login" << 21 << 4 << "Username,Password,E-Mail,Url";
+        QTest::newRow("foursquare") << "login.foursquare" << "Foursquare" << 11 << 4 << "Email,Phone,Password,Url";
+        QTest::newRow("visa") << "creditcard.visa" << "Visa Card" << 13 << 9 << "Cardholder,Number,CVC,PIN,Expiry,,Bank,Issued,If lost, call";
+        QTest::newRow("note") << "note.default" << "Note" << 22 << 0 << "";
+        QTest::newRow("password") << "password.default" << "Password" << 36 << 3 << "Login,Password,Access";
+        QTest::newRow("lock") << "misc.combilock" << "Combination Lock" << 61 << 2 << "Location,Code";
+        QTest::newRow("bank") << "finance.bankaccount" << "Bank Account" << 45 << 24 << "Owner,Type,Account#,,Bank name,Routing#,Branch name,Branch code,SWIFT,IBAN,," "Debit Card#,Card PIN,Card Expires,Card CVV,,Customer ID,Website,Username," "Login password,Txn password,,Phone,T-PIN";
+        QTest::newRow("wifi") << "computer.wifi" << "Wireless Router" << 35 << 9 << QString();
+        QTest::newRow("passport") << "travel.passport" << "Passport" << 37 << 14 << QString();
+        QTest::newRow("first") << "cards.calling" << "Calling Card" << 54 << 12 << QString();
+        QTest::newRow("last") << "travel.visa" << "Travelling Visa" << 57 << 15 << QString();
+        // clang-format on
     }
 
     void builtinTemplates()

@@ -58,7 +58,9 @@ void TestInstall::installsFile_data()
     // clang-format on
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
         const QString icon = QStringLiteral("share/icons/hicolor/%1x%1/apps/org.tessera.Tessera.png").arg(size);
+        // clang-format off
         QTest::newRow(qPrintable(QStringLiteral("icon %1").arg(size))) << icon << false;
+        // clang-format on
     }
 }
 

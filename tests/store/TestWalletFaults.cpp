@@ -184,8 +184,10 @@ private slots:
     void damagedCardsAreNamedAndRescued_data()
     {
         QTest::addColumn<bool>("zeroedPage");
+        // clang-format off
         QTest::newRow("flipped bit in a blob") << false;
         QTest::newRow("zeroed page") << true;
+        // clang-format on
     }
 
     void damagedCardsAreNamedAndRescued()

@@ -153,12 +153,11 @@ private slots:
         QTest::addColumn<bool>("secretFirst");
         QTest::addColumn<QString>("requestSecret");
         QTest::addColumn<QString>("grantedSecret");
-        QTest::newRow("the service's field order") << true << "b9q1n5il4lcc"
-                                                   << "q3z8c1v6b0n4m2x";
-        QTest::newRow("token first") << false << "b9q1n5il4lcc"
-                                     << "q3z8c1v6b0n4m2x";
-        QTest::newRow("secrets that need form encoding") << true << "b9/q1+n5 il%"
-                                                         << "0pw8=zr5&tn1";
+        // clang-format off
+        QTest::newRow("the service's field order") << true << "b9q1n5il4lcc" << "q3z8c1v6b0n4m2x";
+        QTest::newRow("token first") << false << "b9q1n5il4lcc" << "q3z8c1v6b0n4m2x";
+        QTest::newRow("secrets that need form encoding") << true << "b9/q1+n5 il%" << "0pw8=zr5&tn1";
+        // clang-format on
     }
 
     // Signing in from scratch; afterwards the client signs with the new access token by itself.
@@ -199,9 +198,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("query");
+        // clang-format off
         QTest::newRow("no token items") << QByteArray("uid=12") << "oauth_token=&";
         QTest::newRow("text ends at a zero byte") << QByteArray("oauth_token=abc\0garbage", 23) << "oauth_token=abc&";
         QTest::newRow("encoded value") << QByteArray("oauth_token_secret=s&oauth_token=a%2Fb") << "oauth_token=a/b&";
+        // clang-format on
     }
 
     void tokenReplyBodies()
@@ -217,8 +218,10 @@ private slots:
     void authUrl_data()
     {
         QTest::addColumn<QString>("callback");
+        // clang-format off
         QTest::newRow("maker's callback page") << "http://tessera.example.com/dropbox/";
         QTest::newRow("port and query") << "http://127.0.0.1:8080/dropbox/?from=tessera";
+        // clang-format on
     }
 
     void authUrl()
@@ -236,8 +239,10 @@ private slots:
     void userAuthorisation_data()
     {
         QTest::addColumn<bool>("pageVisited");
+        // clang-format off
         QTest::newRow("user agreed") << true;
         QTest::newRow("continued without agreeing") << false;
+        // clang-format on
     }
 
     void userAuthorisation()
@@ -263,9 +268,11 @@ private slots:
     void download_data()
     {
         QTest::addColumn<QByteArray>("content");
+        // clang-format off
         QTest::newRow("text") << QByteArray("wallet");
         QTest::newRow("binary, 300 KiB") << randomBytes(300 * 1024);
         QTest::newRow("empty") << QByteArray();
+        // clang-format on
     }
 
     void download()
@@ -310,15 +317,11 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QByteArray>("target");
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("sync file") << syncPath << QByteArray("/1/files_put/sandbox/sync_default.tessera?overwrite=true")
-                                   << randomBytes(1024 * 1024);
-        QTest::newRow("blanks, non-ascii and brackets")
-            << QString::fromUtf8("/My Wallet/Über (2).tessera")
-            << QByteArray("/1/files_put/sandbox/My%20Wallet/%C3%9Cber%20%282%29.tessera?overwrite=true")
-            << QByteArray("wallet");
-        QTest::newRow("empty file") << syncPath
-                                    << QByteArray("/1/files_put/sandbox/sync_default.tessera?overwrite=true")
-                                    << QByteArray();
+        // clang-format off
+        QTest::newRow("sync file") << syncPath << QByteArray("/1/files_put/sandbox/sync_default.tessera?overwrite=true") << randomBytes(1024 * 1024);
+        QTest::newRow("blanks, non-ascii and brackets") << QString::fromUtf8("/My Wallet/Über (2).tessera") << QByteArray("/1/files_put/sandbox/My%20Wallet/%C3%9Cber%20%282%29.tessera?overwrite=true") << QByteArray("wallet");
+        QTest::newRow("empty file") << syncPath << QByteArray("/1/files_put/sandbox/sync_default.tessera?overwrite=true") << QByteArray();
+        // clang-format on
     }
 
     void upload()
@@ -346,19 +349,16 @@ private slots:
         QTest::addColumn<Call>("call");
         QTest::addColumn<QString>("breakage");
         QTest::addColumn<int>("error");
-        QTest::newRow("request token, server error")
-            << Call::RequestToken << "500" << int(QNetworkReply::InternalServerError);
-        QTest::newRow("request token, wrong program secret")
-            << Call::RequestToken << "secret" << int(QNetworkReply::AuthenticationRequiredError);
-        QTest::newRow("access token, service unavailable")
-            << Call::AccessToken << "503" << int(QNetworkReply::ServiceUnavailableError);
+        // clang-format off
+        QTest::newRow("request token, server error") << Call::RequestToken << "500" << int(QNetworkReply::InternalServerError);
+        QTest::newRow("request token, wrong program secret") << Call::RequestToken << "secret" << int(QNetworkReply::AuthenticationRequiredError);
+        QTest::newRow("access token, service unavailable") << Call::AccessToken << "503" << int(QNetworkReply::ServiceUnavailableError);
         QTest::newRow("download, server error") << Call::Download << "500" << int(QNetworkReply::InternalServerError);
-        QTest::newRow("download, token revoked")
-            << Call::Download << "revoked" << int(QNetworkReply::AuthenticationRequiredError);
+        QTest::newRow("download, token revoked") << Call::Download << "revoked" << int(QNetworkReply::AuthenticationRequiredError);
         QTest::newRow("download, no server") << Call::Download << "gone" << int(QNetworkReply::ConnectionRefusedError);
         QTest::newRow("upload, forbidden") << Call::Upload << "403" << int(QNetworkReply::ContentAccessDenied);
-        QTest::newRow("upload, token revoked")
-            << Call::Upload << "revoked" << int(QNetworkReply::AuthenticationRequiredError);
+        QTest::newRow("upload, token revoked") << Call::Upload << "revoked" << int(QNetworkReply::AuthenticationRequiredError);
+        // clang-format on
     }
 
     void failures()
@@ -409,11 +409,13 @@ private slots:
     {
         QTest::addColumn<Call>("call");
         QTest::addColumn<FakeCloudServer::Stall>("stall");
+        // clang-format off
         QTest::newRow("request token") << Call::RequestToken << FakeCloudServer::StallBeforeReply;
         QTest::newRow("access token") << Call::AccessToken << FakeCloudServer::StallBeforeReply;
         QTest::newRow("download, before the reply") << Call::Download << FakeCloudServer::StallBeforeReply;
         QTest::newRow("download, half the file received") << Call::Download << FakeCloudServer::StallMidBody;
         QTest::newRow("upload") << Call::Upload << FakeCloudServer::StallBeforeReply;
+        // clang-format on
     }
 
     void cancelStalledCall()
@@ -494,14 +496,12 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("rejection");
-        QTest::newRow("tampered signature") << "signature"
-                                            << "Invalid signature";
-        QTest::newRow("replayed nonce") << "replay"
-                                        << "Nonce missing or used before";
-        QTest::newRow("unknown program") << "consumer"
-                                         << "Unknown consumer key";
-        QTest::newRow("stale timestamp") << "timestamp"
-                                         << "Timestamp missing or off";
+        // clang-format off
+        QTest::newRow("tampered signature") << "signature" << "Invalid signature";
+        QTest::newRow("replayed nonce") << "replay" << "Nonce missing or used before";
+        QTest::newRow("unknown program") << "consumer" << "Unknown consumer key";
+        QTest::newRow("stale timestamp") << "timestamp" << "Timestamp missing or off";
+        // clang-format on
     }
 
     void serverRefusesBadRequests()

@@ -44,35 +44,23 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("digestHex");
         // RFC 2202, section 3.
-        QTest::newRow("rfc 2202 #1") << latin1(QByteArray(20, '\x0b')) << "Hi There"
-                                     << QByteArray("b617318655057264e28bc0b6fb378c8ef146be00");
-        QTest::newRow("rfc 2202 #2") << "Jefe"
-                                     << "what do ya want for nothing?"
-                                     << QByteArray("effcdf6ae5eb2fa2d27416d5f184df9c259a7c79");
-        QTest::newRow("rfc 2202 #3, bytes above 0x7f")
-            << latin1(QByteArray(20, '\xaa')) << latin1(QByteArray(50, '\xdd'))
-            << QByteArray("125d7342b9ac11cd91a39af48aa17b4f63f175d3");
+        // clang-format off
+        QTest::newRow("rfc 2202 #1") << latin1(QByteArray(20, '\x0b')) << "Hi There" << QByteArray("b617318655057264e28bc0b6fb378c8ef146be00");
+        QTest::newRow("rfc 2202 #2") << "Jefe" << "what do ya want for nothing?" << QByteArray("effcdf6ae5eb2fa2d27416d5f184df9c259a7c79");
+        QTest::newRow("rfc 2202 #3, bytes above 0x7f") << latin1(QByteArray(20, '\xaa')) << latin1(QByteArray(50, '\xdd')) << QByteArray("125d7342b9ac11cd91a39af48aa17b4f63f175d3");
+        // clang-format on
         const QByteArray key25 = QByteArray::fromHex("0102030405060708090a0b0c0d0e0f10111213141516171819");
-        QTest::newRow("rfc 2202 #4") << latin1(key25) << latin1(QByteArray(50, '\xcd'))
-                                     << QByteArray("4c9007f4026250c6bc8414f9bf50c86c2d7235da");
-        QTest::newRow("rfc 2202 #6, 80-byte key")
-            << latin1(QByteArray(80, '\xaa')) << "Test Using Larger Than Block-Size Key - Hash Key First"
-            << QByteArray("aa4ae5e15272d00e95705637ce8a3b55ed402112");
-        QTest::newRow("rfc 2202 #7, 80-byte key")
-            << latin1(QByteArray(80, '\xaa'))
-            << "Test Using Larger Than Block-Size Key and Larger Than One Block-Size Data"
-            << QByteArray("e8e99d0f45237d786d6bbaa7965c7808bbff1a91");
+        // clang-format off
+        QTest::newRow("rfc 2202 #4") << latin1(key25) << latin1(QByteArray(50, '\xcd')) << QByteArray("4c9007f4026250c6bc8414f9bf50c86c2d7235da");
+        QTest::newRow("rfc 2202 #6, 80-byte key") << latin1(QByteArray(80, '\xaa')) << "Test Using Larger Than Block-Size Key - Hash Key First" << QByteArray("aa4ae5e15272d00e95705637ce8a3b55ed402112");
+        QTest::newRow("rfc 2202 #7, 80-byte key") << latin1(QByteArray(80, '\xaa')) << "Test Using Larger Than Block-Size Key and Larger Than One Block-Size Data" << QByteArray("e8e99d0f45237d786d6bbaa7965c7808bbff1a91");
         // Python's hmac module around the block size.
-        QTest::newRow("63-byte key") << latin1(countingBytes(63)) << "Sixty-four bytes or not"
-                                     << QByteArray("eae348c4c16c04b0c7661676ecd755cbb9ca18b1");
-        QTest::newRow("64-byte key, used directly") << latin1(countingBytes(64)) << "Sixty-four bytes or not"
-                                                    << QByteArray("d842c3c03540b7975782e075cffd1cf6b374fa09");
-        QTest::newRow("65-byte key, hashed first") << latin1(countingBytes(65)) << "Sixty-four bytes or not"
-                                                   << QByteArray("2f965f3cd1ec4921b18dd3ee0d52e9d5b53b5590");
-        QTest::newRow("latin-1 key") << QString::fromUtf8("clé") << "message"
-                                     << QByteArray("c92feb754a9bbb1286c6390e75c31ecba4949007");
-        QTest::newRow("empty key and message")
-            << QString() << QString() << QByteArray("fbdb1d1b18aa6c08324b7d64b71fb76370690e1d");
+        QTest::newRow("63-byte key") << latin1(countingBytes(63)) << "Sixty-four bytes or not" << QByteArray("eae348c4c16c04b0c7661676ecd755cbb9ca18b1");
+        QTest::newRow("64-byte key, used directly") << latin1(countingBytes(64)) << "Sixty-four bytes or not" << QByteArray("d842c3c03540b7975782e075cffd1cf6b374fa09");
+        QTest::newRow("65-byte key, hashed first") << latin1(countingBytes(65)) << "Sixty-four bytes or not" << QByteArray("2f965f3cd1ec4921b18dd3ee0d52e9d5b53b5590");
+        QTest::newRow("latin-1 key") << QString::fromUtf8("clé") << "message" << QByteArray("c92feb754a9bbb1286c6390e75c31ecba4949007");
+        QTest::newRow("empty key and message") << QString() << QString() << QByteArray("fbdb1d1b18aa6c08324b7d64b71fb76370690e1d");
+        // clang-format on
     }
 
     void hmacSha1()
@@ -133,90 +121,19 @@ private slots:
         const QStringList app{appKey, appSecret};
 
         // OAuth Core 1.0, appendix A.5, which signs with oauth_version as this signer does.
-        QTest::newRow("oauth core 1.0 example")
-            << QStringList{"dpf43f3p2l4k3l03", "kd94hf93k423kf44"}
-            << QStringList{"nnch734d00sl2jdk", "pfkkdhi9sl3r4s00"} << "GET"
-            << "http://photos.example.net/photos?file=vacation.jpg&size=original" << qint64(1191242096)
-            << "kllo9940pd9333jh"
-            << QByteArray("OAuth oauth_timestamp=\"1191242096\",oauth_nonce=\"kllo9940pd9333jh\","
-                          "oauth_consumer_key=\"dpf43f3p2l4k3l03\",oauth_signature_method=\"HMAC-SHA1\","
-                          "oauth_token=\"nnch734d00sl2jdk\",oauth_version=\"1.0\","
-                          "oauth_signature=\"tR3+Ty81lMeYAr/Fid0kMTYa/WM=\"");
-        QTest::newRow("request token, no token")
-            << app << QStringList() << "POST"
-            << "https://api.dropbox.com/1/oauth/request_token" << qint64(1700000000) << "1804289383"
-            << QByteArray("OAuth oauth_timestamp=\"1700000000\",oauth_nonce=\"1804289383\","
-                          "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
-                          "oauth_version=\"1.0\",oauth_signature=\"XWshZkcB+dm3/3dDA1Wkc1wA5eM=\"");
-        QTest::newRow("access token, signed with the request token")
-            << app << QStringList{"mh7an9dkrg59", "b9q1n5il4lcc"} << "POST"
-            << "https://api.dropbox.com/1/oauth/access_token" << qint64(1700000042) << "846930886"
-            << QByteArray("OAuth oauth_timestamp=\"1700000042\",oauth_nonce=\"846930886\","
-                          "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
-                          "oauth_token=\"mh7an9dkrg59\",oauth_version=\"1.0\","
-                          "oauth_signature=\"uSZdu5ZOTBh9ynXGejHtX20oWto=\"");
-        QTest::newRow("download") << app << accessToken << "GET"
-                                  << "https://api-content.dropbox.com/1/files/sandbox/sync_default.tessera"
-                                  << qint64(1700000100) << "1681692777"
-                                  << QByteArray(
-                                         "OAuth oauth_timestamp=\"1700000100\",oauth_nonce=\"1681692777\","
-                                         "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
-                                         "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\","
-                                         "oauth_signature=\"eZh8FD2YGEZ+uVRY4hR3IJEIFVQ=\"");
-        QTest::newRow("upload, overwrite signed but not in the header")
-            << app << accessToken << "PUT"
-            << "https://api-content.dropbox.com/1/files_put/sandbox/sync_default.tessera?overwrite=true"
-            << qint64(1700000101) << "1714636915"
-            << QByteArray("OAuth oauth_timestamp=\"1700000101\",oauth_nonce=\"1714636915\","
-                          "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
-                          "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\","
-                          "oauth_signature=\"gNcHajl8MLVQrNmAgWsCn/TYK+s=\"");
-        QTest::newRow("port removed")
-            << app << accessToken << "GET"
-            << "http://127.0.0.1:8443/1/files/sandbox/sync_default.tessera" << qint64(1700000200) << "1957747793"
-            << QByteArray("OAuth oauth_timestamp=\"1700000200\",oauth_nonce=\"1957747793\","
-                          "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
-                          "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\","
-                          "oauth_signature=\"R+QIS6N5d0ct19Qqdg1YAfDHRAM=\"");
-        QTest::newRow("default port removed")
-            << app << QStringList() << "POST"
-            << "https://api.dropbox.com:443/1/oauth/request_token" << qint64(1700000201) << "424238335"
-            << QByteArray("OAuth oauth_timestamp=\"1700000201\",oauth_nonce=\"424238335\","
-                          "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
-                          "oauth_version=\"1.0\",oauth_signature=\"94iZ2j5EItqOeW3im7tDZljd2aY=\"");
-        QTest::newRow("blanks and non-ascii in the path, port and query")
-            << app << accessToken << "PUT"
-            << QString::fromUtf8(
-                   "http://127.0.0.1:50123/1/files_put/sandbox/My Wallet/Über 密码.tessera?overwrite=true")
-            << qint64(1700000300) << "719885386"
-            << QByteArray("OAuth oauth_timestamp=\"1700000300\",oauth_nonce=\"719885386\","
-                          "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
-                          "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\","
-                          "oauth_signature=\"evSxQbhFpwqjrOhZwGhRFqB4GWg=\"");
-        QTest::newRow("reserved characters in the path")
-            << app << accessToken << "GET"
-            << "https://api-content.dropbox.com/1/files/sandbox/a!b(c)+d=e;f@g,h.tessera" << qint64(1700000400)
-            << "1649760492"
-            << QByteArray("OAuth oauth_timestamp=\"1700000400\",oauth_nonce=\"1649760492\","
-                          "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
-                          "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\","
-                          "oauth_signature=\"5MbsQEGzfuFc/NsPnDLRPhUg8+Y=\"");
-        QTest::newRow("query items sorted among the oauth parameters")
-            << app << accessToken << "GET"
-            << "https://api-content.dropbox.com/1/files/sandbox/x?rev=a%2Fb%20c&locale=en&overwrite=true&z="
-            << qint64(1700000500) << "596516649"
-            << QByteArray("OAuth oauth_timestamp=\"1700000500\",oauth_nonce=\"596516649\","
-                          "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
-                          "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\","
-                          "oauth_signature=\"Uj10wkI60x/G1cKRdBm4tRmRsbM=\"");
-        QTest::newRow("upper-case host")
-            << app << accessToken << "GET"
-            << "https://API-Content.Dropbox.com/1/files/sandbox/sync_default.tessera" << qint64(1700000600)
-            << "1189641421"
-            << QByteArray("OAuth oauth_timestamp=\"1700000600\",oauth_nonce=\"1189641421\","
-                          "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\","
-                          "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\","
-                          "oauth_signature=\"mjWyx6hC9tqafWLc2bnJ5db9t6E=\"");
+        // clang-format off
+        QTest::newRow("oauth core 1.0 example") << QStringList{"dpf43f3p2l4k3l03", "kd94hf93k423kf44"} << QStringList{"nnch734d00sl2jdk", "pfkkdhi9sl3r4s00"} << "GET" << "http://photos.example.net/photos?file=vacation.jpg&size=original" << qint64(1191242096) << "kllo9940pd9333jh" << QByteArray("OAuth oauth_timestamp=\"1191242096\",oauth_nonce=\"kllo9940pd9333jh\"," "oauth_consumer_key=\"dpf43f3p2l4k3l03\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_token=\"nnch734d00sl2jdk\",oauth_version=\"1.0\"," "oauth_signature=\"tR3+Ty81lMeYAr/Fid0kMTYa/WM=\"");
+        QTest::newRow("request token, no token") << app << QStringList() << "POST" << "https://api.dropbox.com/1/oauth/request_token" << qint64(1700000000) << "1804289383" << QByteArray("OAuth oauth_timestamp=\"1700000000\",oauth_nonce=\"1804289383\"," "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_version=\"1.0\",oauth_signature=\"XWshZkcB+dm3/3dDA1Wkc1wA5eM=\"");
+        QTest::newRow("access token, signed with the request token") << app << QStringList{"mh7an9dkrg59", "b9q1n5il4lcc"} << "POST" << "https://api.dropbox.com/1/oauth/access_token" << qint64(1700000042) << "846930886" << QByteArray("OAuth oauth_timestamp=\"1700000042\",oauth_nonce=\"846930886\"," "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_token=\"mh7an9dkrg59\",oauth_version=\"1.0\"," "oauth_signature=\"uSZdu5ZOTBh9ynXGejHtX20oWto=\"");
+        QTest::newRow("download") << app << accessToken << "GET" << "https://api-content.dropbox.com/1/files/sandbox/sync_default.tessera" << qint64(1700000100) << "1681692777" << QByteArray( "OAuth oauth_timestamp=\"1700000100\",oauth_nonce=\"1681692777\"," "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\"," "oauth_signature=\"eZh8FD2YGEZ+uVRY4hR3IJEIFVQ=\"");
+        QTest::newRow("upload, overwrite signed but not in the header") << app << accessToken << "PUT" << "https://api-content.dropbox.com/1/files_put/sandbox/sync_default.tessera?overwrite=true" << qint64(1700000101) << "1714636915" << QByteArray("OAuth oauth_timestamp=\"1700000101\",oauth_nonce=\"1714636915\"," "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\"," "oauth_signature=\"gNcHajl8MLVQrNmAgWsCn/TYK+s=\"");
+        QTest::newRow("port removed") << app << accessToken << "GET" << "http://127.0.0.1:8443/1/files/sandbox/sync_default.tessera" << qint64(1700000200) << "1957747793" << QByteArray("OAuth oauth_timestamp=\"1700000200\",oauth_nonce=\"1957747793\"," "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\"," "oauth_signature=\"R+QIS6N5d0ct19Qqdg1YAfDHRAM=\"");
+        QTest::newRow("default port removed") << app << QStringList() << "POST" << "https://api.dropbox.com:443/1/oauth/request_token" << qint64(1700000201) << "424238335" << QByteArray("OAuth oauth_timestamp=\"1700000201\",oauth_nonce=\"424238335\"," "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_version=\"1.0\",oauth_signature=\"94iZ2j5EItqOeW3im7tDZljd2aY=\"");
+        QTest::newRow("blanks and non-ascii in the path, port and query") << app << accessToken << "PUT" << QString::fromUtf8( "http://127.0.0.1:50123/1/files_put/sandbox/My Wallet/Über 密码.tessera?overwrite=true") << qint64(1700000300) << "719885386" << QByteArray("OAuth oauth_timestamp=\"1700000300\",oauth_nonce=\"719885386\"," "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\"," "oauth_signature=\"evSxQbhFpwqjrOhZwGhRFqB4GWg=\"");
+        QTest::newRow("reserved characters in the path") << app << accessToken << "GET" << "https://api-content.dropbox.com/1/files/sandbox/a!b(c)+d=e;f@g,h.tessera" << qint64(1700000400) << "1649760492" << QByteArray("OAuth oauth_timestamp=\"1700000400\",oauth_nonce=\"1649760492\"," "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\"," "oauth_signature=\"5MbsQEGzfuFc/NsPnDLRPhUg8+Y=\"");
+        QTest::newRow("query items sorted among the oauth parameters") << app << accessToken << "GET" << "https://api-content.dropbox.com/1/files/sandbox/x?rev=a%2Fb%20c&locale=en&overwrite=true&z=" << qint64(1700000500) << "596516649" << QByteArray("OAuth oauth_timestamp=\"1700000500\",oauth_nonce=\"596516649\"," "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\"," "oauth_signature=\"Uj10wkI60x/G1cKRdBm4tRmRsbM=\"");
+        QTest::newRow("upper-case host") << app << accessToken << "GET" << "https://API-Content.Dropbox.com/1/files/sandbox/sync_default.tessera" << qint64(1700000600) << "1189641421" << QByteArray("OAuth oauth_timestamp=\"1700000600\",oauth_nonce=\"1189641421\"," "oauth_consumer_key=\"k7m2q9x4v1c8b3n\",oauth_signature_method=\"HMAC-SHA1\"," "oauth_token=\"x4hq7s2kd9fj3lm\",oauth_version=\"1.0\"," "oauth_signature=\"mjWyx6hC9tqafWLc2bnJ5db9t6E=\"");
+        // clang-format on
     }
 
     void authorizationHeader()
@@ -269,22 +186,11 @@ private slots:
         const QByteArray parameters = "oauth_consumer_key%3Dk7m2q9x4v1c8b3n%26oauth_nonce%3D719885386"
                                       "%26oauth_signature_method%3DHMAC-SHA1%26oauth_timestamp%3D1700000300"
                                       "%26oauth_token%3Dx4hq7s2kd9fj3lm%26oauth_version%3D1.0";
-        QTest::newRow("blank and non-ascii: encoded twice, port dropped")
-            << QString::fromUtf8(
-                   "http://127.0.0.1:50123/1/files_put/sandbox/My Wallet/Über 密码.tessera?overwrite=true")
-            << QByteArray("GET&http%3A%2F%2F127.0.0.1%2F1%2Ffiles_put%2Fsandbox%2FMy%2520Wallet%2F%25C3%259Cber%2520"
-                          "%25E5%25AF%2586%25E7%25A0%2581.tessera&")
-                + parameters + "%26overwrite%3Dtrue";
-        QTest::newRow("already encoded path reads the same")
-            << "http://127.0.0.1:50123/1/files_put/sandbox/My%20Wallet/%C3%9Cber%20%E5%AF%86%E7%A0%81.tessera"
-               "?overwrite=true"
-            << QByteArray("GET&http%3A%2F%2F127.0.0.1%2F1%2Ffiles_put%2Fsandbox%2FMy%2520Wallet%2F%25C3%259Cber%2520"
-                          "%25E5%25AF%2586%25E7%25A0%2581.tessera&")
-                + parameters + "%26overwrite%3Dtrue";
-        QTest::newRow("user info and fragment left out")
-            << "https://someone:pw@api-content.dropbox.com/1/files/sandbox/sync_default.tessera#top"
-            << QByteArray("GET&https%3A%2F%2Fapi-content.dropbox.com%2F1%2Ffiles%2Fsandbox%2Fsync_default.tessera&")
-                + parameters;
+        // clang-format off
+        QTest::newRow("blank and non-ascii: encoded twice, port dropped") << QString::fromUtf8( "http://127.0.0.1:50123/1/files_put/sandbox/My Wallet/Über 密码.tessera?overwrite=true") << QByteArray("GET&http%3A%2F%2F127.0.0.1%2F1%2Ffiles_put%2Fsandbox%2FMy%2520Wallet%2F%25C3%259Cber%2520" "%25E5%25AF%2586%25E7%25A0%2581.tessera&") + parameters + "%26overwrite%3Dtrue";
+        QTest::newRow("already encoded path reads the same") << "http://127.0.0.1:50123/1/files_put/sandbox/My%20Wallet/%C3%9Cber%20%E5%AF%86%E7%A0%81.tessera" "?overwrite=true" << QByteArray("GET&http%3A%2F%2F127.0.0.1%2F1%2Ffiles_put%2Fsandbox%2FMy%2520Wallet%2F%25C3%259Cber%2520" "%25E5%25AF%2586%25E7%25A0%2581.tessera&") + parameters + "%26overwrite%3Dtrue";
+        QTest::newRow("user info and fragment left out") << "https://someone:pw@api-content.dropbox.com/1/files/sandbox/sync_default.tessera#top" << QByteArray("GET&https%3A%2F%2Fapi-content.dropbox.com%2F1%2Ffiles%2Fsandbox%2Fsync_default.tessera&") + parameters;
+        // clang-format on
     }
 
     void signatureBaseString()
@@ -302,16 +208,13 @@ private slots:
     {
         QTest::addColumn<QString>("decoded");
         QTest::addColumn<QString>("encoded");
-        QTest::newRow("plain") << "/sync_default.tessera"
-                               << "/sync_default.tessera";
-        QTest::newRow("blank and non-ascii")
-            << QString::fromUtf8("/My Wallet/Über.tessera") << "/My%20Wallet/%C3%9Cber.tessera";
-        QTest::newRow("reserved characters, unreserved kept") << "/a!b(c)+d=e;f@g,h~i-j_k.l"
-                                                              << "/a%21b%28c%29%2Bd%3De%3Bf%40g%2Ch~i-j_k.l";
-        QTest::newRow("percent sign") << "/100%"
-                                      << "/100%25";
-        QTest::newRow("empty pieces kept") << "//a/"
-                                           << "//a/";
+        // clang-format off
+        QTest::newRow("plain") << "/sync_default.tessera" << "/sync_default.tessera";
+        QTest::newRow("blank and non-ascii") << QString::fromUtf8("/My Wallet/Über.tessera") << "/My%20Wallet/%C3%9Cber.tessera";
+        QTest::newRow("reserved characters, unreserved kept") << "/a!b(c)+d=e;f@g,h~i-j_k.l" << "/a%21b%28c%29%2Bd%3De%3Bf%40g%2Ch~i-j_k.l";
+        QTest::newRow("percent sign") << "/100%" << "/100%25";
+        QTest::newRow("empty pieces kept") << "//a/" << "//a/";
+        // clang-format on
     }
 
     void encodePath()
@@ -324,8 +227,10 @@ private slots:
     void signRequest_data()
     {
         QTest::addColumn<bool>("withToken");
+        // clang-format off
         QTest::newRow("no token") << false;
         QTest::newRow("access token") << true;
+        // clang-format on
     }
 
     void signRequest()

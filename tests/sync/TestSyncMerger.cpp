@@ -330,10 +330,11 @@ private slots:
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<int>("kind");
-        QTest::newRow("undecryptable blob")
-            << "UPDATE Cards SET Data = substr(Data, 1, 16)" << int(WalletError::Damaged);
+        // clang-format off
+        QTest::newRow("undecryptable blob") << "UPDATE Cards SET Data = substr(Data, 1, 16)" << int(WalletError::Damaged);
         QTest::newRow("flipped uuid") << "UPDATE Cards SET UUID = 'c'" << int(WalletError::Damaged);
         QTest::newRow("busy") << "BEGIN IMMEDIATE" << int(WalletError::Busy);
+        // clang-format on
     }
 
     void failuresLeaveEverythingAsItWas()

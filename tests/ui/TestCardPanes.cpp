@@ -414,20 +414,15 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("target");
-        QTest::newRow("bare host") << int(FieldType::Url) << "www.example.com"
-                                   << "http://www.example.com";
-        QTest::newRow("https kept") << int(FieldType::Url) << "https://bank.example/login"
-                                    << "https://bank.example/login";
-        QTest::newRow("capital HTTP prefixed")
-            << int(FieldType::Url) << "HTTP://example.com" << QUrl("http://HTTP://example.com").toString();
-        QTest::newRow("script scheme") << int(FieldType::Url) << "javascript:alert(1)"
-                                       << "";
-        QTest::newRow("file scheme") << int(FieldType::Url) << "httpfile:///etc/passwd"
-                                     << "";
-        QTest::newRow("mail") << int(FieldType::Email) << "carol@example.com"
-                              << "mailto:carol@example.com";
-        QTest::newRow("plain text never links") << int(FieldType::Text) << "www.example.com"
-                                                << "";
+        // clang-format off
+        QTest::newRow("bare host") << int(FieldType::Url) << "www.example.com" << "http://www.example.com";
+        QTest::newRow("https kept") << int(FieldType::Url) << "https://bank.example/login" << "https://bank.example/login";
+        QTest::newRow("capital HTTP prefixed") << int(FieldType::Url) << "HTTP://example.com" << QUrl("http://HTTP://example.com").toString();
+        QTest::newRow("script scheme") << int(FieldType::Url) << "javascript:alert(1)" << "";
+        QTest::newRow("file scheme") << int(FieldType::Url) << "httpfile:///etc/passwd" << "";
+        QTest::newRow("mail") << int(FieldType::Email) << "carol@example.com" << "mailto:carol@example.com";
+        QTest::newRow("plain text never links") << int(FieldType::Text) << "www.example.com" << "";
+        // clang-format on
     }
 
     void links()
@@ -451,10 +446,12 @@ private slots:
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("value");
+        // clang-format off
         QTest::newRow("bold text") << int(FieldType::Text) << "<b>bold</b>";
         QTest::newRow("a fake link") << int(FieldType::Text) << "<a href=\"http://evil.example\">bank.example</a>";
         QTest::newRow("url with markup") << int(FieldType::Url) << "bank.example\"><a href=\"http://evil.example\">x";
         QTest::newRow("email with markup") << int(FieldType::Email) << "a@b.example\"><img src=x>";
+        // clang-format on
     }
 
     void markupIsShownAsText()

@@ -189,11 +189,12 @@ void TestEditDialogs::layoutFollowsFields_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QStringList>("shown");
 
+    // clang-format off
     QTest::newRow("no fields: only the initial rule") << QStringList() << QStringList{"-"};
     QTest::newRow("separator between two rows") << QStringList{"A", "-", "B"} << QStringList{"-", "A", "-", "B", "-"};
-    QTest::newRow("sensitive field masked")
-        << QStringList{"User", "Password*"} << QStringList{"-", "User", "Password*", "-"};
+    QTest::newRow("sensitive field masked") << QStringList{"User", "Password*"} << QStringList{"-", "User", "Password*", "-"};
     QTest::newRow("separator alone: no closing rule") << QStringList{"-"} << QStringList{"-", "-"};
+    // clang-format on
 }
 
 void TestEditDialogs::layoutFollowsFields()
@@ -332,8 +333,10 @@ void TestEditDialogs::escapeCanKeepEditing()
 void TestEditDialogs::chosenIconReachesOnlyAcceptedCard_data()
 {
     QTest::addColumn<bool>("accepted");
+    // clang-format off
     QTest::newRow("edit accepted") << true;
     QTest::newRow("edit cancelled") << false;
+    // clang-format on
 }
 
 void TestEditDialogs::chosenIconReachesOnlyAcceptedCard()
@@ -373,10 +376,12 @@ void TestEditDialogs::iconChooserStartsOnCurrentIcon_data()
     QTest::addColumn<int>("iconId");
     QTest::addColumn<int>("chosen");
 
+    // clang-format off
     QTest::newRow("no icon") << -1 << -1;
     QTest::newRow("past the last icon") << 70 << -1;
     QTest::newRow("first icon") << 0 << 0;
     QTest::newRow("last icon") << 69 << 69;
+    // clang-format on
 }
 
 void TestEditDialogs::iconChooserStartsOnCurrentIcon()
@@ -480,9 +485,11 @@ void TestEditDialogs::templateChooserAcceptsOnActivation_data()
     QTest::addColumn<bool>("byKeyboard");
     QTest::addColumn<QString>("templateType");
 
+    // clang-format off
     QTest::newRow("double click near the top") << "Amazon" << false << "login.amazon";
     QTest::newRow("double click on the last row") << "Yahoo!" << false << "login.yahoo";
     QTest::newRow("click, then Enter") << "Note" << true << "note.default";
+    // clang-format on
 }
 
 void TestEditDialogs::templateChooserAcceptsOnActivation()
