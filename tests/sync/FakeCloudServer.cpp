@@ -1,12 +1,12 @@
 #include "FakeCloudServer.h"
 
-#include "OAuthVerifier.h"
-
 #include <QDateTime>
+#include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <algorithm>
 #include <utility>
 
 const QString FakeCloudServer::consumerKey = QStringLiteral("k7m2q9x4v1c8b3n");
@@ -46,9 +46,76 @@ QByteArray reasonPhrase(int status)
     }
 }
 
+// The service's OAuth 1.0 HMAC-SHA1 check (RFC 5849), kept apart from the program's signer so that
+// each checks the other. Two conventions of the service differ from the RFC: the signed URL never
+// carries a port, and the two secrets join the signing key as they are, without percent-encoding.
+using OAuthParameters = QMap<QByteArray, QByteArray>;
+
+// RFC 3986 unreserved characters stay, every other byte becomes %XX.
+QByteArray encode(const QByteArray &bytes)
+{
+    return bytes.toPercentEncoding();
+}
+
+// "+" becomes a blank only in form-encoded text.
+QByteArray decode(const QByteArray &bytes, bool form)
+{
+    return QByteArray::fromPercentEncoding(form ? QByteArray(bytes).replace('+', ' ') : bytes);
+}
+
+// The decoded parameters of an "OAuth ..." authorization header, "realm" left out; the reason why
+// when the header is not one or names a parameter twice.
+QString parseHeader(const QByteArray &header, OAuthParameters *parameters)
+{
+    parameters->clear();
+    if (!header.startsWith("OAuth "))
+        return QStringLiteral("no OAuth authorization header");
+    for (const QByteArray &piece : header.mid(6).split(',')) {
+        const QByteArray item = piece.trimmed();
+        const int equals = item.indexOf('=');
+        if (equals <= 0)
+            return QStringLiteral("malformed parameter '%1'").arg(QString::fromLatin1(item));
+        const QByteArray name = decode(item.left(equals), false);
+        QByteArray value = item.mid(equals + 1);
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+            value = value.mid(1, value.size() - 2);
+        if (name == "realm")
+            continue;
+        if (parameters->contains(name))
+            return QStringLiteral("parameter %1 given twice").arg(QString::fromLatin1(name));
+        parameters->insert(name, decode(value, false));
+    }
+    return {};
+}
+
+// RFC 5849 section 3.4.1, over the request as received: raw path and query, Host header.
+QByteArray baseString(const HttpRequest &request, const OAuthParameters &oauth)
+{
+    QByteArray host = request.header("Host").toLower();
+    const int colon = host.lastIndexOf(':');
+    if (colon >= 0 && !host.endsWith(']'))
+        host.truncate(colon);
+    QList<QPair<QByteArray, QByteArray>> pairs;
+    for (const QByteArray &item : request.rawQuery().split('&')) {
+        const int equals = item.indexOf('=');
+        if (!item.isEmpty())
+            pairs.append({encode(decode(item.left(equals), true)),
+                          encode(equals < 0 ? QByteArray() : decode(item.mid(equals + 1), true))});
+    }
+    for (auto it = oauth.cbegin(); it != oauth.cend(); ++it) {
+        if (it.key() != "oauth_signature")
+            pairs.append({encode(it.key()), encode(it.value())});
+    }
+    std::sort(pairs.begin(), pairs.end());
+    QByteArray normalized;
+    for (const auto &pair : qAsConst(pairs))
+        normalized += (normalized.isEmpty() ? "" : "&") + pair.first + '=' + pair.second;
+    return request.method.toUpper() + '&' + encode("http://" + host + request.rawPath()) + '&' + encode(normalized);
+}
+
 QString decodedPath(const QByteArray &rawPath)
 {
-    return QString::fromUtf8(OAuthVerifier::decode(rawPath, false));
+    return QString::fromUtf8(decode(rawPath, false));
 }
 } // namespace
 
@@ -199,8 +266,7 @@ void FakeCloudServer::serve(QTcpSocket *socket, Host host, const HttpRequest &ht
         request.path = decodedPath(rawPath.mid(uploadPrefix.size()));
     }
     request.query.setQuery(QString::fromLatin1(http.rawQuery()));
-    QString ignored;
-    OAuthVerifier::parseHeader(http.header("Authorization"), &request.oauth, &ignored);
+    parseHeader(http.header("Authorization"), &request.oauth);
 
     const int index = m_requests.size();
     m_requests.append(request);
@@ -293,9 +359,9 @@ FakeCloudServer::Response FakeCloudServer::answerSigned(Request &request, const 
 
 QString FakeCloudServer::checkOAuth(const Request &request, QString *token, QString *tokenSecret)
 {
-    OAuthVerifier::Parameters oauth;
-    QString error;
-    if (!OAuthVerifier::parseHeader(request.header("Authorization"), &oauth, &error))
+    OAuthParameters oauth;
+    const QString error = parseHeader(request.header("Authorization"), &oauth);
+    if (!error.isEmpty())
         return error;
     if (QString::fromUtf8(oauth.value("oauth_consumer_key")) != consumerKey)
         return QStringLiteral("Unknown consumer key");
@@ -325,19 +391,19 @@ QString FakeCloudServer::checkOAuth(const Request &request, QString *token, QStr
         *tokenSecret = m_accessTokens.value(*token);
     }
 
-    const QByteArray baseString = OAuthVerifier::baseString(request.method, "http", request.header("Host"),
-                                                            request.rawPath(), request.rawQuery(), oauth);
-    const QByteArray expected = OAuthVerifier::signature(baseString, consumerSecret.toUtf8(), tokenSecret->toUtf8());
-    if (oauth.value("oauth_signature") != expected)
-        return QStringLiteral("Invalid signature for base string %1").arg(QString::fromLatin1(baseString));
+    const QByteArray base = baseString(request, oauth);
+    const QByteArray key = consumerSecret.toUtf8() + '&' + tokenSecret->toUtf8();
+    if (oauth.value("oauth_signature")
+        != QMessageAuthenticationCode::hash(base, key, QCryptographicHash::Sha1).toBase64())
+        return QStringLiteral("Invalid signature for base string %1").arg(QString::fromLatin1(base));
     m_usedNonces.insert(nonce);
     return {};
 }
 
 QByteArray FakeCloudServer::tokenReply(const QPair<QString, QString> &token, const QByteArray &extra) const
 {
-    const QByteArray key = "oauth_token=" + OAuthVerifier::encode(token.first.toUtf8());
-    const QByteArray secret = "oauth_token_secret=" + OAuthVerifier::encode(token.second.toUtf8());
+    const QByteArray key = "oauth_token=" + encode(token.first.toUtf8());
+    const QByteArray secret = "oauth_token_secret=" + encode(token.second.toUtf8());
     return (m_secretFirst ? secret + '&' + key : key + '&' + secret) + extra;
 }
 

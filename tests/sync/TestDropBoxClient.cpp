@@ -138,16 +138,6 @@ private slots:
         m_dir.reset();
     }
 
-    void serviceHosts()
-    {
-        const DropBoxClient client;
-        QCOMPARE(client.hosts().api, QUrl("https://api.dropbox.com"));
-        QCOMPARE(client.hosts().content, QUrl("https://api-content.dropbox.com"));
-        QCOMPARE(client.getAuthUrl("http://tessera.example.com/dropbox/"),
-                 QStringLiteral("https://www.dropbox.com/1/oauth/authorize?oauth_token=&"
-                                "oauth_callback=http://tessera.example.com/dropbox/"));
-    }
-
     void tokenExchange_data()
     {
         QTest::addColumn<bool>("secretFirst");
@@ -489,49 +479,6 @@ private slots:
         start(Call::Download);
         QTRY_COMPARE(m_signals->errorFileDownload.count(), 1);
         QTRY_VERIFY(m_client->findChildren<QNetworkReply *>().isEmpty());
-    }
-
-    // The stand-in must refuse what the service would refuse, or the tests above prove nothing.
-    void serverRefusesBadRequests_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("rejection");
-        // clang-format off
-        QTest::newRow("tampered signature") << "signature" << "Invalid signature";
-        QTest::newRow("replayed nonce") << "replay" << "Nonce missing or used before";
-        QTest::newRow("unknown program") << "consumer" << "Unknown consumer key";
-        QTest::newRow("stale timestamp") << "timestamp" << "Timestamp missing or off";
-        // clang-format on
-    }
-
-    void serverRefusesBadRequests()
-    {
-        QFETCH(QString, fault);
-        QFETCH(QString, rejection);
-        const OAuthCredential consumer{fault == "consumer" ? "otherprogram" : FakeCloudServer::consumerKey,
-                                       FakeCloudServer::consumerSecret};
-        const OAuthSigner signer(&consumer);
-        QUrl url = m_server->apiUrl();
-        url.setPath("/1/oauth/request_token");
-        QNetworkRequest request(url);
-        const qint64 now = QDateTime::currentSecsSinceEpoch();
-        QUrl signedUrl = url;
-        if (fault == "signature")
-            signedUrl.setPath("/1/oauth/access_token");
-        request.setRawHeader("Authorization",
-                             signer.authorizationHeader(nullptr, "POST", signedUrl,
-                                                        fault == "timestamp" ? now - 3600 : now,
-                                                        QString::number(QRandomGenerator::global()->generate())));
-        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
-
-        QNetworkAccessManager network;
-        for (int attempt = 0; attempt < (fault == "replay" ? 2 : 1); ++attempt) {
-            std::unique_ptr<QNetworkReply> reply(network.post(request, QByteArray()));
-            QTRY_VERIFY(reply->isFinished());
-        }
-        const auto last = m_server->requests().last();
-        QCOMPARE(last.status, 401);
-        QVERIFY2(last.rejection.startsWith(rejection), qPrintable(last.rejection));
     }
 };
 

@@ -1,7 +1,5 @@
 #include "sync/OAuthSigner.h"
 
-#include "OAuthVerifier.h"
-
 #include <QNetworkRequest>
 #include <QRegularExpression>
 #include <QSet>
@@ -15,18 +13,6 @@ const QString appKey = QStringLiteral("k7m2q9x4v1c8b3n");
 const QString appSecret = QStringLiteral("p5t0r6w2j9h4d7s");
 const QStringList accessToken{QStringLiteral("x4hq7s2kd9fj3lm"), QStringLiteral("0pw8zr5tn1yc6ve")};
 
-QString latin1(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.constData(), bytes.size());
-}
-
-QByteArray countingBytes(int size)
-{
-    QByteArray bytes;
-    for (int i = 0; i < size; ++i)
-        bytes.append(char(i));
-    return bytes;
-}
 } // namespace
 
 // Header vectors were computed with python3-oauthlib 3.2.2 (Client.sign and its signature-base-string
@@ -38,41 +24,6 @@ class TestOAuthSigner : public QObject
     Q_OBJECT
 
 private slots:
-    void hmacSha1_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QByteArray>("digestHex");
-        // RFC 2202, section 3.
-        // clang-format off
-        QTest::newRow("rfc 2202 #1") << latin1(QByteArray(20, '\x0b')) << "Hi There" << QByteArray("b617318655057264e28bc0b6fb378c8ef146be00");
-        QTest::newRow("rfc 2202 #2") << "Jefe" << "what do ya want for nothing?" << QByteArray("effcdf6ae5eb2fa2d27416d5f184df9c259a7c79");
-        QTest::newRow("rfc 2202 #3, bytes above 0x7f") << latin1(QByteArray(20, '\xaa')) << latin1(QByteArray(50, '\xdd')) << QByteArray("125d7342b9ac11cd91a39af48aa17b4f63f175d3");
-        // clang-format on
-        const QByteArray key25 = QByteArray::fromHex("0102030405060708090a0b0c0d0e0f10111213141516171819");
-        // clang-format off
-        QTest::newRow("rfc 2202 #4") << latin1(key25) << latin1(QByteArray(50, '\xcd')) << QByteArray("4c9007f4026250c6bc8414f9bf50c86c2d7235da");
-        QTest::newRow("rfc 2202 #6, 80-byte key") << latin1(QByteArray(80, '\xaa')) << "Test Using Larger Than Block-Size Key - Hash Key First" << QByteArray("aa4ae5e15272d00e95705637ce8a3b55ed402112");
-        QTest::newRow("rfc 2202 #7, 80-byte key") << latin1(QByteArray(80, '\xaa')) << "Test Using Larger Than Block-Size Key and Larger Than One Block-Size Data" << QByteArray("e8e99d0f45237d786d6bbaa7965c7808bbff1a91");
-        // Python's hmac module around the block size.
-        QTest::newRow("63-byte key") << latin1(countingBytes(63)) << "Sixty-four bytes or not" << QByteArray("eae348c4c16c04b0c7661676ecd755cbb9ca18b1");
-        QTest::newRow("64-byte key, used directly") << latin1(countingBytes(64)) << "Sixty-four bytes or not" << QByteArray("d842c3c03540b7975782e075cffd1cf6b374fa09");
-        QTest::newRow("65-byte key, hashed first") << latin1(countingBytes(65)) << "Sixty-four bytes or not" << QByteArray("2f965f3cd1ec4921b18dd3ee0d52e9d5b53b5590");
-        QTest::newRow("latin-1 key") << QString::fromUtf8("clé") << "message" << QByteArray("c92feb754a9bbb1286c6390e75c31ecba4949007");
-        QTest::newRow("empty key and message") << QString() << QString() << QByteArray("fbdb1d1b18aa6c08324b7d64b71fb76370690e1d");
-        // clang-format on
-    }
-
-    void hmacSha1()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, message);
-        QFETCH(QByteArray, digestHex);
-        const QString signature = OAuthSigner::hmacSha1(message, key);
-        QCOMPARE(signature, QString::fromLatin1(QByteArray::fromHex(digestHex).toBase64()));
-        QCOMPARE(OAuthVerifier::hmacSha1(key.toLatin1(), message.toLatin1()).toHex(), digestHex);
-    }
-
     void rfc5849Example()
     {
         // RFC 5849 section 1.2 signs without oauth_version, which this signer always adds to its
@@ -93,20 +44,6 @@ private slots:
         QCOMPARE(baseString, expected);
         QCOMPARE(OAuthSigner::hmacSha1(QString::fromLatin1(baseString), "kd94hf93k423kf44&pfkkdhi9sl3r4s00"),
                  QStringLiteral("MdpQcU8iPSUjWoN/UDMsK2sui9I="));
-
-        // The same request as the RFC sends it, checked by the tests' server-side verifier.
-        OAuthVerifier::Parameters received;
-        QString error;
-        QVERIFY(OAuthVerifier::parseHeader(
-            "OAuth realm=\"Photos\", oauth_consumer_key=\"dpf43f3p2l4k3l03\", oauth_token=\"nnch734d00sl2jdk\", "
-            "oauth_signature_method=\"HMAC-SHA1\", oauth_timestamp=\"137131202\", oauth_nonce=\"chapoH\", "
-            "oauth_signature=\"MdpQcU8iPSUjWoN%2FUDMsK2sui9I%3D\"",
-            &received, &error));
-        const QByteArray verifierBase = OAuthVerifier::baseString("GET", "http", "photos.example.net", "/photos",
-                                                                  "file=vacation.jpg&size=original", received);
-        QCOMPARE(verifierBase, expected);
-        QCOMPARE(OAuthVerifier::signature(verifierBase, "kd94hf93k423kf44", "pfkkdhi9sl3r4s00"),
-                 received.value("oauth_signature"));
     }
 
     void authorizationHeader_data()
@@ -152,30 +89,6 @@ private slots:
         QCOMPARE(signer.authorizationHeader(token.isEmpty() ? nullptr : &tokenCredential, method, QUrl(url), timestamp,
                                             nonce),
                  header);
-    }
-
-    // The tests' server-side verifier must accept exactly what the signer and oauthlib agree on,
-    // reading the request the way it travels: encoded path and query, Host header with its port.
-    void verifierAcceptsVectors_data() { authorizationHeader_data(); }
-
-    void verifierAcceptsVectors()
-    {
-        QFETCH(QStringList, consumer);
-        QFETCH(QStringList, token);
-        QFETCH(QString, method);
-        QFETCH(QString, url);
-        QFETCH(QByteArray, header);
-
-        const QUrl sent(QStringLiteral("%1://%2%3")
-                            .arg(QUrl(url).scheme(), QUrl(url).authority(), OAuthSigner::encodePath(QUrl(url).path())));
-        OAuthVerifier::Parameters received;
-        QString error;
-        QVERIFY2(OAuthVerifier::parseHeader(header, &received, &error), qPrintable(error));
-        const QByteArray baseString = OAuthVerifier::baseString(
-            method.toLatin1(), sent.scheme().toLatin1(), QUrl(url).authority().toLatin1(),
-            sent.path(QUrl::FullyEncoded).toLatin1(), QUrl(url).query(QUrl::FullyEncoded).toLatin1(), received);
-        QCOMPARE(OAuthVerifier::signature(baseString, consumer.at(1).toLatin1(), token.value(1).toLatin1()),
-                 received.value("oauth_signature"));
     }
 
     void signatureBaseString_data()
