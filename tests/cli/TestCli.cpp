@@ -194,10 +194,13 @@ private slots:
 
     void listSortsLikeTheCardList()
     {
-        const QString path = walletWithTitles({"Zeta", "Amazon", "eBay", "amazon", "Yahoo!", "bank"});
+        std::vector<std::unique_ptr<Card>> cards;
+        for (const char *title : {"Zeta", "Amazon", "eBay", "amazon", "Yahoo!", "bank", "Old"})
+            cards.push_back(loginCard(uuidNumber(int(cards.size()) + 1), title, "ana", "pw"));
+        const QString path = walletWith("pw", cards, {uuidNumber(7)});
         const CliRun listed = runCli({"ls", path}, {"pw"});
         QCOMPARE(listed.exitCode, 0);
-        // Case plays no part; equal titles keep the order of their rows.
+        // Case plays no part; equal titles keep the order of their rows; trashed cards are left out.
         QCOMPARE(listed.out,
                  QString("2\tAmazon\tlogin.default\n"
                          "4\tamazon\tlogin.default\n"
@@ -216,9 +219,11 @@ private slots:
                          "4\tamazon\tlogin.default\tlive\n"
                          "6\tbank\tlogin.default\ttrashed\n"
                          "3\teBay\tlogin.default\tlive\n"
+                         "7\tOld\tlogin.default\ttrashed\n"
                          "5\tYahoo!\tlogin.default\tlive\n"
                          "1\tZeta\tlogin.default\tlive\n"));
-        QCOMPARE(SqlPeek(path).value("SELECT group_concat(ID) FROM Cards WHERE Trashed = 1").toString(), QString("6"));
+        QCOMPARE(SqlPeek(path).value("SELECT group_concat(ID) FROM Cards WHERE Trashed = 1").toString(),
+                 QString("6,7"));
     }
 
     void addFillsTheTemplate()
