@@ -1,7 +1,6 @@
 #include "model/Card.h"
 #include "model/TextUtils.h"
 
-#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -44,15 +43,6 @@ private slots:
         QVERIFY(card.title().isEmpty());
         QCOMPARE(card.fieldCount(), 0);
         QVERIFY(qAbs(card.updateTime().secsTo(QDateTime::currentDateTime())) < 5);
-    }
-
-    void newUuidShape()
-    {
-        const QString a = newUuid();
-        const QString b = newUuid();
-        QVERIFY(
-            QRegularExpression("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$").match(a).hasMatch());
-        QVERIFY(a != b);
     }
 
     void hasText_data()

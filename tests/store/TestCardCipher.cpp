@@ -121,12 +121,6 @@ private slots:
         QCOMPARE(fromKey.encrypt("text"), fromPassword.encrypt("text"));
         QCOMPARE(fromKey.decrypt(fromPassword.encrypt("text")), QByteArray("text"));
     }
-
-    void sha256()
-    {
-        QCOMPARE(CardCipher::sha256Digest("abc").toHex(),
-                 QByteArray("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCardCipher)
