@@ -5,8 +5,6 @@
 #include "store/FileOps.h"
 #include "store/WalletBackups.h"
 
-#include <QMetaObject>
-
 WalletSession::WalletSession(QObject *parent)
     : QObject(parent)
 {
@@ -32,19 +30,32 @@ bool WalletSession::fail(const WalletError &error)
     return false;
 }
 
-bool WalletSession::unlock(const QString &path, const QString &password)
+std::unique_ptr<CardDb> WalletSession::openStore(const QString &path, const QString &password, WalletError *error)
 {
-    WalletError error;
-    std::unique_ptr<CardDb> store = CardDb::open(path, password, &error);
+    std::unique_ptr<CardDb> store = CardDb::open(path, password, error);
+    if (store && !store->cardList()) {
+        *error = store->lastError();
+        return nullptr;
+    }
+    return store;
+}
+
+bool WalletSession::install(const QString &path, std::unique_ptr<CardDb> store, const WalletError &error)
+{
     if (!store)
         return fail(error);
-    if (!store->cardList())
-        return fail(store->lastError());
     m_store = std::move(store);
     m_path = path;
     m_lastError = WalletError();
-    QMetaObject::invokeMethod(this, &WalletSession::opened, Qt::AutoConnection);
+    emit opened();
     return true;
+}
+
+bool WalletSession::unlock(const QString &path, const QString &password)
+{
+    WalletError error;
+    std::unique_ptr<CardDb> store = openStore(path, password, &error);
+    return install(path, std::move(store), error);
 }
 
 bool WalletSession::unlock(const QString &password)

@@ -36,8 +36,13 @@ public:
     WalletError lastError() const { return m_lastError; }
 
     // Opens the wallet at path with its password (reading its card list once to be sure it can be
-    // used). May run on a worker thread; the opened signal follows on the session's thread.
+    // used) and makes it the session's.
     bool unlock(const QString &path, const QString &password);
+    // The slow half of unlock (key derivation, the first read), safe on a worker thread; the store it
+    // gives (or the error) goes to install() on the session's thread, so no other thread ever swaps
+    // the store the views are reading.
+    static std::unique_ptr<CardDb> openStore(const QString &path, const QString &password, WalletError *error);
+    bool install(const QString &path, std::unique_ptr<CardDb> store, const WalletError &error);
     // Unlocks the wallet that was locked.
     bool unlock(const QString &password);
     void lock();

@@ -1,6 +1,7 @@
 #include "ui/LoginDialog.h"
 
 #include "session/WalletSession.h"
+#include "store/CardDb.h"
 #include "ui_LoginDialog.h"
 
 #include <QCloseEvent>
@@ -15,12 +16,15 @@ LoginDialog::LoginDialog(WalletSession &session, const QString &path, QWidget *p
     m_ui->setupUi(this);
     m_ui->errorLabel->hide();
     m_ui->promptLabel->setText(tr("Please enter the password of the Tessera database \"%1\".").arg(path));
-    connect(&m_watcher, &QFutureWatcher<bool>::finished, this, &LoginDialog::openingDone);
+    connect(&m_watcher, &QFutureWatcher<CardDb *>::finished, this, &LoginDialog::openingDone);
 }
 
 LoginDialog::~LoginDialog()
 {
     m_watcher.waitForFinished();
+    // A wallet opened for a dialog that went before it could hand it over.
+    if (!m_handedOver && m_watcher.future().resultCount() > 0)
+        delete m_watcher.result();
 }
 
 void LoginDialog::done(int r)
@@ -33,15 +37,17 @@ void LoginDialog::done(int r)
     if (m_watcher.isRunning())
         return;
     m_pendingResult = QDialog::Accepted;
+    m_handedOver = false;
     m_ui->stackedWidget->setCurrentIndex(1);
-    WalletSession *session = &m_session;
-    m_watcher.setFuture(QtConcurrent::run(
-        [session, path = m_path, password = m_ui->passwordEdit->text()] { return session->unlock(path, password); }));
+    m_watcher.setFuture(QtConcurrent::run([this, path = m_path, password = m_ui->passwordEdit->text()] {
+        return WalletSession::openStore(path, password, &m_openError).release();
+    }));
 }
 
 void LoginDialog::openingDone()
 {
-    if (m_watcher.result()) {
+    m_handedOver = true;
+    if (m_session.install(m_path, std::unique_ptr<CardDb>(m_watcher.result()), m_openError)) {
         QDialog::done(m_pendingResult);
         return;
     }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "store/WalletError.h"
+
 #include <QDialog>
 #include <QFutureWatcher>
 
 #include <memory>
 
+class CardDb;
 class WalletSession;
 
 namespace Ui {
@@ -32,6 +35,9 @@ private:
     const std::unique_ptr<Ui::LoginDialog> m_ui;
     WalletSession &m_session;
     const QString m_path;
-    QFutureWatcher<bool> m_watcher;
+    // The worker opens the wallet; the dialog hands the result to the session on its own thread.
+    QFutureWatcher<CardDb *> m_watcher;
+    WalletError m_openError;
+    bool m_handedOver = false;
     int m_pendingResult = QDialog::Rejected;
 };
