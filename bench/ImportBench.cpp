@@ -117,8 +117,8 @@ void timeImport(const QString &folder, const QString &stem, const QString &what,
     if (!file.open(QIODevice::WriteOnly) || file.write(xml) != xml.size())
         qFatal("the bench export could not be written");
     file.close();
-    auto store
-        = CardDb::openOrCreate(dir.filePath(QStringLiteral("%1-%2.tessera").arg(stem).arg(entries)), QStringLiteral("bench"));
+    auto store = CardDb::openOrCreate(dir.filePath(QStringLiteral("%1-%2.tessera").arg(stem).arg(entries)),
+                                      QStringLiteral("bench"));
     if (!store)
         qFatal("the bench wallet could not be created");
 

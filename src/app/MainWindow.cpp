@@ -9,10 +9,10 @@
 #include "model/TextUtils.h"
 #include "otp/OtpField.h"
 #include "password/PasswordHealth.h"
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
 #include "sync/DropboxSyncDialog.h"
-#include "session/WalletSession.h"
 #include "ui/CardShortcuts.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/ClipboardGuard.h"
@@ -33,8 +33,8 @@
 #include "ui/ScreenLockListener.h"
 #include "ui/ShortcutsDialog.h"
 #include "ui/TemplateChooserDialog.h"
-#include "ui/UnlockView.h"
 #include "ui/TrashController.h"
+#include "ui/UnlockView.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -101,9 +101,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->rootView, &RootView::copyRequested, this, &MainWindow::copyValue);
     connect(m_ui->detailView, &DetailView::copyRequested, this, &MainWindow::copyValue);
     connect(m_ui->detailView, &DetailView::cardShown, this, &MainWindow::updateActions);
-    connect(m_clipboard, &ClipboardGuard::status, this, [this](const QString &message) {
-        statusBar()->showMessage(message);
-    });
+    connect(m_clipboard, &ClipboardGuard::status, this,
+            [this](const QString &message) { statusBar()->showMessage(message); });
     connect(m_session, &WalletSession::opened, this, &MainWindow::walletOpened);
     connect(m_session, &WalletSession::locked, this, &MainWindow::walletLocked);
     connect(m_session, &WalletSession::closed, this, &MainWindow::walletClosed);
@@ -149,12 +148,11 @@ void MainWindow::setUpKeyboard()
     m_ui->actionDeleteCard->setShortcuts(standard(QKeySequence::Delete, QStringLiteral("Del")) << Qt::Key_Backspace);
     m_ui->actionTessera_Help->setShortcuts(standard(QKeySequence::HelpContents, QStringLiteral("F1")));
     auto *list = m_ui->rootView->findChild<QListView *>(QStringLiteral("listView"));
-    auto *cardShortcuts = new CardShortcuts(this, list, m_ui->menuEdit,
-                                            {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard},
-                                            [this] {
-                                                CardDb *store = m_session->store();
-                                                return store ? store->card(m_ui->detailView->cardId()) : nullptr;
-                                            });
+    auto *cardShortcuts = new CardShortcuts(
+        this, list, m_ui->menuEdit, {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard}, [this] {
+            CardDb *store = m_session->store();
+            return store ? store->card(m_ui->detailView->cardId()) : nullptr;
+        });
     connect(cardShortcuts, &CardShortcuts::copyRequested, this, &MainWindow::copyValue);
     auto *shortcuts = new QAction(tr("Keyboard Shortcuts"), this);
     shortcuts->setObjectName(QStringLiteral("actionKeyboardShortcuts"));
@@ -424,8 +422,8 @@ void MainWindow::on_actionSave_Database_As_triggered()
         return;
     QVector<UnreadableCard> leftOut;
     if (!store->saveCopy(path, &leftOut)) {
-        showError(tr("Error"), tr("Could not save a copy of the database to \"%1\": %2.")
-                                   .arg(path, store->lastError().message()));
+        showError(tr("Error"),
+                  tr("Could not save a copy of the database to \"%1\": %2.").arg(path, store->lastError().message()));
         return;
     }
     if (!leftOut.isEmpty()) {
@@ -635,8 +633,7 @@ void MainWindow::importCards(ImportFormat format)
         showError(tr("Import"),
                   tr("\"%1\" could not be imported completely as a %2 export: %3.")
                       .arg(path, names[index],
-                           loader->errorString().isEmpty() ? m_session->lastError().message()
-                                                           : loader->errorString()));
+                           loader->errorString().isEmpty() ? m_session->lastError().message() : loader->errorString()));
         return;
     }
     auto *box
@@ -674,8 +671,8 @@ void MainWindow::on_actionPasswordHealth_triggered()
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto cards = store->allCards();
-    const auto findings = cards ? PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc())
-                                : QVector<PasswordHealth::Finding>();
+    const auto findings
+        = cards ? PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc()) : QVector<PasswordHealth::Finding>();
     QApplication::restoreOverrideCursor();
     if (!cards) {
         showStoreError(tr("The passwords could not be checked."));

@@ -7,8 +7,8 @@
 #include "model/BuiltinCatalog.h"
 #include "model/FieldType.h"
 #include "model/TemplateCatalog.h"
-#include "search/SearchIndex.h"
 #include "model/TextUtils.h"
+#include "search/SearchIndex.h"
 #include "store/CardDb.h"
 
 #include <QCollator>

@@ -1,8 +1,8 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/PasswordPrompt.h"
-#include "session/ProcessProtection.h"
 #include "i18n/Translations.h"
+#include "session/ProcessProtection.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>

@@ -2,8 +2,8 @@
 
 #include "model/BuiltinCatalog.h"
 #include "model/Card.h"
-#include "model/TemplateCatalog.h"
 #include "model/FieldType.h"
+#include "model/TemplateCatalog.h"
 #include "store/CardDb.h"
 
 #include <QStringList>

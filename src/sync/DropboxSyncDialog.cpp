@@ -189,8 +189,8 @@ void DropboxSyncDialog::startMerge(const QString &password, const QString &newPa
 {
     showActivity(StateSyncing, tr("Please wait while synchronizing..."));
     m_ui->commonButton->setEnabled(false);
-    m_syncWatcher.setFuture(QtConcurrent::run(
-        [this, password, newPassword] { return mergeIntoCopy(password, newPassword); }));
+    m_syncWatcher.setFuture(
+        QtConcurrent::run([this, password, newPassword] { return mergeIntoCopy(password, newPassword); }));
 }
 
 void DropboxSyncDialog::doneWithSync()
@@ -270,8 +270,8 @@ bool DropboxSyncDialog::mergeIntoCopy(const QString &password, const QString &ne
     if (!store)
         return false;
     bool created = false;
-    auto copy = WalletMerge::openOther(m_localSyncPath, password.isEmpty() ? newPassword : password, newPassword,
-                                       &created);
+    auto copy
+        = WalletMerge::openOther(m_localSyncPath, password.isEmpty() ? newPassword : password, newPassword, &created);
     if (!copy || !WalletMerge::merge(*store, *copy, WalletMerge::OtherCopyOnly))
         return false;
     return password.isEmpty() || newPassword.isEmpty() || copy->changePassword(password, newPassword);

@@ -28,8 +28,8 @@ ScreenLockListener::ScreenLockListener(QObject *parent)
 {
     QDBusConnection session = QDBusConnection::sessionBus();
     if (session.isConnected()) {
-        for (const QString &service : {QStringLiteral("org.freedesktop.ScreenSaver"),
-                                       QStringLiteral("org.gnome.ScreenSaver")}) {
+        for (const QString &service :
+             {QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("org.gnome.ScreenSaver")}) {
             session.connect(QString(), QString(), service, QStringLiteral("ActiveChanged"), this,
                             SLOT(screenSaverChanged(bool)));
         }

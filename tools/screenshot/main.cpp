@@ -2,9 +2,9 @@
 // program as a user would: tessera-screenshot OUTPUT.png
 #include "app/MainWindow.h"
 #include "model/BuiltinCatalog.h"
-#include "session/WalletSession.h"
 #include "model/TemplateCatalog.h"
 #include "model/TextUtils.h"
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
 
 #include <QApplication>
