@@ -121,7 +121,14 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY(QFileInfo(QStringLiteral(TESSERA_CLI)).isExecutable()); }
+    void initTestCase()
+    {
+        QVERIFY(QFileInfo(QStringLiteral(TESSERA_CLI)).isExecutable());
+        // A Password Safe export cut off after its second entry.
+        const QByteArray whole = fileBytes(testData("import/passwordsafe-export.xml"));
+        QVERIFY(writeFile(m_dir.filePath("damaged.xml"),
+                          whole.left(whole.indexOf("</entry>", whole.indexOf("</entry>") + 1) + 40)));
+    }
 
     void createMakesAnEmptyWallet()
     {
@@ -235,14 +242,9 @@ private slots:
                                   {"pw"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
-        const QString uuid = run.out.trimmed();
-        QVERIFY(QRegularExpression("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$")
-                    .match(uuid)
-                    .hasMatch());
-
         auto store = CardDb::openOrCreate(path, "pw");
         bool trashed = true;
-        const auto card = store->cardByUuid(uuid, &trashed);
+        const auto card = store->cardByUuid(run.out.trimmed(), &trashed);
         QVERIFY(card);
         QVERIFY(!trashed);
         QCOMPARE(card->title(), QString("My    bank"));
@@ -323,10 +325,7 @@ private slots:
         QCOMPARE(card->iconId(), 7);
         QCOMPARE(card->title(), QString("Post"));
         QCOMPARE(card->notes(), QString("PIN at home"));
-        QCOMPARE(must(store->cardList()).last().title, QString("Post"));
         QVERIFY(card->updateTime().toSecsSinceEpoch() >= start);
-        QVERIFY(SqlPeek(path).value("SELECT UpdateTime FROM Cards WHERE UUID = ?", {uuidNumber(2)}).toLongLong()
-                >= start);
         const QList<Field *> fields = card->fields();
         QCOMPARE(fields.at(1)->value(), QString("fresh"));
         QVERIFY(fields.at(1)->updateTime().toSecsSinceEpoch() >= start);
@@ -334,17 +333,6 @@ private slots:
         for (int i : {0, 2, 3})
             QCOMPARE(fields.at(i)->updateTime(), past);
         QCOMPARE(store->card(1)->updateTime(), past);
-    }
-
-    void unchangedEditWritesNothing()
-    {
-        const QString path = walletWithTitles({"Bank", "Mail"});
-        const QByteArray before = fileBytes(path);
-        const CliRun run
-            = runCli({"edit", path, "Mail", "Password= pw-Mail ", "--title", "Mail", "--icon", "21"}, {"pw"});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.err, QString("tessera-cli: %1: nothing changed\n").arg(path));
-        QCOMPARE(fileBytes(path), before);
     }
 
     void generateAndHealth()
@@ -427,9 +415,7 @@ private slots:
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         QVERIFY(!CardDb::openOrCreate(path, "pw"));
-        auto store = CardDb::openOrCreate(path, "new ☃");
-        QVERIFY(store);
-        QCOMPARE(store->card(2)->fields().at(1)->value(), QString("pw-Mail"));
+        QCOMPARE(CardDb::open(path, "new ☃")->card(2)->fields().at(1)->value(), QString("pw-Mail"));
     }
 
     // restore and purge name trashed cards by title too; a live card is neither restored nor purged.
@@ -457,11 +443,10 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("summary");
         QTest::addColumn<int>("live");
-        QTest::addColumn<QString>("someTitle");
         // clang-format off
-        QTest::newRow("KeePassX") << "keepassx" << "keepassx-export.xml" << "imported 6, skipped 0 duplicates, 0 into the trash, extra fields kept 1" << 6 << "Forum";
-        QTest::newRow("KeePass") << "keepass" << "keepass2-export.xml" << "imported 5, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << 4 << "Credit card PIN";
-        QTest::newRow("Password Safe") << "psafe" << "passwordsafe-export.xml" << "imported 5, skipped 1 duplicates, 0 into the trash, extra fields kept 0" << 5 << "Old forum";
+        QTest::newRow("KeePassX") << "keepassx" << "keepassx-export.xml" << "imported 6, skipped 0 duplicates, 0 into the trash, extra fields kept 1" << 6;
+        QTest::newRow("KeePass") << "keepass" << "keepass2-export.xml" << "imported 5, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << 4;
+        QTest::newRow("Password Safe") << "psafe" << "passwordsafe-export.xml" << "imported 5, skipped 1 duplicates, 0 into the trash, extra fields kept 0" << 5;
         // clang-format on
     }
 
@@ -471,38 +456,12 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, summary);
         QFETCH(int, live);
-        QFETCH(QString, someTitle);
         const QString path = walletWithTitles({"Mine"});
         const CliRun run = runCli({"import", path, format, testData("import/" + file)}, {"pw"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, summary + "\n");
-        auto store = CardDb::openOrCreate(path, "pw");
-        QCOMPARE(store->cardCount(), live + 1);
-        QStringList titles;
-        for (const CardListEntry &entry : must(store->cardList()))
-            titles << entry.title;
-        QVERIFY(titles.contains(someTitle));
-    }
-
-    // The window keeps what a damaged Password Safe export let in before the damage; here a failure
-    // changes nothing.
-    void damagedImportAddsNothing()
-    {
-        const QByteArray whole = fileBytes(testData("import/passwordsafe-export.xml"));
-        const QByteArray damaged = whole.left(whole.indexOf("</entry>", whole.indexOf("</entry>") + 1) + 40);
-        QCOMPARE(damaged.count("</entry>"), 2);
-        const QString xml = m_dir.filePath("damaged.xml");
-        QVERIFY(writeFile(xml, damaged));
-        const QString path = walletWithTitles({"Mine"});
-        const QByteArray before = fileBytes(path);
-        const CliRun run = runCli({"import", path, "psafe", xml}, {"pw"});
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(
-            run.err,
-            QString("tessera-cli: %1: not a readable psafe export: line 59, column 15: Premature end of document.\n")
-                .arg(xml));
-        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(CardDb::open(path, "pw")->cardCount(), live + 1);
     }
 
     void exportHoldsEveryMember()
@@ -515,19 +474,16 @@ private slots:
         bank->addField(3, past.addSecs(200), "", "", 8, false);
         bank->addField(9, past.addSecs(-1330000000), "PIN", "0042", 2, true);
         cards.push_back(std::move(bank));
-        cards.push_back(loginCard(uuidNumber(3), "Mail", "ana", "pw"));
         const QString path = walletWith("pw", cards, {uuidNumber(1)});
 
         const CliRun run = runCli({"export", path}, {"pw"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err,
                  QString("tessera-cli: warning: the output holds every secret of %1 in the clear\n").arg(path));
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
-        QCOMPARE(error.error, QJsonParseError::NoError);
-        const QJsonArray exported = document.object().value("cards").toArray();
-        QCOMPARE(document.object().keys(), QStringList{"cards"});
-        QCOMPARE(exported.size(), 3);
+        const QJsonObject document = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(document.keys(), QStringList{"cards"});
+        const QJsonArray exported = document.value("cards").toArray();
+        QCOMPARE(exported.size(), 2);
 
         // Written out by hand from the card above.
         const QByteArray expected
@@ -542,9 +498,6 @@ private slots:
               "true}]}";
         QCOMPARE(QJsonDocument(exported.at(1).toObject()).toJson(QJsonDocument::Compact),
                  QJsonDocument::fromJson(expected).toJson(QJsonDocument::Compact));
-
-        QCOMPARE(exported.at(2).toObject().value("title").toString(), QString("Mail"));
-        QCOMPARE(exported.at(2).toObject().value("fields").toArray().size(), 4);
         QCOMPARE(exported.at(0).toObject().value("trashed").toBool(), true);
     }
 
@@ -572,20 +525,17 @@ private slots:
     }
 
     // The same card edited on both sides, a card only on each side: both files end up with the same
-    // cards, the newer side winning field by field, each file keeping its password.
+    // cards, the newer side winning field by field, each file keeping its password and identity. A
+    // first merge makes OTHER under a new password, with an identity of its own.
     void mergeEditedOnBothSides()
     {
-        const QDateTime later = past.addDays(1);
-        const QDateTime latest = past.addDays(2);
         std::vector<std::unique_ptr<Card>> mine;
-        mine.push_back(loginCard(uuidNumber(1), "Mail", "ana-new", "old"));
-        mine.back()->setUpdateTime(later);
-        mine.back()->fields().at(0)->setUpdateTime(later);
+        mine.push_back(loginCard(uuidNumber(1), "Mail", "ana-new", "old", past.addDays(1)));
         mine.push_back(loginCard(uuidNumber(2), "Only mine", "me", "mine"));
         std::vector<std::unique_ptr<Card>> theirs;
         theirs.push_back(loginCard(uuidNumber(3), "Only theirs, trashed", "them", "theirs"));
         theirs.push_back(loginCard(uuidNumber(1), "Mail", "ana", "new-pw"));
-        theirs.back()->fields().at(1)->setUpdateTime(latest);
+        theirs.back()->fields().at(1)->setUpdateTime(past.addDays(2));
         const QString wallet = walletWith("mine", mine);
         const QString other = walletWith("theirs", theirs, {uuidNumber(3)});
         const QString walletIdentity = syncUuid(wallet);
@@ -593,43 +543,20 @@ private slots:
         const CliRun run = runCli({"merge", wallet, other}, {"mine", "theirs"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(!QFile::exists(wallet + ".copy"));
-        QVERIFY(!QFile::exists(other + ".copy"));
         QCOMPARE(syncUuid(wallet), walletIdentity);
-
         const QStringList merged{
             uuidNumber(1) + "|Mail||live|ana-new|new-pw||",
             uuidNumber(2) + "|Only mine||live|me|mine||",
             uuidNumber(3) + "|Only theirs, trashed||trashed|them|theirs||",
         };
-        auto walletStore = CardDb::openOrCreate(wallet, "mine");
-        auto otherStore = CardDb::openOrCreate(other, "theirs");
-        QVERIFY(walletStore);
-        QVERIFY(otherStore);
-        QCOMPARE(contents(*walletStore), merged);
-        QCOMPARE(contents(*otherStore), merged);
-    }
+        QCOMPARE(contents(*CardDb::open(wallet, "mine")), merged);
+        QCOMPARE(contents(*CardDb::open(other, "theirs")), merged);
 
-    void firstMergeCreatesTheOtherCopy()
-    {
-        std::vector<std::unique_ptr<Card>> mine;
-        mine.push_back(loginCard(uuidNumber(1), "Trashed", "a", "b"));
-        mine.push_back(loginCard(uuidNumber(2), "Mail", "ana", "pw"));
-        const QString wallet = walletWith("mine", mine, {uuidNumber(1)});
-        QStringList before;
-        {
-            auto store = CardDb::openOrCreate(wallet, "mine");
-            before = contents(*store);
-        }
-        const QString other = newPath("shared");
-        const CliRun run = runCli({"merge", wallet, other}, {"mine", "shared", "shared"});
-        QCOMPARE(run.err, QString());
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(!CardDb::openOrCreate(other, "mine"));
-        auto otherStore = CardDb::openOrCreate(other, "shared");
-        QVERIFY(otherStore);
-        QCOMPARE(contents(*otherStore), before);
-        QVERIFY(syncUuid(other) != syncUuid(wallet));
+        const QString fresh = newPath("shared");
+        QCOMPARE(runCli({"merge", wallet, fresh}, {"mine", "shared", "shared"}).exitCode, 0);
+        QCOMPARE(contents(*CardDb::open(fresh, "shared")), merged);
+        QVERIFY(syncUuid(fresh) != walletIdentity);
+        QCOMPARE(QDir(m_dir.path()).entryList({"*.copy"}), QStringList());
     }
 
     void failedMergeChangesNeitherFile_data()
@@ -668,6 +595,7 @@ private slots:
         QCOMPARE(QDir(m_dir.path()).entryList({"*.copy"}), QStringList());
     }
 
+    // Refusals and notices: nothing on standard output and the wallet as it was.
     void errors_data()
     {
         QTest::addColumn<Fixture>("fixture");
@@ -677,6 +605,7 @@ private slots:
         QTest::addColumn<QString>("message");
 
         const QStringList pw{"pw"};
+        const QString damaged = m_dir.filePath("damaged.xml");
         const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
         // clang-format off
         row("wrong password") << Fixture::Wallet << QStringList{"ls", "W"} << QStringList{"nope"} << 1 << "W: wrong password";
@@ -692,9 +621,8 @@ private slots:
         row("old password wrong") << Fixture::Wallet << QStringList{"passwd", "W"} << QStringList{"nope", "n", "n"} << 1 << "W: wrong password";
         row("new password empty") << Fixture::Wallet << QStringList{"passwd", "W"} << QStringList{"pw", "", ""} << 1 << "W: the new password is empty";
         row("import file missing") << Fixture::Wallet << QStringList{"import", "W", "keepass", "W.xml"} << pw << 1 << "W.xml: no such file";
-        row("newer") << Fixture::Newer << QStringList{"ls", "W"} << pw << 1 << "W: newer wallet version; update Tessera to open it";
-        row("older") << Fixture::Unsupported << QStringList{"export", "W"} << pw << 1 << "W: unsupported (older) wallet version";
-        row("not a wallet") << Fixture::Invalid << QStringList{"show", "W", "1"} << pw << 1 << "W: not a Tessera wallet";
+        row("damaged import") << Fixture::Wallet << QStringList{"import", "W", "psafe", damaged} << pw << 1 << damaged + ": not a readable psafe export: line 59, column 15: Premature end of document.";
+        row("nothing changed") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "Password= three ", "--title", "Mail", "--icon", "21"} << pw << 0 << "W: nothing changed";
         row("locked") << Fixture::Locked << QStringList{"add", "W", "login.default", "T"} << pw << 1 << "W: the wallet is in use by another program";
         row("missing") << Fixture::Missing << QStringList{"ls", "W"} << pw << 1 << "W: no such file";
         row("missing, merged") << Fixture::Missing << QStringList{"merge", "W", "W.other"} << pw << 1 << "W: no such file";

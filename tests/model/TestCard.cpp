@@ -124,50 +124,39 @@ private slots:
         QCOMPARE(templ.fields().at(0)->value(), QString(""));
     }
 
-    void stampChangesUnchanged()
+    // Only changed values are stamped, with the card's new time; a head change stamps the card alone.
+    void stampChanges_data()
     {
-        const auto stored = login({"alice", "pw", "", ""});
-        auto edited = login({"alice", "pw", "", ""});
-        QVERIFY(!stored->stampChanges(*edited));
-        QCOMPARE(edited->updateTime(), t0);
-        for (const Field *field : edited->fields())
-            QCOMPARE(field->updateTime(), t0);
-    }
-
-    void stampChangesOneValue()
-    {
-        const auto stored = login({"alice", "pw", "", ""});
-        auto edited = login({"alice", "new", "", ""});
-        QVERIFY(stored->stampChanges(*edited));
-        QVERIFY(edited->updateTime() > t0);
-        QCOMPARE(edited->fields().at(1)->updateTime(), edited->updateTime());
-        QCOMPARE(edited->fields().at(0)->updateTime(), t0);
-        QCOMPARE(edited->fields().at(2)->updateTime(), t0);
-    }
-
-    void stampChangesHead_data()
-    {
+        QTest::addColumn<QStringList>("edited");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("notes");
         QTest::addColumn<int>("icon");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("stampedField");
         // clang-format off
-        QTest::newRow("title") << "Mail2" << "" << 21;
-        QTest::newRow("notes") << "Mail" << "n" << 21;
-        QTest::newRow("icon") << "Mail" << "" << 3;
+        QTest::newRow("unchanged") << QStringList{"alice", "pw", ""} << "Mail" << "" << 21 << false << -1;
+        QTest::newRow("one value") << QStringList{"alice", "new", ""} << "Mail" << "" << 21 << true << 1;
+        QTest::newRow("title") << QStringList{"alice", "pw", ""} << "Mail2" << "" << 21 << true << -1;
+        QTest::newRow("notes") << QStringList{"alice", "pw", ""} << "Mail" << "n" << 21 << true << -1;
+        QTest::newRow("icon") << QStringList{"alice", "pw", ""} << "Mail" << "" << 3 << true << -1;
         // clang-format on
     }
 
-    void stampChangesHead()
+    void stampChanges()
     {
+        QFETCH(QStringList, edited);
         QFETCH(QString, title);
         QFETCH(QString, notes);
         QFETCH(int, icon);
-        const auto stored = login({"a"});
-        auto edited = login({"a"}, t0, title, notes);
-        edited->setIconId(icon);
-        QVERIFY(stored->stampChanges(*edited));
-        QVERIFY(edited->updateTime() > t0);
-        QCOMPARE(edited->fields().at(0)->updateTime(), t0);
+        QFETCH(bool, changed);
+        QFETCH(int, stampedField);
+        const auto stored = login({"alice", "pw", ""});
+        auto card = login(edited, t0, title, notes);
+        card->setIconId(icon);
+        QCOMPARE(stored->stampChanges(*card), changed);
+        QCOMPARE(card->updateTime() > t0, changed);
+        for (int i = 0; i < card->fieldCount(); ++i)
+            QCOMPARE(card->fields().at(i)->updateTime(), i == stampedField ? card->updateTime() : t0);
     }
 
     void stampChangesIgnoresLabels()
@@ -176,6 +165,44 @@ private slots:
         Card edited("uuid-1", t0, "login.default", 21, "Mail", "");
         edited.addField(0, t0, "Another label", "a", 5, true);
         QVERIFY(!stored->stampChanges(edited));
+    }
+
+    // The stored card (at first "user", "pw", title "Mail", icon 21) takes what the user edited, field by field,
+    // and keeps what changed elsewhere meanwhile wherever the user changed nothing.
+    void takeEdits_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("edited");
+        QTest::addColumn<QString>("editedTitle");
+        QTest::addColumn<int>("editedIcon");
+        QTest::addColumn<QStringList>("expected");
+        // clang-format off
+        QTest::newRow("both kept") << QStringList{"outside", "pw"} << QStringList{"user", "mine"} << "Mail" << 21 << QStringList{"outside", "mine"};
+        QTest::newRow("same field: user wins") << QStringList{"outside", "pw"} << QStringList{"typed", "pw"} << "Mail" << 21 << QStringList{"typed", "pw"};
+        QTest::newRow("nothing edited") << QStringList{"outside", "other"} << QStringList{"user", "pw"} << "Mail" << 21 << QStringList{"outside", "other"};
+        QTest::newRow("title and icon edited") << QStringList{"user", "pw"} << QStringList{"user", "pw"} << "Web" << 5 << QStringList{"user", "pw"};
+        QTest::newRow("field added") << QStringList{"outside", "pw"} << QStringList{"user", "pw", "a@b"} << "Mail" << 21 << QStringList{"outside", "pw", "a@b"};
+        QTest::newRow("emptied by the user") << QStringList{"outside", "pw"} << QStringList{"user", ""} << "Mail" << 21 << QStringList{"outside", ""};
+        // clang-format on
+    }
+
+    void takeEdits()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, edited);
+        QFETCH(QString, editedTitle);
+        QFETCH(int, editedIcon);
+        QFETCH(QStringList, expected);
+        const auto base = login({"user", "pw"});
+        auto card = login(stored, t1, "Outside", "outside notes");
+        card->setIconId(9);
+        const auto mine = login(edited, t0, editedTitle);
+        mine->setIconId(editedIcon);
+        card->takeEdits(*base, *mine);
+        QCOMPARE(values(*card), expected);
+        QCOMPARE(card->title(), editedTitle == "Mail" ? QString("Outside") : editedTitle);
+        QCOMPARE(card->notes(), QString("outside notes"));
+        QCOMPARE(card->iconId(), editedIcon == 21 ? 9 : editedIcon);
     }
 
     void isEquivalent_data()
@@ -211,38 +238,44 @@ private slots:
         QCOMPARE(a->isEquivalent(*b), expected);
     }
 
-    void mergeNewerTakesNewerHead()
+    // The newer side gives the head; each field comes from the side where it is newer.
+    void mergeNewer_data()
     {
-        auto mine = login({"a", "b"}, t0, "Old", "old notes");
-        auto theirs = login({"x", "y"}, t1, "New", "new notes");
-        theirs->setIconId(5);
-        mine->mergeNewer(*theirs);
-        QCOMPARE(mine->title(), QString("New"));
-        QCOMPARE(mine->notes(), QString("new notes"));
-        QCOMPARE(mine->iconId(), 5);
-        QCOMPARE(mine->updateTime(), t1);
-        QCOMPARE(values(*mine), (QStringList{"x", "y"}));
-        QCOMPARE(mine->uuid(), QString("uuid-1"));
+        QTest::addColumn<QStringList>("mine");
+        QTest::addColumn<QDateTime>("myTime");
+        QTest::addColumn<QStringList>("theirs");
+        QTest::addColumn<QDateTime>("theirTime");
+        QTest::addColumn<QDateTime>("theirField1Time");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<bool>("theirHead");
+        // clang-format off
+        QTest::newRow("newer head") << QStringList{"a", "b"} << t0 << QStringList{"x", "y"} << t1 << t1 << QStringList{"x", "y"} << true;
+        QTest::newRow("field by field") << QStringList{"a", "b"} << t1 << QStringList{"x", "y"} << t1 << t2 << QStringList{"a", "y"} << false;
+        QTest::newRow("fewer fields there") << QStringList{"a", "b", "c", "d"} << t0 << QStringList{"x", "y", "z"} << t2 << t2 << QStringList{"x", "y", "z", "d"} << true;
+        // clang-format on
     }
 
-    void mergeNewerFieldByField()
+    void mergeNewer()
     {
-        auto mine = login({"a", "b"}, t1, "Mine");
-        auto theirs = login({"x", "y"}, t1, "Theirs");
-        theirs->fields().at(1)->setUpdateTime(t2);
-        mine->mergeNewer(*theirs);
-        QCOMPARE(mine->title(), QString("Mine"));
-        QCOMPARE(mine->updateTime(), t1);
-        QCOMPARE(values(*mine), (QStringList{"a", "y"}));
-        QCOMPARE(mine->fields().at(1)->updateTime(), t2);
-    }
-
-    void mergeNewerWithFewerFieldsOnTheOtherSide()
-    {
-        auto mine = login({"a", "b", "c", "d"}, t0);
-        auto theirs = login({"x", "y", "z"}, t2);
-        mine->mergeNewer(*theirs);
-        QCOMPARE(values(*mine), (QStringList{"x", "y", "z", "d"}));
+        QFETCH(QStringList, mine);
+        QFETCH(QDateTime, myTime);
+        QFETCH(QStringList, theirs);
+        QFETCH(QDateTime, theirTime);
+        QFETCH(QDateTime, theirField1Time);
+        QFETCH(QStringList, expected);
+        QFETCH(bool, theirHead);
+        auto card = login(mine, myTime, "Mine", "my notes");
+        auto other = login(theirs, theirTime, "Theirs", "their notes");
+        other->setIconId(5);
+        other->fields().at(1)->setUpdateTime(theirField1Time);
+        card->mergeNewer(*other);
+        QCOMPARE(card->title(), QString(theirHead ? "Theirs" : "Mine"));
+        QCOMPARE(card->notes(), QString(theirHead ? "their notes" : "my notes"));
+        QCOMPARE(card->iconId(), theirHead ? 5 : 21);
+        QCOMPARE(card->updateTime(), theirHead ? theirTime : myTime);
+        QCOMPARE(values(*card), expected);
+        QCOMPARE(card->fields().at(1)->updateTime(), qMax(myTime, theirField1Time));
+        QCOMPARE(card->uuid(), QString("uuid-1"));
     }
 
     void fillBlanks()
@@ -258,6 +291,10 @@ private slots:
         QVERIFY(mine->updateTime() > t1);
         QCOMPARE(mine->fields().at(1)->updateTime(), mine->updateTime());
         QCOMPARE(mine->fields().at(0)->updateTime(), t0);
+
+        auto blank = login({"", "", "", ""}, t0);
+        blank->fillBlanks(*login({"u", "p", "e"}, t0));
+        QCOMPARE(values(*blank), (QStringList{"u", "p", "e", ""}));
     }
 
     void fillBlanksKeepsOlderIconAndTimeWhenNothingIsEmpty()
@@ -270,14 +307,6 @@ private slots:
         QCOMPARE(mine->updateTime(), t1);
         QCOMPARE(values(*mine), (QStringList{"a", "b"}));
         QCOMPARE(mine->notes(), QString("n"));
-    }
-
-    void fillBlanksFromFewerFields()
-    {
-        auto mine = login({"", "", "", ""}, t0);
-        auto theirs = login({"u", "p", "e"}, t0);
-        mine->fillBlanks(*theirs);
-        QCOMPARE(values(*mine), (QStringList{"u", "p", "e", ""}));
     }
 };
 

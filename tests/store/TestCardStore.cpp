@@ -60,20 +60,15 @@ private slots:
         QCOMPARE(peek.value("SELECT Info FROM Identity").toByteArray().size(), 48);
         QCOMPARE(peek.value("SELECT COUNT(*) FROM Cards").toInt(), 0);
         QVERIFY(!peek.exec("INSERT INTO Identity (ID, Version) VALUES (2, 2)"));
+
+        // Every fresh wallet gets its own salt and sync identity.
+        const QString other = newPath();
+        QVERIFY(CardDb::openOrCreate(other, "pw"));
+        QVERIFY(SqlPeek(other).value("SELECT Info FROM Identity") != peek.value("SELECT Info FROM Identity"));
+        QVERIFY(SqlPeek(other).value("SELECT Sync_UUID FROM Identity") != peek.value("SELECT Sync_UUID FROM Identity"));
     }
 
-    void freshWalletsGetTheirOwnIdentity()
-    {
-        const QString a = newPath();
-        const QString b = newPath();
-        QVERIFY(CardDb::openOrCreate(a, "pw"));
-        QVERIFY(CardDb::openOrCreate(b, "pw"));
-        QVERIFY(SqlPeek(a).value("SELECT Info FROM Identity").toByteArray()
-                != SqlPeek(b).value("SELECT Info FROM Identity").toByteArray());
-        QVERIFY(SqlPeek(a).value("SELECT Sync_UUID FROM Identity")
-                != SqlPeek(b).value("SELECT Sync_UUID FROM Identity"));
-    }
-
+    // Opening checks the password and writes nothing, whether it succeeds or not; empty is a password too.
     void passwordIsChecked()
     {
         const QString path = newPath();
@@ -81,35 +76,22 @@ private slots:
         const QByteArray before = fileBytes(path);
         QVERIFY(!CardDb::openOrCreate(path, QStringLiteral("second")));
         QVERIFY(!CardDb::openOrCreate(path, QString()));
+        QVERIFY(CardDb::openOrCreate(path, QStringLiteral("first")));
         QCOMPARE(fileBytes(path), before);
         auto store = CardDb::openOrCreate(path, QStringLiteral("first"));
-        QVERIFY(store);
         QVERIFY(store->checkPassword("first"));
         QVERIFY(!store->checkPassword("First"));
-    }
 
-    void reopeningKeepsTheIdentity()
-    {
-        const QString path = newPath();
-        QVERIFY(CardDb::openOrCreate(path, "pw"));
-        const QByteArray info = SqlPeek(path).value("SELECT Info FROM Identity").toByteArray();
-        const QByteArray before = fileBytes(path);
-        QVERIFY(CardDb::openOrCreate(path, "pw"));
-        QCOMPARE(fileBytes(path), before);
-        QCOMPARE(SqlPeek(path).value("SELECT Info FROM Identity").toByteArray(), info);
-    }
-
-    void emptyPasswordWallet()
-    {
-        const QString path = newPath();
-        QVERIFY(CardDb::openOrCreate(path, QString()));
-        QVERIFY(CardDb::openOrCreate(path, QString()));
-        QVERIFY(!CardDb::openOrCreate(path, "x"));
+        const QString empty = newPath();
+        QVERIFY(CardDb::openOrCreate(empty, QString()));
+        QVERIFY(CardDb::openOrCreate(empty, QString()));
+        QVERIFY(!CardDb::openOrCreate(empty, "x"));
     }
 
     void addFindReadCards()
     {
-        auto store = CardDb::openOrCreate(newPath(), "pw");
+        const QString path = newPath();
+        auto store = CardDb::openOrCreate(path, "pw");
         auto card = makeCard("uuid-a", "Bank");
         QVERIFY(store->addCard(*card));
         const int id = store->cardIdForUuid("uuid-a");
@@ -126,6 +108,11 @@ private slots:
         bool trashed = true;
         QVERIFY(!store->cardByUuid("missing", &trashed));
         QVERIFY(trashed);
+
+        QVERIFY(SqlPeek(path).exec("UPDATE Cards SET Data = substr(Data, 1, 20)"));
+        QVERIFY(!store->card(id));
+        QCOMPARE(store->lastError().kind(), WalletError::Damaged);
+        QVERIFY(store->lastError().message().contains("\"Bank\""));
     }
 
     void clearColumnsFollowTheCard()
@@ -145,61 +132,44 @@ private slots:
         QCOMPARE(peek.value("SELECT length(Data) % 16 FROM Cards").toInt(), 0);
     }
 
+    // Trashing stamps the row, not the card, and hides the card from the list; updating revives it.
     void trashAndRevive()
     {
         auto store = CardDb::openOrCreate(newPath(), "pw");
         QVERIFY(store->addCard(*makeCard("u1", "One")));
-        QVERIFY(store->addCard(*makeCard("u2", "Two")));
+        QVERIFY(store->addCard(*makeCard("u2", "Two", 1400000000)));
         const int id = store->cardIdForUuid("u1");
         const qint64 before = QDateTime::currentSecsSinceEpoch();
         QVERIFY(store->trashCard(id));
         QCOMPARE(store->cardCount(), 1);
-        QCOMPARE(must(store->cardList()).size(), 1);
-        QCOMPARE(must(store->cardList(CardDb::AllCards)).size(), 2);
+        const auto list = must(store->cardList());
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list[0].title, QString("Two"));
+        QCOMPARE(list[0].iconId, 21);
+        QCOMPARE(list[0].id, store->cardIdForUuid("u2"));
+        const auto all = must(store->cardList(CardDb::AllCards));
+        QCOMPARE(all.first().id, id);
+        QCOMPARE(all.last().templateType, QString("login.default"));
         QCOMPARE(must(store->allUuids()), (QStringList{"u1", "u2"}));
-        QVERIFY(rowSeconds(*store, "u1") >= before);
+
+        const std::vector<StoredCard> rows = must(store->allCards());
+        QCOMPARE(int(rows.size()), 2);
+        QCOMPARE(rows[0].id, id);
+        QVERIFY(rows[0].trashed);
+        QVERIFY(rows[0].rowTime.toSecsSinceEpoch() >= before);
+        QCOMPARE(rows[0].card->updateTime().toSecsSinceEpoch(), qint64(1330000000));
+        QVERIFY(!rows[1].trashed);
+        QCOMPARE(rows[1].rowTime.toSecsSinceEpoch(), qint64(1400000000));
+        QCOMPARE(rows[1].card->fields().at(1)->value(), QString("s3cret"));
+
         bool trashed = false;
         auto card = store->cardByUuid("u1", &trashed);
         QVERIFY(card);
         QVERIFY(trashed);
-        QCOMPARE(card->updateTime().toSecsSinceEpoch(), qint64(1330000000));
         QVERIFY(store->card(id));
-
         QVERIFY(store->updateCard(id, *card));
         QCOMPARE(store->cardCount(), 2);
         QVERIFY(store->trashCard(424242));
-    }
-
-    void allCardsReadsEveryRow()
-    {
-        auto store = CardDb::openOrCreate(newPath(), "pw");
-        QVERIFY(store->addCard(*makeCard("u1", "One", 1400000000)));
-        QVERIFY(store->addCard(*makeCard("u2", "Two", 1400000000)));
-        const qint64 before = QDateTime::currentSecsSinceEpoch();
-        QVERIFY(store->trashCard(store->cardIdForUuid("u2")));
-        const std::vector<StoredCard> cards = must(store->allCards());
-        QCOMPARE(int(cards.size()), 2);
-        QCOMPARE(cards[0].uuid, QString("u1"));
-        QCOMPARE(cards[0].id, store->cardIdForUuid("u1"));
-        QCOMPARE(cards[0].rowTime.toSecsSinceEpoch(), qint64(1400000000));
-        QVERIFY(!cards[0].trashed);
-        QCOMPARE(cards[0].card->title(), QString("One"));
-        QVERIFY(cards[1].trashed);
-        QVERIFY(cards[1].rowTime.toSecsSinceEpoch() >= before);
-        QCOMPARE(cards[1].card->fields().at(1)->value(), QString("s3cret"));
-    }
-
-    void listShowsClearColumns()
-    {
-        auto store = CardDb::openOrCreate(newPath(), "pw");
-        QVERIFY(store->addCard(*makeCard("u1", "Zebra")));
-        QVERIFY(store->addCard(*makeCard("u2", "Apple")));
-        const auto list = must(store->cardList());
-        QCOMPARE(list.size(), 2);
-        QCOMPARE(list[0].title, QString("Zebra"));
-        QCOMPARE(list[0].iconId, 21);
-        QCOMPARE(list[0].id, store->cardIdForUuid("u1"));
-        QCOMPARE(must(store->cardList(CardDb::AllCards))[1].templateType, QString("login.default"));
     }
 
     void updateTimeReadsWholeSeconds()
@@ -211,23 +181,9 @@ private slots:
         QCOMPARE(rowSeconds(*store, "u1"), qint64(1330000000));
     }
 
-    void deleteAllAndPurge()
-    {
-        const QString path = newPath();
-        auto store = CardDb::openOrCreate(path, "pw");
-        QVERIFY(store->addCard(*makeCard("u1", "One")));
-        QVERIFY(store->addCard(*makeCard("u2", "Two")));
-        QVERIFY(store->trashCard(store->cardIdForUuid("u2")));
-        QVERIFY(store->purgeTrashed());
-        QCOMPARE(must(store->allUuids()), QStringList{"u1"});
-        QVERIFY(store->deleteAllCards());
-        QCOMPARE(must(store->allUuids()), QStringList());
-        store.reset();
-        QVERIFY(CardDb::openOrCreate(path, "pw"));
-    }
-
     // Restoring stamps card and row with the current time; deleting for ever takes only trashed cards
     // and keeps their identities, also in a saved copy. A wallet that never purged has no Purged table.
+    // Deleting every card leaves a wallet that still opens.
     void trash()
     {
         const QString path = newPath();
@@ -260,17 +216,11 @@ private slots:
         QVERIFY(store->saveCopy(copy));
         QCOMPARE(must(CardDb::open(copy, "pw")->purgedCards()), purged);
         QCOMPARE(CardDb::probe(copy).kind(), WalletError::None);
-    }
 
-    void undecryptableDataIsAnError()
-    {
-        const QString path = newPath();
-        auto store = CardDb::openOrCreate(path, "pw");
-        QVERIFY(store->addCard(*makeCard("u1", "One")));
-        QVERIFY(SqlPeek(path).exec("UPDATE Cards SET Data = substr(Data, 1, 20)"));
-        QVERIFY(!store->card(store->cardIdForUuid("u1")));
-        QCOMPARE(store->lastError().kind(), WalletError::Damaged);
-        QVERIFY(store->lastError().message().contains("\"One\""));
+        QVERIFY(store->deleteAllCards());
+        QCOMPARE(must(store->allUuids()), QStringList());
+        store.reset();
+        QVERIFY(CardDb::openOrCreate(path, "pw"));
     }
 
     void everythingFailsSoftlyAfterClose()
@@ -290,7 +240,6 @@ private slots:
         QVERIFY(!store->checkPassword("pw"));
         QVERIFY(!store->changePassword("pw", "new"));
     }
-
 
     void openWithKey()
     {
