@@ -36,6 +36,19 @@ void clickOk(QDialog *dialog)
     dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
 }
 
+// Types into the named line edits of a dialog, replacing their text, then presses OK; returns the error shown.
+QString submit(QDialog *dialog, const QMap<QString, QString> &typed)
+{
+    for (auto it = typed.begin(); it != typed.end(); ++it) {
+        auto *edit = dialog->findChild<QLineEdit *>(it.key());
+        edit->clear();
+        QTest::keyClicks(edit, it.value());
+    }
+    clickOk(dialog);
+    auto *error = dialog->findChild<QLabel *>("errorLabel");
+    return error->isVisible() ? error->text() : QString();
+}
+
 QStringList listedTitles(MainWindow &window)
 {
     QStringList titles;
@@ -80,8 +93,7 @@ private:
         action(window, "actionOpen_Database")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(login);
-        QTest::keyClicks(login->findChild<QLineEdit *>("passwordEdit"), password);
-        clickOk(login);
+        submit(login, {{"passwordEdit", password}});
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
     }
 
@@ -163,22 +175,15 @@ private slots:
         action(window, "actionNew_Database")->trigger();
         auto *dialog = waitForTopLevel<NewDatabaseDialog>();
         QVERIFY(dialog);
-        auto *error = dialog->findChild<QLabel *>("errorLabel");
-        clickOk(dialog);
-        QVERIFY(error->isVisible());
-        QCOMPARE(error->text(), QString("Password can not be empty!"));
-        QTest::keyClicks(dialog->findChild<QLineEdit *>("newPasswordEdit"), "one");
-        QTest::keyClicks(dialog->findChild<QLineEdit *>("confirmPasswordEdit"), "two");
-        clickOk(dialog);
-        QCOMPARE(error->text(), QString("Passwords didn't match!"));
+        QCOMPARE(submit(dialog, {}), QString("Password can not be empty!"));
+        QCOMPARE(submit(dialog, {{"newPasswordEdit", "one"}, {"confirmPasswordEdit", "two"}}),
+                 QString("Passwords didn't match!"));
         QVERIFY(dialog->isVisible());
 
         const QString path = newPath();
         QVERIFY(writeFile(path, "an old file the user chose to replace"));
-        dialog->findChild<QLineEdit *>("confirmPasswordEdit")->clear();
-        QTest::keyClicks(dialog->findChild<QLineEdit *>("confirmPasswordEdit"), "one");
         FileDialog::setNextFileName(path);
-        clickOk(dialog);
+        submit(dialog, {{"confirmPasswordEdit", "one"}});
         QTRY_VERIFY(window.session().store());
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
         QVERIFY(window.findChild<QSplitter *>("splitter")->isVisible());
@@ -210,11 +215,8 @@ private slots:
         MainWindow &window = openWindow(walletWith({"Alpha"}));
         FileDialog::setNextFileName(folder + "/" + chosen);
         ::action(window, action.toLatin1().constData())->trigger();
-        if (auto *dialog = findTopLevel<NewDatabaseDialog>()) {
-            QTest::keyClicks(dialog->findChild<QLineEdit *>("newPasswordEdit"), "pw");
-            QTest::keyClicks(dialog->findChild<QLineEdit *>("confirmPasswordEdit"), "pw");
-            clickOk(dialog);
-        }
+        if (auto *dialog = findTopLevel<NewDatabaseDialog>())
+            submit(dialog, {{"newPasswordEdit", "pw"}, {"confirmPasswordEdit", "pw"}});
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{written});
     }
 
@@ -257,8 +259,7 @@ private slots:
         action(window, "actionOpen_Database")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(holder.exec("BEGIN EXCLUSIVE"));
-        QTest::keyClicks(login->findChild<QLineEdit *>("passwordEdit"), "pw");
-        clickOk(login);
+        submit(login, {{"passwordEdit", "pw"}});
         auto *pages = login->findChild<QStackedWidget *>("stackedWidget");
         QCOMPARE(pages->currentIndex(), 1);
         QTest::keyClick(login, Qt::Key_Escape);
@@ -429,25 +430,14 @@ private slots:
         action(window, "actionChange_Password")->trigger();
         auto *dialog = waitForTopLevel<ChangePasswordDialog>();
         QVERIFY(dialog);
-        auto *error = dialog->findChild<QLabel *>("errorLabel");
-        QTest::keyClicks(dialog->findChild<QLineEdit *>("oldPasswordEdit"), "wrong");
-        QTest::keyClicks(dialog->findChild<QLineEdit *>("newPasswordEdit"), "new");
-        QTest::keyClicks(dialog->findChild<QLineEdit *>("confirmPasswordEdit"), "new");
-        clickOk(dialog);
-        QCOMPARE(error->text(), QString("Incorrect old password!"));
+        QCOMPARE(
+            submit(dialog, {{"oldPasswordEdit", "wrong"}, {"newPasswordEdit", "new"}, {"confirmPasswordEdit", "new"}}),
+            QString("Incorrect old password!"));
         QCOMPARE(dialog->findChild<QLineEdit *>("oldPasswordEdit")->text(), QString("wrong"));
         QCOMPARE(dialog->findChild<QLineEdit *>("newPasswordEdit")->text(), QString("new"));
-
-        dialog->findChild<QLineEdit *>("confirmPasswordEdit")->setText("other");
-        clickOk(dialog);
-        QCOMPARE(error->text(), QString("New passwords didn't match!"));
-        dialog->findChild<QLineEdit *>("confirmPasswordEdit")->clear();
-        clickOk(dialog);
-        QCOMPARE(error->text(), QString("Password can not be empty!"));
-
-        dialog->findChild<QLineEdit *>("oldPasswordEdit")->setText("pw");
-        dialog->findChild<QLineEdit *>("confirmPasswordEdit")->setText("new");
-        clickOk(dialog);
+        QCOMPARE(submit(dialog, {{"confirmPasswordEdit", "other"}}), QString("New passwords didn't match!"));
+        QCOMPARE(submit(dialog, {{"confirmPasswordEdit", ""}}), QString("Password can not be empty!"));
+        submit(dialog, {{"oldPasswordEdit", "pw"}, {"confirmPasswordEdit", "new"}});
         QTRY_VERIFY(!findTopLevel<ChangePasswordDialog>());
         QVERIFY(window.session().store()->checkPassword("new"));
         QCOMPARE(listedTitles(window), QStringList{"Alpha"});
