@@ -25,21 +25,6 @@ namespace {
 
 const QDateTime past = QDateTime::fromSecsSinceEpoch(1330000000);
 
-void clickOk(QDialog *dialog)
-{
-    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-}
-
-void clickCancel(QDialog *dialog)
-{
-    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
-}
-
-QList<QLineEdit *> fieldEditors(EditDialog *dialog)
-{
-    return dialog->findChild<QWidget *>("fieldsBox")->findChildren<QLineEdit *>();
-}
-
 } // namespace
 
 // The card commands of the main window, driven through its actions and real dialogs.
@@ -86,6 +71,16 @@ private:
         return waitForTopLevel<EditDialog>();
     }
 
+    static void click(QDialog *dialog, QDialogButtonBox::StandardButton which)
+    {
+        dialog->findChild<QDialogButtonBox *>()->button(which)->click();
+    }
+
+    static QList<QLineEdit *> fieldEditors(EditDialog *dialog)
+    {
+        return dialog->findChild<QWidget *>("fieldsBox")->findChildren<QLineEdit *>();
+    }
+
 private slots:
     void initTestCase() { isolateSettings(m_settingsDir); }
 
@@ -126,7 +121,7 @@ private slots:
                                                                 templateName, 1, Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
         templates->setCurrentIndex(found.first());
-        clickOk(chooser);
+        click(chooser, QDialogButtonBox::Ok);
 
         auto *editor = waitForTopLevel<EditDialog>();
         QVERIFY(editor);
@@ -136,7 +131,7 @@ private slots:
         QCOMPARE(values.size(), editors);
         if (!values.isEmpty())
             values.first()->insert("first value");
-        clickOk(editor);
+        click(editor, QDialogButtonBox::Ok);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
 
         CardDb *store = m_window->session().store();
@@ -159,7 +154,7 @@ private slots:
         const QByteArray before = fileBytes(m_path);
         EditDialog *editor = openEditorFor("actionEditCard");
         QVERIFY(editor);
-        clickOk(editor);
+        click(editor, QDialogButtonBox::Ok);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
         QCOMPARE(fileBytes(m_path), before);
 
@@ -169,7 +164,7 @@ private slots:
         QCOMPARE(password->echoMode(), QLineEdit::Password);
         password->clear();
         QTest::keyClicks(password, "better secret");
-        clickOk(editor);
+        click(editor, QDialogButtonBox::Ok);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
 
         const auto card = m_window->session().store()->card(id);
@@ -218,12 +213,12 @@ private slots:
         EditDialog *editor = openEditorFor("actionDuplicateCard");
         QVERIFY(editor);
         QCOMPARE(editor->findChild<QLineEdit *>("nameEdit")->text(), QString("Bank (Copy)"));
-        clickCancel(editor);
+        click(editor, QDialogButtonBox::Cancel);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
         QCOMPARE(m_window->session().store()->cardCount(), 1);
 
         editor = openEditorFor("actionDuplicateCard");
-        clickOk(editor);
+        click(editor, QDialogButtonBox::Ok);
         QTRY_COMPARE(m_window->session().store()->cardCount(), 2);
         const int copy = detailView()->cardId();
         QVERIFY(copy != original);

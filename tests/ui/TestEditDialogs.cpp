@@ -85,26 +85,6 @@ QList<QLineEdit *> fieldEditors(QWidget *dialog)
     return editors;
 }
 
-QLineEdit *nameEdit(QWidget *dialog)
-{
-    return dialog->findChild<QLineEdit *>(QStringLiteral("nameEdit"));
-}
-
-QTextEdit *noteEdit(QWidget *dialog)
-{
-    return dialog->findChild<QTextEdit *>(QStringLiteral("noteEdit"));
-}
-
-QListView *listView(QWidget *dialog)
-{
-    return dialog->findChild<QListView *>(QStringLiteral("listView"));
-}
-
-void clickButton(QWidget *dialog, QDialogButtonBox::StandardButton which)
-{
-    QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(which), Qt::LeftButton);
-}
-
 // Replaces an editor's text the way a user pastes it, tabs included (they cannot be typed into a line edit).
 void pasteInto(QWidget *editor, const QString &text)
 {
@@ -122,11 +102,6 @@ template<class T> T *shown(T *dialog)
     if (!QTest::qWaitForWindowActive(dialog))
         qWarning("dialog not active");
     return dialog;
-}
-
-QImage iconImage(const QIcon &icon)
-{
-    return icon.pixmap(32, 32).toImage();
 }
 
 // What the chooser lists from top to bottom: "# Group" for a header, a template's name otherwise.
@@ -157,6 +132,16 @@ private:
         auto *dialog = new EditDialog(card.release());
         connect(dialog, &EditDialog::editingDone, this, [this](Card *edited) { m_received.emplace_back(edited); });
         return shown(dialog);
+    }
+
+    static QLineEdit *nameEdit(QWidget *dialog) { return dialog->findChild<QLineEdit *>(QStringLiteral("nameEdit")); }
+    static QTextEdit *noteEdit(QWidget *dialog) { return dialog->findChild<QTextEdit *>(QStringLiteral("noteEdit")); }
+    static QListView *listView(QWidget *dialog) { return dialog->findChild<QListView *>(QStringLiteral("listView")); }
+    static QImage iconImage(const QIcon &icon) { return icon.pixmap(32, 32).toImage(); }
+
+    static void clickButton(QWidget *dialog, QDialogButtonBox::StandardButton which)
+    {
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(which), Qt::LeftButton);
     }
 
 private slots:
