@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 #include "common/GuiTestUtils.h"
-#include "common/SqlPeek.h"
 #include "common/TestFiles.h"
 #include "model/BuiltinCatalog.h"
 #include "model/TemplateCatalog.h"
@@ -10,7 +9,6 @@
 #include "ui/DetailView.h"
 #include "ui/EditDialog.h"
 #include "ui/FileDialog.h"
-#include "ui/IconChooserDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/OneTimeCodeDialog.h"
 #include "ui/OneTimeCodeView.h"
@@ -21,28 +19,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextEdit>
 
 namespace {
 
 const QDateTime past = QDateTime::fromSecsSinceEpoch(1330000000);
-
-void clickOk(QDialog *dialog)
-{
-    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-}
-
-void clickCancel(QDialog *dialog)
-{
-    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
-}
-
-QList<QLineEdit *> fieldEditors(EditDialog *dialog)
-{
-    return dialog->findChild<QWidget *>("fieldsBox")->findChildren<QLineEdit *>();
-}
 
 } // namespace
 
@@ -90,6 +71,16 @@ private:
         return waitForTopLevel<EditDialog>();
     }
 
+    static void click(QDialog *dialog, QDialogButtonBox::StandardButton which)
+    {
+        dialog->findChild<QDialogButtonBox *>()->button(which)->click();
+    }
+
+    static QList<QLineEdit *> fieldEditors(EditDialog *dialog)
+    {
+        return dialog->findChild<QWidget *>("fieldsBox")->findChildren<QLineEdit *>();
+    }
+
 private slots:
     void initTestCase() { isolateSettings(m_settingsDir); }
 
@@ -126,12 +117,11 @@ private slots:
         auto *chooser = waitForTopLevel<TemplateChooserDialog>();
         QVERIFY(chooser);
         auto *templates = chooser->findChild<QListView *>("listView");
-        QCOMPARE(templates->currentIndex().data().toString(), QString("Login"));
         const QModelIndexList found = templates->model()->match(templates->model()->index(0, 0), Qt::DisplayRole,
                                                                 templateName, 1, Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
         templates->setCurrentIndex(found.first());
-        clickOk(chooser);
+        click(chooser, QDialogButtonBox::Ok);
 
         auto *editor = waitForTopLevel<EditDialog>();
         QVERIFY(editor);
@@ -139,39 +129,42 @@ private slots:
         QCOMPARE(editor->findChild<QLineEdit *>("nameEdit")->text(), templateName);
         const QList<QLineEdit *> values = fieldEditors(editor);
         QCOMPARE(values.size(), editors);
-        auto *name = editor->findChild<QLineEdit *>("nameEdit");
-        // Typed Tab moves the focus, so the tab arrives the way it would from the clipboard.
-        name->clear();
-        name->insert("  My\tcard  ");
         if (!values.isEmpty())
-            values.first()->insert("\tfirst value ");
-        clickOk(editor);
+            values.first()->insert("first value");
+        click(editor, QDialogButtonBox::Ok);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
 
         CardDb *store = m_window->session().store();
         QCOMPARE(store->cardCount(), 1);
         const int id = must(store->cardList()).first().id;
         const auto card = store->card(id);
-        QCOMPARE(card->title(), QString("My    card"));
+        QCOMPARE(card->title(), templateName);
         QCOMPARE(card->templateType(), templateType);
-        QCOMPARE(card->uuid().size(), 36);
         if (!values.isEmpty())
             QCOMPARE(card->fields().first()->value(), QString("first value"));
         QCOMPARE(card->fieldCount(), builtinCatalog().find(templateType)->fieldCount());
         QCOMPARE(detailView()->cardId(), id);
-        QCOMPARE(listView()->currentIndex().data().toString(), QString("My    card"));
+        QCOMPARE(listView()->currentIndex().data().toString(), templateName);
     }
 
-    void editStampsOnlyWhatChanged()
+    // OK without a change writes nothing; a changed password is stored and stamped, the rest kept.
+    void editStoresOnlyWhatChanged()
     {
         const int id = storeOldCard("Forum");
+        const QByteArray before = fileBytes(m_path);
         EditDialog *editor = openEditorFor("actionEditCard");
+        QVERIFY(editor);
+        click(editor, QDialogButtonBox::Ok);
+        QTRY_VERIFY(!findTopLevel<EditDialog>());
+        QCOMPARE(fileBytes(m_path), before);
+
+        editor = openEditorFor("actionEditCard");
         QVERIFY(editor);
         QLineEdit *password = fieldEditors(editor).at(1);
         QCOMPARE(password->echoMode(), QLineEdit::Password);
         password->clear();
         QTest::keyClicks(password, "better secret");
-        clickOk(editor);
+        click(editor, QDialogButtonBox::Ok);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
 
         const auto card = m_window->session().store()->card(id);
@@ -214,29 +207,18 @@ private slots:
         QVERIFY(action("actionCopyOneTimeCode")->isEnabled());
     }
 
-    void unchangedEditWritesNothing()
-    {
-        storeOldCard("Forum");
-        const QByteArray before = fileBytes(m_path);
-        EditDialog *editor = openEditorFor("actionEditCard");
-        QVERIFY(editor);
-        clickOk(editor);
-        QTRY_VERIFY(!findTopLevel<EditDialog>());
-        QCOMPARE(fileBytes(m_path), before);
-    }
-
     void duplicate()
     {
         const int original = storeOldCard("Bank");
         EditDialog *editor = openEditorFor("actionDuplicateCard");
         QVERIFY(editor);
         QCOMPARE(editor->findChild<QLineEdit *>("nameEdit")->text(), QString("Bank (Copy)"));
-        clickCancel(editor);
+        click(editor, QDialogButtonBox::Cancel);
         QTRY_VERIFY(!findTopLevel<EditDialog>());
         QCOMPARE(m_window->session().store()->cardCount(), 1);
 
         editor = openEditorFor("actionDuplicateCard");
-        clickOk(editor);
+        click(editor, QDialogButtonBox::Ok);
         QTRY_COMPARE(m_window->session().store()->cardCount(), 2);
         const int copy = detailView()->cardId();
         QVERIFY(copy != original);
@@ -246,70 +228,41 @@ private slots:
         QCOMPARE(card->fields().at(0)->value(), QString("carol"));
     }
 
-    void iconChosenThenCancelledStoresNothing()
-    {
-        const int id = storeOldCard("Forum");
-        const QByteArray before = fileBytes(m_path);
-        EditDialog *editor = openEditorFor("actionEditCard");
-        editor->findChild<QPushButton *>("iconButton")->click();
-        auto *icons = waitForTopLevel<IconChooserDialog>();
-        QVERIFY(icons);
-        auto *view = icons->findChild<QListView *>("listView");
-        QCOMPARE(view->currentIndex().row(), 36);
-        view->setCurrentIndex(view->model()->index(5, 0));
-        clickOk(icons);
-        MessageBox::setNextAnswer(MessageBox::Accept);
-        clickCancel(editor);
-        QTRY_VERIFY(!findTopLevel<EditDialog>());
-        QCOMPARE(waitForAnswered().size(), 1);
-        QCOMPARE(fileBytes(m_path), before);
-        QCOMPARE(m_window->session().store()->card(id)->iconId(), 36);
-
-        editor = openEditorFor("actionEditCard");
-        editor->findChild<QPushButton *>("iconButton")->click();
-        icons = waitForTopLevel<IconChooserDialog>();
-        view = icons->findChild<QListView *>("listView");
-        view->setCurrentIndex(view->model()->index(5, 0));
-        clickOk(icons);
-        clickOk(editor);
-        QTRY_COMPARE(m_window->session().store()->card(id)->iconId(), 5);
-    }
-
     void importFromTheMenu_data()
     {
         QTest::addColumn<QString>("actionName");
         QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("fits");
         // clang-format off
-        QTest::newRow("KeePassX") << "actionKeePassX_XML" << "keepassx-export.xml";
-        QTest::newRow("KeePass") << "actionKeePass_XML" << "keepass2-export.xml";
-        QTest::newRow("Password Safe") << "actionPassword_Safe_XML" << "passwordsafe-export.xml";
+        QTest::newRow("KeePassX") << "actionKeePassX_XML" << "keepassx-export.xml" << true;
+        QTest::newRow("KeePass") << "actionKeePass_XML" << "keepass2-export.xml" << true;
+        QTest::newRow("Password Safe") << "actionPassword_Safe_XML" << "passwordsafe-export.xml" << true;
+        QTest::newRow("wrong format refused") << "actionKeePass_XML" << "keepassx-export.xml" << false;
         // clang-format on
     }
 
+    // An import adds its cards to the list and keeps the selection; a file of another format is refused by name.
     void importFromTheMenu()
     {
         QFETCH(QString, actionName);
         QFETCH(QString, file);
+        QFETCH(bool, fits);
         storeOldCard("Already here");
         const int selected = detailView()->cardId();
         FileDialog::setNextFileName(testData("import/" + file));
         MessageBox::setNextAnswer(MessageBox::Accept);
         action(actionName.toLatin1().constData())->trigger();
+        const QString said = waitForAnswered().value(0);
         const int imported = m_window->session().store()->cardCount() - 1;
-        QVERIFY(imported > 2);
         QCOMPARE(listView()->model()->rowCount(), imported + 1);
         QCOMPARE(detailView()->cardId(), selected);
-        QVERIFY(waitForAnswered().value(0).startsWith("Import: imported "));
-    }
-
-    void importOfTheWrongFileSaysSo()
-    {
-        MessageBox::setNextAnswer(MessageBox::Accept);
-        FileDialog::setNextFileName(testData("import/keepassx-export.xml"));
-        action("actionKeePass_XML")->trigger();
-        const QString said = waitForAnswered().value(0);
-        QVERIFY2(said.startsWith("Import: ") && said.contains("keepassx-export.xml"), qPrintable(said));
-        QCOMPARE(m_window->session().store()->cardCount(), 0);
+        if (fits) {
+            QVERIFY(imported > 2);
+            QVERIFY2(said.startsWith("Import: imported "), qPrintable(said));
+        } else {
+            QCOMPARE(imported, 0);
+            QVERIFY2(said.startsWith("Import: ") && said.contains(file), qPrintable(said));
+        }
     }
 
     void deleteTheOnlyCard()
