@@ -9,22 +9,12 @@
 #include "ui/DetailView.h"
 #include "ui/EditDialog.h"
 #include "ui/IdleLock.h"
-#include "ui/RootView.h"
 #include "ui/ScreenLockListener.h"
 #include "ui/SearchEdit.h"
 #include "ui/UnlockView.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMimeData>
-#include <QSignalSpy>
-#include <QSplitter>
-#include <QToolButton>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 // Locking, its triggers, and what a lock leaves behind: nothing decrypted, nothing on the clipboard.
 class TestLocking : public QObject
