@@ -128,15 +128,16 @@ private slots:
     {
         QFETCH(QString, trigger);
         if (trigger == "idle") {
-            m_window->idleLock().setPeriod(300);
+            // Generous against a loaded machine: each input comes well inside the period.
+            m_window->idleLock().setPeriod(1500);
             // Input restarts the idle period.
             for (int i = 0; i < 4; ++i) {
-                QTest::qWait(150);
+                QTest::qWait(300);
                 QTest::mouseMove(listView()->viewport(), QPoint(5 + i, 5));
                 QTest::keyClick(listView(), Qt::Key_Down);
                 QCOMPARE(session().state(), WalletSession::Unlocked);
             }
-            QTRY_COMPARE_WITH_TIMEOUT(session().state(), WalletSession::Locked, 2000);
+            QTRY_COMPARE_WITH_TIMEOUT(session().state(), WalletSession::Locked, 10000);
             return;
         }
         ScreenLockListener &listener = m_window->screenLockListener();
@@ -192,7 +193,7 @@ private slots:
         else if (when == "quit")
             m_window.reset();
         const QString expected = replacedMeanwhile ? "my own text" : QString();
-        QTRY_COMPARE_WITH_TIMEOUT(QApplication::clipboard()->text(), expected, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::clipboard()->text(), expected, 10000);
     }
 
     // A second start hands over to the first, which comes forward.
