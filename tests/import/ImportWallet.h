@@ -44,24 +44,17 @@ public:
 
     QString existingRowBefore() const { return m_existingRow; }
 
-    // The imported cards in the order they reached the wallet.
-    std::vector<std::unique_ptr<Card>> importedCards() const
+    // The imported cards in the order they reached the wallet, and which of them went to the trash.
+    std::vector<std::unique_ptr<Card>> importedCards(QVector<bool> *trashed = nullptr) const
     {
         std::vector<std::unique_ptr<Card>> cards;
         const QVector<CardListEntry> rows = must(m_store->cardList(CardDb::AllCards));
-        for (int i = 1; i < rows.size(); ++i)
+        for (int i = 1; i < rows.size(); ++i) {
             cards.push_back(m_store->card(rows.at(i).id));
+            if (trashed)
+                *trashed << rows.at(i).trashed;
+        }
         return cards;
-    }
-
-    // Which of the imported cards went to the trash, in the same order.
-    QVector<bool> importedTrash() const
-    {
-        QVector<bool> trashed;
-        const QVector<CardListEntry> rows = must(m_store->cardList(CardDb::AllCards));
-        for (int i = 1; i < rows.size(); ++i)
-            trashed << rows.at(i).trashed;
-        return trashed;
     }
 
     // Counted behind the store's back, so only committed cards count.

@@ -140,6 +140,9 @@ QString card(const QString &title, const QString &password, const QString &notes
     return QStringList{title, QStringLiteral("user"), password, QStringLiteral("site.example"), notes}.join('|');
 }
 
+const Format X = Format::KeePassX;
+const Format K = Format::KeePass;
+const Format P = Format::PSafe;
 const QByteArray jan = "2017-01-01T00:00:00";
 const QByteArray feb = "2017-02-01T00:00:00";
 const QByteArray kpJan = "2019-01-01T00:00:00Z";
@@ -217,20 +220,19 @@ private slots:
         QCOMPARE(loader->summary().text(), summary);
         const qint64 after = QDateTime::currentSecsSinceEpoch();
 
-        const auto cards = m_wallet->importedCards();
-        const QVector<bool> trashed = m_wallet->importedTrash();
+        QVector<bool> trashed;
+        const auto cards = m_wallet->importedCards(&trashed);
         QStringList contents = contentsOf(cards);
         for (int i = 0; i < contents.size(); ++i)
             contents[i] += trashed.at(i) ? " (trash)" : "";
         QCOMPARE(contents, expected);
         QCOMPARE(m_wallet->committedImports(), expected.size());
         QSet<QString> uuids;
-        for (int i = 0; i < int(cards.size()); ++i) {
-            QVERIFY(shapeOf(*cards.at(i)).startsWith(loginShape));
-            QCOMPARE(cards.at(i)->uuid().size(), 36);
-            uuids.insert(cards.at(i)->uuid());
-            QVERIFY(cards.at(i)->updateTime().toSecsSinceEpoch() >= before);
-            QVERIFY(cards.at(i)->updateTime().toSecsSinceEpoch() <= after);
+        for (const auto &card : cards) {
+            QVERIFY(shapeOf(*card).startsWith(loginShape));
+            QCOMPARE(card->uuid().size(), 36);
+            uuids.insert(card->uuid());
+            QVERIFY(card->updateTime().toSecsSinceEpoch() >= before && card->updateTime().toSecsSinceEpoch() <= after);
         }
         QCOMPARE(uuids.size(), expected.size());
         if (extraCard >= 0)
@@ -247,14 +249,11 @@ private slots:
         QTest::addColumn<Format>("format");
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QStringList>("expected");
-        const Format X = Format::KeePassX;
-        const Format K = Format::KeePass;
-        const Format P = Format::PSafe;
         const QString key = QString::fromUtf8("\U0001F511");
         const QByteArray line(99, 'n');
 
-        // clang-format off
-        // Copies of one entry (KeePassX: same title and creation; KeePass: same creation and title): the later change wins, the first on a tie.
+        // Copies of one entry (KeePassX: same title and creation; KeePass: same creation and title): the later change
+        // wins, the first on a tie.
         // clang-format off
         QTest::newRow("KeePassX: later copy wins") << X << kpx::document(kpx::entry("T", "old", jan, jan) + kpx::entry("T", "new", jan, feb)) << QStringList{card("T", "new")};
         QTest::newRow("KeePassX: later copy read first") << X << kpx::document(kpx::entry("T", "new", jan, feb) + kpx::entry("T", "old", jan, jan)) << QStringList{card("T", "new")};
@@ -321,7 +320,6 @@ private slots:
         QTest::newRow("KeePass: no entries") << K << kp::document(QByteArray()) << QStringList();
         QTest::newRow("Password Safe: no entries") << P << ps::document(QByteArray()) << QStringList();
         // clang-format on
-        // clang-format on
     }
 
     void entries()
@@ -368,9 +366,6 @@ private slots:
         QTest::addColumn<Format>("format");
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<int>("kept");
-        const Format X = Format::KeePassX;
-        const Format K = Format::KeePass;
-        const Format P = Format::PSafe;
         const QByteArray x = kpx::document(kpx::entry("A", "a", jan, "") + kpx::entry("B", "b", feb, "")
                                            + kpx::entry("C", "c", "2017-03-01T00:00:00", ""));
         const QByteArray k = kp::document(kp::entry("A", "a", kpJan) + kp::entry("B", "b", kpFeb)
