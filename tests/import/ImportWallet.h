@@ -92,14 +92,10 @@ inline QStringList contentsOf(const std::vector<std::unique_ptr<Card>> &cards)
 inline QString shapeOf(const Card &card)
 {
     QStringList parts{card.templateType(), QString::number(card.iconId())};
-    for (const Field *field : card.fields()) {
-        parts << QStringLiteral("%1 %2 %3 %4%5")
-                     .arg(field->uid())
-                     .arg(field->label())
-                     .arg(field->type())
-                     .arg(field->sensitive() ? QStringLiteral("secret") : QStringLiteral("plain"))
-                     .arg(field->updateTime() == card.updateTime() ? QString() : QStringLiteral(" time!"));
-    }
+    for (const Field *field : card.fields())
+        parts << QStringLiteral("%1 %2 %3 ").arg(field->uid()).arg(field->label()).arg(field->type())
+                + (field->sensitive() ? "secret" : "plain")
+                + (field->updateTime() == card.updateTime() ? "" : " time!");
     return parts.join(QLatin1String(", "));
 }
 
