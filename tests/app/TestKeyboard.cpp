@@ -35,6 +35,7 @@ private:
     int m_serial = 0;
 
     QListView *listView() { return m_window->findChild<QListView *>("listView"); }
+    QPoint firstRow() { return listView()->visualRect(listView()->model()->index(0, 0)).center(); }
 
     // What pressing the keys did, as the user would tell it.
     QString effect()
@@ -119,19 +120,16 @@ private slots:
 
     void doubleClickEdits()
     {
-        const QRect row = listView()->visualRect(listView()->model()->index(0, 0));
         // A double click reaches the view as a click followed by the double-click event.
-        QTest::mouseClick(listView()->viewport(), Qt::LeftButton, {}, row.center());
-        QTest::mouseDClick(listView()->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseClick(listView()->viewport(), Qt::LeftButton, {}, firstRow());
+        QTest::mouseDClick(listView()->viewport(), Qt::LeftButton, {}, firstRow());
         QTRY_COMPARE(effect(), QString("editor: Edit Card"));
     }
 
     // The context menu of a card offers what its keys do, with the keys beside each entry.
     void contextMenuOffersTheSameActions()
     {
-        const QRect row = listView()->visualRect(listView()->model()->index(0, 0));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, row.center(),
-                                listView()->viewport()->mapToGlobal(row.center()));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, firstRow(), listView()->viewport()->mapToGlobal(firstRow()));
         QApplication::sendEvent(listView()->viewport(), &event);
         auto *menu = waitForTopLevel<QMenu>();
         QVERIFY(menu);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QString>
 
@@ -10,11 +9,6 @@ inline QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline QByteArray fileDigest(const QString &path)
-{
-    return QCryptographicHash::hash(fileBytes(path), QCryptographicHash::Sha256);
 }
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)
@@ -29,8 +23,7 @@ inline QString testData(const QString &relative)
 }
 
 // The value of a read the test expects to succeed; a failed read ends the test run loudly.
-template<typename T>
-T must(std::optional<T> value)
+template<typename T> T must(std::optional<T> value)
 {
     if (!value)
         qFatal("a read of the wallet failed");

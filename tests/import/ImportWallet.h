@@ -44,24 +44,17 @@ public:
 
     QString existingRowBefore() const { return m_existingRow; }
 
-    // The imported cards in the order they reached the wallet.
-    std::vector<std::unique_ptr<Card>> importedCards() const
+    // The imported cards in the order they reached the wallet, and which of them went to the trash.
+    std::vector<std::unique_ptr<Card>> importedCards(QVector<bool> *trashed = nullptr) const
     {
         std::vector<std::unique_ptr<Card>> cards;
         const QVector<CardListEntry> rows = must(m_store->cardList(CardDb::AllCards));
-        for (int i = 1; i < rows.size(); ++i)
+        for (int i = 1; i < rows.size(); ++i) {
             cards.push_back(m_store->card(rows.at(i).id));
+            if (trashed)
+                *trashed << rows.at(i).trashed;
+        }
         return cards;
-    }
-
-    // Which of the imported cards went to the trash, in the same order.
-    QVector<bool> importedTrash() const
-    {
-        QVector<bool> trashed;
-        const QVector<CardListEntry> rows = must(m_store->cardList(CardDb::AllCards));
-        for (int i = 1; i < rows.size(); ++i)
-            trashed << rows.at(i).trashed;
-        return trashed;
     }
 
     // Counted behind the store's back, so only committed cards count.
@@ -99,14 +92,10 @@ inline QStringList contentsOf(const std::vector<std::unique_ptr<Card>> &cards)
 inline QString shapeOf(const Card &card)
 {
     QStringList parts{card.templateType(), QString::number(card.iconId())};
-    for (const Field *field : card.fields()) {
-        parts << QStringLiteral("%1 %2 %3 %4%5")
-                     .arg(field->uid())
-                     .arg(field->label())
-                     .arg(field->type())
-                     .arg(field->sensitive() ? QStringLiteral("secret") : QStringLiteral("plain"))
-                     .arg(field->updateTime() == card.updateTime() ? QString() : QStringLiteral(" time!"));
-    }
+    for (const Field *field : card.fields())
+        parts << QStringLiteral("%1 %2 %3 ").arg(field->uid()).arg(field->label()).arg(field->type())
+                + (field->sensitive() ? "secret" : "plain")
+                + (field->updateTime() == card.updateTime() ? "" : " time!");
     return parts.join(QLatin1String(", "));
 }
 

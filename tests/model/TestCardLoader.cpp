@@ -1,3 +1,4 @@
+#include "common/TestFiles.h"
 #include "model/BuiltinCatalog.h"
 #include "model/CardLoader.h"
 #include "model/FieldType.h"
@@ -13,32 +14,35 @@ class TestCardLoader : public QObject
 
 private:
     QTemporaryDir m_dir;
+    TemplateCatalog m_builtin;
 
     QString write(const QByteArray &xml)
     {
         static int serial = 0;
         const QString path = m_dir.filePath(QString("catalogue%1.xml").arg(++serial));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write test catalogue");
-        file.write(xml);
-        return path;
+        return writeFile(path, xml) ? path : QString();
+    }
+
+    // Type and sensitivity of each field, as "type s" or "type p".
+    static QString fieldKinds(const Card *card)
+    {
+        QStringList kinds;
+        for (const Field *field : card->fields())
+            kinds << QString::number(field->type()) + (field->sensitive() ? " s" : " p");
+        return kinds.join(',');
     }
 
 private slots:
     void builtinCatalogueTotals()
     {
-        TemplateCatalog catalog;
-        QVERIFY(CardLoader(catalog, builtinCatalogPath()).load());
-        QCOMPARE(catalog.count(), 66);
+        QVERIFY(CardLoader(m_builtin, builtinCatalogPath()).load());
+        QCOMPARE(m_builtin.count(), 66);
 
         QMap<int, int> byType;
-        int fields = 0;
         int sensitiveNumeric = 0;
-        for (const Card *templ : catalog.templates()) {
+        for (const Card *templ : m_builtin.templates()) {
             int expectedUid = 0;
             for (const Field *field : templ->fields()) {
-                ++fields;
                 ++byType[field->type()];
                 QCOMPARE(field->uid(), expectedUid++);
                 if (field->type() == FieldType::Password || field->type() == FieldType::Pin)
@@ -49,19 +53,13 @@ private slots:
                     QVERIFY(field->label().isEmpty());
             }
         }
-        QCOMPARE(fields, 572);
-        QCOMPARE(byType.value(FieldType::Text), 172);
-        QCOMPARE(byType.value(FieldType::Numeric), 91);
+        // 572 fields in all; no Note fields.
+        const QMap<int, int> expected{{FieldType::Text, 172}, {FieldType::Numeric, 91},   {FieldType::Date, 58},
+                                      {FieldType::Phone, 55}, {FieldType::Separator, 50}, {FieldType::Password, 41},
+                                      {FieldType::Url, 38},   {FieldType::Username, 30},  {FieldType::Pin, 25},
+                                      {FieldType::Email, 12}};
+        QCOMPARE(byType, expected);
         QCOMPARE(sensitiveNumeric, 3);
-        QCOMPARE(byType.value(FieldType::Date), 58);
-        QCOMPARE(byType.value(FieldType::Phone), 55);
-        QCOMPARE(byType.value(FieldType::Separator), 50);
-        QCOMPARE(byType.value(FieldType::Password), 41);
-        QCOMPARE(byType.value(FieldType::Url), 38);
-        QCOMPARE(byType.value(FieldType::Username), 30);
-        QCOMPARE(byType.value(FieldType::Pin), 25);
-        QCOMPARE(byType.value(FieldType::Email), 12);
-        QCOMPARE(byType.value(FieldType::Note), 0);
     }
 
     void builtinCatalogueFile()
@@ -105,9 +103,7 @@ private slots:
         QFETCH(int, icon);
         QFETCH(int, fields);
         QFETCH(QString, labels);
-        TemplateCatalog catalog;
-        CardLoader(catalog, builtinCatalogPath()).load();
-        const Card *templ = catalog.find(type);
+        const Card *templ = m_builtin.find(type);
         QVERIFY(templ);
         QCOMPARE(templ->title(), name);
         QCOMPARE(templ->iconId(), icon);
@@ -123,82 +119,46 @@ private slots:
 
     void catalogueIsSortedByType()
     {
-        TemplateCatalog catalog;
-        CardLoader(catalog, builtinCatalogPath()).load();
-        const QList<Card *> templates = catalog.templates();
+        const QList<Card *> templates = m_builtin.templates();
         QCOMPARE(templates.first()->templateType(), QString("cards.calling"));
         QCOMPARE(templates.last()->templateType(), QString("travel.visa"));
-        QCOMPARE(catalog.templateMap().keys().size(), 66);
-        QCOMPARE(catalog.fieldLabel(1, "login.default"), QString("Password"));
-        QCOMPARE(catalog.fieldLabel(9, "login.default"), QString());
-        QCOMPARE(catalog.fieldLabel(0, "no.such"), QString());
-        QCOMPARE(catalog.find("login.google")->fields().last()->value(), QString("www.google.com"));
+        QCOMPARE(m_builtin.templateMap().keys().size(), 66);
+        QCOMPARE(m_builtin.fieldLabel(1, "login.default"), QString("Password"));
+        QCOMPARE(m_builtin.fieldLabel(9, "login.default"), QString());
+        QCOMPARE(m_builtin.fieldLabel(0, "no.such"), QString());
+        QCOMPARE(m_builtin.find("login.google")->fields().last()->value(), QString("www.google.com"));
     }
 
-    void attributeDefaults()
+    // Small hand-written catalogues; the result lists each template as "type name icon [type and
+    // sensitivity of each field]". A broken file keeps the templates read before the damage.
+    void catalogues_data()
     {
-        TemplateCatalog catalog;
-        const QString path = write("<tessera><misc>"
-                                   "<field uid=\"0\" label=\"orphan\" type=\"text\" sensitive=\"false\"/>"
-                                   "<card templatetype=\"b.x\" name=\"B\">"
-                                   "<field uid=\"0\" label=\"Capital\" type=\"Text\" sensitive=\"true\"/>"
-                                   "<field uid=\"1\" label=\"None\"/>"
-                                   "<field uid=\"2\" label=\"Keyword\" type=\"url\" sensitive=\"password\"/>"
-                                   "<field uid=\"3\" label=\"Odd\" type=\"sep\" sensitive=\"yes\"/>"
-                                   "</card>"
-                                   "<card templatetype=\"a.x\" name=\"A\" iconid=\"7\"/>"
-                                   "<field uid=\"0\" label=\"after the card\" type=\"pin\" sensitive=\"true\"/>"
-                                   "</misc></tessera>");
-        QVERIFY(CardLoader(catalog, path).load());
-        QCOMPARE(catalog.count(), 2);
-        const Card *b = catalog.find("b.x");
-        QCOMPARE(b->iconId(), 0);
-        QCOMPARE(b->fieldCount(), 4);
-        const QList<Field *> fields = b->fields();
-        QCOMPARE(fields[0]->type(), 0);
-        QVERIFY(fields[0]->sensitive());
-        QCOMPARE(fields[1]->type(), 0);
-        QVERIFY(!fields[1]->sensitive());
-        QCOMPARE(fields[2]->type(), int(FieldType::Url));
-        QVERIFY(fields[2]->sensitive());
-        QVERIFY(!fields[3]->sensitive());
-        const Card *a = catalog.find("a.x");
-        QCOMPARE(a->iconId(), 7);
-        QCOMPARE(a->fieldCount(), 1);
-        QCOMPARE(a->fields().at(0)->type(), int(FieldType::Pin));
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<QString>("templates");
+        // clang-format off
+        QTest::newRow("attribute defaults") << QByteArray("<tessera><misc><field uid=\"0\" label=\"orphan\" type=\"text\" sensitive=\"false\"/><card templatetype=\"b.x\" name=\"B\"><field uid=\"0\" label=\"Capital\" type=\"Text\" sensitive=\"true\"/><field uid=\"1\" label=\"None\"/><field uid=\"2\" label=\"Keyword\" type=\"url\" sensitive=\"password\"/><field uid=\"3\" label=\"Odd\" type=\"sep\" sensitive=\"yes\"/></card><card templatetype=\"a.x\" name=\"A\" iconid=\"7\"/><field uid=\"0\" label=\"after the card\" type=\"pin\" sensitive=\"true\"/></misc></tessera>") << true << "a.x A 7 [2 s]; b.x B 0 [0 s,0 p,6 s,8 p]";
+        QTest::newRow("later card replaces earlier") << QByteArray("<tessera><card templatetype=\"a\" name=\"First\"><field uid=\"0\" label=\"x\"/></card><card templatetype=\"a\" name=\"Second\"/></tessera>") << true << "a Second 0 []";
+        QTest::newRow("character reference beyond U+FFFF") << QByteArray("<tessera><card templatetype=\"k\" name=\"Key &#x1F511;\"/></tessera>") << true << "k Key \U0001F511 0 []";
+        QTest::newRow("unclosed card") << QByteArray("<tessera><card templatetype=\"a\" name=\"A\" iconid=\"1\"/><card templatetype=\"b\" name=\"B\" iconid=\"2\"></tessera>") << false << "a A 1 []; b B 2 []";
+        QTest::newRow("missing file") << QByteArray() << false << "";
+        // clang-format on
     }
 
-    void laterCardReplacesEarlier()
+    void catalogues()
     {
+        QFETCH(QByteArray, xml);
+        QFETCH(bool, loads);
+        QFETCH(QString, templates);
         TemplateCatalog catalog;
-        const QString path
-            = write("<tessera><card templatetype=\"a\" name=\"First\"><field uid=\"0\" label=\"x\"/></card>"
-                    "<card templatetype=\"a\" name=\"Second\"/></tessera>");
-        QVERIFY(CardLoader(catalog, path).load());
-        QCOMPARE(catalog.count(), 1);
-        QCOMPARE(catalog.find("a")->title(), QString("Second"));
-        QCOMPARE(catalog.find("a")->fieldCount(), 0);
-    }
-
-    void brokenFiles()
-    {
-        TemplateCatalog catalog;
-        const QString path = write("<tessera><card templatetype=\"a\" name=\"A\" iconid=\"1\"/>"
-                                   "<card templatetype=\"b\" name=\"B\" iconid=\"2\"></tessera>");
-        QVERIFY(!CardLoader(catalog, path).load());
-        QCOMPARE(catalog.count(), 2);
-
-        TemplateCatalog none;
-        QVERIFY(!CardLoader(none, m_dir.filePath("missing.xml")).load());
-        QCOMPARE(none.count(), 0);
-    }
-
-    void characterReferenceBeyondBmp()
-    {
-        TemplateCatalog catalog;
-        const QString path = write("<tessera><card templatetype=\"k\" name=\"Key &#x1F511;\"/></tessera>");
-        QVERIFY(CardLoader(catalog, path).load());
-        QCOMPARE(catalog.find("k")->title(), QString("Key \U0001F511"));
+        QCOMPARE(CardLoader(catalog, xml.isNull() ? m_dir.filePath("missing.xml") : write(xml)).load(), loads);
+        QStringList shown;
+        for (const Card *templ : catalog.templates())
+            shown << QString("%1 %2 %3 [%4]")
+                         .arg(templ->templateType(), templ->title())
+                         .arg(templ->iconId())
+                         .arg(fieldKinds(templ));
+        QCOMPARE(shown.join("; "), templates);
     }
 };
 

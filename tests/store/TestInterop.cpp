@@ -112,28 +112,25 @@ private slots:
                             "d62eec0f9e782cd60d3a63ecc3be0e41b65be063960a75b5e492ab4d5ed49cff693fef73a57479fe3f1a23"
                             "63232220fb6678318685297953d39cbbcfcd8bcb070f2b994e0878b49b9c6be4caf075fcfd51c5cf21e8d0"
                             "19ee58af"));
-        QCOMPARE(peek.value("SELECT Title FROM Cards WHERE UUID = ?", key).toString(), QString("Home Wi-Fi"));
-        QCOMPARE(peek.value("SELECT Type FROM Cards WHERE UUID = ?", key).toString(), QString("computer.wifi"));
-        QCOMPARE(peek.value("SELECT IconID FROM Cards WHERE UUID = ?", key).toInt(), 35);
-        QCOMPARE(peek.value("SELECT UpdateTime FROM Cards WHERE UUID = ?", key).toLongLong(), 1400000000LL);
-        QCOMPARE(peek.value("SELECT Trashed FROM Cards WHERE UUID = ?", key).toInt(), 0);
-        QCOMPARE(peek.value("SELECT typeof(UpdateTime) FROM Cards WHERE UUID = ?", key).toString(), QString("integer"));
+        const QString columns = "Title||'|'||Type||'|'||IconID||'|'||UpdateTime||'|'||typeof(UpdateTime)||'|'||Trashed";
+        QCOMPARE(peek.value("SELECT " + columns + " FROM Cards WHERE UUID = ?", key).toString(),
+                 QString("Home Wi-Fi|computer.wifi|35|1400000000|integer|0"));
     }
 
     void survivesAChangeOfPassword()
     {
         const QString path = freshCopy();
+        const auto texts = [](CardDb &store) {
+            QStringList texts;
+            for (const QString &uuid : must(store.allUuids()))
+                texts << QString::fromUtf8(store.cardByUuid(uuid, nullptr)->toData());
+            return texts;
+        };
         auto store = CardDb::openOrCreate(path, m_password);
-        QStringList before;
-        for (const QString &uuid : must(store->allUuids()))
-            before << QString::fromUtf8(store->cardByUuid(uuid, nullptr)->toData());
+        const QStringList before = texts(*store);
         QVERIFY(store->changePassword(m_password, "another"));
         store.reset();
-        auto rekeyed = CardDb::open(path, "another");
-        QStringList after;
-        for (const QString &uuid : must(rekeyed->allUuids()))
-            after << QString::fromUtf8(rekeyed->cardByUuid(uuid, nullptr)->toData());
-        QCOMPARE(after, before);
+        QCOMPARE(texts(*CardDb::open(path, "another")), before);
         QCOMPARE(SqlPeek(path).value("SELECT Sync_UUID FROM Identity").toString(),
                  QString("9b943a87-40a1-416c-82a4-c28a6cb22fd2"));
     }

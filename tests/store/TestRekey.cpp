@@ -4,8 +4,6 @@
 #include "store/FileOps.h"
 
 #include <QDir>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,17 +28,11 @@ QStringList cardTexts(CardDb &store)
     return texts;
 }
 
-QVariantList columns(const QString &path, const QString &sql)
+// The named columns of every row as SQL literals, NULLs and blobs included.
+QString rows(const QString &path, const QString &table, const QStringList &columns)
 {
-    SqlPeek peek(path);
-    QSqlQuery query(peek.db());
-    QVariantList values;
-    query.exec(sql);
-    while (query.next()) {
-        for (int i = 0; i < query.record().count(); ++i)
-            values << query.value(i);
-    }
-    return values;
+    const QString quoted = "quote(" + columns.join(")||','||quote(") + ")";
+    return SqlPeek(path).value(QString("SELECT group_concat(%1, ';') FROM %2").arg(quoted, table)).toString();
 }
 
 } // namespace
@@ -69,18 +61,18 @@ private slots:
         std::unique_ptr<CardDb> store;
         const QString path = walletWithCards(&store);
         const QStringList texts = cardTexts(*store);
-        const QString clear = "SELECT ID, Title, Type, IconID, UpdateTime, UUID, Trashed FROM Cards";
-        const QVariantList clearBefore = columns(path, clear);
-        const QVariantList identityBefore
-            = columns(path, "SELECT ID, Version, Signature, Sync_UUID, Info FROM Identity");
-        const QVariantList dataBefore = columns(path, "SELECT Data FROM Cards");
+        const QStringList clear{"ID", "Title", "Type", "IconID", "UpdateTime", "UUID", "Trashed"};
+        const QStringList identity{"ID", "Version", "Signature", "Sync_UUID", "Info"};
+        const QString clearBefore = rows(path, "Cards", clear);
+        const QString identityBefore = rows(path, "Identity", identity);
+        const QString dataBefore = rows(path, "Cards", {"Data"});
 
         QVERIFY(store->changePassword("old", "new ☃"));
         QVERIFY(store->isOpen());
         QCOMPARE(cardTexts(*store), texts);
-        QCOMPARE(columns(path, clear), clearBefore);
-        QCOMPARE(columns(path, "SELECT ID, Version, Signature, Sync_UUID, Info FROM Identity"), identityBefore);
-        QVERIFY(columns(path, "SELECT Data FROM Cards") != dataBefore);
+        QCOMPARE(rows(path, "Cards", clear), clearBefore);
+        QCOMPARE(rows(path, "Identity", identity), identityBefore);
+        QVERIFY(rows(path, "Cards", {"Data"}) != dataBefore);
         QCOMPARE(store->cardCount(), 2);
 
         store.reset();
@@ -96,9 +88,9 @@ private slots:
     {
         std::unique_ptr<CardDb> store;
         const QString path = walletWithCards(&store);
-        const QVariantList before = columns(path, "SELECT Data FROM Cards UNION ALL SELECT Hash FROM Identity");
+        const QString before = rows(path, "Cards", {"Data"}) + rows(path, "Identity", {"Hash"});
         QVERIFY(store->changePassword("old", "old"));
-        QCOMPARE(columns(path, "SELECT Data FROM Cards UNION ALL SELECT Hash FROM Identity"), before);
+        QCOMPARE(rows(path, "Cards", {"Data"}) + rows(path, "Identity", {"Hash"}), before);
     }
 
     // A wallet that another program re-keyed takes no more writes under the old key.
@@ -145,17 +137,14 @@ private slots:
     }
 
 private:
-    static ino_t inode(const QString &path)
+    static struct stat status(const QString &path)
     {
-        struct stat status;
-        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+        struct stat status = {};
+        ::stat(QFile::encodeName(path).constData(), &status);
+        return status;
     }
-
-    static uint mode(const QString &path)
-    {
-        struct stat status;
-        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777 : 0;
-    }
+    static ino_t inode(const QString &path) { return status(path).st_ino; }
+    static uint mode(const QString &path) { return status(path).st_mode & 0777; }
 };
 
 QTEST_GUILESS_MAIN(TestRekey)
