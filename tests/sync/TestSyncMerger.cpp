@@ -27,13 +27,6 @@ std::unique_ptr<Card> login(const QString &uuid, const QString &title, const QSt
     return card;
 }
 
-// A card's state in rows(): "live", "trashed" or "gone".
-QString state(const QStringList &rows, const QString &uuid)
-{
-    const QStringList row = rows.filter(QRegularExpression('^' + uuid + ' '));
-    return row.isEmpty() ? "gone" : row.first().section(' ', 1, 1);
-}
-
 } // namespace
 
 class TestSyncMerger : public QObject
@@ -45,14 +38,17 @@ private:
     int m_serial = 0;
     QDateTime m_start;
 
-    // Cards as "uuid|title|values|seconds after t0|notes", ';' between them, "~uuid" in the trash; then others.
+    // Cards as "uuid|title|values|seconds after t0|notes", ';' between them, "~uuid" in the trash, "!uuid"
+    // deleted for ever; then others.
     QString wallet(const QString &name, const QString &password, const QString &spec,
                    const std::vector<Card *> &others = {})
     {
         const QString path = m_dir.filePath(QStringLiteral("%1-%2.tessera").arg(name).arg(++m_serial));
         auto store = CardDb::openOrCreate(path, password);
+        bool purge = false;
         for (QString card : spec.split(';', Qt::SkipEmptyParts)) {
-            const bool trashed = card.startsWith('~');
+            purge = purge || card.startsWith('!');
+            const bool trashed = card.startsWith('~') || card.startsWith('!');
             const QStringList part = card.mid(trashed ? 1 : 0).split('|');
             store->addCard(*login(part.at(0), part.at(1), part.at(2).split(','), t0.addSecs(part.value(3).toInt()),
                                   part.value(4)));
@@ -61,6 +57,8 @@ private:
         }
         for (Card *card : others)
             store->addCard(*card);
+        if (purge)
+            store->purgeTrashed();
         return path;
     }
 
@@ -111,52 +109,10 @@ private slots:
         QVERIFY(SqlPeek(cloud).value("SELECT Info FROM Identity") != SqlPeek(local).value("SELECT Info FROM Identity"));
     }
 
-    // A card deleted for ever on one side never comes back live: where the other copy has it live it
-    // returns to the trash on both sides (and the deletion is forgotten, so the next merge keeps it
+    // Both sides' cards; then the copy's rows in order after the merge, the local uuids in order and the deletions
+    // both files record. A card deleted for ever on one side never comes back live: where the other copy has it
+    // live it returns to the trash on both sides (and the deletion is forgotten, so the next merge keeps it
     // there), where the other copy has it in the trash it goes from both and both record the deletion.
-    void purgedCards_data()
-    {
-        QTest::addColumn<bool>("purgedLocally");
-        QTest::addColumn<bool>("trashedOnTheOtherSide");
-        QTest::addColumn<QString>("expected");
-        // clang-format off
-        QTest::newRow("local purge, cloud live") << true << false << "trashed";
-        QTest::newRow("local purge, cloud trashed") << true << true << "gone";
-        QTest::newRow("cloud purge, local live") << false << false << "trashed";
-        QTest::newRow("cloud purge, local trashed") << false << true << "gone";
-        // clang-format on
-    }
-
-    void purgedCards()
-    {
-        QFETCH(bool, purgedLocally);
-        QFETCH(bool, trashedOnTheOtherSide);
-        QFETCH(QString, expected);
-        const QString local = wallet("local", "pw", "k|Keep|u;p|Purged|v");
-        const QString cloud = wallet("cloud", "cpw", "k|Keep|u;p|Purged|v");
-        {
-            auto purging = CardDb::open(purgedLocally ? local : cloud, purgedLocally ? "pw" : "cpw");
-            auto keeping = CardDb::open(purgedLocally ? cloud : local, purgedLocally ? "cpw" : "pw");
-            QVERIFY(purging->trashCard(purging->cardIdForUuid("p")));
-            QVERIFY(purging->purgeTrashed());
-            if (trashedOnTheOtherSide)
-                QVERIFY(keeping->trashCard(keeping->cardIdForUuid("p")));
-        }
-        QVERIFY(sync(local, "pw", cloud, "cpw"));
-        for (const auto &[path, password] : {std::pair<QString, QString>(local, "pw"), {cloud, "cpw"}}) {
-            const QStringList side = rows(path, password);
-            QCOMPARE(state(side, "p"), expected);
-            QCOMPARE(state(side, "k"), QString("live"));
-            QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged WHERE UUID = 'p'").toInt(),
-                     expected == "gone" ? 1 : 0);
-        }
-        // Merging again changes nothing.
-        const QStringList before = rows(local, "pw");
-        QVERIFY(sync(local, "pw", cloud, "cpw"));
-        QCOMPARE(rows(local, "pw"), before);
-    }
-
-    // Both sides' cards; then the copy's rows in order after the merge and the local uuids in order.
     void mergesCards_data()
     {
         QTest::addColumn<QString>("local");
@@ -164,16 +120,21 @@ private slots:
         QTest::addColumn<bool>("sameRowTimes");
         QTest::addColumn<QStringList>("merged");
         QTest::addColumn<QStringList>("localOrder");
+        QTest::addColumn<int>("purged");
         // clang-format off
-        QTest::newRow("same card edited on both sides") << "c|Mail (local)|alice,local password^100,a@x,x.example|100|local notes" << "c|Mail|alice,old,a@x,cloud.example^200|0|cloud notes" << false << QStringList{"c live Mail (local)|local notes|21|alice|local password|a@x|cloud.example 100 101"} << QStringList{"c"};
-        QTest::newRow("imported login without an e-mail field") << "cat|Forum|carol,,," << "imp|Forum|carol,pw,-,forum.example" << false << QStringList{"imp live Forum||21|carol|pw|forum.example 0 0"} << QStringList{"imp"};
-        QTest::newRow("trashed locally later") << "~d|Doomed|u" << "d|Doomed|u" << false << QStringList{"d trashed Doomed||21|u 0 now"} << QStringList{"d"};
-        QTest::newRow("equal row times follow the cloud") << "~e|Equal|u" << "e|Equal|u" << true << QStringList{"e live Equal||21|u 0 170000000"} << QStringList{"e"};
-        QTest::newRow("pairs by content") << "local-id|Bank|carol,,c@x|0|notes here" << "cloud-id|Bank|carol,pin,|5" << false << QStringList{"cloud-id live Bank|notes here|21|carol|pin|c@x now now"} << QStringList{"cloud-id"};
-        QTest::newRow("content pair with nothing to fill") << "l|Bank|carol|50" << "c|Bank|carol|0|cloud notes" << false << QStringList{"c live Bank|cloud notes|21|carol 0 0"} << QStringList{"c"};
-        QTest::newRow("trashed and live never pair") << "~l|Same|u" << "c|Same|u" << false << QStringList{"c live Same||21|u 0 0", "l trashed Same||21|u 0 now"} << QStringList{"l", "c"};
-        QTest::newRow("two local cards like one cloud card") << "first|Twin|u;second|Twin|u,p" << "cloud|Twin|u," << false << QStringList{"cloud live Twin||21|u|p now now", "first live Twin||21|u 0 0"} << QStringList{"first", "cloud"};
-        QTest::newRow("rows stay, new cards last") << "common|Common|u;local-only|Mine|m;pair-l|Pair|p" << "cloud-only|Theirs|t;pair-c|Pair|;common|Common|u" << false << QStringList{"cloud-only live Theirs||21|t 0 0", "pair-c live Pair||21|p now now", "common live Common||21|u 0 0", "local-only live Mine||21|m 0 0"} << QStringList{"common", "local-only", "pair-c", "cloud-only"};
+        QTest::newRow("same card edited on both sides") << "c|Mail (local)|alice,local password^100,a@x,x.example|100|local notes" << "c|Mail|alice,old,a@x,cloud.example^200|0|cloud notes" << false << QStringList{"c live Mail (local)|local notes|21|alice|local password|a@x|cloud.example 100 101"} << QStringList{"c"} << 0;
+        QTest::newRow("imported login without an e-mail field") << "cat|Forum|carol,,," << "imp|Forum|carol,pw,-,forum.example" << false << QStringList{"imp live Forum||21|carol|pw|forum.example 0 0"} << QStringList{"imp"} << 0;
+        QTest::newRow("trashed locally later") << "~d|Doomed|u" << "d|Doomed|u" << false << QStringList{"d trashed Doomed||21|u 0 now"} << QStringList{"d"} << 0;
+        QTest::newRow("equal row times follow the cloud") << "~e|Equal|u" << "e|Equal|u" << true << QStringList{"e live Equal||21|u 0 170000000"} << QStringList{"e"} << 0;
+        QTest::newRow("pairs by content") << "local-id|Bank|carol,,c@x|0|notes here" << "cloud-id|Bank|carol,pin,|5" << false << QStringList{"cloud-id live Bank|notes here|21|carol|pin|c@x now now"} << QStringList{"cloud-id"} << 0;
+        QTest::newRow("content pair with nothing to fill") << "l|Bank|carol|50" << "c|Bank|carol|0|cloud notes" << false << QStringList{"c live Bank|cloud notes|21|carol 0 0"} << QStringList{"c"} << 0;
+        QTest::newRow("trashed and live never pair") << "~l|Same|u" << "c|Same|u" << false << QStringList{"c live Same||21|u 0 0", "l trashed Same||21|u 0 now"} << QStringList{"l", "c"} << 0;
+        QTest::newRow("two local cards like one cloud card") << "first|Twin|u;second|Twin|u,p" << "cloud|Twin|u," << false << QStringList{"cloud live Twin||21|u|p now now", "first live Twin||21|u 0 0"} << QStringList{"first", "cloud"} << 0;
+        QTest::newRow("rows stay, new cards last") << "common|Common|u;local-only|Mine|m;pair-l|Pair|p" << "cloud-only|Theirs|t;pair-c|Pair|;common|Common|u" << false << QStringList{"cloud-only live Theirs||21|t 0 0", "pair-c live Pair||21|p now now", "common live Common||21|u 0 0", "local-only live Mine||21|m 0 0"} << QStringList{"common", "local-only", "pair-c", "cloud-only"} << 0;
+        QTest::newRow("local purge, cloud live") << "k|Keep|u;!p|Purged|v" << "k|Keep|u;p|Purged|v" << false << QStringList{"k live Keep||21|u 0 0", "p trashed Purged||21|v 0 now"} << QStringList{"k", "p"} << 0;
+        QTest::newRow("local purge, cloud trashed") << "k|Keep|u;!p|Purged|v" << "k|Keep|u;~p|Purged|v" << false << QStringList{"k live Keep||21|u 0 0"} << QStringList{"k"} << 1;
+        QTest::newRow("cloud purge, local live") << "k|Keep|u;p|Purged|v" << "k|Keep|u;!p|Purged|v" << false << QStringList{"k live Keep||21|u 0 0", "p trashed Purged||21|v 0 now"} << QStringList{"k", "p"} << 0;
+        QTest::newRow("cloud purge, local trashed") << "k|Keep|u;~p|Purged|v" << "k|Keep|u;!p|Purged|v" << false << QStringList{"k live Keep||21|u 0 0"} << QStringList{"k"} << 1;
         // clang-format on
     }
 
@@ -184,6 +145,7 @@ private slots:
         QFETCH(bool, sameRowTimes);
         QFETCH(QStringList, merged);
         QFETCH(QStringList, localOrder);
+        QFETCH(int, purged);
         const QString localPath = wallet("local", "pw", local);
         const QString cloudPath = wallet("cloud", "cpw", cloud);
         for (const QString &path : {localPath, cloudPath}) {
@@ -198,6 +160,8 @@ private slots:
                 uuids << row.section(' ', 0, 0);
             QCOMPARE(uuids, localOrder);
             QCOMPARE(rows(localPath, "pw", true), rows(cloudPath, "cpw", true));
+            for (const QString &path : {localPath, cloudPath})
+                QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged").toInt(), purged);
         }
     }
 
