@@ -1,6 +1,5 @@
 #include "common/SqlPeek.h"
 #include "common/TestFiles.h"
-#include "model/TextUtils.h"
 #include "store/CardDb.h"
 #include "sync/WalletMerge.h"
 
@@ -148,10 +147,8 @@ private slots:
         QFETCH(int, purged);
         const QString localPath = wallet("local", "pw", local);
         const QString cloudPath = wallet("cloud", "cpw", cloud);
-        for (const QString &path : {localPath, cloudPath}) {
-            if (sameRowTimes)
-                QVERIFY(SqlPeek(path).exec("UPDATE Cards SET UpdateTime = 1500000000"));
-        }
+        for (const QString &path : {localPath, cloudPath})
+            QVERIFY(!sameRowTimes || SqlPeek(path).exec("UPDATE Cards SET UpdateTime = 1500000000"));
         for (int round = 0; round < 2; ++round) {
             QVERIFY(sync(localPath, "pw", cloudPath, "cpw"));
             QCOMPARE(rows(cloudPath, "cpw"), merged);
@@ -182,10 +179,8 @@ private slots:
             store->updateCard(store->cardIdForUuid("shared"), *card);
             store->trashCard(store->cardIdForUuid("a1"));
         }
-        QVERIFY(sync(b, "b", cloud, "cloud"));
-        QVERIFY(sync(c, "c", cloud, "cloud"));
-        QVERIFY(sync(a, "a", cloud, "cloud"));
-        QVERIFY(sync(b, "b", cloud, "cloud"));
+        for (const auto &[path, password] : {std::pair{b, "b"}, {c, "c"}, {a, "a"}, {b, "b"}})
+            QVERIFY(sync(path, password, cloud, "cloud"));
         const QStringList reference = rows(cloud, "cloud", true);
         for (const auto &[path, password] : {std::pair{a, "a"}, {b, "b"}, {c, "c"}})
             QCOMPARE(rows(path, password, true), reference);
