@@ -43,12 +43,12 @@ std::unique_ptr<Card> cardOf(const QString &type, const QString &title, const QS
     return card;
 }
 
-// What must survive a trip out and back: type, title, notes, trash state and each filled field.
+// What must survive a trip out and back: uuid, type, title, notes, trash state and each filled field.
 QStringList describe(CardDb &store)
 {
     QStringList cards;
     store.forEachCard([&cards](const StoredCard &row) {
-        QStringList parts{row.card->templateType(), row.card->title(), row.card->notes(),
+        QStringList parts{row.uuid, row.card->templateType(), row.card->title(), row.card->notes(),
                           row.trashed ? "trashed" : "live"};
         for (const Field *field : row.card->fields()) {
             if (!field->value().isEmpty())
@@ -59,6 +59,18 @@ QStringList describe(CardDb &store)
     });
     cards.sort();
     return cards;
+}
+
+// Runs a program to its end on the given input and gives what it printed.
+QByteArray output(const QString &program, const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+    return process.readAllStandardOutput();
 }
 
 } // namespace
@@ -128,11 +140,6 @@ private slots:
         QCOMPARE(loader.summary().text(),
                  QString("imported 3, skipped 0 duplicates, 1 into the trash, extra fields kept 2"));
         QCOMPARE(describe(*copy), describe(*store));
-        QStringList uuids = must(copy->allUuids());
-        QStringList original = must(store->allUuids());
-        uuids.sort();
-        original.sort();
-        QCOMPARE(uuids, original);
 
         KeePassLoader again(store.get(), xml);
         QVERIFY(again.importFile());
@@ -148,16 +155,10 @@ private slots:
             QSKIP("python3 is not installed: the CSV is not checked against an independent reader");
         auto store = sampleWallet();
         const QString csv = exported(CardExport::Csv, *store);
-        QProcess reader;
-        reader.start(python,
-                     {"-c",
-                      "import csv, json, sys\n"
-                      "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
-                      "    print(json.dumps(list(csv.reader(f))))\n",
-                      csv});
-        QVERIFY(reader.waitForFinished(30000));
-        QCOMPARE(reader.exitCode(), 0);
-        const QJsonArray rows = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
+        const char *script = "import csv, json, sys\n"
+                             "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                             "    print(json.dumps(list(csv.reader(f))))\n";
+        const QJsonArray rows = QJsonDocument::fromJson(output(python, {"-c", script, csv})).array();
         const QStringList expected[] = {
             {"Title", "Username", "Password", "URL", "Notes", "Type"},
             {"Bank, \"main\" & <co>", "ana", "p\"w,<&>", "https://bank.example",
@@ -220,18 +221,8 @@ private slots:
         auto store = sampleWallet();
         const QString xml = exported(CardExport::KeePassXml, *store);
         const QString kdbx = newPath("kdbx");
-        QProcess import;
-        import.start(cli, {"import", "-p", xml, kdbx});
-        import.write("pw\npw\n");
-        import.closeWriteChannel();
-        QVERIFY(import.waitForFinished(60000));
-        QCOMPARE(import.exitCode(), 0);
-        QProcess list;
-        list.start(cli, {"ls", "-R", "-f", kdbx});
-        list.write("pw\n");
-        list.closeWriteChannel();
-        QVERIFY(list.waitForFinished(60000));
-        const QString entries = QString::fromUtf8(list.readAllStandardOutput());
+        output(cli, {"import", "-p", xml, kdbx}, "pw\npw\n");
+        const QString entries = QString::fromUtf8(output(cli, {"ls", "-R", "-f", kdbx}, "pw\n"));
         QVERIFY2(entries.contains("Bank, \"main\" & <co>"), qPrintable(entries));
         QVERIFY(entries.contains("Recycle Bin/Old note"));
     }

@@ -70,14 +70,7 @@ private slots:
         QFETCH(bool, noLookAlikes);
         QFETCH(int, length);
         QFETCH(double, bits);
-        PasswordGenerator::Options options;
-        options.upper = upper;
-        options.lower = lower;
-        options.digits = digits;
-        options.symbols = symbols;
-        options.excludeLookAlikes = noLookAlikes;
-        options.length = length;
-        const PasswordGenerator generator(options);
+        const PasswordGenerator generator({length, upper, lower, digits, symbols, noLookAlikes});
         QVERIFY(qAbs(generator.entropyBits() - bits) < 1e-3);
         for (int i = 0; i < 200; ++i) {
             const QString password = generator.generate();
@@ -90,26 +83,18 @@ private slots:
                 if (noLookAlikes)
                     QVERIFY2(!QString("0O1lI|").contains(c), qPrintable(password));
             }
-            QCOMPARE(seen[0], upper);
-            QCOMPARE(seen[1], lower);
-            QCOMPARE(seen[2], digits);
-            QCOMPARE(seen[3], symbols);
+            QCOMPARE(QVector<bool>(seen, seen + 4), (QVector<bool>{upper, lower, digits, symbols}));
         }
     }
 
     void refusesBadOptions()
     {
-        PasswordGenerator::Options options;
-        options.length = PasswordGenerator::minLength - 1;
-        QCOMPARE(PasswordGenerator(options).generate(), QString());
-        options.length = PasswordGenerator::maxLength + 1;
-        QCOMPARE(PasswordGenerator(options).generate(), QString());
-        options = {};
-        options.upper = options.lower = options.digits = options.symbols = false;
-        QCOMPARE(PasswordGenerator(options).generate(), QString());
-        PassphraseGenerator::Options words;
-        words.words = PassphraseGenerator::maxWords + 1;
-        QCOMPARE(PassphraseGenerator(words).generate(), QString());
+        using Options = PasswordGenerator::Options;
+        for (const Options &options :
+             {Options{PasswordGenerator::minLength - 1}, Options{PasswordGenerator::maxLength + 1},
+              Options{20, false, false, false, false}})
+            QCOMPARE(PasswordGenerator(options).generate(), QString());
+        QCOMPARE(PassphraseGenerator({PassphraseGenerator::maxWords + 1}).generate(), QString());
     }
 
     void passphrases_data()

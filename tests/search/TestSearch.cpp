@@ -45,15 +45,14 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, found);
         const QDateTime time = QDateTime::currentDateTimeUtc();
-        Card card(QStringLiteral("uuid"), time, QStringLiteral("login.default"), 21, QStringLiteral("Café Émile"),
-                  QStringLiteral("Zoe Lopez pays the renewal.\nThe blue house has a red\tdoor."));
-        card.addField(0, time, QStringLiteral("Username"), QStringLiteral("Ana.Lopez"), FieldType::Username, false);
-        card.addField(1, time, QStringLiteral("Password"), QStringLiteral("hunter2"), FieldType::Password, true);
-        card.addField(2, time, QStringLiteral("Phone"), QString(), FieldType::Phone, false);
-        card.addField(3, time, QStringLiteral("Url"), QStringLiteral("https://mail.example.org"), FieldType::Url,
-                      false);
-        card.addField(4, time, QStringLiteral("Security answer"), QStringLiteral("x"), FieldType::Text, true);
-        const QString text = SearchIndex::searchableText(card, QStringLiteral("Web Login"));
+        Card card("uuid", time, "login.default", 21, "Café Émile",
+                  "Zoe Lopez pays the renewal.\nThe blue house has a red\tdoor.");
+        card.addField(0, time, "Username", "Ana.Lopez", FieldType::Username, false);
+        card.addField(1, time, "Password", "hunter2", FieldType::Password, true);
+        card.addField(2, time, "Phone", QString(), FieldType::Phone, false);
+        card.addField(3, time, "Url", "https://mail.example.org", FieldType::Url, false);
+        card.addField(4, time, "Security answer", "x", FieldType::Text, true);
+        const QString text = SearchIndex::searchableText(card, "Web Login");
         QCOMPARE(SearchQuery(typed).matches(text), found);
     }
 };
