@@ -28,38 +28,20 @@ bool HttpRequest::wantsClose() const
 
 bool HttpRequestReader::takeRequest(HttpRequest *request)
 {
-    if (m_failed)
-        return false;
     const int headEnd = m_buffer.indexOf("\r\n\r\n");
     if (headEnd < 0)
         return false;
-
+    HttpRequest parsed;
     const QList<QByteArray> lines = m_buffer.left(headEnd).split('\n');
     const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
-    if (requestLine.size() != 3 || !requestLine.at(2).startsWith("HTTP/1.")) {
-        m_failed = true;
-        return false;
-    }
-    HttpRequest parsed;
-    parsed.method = requestLine.at(0);
-    parsed.target = requestLine.at(1);
+    parsed.method = requestLine.value(0);
+    parsed.target = requestLine.value(1);
     for (int i = 1; i < lines.size(); ++i) {
         const int colon = lines.at(i).indexOf(':');
-        if (colon <= 0) {
-            m_failed = true;
-            return false;
-        }
         parsed.headers.append({lines.at(i).left(colon).trimmed(), lines.at(i).mid(colon + 1).trimmed()});
     }
-
-    bool lengthOk = true;
-    const QByteArray lengthText = parsed.header("Content-Length");
-    const int length = lengthText.isEmpty() ? 0 : lengthText.toInt(&lengthOk);
-    if (!lengthOk || length < 0) {
-        m_failed = true;
-        return false;
-    }
     const int bodyStart = headEnd + 4;
+    const int length = parsed.header("Content-Length").toInt();
     if (m_buffer.size() - bodyStart < length)
         return false;
     parsed.body = m_buffer.mid(bodyStart, length);

@@ -19,17 +19,15 @@ struct HttpRequest
     bool wantsClose() const;
 };
 
-// Cuts the bytes a client sends on one connection into requests: request line, headers and a
-// Content-Length body (the only body framing the tests' client uses).
+// Cuts the bytes Qt's client sends on one connection into requests: request line, headers and a
+// Content-Length body (the only body framing that client uses here).
 class HttpRequestReader
 {
 public:
     void append(const QByteArray &bytes) { m_buffer += bytes; }
-    // Takes the next complete request; false while it is incomplete or when the bytes are not HTTP.
+    // Takes the next complete request; false while it is incomplete.
     bool takeRequest(HttpRequest *request);
-    bool failed() const { return m_failed; }
 
 private:
     QByteArray m_buffer;
-    bool m_failed = false;
 };
