@@ -53,15 +53,45 @@ QString parseHeader(const QByteArray &header, OAuthParameters *parameters)
     return {};
 }
 
-// RFC 5849 section 3.4.1, over the request as received: raw path and query, Host header.
-QByteArray baseString(const HttpRequest &request, const OAuthParameters &oauth)
+// Cuts the next whole request off the bytes Qt's client sent on one connection: request line,
+// headers and a Content-Length body (the only body framing it uses here).
+bool takeRequest(QByteArray &buffer, FakeCloudServer::Request *request)
 {
-    QByteArray host = request.header("Host").toLower();
+    const int headEnd = buffer.indexOf("\r\n\r\n");
+    if (headEnd < 0)
+        return false;
+    FakeCloudServer::Request parsed;
+    const QList<QByteArray> lines = buffer.left(headEnd).split('\n');
+    const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
+    parsed.method = requestLine.value(0);
+    parsed.target = requestLine.value(1);
+    const int mark = parsed.target.indexOf('?');
+    parsed.rawPath = mark < 0 ? parsed.target : parsed.target.left(mark);
+    parsed.rawQuery = mark < 0 ? QByteArray() : parsed.target.mid(mark + 1);
+    for (int i = 1; i < lines.size(); ++i) {
+        const int colon = lines.at(i).indexOf(':');
+        parsed.headers.insert(lines.at(i).left(colon).trimmed().toLower(), lines.at(i).mid(colon + 1).trimmed());
+    }
+    const int bodyStart = headEnd + 4;
+    const int length = parsed.headers.value("content-length").toInt();
+    if (buffer.size() - bodyStart < length)
+        return false;
+    parsed.body = buffer.mid(bodyStart, length);
+    parsed.close = parsed.headers.value("connection").toLower() == "close";
+    buffer.remove(0, bodyStart + length);
+    *request = parsed;
+    return true;
+}
+
+// RFC 5849 section 3.4.1, over the request as received: raw path and query, Host header.
+QByteArray baseString(const FakeCloudServer::Request &request, const OAuthParameters &oauth)
+{
+    QByteArray host = request.headers.value("host").toLower();
     const int colon = host.lastIndexOf(':');
     if (colon >= 0 && !host.endsWith(']'))
         host.truncate(colon);
     QList<QPair<QByteArray, QByteArray>> pairs;
-    for (const QByteArray &item : request.rawQuery().split('&')) {
+    for (const QByteArray &item : request.rawQuery.split('&')) {
         const int equals = item.indexOf('=');
         if (!item.isEmpty())
             pairs.append({decode(item.left(equals), true).toPercentEncoding(),
@@ -75,7 +105,7 @@ QByteArray baseString(const HttpRequest &request, const OAuthParameters &oauth)
     QByteArray normalized;
     for (const auto &pair : qAsConst(pairs))
         normalized += (normalized.isEmpty() ? "" : "&") + pair.first + '=' + pair.second;
-    return request.method.toUpper() + '&' + QByteArray("http://" + host + request.rawPath()).toPercentEncoding() + '&'
+    return request.method.toUpper() + '&' + QByteArray("http://" + host + request.rawPath).toPercentEncoding() + '&'
         + normalized.toPercentEncoding();
 }
 
@@ -95,10 +125,10 @@ FakeCloudServer::FakeCloudServer(QObject *parent)
         QTcpServer *server = m_servers[host] = new QTcpServer(this);
         connect(server, &QTcpServer::newConnection, this, [this, server, host] {
             while (QTcpSocket *socket = server->nextPendingConnection()) {
-                m_readers.insert(socket, HttpRequestReader());
+                m_buffers.insert(socket, {});
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket, host] { readFrom(socket, host); });
                 connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
-                    m_readers.remove(socket);
+                    m_buffers.remove(socket);
                     socket->deleteLater();
                 });
             }
@@ -126,7 +156,7 @@ void FakeCloudServer::releaseStalled()
 {
     const QVector<Held> held = std::exchange(m_held, {});
     for (Held entry : held) {
-        const bool close = entry.request.wantsClose();
+        const bool close = entry.request.close;
         const QByteArray bytes = entry.carriedOut ? entry.remainder : carryOut(entry.request, entry.index);
         if (entry.socket)
             send(entry.socket, bytes, close);
@@ -135,32 +165,30 @@ void FakeCloudServer::releaseStalled()
 
 void FakeCloudServer::readFrom(QTcpSocket *socket, Host host)
 {
-    m_readers[socket].append(socket->readAll());
-    HttpRequest request;
+    m_buffers[socket] += socket->readAll();
+    Request request;
     // Looked up afresh each time: serving emits signals, and a test's slot may open connections.
-    while (m_readers.contains(socket) && m_readers[socket].takeRequest(&request))
+    while (m_buffers.contains(socket) && takeRequest(m_buffers[socket], &request))
         serve(socket, host, request);
 }
 
-void FakeCloudServer::serve(QTcpSocket *socket, Host host, const HttpRequest &http)
+void FakeCloudServer::serve(QTcpSocket *socket, Host host, Request request)
 {
-    Request request;
-    static_cast<HttpRequest &>(request) = http;
-    const QByteArray rawPath = http.rawPath();
-    if (host == ApiHost && http.method == "POST" && rawPath == "/1/oauth/request_token") {
+    const QByteArray &rawPath = request.rawPath;
+    if (host == ApiHost && request.method == "POST" && rawPath == "/1/oauth/request_token") {
         request.call = RequestToken;
-    } else if (host == ApiHost && http.method == "POST" && rawPath == "/1/oauth/access_token") {
+    } else if (host == ApiHost && request.method == "POST" && rawPath == "/1/oauth/access_token") {
         request.call = AccessToken;
-    } else if (host == WebHost && http.method == "GET" && rawPath == "/1/oauth/authorize") {
+    } else if (host == WebHost && request.method == "GET" && rawPath == "/1/oauth/authorize") {
         request.call = Authorize;
-    } else if (host == ContentHost && http.method == "GET" && rawPath.startsWith(downloadPrefix + '/')) {
+    } else if (host == ContentHost && request.method == "GET" && rawPath.startsWith(downloadPrefix + '/')) {
         request.call = Download;
         request.path = QString::fromUtf8(decode(rawPath.mid(downloadPrefix.size()), false));
-    } else if (host == ContentHost && http.method == "PUT" && rawPath.startsWith(uploadPrefix + '/')) {
+    } else if (host == ContentHost && request.method == "PUT" && rawPath.startsWith(uploadPrefix + '/')) {
         request.call = Upload;
         request.path = QString::fromUtf8(decode(rawPath.mid(uploadPrefix.size()), false));
     }
-    parseHeader(http.header("Authorization"), &request.oauth);
+    parseHeader(request.headers.value("authorization"), &request.oauth);
 
     const int index = m_requests.size();
     m_requests.append(request);
@@ -180,7 +208,7 @@ void FakeCloudServer::serve(QTcpSocket *socket, Host host, const HttpRequest &ht
         emit stalled(request.call);
         return;
     }
-    send(socket, bytes, http.wantsClose());
+    send(socket, bytes, request.close);
 }
 
 QByteArray FakeCloudServer::carryOut(Request &request, int index)
@@ -190,7 +218,7 @@ QByteArray FakeCloudServer::carryOut(Request &request, int index)
     // The client goes by the status code alone, so one reason phrase does for all.
     return "HTTP/1.1 " + QByteArray::number(response.status)
         + " Answer\r\nContent-Length: " + QByteArray::number(response.body.size())
-        + "\r\nConnection: " + (request.wantsClose() ? "close" : "keep-alive") + "\r\n\r\n" + response.body;
+        + "\r\nConnection: " + (request.close ? "close" : "keep-alive") + "\r\n\r\n" + response.body;
 }
 
 FakeCloudServer::Response FakeCloudServer::answer(Request &request)
@@ -201,7 +229,7 @@ FakeCloudServer::Response FakeCloudServer::answer(Request &request)
         return {status, "Failure asked for by the test"};
 
     if (request.call == Authorize) {
-        const QString token = QUrlQuery(QString::fromLatin1(request.rawQuery()))
+        const QString token = QUrlQuery(QString::fromLatin1(request.rawQuery))
                                   .queryItemValue(QStringLiteral("oauth_token"), QUrl::FullyDecoded);
         if (!m_requestTokens.contains(token))
             return {404, "Unknown request token"};
@@ -253,7 +281,7 @@ FakeCloudServer::Response FakeCloudServer::answerSigned(Request &request, const 
 QString FakeCloudServer::checkOAuth(const Request &request, QString *token, QString *tokenSecret)
 {
     OAuthParameters oauth;
-    const QString error = parseHeader(request.header("Authorization"), &oauth);
+    const QString error = parseHeader(request.headers.value("authorization"), &oauth);
     if (!error.isEmpty())
         return error;
     if (QString::fromUtf8(oauth.value("oauth_consumer_key")) != consumerKey)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "HttpRequestReader.h"
-
+#include <QByteArray>
 #include <QHash>
 #include <QMap>
 #include <QObject>
@@ -33,8 +32,16 @@ public:
     };
     Q_ENUM(Stall)
 
-    struct Request : HttpRequest
+    // One request as it arrived, the call it makes and what the server made of it.
+    struct Request
     {
+        QByteArray method;
+        QByteArray target; // path and query, as on the request line
+        QByteArray rawPath; // the target cut at "?", not decoded
+        QByteArray rawQuery;
+        QHash<QByteArray, QByteArray> headers; // names in lower case
+        QByteArray body;
+        bool close = false; // the client asked to close the connection after the answer
         Call call = UnknownCall;
         QString path; // decoded path below the sandbox for file calls
         QMap<QByteArray, QByteArray> oauth; // the Authorization parameters, decoded
@@ -102,7 +109,7 @@ private:
 
     QUrl url(Host host) const;
     void readFrom(QTcpSocket *socket, Host host);
-    void serve(QTcpSocket *socket, Host host, const HttpRequest &http);
+    void serve(QTcpSocket *socket, Host host, Request request);
     QByteArray carryOut(Request &request, int index);
     Response answer(Request &request);
     Response answerSigned(Request &request, const QString &token);
@@ -125,5 +132,5 @@ private:
     QHash<int, Stall> m_stalls;
     QVector<Held> m_held;
     QVector<Request> m_requests;
-    QHash<QTcpSocket *, HttpRequestReader> m_readers;
+    QHash<QTcpSocket *, QByteArray> m_buffers; // what each connection sent that is not a whole request yet
 };
