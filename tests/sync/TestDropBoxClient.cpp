@@ -5,7 +5,6 @@
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -22,10 +21,9 @@ const QString accessSecret = QStringLiteral("0pw8zr5tn1yc6ve");
 
 QByteArray randomBytes(int size)
 {
-    QByteArray bytes(size, '\0');
-    QRandomGenerator generator(7);
-    for (char &byte : bytes)
-        byte = char(generator.bounded(256));
+    QByteArray bytes;
+    for (int i = 0; i < size; ++i)
+        bytes += char(i * 7919u % 251);
     return bytes;
 }
 
@@ -240,8 +238,12 @@ private slots:
     {
         QFETCH(QByteArray, content);
         m_server->setFile(syncPath, content);
+        m_client->cancelOperations(); // with nothing pending, neither now nor after the call, it says nothing
         start(Call::Download);
         QTRY_COMPARE(m_events, QStringList{"doneFileDownload"});
+        m_client->cancelOperations();
+        settle();
+        QCOMPARE(m_events, QStringList{"doneFileDownload"});
         QCOMPARE(fileBytes(local("download.tessera")), content);
         QCOMPARE(m_client->pendingOperation(), DropBoxClient::OpNone);
         QTRY_VERIFY(m_client->findChildren<QNetworkReply *>().isEmpty());
@@ -343,18 +345,6 @@ private slots:
                      0);
         if (call == Call::Upload)
             QCOMPARE(m_server->file(syncPath), QByteArray("wallet"));
-    }
-
-    void cancelWithNothingPending()
-    {
-        m_client->cancelOperations();
-        m_server->setFile(syncPath, "wallet");
-        start(Call::Download);
-        QTRY_COMPARE(m_events, QStringList{"doneFileDownload"});
-        m_client->cancelOperations();
-        settle();
-        QCOMPARE(m_events, QStringList{"doneFileDownload"});
-        QCOMPARE(fileBytes(local("download.tessera")), QByteArray("wallet"));
     }
 
     void cancelStalledCall_data()

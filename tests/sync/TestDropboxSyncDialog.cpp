@@ -239,28 +239,38 @@ private slots:
         QVERIFY(m_window->session().store()->checkPassword("local pw"));
     }
 
-    void refusedAuthorisation()
+    void lostConnection_data()
     {
-        m_server->setAutoApprove(false);
-        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
-        dialog.show();
-        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
-        button(dialog)->click();
-        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDisconnected);
-        QCOMPARE(pageText(dialog), QString("Tessera is not connected to Dropbox. Sync again to sign in once more."));
-        QVERIFY(m_settings->value("accessKey").toString().isEmpty());
+        QTest::addColumn<bool>("revoked");
+        QTest::addColumn<DropboxSyncDialog::SyncState>("state");
+        QTest::addColumn<QString>("text");
+        // clang-format off
+        QTest::newRow("authorisation refused") << false << DropboxSyncDialog::StateDisconnected << "Tessera is not connected to Dropbox. Sync again to sign in once more.";
+        QTest::newRow("access token revoked") << true << DropboxSyncDialog::StateError << "Something went wrong while synchronizing. Check that you are connected to the Internet, then try again.";
+        // clang-format on
     }
 
-    void revokedAccessToken()
+    void lostConnection()
     {
-        QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateDone);
-        m_server->revokeAccessTokens();
+        QFETCH(bool, revoked);
+        QFETCH(DropboxSyncDialog::SyncState, state);
+        QFETCH(QString, text);
+        if (revoked) {
+            QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateDone);
+            m_server->revokeAccessTokens();
+        } else {
+            m_server->setAutoApprove(false);
+        }
         DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
         dialog.show();
-        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateError);
-        QCOMPARE(pageText(dialog),
-                 QString("Something went wrong while synchronizing. Check that you are connected to the Internet, then "
-                         "try again."));
+        if (!revoked) {
+            QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
+            button(dialog)->click();
+        }
+        QTRY_COMPARE(dialog.state(), state);
+        QCOMPARE(pageText(dialog), text);
+        if (!revoked)
+            QVERIFY(m_settings->value("accessKey").toString().isEmpty());
     }
 
     void failedSyncLeavesTheWalletAsItWas_data()
