@@ -112,7 +112,6 @@ private:
     void serve(QTcpSocket *socket, Host host, Request request);
     QByteArray carryOut(Request &request, int index);
     Response answer(Request &request);
-    Response answerSigned(Request &request, const QString &token);
     QString checkOAuth(const Request &request, QString *token, QString *tokenSecret);
     QByteArray tokenReply(const QPair<QString, QString> &token) const;
     static void send(QTcpSocket *socket, const QByteArray &bytes, bool close);
