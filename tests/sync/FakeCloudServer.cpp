@@ -17,45 +17,10 @@ const QByteArray downloadPrefix = "/1/files/sandbox";
 const QByteArray uploadPrefix = "/1/files_put/sandbox";
 const qint64 allowedClockSkew = 300;
 
-QByteArray jsonError(const QString &message)
-{
-    QString escaped = message;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
-    return "{\"error\": \"" + escaped.toUtf8() + "\"}";
-}
-
-QByteArray reasonPhrase(int status)
-{
-    switch (status) {
-    case 200:
-        return "OK";
-    case 400:
-        return "Bad Request";
-    case 401:
-        return "Unauthorized";
-    case 403:
-        return "Forbidden";
-    case 404:
-        return "Not Found";
-    case 500:
-        return "Internal Server Error";
-    case 503:
-        return "Service Unavailable";
-    default:
-        return "Status " + QByteArray::number(status);
-    }
-}
-
 // The service's OAuth 1.0 HMAC-SHA1 check (RFC 5849), kept apart from the program's signer so that
 // each checks the other. Two conventions of the service differ from the RFC: the signed URL never
 // carries a port, and the two secrets join the signing key as they are, without percent-encoding.
 using OAuthParameters = QMap<QByteArray, QByteArray>;
-
-// RFC 3986 unreserved characters stay, every other byte becomes %XX.
-QByteArray encode(const QByteArray &bytes)
-{
-    return bytes.toPercentEncoding();
-}
 
 // "+" becomes a blank only in form-encoded text.
 QByteArray decode(const QByteArray &bytes, bool form)
@@ -88,44 +53,86 @@ QString parseHeader(const QByteArray &header, OAuthParameters *parameters)
     return {};
 }
 
-// RFC 5849 section 3.4.1, over the request as received: raw path and query, Host header.
-QByteArray baseString(const HttpRequest &request, const OAuthParameters &oauth)
+// Cuts the next whole request off the bytes Qt's client sent on one connection: request line,
+// headers and a Content-Length body (the only body framing it uses here).
+bool takeRequest(QByteArray &buffer, FakeCloudServer::Request *request)
 {
-    QByteArray host = request.header("Host").toLower();
+    const int headEnd = buffer.indexOf("\r\n\r\n");
+    if (headEnd < 0)
+        return false;
+    FakeCloudServer::Request parsed;
+    const QList<QByteArray> lines = buffer.left(headEnd).split('\n');
+    const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
+    parsed.method = requestLine.value(0);
+    parsed.target = requestLine.value(1);
+    const int mark = parsed.target.indexOf('?');
+    parsed.rawPath = mark < 0 ? parsed.target : parsed.target.left(mark);
+    parsed.rawQuery = mark < 0 ? QByteArray() : parsed.target.mid(mark + 1);
+    for (int i = 1; i < lines.size(); ++i) {
+        const int colon = lines.at(i).indexOf(':');
+        parsed.headers.insert(lines.at(i).left(colon).trimmed().toLower(), lines.at(i).mid(colon + 1).trimmed());
+    }
+    const int bodyStart = headEnd + 4;
+    const int length = parsed.headers.value("content-length").toInt();
+    if (buffer.size() - bodyStart < length)
+        return false;
+    parsed.body = buffer.mid(bodyStart, length);
+    parsed.close = parsed.headers.value("connection").toLower() == "close";
+    buffer.remove(0, bodyStart + length);
+    *request = parsed;
+    return true;
+}
+
+// RFC 5849 section 3.4.1, over the request as received: raw path and query, Host header.
+QByteArray baseString(const FakeCloudServer::Request &request, const OAuthParameters &oauth)
+{
+    QByteArray host = request.headers.value("host").toLower();
     const int colon = host.lastIndexOf(':');
     if (colon >= 0 && !host.endsWith(']'))
         host.truncate(colon);
     QList<QPair<QByteArray, QByteArray>> pairs;
-    for (const QByteArray &item : request.rawQuery().split('&')) {
+    for (const QByteArray &item : request.rawQuery.split('&')) {
         const int equals = item.indexOf('=');
         if (!item.isEmpty())
-            pairs.append({encode(decode(item.left(equals), true)),
-                          encode(equals < 0 ? QByteArray() : decode(item.mid(equals + 1), true))});
+            pairs.append({decode(item.left(equals), true).toPercentEncoding(),
+                          (equals < 0 ? QByteArray() : decode(item.mid(equals + 1), true)).toPercentEncoding()});
     }
     for (auto it = oauth.cbegin(); it != oauth.cend(); ++it) {
         if (it.key() != "oauth_signature")
-            pairs.append({encode(it.key()), encode(it.value())});
+            pairs.append({it.key().toPercentEncoding(), it.value().toPercentEncoding()});
     }
     std::sort(pairs.begin(), pairs.end());
     QByteArray normalized;
     for (const auto &pair : qAsConst(pairs))
         normalized += (normalized.isEmpty() ? "" : "&") + pair.first + '=' + pair.second;
-    return request.method.toUpper() + '&' + encode("http://" + host + request.rawPath()) + '&' + encode(normalized);
+    return request.method.toUpper() + '&' + QByteArray("http://" + host + request.rawPath).toPercentEncoding() + '&'
+        + normalized.toPercentEncoding();
 }
 
-QString decodedPath(const QByteArray &rawPath)
+QPair<QString, QString> takeToken(QPair<QString, QString> &next)
 {
-    return QString::fromUtf8(decode(rawPath, false));
+    if (!next.first.isEmpty())
+        return std::exchange(next, {});
+    auto made = [] { return QString::number(QRandomGenerator::global()->generate64(), 36); };
+    return {made(), made()};
 }
 } // namespace
 
 FakeCloudServer::FakeCloudServer(QObject *parent)
     : QObject(parent)
 {
-    const Host hosts[] = {ApiHost, ContentHost, WebHost};
-    for (const Host host : hosts) {
-        m_servers[host] = new QTcpServer(this);
-        accept(m_servers[host], host);
+    for (const Host host : {ApiHost, ContentHost, WebHost}) {
+        QTcpServer *server = m_servers[host] = new QTcpServer(this);
+        connect(server, &QTcpServer::newConnection, this, [this, server, host] {
+            while (QTcpSocket *socket = server->nextPendingConnection()) {
+                m_buffers.insert(socket, {});
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket, host] { readFrom(socket, host); });
+                connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+                    m_buffers.remove(socket);
+                    socket->deleteLater();
+                });
+            }
+        });
     }
 }
 
@@ -140,133 +147,48 @@ bool FakeCloudServer::listen()
     return true;
 }
 
-QUrl FakeCloudServer::apiUrl() const
+QUrl FakeCloudServer::url(Host host) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_servers[ApiHost]->serverPort()));
-}
-
-QUrl FakeCloudServer::contentUrl() const
-{
-    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_servers[ContentHost]->serverPort()));
-}
-
-QUrl FakeCloudServer::webUrl() const
-{
-    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_servers[WebHost]->serverPort()));
-}
-
-void FakeCloudServer::setNextRequestToken(const QString &key, const QString &secret)
-{
-    m_nextRequestToken = {key, secret};
-}
-
-void FakeCloudServer::setNextAccessToken(const QString &key, const QString &secret)
-{
-    m_nextAccessToken = {key, secret};
-}
-
-void FakeCloudServer::addAccessToken(const QString &key, const QString &secret)
-{
-    m_accessTokens.insert(key, secret);
-}
-
-void FakeCloudServer::revokeAccessTokens()
-{
-    m_accessTokens.clear();
-}
-
-void FakeCloudServer::setAutoApprove(bool approve)
-{
-    m_autoApprove = approve;
-}
-
-void FakeCloudServer::setSecretFirst(bool secretFirst)
-{
-    m_secretFirst = secretFirst;
-}
-
-void FakeCloudServer::setFile(const QString &path, const QByteArray &content)
-{
-    m_files.insert(path, content);
-}
-
-QByteArray FakeCloudServer::file(const QString &path) const
-{
-    return m_files.value(path);
-}
-
-void FakeCloudServer::setFailure(Call call, int httpStatus)
-{
-    m_failures.insert(call, httpStatus);
-}
-
-void FakeCloudServer::setReplyBody(Call call, const QByteArray &body)
-{
-    m_replyBodies.insert(call, body);
-}
-
-void FakeCloudServer::setStall(Call call, Stall stall)
-{
-    m_stalls.insert(call, stall);
+    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_servers[host]->serverPort()));
 }
 
 void FakeCloudServer::releaseStalled()
 {
     const QVector<Held> held = std::exchange(m_held, {});
     for (Held entry : held) {
-        const bool close = entry.request.wantsClose();
+        const bool close = entry.request.close;
         const QByteArray bytes = entry.carriedOut ? entry.remainder : carryOut(entry.request, entry.index);
         if (entry.socket)
             send(entry.socket, bytes, close);
     }
 }
 
-void FakeCloudServer::accept(QTcpServer *server, Host host)
-{
-    connect(server, &QTcpServer::newConnection, this, [this, server, host] {
-        while (QTcpSocket *socket = server->nextPendingConnection()) {
-            m_readers.insert(socket, HttpRequestReader());
-            connect(socket, &QTcpSocket::readyRead, this, [this, socket, host] { readFrom(socket, host); });
-            connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
-                m_readers.remove(socket);
-                socket->deleteLater();
-            });
-        }
-    });
-}
-
 void FakeCloudServer::readFrom(QTcpSocket *socket, Host host)
 {
-    m_readers[socket].append(socket->readAll());
-    HttpRequest request;
+    m_buffers[socket] += socket->readAll();
+    Request request;
     // Looked up afresh each time: serving emits signals, and a test's slot may open connections.
-    while (m_readers.contains(socket) && m_readers[socket].takeRequest(&request))
+    while (m_buffers.contains(socket) && takeRequest(m_buffers[socket], &request))
         serve(socket, host, request);
-    if (m_readers.value(socket).failed())
-        send(socket, responseBytes({400, "application/json", jsonError(QStringLiteral("Bad request"))}, true), true);
 }
 
-void FakeCloudServer::serve(QTcpSocket *socket, Host host, const HttpRequest &http)
+void FakeCloudServer::serve(QTcpSocket *socket, Host host, Request request)
 {
-    Request request;
-    static_cast<HttpRequest &>(request) = http;
-    const QByteArray rawPath = http.rawPath();
-    request.path = decodedPath(rawPath);
-    if (host == ApiHost && http.method == "POST" && rawPath == "/1/oauth/request_token") {
+    const QByteArray &rawPath = request.rawPath;
+    if (host == ApiHost && request.method == "POST" && rawPath == "/1/oauth/request_token") {
         request.call = RequestToken;
-    } else if (host == ApiHost && http.method == "POST" && rawPath == "/1/oauth/access_token") {
+    } else if (host == ApiHost && request.method == "POST" && rawPath == "/1/oauth/access_token") {
         request.call = AccessToken;
-    } else if (host == WebHost && http.method == "GET" && rawPath == "/1/oauth/authorize") {
+    } else if (host == WebHost && request.method == "GET" && rawPath == "/1/oauth/authorize") {
         request.call = Authorize;
-    } else if (host == ContentHost && http.method == "GET" && rawPath.startsWith(downloadPrefix + '/')) {
+    } else if (host == ContentHost && request.method == "GET" && rawPath.startsWith(downloadPrefix + '/')) {
         request.call = Download;
-        request.path = decodedPath(rawPath.mid(downloadPrefix.size()));
-    } else if (host == ContentHost && http.method == "PUT" && rawPath.startsWith(uploadPrefix + '/')) {
+        request.path = QString::fromUtf8(decode(rawPath.mid(downloadPrefix.size()), false));
+    } else if (host == ContentHost && request.method == "PUT" && rawPath.startsWith(uploadPrefix + '/')) {
         request.call = Upload;
-        request.path = decodedPath(rawPath.mid(uploadPrefix.size()));
+        request.path = QString::fromUtf8(decode(rawPath.mid(uploadPrefix.size()), false));
     }
-    request.query.setQuery(QString::fromLatin1(http.rawQuery()));
-    parseHeader(http.header("Authorization"), &request.oauth);
+    parseHeader(request.headers.value("authorization"), &request.oauth);
 
     const int index = m_requests.size();
     m_requests.append(request);
@@ -286,81 +208,72 @@ void FakeCloudServer::serve(QTcpSocket *socket, Host host, const HttpRequest &ht
         emit stalled(request.call);
         return;
     }
-    send(socket, bytes, http.wantsClose());
+    send(socket, bytes, request.close);
 }
 
 QByteArray FakeCloudServer::carryOut(Request &request, int index)
 {
     const Response response = answer(request);
-    request.status = response.status;
     m_requests[index] = request;
-    return responseBytes(response, request.wantsClose());
+    // The client goes by the status code alone, so one reason phrase does for all.
+    return "HTTP/1.1 " + QByteArray::number(response.status)
+        + " Answer\r\nContent-Length: " + QByteArray::number(response.body.size())
+        + "\r\nConnection: " + (request.close ? "close" : "keep-alive") + "\r\n\r\n" + response.body;
 }
 
 FakeCloudServer::Response FakeCloudServer::answer(Request &request)
 {
-    const QByteArray json = "application/json";
     if (request.call == UnknownCall)
-        return {404, json, jsonError(QStringLiteral("No such call"))};
+        return {404, "No such call"};
     if (const int status = m_failures.value(request.call))
-        return {status, json, jsonError(QStringLiteral("Failure asked for by the test"))};
+        return {status, "Failure asked for by the test"};
 
     if (request.call == Authorize) {
-        const QString token = request.query.queryItemValue(QStringLiteral("oauth_token"), QUrl::FullyDecoded);
+        const QString token = QUrlQuery(QString::fromLatin1(request.rawQuery))
+                                  .queryItemValue(QStringLiteral("oauth_token"), QUrl::FullyDecoded);
         if (!m_requestTokens.contains(token))
-            return {404, json, jsonError(QStringLiteral("Unknown request token"))};
+            return {404, "Unknown request token"};
         m_approvedTokens.insert(token);
-        return {200, "text/html; charset=utf-8", "<html><body>Access granted.</body></html>"};
+        return {200, "<html><body>Access granted.</body></html>"};
     }
 
     QString token;
     QString tokenSecret;
     request.rejection = checkOAuth(request, &token, &tokenSecret);
     if (!request.rejection.isEmpty())
-        return {401, json, jsonError(request.rejection)};
+        return {401, request.rejection.toUtf8()};
     if (m_replyBodies.contains(request.call))
-        return {200, "text/plain", m_replyBodies.value(request.call)};
-    return answerSigned(request, token);
-}
+        return {200, m_replyBodies.value(request.call)};
 
-FakeCloudServer::Response FakeCloudServer::answerSigned(Request &request, const QString &token)
-{
-    const QByteArray json = "application/json";
     switch (request.call) {
     case RequestToken: {
         const auto issued = takeToken(m_nextRequestToken);
         m_requestTokens.insert(issued.first, issued.second);
-        return {200, "text/plain", tokenReply(issued, {})};
+        return {200, tokenReply(issued)};
     }
     case AccessToken: {
         if (!m_autoApprove && !m_approvedTokens.contains(token))
-            return {401, json, jsonError(QStringLiteral("Request token has not been authorized"))};
+            return {401, "Request token has not been authorized"};
         m_requestTokens.remove(token);
         m_approvedTokens.remove(token);
         const auto issued = takeToken(m_nextAccessToken);
         m_accessTokens.insert(issued.first, issued.second);
-        return {200, "text/plain", tokenReply(issued, "&uid=4815162342")};
+        return {200, tokenReply(issued) + "&uid=4815162342"};
     }
     case Download:
         if (!m_files.contains(request.path))
-            return {404, json, jsonError(QStringLiteral("File not found"))};
-        return {200, "application/octet-stream", m_files.value(request.path)};
-    case Upload:
+            return {404, "File not found"};
+        return {200, m_files.value(request.path)};
+    default: // Upload
         m_files.insert(request.path, request.body);
-        return {200, json,
-                "{\"bytes\": " + QByteArray::number(request.body.size()) + ", \"path\": \"" + request.path.toUtf8()
-                    + "\"}"};
-    case Authorize:
-    case UnknownCall:
-        break;
+        return {200, "{}"};
     }
-    return {404, json, jsonError(QStringLiteral("No such call"))};
 }
 
 QString FakeCloudServer::checkOAuth(const Request &request, QString *token, QString *tokenSecret)
 {
     OAuthParameters oauth;
-    const QString error = parseHeader(request.header("Authorization"), &oauth);
+    const QString error = parseHeader(request.headers.value("authorization"), &oauth);
     if (!error.isEmpty())
         return error;
     if (QString::fromUtf8(oauth.value("oauth_consumer_key")) != consumerKey)
@@ -400,33 +313,11 @@ QString FakeCloudServer::checkOAuth(const Request &request, QString *token, QStr
     return {};
 }
 
-QByteArray FakeCloudServer::tokenReply(const QPair<QString, QString> &token, const QByteArray &extra) const
+QByteArray FakeCloudServer::tokenReply(const QPair<QString, QString> &token) const
 {
-    const QByteArray key = "oauth_token=" + encode(token.first.toUtf8());
-    const QByteArray secret = "oauth_token_secret=" + encode(token.second.toUtf8());
-    return (m_secretFirst ? secret + '&' + key : key + '&' + secret) + extra;
-}
-
-QPair<QString, QString> FakeCloudServer::takeToken(QPair<QString, QString> &next)
-{
-    if (!next.first.isEmpty())
-        return std::exchange(next, {});
-    const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
-    auto made = [&alphabet] {
-        QString text;
-        for (int i = 0; i < 15; ++i)
-            text += alphabet.at(QRandomGenerator::global()->bounded(alphabet.size()));
-        return text;
-    };
-    return {made(), made()};
-}
-
-QByteArray FakeCloudServer::responseBytes(const Response &response, bool close)
-{
-    return "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status)
-        + "\r\nContent-Type: " + response.contentType
-        + "\r\nContent-Length: " + QByteArray::number(response.body.size())
-        + "\r\nConnection: " + (close ? "close" : "keep-alive") + "\r\n\r\n" + response.body;
+    const QByteArray key = "oauth_token=" + token.first.toUtf8().toPercentEncoding();
+    const QByteArray secret = "oauth_token_secret=" + token.second.toUtf8().toPercentEncoding();
+    return m_secretFirst ? secret + '&' + key : key + '&' + secret;
 }
 
 void FakeCloudServer::send(QTcpSocket *socket, const QByteArray &bytes, bool close)

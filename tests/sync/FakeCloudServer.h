@@ -1,7 +1,6 @@
 #pragma once
 
-#include "HttpRequestReader.h"
-
+#include <QByteArray>
 #include <QHash>
 #include <QMap>
 #include <QObject>
@@ -33,14 +32,20 @@ public:
     };
     Q_ENUM(Stall)
 
-    struct Request : HttpRequest
+    // One request as it arrived, the call it makes and what the server made of it.
+    struct Request
     {
+        QByteArray method;
+        QByteArray target; // path and query, as on the request line
+        QByteArray rawPath; // the target cut at "?", not decoded
+        QByteArray rawQuery;
+        QHash<QByteArray, QByteArray> headers; // names in lower case
+        QByteArray body;
+        bool close = false; // the client asked to close the connection after the answer
         Call call = UnknownCall;
-        QString path; // decoded path below the sandbox for file calls, else the decoded request path
-        QUrlQuery query;
+        QString path; // decoded path below the sandbox for file calls
         QMap<QByteArray, QByteArray> oauth; // the Authorization parameters, decoded
         QString rejection; // why the OAuth check failed; empty when it passed or did not apply
-        int status = 0; // HTTP status of the answer; 0 while not answered
     };
 
     static const QString consumerKey; // the program's built-in key and secret, accepted by default
@@ -51,33 +56,33 @@ public:
 
     // Starts the three listeners on free ports of 127.0.0.1.
     bool listen();
-    QUrl apiUrl() const;
-    QUrl contentUrl() const;
-    QUrl webUrl() const;
+    QUrl apiUrl() const { return url(ApiHost); }
+    QUrl contentUrl() const { return url(ContentHost); }
+    QUrl webUrl() const { return url(WebHost); }
 
     // The next token issued; otherwise a random one is made up.
-    void setNextRequestToken(const QString &key, const QString &secret);
-    void setNextAccessToken(const QString &key, const QString &secret);
+    void setNextRequestToken(const QString &key, const QString &secret) { m_nextRequestToken = {key, secret}; }
+    void setNextAccessToken(const QString &key, const QString &secret) { m_nextAccessToken = {key, secret}; }
     // An access token the user granted earlier.
-    void addAccessToken(const QString &key, const QString &secret);
+    void addAccessToken(const QString &key, const QString &secret) { m_accessTokens.insert(key, secret); }
     // Every access token issued or added so far is refused from now on.
-    void revokeAccessTokens();
+    void revokeAccessTokens() { m_accessTokens.clear(); }
     // When off, a request token is exchanged only after its authorisation page was visited (GET
     // webUrl()/1/oauth/authorize?oauth_token=...); on at first, as if the user always agreed.
-    void setAutoApprove(bool approve);
+    void setAutoApprove(bool approve) { m_autoApprove = approve; }
     // Token replies are written "oauth_token_secret=...&oauth_token=..." (the service's order),
     // or with the token first.
-    void setSecretFirst(bool secretFirst);
+    void setSecretFirst(bool secretFirst) { m_secretFirst = secretFirst; }
 
     // Paths below the sandbox begin with "/", e.g. "/sync_default.tessera".
-    void setFile(const QString &path, const QByteArray &content);
-    QByteArray file(const QString &path) const;
+    void setFile(const QString &path, const QByteArray &content) { m_files.insert(path, content); }
+    QByteArray file(const QString &path) const { return m_files.value(path); }
 
     // Answer the call with this HTTP status (0: answer normally); the call changes nothing.
-    void setFailure(Call call, int httpStatus);
+    void setFailure(Call call, int httpStatus) { m_failures.insert(call, httpStatus); }
     // Answer the call, once its OAuth check passed, with status 200 and this body instead.
-    void setReplyBody(Call call, const QByteArray &body);
-    void setStall(Call call, Stall stall);
+    void setReplyBody(Call call, const QByteArray &body) { m_replyBodies.insert(call, body); }
+    void setStall(Call call, Stall stall) { m_stalls.insert(call, stall); }
     // Carries out and answers every stalled call (mind that their clients may have gone).
     void releaseStalled();
 
@@ -91,7 +96,6 @@ private:
     struct Response
     {
         int status;
-        QByteArray contentType;
         QByteArray body;
     };
     struct Held
@@ -103,16 +107,13 @@ private:
         QByteArray remainder; // what is still to be sent once carried out
     };
 
-    void accept(QTcpServer *server, Host host);
+    QUrl url(Host host) const;
     void readFrom(QTcpSocket *socket, Host host);
-    void serve(QTcpSocket *socket, Host host, const HttpRequest &http);
+    void serve(QTcpSocket *socket, Host host, Request request);
     QByteArray carryOut(Request &request, int index);
     Response answer(Request &request);
-    Response answerSigned(Request &request, const QString &token);
     QString checkOAuth(const Request &request, QString *token, QString *tokenSecret);
-    QByteArray tokenReply(const QPair<QString, QString> &token, const QByteArray &extra) const;
-    static QPair<QString, QString> takeToken(QPair<QString, QString> &next);
-    static QByteArray responseBytes(const Response &response, bool close);
+    QByteArray tokenReply(const QPair<QString, QString> &token) const;
     static void send(QTcpSocket *socket, const QByteArray &bytes, bool close);
 
     QTcpServer *m_servers[3];
@@ -130,5 +131,5 @@ private:
     QHash<int, Stall> m_stalls;
     QVector<Held> m_held;
     QVector<Request> m_requests;
-    QHash<QTcpSocket *, HttpRequestReader> m_readers;
+    QHash<QTcpSocket *, QByteArray> m_buffers; // what each connection sent that is not a whole request yet
 };

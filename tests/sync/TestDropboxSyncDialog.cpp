@@ -1,7 +1,7 @@
-#include "common/SqlPeek.h"
 #include "FakeCloudServer.h"
 #include "app/MainWindow.h"
 #include "common/GuiTestUtils.h"
+#include "common/SqlPeek.h"
 #include "common/TestFiles.h"
 #include "model/TextUtils.h"
 #include "session/WalletSession.h"
@@ -80,25 +80,17 @@ private:
     QPushButton *button(DropboxSyncDialog &dialog) { return dialog.findChild<QPushButton *>("commonButton"); }
     QLineEdit *edit(DropboxSyncDialog &dialog, const char *name) { return dialog.findChild<QLineEdit *>(name); }
 
-    // Runs a whole sync to its last page, answering the password page with the given texts.
-    DropboxSyncDialog::SyncState syncWith(const QString &password, const QString &newPassword = QString())
+    // Takes a shown dialog through sign-in, answers the password page with the given texts and sends it.
+    void submitPasswords(DropboxSyncDialog &dialog, const QString &password, const QString &newPassword)
     {
-        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
-        dialog.show();
-        const bool asked = QTest::qWaitFor([&] {
+        const auto onPasswordPage = [&dialog] {
             return dialog.state() == DropboxSyncDialog::StateAskPassword
-                || dialog.state() == DropboxSyncDialog::StateCreatePassword
-                || dialog.state() == DropboxSyncDialog::StateAwaitingAuthorisation;
-        });
-        if (!asked)
-            return dialog.state();
-        if (dialog.state() == DropboxSyncDialog::StateAwaitingAuthorisation) {
+                || dialog.state() == DropboxSyncDialog::StateCreatePassword;
+        };
+        QTRY_VERIFY(onPasswordPage() || dialog.state() == DropboxSyncDialog::StateAwaitingAuthorisation);
+        if (!onPasswordPage()) {
             button(dialog)->click();
-            if (!QTest::qWaitFor([&] {
-                    return dialog.state() == DropboxSyncDialog::StateCreatePassword
-                        || dialog.state() == DropboxSyncDialog::StateAskPassword;
-                }))
-                return dialog.state();
+            QTRY_VERIFY(onPasswordPage());
         }
         edit(dialog, "oldPassEdit")->setText(password);
         if (!newPassword.isEmpty()) {
@@ -108,6 +100,14 @@ private:
             edit(dialog, "confirmPassEdit")->setText(newPassword);
         }
         button(dialog)->click();
+    }
+
+    // Runs a whole sync to its last page.
+    DropboxSyncDialog::SyncState syncWith(const QString &password, const QString &newPassword)
+    {
+        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
+        dialog.show();
+        submitPasswords(dialog, password, newPassword);
         const bool finished = QTest::qWaitFor(
             [&] {
                 return dialog.state() == DropboxSyncDialog::StateDone
@@ -239,70 +239,76 @@ private slots:
         QVERIFY(m_window->session().store()->checkPassword("local pw"));
     }
 
-    void refusedAuthorisation()
+    void lostConnection_data()
     {
-        m_server->setAutoApprove(false);
+        QTest::addColumn<bool>("revoked");
+        QTest::addColumn<DropboxSyncDialog::SyncState>("state");
+        QTest::addColumn<QString>("text");
+        // clang-format off
+        QTest::newRow("authorisation refused") << false << DropboxSyncDialog::StateDisconnected << "Tessera is not connected to Dropbox. Sync again to sign in once more.";
+        QTest::newRow("access token revoked") << true << DropboxSyncDialog::StateError << "Something went wrong while synchronizing. Check that you are connected to the Internet, then try again.";
+        // clang-format on
+    }
+
+    void lostConnection()
+    {
+        QFETCH(bool, revoked);
+        QFETCH(DropboxSyncDialog::SyncState, state);
+        QFETCH(QString, text);
+        if (revoked) {
+            QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateDone);
+            m_server->revokeAccessTokens();
+        } else {
+            m_server->setAutoApprove(false);
+        }
         DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
         dialog.show();
-        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
-        button(dialog)->click();
-        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDisconnected);
-        QCOMPARE(pageText(dialog), QString("Tessera is not connected to Dropbox. Sync again to sign in once more."));
-        QVERIFY(m_settings->value("accessKey").toString().isEmpty());
+        if (!revoked) {
+            QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
+            button(dialog)->click();
+        }
+        QTRY_COMPARE(dialog.state(), state);
+        QCOMPARE(pageText(dialog), text);
+        if (!revoked)
+            QVERIFY(m_settings->value("accessKey").toString().isEmpty());
     }
 
-    void revokedAccessToken()
+    void failedSyncLeavesTheWalletAsItWas_data()
     {
-        QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateDone);
-        m_server->revokeAccessTokens();
-        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
-        dialog.show();
-        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateError);
-        QCOMPARE(pageText(dialog),
-                 QString("Something went wrong while synchronizing. Check that you are connected to the Internet, then "
-                         "try again."));
+        QTest::addColumn<QString>("breakage");
+        // clang-format off
+        QTest::newRow("upload refused") << "upload refused";
+        QTest::newRow("wallet busy with another writer") << "busy";
+        // The upload went through but the wallet cannot take the merge: that is no success either.
+        QTest::newRow("wallet busy once uploaded") << "busy once uploaded";
+        // clang-format on
     }
 
-    void failedUploadLeavesTheWalletAsItWas()
+    void failedSyncLeavesTheWalletAsItWas()
     {
-        const QByteArray before = fileBytes(m_path);
-        m_server->setFailure(FakeCloudServer::Upload, 500);
-        QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateError);
-        QCOMPARE(fileBytes(m_path), before);
-        QCOMPARE(titles(*m_window->session().store()), (QStringList{"Alpha", "Beta"}));
-    }
-
-    void mergeThatCannotWriteEndsOnTheErrorPage()
-    {
+        QFETCH(QString, breakage);
         const QByteArray before = fileBytes(m_path);
         SqlPeek otherWriter(m_path);
-        QVERIFY(otherWriter.exec("BEGIN IMMEDIATE"));
+        if (breakage == "upload refused") {
+            m_server->setFailure(FakeCloudServer::Upload, 500);
+        } else if (breakage == "busy") {
+            QVERIFY(otherWriter.exec("BEGIN IMMEDIATE"));
+        } else {
+            m_server->setStall(FakeCloudServer::Upload, FakeCloudServer::StallBeforeReply);
+            connect(
+                m_server.get(), &FakeCloudServer::stalled, this,
+                [&] {
+                    QVERIFY(otherWriter.exec("BEGIN IMMEDIATE"));
+                    m_server->releaseStalled();
+                },
+                Qt::QueuedConnection);
+        }
         QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateError);
-        QVERIFY(otherWriter.exec("ROLLBACK"));
+        if (breakage != "upload refused")
+            QVERIFY(otherWriter.exec("ROLLBACK"));
         QCOMPARE(fileBytes(m_path), before);
-        QVERIFY(m_server->file(DropboxSyncDialog::remotePath).isEmpty());
+        QCOMPARE(m_server->file(DropboxSyncDialog::remotePath).isEmpty(), breakage != "busy once uploaded");
         QCOMPARE(titles(*m_window->session().store()), (QStringList{"Alpha", "Beta"}));
-    }
-
-    // The upload went through but the wallet cannot take the merge: that is no success.
-    void walletThatCannotTakeTheMergeEndsOnTheErrorPage()
-    {
-        m_server->setStall(FakeCloudServer::Upload, FakeCloudServer::StallBeforeReply);
-        QSignalSpy stalled(m_server.get(), &FakeCloudServer::stalled);
-        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
-        dialog.show();
-        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
-        button(dialog)->click();
-        QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateCreatePassword);
-        edit(dialog, "newPassEdit")->setText("cloud pw");
-        edit(dialog, "confirmPassEdit")->setText("cloud pw");
-        button(dialog)->click();
-        QTRY_VERIFY(stalled.count() == 1);
-        SqlPeek otherWriter(m_path);
-        QVERIFY(otherWriter.exec("BEGIN IMMEDIATE"));
-        m_server->releaseStalled();
-        QTRY_COMPARE_WITH_TIMEOUT(dialog.state(), DropboxSyncDialog::StateError, 10000);
-        QVERIFY(otherWriter.exec("ROLLBACK"));
     }
 
     void cancelDuringTheUpload()
@@ -314,12 +320,7 @@ private slots:
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QPointer<DropboxSyncDialog> watch(dialog);
         dialog->show();
-        QTRY_COMPARE(dialog->state(), DropboxSyncDialog::StateAwaitingAuthorisation);
-        button(*dialog)->click();
-        QTRY_COMPARE(dialog->state(), DropboxSyncDialog::StateCreatePassword);
-        edit(*dialog, "newPassEdit")->setText("cloud pw");
-        edit(*dialog, "confirmPassEdit")->setText("cloud pw");
-        button(*dialog)->click();
+        submitPasswords(*dialog, QString(), "cloud pw");
         QVERIFY(!button(*dialog)->isEnabled());
         QTest::keyClick(dialog, Qt::Key_Escape);
         QVERIFY(dialog->isVisible());

@@ -158,19 +158,16 @@ private slots:
         signer.signRequest(withToken ? &token : nullptr, QStringLiteral("GET"), request);
         const qint64 after = QDateTime::currentSecsSinceEpoch();
 
-        const QByteArray header = request.rawHeader("Authorization");
-        const QRegularExpression shape(
-            QStringLiteral(
-                "^OAuth oauth_timestamp=\"([1-9][0-9]*)\",oauth_nonce=\"(0|[1-9][0-9]*)\",oauth_consumer_key=\"%1\","
-                "oauth_signature_method=\"HMAC-SHA1\",%2oauth_version=\"1.0\",oauth_signature=\"[A-Za-z0-9+/]{27}=\"$")
-                .arg(appKey, withToken ? "oauth_token=\"" + token.key + "\"," : ""));
-        const QRegularExpressionMatch match = shape.match(QString::fromLatin1(header));
-        QVERIFY2(match.hasMatch(), header.constData());
-        const qint64 timestamp = match.captured(1).toLongLong();
-        QVERIFY(timestamp >= before && timestamp <= after);
-        QCOMPARE(header,
+        // The header is the one of the fixed vectors above for the time and nonce it carries.
+        const QString header = QString::fromLatin1(request.rawHeader("Authorization"));
+        const auto field = [&header](const char *name) {
+            return QRegularExpression(QStringLiteral("%1=\"([0-9]+)\"").arg(name)).match(header).captured(1);
+        };
+        const qint64 timestamp = field("oauth_timestamp").toLongLong();
+        QVERIFY2(timestamp >= before && timestamp <= after, qPrintable(header));
+        QCOMPARE(header.toLatin1(),
                  signer.authorizationHeader(withToken ? &token : nullptr, QStringLiteral("GET"), request.url(),
-                                            timestamp, match.captured(2)));
+                                            timestamp, field("oauth_nonce")));
     }
 
     // Signers made in the same second must not repeat each other's nonces: the service would take
