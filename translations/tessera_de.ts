@@ -2453,10 +2453,6 @@ bevor es sich ändert.</translation>
         <translation>--time erwartet eine ganze Zahl von Sekunden seit 1970</translation>
     </message>
     <message>
-        <source>cannot read the card</source>
-        <translation>die Karte kann nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>card %1 has no one-time code</source>
         <translation>Karte %1 hat keinen Einmalcode</translation>
     </message>

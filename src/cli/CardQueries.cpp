@@ -149,17 +149,16 @@ int CardQueries::show(const Invocation &call)
     const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), call.console());
     if (!store)
         return ExitFailure;
-    QString error;
-    const std::optional<CardListEntry> entry = CardSelector::select(*store, call.argument(1), &error);
-    const auto card = entry ? store->card(entry->id) : nullptr;
+    CardListEntry entry;
+    const auto card = CardSelector::read(*store, path, call.argument(1), call.console(), &entry);
     if (!card)
-        return entry ? WalletAccess::failed(*store, call.console()) : call.console().fail(path, error);
+        return ExitFailure;
 
     QString text = labelled(QStringLiteral("title"), card->title())
         + labelled(QStringLiteral("type"), card->templateType())
         + labelled(QStringLiteral("icon"), QString::number(card->iconId()))
         + labelled(QStringLiteral("uuid"), card->uuid());
-    if (entry->trashed)
+    if (entry.trashed)
         text += labelled(QStringLiteral("trashed"), QStringLiteral("yes"));
     text += labelled(QStringLiteral("notes"), card->notes()) + QLatin1Char('\n');
     const bool showSecrets = call.isSet(secretsOption);

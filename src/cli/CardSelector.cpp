@@ -1,5 +1,7 @@
 #include "cli/CardSelector.h"
 
+#include "cli/Console.h"
+
 #include <QStringList>
 
 std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &name, QString *error, TitleScope scope)
@@ -44,4 +46,20 @@ std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &
     *error = tr("\"%1\" names %n cards, ids %2; give the id or uuid of one", nullptr, int(titled.size()))
                  .arg(name, ids.join(QLatin1String(", ")));
     return std::nullopt;
+}
+
+std::unique_ptr<Card> CardSelector::read(CardDb &store, const QString &path, const QString &name, Console &console,
+                                         CardListEntry *entry)
+{
+    QString error;
+    const std::optional<CardListEntry> found = select(store, name, &error);
+    if (!found) {
+        console.fail(path, error);
+        return nullptr;
+    }
+    *entry = *found;
+    auto card = store.card(found->id);
+    if (!card)
+        console.fail(path, store.lastError().message());
+    return card;
 }

@@ -42,17 +42,17 @@ int OtpCommand::totp(const Invocation &call)
     const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), call.console());
     if (!store)
         return ExitFailure;
-    QString error;
-    const std::optional<CardListEntry> entry = CardSelector::select(*store, call.argument(1), &error);
-    const auto card = entry ? store->card(entry->id) : nullptr;
+    CardListEntry entry;
+    const auto card = CardSelector::read(*store, path, call.argument(1), call.console(), &entry);
     if (!card)
-        return call.console().fail(path, entry ? tr("cannot read the card") : error);
+        return ExitFailure;
     const Field *field = OtpField::find(*card);
     if (!field)
-        return call.console().fail(path, tr("card %1 has no one-time code").arg(entry->id));
+        return call.console().fail(path, tr("card %1 has no one-time code").arg(entry.id));
+    QString error;
     const std::optional<TotpSetup> setup = TotpSetup::parse(field->value(), &error);
     if (!setup)
-        return call.console().fail(path, tr("the one-time code of card %1 is not valid: %2").arg(entry->id).arg(error));
+        return call.console().fail(path, tr("the one-time code of card %1 is not valid: %2").arg(entry.id).arg(error));
 
     const int left = setup->secondsLeftAt(time);
     call.console().print(setup->codeAt(time) + QLatin1Char('\n'));
