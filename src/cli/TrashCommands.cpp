@@ -48,21 +48,20 @@ QVector<Command> TrashCommands::commands()
 
 int TrashCommands::restore(const Invocation &call)
 {
-    const auto store = WalletAccess::open(call.argument(0), WalletAccess::ForWriting, call.passwords(), call.console());
-    if (!store)
-        return ExitFailure;
-    CardDbTransaction transaction(*store);
-    if (!transaction.isActive())
-        return WalletAccess::failed(*store, call.console());
-    const auto entry = trashedCard(*store, call);
-    if (!entry)
-        return ExitFailure;
-    if (!store->restoreCard(entry->id) || !transaction.commit())
-        return WalletAccess::failed(*store, call.console());
-    return ExitSuccess;
+    return changeTrash(call, false,
+                       [](CardDb &store, const CardListEntry *card) { return store.restoreCard(card->id); });
 }
 
 int TrashCommands::purge(const Invocation &call)
+{
+    return changeTrash(call, true, [](CardDb &store, const CardListEntry *card) {
+        return card ? store.purgeCard(card->id) : store.purgeTrashed();
+    });
+}
+
+// The wallet is held from reading the named card to the commit, so no other program changes it between.
+int TrashCommands::changeTrash(const Invocation &call, bool wholeTrashWhenUnnamed,
+                               const std::function<bool(CardDb &, const CardListEntry *)> &change)
 {
     const auto store = WalletAccess::open(call.argument(0), WalletAccess::ForWriting, call.passwords(), call.console());
     if (!store)
@@ -70,15 +69,13 @@ int TrashCommands::purge(const Invocation &call)
     CardDbTransaction transaction(*store);
     if (!transaction.isActive())
         return WalletAccess::failed(*store, call.console());
-    if (call.argumentsFrom(1).isEmpty()) {
-        if (!store->purgeTrashed() || !transaction.commit())
-            return WalletAccess::failed(*store, call.console());
-        return ExitSuccess;
+    std::optional<CardListEntry> card;
+    if (!wholeTrashWhenUnnamed || !call.argumentsFrom(1).isEmpty()) {
+        card = trashedCard(*store, call);
+        if (!card)
+            return ExitFailure;
     }
-    const auto entry = trashedCard(*store, call);
-    if (!entry)
-        return ExitFailure;
-    if (!store->purgeCard(entry->id) || !transaction.commit())
+    if (!change(*store, card ? &*card : nullptr) || !transaction.commit())
         return WalletAccess::failed(*store, call.console());
     return ExitSuccess;
 }

@@ -5,6 +5,11 @@
 #include <QCoreApplication>
 #include <QVector>
 
+#include <functional>
+
+class CardDb;
+struct CardListEntry;
+
 // The commands that work on the trash: restore a card, delete cards for ever.
 class TrashCommands
 {
@@ -16,4 +21,8 @@ public:
 private:
     static int restore(const Invocation &call);
     static int purge(const Invocation &call);
+    // Applies change to the trashed card the command line names, or (when allowed and none is named)
+    // with no card, meaning the whole trash.
+    static int changeTrash(const Invocation &call, bool wholeTrashWhenUnnamed,
+                           const std::function<bool(CardDb &, const CardListEntry *)> &change);
 };
