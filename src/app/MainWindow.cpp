@@ -31,6 +31,7 @@
 #include "ui/PasswordHealthDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/ScreenLockListener.h"
+#include "ui/SecretWidgets.h"
 #include "ui/ShortcutsDialog.h"
 #include "ui/TemplateChooserDialog.h"
 #include "ui/TrashController.h"
@@ -272,9 +273,9 @@ void MainWindow::walletOpened()
     m_ui->rootView->reload();
     m_ui->detailView->displayCard(-1);
     showPanes(true);
-    if (m_cardBeforeLock != -1)
-        m_ui->rootView->selectCard(m_cardBeforeLock);
-    m_cardBeforeLock = -1;
+    if (!m_cardBeforeLock.isEmpty())
+        m_ui->rootView->selectCard(m_session->store()->cardIdForUuid(m_cardBeforeLock));
+    m_cardBeforeLock.clear();
     m_ui->rootView->focusSearch();
     m_idleLock->setActive(true);
     updateActions();
@@ -286,13 +287,15 @@ void MainWindow::walletOpened()
 // nothing half-typed is stored) and whatever was copied.
 void MainWindow::walletLocked()
 {
-    m_cardBeforeLock = m_ui->detailView->cardId();
+    m_cardBeforeLock = m_ui->detailView->cardUuid();
     m_editBase.reset();
     m_fileSync->walletClosed();
     // done() rather than reject(): an editor would ask whether to discard, and a lock asks nothing.
     for (QDialog *dialog : findChildren<QDialog *>()) {
-        if (dialog->isVisible())
+        if (dialog->isVisible()) {
             dialog->done(QDialog::Rejected);
+            SecretWidgets::wipe(dialog);
+        }
     }
     m_clipboard->clear();
     m_idleLock->setActive(false);
@@ -307,7 +310,7 @@ void MainWindow::walletLocked()
 
 void MainWindow::walletClosed()
 {
-    m_cardBeforeLock = -1;
+    m_cardBeforeLock.clear();
     m_editBase.reset();
     m_fileSync->walletClosed();
     m_clipboard->clear();
@@ -349,9 +352,9 @@ void MainWindow::copyValue(const QString &value, const QString &what)
 // After a change behind the panes (an import, a merge), the list is rebuilt around the card shown.
 void MainWindow::reloadKeepingSelection()
 {
-    const int shown = m_ui->detailView->cardId();
+    const QString shown = m_ui->detailView->cardUuid();
     m_ui->rootView->reload();
-    m_ui->rootView->selectCard(shown);
+    m_ui->rootView->selectCard(m_session->store() ? m_session->store()->cardIdForUuid(shown) : -1);
 }
 
 void MainWindow::on_actionNew_Database_triggered()
@@ -487,34 +490,39 @@ void MainWindow::addCard(Card *card)
 
 void MainWindow::on_actionEditCard_triggered()
 {
-    const int id = m_ui->detailView->cardId();
-    auto card = m_session->store() ? m_session->store()->card(id) : nullptr;
+    auto card = m_session->store() ? m_session->store()->card(m_ui->detailView->cardId()) : nullptr;
     if (!card)
         return;
-    m_editedId = id;
     m_editBase = card->copyWithUuid(card->uuid());
     openEditor(std::move(card), &MainWindow::currentCardEdited);
 }
 
-// The card may have changed elsewhere (a sync, tessera-cli) while the editor was open: the user's
-// edits go onto the card as it is now, field by field, and nothing changed elsewhere is lost.
+// The card may have changed elsewhere (a sync, tessera-cli) while the editor was open, even moved to
+// another row: it is found again by its uuid, and the user's edits go onto the card as it is now,
+// field by field, so nothing changed elsewhere is lost.
 void MainWindow::currentCardEdited(Card *card)
 {
     const std::unique_ptr<Card> edited(card);
     const std::unique_ptr<Card> base = std::move(m_editBase);
     CardDb *store = m_session->store();
-    const auto stored = store ? store->card(m_editedId) : nullptr;
-    auto merged = store ? store->card(m_editedId) : nullptr;
-    if (!stored || !merged || !base)
+    if (!store || !base)
         return;
+    const auto stored = store->cardByUuid(base->uuid());
+    if (!stored) {
+        showError(tr("Error"), QStringLiteral("%1 %2.").arg(tr("The card \"%1\" could not be saved.").arg(edited->title()),
+                                                            WalletError(WalletError::CardGone).message()));
+        return;
+    }
+    auto merged = stored->copyWithUuid(stored->uuid());
     merged->takeEdits(*base, *edited);
     if (!stored->stampChanges(*merged))
         return;
-    if (!m_session->updateCard(m_editedId, *merged)) {
+    int id = -1;
+    if (!m_session->updateCard(*merged, &id)) {
         showStoreError(tr("The card \"%1\" could not be saved.").arg(merged->title()));
         return;
     }
-    m_ui->rootView->updateCard(m_editedId);
+    m_ui->rootView->updateCard(id);
 }
 
 void MainWindow::on_actionDuplicateCard_triggered()
@@ -541,14 +549,14 @@ void MainWindow::on_actionSetUpOneTimeCode_triggered()
 
 void MainWindow::setOneTimeCode(const QString &uri)
 {
-    const int id = m_ui->detailView->cardId();
-    const auto card = m_session->store() ? m_session->store()->card(id) : nullptr;
+    const auto card = m_session->store() ? m_session->store()->cardByUuid(m_ui->detailView->cardUuid()) : nullptr;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!card || !OtpField::store(*card, uri, now))
         return;
     card->setUpdateTime(now);
-    if (!m_session->updateCard(id, *card)) {
-        showError(tr("Error"), tr("The card \"%1\" could not be saved.").arg(card->title()));
+    int id = -1;
+    if (!m_session->updateCard(*card, &id)) {
+        showStoreError(tr("The card \"%1\" could not be saved.").arg(card->title()));
         return;
     }
     m_ui->rootView->updateCard(id);
@@ -579,7 +587,7 @@ void MainWindow::deleteCurrentCard()
     const int id = m_ui->detailView->cardId();
     if (id == -1)
         return;
-    if (!m_session->trashCard(id)) {
+    if (!m_session->trashCard(m_ui->detailView->cardUuid())) {
         showStoreError(tr("The card could not be deleted."));
         return;
     }

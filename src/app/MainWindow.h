@@ -113,10 +113,9 @@ private:
     QSettings m_settings;
     Preferences m_preferences;
     // The card an editor is open on, and that card as the editor opened it.
-    int m_editedId = -1;
     std::unique_ptr<Card> m_editBase;
     // The card shown when the wallet was locked, shown again after unlocking.
-    int m_cardBeforeLock = -1;
+    QString m_cardBeforeLock;
     QString m_lastDatabase;
     QString m_openFilePath;
     QString m_saveFilePath;

@@ -1,5 +1,6 @@
 #include "model/Card.h"
 
+#include "model/SecretText.h"
 #include "model/TextUtils.h"
 
 #include <QSet>
@@ -26,6 +27,12 @@ Card::Card(const QString &uuid, const QDateTime &updateTime, const QString &temp
     , m_title(title)
     , m_notes(notes)
 {
+}
+
+Card::~Card()
+{
+    SecretText::wipe(m_title);
+    SecretText::wipe(m_notes);
 }
 
 QList<Field *> Card::fields() const

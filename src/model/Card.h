@@ -24,6 +24,8 @@ public:
          const QString &title, const QString &notes);
     Card(const Card &) = delete;
     Card &operator=(const Card &) = delete;
+    // Title and notes are clear text of the wallet: they are wiped when the card goes.
+    ~Card();
 
     QString uuid() const { return m_uuid; }
     QDateTime updateTime() const { return m_updateTime; }

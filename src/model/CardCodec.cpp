@@ -1,6 +1,7 @@
 // The card text: the tab-separated UTF-8 text inside each encrypted blob. The phone application reads
 // and writes the same text, so every column is fixed: 7 head columns, then 6 per field.
 #include "model/Card.h"
+#include "model/SecretText.h"
 
 #include <QStringList>
 
@@ -65,14 +66,17 @@ QByteArray Card::toData()
                 << fieldColumn(field->value()) << QString::number(field->type())
                 << QLatin1String(field->sensitive() ? "1" : "0");
     }
-    return columns.join(columnSeparator).toUtf8();
+    QString text = columns.join(columnSeparator);
+    const QByteArray data = text.toUtf8();
+    SecretText::wipe(text);
+    return data;
 }
 
 bool Card::fromData(const QByteArray &data)
 {
     const int zero = data.indexOf('\0');
-    const QByteArray bytes = zero < 0 ? data : data.left(zero);
-    const QString text = QString::fromUtf8(bytes);
+    QByteArray bytes = zero < 0 ? data : data.left(zero);
+    QString text = QString::fromUtf8(bytes);
     const QStringList columns = text.split(columnSeparator, Qt::KeepEmptyParts);
     // Missing columns read as empty, so even a damaged text fills in what it holds.
     const auto column = [&columns](int index) { return index < columns.size() ? columns.at(index) : QString(); };
@@ -95,7 +99,11 @@ bool Card::fromData(const QByteArray &data)
                  readInt(column(first + 4)), readInt(column(first + 5)) != 0);
     }
     // Bytes that are not UTF-8 come back changed: the blob was not a card text.
-    const bool wellFormed = text.toUtf8() == bytes && columns.size() >= headColumns && countIsNumber && count >= 0
+    QByteArray reencoded = text.toUtf8();
+    const bool wellFormed = reencoded == bytes && columns.size() >= headColumns && countIsNumber && count >= 0
         && columns.size() >= headColumns + columnsPerField * qint64(count);
+    SecretText::wipe(reencoded);
+    SecretText::wipe(text);
+    SecretText::wipe(bytes);
     return wellFormed;
 }

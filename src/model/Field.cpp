@@ -1,5 +1,9 @@
 #include "model/Field.h"
 
+#include "model/SecretText.h"
+
+#include <utility>
+
 Field::Field(int uid, const QDateTime &updateTime, const QString &label, const QString &value, int type, bool sensitive)
     : m_uid(uid)
     , m_updateTime(updateTime)
@@ -8,4 +12,15 @@ Field::Field(int uid, const QDateTime &updateTime, const QString &label, const Q
     , m_type(type)
     , m_sensitive(sensitive)
 {
+}
+
+Field::~Field()
+{
+    SecretText::wipe(m_value);
+}
+
+void Field::setValue(const QString &value)
+{
+    QString replaced = std::exchange(m_value, value);
+    SecretText::wipe(replaced);
 }

@@ -8,6 +8,10 @@ class Field
 {
 public:
     Field(int uid, const QDateTime &updateTime, const QString &label, const QString &value, int type, bool sensitive);
+    Field(const Field &) = default;
+    Field &operator=(const Field &) = default;
+    // The value is clear text of the wallet: it is wiped when the field goes.
+    ~Field();
 
     int uid() const { return m_uid; }
     QDateTime updateTime() const { return m_updateTime; }
@@ -16,7 +20,7 @@ public:
     int type() const { return m_type; }
     bool sensitive() const { return m_sensitive; }
 
-    void setValue(const QString &value) { m_value = value; }
+    void setValue(const QString &value);
     void setUpdateTime(const QDateTime &time) { m_updateTime = time; }
 
 private:

@@ -1,6 +1,7 @@
 #include "search/SearchIndex.h"
 
 #include "model/BuiltinCatalog.h"
+#include "model/SecretText.h"
 #include "model/Card.h"
 #include "model/FieldType.h"
 #include "model/TemplateCatalog.h"
@@ -42,7 +43,7 @@ void SearchIndex::remove(int id)
 void SearchIndex::clear()
 {
     for (QString &text : m_texts)
-        text.fill(QChar());
+        SecretText::wipe(text);
     m_texts.clear();
     m_templateNames.clear();
 }

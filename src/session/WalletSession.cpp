@@ -5,12 +5,19 @@
 #include "store/FileOps.h"
 #include "store/WalletBackups.h"
 
+#include <QtConcurrent>
+
+#include <algorithm>
+
 WalletSession::WalletSession(QObject *parent)
     : QObject(parent)
 {
 }
 
-WalletSession::~WalletSession() = default;
+WalletSession::~WalletSession()
+{
+    waitForJobs();
+}
 
 WalletSession::State WalletSession::state() const
 {
@@ -63,16 +70,36 @@ bool WalletSession::unlock(const QString &password)
     return !m_path.isEmpty() && unlock(m_path, password);
 }
 
+void WalletSession::waitForJobs()
+{
+    for (QFuture<bool> &job : m_jobs)
+        job.waitForFinished();
+    m_jobs.clear();
+}
+
+QFuture<bool> WalletSession::runInBackground(std::function<bool(CardDb &)> work)
+{
+    if (!m_store)
+        return QtConcurrent::run([] { return false; });
+    m_jobs.erase(std::remove_if(m_jobs.begin(), m_jobs.end(), [](const QFuture<bool> &job) { return job.isFinished(); }),
+                 m_jobs.end());
+    CardDb *store = m_store.get();
+    m_jobs.append(QtConcurrent::run([store, work = std::move(work)] { return work(*store); }));
+    return m_jobs.last();
+}
+
 void WalletSession::lock()
 {
     if (!m_store)
         return;
+    waitForJobs();
     m_store.reset();
     emit locked();
 }
 
 void WalletSession::close()
 {
+    waitForJobs();
     m_store.reset();
     m_path.clear();
     emit closed();
@@ -90,14 +117,40 @@ bool WalletSession::addCard(Card &card, int *id)
     return true;
 }
 
-bool WalletSession::updateCard(int id, Card &card)
+int WalletSession::rowOf(const QString &uuid)
 {
-    return (m_store && m_store->updateCard(id, card)) || fail(m_store ? m_store->lastError() : WalletError());
+    const int id = m_store->cardIdForUuid(uuid);
+    if (id == -1)
+        fail(WalletError(WalletError::CardGone));
+    return id;
 }
 
-bool WalletSession::trashCard(int id)
+bool WalletSession::updateCard(Card &card, int *id)
 {
-    return (m_store && m_store->trashCard(id)) || fail(m_store ? m_store->lastError() : WalletError());
+    if (!m_store)
+        return false;
+    CardDbTransaction transaction(*m_store);
+    if (!transaction.isActive())
+        return fail(m_store->lastError());
+    const int row = rowOf(card.uuid());
+    if (row == -1)
+        return false;
+    if (!m_store->updateCard(row, card) || !transaction.commit())
+        return fail(m_store->lastError());
+    if (id)
+        *id = row;
+    return true;
+}
+
+bool WalletSession::trashCard(const QString &uuid)
+{
+    if (!m_store)
+        return false;
+    CardDbTransaction transaction(*m_store);
+    if (!transaction.isActive())
+        return fail(m_store->lastError());
+    const int row = rowOf(uuid);
+    return row != -1 && ((m_store->trashCard(row) && transaction.commit()) || fail(m_store->lastError()));
 }
 
 bool WalletSession::changePassword(const QString &oldPassword, const QString &newPassword)

@@ -2,9 +2,12 @@
 
 #include "store/WalletError.h"
 
+#include <QFuture>
+#include <QList>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class Card;
@@ -49,9 +52,14 @@ public:
     void close();
 
     bool addCard(Card &card, int *id);
-    bool updateCard(int id, Card &card);
-    bool trashCard(int id);
+    // Cards are found by their uuid at the moment of writing: another program may have renumbered the
+    // rows since the window read them. A card that is gone fails as CardGone.
+    bool updateCard(Card &card, int *id = nullptr);
+    bool trashCard(const QString &uuid);
     bool changePassword(const QString &oldPassword, const QString &newPassword);
+    // Runs work on a worker thread against the open store. lock(), close() and the destructor wait for
+    // it, so the store is never destroyed under a running job.
+    QFuture<bool> runInBackground(std::function<bool(CardDb &)> work);
     // Runs an importer against the open store: all of its cards or none.
     bool import(ImportLoader &loader);
     // Tells the views that the cards changed behind them (a merge, an import).
@@ -65,8 +73,12 @@ signals:
 
 private:
     bool fail(const WalletError &error);
+    void waitForJobs();
+    // The row that holds uuid now, inside the caller's write transaction.
+    int rowOf(const QString &uuid);
 
     QString m_path;
+    QList<QFuture<bool>> m_jobs;
     std::unique_ptr<CardDb> m_store;
     WalletError m_lastError;
 };

@@ -22,10 +22,11 @@ QCA::Cipher makeAes(QCA::Direction direction, const QByteArray &key, const QByte
 QByteArray runCipher(QCA::Cipher &cipher, const QByteArray &input)
 {
     cipher.clear();
-    QByteArray output = cipher.update(QCA::MemoryRegion(input)).toByteArray();
+    // The provider's secure arrays wipe themselves; only the one copy handed out is plain memory.
+    QCA::SecureArray output = cipher.update(QCA::MemoryRegion(input));
     const bool updated = cipher.ok();
-    output += cipher.final().toByteArray();
-    return updated && cipher.ok() ? output : QByteArray();
+    output += cipher.final();
+    return updated && cipher.ok() ? output.toByteArray() : QByteArray();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "store/CardDb.h"
 
+#include "model/SecretText.h"
 #include "model/TextUtils.h"
 #include "store/CardCipher.h"
 #include "store/FileOps.h"
@@ -248,6 +249,24 @@ bool CardDb::write(const QString &sql, const QVariantList &values)
     return transaction.isActive() && writeInTransaction(sql, values) && transaction.commit();
 }
 
+// A write that changes nothing because another program deleted or renumbered the row is a failure,
+// never a silent success.
+bool CardDb::writeRow(const QString &sql, const QVariantList &values)
+{
+    if (m_transactionDepth == 0) {
+        CardDbTransaction transaction(*this);
+        return transaction.isActive() && writeRow(sql, values) && transaction.commit();
+    }
+    if (m_transactionDoomed)
+        return false;
+    const PreparedStatement statement = run(sql, values);
+    if (!statement) {
+        m_transactionDoomed = true;
+        return false;
+    }
+    return statement->numRowsAffected() > 0 || fail(WalletError(WalletError::CardGone));
+}
+
 // After one failed statement SQLite may already have rolled the whole transaction back, and later
 // statements would then each commit on their own: nothing more is written once one write failed.
 bool CardDb::writeInTransaction(const QString &sql, const QVariantList &values)
@@ -342,7 +361,10 @@ bool CardDb::checkPassword(const QString &password)
 std::unique_ptr<Card> CardDb::decode(const QByteArray &data) const
 {
     auto card = std::make_unique<Card>();
-    return card->fromData(m_cipher->decrypt(data)) ? std::move(card) : nullptr;
+    QByteArray text = m_cipher->decrypt(data);
+    const bool read = card->fromData(text);
+    SecretText::wipe(text);
+    return read ? std::move(card) : nullptr;
 }
 
 std::optional<QVector<CardListEntry>> CardDb::cardList(ListScope scope)
@@ -654,16 +676,16 @@ bool CardDb::addCard(Card &card)
 bool CardDb::updateCard(int id, Card &card)
 {
     const QByteArray data = m_cipher->encrypt(card.toData());
-    return write(
-        QStringLiteral("UPDATE Cards SET Title =?, Type=?, IconID=?, UpdateTime=?, UUID=?, "
-                       "Data=?, Trashed=? WHERE ID = ?"),
-        {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()), card.uuid(), data, 0, id});
+    return writeRow(QStringLiteral("UPDATE Cards SET Title =?, Type=?, IconID=?, UpdateTime=?, UUID=?, "
+                                   "Data=?, Trashed=? WHERE ID = ? AND UUID = ?"),
+                    {card.title(), card.templateType(), card.iconId(), storedSeconds(card.updateTime()), card.uuid(),
+                     data, 0, id, card.uuid()});
 }
 
 bool CardDb::trashCard(int id)
 {
-    return write(QStringLiteral("UPDATE Cards SET Trashed = 1,UpdateTime = ? WHERE ID = ?"),
-                 {double(QDateTime::currentSecsSinceEpoch()), id});
+    return writeRow(QStringLiteral("UPDATE Cards SET Trashed = 1,UpdateTime = ? WHERE ID = ?"),
+                    {double(QDateTime::currentSecsSinceEpoch()), id});
 }
 
 bool CardDb::restoreCard(int id)

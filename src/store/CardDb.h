@@ -147,7 +147,8 @@ public:
     std::optional<QHash<QString, qint64>> purgedCards();
 
     bool addCard(Card &card);
-    // Rewriting a trashed card makes it live again.
+    // Rewriting a trashed card makes it live again. Fails as CardGone unless row id still holds the
+    // card's uuid, so a row renumbered by another program is never overwritten with another card.
     bool updateCard(int id, Card &card);
     bool trashCard(int id);
     // Takes a card out of the trash. The card and its row get the current time, so that a merge with
@@ -194,6 +195,8 @@ private:
     // One write statement, inside the running transaction or a transaction of its own.
     bool write(const QString &sql, const QVariantList &values);
     bool writeInTransaction(const QString &sql, const QVariantList &values);
+    // One write of an existing row, which fails as CardGone when no row matches.
+    bool writeRow(const QString &sql, const QVariantList &values);
     bool loadIdentity();
     bool identityUnchanged();
     void rollbackKeepingError();

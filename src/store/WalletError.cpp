@@ -90,6 +90,9 @@ QString WalletError::message() const
     case PasswordChanged:
         text = tr("the password was changed by another program; open the wallet again");
         break;
+    case CardGone:
+        text = tr("the card is no longer in the wallet; another program deleted or moved it");
+        break;
     }
     return m_detail.isEmpty() ? text : tr("%1: %2").arg(text, m_detail);
 }

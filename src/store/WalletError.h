@@ -26,6 +26,7 @@ public:
         ReadOnly, // cannot be changed (file, folder or medium)
         WriteFailed, // a write did not complete (disk full, I/O error)
         PasswordChanged, // another program changed the password since this one opened the wallet
+        CardGone, // the card was deleted or moved by another program
     };
 
     WalletError() = default;

@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QNetworkReply>
 #include <QSettings>
-#include <QtConcurrent>
 
 const QString DropboxSyncDialog::remotePath = QStringLiteral("/sync_default.tessera");
 
@@ -189,8 +188,8 @@ void DropboxSyncDialog::startMerge(const QString &password, const QString &newPa
 {
     showActivity(StateSyncing, tr("Please wait while synchronizing..."));
     m_ui->commonButton->setEnabled(false);
-    m_syncWatcher.setFuture(
-        QtConcurrent::run([this, password, newPassword] { return mergeIntoCopy(password, newPassword); }));
+    m_syncWatcher.setFuture(m_session.runInBackground(
+        [this, password, newPassword](CardDb &store) { return mergeIntoCopy(store, password, newPassword); }));
 }
 
 void DropboxSyncDialog::doneWithSync()
@@ -264,15 +263,12 @@ void DropboxSyncDialog::closeEvent(QCloseEvent *event)
         event->accept();
 }
 
-bool DropboxSyncDialog::mergeIntoCopy(const QString &password, const QString &newPassword)
+bool DropboxSyncDialog::mergeIntoCopy(CardDb &store, const QString &password, const QString &newPassword)
 {
-    CardDb *store = m_session.store();
-    if (!store)
-        return false;
     bool created = false;
     auto copy
         = WalletMerge::openOther(m_localSyncPath, password.isEmpty() ? newPassword : password, newPassword, &created);
-    if (!copy || !WalletMerge::merge(*store, *copy, WalletMerge::OtherCopyOnly))
+    if (!copy || !WalletMerge::merge(store, *copy, WalletMerge::OtherCopyOnly))
         return false;
     return password.isEmpty() || newPassword.isEmpty() || copy->changePassword(password, newPassword);
 }

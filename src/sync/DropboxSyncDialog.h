@@ -9,6 +9,7 @@
 #include <memory>
 
 class QSettings;
+class CardDb;
 class WalletSession;
 
 namespace Ui {
@@ -75,7 +76,7 @@ private slots:
 private:
     // The worker-thread part: merges the wallet into the downloaded copy, which then holds the merged
     // copy to upload (under newPassword when that is set). The wallet itself is not changed yet.
-    bool mergeIntoCopy(const QString &password, const QString &newPassword);
+    bool mergeIntoCopy(CardDb &store, const QString &password, const QString &newPassword);
     // After the upload: the wallet takes in the uploaded copy's cards.
     bool adoptCopy();
     enum Page { InfoPage = 0, ActivityPage = 1, ErrorPage = 2, PasswordPage = 3 };

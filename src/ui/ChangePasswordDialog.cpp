@@ -5,7 +5,6 @@
 #include "ui_ChangePasswordDialog.h"
 
 #include <QCloseEvent>
-#include <QtConcurrent>
 
 ChangePasswordDialog::ChangePasswordDialog(WalletSession &session, QWidget *parent)
     : QDialog(parent)
@@ -55,8 +54,8 @@ void ChangePasswordDialog::done(int r)
     m_pendingResult = QDialog::Accepted;
     m_ui->stackedWidget->setCurrentIndex(1);
     WalletSession *session = &m_session;
-    m_watcher.setFuture(QtConcurrent::run(
-        [session, oldPassword, newPassword] { return session->changePassword(oldPassword, newPassword); }));
+    m_watcher.setFuture(m_session.runInBackground(
+        [session, oldPassword, newPassword](CardDb &) { return session->changePassword(oldPassword, newPassword); }));
 }
 
 void ChangePasswordDialog::passwordChanged()

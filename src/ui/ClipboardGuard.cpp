@@ -1,5 +1,7 @@
 #include "ui/ClipboardGuard.h"
 
+#include "model/SecretText.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -56,8 +58,7 @@ void ClipboardGuard::clear()
     const bool ours = stillOurs();
     if (ours)
         QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
-    m_copied.fill(QChar());
-    m_copied.clear();
+    SecretText::wipe(m_copied);
     emit status(ours ? tr("Clipboard cleared") : QString());
 }
 

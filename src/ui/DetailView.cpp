@@ -8,6 +8,7 @@
 #include "ui/CardIcons.h"
 #include "ui/FieldLabel.h"
 #include "ui/OneTimeCodeView.h"
+#include "ui/SecretWidgets.h"
 #include "ui_DetailView.h"
 
 #include <QFrame>
@@ -110,6 +111,9 @@ bool DetailView::copyOneTimeCode()
 void DetailView::displayCard(int cardid)
 {
     m_cardId = cardid;
+    m_cardUuid.clear();
+    for (QFrame *frame : qAsConst(m_frames))
+        SecretWidgets::wipe(frame);
     qDeleteAll(m_frames);
     m_frames.clear();
     m_ui->iconView->hide();
@@ -128,6 +132,7 @@ void DetailView::displayCard(int cardid)
         return;
     }
 
+    m_cardUuid = card->uuid();
     m_ui->iconView->setPixmap(CardIcons::icon(card->iconId()).pixmap(32, 32));
     m_ui->nameView->setText(card->title());
     m_ui->iconView->show();

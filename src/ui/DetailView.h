@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -27,6 +28,7 @@ public:
     bool isTrashMode() const { return m_trash; }
 
     int cardId() const { return m_cardId; }
+    QString cardUuid() const { return m_cardUuid; }
     bool hasCard() const { return m_cardId != -1; }
     QString cardTitle() const;
     // Whether the card shown has a valid one-time code, and copying the first one shown.
@@ -59,6 +61,7 @@ private:
     QList<QFrame *> m_frames;
     QWidget *m_trashBanner = nullptr;
     int m_cardId = -1;
+    QString m_cardUuid;
     const WalletSession *m_session = nullptr;
     bool m_trash = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/FieldLabel.h"
 
 #include "model/FieldType.h"
+#include "model/SecretText.h"
 
 #include <QUrl>
 
@@ -67,4 +68,10 @@ void FieldLabel::toggleMask(bool off)
 void FieldLabel::copyToClipboard()
 {
     emit copyRequested(m_value);
+}
+
+void FieldLabel::wipe()
+{
+    clear();
+    SecretText::wipe(m_value);
 }

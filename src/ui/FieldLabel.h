@@ -26,11 +26,13 @@ signals:
 public slots:
     void toggleMask(bool off);
     void copyToClipboard();
+    // Empties the label and wipes its value (see SecretWidgets).
+    void wipe();
 
 private:
     void updateText();
 
-    const QString m_value;
+    QString m_value;
     bool m_masked;
     const bool m_isUrl;
     const bool m_isEmail;

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "common/GuiTestUtils.h"
+#include "common/SqlPeek.h"
 #include "common/TestFiles.h"
 #include "model/BuiltinCatalog.h"
 #include "model/TemplateCatalog.h"
@@ -172,6 +173,42 @@ private slots:
         QVERIFY(card->updateTime() > past);
         QCOMPARE(card->notes(), QString("old notes"));
         QCOMPARE(detailView()->cardId(), id);
+    }
+
+    // Another program renumbers or deletes the rows while the editor is open: the edit reaches the card
+    // wherever it went, or the user is told it could not be saved.
+    void editWhileRowsChangeOutside_data()
+    {
+        QTest::addColumn<QString>("outside");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("renumbered") << "UPDATE Cards SET ID = ID + 1000" << true;
+        QTest::newRow("deleted") << "DELETE FROM Cards" << false;
+    }
+
+    void editWhileRowsChangeOutside()
+    {
+        QFETCH(QString, outside);
+        QFETCH(bool, saved);
+        storeOldCard("Other");
+        storeOldCard("Forum");
+        EditDialog *editor = openEditorFor("actionEditCard");
+        QVERIFY(editor);
+        QVERIFY(SqlPeek(m_path).exec(outside));
+        QLineEdit *password = fieldEditors(editor).at(1);
+        password->setText("edited");
+        if (!saved)
+            MessageBox::setNextAnswer(MessageBox::Accept);
+        click(editor, QDialogButtonBox::Ok);
+        QTRY_VERIFY(!findTopLevel<EditDialog>());
+
+        CardDb &store = *m_window->session().store();
+        QStringList passwords;
+        for (const CardListEntry &entry : must(store.cardList()))
+            passwords << entry.title + "=" + store.card(entry.id)->fields().at(1)->value();
+        passwords.sort();
+        QCOMPARE(passwords, saved ? QStringList({"Forum=edited", "Other=secret"}) : QStringList());
+        if (!saved)
+            QVERIFY(waitForAnswered().value(0).contains("no longer in the wallet"));
     }
 
     // A secret typed in groups is checked as it is typed and stored as a link in a new sensitive field.

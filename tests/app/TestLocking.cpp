@@ -2,6 +2,7 @@
 #include "app/SingleInstance.h"
 #include "common/GuiTestUtils.h"
 #include "common/TestFiles.h"
+#include "model/SecretText.h"
 #include "model/TextUtils.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
@@ -15,6 +16,71 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <QSemaphore>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace {
+
+// How many copies of needle lie in the heap and the anonymous writable memory of this process, other
+// than needle's own buffer.
+int copiesInMemory(const QByteArray &needle)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> regions = maps.readAll().split('\n');
+    const int memory = ::open("/proc/self/mem", O_RDONLY);
+    const qint64 chunk = 1 << 20;
+    // Read into a buffer that is wiped after each look, so that it never shows a copy of its own.
+    std::vector<char> buffer(chunk + needle.size());
+    int copies = 0;
+    for (const QByteArray &region : regions) {
+        const QList<QByteArray> columns = region.simplified().split(' ');
+        const bool anonymous = columns.size() == 5 || (columns.size() == 6 && columns[5] == "[heap]");
+        if (columns.size() < 5 || !columns[1].startsWith("rw") || !anonymous)
+            continue;
+        const QList<QByteArray> range = columns[0].split('-');
+        const quint64 begin = range[0].toULongLong(nullptr, 16);
+        const quint64 end = range[1].toULongLong(nullptr, 16);
+        if (end - begin > (quint64(1) << 30)) // a sanitizer's shadow memory, not a heap
+            continue;
+        const quint64 ownBegin = quint64(quintptr(buffer.data()));
+        const quint64 ownEnd = ownBegin + buffer.size();
+        for (quint64 at = begin; at < end;) {
+            // The buffer itself is left out: reading it into itself would copy what it holds.
+            if (at >= ownBegin && at < ownEnd) {
+                at = ownEnd;
+                continue;
+            }
+            quint64 length = std::min<quint64>(chunk, end - at);
+            if (at < ownBegin)
+                length = std::min(length, ownBegin - at);
+            const quint64 reach = std::min<quint64>(length + needle.size() - 1, end - at);
+            const ssize_t got = ::pread(memory, buffer.data(), std::min(reach, at < ownBegin ? ownBegin - at : reach), off_t(at));
+            for (ssize_t i = 0; got > 0;) {
+                const char *match = static_cast<const char *>(
+                    memmem(buffer.data() + i, size_t(got - i), needle.constData(), size_t(needle.size())));
+                if (!match)
+                    break;
+                i = match - buffer.data();
+                if (at + quint64(i) != quint64(quintptr(needle.constData())) && quint64(i) < length)
+                    ++copies;
+                ++i;
+            }
+            std::memset(buffer.data(), 0, buffer.size());
+            at += length;
+        }
+    }
+    ::close(memory);
+    return copies;
+}
+
+} // namespace
 
 // Locking, its triggers, and what a lock leaves behind: nothing decrypted, nothing on the clipboard.
 class TestLocking : public QObject
@@ -113,6 +179,51 @@ private slots:
         for (const CardListEntry &entry : must(session().store()->cardList()))
             titles << entry.title;
         QVERIFY(!titles.contains("Half typed"));
+    }
+
+    // A lock wipes the card shown, its copy on the clipboard and the search text: neither its password
+    // nor its user name is left in memory as UTF-8 or UTF-16.
+    void lockLeavesNoSecretInMemory()
+    {
+        const QByteArray password = QUuid::createUuid().toByteArray(QUuid::Id128);
+        QString wide = QString::fromLatin1(password);
+        const QByteArray wideBytes(reinterpret_cast<const char *>(wide.utf16()), wide.size() * 2);
+        {
+            Card card(newUuid(), QDateTime::currentDateTimeUtc(), "login.default", 21, "Vault", QString());
+            card.addField(1, QDateTime::currentDateTimeUtc(), "Password", wide, 1, true);
+            SecretText::wipe(wide);
+            int id = -1;
+            QVERIFY(session().addCard(card, &id));
+            session().reportChange();
+        }
+        selectTitle("Vault");
+        QTRY_COMPARE(detailView()->cardTitle(), QString("Vault"));
+        for (QToolButton *button : detailView()->findChildren<QToolButton *>()) {
+            if (!button->isCheckable())
+                button->click();
+        }
+        // Compared without making a copy of the test's own.
+        QVERIFY(QApplication::clipboard()->text() == QLatin1String(password));
+        session().lock();
+        QTest::qWait(200);
+        const int narrow = copiesInMemory(password);
+        QCOMPARE(copiesInMemory(wideBytes), 0);
+        QCOMPARE(narrow, 0);
+    }
+
+    // A job on a worker thread keeps the store until it is done: a lock waits for it.
+    void lockWaitsForARunningJob()
+    {
+        QSemaphore started;
+        QFuture<bool> job = session().runInBackground([&started](CardDb &store) {
+            started.release();
+            QThread::msleep(300);
+            return store.cardCount() == 3;
+        });
+        started.acquire();
+        session().lock();
+        QVERIFY(job.isFinished());
+        QVERIFY(job.result());
     }
 
     void lockTriggers_data()
