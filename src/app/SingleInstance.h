@@ -13,20 +13,23 @@ class SingleInstance : public QObject
     Q_OBJECT
 
 public:
-    // name tells instances apart (the user's runtime folder keeps them per user).
+    // name tells instances apart within the user's private runtime folder.
     explicit SingleInstance(const QString &name, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this is the first instance; false when another one runs and was asked to come forward.
+    // True when this one is to run: it is the first, or no private folder could be had (then problem()
+    // says why, and this one runs without the guard). False when another one runs and was asked to
+    // come forward.
     bool claim();
+    QString problem() const { return m_problem; }
 
 signals:
     void activationRequested();
 
 private:
-    QString socketPath() const;
-
     const QString m_name;
+    QString m_folder;
+    QString m_problem;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer m_server;
 };

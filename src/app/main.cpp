@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDebug>
 
 namespace {
 
@@ -48,9 +49,12 @@ int main(int argc, char *argv[])
     installTranslations();
 
     // A second start brings the running window forward instead of opening the wallet twice.
-    SingleInstance instance(QStringLiteral("tessera-%1").arg(qEnvironmentVariable("USER")));
+    SingleInstance instance(QStringLiteral("tessera"));
     if (!instance.claim())
         return 0;
+    if (!instance.problem().isEmpty())
+        qWarning().noquote() << QObject::tr("Tessera runs without its guard against a second window: %1.")
+                                    .arg(instance.problem());
 
     MainWindow window;
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {

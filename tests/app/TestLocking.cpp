@@ -20,6 +20,7 @@
 #include <QSemaphore>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -307,16 +308,47 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::clipboard()->text(), expected, 10000);
     }
 
-    // A second start hands over to the first, which comes forward.
+    // A second start hands over to the first, which comes forward; where the folder for the guard is
+    // not private (another user could take the names first), each runs and says why.
+    void secondInstanceHandsOver_data()
+    {
+        QTest::addColumn<QString>("runtimeFolder");
+        QTest::addColumn<QString>("fallbackFolder");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("handsOver");
+        QTest::newRow("private runtime folder") << "runtime" << "" << 0700 << true;
+        QTest::newRow("runtime folder others can enter") << "runtime" << "" << 0777 << false;
+        QTest::newRow("no runtime folder: one of its own") << "" << "" << 0 << true;
+        QTest::newRow("no runtime folder, its own taken") << "" << "tessera-%1" << 0777 << false;
+    }
+
     void secondInstanceHandsOver()
     {
-        const QString name = QStringLiteral("tessera-test-%1").arg(QCoreApplication::applicationPid());
-        SingleInstance first(name);
+        QFETCH(QString, runtimeFolder);
+        QFETCH(QString, fallbackFolder);
+        QFETCH(int, mode);
+        QFETCH(bool, handsOver);
+        QTemporaryDir temp;
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const QString taken = runtimeFolder.isEmpty() ? fallbackFolder.arg(::getuid()) : runtimeFolder;
+        if (!taken.isEmpty()) {
+            QVERIFY(QDir(temp.path()).mkdir(taken));
+            QVERIFY(::chmod(QFile::encodeName(temp.filePath(taken)).constData(), mode_t(mode)) == 0);
+        }
+        if (runtimeFolder.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(temp.filePath(runtimeFolder)));
+
+        SingleInstance first("tessera-test");
         QVERIFY(first.claim());
         QSignalSpy raised(&first, &SingleInstance::activationRequested);
-        SingleInstance second(name);
-        QVERIFY(!second.claim());
-        QTRY_COMPARE(raised.count(), 1);
+        SingleInstance second("tessera-test");
+        QCOMPARE(second.claim(), !handsOver);
+        QCOMPARE(second.problem().isEmpty(), handsOver);
+        if (handsOver)
+            QTRY_COMPARE(raised.count(), 1);
+        qunsetenv("TMPDIR");
     }
 };
 
