@@ -98,6 +98,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_fileSync, &FileSyncController::statusMessage, this,
             [this](const QString &text) { statusBar()->showMessage(text); });
     connect(m_fileSync, &FileSyncController::cardsChanged, this, &MainWindow::reloadKeepingSelection);
+    connect(m_fileSync, &FileSyncController::walletFileChanged, this, &MainWindow::walletFileChanged);
     connect(m_ui->rootView, &RootView::cardSelected, m_ui->detailView, &DetailView::displayCard);
     connect(m_ui->rootView, &RootView::copyRequested, this, &MainWindow::copyValue);
     connect(m_ui->detailView, &DetailView::copyRequested, this, &MainWindow::copyValue);
@@ -353,8 +354,35 @@ void MainWindow::copyValue(const QString &value, const QString &what)
 void MainWindow::reloadKeepingSelection()
 {
     const QString shown = m_ui->detailView->cardUuid();
-    m_ui->rootView->reload();
+    if (!m_ui->rootView->reload()) {
+        showError(tr("Error"), tr("The cards of \"%1\" cannot be read: %2.")
+                                   .arg(m_session->path(), m_session->store()->lastError().message()));
+    }
     m_ui->rootView->selectCard(m_session->store() ? m_session->store()->cardIdForUuid(shown) : -1);
+}
+
+// Another program replaced the wallet (a sync tool, a restore): the window reads the new file, or asks
+// for its password. A deleted wallet stays open here, from the file still held, until the user saves it.
+void MainWindow::walletFileChanged()
+{
+    switch (m_session->fileChange()) {
+    case WalletSession::SameFile:
+        m_walletGoneReported = false;
+        break;
+    case WalletSession::Replaced:
+        m_walletGoneReported = false;
+        if (!m_session->reopen())
+            m_unlockView->showError(tr("Another program replaced the wallet. Unlock it with its password."));
+        break;
+    case WalletSession::Gone:
+        if (m_walletGoneReported)
+            break;
+        m_walletGoneReported = true;
+        showError(tr("Wallet Deleted"), tr("Another program deleted or moved \"%1\". Its cards are still open here: "
+                                           "keep them with File > Save A Copy To.")
+                                            .arg(m_session->path()));
+        break;
+    }
 }
 
 void MainWindow::on_actionNew_Database_triggered()

@@ -91,6 +91,7 @@ private:
     void walletClosed();
     void unlockAgain(const QString &password);
     void reloadKeepingSelection();
+    void walletFileChanged();
     void showPanes(bool unlocked);
     void copyValue(const QString &value, const QString &what);
     void closeDatabase();
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<Card> m_editBase;
     // The card shown when the wallet was locked, shown again after unlocking.
     QString m_cardBeforeLock;
+    bool m_walletGoneReported = false;
     QString m_lastDatabase;
     QString m_openFilePath;
     QString m_saveFilePath;

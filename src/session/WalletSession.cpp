@@ -5,9 +5,24 @@
 #include "store/FileOps.h"
 #include "store/WalletBackups.h"
 
+#include <QFile>
 #include <QtConcurrent>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+
+namespace {
+
+QPair<quint64, quint64> fileIdentity(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {0, 0};
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+} // namespace
 
 WalletSession::WalletSession(QObject *parent)
     : QObject(parent)
@@ -53,6 +68,7 @@ bool WalletSession::install(const QString &path, std::unique_ptr<CardDb> store, 
         return fail(error);
     m_store = std::move(store);
     m_path = path;
+    m_fileId = fileIdentity(path);
     m_lastError = WalletError();
     emit opened();
     return true;
@@ -95,6 +111,30 @@ void WalletSession::lock()
     waitForJobs();
     m_store.reset();
     emit locked();
+}
+
+WalletSession::FileChange WalletSession::fileChange() const
+{
+    const QPair<quint64, quint64> now = fileIdentity(m_path);
+    if (now == QPair<quint64, quint64>(0, 0))
+        return Gone;
+    return now == m_fileId ? SameFile : Replaced;
+}
+
+bool WalletSession::reopen()
+{
+    if (!m_store)
+        return false;
+    waitForJobs();
+    WalletError error;
+    std::unique_ptr<CardDb> store = CardDb::openWithKey(m_path, m_store->key(), &error);
+    if (store && !store->cardList())
+        error = store->lastError();
+    else if (store)
+        return install(m_path, std::move(store), error);
+    m_lastError = error;
+    lock();
+    return false;
 }
 
 void WalletSession::close()

@@ -5,6 +5,7 @@
 #include <QFuture>
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 
 #include <functional>
@@ -24,6 +25,8 @@ class WalletSession : public QObject
 
 public:
     enum State { NoWallet, Locked, Unlocked };
+    // What became of the file the session opened: another program may have replaced or deleted it.
+    enum FileChange { SameFile, Replaced, Gone };
 
     explicit WalletSession(QObject *parent = nullptr);
     ~WalletSession() override;
@@ -50,6 +53,10 @@ public:
     bool unlock(const QString &password);
     void lock();
     void close();
+    FileChange fileChange() const;
+    // Opens the file now at path() with the key in use, after another program replaced the wallet.
+    // When the new file has another password the session locks, so that the user unlocks it.
+    bool reopen();
 
     bool addCard(Card &card, int *id);
     // Cards are found by their uuid at the moment of writing: another program may have renumbered the
@@ -78,6 +85,8 @@ private:
     int rowOf(const QString &uuid);
 
     QString m_path;
+    // Device and inode of the file opened, to tell a replaced wallet from a changed one.
+    QPair<quint64, quint64> m_fileId;
     QList<QFuture<bool>> m_jobs;
     std::unique_ptr<CardDb> m_store;
     WalletError m_lastError;

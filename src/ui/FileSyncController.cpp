@@ -117,6 +117,9 @@ void FileSyncController::fileChanged(const QString &path)
     if (!store)
         return;
     if (QFileInfo(path) == QFileInfo(store->path())) {
+        emit walletFileChanged();
+        if (m_store() != store)
+            return;
         const qint64 outside = store->outsideChanges();
         if (outside != m_outsideChanges) {
             m_outsideChanges = outside;

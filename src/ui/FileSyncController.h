@@ -47,6 +47,8 @@ signals:
     void statusMessage(const QString &text);
     // The wallet's cards changed other than through the window: the list reloads, keeping the selection.
     void cardsChanged();
+    // The wallet's file changed on disk, perhaps replaced or deleted by another program.
+    void walletFileChanged();
 
 private:
     void chooseSyncFile();

@@ -11,9 +11,9 @@ RootListModel::RootListModel(CardDb *store, bool trash, QObject *parent)
     , m_trash(trash)
 {
     if (store) {
-        // A list that cannot be read shows nothing; the window reports why when it opens the wallet.
-        const auto scope = trash ? CardDb::TrashedCards : CardDb::LiveCards;
-        for (const CardListEntry &entry : store->cardList(scope).value_or(QVector<CardListEntry>()))
+        const auto list = store->cardList(trash ? CardDb::TrashedCards : CardDb::LiveCards);
+        m_readable = list.has_value();
+        for (const CardListEntry &entry : list.value_or(QVector<CardListEntry>()))
             m_entries.append({entry.id, entry.iconId, entry.title});
     }
 }

@@ -16,6 +16,8 @@ class RootListModel : public QAbstractListModel
 public:
     // The live cards of the store, or the trashed ones; none gives an empty list.
     RootListModel(CardDb *store, bool trash, QObject *parent = nullptr);
+    // False when the store's list could not be read (the list is empty then, and the store says why).
+    bool isReadable() const { return m_readable; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -39,4 +41,5 @@ private:
     CardDb *const m_store;
     QVector<CardEntry> m_entries;
     const bool m_trash;
+    bool m_readable = true;
 };

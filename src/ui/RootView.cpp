@@ -48,7 +48,7 @@ RootView::~RootView()
     delete m_model;
 }
 
-void RootView::reload()
+bool RootView::reload()
 {
     dropList();
     CardDb *store = m_session ? m_session->store() : nullptr;
@@ -59,6 +59,7 @@ void RootView::reload()
     m_ui->listView->setModel(m_proxy);
     // A search typed before the list was rebuilt (by an import, say) keeps filtering it.
     applyFilter(m_ui->searchEdit->text());
+    return m_model->isReadable();
 }
 
 void RootView::clear()

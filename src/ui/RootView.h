@@ -26,7 +26,8 @@ public:
     ~RootView() override;
 
     // Rebuilds the list and the search index from the open store (after opening a wallet or an import).
-    void reload();
+    // False when the list could not be read; the store says why.
+    bool reload();
     // Drops the list and the search text and wipes the search index (after closing or locking the wallet).
     void clear();
     // The open wallet whose cards the pane lists.

@@ -21,6 +21,7 @@ UnlockView::UnlockView(QWidget *parent)
     m_password->setPlaceholderText(tr("Password"));
     m_password->setMaximumWidth(320);
     m_password->setObjectName(QStringLiteral("unlockPassword"));
+    m_error->setObjectName(QStringLiteral("unlockError"));
     m_error->setAlignment(Qt::AlignCenter);
     m_error->setStyleSheet(QStringLiteral("color: #b00020;"));
     m_error->hide();

@@ -12,6 +12,7 @@
 #include "ui/MessageBox.h"
 #include "ui/NewDatabaseDialog.h"
 #include "ui/PreferencesDialog.h"
+#include "ui/UnlockView.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -337,6 +338,56 @@ private slots:
                  (QStringList{"actionAbout", "actionClose_Database", "actionExit", "actionNew_Database",
                               "actionOpen_Database", "actionPreferences", "actionSave_Database_As"}));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // Another program replaces, deletes or truncates the open wallet: the window follows or says so.
+    void walletChangedOutside_data()
+    {
+        QTest::addColumn<QString>("outside");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("replaced by a newer copy") << "replace" << QStringList{"Alpha", "Beta"} << "";
+        QTest::newRow("replaced, another password") << "replace other" << QStringList() << "Unlock it with its password";
+        QTest::newRow("deleted") << "delete" << QStringList{"Alpha"} << "deleted or moved";
+        QTest::newRow("truncated") << "truncate" << QStringList() << "cannot be read";
+    }
+
+    void walletChangedOutside()
+    {
+        QFETCH(QString, outside);
+        QFETCH(QStringList, listed);
+        QFETCH(QString, told);
+        const QString path = walletWith({"Alpha"});
+        MainWindow &window = openWindow(path);
+        const QString other = outside == "replace" ? newPath() : walletWith({"Beta"}, "other");
+        if (outside == "replace") {
+            QVERIFY(QFile::copy(path, other));
+            Card card(newUuid(), QDateTime::currentDateTime(), "login.default", 21, "Beta", QString());
+            QVERIFY(CardDb::open(other, "pw")->addCard(card));
+        }
+        if (outside.startsWith("replace"))
+            QVERIFY(std::rename(QFile::encodeName(other), QFile::encodeName(path)) == 0);
+        else if (outside == "delete")
+            QVERIFY(QFile::remove(path));
+        else
+            QVERIFY(QFile(path).resize(0));
+        if (!told.isEmpty() && outside != "replace other")
+            MessageBox::setNextAnswer(MessageBox::Accept);
+        if (outside == "replace other") {
+            QTRY_VERIFY(window.findChild<UnlockView *>()->isVisible());
+            QVERIFY(window.findChild<UnlockView *>()->findChild<QLabel *>("unlockError")->text().contains(told));
+            return;
+        }
+        if (!told.isEmpty())
+            QVERIFY(waitForAnswered().value(0).contains(told));
+        const QListView *view = window.findChild<QListView *>("listView");
+        const auto titles = [view] {
+            QStringList shown;
+            for (int row = 0; view->model() && row < view->model()->rowCount(); ++row)
+                shown << view->model()->index(row, 0).data().toString();
+            return shown;
+        };
+        QTRY_COMPARE(titles(), listed);
     }
 
     void reopensTheLastWallet()
