@@ -144,7 +144,7 @@ bool KeePassLoader::characters(const QString &text)
 // this table does not know is left pending.
 void KeePassLoader::takeEntryElement(QStringView name)
 {
-    if (m_textEncoded)
+    if (m_textEncoded && (name == QLatin1String("Key") || name == QLatin1String("Value")))
         m_text = decodedText(m_text);
     const bool filled = hasText(m_text);
     if (name == QLatin1String("LastModificationTime")) {
@@ -220,9 +220,12 @@ void KeePassLoader::takeValue()
     case UuidValue:
         m_entry.uuid = m_text;
         break;
-    case IconValue:
-        m_entry.iconId = m_text.toInt();
+    case IconValue: {
+        bool number = false;
+        const int icon = m_text.toInt(&number);
+        m_entry.iconId = number ? icon : -1;
         break;
+    }
     case NoValue:
         break;
     }
