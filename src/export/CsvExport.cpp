@@ -6,10 +6,12 @@
 
 namespace {
 
+// Blanks at either end are quoted too: many readers trim them from a bare value.
 QString quoted(const QString &value)
 {
-    if (!value.contains(QLatin1Char(',')) && !value.contains(QLatin1Char('"')) && !value.contains(QLatin1Char('\n'))
-        && !value.contains(QLatin1Char('\r')))
+    const bool padded = value.startsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char(' '));
+    if (!padded && !value.contains(QLatin1Char(',')) && !value.contains(QLatin1Char('"'))
+        && !value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')))
         return value;
     return QLatin1Char('"') + QString(value).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }

@@ -115,6 +115,11 @@ void appendCard(QByteArray &out, const StoredCard &row)
     out += ",\n";
     appendMember(out, member, "trashed");
     out += row.trashed ? "true,\n" : "false,\n";
+    // When the card went to the trash: a merge weighs it against a change made elsewhere.
+    if (row.trashed) {
+        appendMember(out, member, "trashedTime");
+        out += QByteArray::number(seconds(row.rowTime)) + ",\n";
+    }
     appendMember(out, member, "updateTime");
     out += QByteArray::number(seconds(card.updateTime())) + ",\n";
     appendMember(out, member, "uuid");

@@ -9,38 +9,55 @@
 
 namespace {
 
-// Text escaped for XML. XML 1.0 has no way to write most control characters, which the card text may
-// hold: they are left out. A carriage return is written as a reference, or a reader would drop it.
-QString xmlText(const QString &text)
+// XML 1.0 holds no control characters but tab and line breaks, no unpaired surrogates, and neither
+// U+FFFE nor U+FFFF.
+bool xmlCanHold(const QString &text)
 {
-    const auto plain = [](QChar c) {
-        const ushort u = c.unicode();
-        return (u >= 0x20 && u < 0xd800 && u != '&' && u != '<' && u != '>' && u != '"') || u == '\t' || u == '\n';
-    };
-    if (std::all_of(text.begin(), text.end(), plain))
-        return text;
-    QString clean;
-    clean.reserve(text.size() + 16);
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         const ushort u = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            clean.append(c).append(text.at(++i));
-        } else if (u == '&') {
-            clean += QLatin1String("&amp;");
-        } else if (u == '<') {
-            clean += QLatin1String("&lt;");
-        } else if (u == '>') {
-            clean += QLatin1String("&gt;");
-        } else if (u == '"') {
-            clean += QLatin1String("&quot;");
-        } else if (u == '\r') {
-            clean += QLatin1String("&#13;");
-        } else if (!c.isSurrogate() && (u >= 0x20 || u == '\t' || u == '\n') && u != 0xfffe && u != 0xffff) {
-            clean.append(c);
-        }
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate() || (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0xfffe || u == 0xffff)
+            return false;
     }
-    return clean;
+    return true;
+}
+
+// Text XML can hold, escaped. A carriage return is written as a reference, or a reader would drop it.
+QString xmlText(const QString &text)
+{
+    const auto plain = [](QChar c) { return c != '&' && c != '<' && c != '>' && c != '"' && c != '\r'; };
+    if (std::all_of(text.begin(), text.end(), plain))
+        return text;
+    QString escaped;
+    escaped.reserve(text.size() + 16);
+    for (const QChar c : text) {
+        if (c == '&')
+            escaped += QLatin1String("&amp;");
+        else if (c == '<')
+            escaped += QLatin1String("&lt;");
+        else if (c == '>')
+            escaped += QLatin1String("&gt;");
+        else if (c == '"')
+            escaped += QLatin1String("&quot;");
+        else if (c == '\r')
+            escaped += QLatin1String("&#13;");
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+// <name attributes>text</name>; text XML cannot hold goes as the Base64 of its UTF-8, marked so that
+// the import reads it back as it was.
+QString element(const QString &name, const QString &attributes, const QString &text)
+{
+    if (xmlCanHold(text))
+        return QStringLiteral("<%1%2>%3</%1>").arg(name, attributes, xmlText(text));
+    return QStringLiteral("<%1%2 %3=\"%4\">%5</%1>")
+        .arg(name, attributes, KeePassKeys::encodingAttribute, KeePassKeys::base64Encoding,
+             QString::fromLatin1(text.toUtf8().toBase64()));
 }
 
 // KeePass identifies entries and groups by 16 bytes in Base64.
@@ -59,10 +76,10 @@ QString newKeePassUuid()
 
 void appendString(QString &xml, const QString &key, const QString &value, bool protect)
 {
-    xml += QLatin1String("\t\t\t\t<String>\n\t\t\t\t\t<Key>") + xmlText(key)
-        + (protect ? QLatin1String("</Key>\n\t\t\t\t\t<Value ProtectInMemory=\"True\">")
-                   : QLatin1String("</Key>\n\t\t\t\t\t<Value>"))
-        + xmlText(value) + QLatin1String("</Value>\n\t\t\t\t</String>\n");
+    xml += QLatin1String("\t\t\t\t<String>\n\t\t\t\t\t") + element(QStringLiteral("Key"), QString(), key)
+        + QLatin1String("\n\t\t\t\t\t")
+        + element(QStringLiteral("Value"), protect ? QStringLiteral(" ProtectInMemory=\"True\"") : QString(), value)
+        + QLatin1String("\n\t\t\t\t</String>\n");
 }
 
 QByteArray group(const QString &uuid, const QString &name, int icon, const char *indent)
@@ -111,6 +128,7 @@ QByteArray entry(const StoredCard &row)
     }
     appendString(xml, KeePassKeys::templateType, card.templateType(), false);
     appendString(xml, KeePassKeys::uuid, card.uuid(), false);
+    appendString(xml, KeePassKeys::icon, QString::number(card.iconId()), false);
     xml += QLatin1String("\t\t\t</Entry>\n");
     return xml.toUtf8();
 }

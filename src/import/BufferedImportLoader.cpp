@@ -8,6 +8,9 @@ void BufferedImportLoader::entryEnded()
 
 void BufferedImportLoader::addKeptEntries()
 {
-    for (const auto &keyed : m_entries.byKey())
-        addCard(keyed.second);
+    countDuplicates(m_entries.supersededCopies());
+    for (ImportEntry &entry : m_entries.entries()) {
+        completeEntry(entry);
+        addCard(entry);
+    }
 }

@@ -31,6 +31,11 @@ struct ImportEntry
     // back as it was. Empty for other programs' exports.
     QString templateType;
     QString uuid;
+    // The card's icon as this program's export wrote it; -1 gives the template's.
+    int iconId = -1;
     // Only used to choose among copies of one entry; never copied into the card.
     QDateTime lastModified;
+    // For a format whose groups may name themselves after their entries: the group the entry sat in,
+    // by the format's own numbering, until group and trashed can be filled in.
+    int groupIndex = -1;
 };

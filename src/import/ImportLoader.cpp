@@ -27,12 +27,16 @@ QString withoutTabs(const QString &text)
     return text.contains(QLatin1Char('\t')) ? QString(text).replace(QLatin1Char('\t'), QLatin1String("    ")) : text;
 }
 
-// What makes two cards the same for an import: template, title, notes and every value, as stored.
+// What makes two cards the same for an import: template, title, notes and every filled value in
+// order, as stored. Empty fields do not count: a card read back from this program's own export has
+// every field of its template, while the card it came from may have had fewer.
 QString sameness(const Card &card)
 {
     QStringList parts{card.templateType(), card.title(), card.notes()};
-    for (const Field *field : card.fields())
-        parts << field->value();
+    for (const Field *field : card.fields()) {
+        if (!field->value().isEmpty())
+            parts << field->value();
+    }
     return parts.join(QChar(0));
 }
 
@@ -71,7 +75,11 @@ bool ImportLoader::importFile()
         m_error = m_store->lastError().message();
         return false;
     }
-    const bool read = XmlEventReader::read(&file, *this, &m_error);
+    bool read = XmlEventReader::read(&file, *this, &m_error);
+    if (!m_refusal.isEmpty()) {
+        m_error = m_refusal;
+        read = false;
+    }
     if (m_writeFailed) {
         m_error = m_store->lastError().message();
         return false;
@@ -105,7 +113,7 @@ bool ImportLoader::endElement(QStringView qualifiedName)
     if (qualifiedName == m_entryElement) {
         m_inEntry = false;
         entryEnded();
-        clearEntryTexts();
+        clearEntry();
         return true;
     }
     takeEntryElement(qualifiedName);
@@ -145,9 +153,12 @@ std::unique_ptr<Card> ImportLoader::toCard(const ImportEntry &entry, int *extraF
     for (const ImportField &extra : qAsConst(extras))
         card->addField(uid++, now, withoutTabs(extra.label), withoutTabs(extra.value), FieldType::Text,
                        extra.sensitive);
-    // After the extra fields, where a code set up later would go too.
+    // After the extra fields, where a code set up later would go too; a field of its own even when
+    // another value (a password, say) holds a link already.
     if (!entry.otp.isEmpty())
-        OtpField::store(*card, withoutTabs(entry.otp), now);
+        card->addField(uid, now, OtpField::label, withoutTabs(entry.otp), FieldType::Text, true);
+    if (entry.iconId >= 0 && entry.iconId < Card::iconCount)
+        card->setIconId(entry.iconId);
     *extraFields = extras.size();
     return card;
 }
@@ -221,7 +232,17 @@ void ImportLoader::addCard(const ImportEntry &entry)
     m_summary.extraFields += extraFields;
 }
 
-void ImportLoader::clearEntryTexts()
+void ImportLoader::refuse(const QString &reason)
+{
+    m_refusal = reason;
+}
+
+void ImportLoader::countDuplicates(int count)
+{
+    m_summary.duplicates += count;
+}
+
+void ImportLoader::clearEntry()
 {
     m_entry.title.clear();
     m_entry.username.clear();
@@ -234,4 +255,7 @@ void ImportLoader::clearEntryTexts()
     m_entry.trashed = false;
     m_entry.templateType.clear();
     m_entry.uuid.clear();
+    m_entry.iconId = -1;
+    m_entry.lastModified = QDateTime();
+    m_entry.groupIndex = -1;
 }

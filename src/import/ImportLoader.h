@@ -14,8 +14,9 @@ class TemplateCatalog;
 
 // Reads one foreign XML export and adds a login card per entry to a wallet. Each format's loader
 // fills the entry being read from its own elements and decides when the cards go in. An entry
-// identical to a card the wallet holds (same template, title, notes and values) is left out, so that
-// importing a file again adds nothing; a trashed entry is also left out when the trash holds its twin.
+// identical to a card the wallet holds or the import added (same template, title, notes and filled
+// values) is left out and counted, so that importing a file again adds nothing; a trashed entry is
+// also left out when the trash holds its twin.
 class ImportLoader : public XmlEventHandler
 {
 public:
@@ -45,8 +46,11 @@ protected:
 
     // After a card the wallet refuses nothing more is added, and the import fails as a whole.
     void addCard(const ImportEntry &entry);
-    // Empties the texts of the entry being read; its change time stays for the next entry.
-    void clearEntryTexts();
+    // Entries left out as copies of others.
+    void countDuplicates(int count);
+    // The file is of the expected kind but must not be imported: the import fails with this reason.
+    void refuse(const QString &reason);
+    void clearEntry();
 
     ImportEntry m_entry;
     QString m_text;
@@ -71,6 +75,7 @@ private:
     const char *const m_openFailure;
     const QLatin1String m_entryElement;
     QString m_error;
+    QString m_refusal;
     bool m_writeFailed = false;
     ImportSummary m_summary;
     QSet<QString> m_liveCards;

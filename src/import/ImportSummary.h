@@ -11,7 +11,8 @@ struct ImportSummary
 public:
     // Cards added, the trashed ones among them.
     int imported = 0;
-    // Entries left out because a card identical to them was in the wallet already.
+    // Entries left out because a card identical to them was in the wallet or imported before them, or
+    // because a newer copy of the same entry was imported.
     int duplicates = 0;
     int trashed = 0;
     int extraFields = 0;

@@ -2,7 +2,7 @@
 
 #include "model/Card.h"
 #include "model/FieldType.h"
-#include "otp/OtpField.h"
+#include "otp/TotpSetup.h"
 
 #include <QSet>
 
@@ -10,16 +10,14 @@ namespace KeePassKeys {
 
 QStringList of(const Card &card)
 {
-    QSet<QString> taken{title, userName, password, url, notes, otp, templateType, uuid};
-    const Field *oneTimeCode = OtpField::find(card);
+    QSet<QString> taken{title, userName, password, url, notes, otp, templateType, uuid, icon};
+    bool otpFree = true;
     bool userNameFree = true;
     bool passwordFree = true;
     bool urlFree = true;
     QStringList keys;
     for (const Field *field : card.fields()) {
-        if (field == oneTimeCode) {
-            keys << otp;
-        } else if (userNameFree && field->type() == FieldType::Username) {
+        if (userNameFree && field->type() == FieldType::Username) {
             keys << userName;
             userNameFree = false;
         } else if (passwordFree && field->type() == FieldType::Password) {
@@ -28,6 +26,9 @@ QStringList of(const Card &card)
         } else if (urlFree && field->type() == FieldType::Url) {
             keys << url;
             urlFree = false;
+        } else if (otpFree && TotpSetup::isTotpUri(field->value())) {
+            keys << otp;
+            otpFree = false;
         } else {
             QString key = field->label();
             for (int n = 2; taken.contains(key); ++n)

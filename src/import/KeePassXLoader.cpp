@@ -61,13 +61,6 @@ void KeePassXLoader::takeEntryElement(QStringView name)
     } else if (name == QLatin1String("comment")) {
         if (filled || hasText(m_entry.notes))
             m_entry.notes += m_text;
-    } else if (name == QLatin1String("creation")) {
-        // Copies of one entry share their title and creation time.
-        if (filled)
-            m_entryKey = m_entry.title + m_text;
-    } else if (name == QLatin1String("lastmod")) {
-        if (filled)
-            m_entry.lastModified = QDateTime::fromString(m_text, Qt::ISODate);
     } else if (name == QLatin1String("expire")) {
         // An entry that never expires says so in the user's language instead of a date.
         if (QDateTime::fromString(m_text, Qt::ISODate).isValid())

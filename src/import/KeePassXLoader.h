@@ -3,8 +3,9 @@
 #include "import/BufferedImportLoader.h"
 
 // Imports a KeePassX 0.4 XML export. Cards go in only once the whole file has been read, so a
-// damaged file adds nothing. Copies of one entry (the Backup group keeps them) give one card. An
-// expiry date, which the login template has no field for, is kept as an extra field.
+// damaged file adds nothing. Entries carry no identity: each one gives a card, the older copies that
+// the Backup group keeps too, unless it is identical to another. An expiry date, which the login
+// template has no field for, is kept as an extra field.
 class KeePassXLoader : public BufferedImportLoader
 {
 public:

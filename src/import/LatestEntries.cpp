@@ -12,9 +12,15 @@ bool isNewer(const QDateTime &candidate, const QDateTime &recorded)
 
 void LatestEntries::record(const QString &key, const ImportEntry &entry)
 {
-    const auto found = m_entries.find(key);
-    if (found == m_entries.end())
-        m_entries.emplace(key, entry);
-    else if (isNewer(entry.lastModified, found->second.lastModified))
-        found->second = entry;
+    const auto found = key.isEmpty() ? m_indexByKey.end() : m_indexByKey.find(key);
+    if (found == m_indexByKey.end()) {
+        if (!key.isEmpty())
+            m_indexByKey.insert(key, m_entries.size());
+        m_entries.push_back(entry);
+        return;
+    }
+    ++m_superseded;
+    ImportEntry &recorded = m_entries[*found];
+    if (isNewer(entry.lastModified, recorded.lastModified))
+        recorded = entry;
 }

@@ -444,8 +444,8 @@ private slots:
         QTest::addColumn<QString>("summary");
         QTest::addColumn<int>("live");
         // clang-format off
-        QTest::newRow("KeePassX") << "keepassx" << "keepassx-export.xml" << "imported 6, skipped 0 duplicates, 0 into the trash, extra fields kept 1" << 6;
-        QTest::newRow("KeePass") << "keepass" << "keepass2-export.xml" << "imported 5, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << 4;
+        QTest::newRow("KeePassX") << "keepassx" << "keepassx-export.xml" << "imported 8, skipped 0 duplicates, 0 into the trash, extra fields kept 1" << 8;
+        QTest::newRow("KeePass") << "keepass" << "keepass2-export.xml" << "imported 6, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << 5;
         QTest::newRow("Password Safe") << "psafe" << "passwordsafe-export.xml" << "imported 5, skipped 1 duplicates, 0 into the trash, extra fields kept 0" << 5;
         // clang-format on
     }

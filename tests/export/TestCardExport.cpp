@@ -43,13 +43,14 @@ std::unique_ptr<Card> cardOf(const QString &type, const QString &title, const QS
     return card;
 }
 
-// What must survive a trip out and back: uuid, type, title, notes, trash state and each filled field.
+// What must survive a trip out and back: uuid, type, icon, title, notes, trash state and each filled
+// field.
 QStringList describe(CardDb &store)
 {
     QStringList cards;
     store.forEachCard([&cards](const StoredCard &row) {
-        QStringList parts{row.uuid, row.card->templateType(), row.card->title(), row.card->notes(),
-                          row.trashed ? "trashed" : "live"};
+        QStringList parts{row.uuid, row.card->templateType(), QString::number(row.card->iconId()), row.card->title(),
+                          row.card->notes(), row.trashed ? "trashed" : "live"};
         for (const Field *field : row.card->fields()) {
             if (!field->value().isEmpty())
                 parts << field->label() + "=" + field->value() + (field->sensitive() ? " (secret)" : "");
@@ -111,6 +112,21 @@ private:
         cards.push_back(cardOf("creditcard.default", QString::fromUtf8("Visa \U0001F4B3"), QString(),
                                {{"Cardholder", "Ana"}, {"Number", "4111 1111"}, {"CVC", "123"}, {"PIN", "9876"}}));
         cards.push_back(cardOf("note.default", "Old note", "gone soon", {}, "0f000000-0000-4000-8000-000000000001"));
+        // Two cards with one title made in the same second; the first shaped as an imported login (no
+        // E-Mail field), with its own icon and control characters, the second with a link as password
+        // beside its one-time code.
+        auto mail = std::make_unique<Card>(QUuid::createUuid().toString(QUuid::WithoutBraces), t0, "login.default", 7,
+                                           "Mail", QString());
+        mail->addField(0, t0, "Username", "ana", 11, false);
+        mail->addField(1, t0, "Password", "pa\fss", 1, true);
+        mail->addField(3, t0, "Url", QString(), 6, false);
+        mail->addField(4, t0, "Code\a", "12\a34", 0, true);
+        cards.push_back(std::move(mail));
+        cards.push_back(cardOf("login.default", "Mail", QString(),
+                               {{"Username", "bob"},
+                                {"Password", "otpauth://totp/Mail?secret=JBSWY3DPEHPK3PXP"},
+                                {"One-Time Code", "otpauth://totp/Mail?secret=MZXW6YTBOI"}}));
+        cards.back()->setUpdateTime(t0);
         return walletWith(std::move(cards), {"0f000000-0000-4000-8000-000000000001"});
     }
 
@@ -138,13 +154,13 @@ private slots:
         KeePassLoader loader(copy.get(), xml);
         QVERIFY2(loader.importFile(), qPrintable(loader.errorString()));
         QCOMPARE(loader.summary().text(),
-                 QString("imported 3, skipped 0 duplicates, 1 into the trash, extra fields kept 2"));
+                 QString("imported 5, skipped 0 duplicates, 1 into the trash, extra fields kept 3"));
         QCOMPARE(describe(*copy), describe(*store));
 
         KeePassLoader again(store.get(), xml);
         QVERIFY(again.importFile());
         QCOMPARE(again.summary().text(),
-                 QString("imported 0, skipped 3 duplicates, 0 into the trash, extra fields kept 0"));
+                 QString("imported 0, skipped 5 duplicates, 0 into the trash, extra fields kept 0"));
     }
 
     // Python's csv module reads our CSV back field for field.
@@ -167,8 +183,11 @@ private slots:
              "login.default"},
             {QString::fromUtf8("Visa \U0001F4B3"), "", "", "",
              "Cardholder: Ana\nNumber: 4111 1111\nCVC: 123\nPIN: 9876", "creditcard.default"},
+            {"Mail", "ana", "pa\fss", "", "Code\a: 12\a34", "login.default"},
+            {"Mail", "bob", "otpauth://totp/Mail?secret=JBSWY3DPEHPK3PXP", "",
+             "One-Time Code: otpauth://totp/Mail?secret=MZXW6YTBOI", "login.default"},
         };
-        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.size(), 5);
         for (int i = 0; i < rows.size(); ++i)
             QCOMPARE(rows.at(i).toVariant().toStringList(), expected[i]);
     }
@@ -176,40 +195,79 @@ private slots:
     // The streamed JSON has the bytes QJsonDocument gives for the same document.
     void jsonAsQJsonDocument()
     {
-        auto store = walletWith({});
-        auto card = cardOf("login.default", QString("quote \" back \\ tab \t bell \x07 ") + QChar(0xd800) + "end",
-                           QString::fromUtf8("naïve \U0001F511\nline"), {{"Username", "\x01\x1f/"}});
-        store->addCard(*card);
+        std::vector<std::unique_ptr<Card>> cards;
+        cards.push_back(cardOf("login.default", QString("quote \" back \\ tab \t bell \x07 ") + QChar(0xd800) + "end",
+                               QString::fromUtf8("naïve \U0001F511\nline"), {{"Username", "\x01\x1f/"}}));
+        cards.push_back(cardOf("note.default", "Trashed", QString(), {}, "0f000000-0000-4000-8000-000000000001"));
+        auto store = walletWith(std::move(cards), {"0f000000-0000-4000-8000-000000000001"});
         QBuffer out;
         out.open(QIODevice::WriteOnly);
         QString error;
         QVERIFY(CardExport::write(CardExport::Json, *store, out, &error));
 
-        const StoredCard row = std::move(must(store->allCards()).front());
-        QJsonArray fields;
-        for (const Field *field : row.card->fields()) {
-            fields.append(QJsonObject{{"uid", field->uid()},
-                                      {"updateTime", double(field->updateTime().toSecsSinceEpoch())},
-                                      {"label", field->label()},
-                                      {"value", field->value()},
-                                      {"type", field->type()},
-                                      {"sensitive", field->sensitive()}});
+        QJsonArray objects;
+        for (const StoredCard &row : must(store->allCards())) {
+            QJsonArray fields;
+            for (const Field *field : row.card->fields()) {
+                fields.append(QJsonObject{{"uid", field->uid()},
+                                          {"updateTime", double(field->updateTime().toSecsSinceEpoch())},
+                                          {"label", field->label()},
+                                          {"value", field->value()},
+                                          {"type", field->type()},
+                                          {"sensitive", field->sensitive()}});
+            }
+            QJsonObject object{{"id", row.id},
+                               {"uuid", row.card->uuid()},
+                               {"updateTime", double(row.card->updateTime().toSecsSinceEpoch())},
+                               {"templateType", row.card->templateType()},
+                               {"iconId", row.card->iconId()},
+                               {"title", row.card->title()},
+                               {"notes", row.card->notes()},
+                               {"trashed", row.trashed},
+                               {"fields", fields}};
+            if (row.trashed)
+                object.insert("trashedTime", double(row.rowTime.toSecsSinceEpoch()));
+            objects.append(object);
         }
-        const QJsonObject object{{"id", row.id},
-                                 {"uuid", row.card->uuid()},
-                                 {"updateTime", double(row.card->updateTime().toSecsSinceEpoch())},
-                                 {"templateType", row.card->templateType()},
-                                 {"iconId", row.card->iconId()},
-                                 {"title", row.card->title()},
-                                 {"notes", row.card->notes()},
-                                 {"trashed", row.trashed},
-                                 {"fields", fields}};
-        QCOMPARE(out.data(), QJsonDocument(QJsonObject{{"cards", QJsonArray{object}}}).toJson());
+        QCOMPARE(out.data(), QJsonDocument(QJsonObject{{"cards", objects}}).toJson());
 
         QBuffer empty;
         empty.open(QIODevice::WriteOnly);
         QVERIFY(CardExport::write(CardExport::Json, *walletWith({}), empty, &error));
         QCOMPARE(empty.data(), QJsonDocument(QJsonObject{{"cards", QJsonArray()}}).toJson());
+    }
+
+    // Every text of a card, custom strings too, as the KeePass XML and the CSV write it: markup escaped,
+    // a text XML cannot hold encoded, a CSV value quoted where a reader would split or trim it.
+    void writtenValues_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QString>("csv");
+        QTest::newRow("plain") << "plain" << ">plain" << "plain";
+        QTest::newRow("markup and quotes") << "a&b<c>d\"e'f" << ">a&amp;b&lt;c&gt;d&quot;e'f" << "\"a&b<c>d\"\"e'f\"";
+        QTest::newRow("comma") << "a,b" << ">a,b" << "\"a,b\"";
+        QTest::newRow("line breaks") << "a\r\nb" << ">a&#13;\nb" << "\"a\r\nb\"";
+        QTest::newRow("only spaces") << "   " << ">   " << "\"   \"";
+        QTest::newRow("control character") << "pa\fss" << " Encoding=\"Base64\">cGEMc3M=" << "pa\fss";
+    }
+
+    void writtenValues()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, xml);
+        QFETCH(QString, csv);
+        std::vector<std::unique_ptr<Card>> cards;
+        cards.push_back(cardOf("login.default", value, value,
+                               {{"Username", value}, {"Password", value}, {"Url", value}, {value, value}}));
+        auto store = walletWith(std::move(cards));
+        const QString written = QString::fromUtf8(fileBytes(exported(CardExport::KeePassXml, *store)));
+        // Title, notes, user name, password, address and the custom string with its key.
+        QCOMPARE(written.count(xml + "</Value>"), 6);
+        QCOMPARE(written.count(xml + "</Key>"), 1);
+        const QString lines = QString::fromUtf8(fileBytes(exported(CardExport::Csv, *store)));
+        QVERIFY2(lines.startsWith("Title,Username,Password,URL,Notes,Type\r\n" + QString(csv + ',').repeated(4)),
+                 qPrintable(lines));
     }
 
     // KeePassXC reads our export: every card is an entry, the trashed one in the Recycle Bin.

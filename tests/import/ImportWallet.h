@@ -57,6 +57,9 @@ public:
         return cards;
     }
 
+    // What the user reads on each imported card, marked " (trash)" when it went to the trash.
+    QStringList importedContents() const;
+
     // Counted behind the store's back, so only committed cards count.
     int committedImports() const
     {
@@ -97,6 +100,15 @@ inline QString shapeOf(const Card &card)
                 + (field->sensitive() ? "secret" : "plain")
                 + (field->updateTime() == card.updateTime() ? "" : " time!");
     return parts.join(QLatin1String(", "));
+}
+
+inline QStringList ImportWallet::importedContents() const
+{
+    QVector<bool> trashed;
+    QStringList contents = contentsOf(importedCards(&trashed));
+    for (int i = 0; i < contents.size(); ++i)
+        contents[i] += trashed.at(i) ? QLatin1String(" (trash)") : QLatin1String("");
+    return contents;
 }
 
 inline const QString loginShape
