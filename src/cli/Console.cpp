@@ -8,17 +8,19 @@
 
 namespace {
 
-// Control characters as \xHH; keepLayout spares the line breaks and tabs that lay the text out.
+// Control characters as \n, \t or \xHH; keepLayout spares the line breaks and tabs that lay the text out.
 QString visible(const QString &text, bool keepLayout)
 {
     QString shown;
     shown.reserve(text.size());
     for (const QChar c : text) {
         const bool layout = c == QLatin1Char('\n') || c == QLatin1Char('\t');
-        if (c.category() == QChar::Other_Control && !(keepLayout && layout))
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
+        if (c.category() != QChar::Other_Control || (keepLayout && layout))
             shown += c;
+        else if (layout)
+            shown += c == QLatin1Char('\n') ? QLatin1String("\\n") : QLatin1String("\\t");
+        else
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
     }
     return shown;
 }

@@ -8,7 +8,7 @@
 // The two output streams, in UTF-8 whatever the locale. Results go to standard output, where a script
 // takes them; prompts, warnings and errors go to standard error, one line each.
 //
-// Text meant for people shows control characters as \xHH, so that a card title or a file name cannot
+// Text meant for people shows control characters escaped (\x1b), so that a card title or a file name cannot
 // move the cursor, recolour or clear the terminal: always on standard error, and on standard output
 // when it is a terminal. Into a pipe or a file, standard output passes them as they are: a script
 // reads a value verbatim, and escaping would change a secret.
