@@ -47,6 +47,7 @@ bool fail(QString *error, const QString &reason)
 namespace StagedFiles {
 
 enum State : int { Free, Claimed, Armed };
+static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may only touch lock-free atomics");
 
 struct Slot
 {
