@@ -36,7 +36,9 @@ QVector<Command> CardEdits::commands()
         {QStringLiteral("add"),
          QStringLiteral("WALLET TEMPLATE TITLE [LABEL=VALUE ...] [--notes TEXT]"),
          tr("Add a card made from a template and print its uuid."),
-         tr("TEMPLATE is a key that `tessera-cli templates` lists; each LABEL names one of its fields."),
+         tr("TEMPLATE is a key that `tessera-cli templates` lists; each LABEL names one of its fields.\n"
+            "The card is added only once its uuid was written: exit code 0 means both, any other means\n"
+            "neither."),
          3,
          -1,
          {QCommandLineOption(notesOption, tr("the card's notes"), QStringLiteral("TEXT"))},
@@ -92,9 +94,17 @@ int CardEdits::add(const Invocation &call)
     const auto store = WalletAccess::unlock(path, call.passwords(), console);
     if (!store)
         return ExitFailure;
-    if (!store->addCard(*card))
+    // The uuid is out before the card is committed: a script that did not get it sees a failure, and
+    // no card was added that a retry would add twice.
+    CardDbTransaction transaction(*store);
+    if (!transaction.isActive() || !store->addCard(*card))
         return WalletAccess::failed(*store, console);
     console.print(card->uuid() + QLatin1Char('\n'));
+    QString reason;
+    if (!console.outputComplete(&reason))
+        return console.fail(path, tr("the card was not added: its uuid could not be written"));
+    if (!transaction.commit())
+        return WalletAccess::failed(*store, console);
     return ExitSuccess;
 }
 

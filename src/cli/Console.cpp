@@ -4,6 +4,33 @@
 
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
+
+namespace {
+
+// Control characters as \n, \t or \xHH; keepLayout spares the line breaks and tabs that lay the text out.
+QString visible(const QString &text, bool keepLayout)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const bool layout = c == QLatin1Char('\n') || c == QLatin1Char('\t');
+        if (c.category() != QChar::Other_Control || (keepLayout && layout))
+            shown += c;
+        else if (layout)
+            shown += c == QLatin1Char('\n') ? QLatin1String("\\n") : QLatin1String("\\t");
+        else
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
+} // namespace
+
+Console::Console()
+    : m_outputIsTerminal(::isatty(STDOUT_FILENO) == 1)
+{
+}
 
 bool Console::write(std::FILE *stream, const QByteArray &bytes)
 {
@@ -28,7 +55,7 @@ bool Console::outputComplete(QString *reason)
 
 void Console::print(const QString &text)
 {
-    write(stdout, text.toUtf8());
+    write(stdout, (m_outputIsTerminal ? visible(text, true) : text).toUtf8());
 }
 
 void Console::printBytes(const QByteArray &bytes)
@@ -38,12 +65,12 @@ void Console::printBytes(const QByteArray &bytes)
 
 void Console::printError(const QString &text)
 {
-    write(stderr, text.toUtf8());
+    write(stderr, visible(text, true).toUtf8());
 }
 
 void Console::error(const QString &text)
 {
-    write(stderr, QStringLiteral("tessera-cli: %1\n").arg(text).toUtf8());
+    write(stderr, (QStringLiteral("tessera-cli: ") + visible(text, false) + QLatin1Char('\n')).toUtf8());
 }
 
 int Console::fail(const QString &path, const QString &reason)

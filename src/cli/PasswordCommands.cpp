@@ -19,6 +19,10 @@ const QString noLookAlikesOption = QStringLiteral("no-lookalikes");
 const QString wordsOption = QStringLiteral("words");
 const QString separatorOption = QStringLiteral("separator");
 const QString countOption = QStringLiteral("count");
+// What one call may ask for; what it prints is printed as it is made, never held as a whole.
+constexpr int maxCount = 1000000;
+constexpr int maxSeparatorLength = 16;
+constexpr int blockSize = 32 * 1024;
 
 // The whole number an option was given, if it is one within the bounds; the default when not given.
 std::optional<int> number(const Invocation &call, const QString &option, int fallback, int lowest, int highest)
@@ -59,9 +63,13 @@ QVector<Command> PasswordCommands::commands()
                                  .arg(PassphraseGenerator::maxWords)
                                  .arg(words.words),
                              QStringLiteral("N")),
-          QCommandLineOption(separatorOption, tr("what goes between words (default \"%1\")").arg(words.separator),
+          QCommandLineOption(separatorOption,
+                             tr("what goes between words, at most %1 characters (default \"%2\")")
+                                 .arg(maxSeparatorLength)
+                                 .arg(words.separator),
                              QStringLiteral("S")),
-          QCommandLineOption(countOption, tr("how many to print (default 1)"), QStringLiteral("N"))},
+          QCommandLineOption(countOption, tr("how many to print, 1 to %1 (default 1)").arg(maxCount),
+                             QStringLiteral("N"))},
          &PasswordCommands::generate},
         {QStringLiteral("health"),
          QStringLiteral("WALLET"),
@@ -83,9 +91,9 @@ int PasswordCommands::generate(const Invocation &call)
                                   "passwords of characters"));
     if (!passphrase && call.isSet(separatorOption))
         return call.usageError(tr("--separator goes with --words"));
-    const std::optional<int> count = number(call, countOption, 1, 1, 1000000);
+    const std::optional<int> count = number(call, countOption, 1, 1, maxCount);
     if (!count)
-        return call.usageError(tr("--count takes a number from 1"));
+        return call.usageError(tr("--count takes a number from 1 to %1").arg(maxCount));
 
     std::function<QString()> make;
     if (passphrase) {
@@ -99,6 +107,9 @@ int PasswordCommands::generate(const Invocation &call)
         options.words = *words;
         if (call.isSet(separatorOption))
             options.separator = call.value(separatorOption);
+        if (options.separator.size() > maxSeparatorLength)
+            return call.usageError(
+                tr("--separator takes at most %1 characters").arg(maxSeparatorLength));
         make = [generator = PassphraseGenerator(options)] { return generator.generate(); };
     } else {
         PasswordGenerator::Options options;
@@ -120,8 +131,11 @@ int PasswordCommands::generate(const Invocation &call)
         if (password.isEmpty())
             return call.console().fail(QStringLiteral("generate"), tr("the word list cannot be read"));
         text += password + QLatin1Char('\n');
+        if (text.size() >= blockSize || i + 1 == *count) {
+            call.console().print(text);
+            text.clear();
+        }
     }
-    call.console().print(text);
     return ExitSuccess;
 }
 

@@ -12,6 +12,7 @@
 #include "store/WalletBackups.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -36,6 +37,20 @@ std::unique_ptr<ImportLoader> loaderFor(ImportFormat format, CardDb &store, cons
         return std::make_unique<PSafeLoader>(&store, path);
     }
     return nullptr;
+}
+
+// A damaged page may repeat the rows of another: each row is written once.
+void dropRepeatedRows(std::vector<StoredCard> &rows)
+{
+    QSet<int> seen;
+    std::vector<StoredCard> once;
+    for (StoredCard &row : rows) {
+        if (!seen.contains(row.id)) {
+            seen.insert(row.id);
+            once.push_back(std::move(row));
+        }
+    }
+    rows = std::move(once);
 }
 
 const QString salvageOption = QStringLiteral("salvage");
@@ -67,8 +82,10 @@ QVector<Command> TransferCommands::commands()
             "reads back into the same cards. csv has the columns Title,Username,Password,URL,Notes,Type\n"
             "for the live cards, other fields added to the notes.\n"
             "The export goes to standard output, or with --output to a file only its owner can read.\n"
-            "A wallet with unreadable cards is refused, unless --salvage is given: then every card that\n"
-            "can be read is written, the others are named on standard error, and the exit code is 3."),
+            "A pipe, a terminal or a device given as FILE is written into as it is.\n"
+            "A wallet with unreadable cards or damaged pages is refused, unless --salvage is given: then\n"
+            "every card that can be read is written, the others and the damage are named on standard\n"
+            "error, and the exit code is 3."),
          1,
          1,
          {QCommandLineOption(formatOption, tr("json, keepass or csv"), QStringLiteral("FORMAT"),
@@ -138,7 +155,8 @@ int TransferCommands::exportCards(const Invocation &call)
             return WalletAccess::failed(*store, console);
         return CardExport::write(*format, *store, out, &error) ? ExitSuccess : console.fail(path, error);
     }
-    const CardReadout readout = store->salvage();
+    CardReadout readout = store->salvage();
+    dropRepeatedRows(readout.cards);
     CardExport::write(*format, readout.cards, out, &error);
     out.flush();
     for (const UnreadableCard &lost : qAsConst(readout.unreadable)) {
@@ -147,5 +165,9 @@ int TransferCommands::exportCards(const Invocation &call)
                          ? tr("card #%1 cannot be read and is left out").arg(lost.id)
                          : tr("card #%1 \"%2\" cannot be read and is left out").arg(lost.id).arg(lost.title));
     }
-    return readout.unreadable.isEmpty() ? ExitSuccess : ExitPartial;
+    // A damaged page can hide whole rows from every read: they are missing without a name.
+    const WalletError damage = CardDb::probe(path, CardDb::EveryPage);
+    if (damage.isError())
+        console.fail(path, tr("%1; cards on the damaged pages may be missing").arg(damage.message()));
+    return readout.unreadable.isEmpty() && !damage.isError() ? ExitSuccess : ExitPartial;
 }

@@ -7,6 +7,11 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 const QStringList names{QStringLiteral("json"), QStringLiteral("keepass"), QStringLiteral("csv")};
@@ -44,6 +49,11 @@ bool CardExport::write(Format format, const CardSource &source, QIODevice &devic
 
 bool CardExport::write(Format format, CardDb &store, QIODevice &device, QString *error)
 {
+    // A damaged page can hide rows from a scan without any error: every page is checked first.
+    if (const WalletError damage = CardDb::probe(store.path(), CardDb::EveryPage); damage.isError()) {
+        *error = damage.message();
+        return false;
+    }
     bool readFailed = false;
     const CardSource source = [&](CardDb::ListScope scope, const std::function<bool(const StoredCard &)> &visit) {
         readFailed = !store.forEachCard(visit, scope);
@@ -72,6 +82,8 @@ bool CardExport::write(Format format, const std::vector<StoredCard> &rows, QIODe
 
 bool CardExport::writeFile(Format format, CardDb &store, const QString &path, QString *error)
 {
+    if (FileOps::isStream(path))
+        return writeStream(format, store, path, error);
     const QString staged = FileOps::createStagedFile(path, error);
     if (staged.isEmpty())
         return false;
@@ -85,11 +97,32 @@ bool CardExport::writeFile(Format format, CardDb &store, const QString &path, QS
             written = false;
         }
     }
-    if (!written || !FileOps::replaceAtomically(staged, path, error)) {
-        QFile::remove(staged);
+    if (!written || !FileOps::replaceAtomically(staged, path, error, FileOps::Permissions::OwnerOnly)) {
+        FileOps::discardStagedFile(staged);
         return false;
     }
-    // The rename keeps the permissions of a file that was there; an export stays its owner's alone.
-    QFile::setPermissions(FileOps::resolvedPath(path), QFile::ReadOwner | QFile::WriteOwner);
+    return true;
+}
+
+// There is no file to stage beside a pipe or a device: the export goes into it as it is written.
+bool CardExport::writeStream(Format format, CardDb &store, const QString &path, QString *error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    QFile stream;
+    if (!stream.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *error = stream.errorString();
+        return false;
+    }
+    if (!write(format, store, stream, error))
+        return false;
+    if (!stream.flush()) {
+        *error = stream.errorString();
+        return false;
+    }
     return true;
 }

@@ -28,13 +28,16 @@ public:
     static std::optional<Format> formatNamed(const QString &name);
     static QStringList formatNames();
 
-    // False with the reason when a card cannot be read or the device refuses a write.
+    // False with the reason when a page of the wallet is damaged, a card cannot be read or the device
+    // refuses a write.
     static bool write(Format format, CardDb &store, QIODevice &device, QString *error);
     // The cards that could be read of a damaged wallet.
     static bool write(Format format, const std::vector<StoredCard> &rows, QIODevice &device, QString *error);
-    // Writes a file readable by its owner only, staged beside path and renamed over it when complete.
+    // Writes a file readable by its owner only, staged beside path and renamed over it when complete;
+    // a pipe or a device at path is written into instead.
     static bool writeFile(Format format, CardDb &store, const QString &path, QString *error);
 
 private:
+    static bool writeStream(Format format, CardDb &store, const QString &path, QString *error);
     static bool write(Format format, const CardSource &source, QIODevice &device);
 };

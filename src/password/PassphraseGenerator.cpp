@@ -9,6 +9,7 @@
 
 PassphraseGenerator::PassphraseGenerator(const Options &options)
     : m_options(options)
+    , m_usableWords(usableWords())
 {
 }
 
@@ -35,11 +36,10 @@ QString PassphraseGenerator::generate() const
 {
     if (!isValid())
         return QString();
-    const QStringList list = usableWords();
     RandomIndex random;
     QStringList chosen;
     for (int i = 0; i < m_options.words; ++i) {
-        QString word = list.at(int(random.below(quint32(list.size()))));
+        QString word = m_usableWords.at(int(random.below(quint32(m_usableWords.size()))));
         if (m_options.capitalise)
             word[0] = word.at(0).toUpper();
         chosen.append(word);
@@ -49,5 +49,5 @@ QString PassphraseGenerator::generate() const
 
 double PassphraseGenerator::entropyBits() const
 {
-    return isValid() ? m_options.words * std::log2(double(usableWords().size())) : 0;
+    return isValid() ? m_options.words * std::log2(double(m_usableWords.size())) : 0;
 }

@@ -28,4 +28,6 @@ private:
     QStringList usableWords() const;
 
     Options m_options;
+    // Filtered once: a command line may ask for a million passphrases.
+    QStringList m_usableWords;
 };

@@ -14,6 +14,9 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -53,6 +56,24 @@ QStringList contents(CardDb &store)
 QString syncUuid(const QString &path)
 {
     return SqlPeek(path).value("SELECT Sync_UUID FROM Identity").toString();
+}
+
+// Copies the first leaf page of the cards over the second, as a misplaced write would; gives the
+// number of cards the second held.
+int repeatLeafPage(const QString &path)
+{
+    const QString leaf("SELECT %1 FROM dbstat WHERE name = 'Cards' AND pagetype = 'leaf' ORDER BY pageno LIMIT 1 "
+                       "OFFSET %2");
+    const SqlPeek peek(path);
+    const int first = peek.value(leaf.arg("pageno").arg(0)).toInt();
+    const int second = peek.value(leaf.arg("pageno").arg(1)).toInt();
+    QFile file(path);
+    if (second == 0 || !file.open(QIODevice::ReadWrite) || !file.seek(qint64(first - 1) * 4096))
+        return -1;
+    const QByteArray page = file.read(4096);
+    file.seek(qint64(second - 1) * 4096);
+    file.write(page);
+    return peek.value(leaf.arg("ncell").arg(1)).toInt();
 }
 
 // How the wallet file of an error case is made.
@@ -257,6 +278,10 @@ private slots:
             QVERIFY(field->updateTime().toSecsSinceEpoch() >= start);
         }
         QCOMPARE(values, QStringList({"Username=ana", "Password=se    cr=et", "E-Mail=", "Url="}));
+
+        // A uuid that cannot be written adds no card, so that a retry does not add it twice.
+        QCOMPARE(runCli({"add", path, "login.default", "Lost"}, {"pw"}, "/dev/full").exitCode, 1);
+        QCOMPARE(store->cardCount(), 1);
     }
 
     void showMasksSecrets_data()
@@ -355,21 +380,38 @@ private slots:
         QCOMPARE(health.out, QString("weak\t2\tMail\nweak\t3\tShop\nreused\t2\tMail\nreused\t3\tShop\nold\t3\tShop\n"));
     }
 
-    // A backup that cannot be written fails; a damaged wallet is refused, or rescued in part when asked.
+    // A backup that cannot be written fails; a damaged wallet is refused, or rescued in part when asked,
+    // each card once.
+    void exportFailsLoudlyAndRescues_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("named");
+        // clang-format off
+        QTest::newRow("cut blob") << "UPDATE Cards SET Data = substr(Data, 1, 15) WHERE ID = 2" << "#2 \"Card 2\"";
+        QTest::newRow("repeated page") << QString() << "damaged wallet: ";
+        // clang-format on
+    }
+
     void exportFailsLoudlyAndRescues()
     {
-        const QString path = walletWithTitles({"Bank", "Mail", "Shop"});
+        QFETCH(QString, damage);
+        QFETCH(QString, named);
+        QStringList titles;
+        for (int i = 1; i <= 40; ++i)
+            titles << QString("Card %1").arg(i);
+        const QString path = walletWithTitles(titles);
         const CliRun full = runCli({"export", path}, {"pw"}, "/dev/full");
         QCOMPARE(full.exitCode, 1);
         QVERIFY(full.err.contains("cannot write the output"));
 
-        QVERIFY(SqlPeek(path).exec("UPDATE Cards SET Data = substr(Data, 1, 15) WHERE ID = 2"));
+        const int lost = damage.isEmpty() ? repeatLeafPage(path) : int(SqlPeek(path).exec(damage));
+        QVERIFY(lost > 0);
         const QByteArray before = fileBytes(path);
         // The export streams: standard output stops short, never with a whole document; a file is not made.
         const CliRun refused = runCli({"export", path}, {"pw"});
         QCOMPARE(refused.exitCode, 1);
         QVERIFY(!refused.out.endsWith("}\n"));
-        QVERIFY(refused.err.contains("#2 \"Mail\""));
+        QVERIFY2(refused.err.contains(named), qPrintable(refused.err));
         const QString file = m_dir.filePath("refused.xml");
         QCOMPARE(runCli({"export", path, "--format", "keepass", "--output", file}, {"pw"}).exitCode, 1);
         QVERIFY(!QFile::exists(file));
@@ -377,8 +419,41 @@ private slots:
         QCOMPARE(fileBytes(path), before);
         const CliRun rescued = runCli({"export", path, "--salvage"}, {"pw"});
         QCOMPARE(rescued.exitCode, 3);
-        QCOMPARE(rescued.out.count("\"uuid\""), 2);
-        QVERIFY(rescued.err.contains("card #2 \"Mail\" cannot be read"));
+        QCOMPARE(rescued.out.count("\"uuid\""), titles.size() - lost);
+        QVERIFY2(rescued.err.contains(named), qPrintable(rescued.err));
+    }
+
+    // A pipe or a device is written into, never replaced by a file.
+    void exportIntoStreams_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        // clang-format off
+        QTest::newRow("named pipe") << true;
+        QTest::newRow("standard output by name") << false;
+        // clang-format on
+    }
+
+    void exportIntoStreams()
+    {
+        QFETCH(bool, fifo);
+        const QString path = walletWithTitles({"Bank"});
+        const QString output = fifo ? m_dir.filePath("fifo") : QString("/dev/stdout");
+        int reader = -1;
+        if (fifo) {
+            QCOMPARE(::mkfifo(QFile::encodeName(output).constData(), 0600), 0);
+            reader = ::open(QFile::encodeName(output).constData(), O_RDONLY | O_NONBLOCK);
+        }
+        const CliRun run = runCli({"export", path, "--output", output}, {"pw"});
+        QCOMPARE(run.exitCode, 0);
+        QByteArray written = run.out.toUtf8();
+        if (fifo) {
+            char buffer[4096];
+            for (ssize_t count; (count = ::read(reader, buffer, sizeof buffer)) > 0;)
+                written.append(buffer, int(count));
+            ::close(reader);
+            QVERIFY(QFileInfo::exists(output) && !QFileInfo(output).isFile());
+        }
+        QCOMPARE(QJsonDocument::fromJson(written).object().value("cards").toArray().size(), 1);
     }
 
     // Cards another process adds while the wallet is re-keyed and merged are all still there.
@@ -634,6 +709,8 @@ private slots:
         row("not LABEL=VALUE") << Fixture::Wallet << QStringList{"add", "W", "login.default", "T", "Username"} << pw << 2 << "add: \"Username\" is not of the form LABEL=VALUE (usage: tessera-cli add WALLET " "TEMPLATE TITLE [LABEL=VALUE ...] [--notes TEXT])";
         row("icon out of range") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "--icon", "70"} << pw << 2 << "edit: --icon takes a number from 0 to 69 (usage: tessera-cli edit WALLET CARD " "[LABEL=VALUE ...] [--title T] [--notes TEXT] [--icon N])";
         row("unknown format") << Fixture::Wallet << QStringList{"import", "W", "csv", "W"} << pw << 2 << "import: unknown format \"csv\" (usage: tessera-cli import WALLET " "keepassx|keepass|psafe FILE)";
+        row("control characters in a name") << Fixture::Missing << QStringList{"ls", "W\x1b[2J"} << pw << 1 << "W\\x1b[2J: no such file";
+        row("separator too long") << Fixture::Wallet << QStringList{"generate", "--words", "5", "--separator", QString(17, '+')} << pw << 2 << "generate: --separator takes at most 16 characters (usage: tessera-cli generate [--length N] [--no-symbols] [--no-lookalikes] | --words N [--separator S] [--count N])";
         row("merge with itself") << Fixture::Wallet << QStringList{"merge", "W", "W"} << pw << 2 << "merge: WALLET and OTHER are the same file (usage: tessera-cli merge WALLET OTHER)";
         // clang-format on
     }

@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -107,7 +110,7 @@ private slots:
     }
 
     // The staged file itself becomes the target (no copy), through a link to the link's target, and
-    // with the permissions of the file it replaces.
+    // with the permissions of the file it replaces, unless it is to be its owner's only.
     void replaceAtomically()
     {
         const QString real = m_dir.filePath("real");
@@ -126,6 +129,9 @@ private slots:
         QCOMPARE(inode(real), stagedInode);
         QCOMPARE(mode(real), 0640u);
         QVERIFY(!QFile::exists(staged));
+        const QString secrets = FileOps::createStagedFile(link);
+        QVERIFY(FileOps::replaceAtomically(secrets, link, nullptr, FileOps::Permissions::OwnerOnly));
+        QCOMPARE(mode(real), 0600u);
 
         const QString folder = m_dir.filePath("folder");
         QVERIFY(QDir().mkpath(folder + "/inside"));
@@ -134,6 +140,43 @@ private slots:
         QVERIFY(!FileOps::replaceAtomically(staged, folder, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(fileBytes(staged), QByteArray("newer"));
+    }
+
+    // A staged file goes with a signal that ends its process, or, when the process was killed
+    // outright, with the next staging in its folder; files not provably left by a dead process of
+    // this user stay.
+    void stagedFilesDoNotOutliveTheirProcess_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("terminated") << SIGTERM;
+        QTest::newRow("killed") << SIGKILL;
+    }
+
+    void stagedFilesDoNotOutliveTheirProcess()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        const QString target = dir.filePath("export.json");
+        const QStringList others{".export.json.staged-1-abcdef", ".export.json.staged-Ab12Cd", "export.json.staged-9"};
+        for (const QString &name : others)
+            QVERIFY(writeFile(dir.filePath(name), "other"));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // As in a program that handles no signal; the test framework catches SIGTERM.
+            std::signal(SIGTERM, SIG_DFL);
+            FileOps::createStagedFile(target);
+            ::raise(signal);
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == signal);
+        const auto staged = [&dir] { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); };
+        QCOMPARE(staged().size(), others.size() + (signal == SIGKILL ? 1 : 0));
+        const QString mine = FileOps::createStagedFile(target);
+        QVERIFY(QFileInfo(mine).fileName().startsWith(QString(".export.json.staged-%1-").arg(::getpid())));
+        FileOps::discardStagedFile(mine);
+        QCOMPARE(staged(), others);
     }
 
 private:
