@@ -169,7 +169,9 @@ private slots:
         QVERIFY(store->card(id));
         QVERIFY(store->updateCard(id, *card));
         QCOMPARE(store->cardCount(), 2);
-        QVERIFY(store->trashCard(424242));
+        // A row another program deleted or renumbered is a failure, never a silent success.
+        QVERIFY(!store->trashCard(424242));
+        QCOMPARE(store->lastError().kind(), WalletError::CardGone);
     }
 
     void updateTimeReadsWholeSeconds()
