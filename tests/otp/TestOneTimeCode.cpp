@@ -113,6 +113,14 @@ private slots:
             QCOMPARE(setup.codeAt(time), codes.at(i));
             QCOMPARE(setup.secondsLeftAt(time), 30 - int(time % 30));
         }
+        // A 60-second period counts the same steps at half the pace: step time/30 is reached at time*2.
+        TotpSetup slow;
+        slow.algorithm = QCryptographicHash::Sha512;
+        slow.key = rfcKey(64);
+        slow.digits = 8;
+        slow.period = 60;
+        QCOMPARE(slow.codeAt(time * 2), codes.at(2));
+        QCOMPARE(slow.secondsLeftAt(time * 2), 60 - int(time * 2 % 60));
     }
 
     void parse_data()

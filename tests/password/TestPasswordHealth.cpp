@@ -41,6 +41,8 @@ private slots:
         add("A year to the second", "hJ3&dF7*kL2!sA9?", yearAgo);                                           // 10
         add("Old, weak, shared", "letmein", yearAgo.addDays(-1));                                           // 11
         add("Weak, shared", "letmein", recent);                                                             // 12
+        add("Just below a million guesses", "horse42", recent);                                             // 13
+        add("Just above a million guesses", "summer2019x", recent);                                         // 14
         // clang-format on
 
         QStringList found;
@@ -54,6 +56,7 @@ private slots:
             "weak 2 Weak -1",
             "weak 11 Old, weak, shared -1",
             "weak 12 Weak, shared -1",
+            "weak 13 Just below a million guesses -1",
             "reused 3 Shared A 0",
             "reused 4 Shared B 0",
             "reused 11 Old, weak, shared 1",
