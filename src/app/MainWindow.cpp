@@ -1,41 +1,26 @@
 #include "app/MainWindow.h"
 
-#include "import/ImportLoader.h"
-#include "import/KeePassLoader.h"
-#include "import/KeePassXLoader.h"
-#include "import/PSafeLoader.h"
-#include "model/BuiltinCatalog.h"
-#include "model/TemplateCatalog.h"
-#include "model/TextUtils.h"
-#include "otp/OtpField.h"
 #include "password/PasswordHealth.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
-#include "store/FileOps.h"
 #include "sync/DropboxSyncDialog.h"
+#include "ui/CardCommands.h"
 #include "ui/CardShortcuts.h"
-#include "ui/ChangePasswordDialog.h"
 #include "ui/ClipboardGuard.h"
-#include "ui/EditDialog.h"
-#include "ui/ExportAction.h"
-#include "ui/FileDialog.h"
 #include "ui/FileSyncController.h"
 #include "ui/GuiResources.h"
 #include "ui/IdleLock.h"
-#include "ui/LoginDialog.h"
 #include "ui/MakerSite.h"
 #include "ui/MessageBox.h"
-#include "ui/NewDatabaseDialog.h"
-#include "ui/OneTimeCodeDialog.h"
 #include "ui/PasswordGeneratorDialog.h"
 #include "ui/PasswordHealthDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/ScreenLockListener.h"
 #include "ui/SecretWidgets.h"
 #include "ui/ShortcutsDialog.h"
-#include "ui/TemplateChooserDialog.h"
 #include "ui/TrashController.h"
 #include "ui/UnlockView.h"
+#include "ui/WalletCommands.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -51,20 +36,6 @@
 #include <QTimer>
 #include <QUrl>
 
-namespace {
-
-QString databaseFilter()
-{
-    return MainWindow::tr("Tessera database (*.tessera);;All files (*)");
-}
-
-QString importFilter()
-{
-    return MainWindow::tr("XML files (*.xml);;All files (*)");
-}
-
-} // namespace
-
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_ui((initGuiResources(), std::make_unique<Ui::MainWindow>()))
@@ -75,6 +46,9 @@ MainWindow::MainWindow(QWidget *parent)
     , m_unlockView(new UnlockView(this))
 {
     m_ui->setupUi(this);
+    m_cardCommands = new CardCommands(*m_session, m_ui->rootView, m_ui->detailView, this);
+    m_walletCommands = new WalletCommands(*m_session, this);
+    connectCommands();
     m_trash = new TrashController(
         m_ui->rootView, m_ui->detailView, [this] { return m_session->store(); }, this);
     m_ui->splitter->setStretchFactor(0, 1);
@@ -133,6 +107,31 @@ MainWindow::~MainWindow()
     m_clipboard->disconnect(this);
 }
 
+void MainWindow::connectCommands()
+{
+    const auto on = [this](QAction *action, auto *receiver, auto slot) {
+        connect(action, &QAction::triggered, receiver, slot);
+    };
+    on(m_ui->actionAddCard, m_cardCommands, &CardCommands::add);
+    on(m_ui->actionEditCard, m_cardCommands, &CardCommands::edit);
+    on(m_ui->actionDuplicateCard, m_cardCommands, &CardCommands::duplicate);
+    on(m_ui->actionSetUpOneTimeCode, m_cardCommands, &CardCommands::setUpOneTimeCode);
+    on(m_ui->actionDeleteCard, m_cardCommands, &CardCommands::deleteShown);
+    on(m_ui->actionOpen_Database, m_walletCommands, &WalletCommands::open);
+    on(m_ui->actionNew_Database, m_walletCommands, &WalletCommands::create);
+    on(m_ui->actionSave_Database_As, m_walletCommands, &WalletCommands::saveCopy);
+    on(m_ui->actionChange_Password, m_walletCommands, &WalletCommands::changePassword);
+    on(m_ui->actionExport, m_walletCommands, &WalletCommands::exportCards);
+    const std::pair<QAction *, WalletCommands::ImportFormat> imports[]
+        = {{m_ui->actionKeePassX_XML, WalletCommands::ImportFormat::KeePassX},
+           {m_ui->actionKeePass_XML, WalletCommands::ImportFormat::KeePass},
+           {m_ui->actionPassword_Safe_XML, WalletCommands::ImportFormat::PasswordSafe}};
+    for (const auto &[action, format] : imports)
+        connect(action, &QAction::triggered, m_walletCommands, [this, format = format] { m_walletCommands->importCards(format); });
+    connect(m_ui->actionCopyOneTimeCode, &QAction::triggered, m_ui->detailView, &DetailView::copyOneTimeCode);
+    connect(m_cardCommands, &CardCommands::copyRequested, this, &MainWindow::copyValue);
+}
+
 // The desktop's standard keys; where it has none for an action (some have no Quit or Save As), the
 // common ones. The card list adds its own (CardShortcuts).
 void MainWindow::setUpKeyboard()
@@ -175,8 +174,7 @@ void MainWindow::loadSettings()
     m_preferences = Preferences::load(m_settings);
     applyPreferences();
     m_lastDatabase = m_settings.value(QStringLiteral("lastDatabase")).toString();
-    m_openFilePath = m_settings.value(QStringLiteral("openFilePath"), QDir::homePath()).toString();
-    m_saveFilePath = m_settings.value(QStringLiteral("saveFilePath"), QDir::homePath()).toString();
+    m_walletCommands->loadSettings(m_settings);
 }
 
 void MainWindow::applyPreferences()
@@ -200,8 +198,7 @@ void MainWindow::saveSettings()
     m_settings.setValue(QStringLiteral("geometry"), saveGeometry());
     m_preferences.save(m_settings);
     m_settings.setValue(QStringLiteral("lastDatabase"), m_session->path());
-    m_settings.setValue(QStringLiteral("openFilePath"), m_openFilePath);
-    m_settings.setValue(QStringLiteral("saveFilePath"), m_saveFilePath);
+    m_walletCommands->saveSettings(m_settings);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -220,53 +217,10 @@ void MainWindow::changeEvent(QEvent *event)
 
 // Opening, creating and closing wallets
 
-void MainWindow::openDatabaseFile(const QString &path)
-{
-    if (!QFileInfo::exists(path))
-        return;
-    const WalletError problem = CardDb::probe(path);
-    switch (problem.kind()) {
-    case WalletError::None:
-        break;
-    case WalletError::NotAWallet:
-        showError(tr("Invalid Database"), tr("\"%1\" is not a valid Tessera database.").arg(path));
-        return;
-    case WalletError::NewerFormat:
-        showError(tr("Newer Database"),
-                  tr("\"%1\" is a newer Tessera database. Please update your copy of Tessera.").arg(path));
-        return;
-    case WalletError::OlderFormat:
-        showError(tr("Unsupported Database"),
-                  tr("\"%1\" is an older database that this version of Tessera doesn't support. Please update "
-                     "your phone application to the latest version.")
-                      .arg(path));
-        return;
-    case WalletError::Busy:
-        showError(tr("Locked Database"), tr("\"%1\" is locked and can't be opened.").arg(path));
-        return;
-    default:
-        showError(tr("Cannot Open Wallet"), tr("\"%1\" cannot be opened: %2.").arg(path, problem.message()));
-        return;
-    }
-    auto *dialog = new LoginDialog(*m_session, path, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-}
-
-void MainWindow::on_actionOpen_Database_triggered()
-{
-    const QString path = FileDialog::getOpenFileName(this, tr("Open Database"), m_openFilePath, databaseFilter());
-    if (path.isEmpty())
-        return;
-    m_openFilePath = QFileInfo(path).absolutePath();
-    if (path != m_session->path())
-        openDatabaseFile(path);
-}
-
 void MainWindow::tryOpenLastDatabase()
 {
     if (m_preferences.openLastWallet && !m_lastDatabase.isEmpty())
-        openDatabaseFile(m_lastDatabase);
+        m_walletCommands->openFile(m_lastDatabase);
 }
 
 void MainWindow::walletOpened()
@@ -289,7 +243,7 @@ void MainWindow::walletOpened()
 void MainWindow::walletLocked()
 {
     m_cardBeforeLock = m_ui->detailView->cardUuid();
-    m_editBase.reset();
+    m_cardCommands->forgetEdit();
     m_fileSync->walletClosed();
     // done() rather than reject(): an editor would ask whether to discard, and a lock asks nothing.
     for (QDialog *dialog : findChildren<QDialog *>()) {
@@ -312,7 +266,7 @@ void MainWindow::walletLocked()
 void MainWindow::walletClosed()
 {
     m_cardBeforeLock.clear();
-    m_editBase.reset();
+    m_cardCommands->forgetEdit();
     m_fileSync->walletClosed();
     m_clipboard->clear();
     m_idleLock->setActive(false);
@@ -385,52 +339,6 @@ void MainWindow::walletFileChanged()
     }
 }
 
-void MainWindow::on_actionNew_Database_triggered()
-{
-    auto *dialog = new NewDatabaseDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &NewDatabaseDialog::gotPassword, this, &MainWindow::createNewDatabase);
-    dialog->open();
-}
-
-QString MainWindow::chooseFolderForSaving(const QString &caption, const QString &errorText)
-{
-    const QString path
-        = FileDialog::getSaveFileName(this, caption, m_saveFilePath, databaseFilter(), QStringLiteral("tessera"));
-    if (path.isEmpty())
-        return QString();
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QFileInfo(folder).isWritable()) {
-        showError(tr("Error"), errorText.arg(folder));
-        return QString();
-    }
-    m_saveFilePath = folder;
-    return path;
-}
-
-// The new wallet is made beside the chosen path and then renamed over it, so a file that was there is
-// replaced only by a complete wallet.
-void MainWindow::createNewDatabase(const QString &password)
-{
-    const QString path
-        = chooseFolderForSaving(tr("Save New Database"),
-                                tr("Could not create the database in \"%1\". Either you may not write to that folder "
-                                   "or it is on a read-only file system."));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo::exists(path) && !QFile::remove(path)) {
-        showError(tr("Error"), tr("Could not replace \"%1\".").arg(path));
-        return;
-    }
-    WalletError error;
-    if (!CardDb::create(path, password, &error)) {
-        showError(tr("Error"), tr("Could not create the database \"%1\": %2.").arg(path, error.message()));
-        return;
-    }
-    if (!m_session->unlock(path, password))
-        showError(tr("Error"), m_session->lastError().message());
-}
-
 void MainWindow::on_actionClose_Database_triggered()
 {
     closeDatabase();
@@ -440,242 +348,6 @@ void MainWindow::closeDatabase()
 {
     m_ui->actionTrash->setChecked(false);
     m_session->close();
-}
-
-void MainWindow::on_actionSave_Database_As_triggered()
-{
-    const QString path = chooseFolderForSaving(
-        tr("Save a Copy"),
-        tr("Could not save a copy of the database in \"%1\". Either you may not write to that folder "
-           "or it is on a read-only file system."));
-    CardDb *store = m_session->store();
-    if (path.isEmpty() || path == m_session->path() || !store)
-        return;
-    QVector<UnreadableCard> leftOut;
-    if (!store->saveCopy(path, &leftOut)) {
-        showError(tr("Error"),
-                  tr("Could not save a copy of the database to \"%1\": %2.").arg(path, store->lastError().message()));
-        return;
-    }
-    if (!leftOut.isEmpty()) {
-        QStringList names;
-        for (const UnreadableCard &card : qAsConst(leftOut))
-            names << (card.title.isEmpty() ? tr("card #%1").arg(card.id) : card.title);
-        showError(tr("Damaged Cards Left Out"),
-                  tr("The copy \"%1\" holds every card that could be read. These cards are damaged and were "
-                     "left out: %2.")
-                      .arg(path, names.join(QStringLiteral(", "))));
-    }
-}
-
-// Changing the password
-
-void MainWindow::on_actionChange_Password_triggered()
-{
-    auto *dialog = new ChangePasswordDialog(*m_session, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-}
-
-// Cards
-
-void MainWindow::openEditor(std::unique_ptr<Card> card, void (MainWindow::*receiver)(Card *))
-{
-    auto *dialog = new EditDialog(card.release(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (receiver == &MainWindow::addCard)
-        dialog->setWindowTitle(tr("Add Card"));
-    connect(dialog, &EditDialog::editingDone, this, receiver);
-    connect(dialog, &EditDialog::copyRequested, this, &MainWindow::copyValue);
-    dialog->open();
-}
-
-void MainWindow::on_actionAddCard_triggered()
-{
-    auto *dialog = new TemplateChooserDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &TemplateChooserDialog::selected, this, &MainWindow::addCardFromTemplate);
-    dialog->open();
-}
-
-void MainWindow::addCardFromTemplate(const QString &templateType)
-{
-    const Card *templ = builtinCatalog().find(templateType);
-    if (templ && m_session->isWritable())
-        openEditor(templ->copyWithUuid(newUuid()), &MainWindow::addCard);
-}
-
-void MainWindow::addCard(Card *card)
-{
-    const std::unique_ptr<Card> owned(card);
-    int id = -1;
-    if (!m_session->addCard(*owned, &id)) {
-        showStoreError(tr("The card \"%1\" could not be saved.").arg(owned->title()));
-        return;
-    }
-    m_ui->rootView->addCard(id);
-}
-
-void MainWindow::on_actionEditCard_triggered()
-{
-    auto card = m_session->store() ? m_session->store()->card(m_ui->detailView->cardId()) : nullptr;
-    if (!card)
-        return;
-    m_editBase = card->copyWithUuid(card->uuid());
-    openEditor(std::move(card), &MainWindow::currentCardEdited);
-}
-
-// The card may have changed elsewhere (a sync, tessera-cli) while the editor was open, even moved to
-// another row: it is found again by its uuid, and the user's edits go onto the card as it is now,
-// field by field, so nothing changed elsewhere is lost.
-void MainWindow::currentCardEdited(Card *card)
-{
-    const std::unique_ptr<Card> edited(card);
-    const std::unique_ptr<Card> base = std::move(m_editBase);
-    CardDb *store = m_session->store();
-    if (!store || !base)
-        return;
-    const auto stored = store->cardByUuid(base->uuid());
-    if (!stored) {
-        showError(tr("Error"), QStringLiteral("%1 %2.").arg(tr("The card \"%1\" could not be saved.").arg(edited->title()),
-                                                            WalletError(WalletError::CardGone).message()));
-        return;
-    }
-    auto merged = stored->copyWithUuid(stored->uuid());
-    merged->takeEdits(*base, *edited);
-    if (!stored->stampChanges(*merged))
-        return;
-    int id = -1;
-    if (!m_session->updateCard(*merged, &id)) {
-        showStoreError(tr("The card \"%1\" could not be saved.").arg(merged->title()));
-        return;
-    }
-    m_ui->rootView->updateCard(id);
-}
-
-void MainWindow::on_actionDuplicateCard_triggered()
-{
-    auto card = m_session->store() ? m_session->store()->card(m_ui->detailView->cardId()) : nullptr;
-    if (!card)
-        return;
-    card->setTitle(card->title() + tr(" (Copy)"));
-    card->setUuid(newUuid());
-    openEditor(std::move(card), &MainWindow::addCard);
-}
-
-void MainWindow::on_actionSetUpOneTimeCode_triggered()
-{
-    const auto card = m_session->store() ? m_session->store()->card(m_ui->detailView->cardId()) : nullptr;
-    if (!card)
-        return;
-    const Field *current = OtpField::find(*card);
-    auto *dialog = new OneTimeCodeDialog(current ? current->value() : QString(), card->title(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &OneTimeCodeDialog::chosen, this, &MainWindow::setOneTimeCode);
-    dialog->open();
-}
-
-void MainWindow::setOneTimeCode(const QString &uri)
-{
-    const auto card = m_session->store() ? m_session->store()->cardByUuid(m_ui->detailView->cardUuid()) : nullptr;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    if (!card || !OtpField::store(*card, uri, now))
-        return;
-    card->setUpdateTime(now);
-    int id = -1;
-    if (!m_session->updateCard(*card, &id)) {
-        showStoreError(tr("The card \"%1\" could not be saved.").arg(card->title()));
-        return;
-    }
-    m_ui->rootView->updateCard(id);
-    m_ui->detailView->displayCard(id);
-}
-
-void MainWindow::on_actionCopyOneTimeCode_triggered()
-{
-    m_ui->detailView->copyOneTimeCode();
-}
-
-void MainWindow::on_actionDeleteCard_triggered()
-{
-    auto *box = new QMessageBox(this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setIconPixmap(QPixmap(QStringLiteral(":images/tessera.png")));
-    box->setWindowTitle(tr("Delete Card"));
-    box->setText(tr("Are you sure you want to delete the card for \"%1\"?").arg(m_ui->detailView->cardTitle()));
-    box->setStandardButtons(QMessageBox::Cancel);
-    box->setDefaultButton(QMessageBox::Cancel);
-    box->addButton(tr("Delete"), QMessageBox::AcceptRole);
-    connect(box, &QMessageBox::accepted, this, &MainWindow::deleteCurrentCard);
-    MessageBox::open(box);
-}
-
-void MainWindow::deleteCurrentCard()
-{
-    const int id = m_ui->detailView->cardId();
-    if (id == -1)
-        return;
-    if (!m_session->trashCard(m_ui->detailView->cardUuid())) {
-        showStoreError(tr("The card could not be deleted."));
-        return;
-    }
-    m_ui->rootView->removedCard(id);
-}
-
-// Imports
-
-void MainWindow::on_actionPassword_Safe_XML_triggered()
-{
-    importCards(ImportFormat::PasswordSafe);
-}
-
-void MainWindow::on_actionKeePass_XML_triggered()
-{
-    importCards(ImportFormat::KeePass);
-}
-
-void MainWindow::on_actionKeePassX_XML_triggered()
-{
-    importCards(ImportFormat::KeePassX);
-}
-
-void MainWindow::importCards(ImportFormat format)
-{
-    const QString captions[]
-        = {tr("Open KeePassX XML File"), tr("Open KeePass XML File"), tr("Open Password Safe XML File")};
-    const QString names[] = {tr("KeePassX XML"), tr("KeePass XML"), tr("Password Safe XML")};
-    const int index = int(format);
-    const QString path = FileDialog::getOpenFileName(this, captions[index], m_openFilePath, importFilter());
-    CardDb *store = m_session->store();
-    if (path.isEmpty() || !store)
-        return;
-    m_openFilePath = QFileInfo(path).absolutePath();
-
-    std::unique_ptr<ImportLoader> loader;
-    switch (format) {
-    case ImportFormat::KeePassX:
-        loader = std::make_unique<KeePassXLoader>(store, path);
-        break;
-    case ImportFormat::KeePass:
-        loader = std::make_unique<KeePassLoader>(store, path);
-        break;
-    case ImportFormat::PasswordSafe:
-        loader = std::make_unique<PSafeLoader>(store, path);
-        break;
-    }
-    // The list is rebuilt around the card the user was looking at.
-    const bool imported = m_session->import(*loader);
-    if (!imported) {
-        showError(tr("Import"),
-                  tr("\"%1\" could not be imported completely as a %2 export: %3.")
-                      .arg(path, names[index],
-                           loader->errorString().isEmpty() ? m_session->lastError().message() : loader->errorString()));
-        return;
-    }
-    auto *box
-        = new QMessageBox(QMessageBox::Information, tr("Import"), loader->summary().text(), QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    MessageBox::open(box);
 }
 
 // Other actions
@@ -711,7 +383,7 @@ void MainWindow::on_actionPasswordHealth_triggered()
         = cards ? PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc()) : QVector<PasswordHealth::Finding>();
     QApplication::restoreOverrideCursor();
     if (!cards) {
-        showStoreError(tr("The passwords could not be checked."));
+        MessageBox::storeError(this, tr("The passwords could not be checked."), store->lastError());
         return;
     }
     auto *dialog = new PasswordHealthDialog(findings, this);
@@ -725,12 +397,6 @@ void MainWindow::on_actionDropboxSync_triggered()
     auto *dialog = new DropboxSyncDialog(*m_session, m_settings, m_cloudHosts, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->exec();
-}
-
-void MainWindow::on_actionExport_triggered()
-{
-    if (CardDb *store = m_session->store())
-        ExportAction::run(this, *store, m_saveFilePath);
 }
 
 void MainWindow::on_actionClearDropboxSettings_triggered()
@@ -774,11 +440,6 @@ void MainWindow::on_actionAbout_triggered()
 }
 
 // State
-
-void MainWindow::showStoreError(const QString &text)
-{
-    showError(tr("Error"), QStringLiteral("%1 %2.").arg(text, m_session->lastError().message()));
-}
 
 void MainWindow::showError(const QString &title, const QString &text)
 {

@@ -1,5 +1,7 @@
 #include "ui/MessageBox.h"
 
+#include "store/WalletError.h"
+
 #include <QAbstractButton>
 
 #include <utility>
@@ -71,6 +73,11 @@ void MessageBox::critical(QWidget *parent, const QString &title, const QString &
 {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     exec(box);
+}
+
+void MessageBox::storeError(QWidget *parent, const QString &what, const WalletError &error)
+{
+    critical(parent, tr("Error"), QStringLiteral("%1 %2.").arg(what, error.message()));
 }
 
 void MessageBox::information(QWidget *parent, const QString &title, const QString &text)

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QStringList>
+
+class WalletError;
 
 // The program's message boxes. Tests queue the answer a user would give instead of a box showing.
 class MessageBox
 {
+    Q_DECLARE_TR_FUNCTIONS(MessageBox)
+
 public:
     // The user agrees (the box's accept, yes or destructive button) or declines (its reject or no button).
     enum Answer { Accept, Decline };
@@ -16,6 +21,8 @@ public:
     static void open(QMessageBox *box);
     static void critical(QWidget *parent, const QString &title, const QString &text);
     static void information(QWidget *parent, const QString &title, const QString &text);
+    // The one way a failed operation on the wallet is shown: what failed, then the store's reason.
+    static void storeError(QWidget *parent, const QString &what, const WalletError &error);
 
     // The next box does not show: it ends at once with this answer, its title and text kept for
     // takeAnswered() as "title: text".

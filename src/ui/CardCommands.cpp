@@ -1,0 +1,177 @@
+#include "ui/CardCommands.h"
+
+#include "model/BuiltinCatalog.h"
+#include "model/TemplateCatalog.h"
+#include "model/TextUtils.h"
+#include "otp/OtpField.h"
+#include "session/WalletSession.h"
+#include "store/CardDb.h"
+#include "ui/DetailView.h"
+#include "ui/EditDialog.h"
+#include "ui/MessageBox.h"
+#include "ui/OneTimeCodeDialog.h"
+#include "ui/RootView.h"
+#include "ui/TemplateChooserDialog.h"
+
+#include <QPixmap>
+
+CardCommands::CardCommands(WalletSession &session, RootView *list, DetailView *pane, QWidget *window)
+    : QObject(window)
+    , m_session(session)
+    , m_list(list)
+    , m_pane(pane)
+    , m_window(window)
+{
+}
+
+CardCommands::~CardCommands() = default;
+
+void CardCommands::forgetEdit()
+{
+    m_editBase.reset();
+}
+
+std::unique_ptr<Card> CardCommands::shownCard() const
+{
+    CardDb *store = m_session.store();
+    return store && m_pane->hasCard() ? store->cardByUuid(m_pane->cardUuid()) : nullptr;
+}
+
+void CardCommands::openEditor(std::unique_ptr<Card> card, void (CardCommands::*receiver)(Card *))
+{
+    auto *dialog = new EditDialog(card.release(), m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (receiver == &CardCommands::added)
+        dialog->setWindowTitle(tr("Add Card"));
+    connect(dialog, &EditDialog::editingDone, this, receiver);
+    connect(dialog, &EditDialog::copyRequested, this, &CardCommands::copyRequested);
+    dialog->open();
+}
+
+void CardCommands::add()
+{
+    auto *dialog = new TemplateChooserDialog(m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &TemplateChooserDialog::selected, this, &CardCommands::addFromTemplate);
+    dialog->open();
+}
+
+void CardCommands::addFromTemplate(const QString &templateType)
+{
+    const Card *templ = builtinCatalog().find(templateType);
+    if (templ && m_session.isWritable())
+        openEditor(templ->copyWithUuid(newUuid()), &CardCommands::added);
+}
+
+void CardCommands::added(Card *card)
+{
+    const std::unique_ptr<Card> owned(card);
+    int id = -1;
+    if (!m_session.addCard(*owned, &id)) {
+        MessageBox::storeError(m_window, tr("The card \"%1\" could not be saved.").arg(owned->title()),
+                               m_session.lastError());
+        return;
+    }
+    m_list->addCard(id);
+}
+
+void CardCommands::edit()
+{
+    auto card = shownCard();
+    if (!card)
+        return;
+    m_editBase = card->copyWithUuid(card->uuid());
+    openEditor(std::move(card), &CardCommands::edited);
+}
+
+// The card may have changed elsewhere (a sync, tessera-cli) while the editor was open, even moved to
+// another row: it is found again by its uuid, and the user's edits go onto the card as it is now,
+// field by field, so nothing changed elsewhere is lost.
+void CardCommands::edited(Card *card)
+{
+    const std::unique_ptr<Card> edited(card);
+    const std::unique_ptr<Card> base = std::move(m_editBase);
+    CardDb *store = m_session.store();
+    if (!store || !base)
+        return;
+    const auto stored = store->cardByUuid(base->uuid());
+    if (!stored) {
+        MessageBox::storeError(m_window, tr("The card \"%1\" could not be saved.").arg(edited->title()),
+                               WalletError(WalletError::CardGone));
+        return;
+    }
+    auto merged = stored->copyWithUuid(stored->uuid());
+    merged->takeEdits(*base, *edited);
+    if (stored->stampChanges(*merged))
+        save(*merged);
+}
+
+void CardCommands::save(Card &card)
+{
+    int id = -1;
+    if (!m_session.updateCard(card, &id)) {
+        MessageBox::storeError(m_window, tr("The card \"%1\" could not be saved.").arg(card.title()),
+                               m_session.lastError());
+        return;
+    }
+    m_list->updateCard(id);
+    m_pane->displayCard(id);
+}
+
+void CardCommands::duplicate()
+{
+    auto card = shownCard();
+    if (!card)
+        return;
+    card->setTitle(card->title() + tr(" (Copy)"));
+    card->setUuid(newUuid());
+    openEditor(std::move(card), &CardCommands::added);
+}
+
+void CardCommands::setUpOneTimeCode()
+{
+    const auto card = shownCard();
+    if (!card)
+        return;
+    const Field *current = OtpField::find(*card);
+    auto *dialog = new OneTimeCodeDialog(current ? current->value() : QString(), card->title(), m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &OneTimeCodeDialog::chosen, this, &CardCommands::setOneTimeCode);
+    dialog->open();
+}
+
+void CardCommands::setOneTimeCode(const QString &uri)
+{
+    const auto card = shownCard();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (!card || !OtpField::store(*card, uri, now))
+        return;
+    card->setUpdateTime(now);
+    save(*card);
+}
+
+void CardCommands::deleteShown()
+{
+    auto *box = new QMessageBox(m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setIconPixmap(QPixmap(QStringLiteral(":images/tessera.png")));
+    box->setWindowTitle(tr("Delete Card"));
+    box->setText(tr("Are you sure you want to delete the card for \"%1\"?").arg(m_pane->cardTitle()));
+    box->setStandardButtons(QMessageBox::Cancel);
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->addButton(tr("Delete"), QMessageBox::AcceptRole);
+    connect(box, &QMessageBox::accepted, this, &CardCommands::trashShown);
+    MessageBox::open(box);
+}
+
+void CardCommands::trashShown()
+{
+    const int id = m_pane->cardId();
+    if (id == -1)
+        return;
+    if (!m_session.trashCard(m_pane->cardUuid())) {
+        MessageBox::storeError(m_window, tr("The card could not be deleted."), m_session.lastError());
+        return;
+    }
+    m_list->removedCard(id);
+}

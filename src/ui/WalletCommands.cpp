@@ -1,0 +1,218 @@
+#include "ui/WalletCommands.h"
+
+#include "import/ImportLoader.h"
+#include "import/KeePassLoader.h"
+#include "import/KeePassXLoader.h"
+#include "import/PSafeLoader.h"
+#include "session/WalletSession.h"
+#include "store/CardDb.h"
+#include "ui/ChangePasswordDialog.h"
+#include "ui/ExportAction.h"
+#include "ui/FileDialog.h"
+#include "ui/LoginDialog.h"
+#include "ui/MessageBox.h"
+#include "ui/NewDatabaseDialog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+QString walletFilter()
+{
+    return WalletCommands::tr("Tessera database (*.tessera);;All files (*)");
+}
+
+} // namespace
+
+WalletCommands::WalletCommands(WalletSession &session, QWidget *window)
+    : QObject(window)
+    , m_session(session)
+    , m_window(window)
+{
+}
+
+void WalletCommands::loadSettings(const QSettings &settings)
+{
+    m_openFolder = settings.value(QStringLiteral("openFilePath"), QDir::homePath()).toString();
+    m_saveFolder = settings.value(QStringLiteral("saveFilePath"), QDir::homePath()).toString();
+}
+
+void WalletCommands::saveSettings(QSettings &settings) const
+{
+    settings.setValue(QStringLiteral("openFilePath"), m_openFolder);
+    settings.setValue(QStringLiteral("saveFilePath"), m_saveFolder);
+}
+
+void WalletCommands::showError(const QString &title, const QString &text)
+{
+    MessageBox::critical(m_window, title, text);
+}
+
+void WalletCommands::open()
+{
+    const QString path = FileDialog::getOpenFileName(m_window, tr("Open Database"), m_openFolder, walletFilter());
+    if (path.isEmpty())
+        return;
+    m_openFolder = QFileInfo(path).absolutePath();
+    if (path != m_session.path())
+        openFile(path);
+}
+
+void WalletCommands::openFile(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return;
+    const WalletError problem = CardDb::probe(path);
+    switch (problem.kind()) {
+    case WalletError::None:
+        break;
+    case WalletError::NotAWallet:
+        showError(tr("Invalid Database"), tr("\"%1\" is not a valid Tessera database.").arg(path));
+        return;
+    case WalletError::NewerFormat:
+        showError(tr("Newer Database"),
+                  tr("\"%1\" is a newer Tessera database. Please update your copy of Tessera.").arg(path));
+        return;
+    case WalletError::OlderFormat:
+        showError(tr("Unsupported Database"),
+                  tr("\"%1\" is an older database that this version of Tessera doesn't support. Please update "
+                     "your phone application to the latest version.")
+                      .arg(path));
+        return;
+    case WalletError::Busy:
+        showError(tr("Locked Database"), tr("\"%1\" is locked and can't be opened.").arg(path));
+        return;
+    default:
+        showError(tr("Cannot Open Wallet"), tr("\"%1\" cannot be opened: %2.").arg(path, problem.message()));
+        return;
+    }
+    auto *dialog = new LoginDialog(m_session, path, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void WalletCommands::create()
+{
+    auto *dialog = new NewDatabaseDialog(m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &NewDatabaseDialog::gotPassword, this, &WalletCommands::createWithPassword);
+    dialog->open();
+}
+
+QString WalletCommands::chooseSavePath(const QString &caption, const QString &errorText)
+{
+    const QString path
+        = FileDialog::getSaveFileName(m_window, caption, m_saveFolder, walletFilter(), QStringLiteral("tessera"));
+    if (path.isEmpty())
+        return QString();
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isWritable()) {
+        showError(tr("Error"), errorText.arg(folder));
+        return QString();
+    }
+    m_saveFolder = folder;
+    return path;
+}
+
+// The new wallet is made beside the chosen path and then renamed over it, so a file that was there is
+// replaced only by a complete wallet.
+void WalletCommands::createWithPassword(const QString &password)
+{
+    const QString path
+        = chooseSavePath(tr("Save New Database"),
+                         tr("Could not create the database in \"%1\". Either you may not write to that folder "
+                            "or it is on a read-only file system."));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) && !QFile::remove(path)) {
+        showError(tr("Error"), tr("Could not replace \"%1\".").arg(path));
+        return;
+    }
+    WalletError error;
+    if (!CardDb::create(path, password, &error)) {
+        showError(tr("Error"), tr("Could not create the database \"%1\": %2.").arg(path, error.message()));
+        return;
+    }
+    if (!m_session.unlock(path, password))
+        showError(tr("Error"), m_session.lastError().message());
+}
+
+void WalletCommands::saveCopy()
+{
+    const QString path
+        = chooseSavePath(tr("Save a Copy"),
+                         tr("Could not save a copy of the database in \"%1\". Either you may not write to that folder "
+                            "or it is on a read-only file system."));
+    CardDb *store = m_session.store();
+    if (path.isEmpty() || path == m_session.path() || !store)
+        return;
+    QVector<UnreadableCard> leftOut;
+    if (!store->saveCopy(path, &leftOut)) {
+        showError(tr("Error"),
+                  tr("Could not save a copy of the database to \"%1\": %2.").arg(path, store->lastError().message()));
+        return;
+    }
+    if (!leftOut.isEmpty()) {
+        QStringList names;
+        for (const UnreadableCard &card : qAsConst(leftOut))
+            names << (card.title.isEmpty() ? tr("card #%1").arg(card.id) : card.title);
+        showError(tr("Damaged Cards Left Out"),
+                  tr("The copy \"%1\" holds every card that could be read. These cards are damaged and were "
+                     "left out: %2.")
+                      .arg(path, names.join(QStringLiteral(", "))));
+    }
+}
+
+void WalletCommands::changePassword()
+{
+    auto *dialog = new ChangePasswordDialog(m_session, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void WalletCommands::exportCards()
+{
+    if (CardDb *store = m_session.store())
+        ExportAction::run(m_window, *store, m_saveFolder);
+}
+
+void WalletCommands::importCards(ImportFormat format)
+{
+    const QString captions[]
+        = {tr("Open KeePassX XML File"), tr("Open KeePass XML File"), tr("Open Password Safe XML File")};
+    const QString names[] = {tr("KeePassX XML"), tr("KeePass XML"), tr("Password Safe XML")};
+    const int index = int(format);
+    const QString path = FileDialog::getOpenFileName(m_window, captions[index], m_openFolder,
+                                                     tr("XML files (*.xml);;All files (*)"));
+    CardDb *store = m_session.store();
+    if (path.isEmpty() || !store)
+        return;
+    m_openFolder = QFileInfo(path).absolutePath();
+
+    std::unique_ptr<ImportLoader> loader;
+    switch (format) {
+    case ImportFormat::KeePassX:
+        loader = std::make_unique<KeePassXLoader>(store, path);
+        break;
+    case ImportFormat::KeePass:
+        loader = std::make_unique<KeePassLoader>(store, path);
+        break;
+    case ImportFormat::PasswordSafe:
+        loader = std::make_unique<PSafeLoader>(store, path);
+        break;
+    }
+    // The list is rebuilt around the card the user was looking at.
+    if (!m_session.import(*loader)) {
+        showError(tr("Import"),
+                  tr("\"%1\" could not be imported completely as a %2 export: %3.")
+                      .arg(path, names[index],
+                           loader->errorString().isEmpty() ? m_session.lastError().message() : loader->errorString()));
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Information, tr("Import"), loader->summary().text(), QMessageBox::Ok,
+                                m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    MessageBox::open(box);
+}
