@@ -1,23 +1,19 @@
 #include "app/MainWindow.h"
 
-#include "password/PasswordHealth.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
-#include "sync/DropboxSyncDialog.h"
 #include "ui/CardCommands.h"
 #include "ui/CardShortcuts.h"
 #include "ui/ClipboardGuard.h"
 #include "ui/FileSyncController.h"
 #include "ui/GuiResources.h"
 #include "ui/IdleLock.h"
-#include "ui/MakerSite.h"
 #include "ui/MessageBox.h"
-#include "ui/PasswordGeneratorDialog.h"
-#include "ui/PasswordHealthDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/ScreenLockListener.h"
 #include "ui/SecretWidgets.h"
 #include "ui/ShortcutsDialog.h"
+#include "ui/ToolCommands.h"
 #include "ui/TrashController.h"
 #include "ui/UnlockView.h"
 #include "ui/WalletCommands.h"
@@ -25,7 +21,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -34,7 +29,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -48,6 +42,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->setupUi(this);
     m_cardCommands = new CardCommands(*m_session, m_ui->rootView, m_ui->detailView, this);
     m_walletCommands = new WalletCommands(*m_session, this);
+    m_tools = new ToolCommands(*m_session, m_settings, m_ui->rootView, this);
     connectCommands();
     m_trash = new TrashController(
         m_ui->rootView, m_ui->detailView, [this] { return m_session->store(); }, this);
@@ -109,9 +104,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::connectCommands()
 {
-    const auto on = [this](QAction *action, auto *receiver, auto slot) {
-        connect(action, &QAction::triggered, receiver, slot);
-    };
+    const auto on
+        = [this](QAction *action, auto *receiver, auto slot) { connect(action, &QAction::triggered, receiver, slot); };
     on(m_ui->actionAddCard, m_cardCommands, &CardCommands::add);
     on(m_ui->actionEditCard, m_cardCommands, &CardCommands::edit);
     on(m_ui->actionDuplicateCard, m_cardCommands, &CardCommands::duplicate);
@@ -127,9 +121,19 @@ void MainWindow::connectCommands()
            {m_ui->actionKeePass_XML, WalletCommands::ImportFormat::KeePass},
            {m_ui->actionPassword_Safe_XML, WalletCommands::ImportFormat::PasswordSafe}};
     for (const auto &[action, format] : imports)
-        connect(action, &QAction::triggered, m_walletCommands, [this, format = format] { m_walletCommands->importCards(format); });
+        connect(action, &QAction::triggered, m_walletCommands,
+                [this, format = format] { m_walletCommands->importCards(format); });
     connect(m_ui->actionCopyOneTimeCode, &QAction::triggered, m_ui->detailView, &DetailView::copyOneTimeCode);
+    on(m_ui->actionPasswordGenerator, m_tools, &ToolCommands::passwordGenerator);
+    on(m_ui->actionPasswordHealth, m_tools, &ToolCommands::passwordHealth);
+    on(m_ui->actionDropboxSync, m_tools, &ToolCommands::cloudSync);
+    on(m_ui->actionClearDropboxSettings, m_tools, &ToolCommands::forgetCloudSignIn);
+    on(m_ui->actionTessera_Help, m_tools, &ToolCommands::help);
+    on(m_ui->actionWebsite, m_tools, &ToolCommands::website);
+    on(m_ui->actionContact_Us, m_tools, &ToolCommands::contact);
+    on(m_ui->actionAbout, m_tools, &ToolCommands::about);
     connect(m_cardCommands, &CardCommands::copyRequested, this, &MainWindow::copyValue);
+    connect(m_tools, &ToolCommands::copyRequested, this, &MainWindow::copyValue);
 }
 
 // The desktop's standard keys; where it has none for an action (some have no Quit or Save As), the
@@ -309,8 +313,9 @@ void MainWindow::reloadKeepingSelection()
 {
     const QString shown = m_ui->detailView->cardUuid();
     if (!m_ui->rootView->reload()) {
-        showError(tr("Error"), tr("The cards of \"%1\" cannot be read: %2.")
-                                   .arg(m_session->path(), m_session->store()->lastError().message()));
+        showError(tr("Error"),
+                  tr("The cards of \"%1\" cannot be read: %2.")
+                      .arg(m_session->path(), m_session->store()->lastError().message()));
     }
     m_ui->rootView->selectCard(m_session->store() ? m_session->store()->cardIdForUuid(shown) : -1);
 }
@@ -332,9 +337,10 @@ void MainWindow::walletFileChanged()
         if (m_walletGoneReported)
             break;
         m_walletGoneReported = true;
-        showError(tr("Wallet Deleted"), tr("Another program deleted or moved \"%1\". Its cards are still open here: "
-                                           "keep them with File > Save A Copy To.")
-                                            .arg(m_session->path()));
+        showError(tr("Wallet Deleted"),
+                  tr("Another program deleted or moved \"%1\". Its cards are still open here: "
+                     "keep them with File > Save A Copy To.")
+                      .arg(m_session->path()));
         break;
     }
 }
@@ -364,79 +370,9 @@ void MainWindow::on_actionPreferences_triggered()
     dialog->open();
 }
 
-void MainWindow::on_actionPasswordGenerator_triggered()
+void MainWindow::setCloudHosts(const DropBoxHosts &hosts)
 {
-    auto *dialog = new PasswordGeneratorDialog(PasswordGeneratorDialog::Standalone, this);
-    connect(dialog, &PasswordGeneratorDialog::copyRequested, this, &MainWindow::copyValue);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-}
-
-void MainWindow::on_actionPasswordHealth_triggered()
-{
-    CardDb *store = m_session->store();
-    if (!store)
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto cards = store->allCards();
-    const auto findings
-        = cards ? PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc()) : QVector<PasswordHealth::Finding>();
-    QApplication::restoreOverrideCursor();
-    if (!cards) {
-        MessageBox::storeError(this, tr("The passwords could not be checked."), store->lastError());
-        return;
-    }
-    auto *dialog = new PasswordHealthDialog(findings, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &PasswordHealthDialog::cardChosen, m_ui->rootView, &RootView::selectCard);
-    dialog->open();
-}
-
-void MainWindow::on_actionDropboxSync_triggered()
-{
-    auto *dialog = new DropboxSyncDialog(*m_session, m_settings, m_cloudHosts, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->exec();
-}
-
-void MainWindow::on_actionClearDropboxSettings_triggered()
-{
-    m_settings.setValue(QStringLiteral("accessKey"), QString());
-    m_settings.setValue(QStringLiteral("accessSecret"), QString());
-}
-
-void MainWindow::openWebPage(const QString &path)
-{
-    QDesktopServices::openUrl(makerSite(path));
-}
-
-void MainWindow::on_actionTessera_Help_triggered()
-{
-    openWebPage(QStringLiteral("/products/tessera/faqs/"));
-}
-
-void MainWindow::on_actionWebsite_triggered()
-{
-    openWebPage(QStringLiteral("/products/tessera/"));
-}
-
-void MainWindow::on_actionContact_Us_triggered()
-{
-    openWebPage(QStringLiteral("/support/"));
-}
-
-void MainWindow::on_actionAbout_triggered()
-{
-    auto *box = new QMessageBox(this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setIconPixmap(QPixmap(QStringLiteral(":images/tessera.png")));
-    box->setWindowTitle(tr("About Tessera"));
-    box->setText(tr("Tessera %1                        ").arg(QStringLiteral(TESSERA_VERSION)));
-    box->setInformativeText(tr("<p>A password wallet for one person.</p>"
-                               "<p>Copyright &copy; Corvale Software Systems.</p>"));
-    box->setStandardButtons(QMessageBox::Close);
-    box->setDefaultButton(QMessageBox::Close);
-    MessageBox::open(box);
+    m_tools->setCloudHosts(hosts);
 }
 
 // State

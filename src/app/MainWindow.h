@@ -1,6 +1,5 @@
 #pragma once
 
-#include "sync/DropBoxClient.h"
 #include "ui/Preferences.h"
 
 #include <QMainWindow>
@@ -13,6 +12,7 @@ namespace Ui {
 class MainWindow;
 }
 class Card;
+struct DropBoxHosts;
 class ClipboardGuard;
 class IdleLock;
 class ScreenLockListener;
@@ -21,6 +21,7 @@ class WalletSession;
 class TrashController;
 class CardCommands;
 class WalletCommands;
+class ToolCommands;
 class FileSyncController;
 
 // The program's window: wires the panes, the dialogs and the actions to the open wallet, which a
@@ -38,7 +39,7 @@ public:
     IdleLock &idleLock() const { return *m_idleLock; }
     ScreenLockListener &screenLockListener() const { return *m_screenLock; }
     // Where the sync dialog finds the cloud service (tests and compatible servers).
-    void setCloudHosts(const DropBoxHosts &hosts) { m_cloudHosts = hosts; }
+    void setCloudHosts(const DropBoxHosts &hosts);
     // Opens the given file after checking it, through the unlock dialog.
 
 protected:
@@ -51,18 +52,9 @@ private slots:
     void updateActions();
     void updateTitle();
     void on_actionClose_Database_triggered();
-    void on_actionAbout_triggered();
-    void on_actionTessera_Help_triggered();
-    void on_actionWebsite_triggered();
-    void on_actionContact_Us_triggered();
     void on_actionPreferences_triggered();
-    void on_actionPasswordGenerator_triggered();
-    void on_actionPasswordHealth_triggered();
-    void on_actionDropboxSync_triggered();
-    void on_actionClearDropboxSettings_triggered();
 
 private:
-
     void loadSettings();
     void saveSettings();
     void applyPreferences();
@@ -80,7 +72,6 @@ private:
     void fitToScreen();
     void showError(const QString &title, const QString &text);
     // An error box with the text and the reason the store gave.
-    static void openWebPage(const QString &path);
 
     const std::unique_ptr<Ui::MainWindow> m_ui;
     WalletSession *const m_session;
@@ -95,9 +86,9 @@ private:
     QString m_cardBeforeLock;
     bool m_walletGoneReported = false;
     QString m_lastDatabase;
-    DropBoxHosts m_cloudHosts = DropBoxHosts::service();
     TrashController *m_trash = nullptr;
     CardCommands *m_cardCommands = nullptr;
     WalletCommands *m_walletCommands = nullptr;
+    ToolCommands *m_tools = nullptr;
     FileSyncController *m_fileSync = nullptr;
 };

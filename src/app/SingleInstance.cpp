@@ -24,7 +24,9 @@ QString privateFolder(QString *problem)
         *problem = QObject::tr("cannot create %1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
         return QString();
     }
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()
         || (info.st_mode & 077) != 0) {
         *problem = QObject::tr("%1 is not a folder that only you can enter").arg(folder);

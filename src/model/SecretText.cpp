@@ -7,8 +7,7 @@ namespace SecretText {
 namespace {
 
 // Literals and raw data own no allocation and are never written to.
-template<typename Data>
-bool ownsAllocation(const Data *data)
+template<typename Data> bool ownsAllocation(const Data *data)
 {
     return data->alloc != 0;
 }

@@ -16,7 +16,9 @@ namespace {
 
 QPair<quint64, quint64> fileIdentity(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return {0, 0};
     return {quint64(info.st_dev), quint64(info.st_ino)};
@@ -97,8 +99,9 @@ QFuture<bool> WalletSession::runInBackground(std::function<bool(CardDb &)> work)
 {
     if (!m_store)
         return QtConcurrent::run([] { return false; });
-    m_jobs.erase(std::remove_if(m_jobs.begin(), m_jobs.end(), [](const QFuture<bool> &job) { return job.isFinished(); }),
-                 m_jobs.end());
+    m_jobs.erase(
+        std::remove_if(m_jobs.begin(), m_jobs.end(), [](const QFuture<bool> &job) { return job.isFinished(); }),
+        m_jobs.end());
     CardDb *store = m_store.get();
     m_jobs.append(QtConcurrent::run([store, work = std::move(work)] { return work(*store); }));
     return m_jobs.last();

@@ -184,8 +184,8 @@ void WalletCommands::importCards(ImportFormat format)
         = {tr("Open KeePassX XML File"), tr("Open KeePass XML File"), tr("Open Password Safe XML File")};
     const QString names[] = {tr("KeePassX XML"), tr("KeePass XML"), tr("Password Safe XML")};
     const int index = int(format);
-    const QString path = FileDialog::getOpenFileName(m_window, captions[index], m_openFolder,
-                                                     tr("XML files (*.xml);;All files (*)"));
+    const QString path
+        = FileDialog::getOpenFileName(m_window, captions[index], m_openFolder, tr("XML files (*.xml);;All files (*)"));
     CardDb *store = m_session.store();
     if (path.isEmpty() || !store)
         return;
@@ -211,8 +211,8 @@ void WalletCommands::importCards(ImportFormat format)
                            loader->errorString().isEmpty() ? m_session.lastError().message() : loader->errorString()));
         return;
     }
-    auto *box = new QMessageBox(QMessageBox::Information, tr("Import"), loader->summary().text(), QMessageBox::Ok,
-                                m_window);
+    auto *box
+        = new QMessageBox(QMessageBox::Information, tr("Import"), loader->summary().text(), QMessageBox::Ok, m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     MessageBox::open(box);
 }

@@ -1,0 +1,94 @@
+#include "ui/ToolCommands.h"
+
+#include "password/PasswordHealth.h"
+#include "session/WalletSession.h"
+#include "store/CardDb.h"
+#include "sync/DropboxSyncDialog.h"
+#include "ui/MakerSite.h"
+#include "ui/MessageBox.h"
+#include "ui/PasswordGeneratorDialog.h"
+#include "ui/PasswordHealthDialog.h"
+#include "ui/RootView.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QSettings>
+
+ToolCommands::ToolCommands(WalletSession &session, QSettings &settings, RootView *list, QWidget *window)
+    : QObject(window)
+    , m_session(session)
+    , m_settings(settings)
+    , m_list(list)
+    , m_window(window)
+{
+}
+
+void ToolCommands::passwordGenerator()
+{
+    auto *dialog = new PasswordGeneratorDialog(PasswordGeneratorDialog::Standalone, m_window);
+    connect(dialog, &PasswordGeneratorDialog::copyRequested, this, &ToolCommands::copyRequested);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void ToolCommands::passwordHealth()
+{
+    CardDb *store = m_session.store();
+    if (!store)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto cards = store->allCards();
+    const auto findings
+        = cards ? PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc()) : QVector<PasswordHealth::Finding>();
+    QApplication::restoreOverrideCursor();
+    if (!cards) {
+        MessageBox::storeError(m_window, tr("The passwords could not be checked."), store->lastError());
+        return;
+    }
+    auto *dialog = new PasswordHealthDialog(findings, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &PasswordHealthDialog::cardChosen, m_list, &RootView::selectCard);
+    dialog->open();
+}
+
+void ToolCommands::cloudSync()
+{
+    auto *dialog = new DropboxSyncDialog(m_session, m_settings, m_cloudHosts, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->exec();
+}
+
+void ToolCommands::forgetCloudSignIn()
+{
+    m_settings.setValue(QStringLiteral("accessKey"), QString());
+    m_settings.setValue(QStringLiteral("accessSecret"), QString());
+}
+
+void ToolCommands::help()
+{
+    QDesktopServices::openUrl(makerSite(QStringLiteral("/products/tessera/faqs/")));
+}
+
+void ToolCommands::website()
+{
+    QDesktopServices::openUrl(makerSite(QStringLiteral("/products/tessera/")));
+}
+
+void ToolCommands::contact()
+{
+    QDesktopServices::openUrl(makerSite(QStringLiteral("/support/")));
+}
+
+void ToolCommands::about()
+{
+    auto *box = new QMessageBox(m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setIconPixmap(QPixmap(QStringLiteral(":images/tessera.png")));
+    box->setWindowTitle(tr("About Tessera"));
+    box->setText(tr("Tessera %1                        ").arg(QCoreApplication::applicationVersion()));
+    box->setInformativeText(tr("<p>A password wallet for one person.</p>"
+                               "<p>Copyright &copy; Corvale Software Systems.</p>"));
+    box->setStandardButtons(QMessageBox::Close);
+    box->setDefaultButton(QMessageBox::Close);
+    MessageBox::open(box);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "sync/DropBoxClient.h"
+
+#include <QObject>
+
+class QSettings;
+class QWidget;
+class RootView;
+class WalletSession;
+
+// The Tools menu: the password generator, the password health report, the cloud sync and forgetting
+// its sign-in, and the Help menu's pages.
+class ToolCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    ToolCommands(WalletSession &session, QSettings &settings, RootView *list, QWidget *window);
+
+    // Where the cloud sync connects (tests point it at a local server).
+    void setCloudHosts(const DropBoxHosts &hosts) { m_cloudHosts = hosts; }
+
+public slots:
+    void passwordGenerator();
+    void passwordHealth();
+    void cloudSync();
+    void forgetCloudSignIn();
+    void help();
+    void website();
+    void contact();
+    void about();
+
+signals:
+    void copyRequested(const QString &value, const QString &what);
+
+private:
+    WalletSession &m_session;
+    QSettings &m_settings;
+    RootView *const m_list;
+    QWidget *const m_window;
+    DropBoxHosts m_cloudHosts = DropBoxHosts::service();
+};
