@@ -90,6 +90,12 @@ QString WalletError::message() const
     case PasswordChanged:
         text = tr("the password was changed by another program; open the wallet again");
         break;
+    case BackupUnreadable:
+        text = tr("cannot read the backup");
+        break;
+    case BackupNotWritten:
+        text = tr("cannot write the backup");
+        break;
     }
     return m_detail.isEmpty() ? text : tr("%1: %2").arg(text, m_detail);
 }

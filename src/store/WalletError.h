@@ -26,6 +26,8 @@ public:
         ReadOnly, // cannot be changed (file, folder or medium)
         WriteFailed, // a write did not complete (disk full, I/O error)
         PasswordChanged, // another program changed the password since this one opened the wallet
+        BackupUnreadable, // a backup to restore cannot be read; the wallet is fine
+        BackupNotWritten, // no backup could be kept (the folder, the disk); the wallet is fine
     };
 
     WalletError() = default;
