@@ -5,6 +5,7 @@
 #include "store/FileOps.h"
 #include "store/WalletProbe.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -597,7 +598,7 @@ std::optional<std::vector<CardHead>> CardDb::cardHeads(VersionMark mark)
         if (mark == TextDigest) {
             QByteArray text = m_cipher->decrypt(version);
             if (!text.isEmpty())
-                version = CardCipher::sha256Digest(text);
+                version = QCryptographicHash::hash(text, QCryptographicHash::Sha256);
             CardCipher::wipe(text);
         }
         heads.push_back({query->value(0).toInt(), query->value(1).toString(),
