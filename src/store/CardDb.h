@@ -149,7 +149,7 @@ public:
     // any card cannot be read or has a malformed identity: whatever rewrites a wallet starts here.
     std::optional<std::vector<StoredCard>> allCards();
     // The clear columns of every row, trashed ones too, in row order, each with its version marked.
-    std::optional<std::vector<CardHead>> cardHeads(VersionMark mark = EncryptedText);
+    std::optional<std::vector<CardHead>> cardHeads(VersionMark mark);
     // The cards of the given rows, each decrypted once, in the order asked. Fails, naming them, as
     // allCards() does when one cannot be read or has a malformed identity.
     std::optional<std::vector<std::unique_ptr<Card>>> cardsOfRows(const QVector<CardHead> &rows);
