@@ -6,6 +6,7 @@
 #include "store/FileOps.h"
 #include "store/WalletProbe.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -84,6 +85,36 @@ bool setError(WalletError *out, const WalletError &error)
 
 } // namespace
 
+// Reads that decrypt run in one snapshot of the file that starts with the identity, so that a card
+// written meanwhile under a password another program set is told apart from a damaged one. Inside a
+// transaction of the store's the identity was checked when it began.
+class CardDb::ReadSnapshot
+{
+public:
+    explicit ReadSnapshot(CardDb &store)
+        : m_store(store)
+        , m_own(store.m_transactionDepth == 0)
+        , m_begun(!m_own || store.run(QStringLiteral("BEGIN")))
+        , m_valid(m_begun && (!m_own || store.identityUnchanged()))
+    {
+    }
+    ~ReadSnapshot()
+    {
+        if (m_own && m_begun)
+            m_store.rollbackKeepingError();
+    }
+    ReadSnapshot(const ReadSnapshot &) = delete;
+    ReadSnapshot &operator=(const ReadSnapshot &) = delete;
+
+    bool isValid() const { return m_valid; }
+
+private:
+    CardDb &m_store;
+    const bool m_own;
+    const bool m_begun;
+    const bool m_valid;
+};
+
 CardDb::CardDb(const QString &path, bool readOnly)
     : m_connections(path, readOnly)
 {
@@ -135,11 +166,15 @@ std::unique_ptr<CardDb> CardDb::open(const QString &path, const QString &passwor
     const QByteArray key = CardCipher::deriveKey(password, parts.salt);
     auto cipher = std::make_unique<CardCipher>(key, parts.iv);
     if (!sameBytes(CardCipher::passwordVerifier(key, parts.checkBlock, parts.iv), store->m_hash)) {
-        // A key that reads the cards is the right one: then the check value is what is damaged.
-        setError(error,
-                 store->keyReadsACard(*cipher)
-                     ? WalletError(WalletError::Damaged, tr("the password check value is damaged"))
-                     : WalletError(WalletError::WrongPassword));
+        // A key that reads the cards is the right one: then the check value is what is damaged, unless
+        // another program changed the password since the identity was read.
+        const ReadSnapshot snapshot(*store);
+        if (!snapshot.isValid())
+            setError(error, store->m_lastError);
+        else if (store->keyReadsACard(*cipher))
+            setError(error, WalletError(WalletError::Damaged, tr("the password check value is damaged")));
+        else
+            setError(error, WalletError(WalletError::WrongPassword));
         return nullptr;
     }
     store->m_cipher = std::move(cipher);
@@ -206,10 +241,16 @@ std::unique_ptr<CardDb> CardDb::openOrCreate(const QString &path, const QString 
     return file.exists() || file.isSymLink() ? open(path, password, error) : create(path, password, error);
 }
 
-int CardDb::countCards(const QString &path)
+WalletSummary CardDb::summary(const QString &path)
 {
     const std::unique_ptr<CardDb> store = openFile(path, nullptr);
-    return store ? store->cardCount() : -1;
+    return store ? WalletSummary{store->m_syncUuid, store->cardCount()} : WalletSummary();
+}
+
+// Same Info and the same verifier of it: the same key and IV.
+bool CardDb::sharesCipherWith(const CardDb &other) const
+{
+    return m_info == other.m_info && m_hash == other.m_hash;
 }
 
 bool CardDb::fail(const WalletError &error)
@@ -417,6 +458,9 @@ qint64 CardDb::outsideChanges()
 
 std::unique_ptr<Card> CardDb::card(int id)
 {
+    const ReadSnapshot snapshot(*this);
+    if (!snapshot.isValid())
+        return nullptr;
     PreparedStatement query = run(QStringLiteral("SELECT Data, Title FROM Cards WHERE ID = ?"), {id});
     if (!query)
         return nullptr;
@@ -543,8 +587,9 @@ void CardDb::readRowsOneByOne(CardReadout &readout)
 
 std::optional<std::vector<StoredCard>> CardDb::allCards()
 {
+    const ReadSnapshot snapshot(*this);
     CardReadout readout;
-    if (!readRows(readout, false))
+    if (!snapshot.isValid() || !readRows(readout, false))
         return std::nullopt;
     for (const StoredCard &row : readout.cards) {
         if (!hasSoundIdentity(row))
@@ -558,18 +603,29 @@ std::optional<std::vector<StoredCard>> CardDb::allCards()
     return std::move(readout.cards);
 }
 
-std::optional<std::vector<CardHead>> CardDb::cardHeads()
+std::optional<std::vector<CardHead>> CardDb::cardHeads(VersionMark mark)
 {
-    PreparedStatement query = run(QStringLiteral(
-        "SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, length(Data) FROM Cards ORDER BY ID"));
+    const ReadSnapshot snapshot(*this);
+    if (!snapshot.isValid())
+        return std::nullopt;
+    PreparedStatement query
+        = run(QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, Data FROM Cards ORDER BY ID"));
     if (!query)
         return std::nullopt;
     std::vector<CardHead> heads;
     while (query->next()) {
+        // A digest, not the text, so that no secrets stay behind in the heads; a blob that does not
+        // decrypt stays its own mark, which equals no other copy's.
+        QByteArray version = query->value(7).toByteArray();
+        if (mark == TextDigest) {
+            QByteArray text = m_cipher->decrypt(version);
+            if (!text.isEmpty())
+                version = QCryptographicHash::hash(text, QCryptographicHash::Sha256);
+            CardCipher::wipe(text);
+        }
         heads.push_back({query->value(0).toInt(), query->value(1).toString(),
                          qint64(std::trunc(query->value(2).toDouble())), query->value(3).toInt() != 0,
-                         query->value(4).toString(), query->value(5).toString(), query->value(6).toInt(),
-                         query->value(7).toInt()});
+                         query->value(4).toString(), query->value(5).toString(), query->value(6).toInt(), version});
     }
     if (query->lastError().isValid()) {
         failSql(*query, false);
@@ -580,6 +636,9 @@ std::optional<std::vector<CardHead>> CardDb::cardHeads()
 
 std::optional<std::vector<std::unique_ptr<Card>>> CardDb::cardsOfRows(const QVector<CardHead> &rows)
 {
+    const ReadSnapshot snapshot(*this);
+    if (!snapshot.isValid())
+        return std::nullopt;
     std::vector<std::unique_ptr<Card>> cards;
     cards.reserve(std::size_t(rows.size()));
     QVector<UnreadableCard> unreadable;
@@ -615,6 +674,9 @@ bool CardDb::forEachCard(const std::function<bool(const StoredCard &)> &visit, L
 {
     const QString where
         = scope == AllCards ? QString() : QStringLiteral(" WHERE Trashed = %1").arg(scope == TrashedCards ? 1 : 0);
+    const ReadSnapshot snapshot(*this);
+    if (!snapshot.isValid())
+        return false;
     PreparedStatement query = run(QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(cardColumns, where));
     if (!query)
         return false;

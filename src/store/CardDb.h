@@ -46,8 +46,8 @@ struct StoredCard
     QByteArray blob;
 };
 
-// The clear columns of one row: enough to tell, without decrypting, whether two copies of a card can
-// differ. RowTime is in whole seconds, as stored.
+// The clear columns of one row and a mark of its card's version: enough to tell, without parsing the
+// card, whether two copies of it differ. RowTime is in whole seconds, as stored.
 struct CardHead
 {
     int id = -1;
@@ -57,7 +57,16 @@ struct CardHead
     QString title;
     QString templateType;
     int iconId = -1;
-    int dataSize = 0;
+    // Equal for equal card texts: the encrypted text itself, or a digest of the card text (see VersionMark).
+    QByteArray version;
+};
+
+// What a wallet file says without its password.
+struct WalletSummary
+{
+    QString syncUuid;
+    // Live cards; -1 when the file cannot be read.
+    int cardCount = -1;
 };
 
 // A row whose card cannot be read: its blob does not decrypt, its text does not parse, or SQLite
@@ -86,6 +95,9 @@ class CardDb
 public:
     enum ListScope { LiveCards, AllCards, TrashedCards };
     enum ProbeDepth { IdentityOnly, EveryPage };
+    // How cardHeads() marks each card's version. The encrypted text tells versions apart only between
+    // wallets that share key and IV (see sharesCipherWith), as every card is encrypted from the same IV.
+    enum VersionMark { EncryptedText, TextDigest };
 
     static constexpr int currentVersion = 2;
 
@@ -106,14 +118,18 @@ public:
     // open() where a file is, create() where none is.
     static std::unique_ptr<CardDb> openOrCreate(const QString &path, const QString &password,
                                                 WalletError *error = nullptr);
-    // The live cards of the wallet at path, counted without its password; -1 when it cannot be read.
-    static int countCards(const QString &path);
+    // The sync identity and live cards of the wallet at path, read without its password.
+    static WalletSummary summary(const QString &path);
 
     WalletError lastError() const { return m_lastError; }
     void close();
     bool isOpen() const;
     bool isReadOnly() const { return m_connections.isReadOnly(); }
     QString path() const { return m_connections.path(); }
+    // The identity made with the wallet and kept by its copies: every copy of one wallet has the same.
+    QString syncUuid() const { return m_syncUuid; }
+    // Whether the other wallet encrypts under the same key and IV, so that equal cards are equal blobs.
+    bool sharesCipherWith(const CardDb &other) const;
     QByteArray key() const;
     bool checkPassword(const QString &password);
 
@@ -132,8 +148,8 @@ public:
     // Every row, trashed ones too, in row order, each card decrypted once. Fails, naming them, when
     // any card cannot be read or has a malformed identity: whatever rewrites a wallet starts here.
     std::optional<std::vector<StoredCard>> allCards();
-    // The clear columns of every row, trashed ones too, in row order; nothing is decrypted.
-    std::optional<std::vector<CardHead>> cardHeads();
+    // The clear columns of every row, trashed ones too, in row order, each with its version marked.
+    std::optional<std::vector<CardHead>> cardHeads(VersionMark mark);
     // The cards of the given rows, each decrypted once, in the order asked. Fails, naming them, as
     // allCards() does when one cannot be read or has a malformed identity.
     std::optional<std::vector<std::unique_ptr<Card>>> cardsOfRows(const QVector<CardHead> &rows);
@@ -141,7 +157,7 @@ public:
     CardReadout salvage();
     // Hands every row to visit in row order, one at a time, so that memory stays flat however large the
     // wallet is. Stops when visit returns false (then true) or at the first card that cannot be read
-    // (then false, naming it).
+    // (then false, naming it). Visit must leave the store alone meanwhile.
     bool forEachCard(const std::function<bool(const StoredCard &)> &visit, ListScope scope = AllCards);
     // The identities of the cards deleted for ever, with the time of deletion in seconds since 1970 UTC.
     std::optional<QHash<QString, qint64>> purgedCards();
@@ -186,6 +202,8 @@ public:
     QByteArray info() const { return m_info; }
 
 private:
+    class ReadSnapshot;
+
     CardDb(const QString &path, bool readOnly);
 
     static std::unique_ptr<CardDb> openFile(const QString &path, WalletError *error);

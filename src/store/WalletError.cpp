@@ -93,6 +93,12 @@ QString WalletError::message() const
     case CardGone:
         text = tr("the card is no longer in the wallet; another program deleted or moved it");
         break;
+    case BackupUnreadable:
+        text = tr("cannot read the backup");
+        break;
+    case BackupNotWritten:
+        text = tr("cannot write the backup");
+        break;
     }
     return m_detail.isEmpty() ? text : tr("%1: %2").arg(text, m_detail);
 }

@@ -27,6 +27,8 @@ public:
         WriteFailed, // a write did not complete (disk full, I/O error)
         PasswordChanged, // another program changed the password since this one opened the wallet
         CardGone, // the card was deleted or moved by another program
+        BackupUnreadable, // a backup to restore cannot be read; the wallet is fine
+        BackupNotWritten, // no backup could be kept (the folder, the disk); the wallet is fine
     };
 
     WalletError() = default;

@@ -23,7 +23,7 @@ QStringList ConflictCopies::of(const QString &path)
     const QFileInfo original(path);
     const QDir folder = original.absoluteDir();
     QStringList copies;
-    for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
+    for (const QString &name : folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
         if (isConflictCopyOf(name, original.fileName()))
             copies.append(folder.filePath(name));
     }

@@ -8,7 +8,7 @@
 namespace ConflictCopies {
 
 bool isConflictCopyOf(const QString &fileName, const QString &originalName);
-// The conflict copies beside path, oldest name first.
+// The conflict copies beside path, oldest name first, of whatever kind of file (a link, a folder).
 QStringList of(const QString &path);
 
 } // namespace ConflictCopies

@@ -1,12 +1,14 @@
 #include "sync/FileSync.h"
 
 #include "store/CardDb.h"
+#include "store/FileOps.h"
 #include "store/WalletBackups.h"
 #include "sync/ConflictCopies.h"
-#include "sync/WalletMerge.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <memory>
-#include <vector>
 
 bool FileSync::run(CardDb &wallet, CardDb &copy, Report *report, WalletError *error)
 {
@@ -18,27 +20,23 @@ bool FileSync::run(CardDb &wallet, CardDb &copy, Report *report, WalletError *er
         return false;
     }
     bool backedUp = false;
-    const auto backUpOnce = [&backedUp](CardDb &store) {
+    const WalletMerge::BeforeLocalWrite backUpOnce = [&backedUp](CardDb &store) {
         if (backedUp)
             return WalletError();
         backedUp = true;
         return WalletBackups::keep(store);
     };
 
-    // A merge that fails inside the wallet's transaction dooms it, so a conflict copy is first read
-    // whole: one that does not open with the copy's key or read completely is only left out.
-    std::vector<std::pair<QString, std::unique_ptr<CardDb>>> merged;
+    // One conflict copy at a time, each closed before the next, however many the tool left.
+    QStringList merged;
     for (const QString &path : ConflictCopies::of(copy.path())) {
-        auto conflictCopy = CardDb::openWithKey(path, copy.key());
-        if (!conflictCopy || !conflictCopy->allCards()) {
-            report->conflictCopiesLeft.append(path);
-            continue;
-        }
-        WalletMerge::Outcome outcome;
-        if (!WalletMerge::merge(wallet, *conflictCopy, WalletMerge::LocalCopyOnly, error, &outcome, backUpOnce))
+        WalletError left;
+        if (!mergeConflictCopy(wallet, copy, path, backUpOnce, &report->received, &left, error))
             return false;
-        report->received += outcome.received;
-        merged.emplace_back(path, std::move(conflictCopy));
+        if (left.isError())
+            report->leave(path, left);
+        else
+            merged.append(path);
     }
 
     WalletMerge::Outcome outcome;
@@ -51,12 +49,59 @@ bool FileSync::run(CardDb &wallet, CardDb &copy, Report *report, WalletError *er
     }
     report->received += outcome.received;
     report->sent = outcome.sent;
-    for (auto &[path, store] : merged) {
-        store.reset();
-        if (WalletBackups::moveIn(path).isError())
-            report->conflictCopiesLeft.append(path);
+    for (const QString &path : qAsConst(merged)) {
+        const WalletError notMoved = WalletBackups::moveIn(path);
+        if (notMoved.isError())
+            report->leave(path, notMoved);
         else
             ++report->conflictCopiesMerged;
     }
     return true;
+}
+
+bool FileSync::mergeConflictCopy(CardDb &wallet, const CardDb &copy, const QString &path,
+                                 const WalletMerge::BeforeLocalWrite &backUp, int *received, WalletError *left,
+                                 WalletError *error)
+{
+    // A link may lead anywhere, to the wallet itself too.
+    if (QFileInfo(path).isSymLink()) {
+        *left = WalletError(WalletError::NotAFile, tr("a symbolic link"));
+        return true;
+    }
+    *left = FileOps::fileProblem(path);
+    if (left->isError())
+        return true;
+    std::unique_ptr<QTemporaryDir> rescue;
+    auto conflictCopy = CardDb::openWithKey(path, copy.key(), left);
+    if (!conflictCopy) {
+        if (left->kind() == WalletError::PasswordChanged) {
+            *left = WalletError(WalletError::WrongPassword,
+                                tr("it does not open with the password of %1").arg(copy.path()));
+        }
+        return true;
+    }
+    // A merge that fails inside the wallet's transaction dooms it, so the copy is first read whole. What
+    // can be read of a damaged one is rescued into a file of its own and merged from there; the copy
+    // stays where it is, named with the damage.
+    if (!conflictCopy->allCards()) {
+        *left = conflictCopy->lastError();
+        rescue = std::make_unique<QTemporaryDir>();
+        const QString rescued = rescue->filePath(QStringLiteral("rescued.tessera"));
+        if (left->kind() != WalletError::Damaged || !rescue->isValid() || !conflictCopy->saveCopy(rescued))
+            return true;
+        conflictCopy = CardDb::openWithKey(rescued, copy.key());
+        if (!conflictCopy || !conflictCopy->allCards())
+            return true;
+    }
+    WalletMerge::Outcome outcome;
+    if (!WalletMerge::merge(wallet, *conflictCopy, WalletMerge::LocalCopyOnly, error, &outcome, backUp))
+        return false;
+    *received += outcome.received;
+    return true;
+}
+
+void FileSync::Report::leave(const QString &path, const WalletError &reason)
+{
+    conflictCopiesLeft.append(path);
+    whyLeft.append(reason);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "store/WalletError.h"
+#include "sync/WalletMerge.h"
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <QVector>
 
 class CardDb;
 
@@ -21,10 +23,22 @@ public:
         int received = 0;
         int sent = 0;
         int conflictCopiesMerged = 0;
-        // Conflict copies that could not be merged (another password, damaged) or moved, left in place.
+        // Conflict copies left in place: links and other files that are no regular file, copies under
+        // another password, damaged ones (whatever could be read of them was merged), failed moves.
         QStringList conflictCopiesLeft;
+        // Why each of conflictCopiesLeft was left, in the same order.
+        QVector<WalletError> whyLeft;
+
+        void leave(const QString &path, const WalletError &reason);
     };
 
     // Conflict copies open with the copy's key, as they are versions of that file.
     static bool run(CardDb &wallet, CardDb &copy, Report *report, WalletError *error = nullptr);
+
+private:
+    // Merges one conflict copy into the wallet, or what can be read of it, saying in left why it has to
+    // stay where it is. False, with error, only when the merge failed, which dooms the whole sync.
+    static bool mergeConflictCopy(CardDb &wallet, const CardDb &copy, const QString &path,
+                                  const WalletMerge::BeforeLocalWrite &backUp, int *received, WalletError *left,
+                                  WalletError *error);
 };

@@ -9,7 +9,7 @@ namespace {
 // Whether two rows of one card may hold different versions of it.
 bool mayDiffer(const CardHead &a, const CardHead &b)
 {
-    return a.rowTime != b.rowTime || a.trashed != b.trashed || a.dataSize != b.dataSize || a.iconId != b.iconId
+    return a.rowTime != b.rowTime || a.trashed != b.trashed || a.version != b.version || a.iconId != b.iconId
         || a.title != b.title || a.templateType != b.templateType;
 }
 
@@ -140,25 +140,28 @@ void SyncMerger::matchSameContent()
 }
 
 // The side whose row changed last decides whether the card is in the trash; a tie goes to the sync copy.
+// Where both versions changed a part in the same second, the version whose card text sorts higher wins
+// it, whichever copy holds it, so that every pair of copies settles on the same card.
 void SyncMerger::mergeCommon(int localIndex, int syncIndex)
 {
     const CardHead &localRow = m_local->row(localIndex);
     const CardHead &syncRow = m_sync->row(syncIndex);
-    Card &merged = m_sync->card(syncIndex);
-    const QByteArray syncBefore = merged.toData();
-    merged.mergeNewer(m_local->card(localIndex));
+    Card &localCard = m_local->card(localIndex);
+    Card &syncCard = m_sync->card(syncIndex);
+    const QByteArray localBefore = localCard.toData();
+    const QByteArray syncBefore = syncCard.toData();
+    const bool localWinsTies = syncBefore < localBefore;
+    Card &merged = localWinsTies ? localCard : syncCard;
+    merged.mergeNewer(localWinsTies ? syncCard : localCard);
     const bool trashed = syncRow.rowTime < localRow.rowTime ? localRow.trashed : syncRow.trashed;
     // A card combined from both versions may carry the time of one of them; its row then takes a second
     // more, so that the row of that version never looks the same as the combined one.
     const QByteArray mergedData = merged.toData();
-    const bool combined = mergedData != syncBefore && mergedData != m_local->card(localIndex).toData();
+    const bool combined = mergedData != syncBefore && mergedData != localBefore;
     const qint64 rowTime
         = std::max({localRow.rowTime, syncRow.rowTime, merged.updateTime().toSecsSinceEpoch()}) + (combined ? 1 : 0);
-    writeIfDifferent(*m_local, localIndex, merged, trashed, rowTime);
-    if (mergedData != syncBefore)
-        m_sync->writes.push_back({syncRow.id, &merged, trashed, rowTime});
-    else if (syncRow.trashed != trashed)
-        m_sync->writes.push_back({syncRow.id, nullptr, trashed, rowTime});
+    writeIfDifferent(*m_local, localIndex, localBefore != mergedData, merged, trashed, rowTime);
+    writeIfDifferent(*m_sync, syncIndex, syncBefore != mergedData, merged, trashed, rowTime);
 }
 
 // The local row takes the sync card in its place (and its identity); the sync row only where blanks
@@ -176,10 +179,10 @@ void SyncMerger::mergeEquivalent(int localIndex, int syncIndex)
         m_sync->writes.push_back({syncRow.id, &merged, syncRow.trashed, rowTime});
 }
 
-void SyncMerger::writeIfDifferent(Side &side, int index, Card &merged, bool trashed, qint64 rowTime)
+void SyncMerger::writeIfDifferent(Side &side, int index, bool cardDiffers, Card &merged, bool trashed, qint64 rowTime)
 {
     const CardHead &row = side.row(index);
-    if (side.card(index).toData() != merged.toData())
+    if (cardDiffers)
         side.writes.push_back({row.id, &merged, trashed, rowTime});
     else if (row.trashed != trashed)
         side.writes.push_back({row.id, nullptr, trashed, rowTime});

@@ -21,9 +21,9 @@ struct RowWrite
 // Merges two copies of a wallet card by card and works out, for each copy, the rows it must write to
 // hold the merged cards; rows already equal to the result are left alone. Cards pair first by identity,
 // then by content; where both sides hold a card, the newer side wins for the card head and, field by
-// field, for the values, and blanks are filled from the other side. The card of the second copy
-// ("sync") is the one kept. Rows of one card with the same clear columns (time, trash state, title,
-// type, icon, text length) are taken as the same version and never decrypted.
+// field, for the values, and blanks are filled from the other side. Rows of one card with the same
+// clear columns (time, trash state, title, type, icon) and the same version mark are taken as the same
+// version and never read.
 class SyncMerger
 {
 public:
@@ -48,7 +48,7 @@ private:
     void matchSameContent();
     void mergeCommon(int localIndex, int syncIndex);
     void mergeEquivalent(int localIndex, int syncIndex);
-    void writeIfDifferent(Side &side, int index, Card &merged, bool trashed, qint64 rowTime);
+    void writeIfDifferent(Side &side, int index, bool cardDiffers, Card &merged, bool trashed, qint64 rowTime);
 
     std::unique_ptr<Side> m_local;
     std::unique_ptr<Side> m_sync;

@@ -94,9 +94,10 @@ bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletErr
     if (!otherWrite.isActive())
         return fail(error, other);
 
-    // The two copies are read side by side.
-    auto otherHeads = std::async(std::launch::async, [&other] { return other.cardHeads(); });
-    auto localHeads = local.cardHeads();
+    // The two copies are read side by side. Copies under different keys mark versions by their card texts.
+    const CardDb::VersionMark mark = local.sharesCipherWith(other) ? CardDb::EncryptedText : CardDb::TextDigest;
+    auto otherHeads = std::async(std::launch::async, [&other, mark] { return other.cardHeads(mark); });
+    auto localHeads = local.cardHeads(mark);
     auto syncHeads = otherHeads.get();
     if (!localHeads)
         return fail(error, local);

@@ -207,11 +207,13 @@ private slots:
         QCOMPARE(int(must(store->allCards()).size()), cardCount);
     }
 
-    // Another program's write transaction keeps this one's writes out, after a bounded wait.
+    // Another program's write transaction keeps this one's writes out, after a bounded wait. Once it changed
+    // the password, this one's reads say so rather than call the cards damaged.
     void busyWalletRefusesWrites()
     {
         const QString path = wallet(3);
         auto store = CardDb::open(path, "pw");
+        auto reader = CardDb::open(path, "pw");
         SqlPeek other(path);
         QVERIFY(other.exec("BEGIN IMMEDIATE"));
         const QByteArray before = fileBytes(path);
@@ -220,6 +222,8 @@ private slots:
         QVERIFY(other.exec("ROLLBACK"));
         QCOMPARE(fileBytes(path), before);
         QVERIFY(store->changePassword("pw", "new"));
+        QVERIFY(!reader->allCards() && !reader->card(1));
+        QCOMPARE(reader->lastError().kind(), WalletError::PasswordChanged);
     }
 
     // A full disk in the middle of a bulk write leaves none of it behind.

@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QDateTime t0 = QDateTime::fromSecsSinceEpoch(1330000000);
@@ -84,6 +88,9 @@ private:
     }
 
 private slots:
+    // A backups folder of this test's own.
+    void initTestCase() { qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath("data"))); }
+
     // Each test starts in a new folder where the wallet "dev" (password "a") holding two cards has been synced
     // once with "shared".
     void init()
@@ -109,6 +116,8 @@ private slots:
         // clang-format off
         QTest::newRow("different fields") << "user=ann2@10" << "password=new@20" << false << "x|live|ann2|new";
         QTest::newRow("different fields, B first") << "user=ann2@10" << "password=new@20" << true << "x|live|ann2|new";
+        QTest::newRow("different fields, same second") << "user=ann2@10" << "password=new@10" << false << "x|live|ann2|new";
+        QTest::newRow("same field, same second") << "password=aaa@10" << "password=bbb@10" << false << "x|live|ann|bbb";
         QTest::newRow("same field, B later") << "password=a@10" << "password=b@20" << false << "x|live|ann|b";
         QTest::newRow("same field, A later, B first") << "password=a@30" << "password=b@20" << true << "x|live|ann|a";
         QTest::newRow("trash, later edit wins") << "trash@10" << "password=b@20" << false << "x|live|ann|b";
@@ -178,8 +187,9 @@ private slots:
         QCOMPARE(ConflictCopies::isConflictCopyOf(name, "shared.tessera"), isCopy);
     }
 
-    // Each tool's conflict copy holds a card of its own; one copy under another password stays put. A failed
-    // sync leaves every file as it was.
+    // Each tool's conflict copy holds a card of its own, and any number of copies merge one at a time. A copy
+    // under another password, a damaged one (whose readable cards merge all the same), a link (here to the
+    // wallet) and a folder stay put, each with its reason. A failed sync leaves every file as it was.
     void conflictCopiesAreMergedAndMoved()
     {
         const QString &folder = m_folder, &wallet = m_wallet, &shared = m_shared;
@@ -194,6 +204,17 @@ private slots:
         }
         const QString stranger = folder + "/shared (conflicted copy 2024-05-02).tessera";
         CardDb::create(stranger, "another password")->addCard(*login("s", "Stranger", "u", "p"));
+        const QString damaged = folder + "/shared_conflict-20240503-000000.tessera";
+        QVERIFY(CardDb::open(shared, "a")->saveCopy(damaged));
+        QVERIFY(CardDb::open(damaged, "a")->addCard(*login("d1", "Readable", "u", "p")));
+        QVERIFY(CardDb::open(damaged, "a")->addCard(*login("d2", "Broken", "u", "p")));
+        QVERIFY(SqlPeek(damaged).exec("UPDATE Cards SET Data = substr(Data, 1, 16) WHERE UUID = 'd2'"));
+        const QString link = folder + "/shared_conflict-20240504-000000.tessera";
+        const QString subfolder = folder + "/shared_conflict-20240505-000000.tessera";
+        QVERIFY(QFile::link(wallet, link) && QDir().mkpath(subfolder));
+        for (int i = 0; i < 40; ++i)
+            QVERIFY(CardDb::open(shared, "a")
+                        ->saveCopy(folder + QString("/shared_conflict-20240601-0000%1.tessera").arg(i)));
 
         // While another program holds the shared copy, nothing changes.
         const QByteArray walletBefore = fileBytes(wallet);
@@ -212,12 +233,27 @@ private slots:
             QVERIFY(QFileInfo::exists(folder + "/" + name));
 
         FileSync::Report report;
-        QVERIFY(sync(wallet, "a", shared, &report));
-        QCOMPARE(report.received, 3);
-        QCOMPARE(report.sent, 3);
-        QCOMPARE(report.conflictCopiesMerged, 3);
-        QCOMPARE(report.conflictCopiesLeft, QStringList{stranger});
-        QCOMPARE(contents(wallet, "a").size(), 5);
+        struct rlimit files;
+        ::getrlimit(RLIMIT_NOFILE, &files);
+        const rlim_t allowed = files.rlim_cur;
+        files.rlim_cur = rlim_t(QDir("/proc/self/fd").count() + 30);
+        ::setrlimit(RLIMIT_NOFILE, &files);
+        const bool synced = sync(wallet, "a", shared, &report);
+        files.rlim_cur = allowed;
+        ::setrlimit(RLIMIT_NOFILE, &files);
+        QVERIFY(synced);
+        QCOMPARE(report.received, 4);
+        QCOMPARE(report.sent, 4);
+        QCOMPARE(report.conflictCopiesMerged, 43);
+        QCOMPARE(report.conflictCopiesLeft, (QStringList{stranger, damaged, link, subfolder}));
+        QStringList reasons;
+        for (const WalletError &reason : qAsConst(report.whyLeft))
+            reasons << reason.message();
+        QCOMPARE(reasons,
+                 (QStringList{"wrong password: it does not open with the password of " + shared,
+                              "damaged wallet: these cards cannot be read: #4 \"Broken\"",
+                              "not a regular file: a symbolic link", "not a regular file"}));
+        QCOMPARE(contents(wallet, "a").size(), 6);
         QCOMPARE(contents(shared, "a"), contents(wallet, "a"));
         for (const QString &name : names) {
             QVERIFY(!QFileInfo::exists(folder + "/" + name));
@@ -226,28 +262,86 @@ private slots:
         QVERIFY(QFileInfo::exists(stranger));
     }
 
+    // Backups are private whatever the umask, and five per wallet: a namesake elsewhere keeps its own. A restore
+    // is an edit made now, which the next sync carries to the copy; one that fails removes no backup, and the
+    // backup restored is never rotated away.
     void backupsRotateAndRestore()
     {
-        const QString &wallet = m_wallet;
+        const QString &wallet = m_wallet, &shared = m_shared;
+        const QString namesake = m_folder + "/elsewhere/dev.tessera";
+        QVERIFY(QDir().mkpath(m_folder + "/elsewhere"));
+        QVERIFY(!WalletBackups::keep(*CardDb::create(namesake, "b")).isError());
         auto store = CardDb::open(wallet, "a");
+        const mode_t mask = ::umask(0);
         for (int i = 0; i < 7; ++i) {
             QVERIFY(store->addCard(*login(QString("n%1").arg(i), "New", "u", "p")));
             QVERIFY(!WalletBackups::keep(*store).isError());
         }
+        ::umask(mask);
         const QVector<WalletBackup> backups = WalletBackups::list(wallet);
         QCOMPARE(backups.size(), WalletBackups::kept);
+        QCOMPARE(WalletBackups::list(namesake).size(), 1);
         // Newest first: the newest holds the two first cards and all seven new ones.
         QCOMPARE(backups.first().cardCount, 9);
         QCOMPARE(backups.last().cardCount, 5);
         QVERIFY(QFileInfo(backups.first().path).fileName().startsWith("dev.backup-"));
-        QCOMPARE(QFile::permissions(backups.first().path) & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+        for (const WalletBackup &backup : backups)
+            QCOMPARE(QFile::permissions(backup.path) & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
 
+        edit(*store, "x", 1, "changed", 100);
+        QVERIFY(sync(wallet, "a", shared));
         auto oldest = CardDb::openWithKey(backups.last().path, store->key());
+        QVERIFY(
+            SqlPeek(wallet).exec("CREATE TRIGGER full BEFORE UPDATE ON Cards BEGIN SELECT RAISE(FAIL, 'full'); END"));
+        QCOMPARE(WalletBackups::restore(*store, *oldest).kind(), WalletError::WriteFailed);
+        QCOMPARE(WalletBackups::list(wallet).size(), WalletBackups::kept);
+        QCOMPARE(WalletBackups::list(wallet).last().path, backups.last().path);
+        QVERIFY(SqlPeek(wallet).exec("DROP TRIGGER full"));
         QVERIFY(!WalletBackups::restore(*store, *oldest).isError());
-        QCOMPARE(store->cardCount(), 5);
+        QVERIFY(sync(wallet, "a", shared));
+        QCOMPARE(contents(wallet, "a").join(' '),
+                 QString("n0|live|u|p n1|live|u|p n2|live|u|p n3|trashed|u|p n4|trashed|u|p "
+                         "n5|trashed|u|p n6|trashed|u|p x|live|ann|old y|live|bob|pin"));
+        QCOMPARE(contents(shared, "a"), contents(wallet, "a"));
         const QVector<WalletBackup> after = WalletBackups::list(wallet);
         QCOMPARE(after.size(), WalletBackups::kept);
         QCOMPARE(after.first().cardCount, 9);
+        QCOMPARE(after.last().path, backups.last().path);
+    }
+
+    // A backup that cannot be kept or read is named as such, never blamed on the wallet, which stays as it was.
+    void backupProblemsNameTheBackup_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("folder is a file") << "file";
+        QTest::newRow("folder is another user's link") << "link";
+        QTest::newRow("damaged backup") << "damaged";
+    }
+
+    void backupProblemsNameTheBackup()
+    {
+        QFETCH(QString, problem);
+        if (problem == "link" && ::getuid() != 0)
+            QSKIP("only the administrator can give a link to another user");
+        auto store = CardDb::open(m_wallet, "a");
+        QVERIFY(!WalletBackups::keep(*store).isError());
+        const QString folder = WalletBackups::folder(), backup = WalletBackups::list(m_wallet).first().path;
+        if (problem == "damaged") {
+            QVERIFY(SqlPeek(backup).exec("UPDATE Cards SET Data = substr(Data, 1, 16)"));
+        } else {
+            QVERIFY(QDir(folder).removeRecursively());
+            QVERIFY(problem == "file"
+                        ? writeFile(folder, "x")
+                        : QFile::link(m_folder, folder) && ::lchown(qPrintable(folder), 65534, 65534) == 0);
+        }
+        const QByteArray before = fileBytes(m_wallet);
+        const WalletError error = problem == "damaged"
+            ? WalletBackups::restore(*store, *CardDb::openWithKey(backup, store->key()))
+            : WalletBackups::keep(*store);
+        QFile::remove(folder);
+        QCOMPARE(error.kind(), problem == "damaged" ? WalletError::BackupUnreadable : WalletError::BackupNotWritten);
+        QVERIFY2(error.message().contains(problem == "damaged" ? backup : folder), qPrintable(error.message()));
+        QCOMPARE(fileBytes(m_wallet), before);
     }
 };
 

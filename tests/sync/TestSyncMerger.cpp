@@ -134,6 +134,8 @@ private slots:
         QTest::newRow("local purge, cloud trashed") << "k|Keep|u;!p|Purged|v" << "k|Keep|u;~p|Purged|v" << false << QStringList{"k live Keep||21|u 0 0"} << QStringList{"k"} << 1;
         QTest::newRow("cloud purge, local live") << "k|Keep|u;p|Purged|v" << "k|Keep|u;!p|Purged|v" << false << QStringList{"k live Keep||21|u 0 0", "p trashed Purged||21|v 0 now"} << QStringList{"k", "p"} << 0;
         QTest::newRow("cloud purge, local trashed") << "k|Keep|u;~p|Purged|v" << "k|Keep|u;!p|Purged|v" << false << QStringList{"k live Keep||21|u 0 0"} << QStringList{"k"} << 1;
+        QTest::newRow("purge of a card the cloud never had") << "k|Keep|u;!p|Purged|v" << "k|Keep|u" << false << QStringList{"k live Keep||21|u 0 0"} << QStringList{"k"} << 1;
+        QTest::newRow("same field, same second: higher text wins") << "c|Mail|alice,bbb" << "c|Mail|alice,aaa" << false << QStringList{"c live Mail||21|alice|bbb 0 0"} << QStringList{"c"} << 0;
         // clang-format on
     }
 
