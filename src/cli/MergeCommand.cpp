@@ -116,8 +116,8 @@ int MergeCommand::mergeWith(const Invocation &call, bool withConflictCopies)
     }
     if (!withConflictCopies)
         return ExitSuccess;
-    for (const QString &left : qAsConst(report.conflictCopiesLeft))
-        console.fail(left, tr("conflict copy not merged: it does not open with the password of %1").arg(otherPath));
+    for (const FileSync::Report::LeftCopy &left : qAsConst(report.conflictCopiesLeft))
+        console.fail(left.path, tr("conflict copy not merged: %1").arg(left.reason.message()));
     // A line for scripts: the same in every language.
     console.print(QStringLiteral("received %1, sent %2, conflict copies merged %3\n")
                       .arg(report.received)

@@ -102,6 +102,5 @@ bool FileSync::mergeConflictCopy(CardDb &wallet, const CardDb &copy, const QStri
 
 void FileSync::Report::leave(const QString &path, const WalletError &reason)
 {
-    conflictCopiesLeft.append(path);
-    whyLeft.append(reason);
+    conflictCopiesLeft.append({path, reason});
 }

@@ -23,11 +23,14 @@ public:
         int received = 0;
         int sent = 0;
         int conflictCopiesMerged = 0;
+        struct LeftCopy
+        {
+            QString path;
+            WalletError reason;
+        };
         // Conflict copies left in place: links and other files that are no regular file, copies under
         // another password, damaged ones (whatever could be read of them was merged), failed moves.
-        QStringList conflictCopiesLeft;
-        // Why each of conflictCopiesLeft was left, in the same order.
-        QVector<WalletError> whyLeft;
+        QVector<LeftCopy> conflictCopiesLeft;
 
         void leave(const QString &path, const WalletError &reason);
     };

@@ -156,8 +156,8 @@ void FileSyncController::syncNow()
     QString text = tr("Synced: %1 cards received, %2 sent").arg(report.received).arg(report.sent);
     if (report.conflictCopiesMerged > 0)
         text += tr(", %1 conflict copies merged").arg(report.conflictCopiesMerged);
-    for (const QString &left : qAsConst(report.conflictCopiesLeft))
-        text += tr("; \"%1\" not merged: it has another password").arg(QFileInfo(left).fileName());
+    for (const FileSync::Report::LeftCopy &left : qAsConst(report.conflictCopiesLeft))
+        text += tr("; \"%1\" not merged: %2").arg(QFileInfo(left.path).fileName(), left.reason.message());
     if (report.received > 0)
         emit cardsChanged();
     emit statusMessage(text);

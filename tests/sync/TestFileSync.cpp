@@ -245,14 +245,12 @@ private slots:
         QCOMPARE(report.received, 4);
         QCOMPARE(report.sent, 4);
         QCOMPARE(report.conflictCopiesMerged, 43);
-        QCOMPARE(report.conflictCopiesLeft, (QStringList{stranger, damaged, link, subfolder}));
-        QStringList reasons;
-        for (const WalletError &reason : qAsConst(report.whyLeft))
-            reasons << reason.message();
-        QCOMPARE(reasons,
-                 (QStringList{"wrong password: it does not open with the password of " + shared,
-                              "damaged wallet: these cards cannot be read: #4 \"Broken\"",
-                              "not a regular file: a symbolic link", "not a regular file"}));
+        QStringList left;
+        for (const FileSync::Report::LeftCopy &copy : qAsConst(report.conflictCopiesLeft))
+            left << copy.path + ": " + copy.reason.message();
+        QCOMPARE(left, (QStringList{stranger + ": wrong password: it does not open with the password of " + shared,
+                                    damaged + ": damaged wallet: these cards cannot be read: #4 \"Broken\"",
+                                    link + ": not a regular file: a symbolic link", subfolder + ": not a regular file"}));
         QCOMPARE(contents(wallet, "a").size(), 6);
         QCOMPARE(contents(shared, "a"), contents(wallet, "a"));
         for (const QString &name : names) {
