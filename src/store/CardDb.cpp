@@ -76,6 +76,15 @@ QString namedCards(const QVector<UnreadableCard> &cards)
     return names.join(QStringLiteral(", "));
 }
 
+} // namespace
+
+WalletError CardDb::unreadableCards(const QVector<UnreadableCard> &cards)
+{
+    return WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namedCards(cards)));
+}
+
+namespace {
+
 bool setError(WalletError *out, const WalletError &error)
 {
     if (out)
@@ -596,8 +605,7 @@ std::optional<std::vector<StoredCard>> CardDb::allCards()
             readout.unreadable.append({row.id, row.card->title()});
     }
     if (!readout.unreadable.isEmpty()) {
-        fail(WalletError(WalletError::Damaged,
-                         tr("these cards cannot be read: %1").arg(namedCards(readout.unreadable))));
+        fail(unreadableCards(readout.unreadable));
         return std::nullopt;
     }
     return std::move(readout.cards);
@@ -656,7 +664,7 @@ std::optional<std::vector<std::unique_ptr<Card>>> CardDb::cardsOfRows(const QVec
         cards.push_back(std::move(card));
     }
     if (!unreadable.isEmpty()) {
-        fail(WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namedCards(unreadable))));
+        fail(unreadableCards(unreadable));
         return std::nullopt;
     }
     return cards;
@@ -667,7 +675,36 @@ CardReadout CardDb::salvage()
     CardReadout readout;
     if (!readRows(readout, true))
         readRowsOneByOne(readout);
+    // A page that stands twice in the table gives its rows twice.
+    QSet<int> seen;
+    readout.cards.erase(std::remove_if(readout.cards.begin(), readout.cards.end(),
+                                       [&seen](const StoredCard &row) {
+                                           const bool repeated = seen.contains(row.id);
+                                           seen.insert(row.id);
+                                           return repeated;
+                                       }),
+                        readout.cards.end());
+    for (const UnreadableCard &row : qAsConst(readout.unreadable))
+        seen.insert(row.id);
+    addRowsOnlyTheIndexKnows(readout, seen);
     return readout;
+}
+
+// A damaged table can hide rows from every scan and every look-up by id, while the index of the
+// uuids still lists them: those cards are lost, and are named by their id.
+void CardDb::addRowsOnlyTheIndexKnows(CardReadout &readout, const QSet<int> &seen)
+{
+    PreparedStatement index = run(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND name = 'sqlite_autoindex_Cards_1'"));
+    if (!index || !index->next())
+        return;
+    PreparedStatement query
+        = run(QStringLiteral("SELECT ID FROM Cards INDEXED BY sqlite_autoindex_Cards_1 WHERE UUID >= '' ORDER BY ID"));
+    while (query && query->next()) {
+        const int id = query->value(0).toInt();
+        if (!seen.contains(id))
+            readout.unreadable.append({id, QString()});
+    }
 }
 
 bool CardDb::forEachCard(const std::function<bool(const StoredCard &)> &visit, ListScope scope)
@@ -688,9 +725,7 @@ bool CardDb::forEachCard(const std::function<bool(const StoredCard &)> &visit, L
                              decode(query->value(4).toByteArray()),
                              QByteArray()};
         if (!row.card || !hasSoundIdentity(row)) {
-            return fail(WalletError(
-                WalletError::Damaged,
-                tr("these cards cannot be read: %1").arg(namedCards({{row.id, query->value(5).toString()}}))));
+            return fail(unreadableCards({{row.id, query->value(5).toString()}}));
         }
         if (!visit(row))
             return true;
@@ -892,8 +927,7 @@ bool CardDb::changePassword(const QString &oldPassword, const QString &newPasswo
             return failSql(*rows, false);
     }
     if (!unreadable.isEmpty())
-        return fail(
-            WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namedCards(unreadable))));
+        return fail(unreadableCards(unreadable));
     for (const auto &row : qAsConst(plainTexts)) {
         if (!write(QStringLiteral("UPDATE Cards SET Data = ? WHERE ID = ?"),
                    {newCipher->encrypt(row.second), row.first}))

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -120,6 +121,8 @@ public:
                                                 WalletError *error = nullptr);
     // The sync identity and live cards of the wallet at path, read without its password.
     static WalletSummary summary(const QString &path);
+    // The error that names cards which cannot be read.
+    static WalletError unreadableCards(const QVector<UnreadableCard> &cards);
 
     WalletError lastError() const { return m_lastError; }
     void close();
@@ -223,6 +226,7 @@ private:
     std::unique_ptr<Card> decode(const QByteArray &data) const;
     bool readRows(CardReadout &readout, bool keepBlobs);
     void readRowsOneByOne(CardReadout &readout);
+    void addRowsOnlyTheIndexKnows(CardReadout &readout, const QSet<int> &seen);
     bool createTables();
     bool createPurgedTable();
     // False, saying why, unless the row holds a card in the trash.

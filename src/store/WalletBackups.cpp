@@ -104,8 +104,14 @@ WalletError makeBackup(CardDb &wallet, QString *target)
         *target = QDir(WalletBackups::folder()).filePath(backupName(walletFile, time));
         time = time.addMSecs(1);
     } while (QFileInfo::exists(*target));
-    if (wallet.saveCopy(*target))
+    // A backup holds every card: a wallet with cards that cannot be read is refused, not half kept.
+    QVector<UnreadableCard> leftOut;
+    if (wallet.saveCopy(*target, &leftOut) && leftOut.isEmpty())
         return WalletError();
+    if (!leftOut.isEmpty()) {
+        QFile::remove(*target);
+        return CardDb::unreadableCards(leftOut);
+    }
     // Only a failed write is the backup's; a wallet that cannot be read says so itself.
     const WalletError error = wallet.lastError();
     return error.kind() == WalletError::WriteFailed

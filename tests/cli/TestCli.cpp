@@ -421,6 +421,7 @@ private slots:
         QCOMPARE(rescued.exitCode, 3);
         QCOMPARE(rescued.out.count("\"uuid\""), titles.size() - lost);
         QVERIFY2(rescued.err.contains(named), qPrintable(rescued.err));
+        QCOMPARE(rescued.err.count("is left out"), lost);
     }
 
     // A pipe or a device is written into, never replaced by a file.
