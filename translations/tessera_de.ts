@@ -72,10 +72,6 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
 <context>
     <name>CardEdits</name>
     <message>
-        <source>card %1 is in the trash</source>
-        <translation>Karte %1 liegt im Papierkorb</translation>
-    </message>
-    <message>
         <source>Add a card made from a template and print its uuid.</source>
         <translation>Eine Karte aus einer Vorlage hinzufügen und ihre UUID ausgeben.</translation>
     </message>
@@ -177,6 +173,14 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
 </context>
 <context>
     <name>CardSelector</name>
+    <message>
+        <source>card %1 is in the trash</source>
+        <translation>Karte %1 liegt im Papierkorb</translation>
+    </message>
+    <message>
+        <source>card %1 is not in the trash</source>
+        <translation>Karte %1 liegt nicht im Papierkorb</translation>
+    </message>
     <message>
         <source>no such card: %1</source>
         <translation>keine solche Karte: %1</translation>
@@ -2974,10 +2978,6 @@ Rückgabewert ist 3.</translation>
 </context>
 <context>
     <name>TrashCommands</name>
-    <message>
-        <source>card %1 is not in the trash</source>
-        <translation>Karte %1 liegt nicht im Papierkorb</translation>
-    </message>
     <message>
         <source>Bring a card back from the trash.</source>
         <translation>Eine Karte aus dem Papierkorb zurückholen.</translation>

@@ -2,6 +2,8 @@
 
 #include "cli/Command.h"
 #include "cli/Console.h"
+#include "cli/WalletAccess.h"
+#include "store/CardDb.h"
 
 #include <QCommandLineParser>
 
@@ -13,6 +15,8 @@ Invocation::Invocation(const Command &command, const QCommandLineParser &parser,
     , m_passwords(passwords)
 {
 }
+
+Invocation::~Invocation() = default;
 
 QString Invocation::argument(int index) const
 {
@@ -32,6 +36,19 @@ bool Invocation::isSet(const QString &option) const
 QString Invocation::value(const QString &option) const
 {
     return m_parser.value(option);
+}
+
+bool Invocation::openWallet()
+{
+    const QString path = argument(0);
+    if (WalletAccess::check(path, m_command.wallet, m_console))
+        m_wallet = WalletAccess::unlock(path, m_passwords, m_console, &m_password);
+    return m_wallet != nullptr;
+}
+
+int Invocation::walletFailed() const
+{
+    return m_console.fail(m_wallet->path(), m_wallet->lastError().message());
 }
 
 int Invocation::usageError(const QString &reason) const
