@@ -1534,6 +1534,10 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
 <context>
     <name>CommandLine</name>
     <message>
+        <source>&quot;%1&quot; is not of the form %2</source>
+        <translation>„%1“ hat nicht die Form %2</translation>
+    </message>
+    <message>
         <source>show this help</source>
         <translation>diese Hilfe anzeigen</translation>
     </message>
@@ -1793,10 +1797,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
 </context>
 <context>
     <name>FieldAssignments</name>
-    <message>
-        <source>&quot;%1&quot; is not of the form LABEL=VALUE</source>
-        <translation>„%1“ hat nicht die Form LABEL=WERT</translation>
-    </message>
     <message>
         <source>no field &quot;%1&quot; on this card; its fields are: %2</source>
         <translation>die Karte hat kein Feld „%1“; ihre Felder sind: %2</translation>

@@ -59,15 +59,8 @@ QVector<Command> CardEdits::commands()
     };
 }
 
-std::unique_ptr<Card> CardEdits::newCard(const Invocation &call, int *status)
+std::unique_ptr<Card> CardEdits::newCard(const Invocation &call)
 {
-    FieldAssignments values;
-    QString error;
-    if (!values.parse(call.argumentsFrom(3), &error)) {
-        *status = call.usageError(error);
-        return nullptr;
-    }
-    *status = ExitFailure;
     const QString templateType = call.argument(1);
     const Card *templ = builtinCatalog().find(templateType);
     if (!templ) {
@@ -78,27 +71,24 @@ std::unique_ptr<Card> CardEdits::newCard(const Invocation &call, int *status)
     card->setTitle(cleanText(call.argument(2)));
     if (call.isSet(notesOption))
         card->setNotes(cleanText(call.value(notesOption)));
-    if (!values.applyTo(*card, &error)) {
+    QString error;
+    if (!FieldAssignments(call.argumentsFrom(3)).applyTo(*card, &error)) {
         call.console().error(tr("template %1: %2").arg(templateType, error));
         return nullptr;
     }
-    *status = ExitSuccess;
     return card;
 }
 
 int CardEdits::checkAdd(const Invocation &call)
 {
-    int status = ExitSuccess;
-    newCard(call, &status);
-    return status;
+    return newCard(call) ? ExitSuccess : ExitFailure;
 }
 
 int CardEdits::add(const Invocation &call)
 {
-    int status = ExitSuccess;
-    const std::unique_ptr<Card> card = newCard(call, &status);
+    const std::unique_ptr<Card> card = newCard(call);
     if (!card)
-        return status;
+        return ExitFailure;
     // The uuid is out before the card is committed: a script that did not get it sees a failure, and
     // no card was added that a retry would add twice.
     Console &console = call.console();
@@ -116,13 +106,8 @@ int CardEdits::add(const Invocation &call)
 
 int CardEdits::checkEdit(const Invocation &call)
 {
-    FieldAssignments values;
-    QString error;
-    if (!values.parse(call.argumentsFrom(2), &error))
-        return call.usageError(error);
-    if (chosenIcon(call) < 0)
-        return call.usageError(tr("--icon takes a number from 0 to %1").arg(Card::iconCount - 1));
-    return ExitSuccess;
+    return chosenIcon(call) < 0 ? call.usageError(tr("--icon takes a number from 0 to %1").arg(Card::iconCount - 1))
+                                : ExitSuccess;
 }
 
 // As the card editor: the edits go to a second copy of the stored card, and the stored card stamps
@@ -148,11 +133,8 @@ int CardEdits::edit(const Invocation &call)
         edited->setNotes(cleanText(call.value(notesOption)));
     if (call.isSet(iconOption))
         edited->setIconId(chosenIcon(call));
-    FieldAssignments values;
     QString error;
-    // The form of each was checked before the password was asked.
-    values.parse(call.argumentsFrom(2), &error);
-    if (!values.applyTo(*edited, &error))
+    if (!FieldAssignments(call.argumentsFrom(2)).applyTo(*edited, &error))
         return call.console().fail(call.argument(0), error);
     if (!stored->stampChanges(*edited)) {
         call.console().error(tr("%1: nothing changed").arg(call.argument(0)));

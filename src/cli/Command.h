@@ -13,8 +13,9 @@ enum ExitCode : int { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2, ExitParti
 // What a command does with the wallet its first argument names.
 enum class WalletUse { None, Reading, Writing };
 
-// One positional argument: its name as the usage line shows it (one of fixed words names them all,
-// "json|csv"), and how many of it a command line holds.
+// One positional argument: its name as the usage line shows it, and how many of it a command line holds.
+// One of fixed words names them all ("json|csv"); a name of the form LABEL=VALUE takes only values of
+// that form.
 struct Argument
 {
     enum Count { One, Optional, OneOrMore, Any };

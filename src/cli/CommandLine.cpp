@@ -90,6 +90,13 @@ int CommandLine::runCommand(const Command &command, const QStringList &arguments
         return call.usageError(tr("missing arguments"));
     if (command.maxArguments() >= 0 && count > command.maxArguments())
         return call.usageError(tr("too many arguments"));
+    // Arguments take the values in turn, the last one the rest; one named LABEL=VALUE takes that form.
+    for (int i = 0; i < count; ++i) {
+        const QString form = command.arguments.at(std::min(i, int(command.arguments.size()) - 1)).name;
+        const QString value = parser.positionalArguments().at(i);
+        if (form.contains(QLatin1Char('=')) && value.indexOf(QLatin1Char('=')) <= 0)
+            return call.usageError(tr("\"%1\" is not of the form %2").arg(value, form));
+    }
     if (const int status = command.check ? command.check(call) : ExitSuccess; status != ExitSuccess)
         return status;
     if (command.wallet != WalletUse::None && !call.openWallet())

@@ -53,9 +53,8 @@ public:
     static QVector<Command> commands();
 
 private:
-    // The card the command line describes, made from its template; none after reporting why not, with
-    // the exit code for it.
-    static std::unique_ptr<Card> newCard(const Invocation &call, int *status);
+    // The card the command line describes, made from its template; none after reporting why not.
+    static std::unique_ptr<Card> newCard(const Invocation &call);
     static int checkAdd(const Invocation &call);
     static int add(const Invocation &call);
     static int checkEdit(const Invocation &call);

@@ -15,27 +15,16 @@
 
 namespace {
 
-enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
+// The formats import reads, as its argument names them.
+const char importFormats[] = "keepassx|keepass|psafe";
 
-const QMap<QString, ImportFormat> &importFormats()
+std::unique_ptr<ImportLoader> loaderFor(const QString &format, CardDb &store, const QString &path)
 {
-    static const QMap<QString, ImportFormat> formats{{QStringLiteral("keepassx"), ImportFormat::KeePassX},
-                                                     {QStringLiteral("keepass"), ImportFormat::KeePass},
-                                                     {QStringLiteral("psafe"), ImportFormat::PasswordSafe}};
-    return formats;
-}
-
-std::unique_ptr<ImportLoader> loaderFor(ImportFormat format, CardDb &store, const QString &path)
-{
-    switch (format) {
-    case ImportFormat::KeePassX:
+    if (format == QLatin1String("keepassx"))
         return std::make_unique<KeePassXLoader>(&store, path);
-    case ImportFormat::KeePass:
+    if (format == QLatin1String("keepass"))
         return std::make_unique<KeePassLoader>(&store, path);
-    case ImportFormat::PasswordSafe:
-        return std::make_unique<PSafeLoader>(&store, path);
-    }
-    return nullptr;
+    return std::make_unique<PSafeLoader>(&store, path);
 }
 
 // A damaged page may repeat the rows of another: each row is written once.
@@ -62,7 +51,7 @@ QVector<Command> TransferCommands::commands()
 {
     return {
         {QStringLiteral("import"),
-         {"WALLET", "keepassx|keepass|psafe", "FILE"},
+         {"WALLET", importFormats, "FILE"},
          {},
          tr("Import an XML export of another password manager and print what was added."),
          tr("Each entry becomes a login card; values the card has no field for become extra fields, and\n"
@@ -97,7 +86,7 @@ QVector<Command> TransferCommands::commands()
 
 int TransferCommands::checkImport(const Invocation &call)
 {
-    if (!importFormats().contains(call.argument(1)))
+    if (!QString::fromLatin1(importFormats).split(QLatin1Char('|')).contains(call.argument(1)))
         return call.usageError(tr("unknown format \"%1\"").arg(call.argument(1)));
     return QFileInfo(call.argument(2)).isFile() ? ExitSuccess
                                                 : call.console().fail(call.argument(2), tr("no such file"));
@@ -115,7 +104,7 @@ int TransferCommands::importFile(const Invocation &call)
         return call.walletFailed();
     if (const WalletError kept = WalletBackups::keep(store); kept.isError())
         return console.fail(call.argument(0), tr("no backup could be kept: %1").arg(kept.message()));
-    const auto loader = loaderFor(importFormats().value(formatName), store, file);
+    const auto loader = loaderFor(formatName, store, file);
     if (!loader->importFile())
         return console.fail(file, tr("not a readable %1 export: %2").arg(formatName, loader->errorString()));
     if (!transaction.commit())
