@@ -104,14 +104,6 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
         <translation>das neue Symbol, 0 bis %1</translation>
     </message>
     <message>
-        <source>Move a card to the trash.</source>
-        <translation>Eine Karte in den Papierkorb verschieben.</translation>
-    </message>
-    <message>
-        <source>CARD is a row id, a uuid, or the exact title of one live card.</source>
-        <translation>CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte außerhalb des Papierkorbs.</translation>
-    </message>
-    <message>
         <source>no template &quot;%1&quot;; `tessera-cli templates` lists them</source>
         <translation>keine Vorlage „%1“; `tessera-cli templates` listet die Vorlagen auf</translation>
     </message>
@@ -2978,6 +2970,14 @@ Rückgabewert ist 3.</translation>
 </context>
 <context>
     <name>TrashCommands</name>
+    <message>
+        <source>Move a card to the trash.</source>
+        <translation>Eine Karte in den Papierkorb verschieben.</translation>
+    </message>
+    <message>
+        <source>CARD is a row id, a uuid, or the exact title of one live card.</source>
+        <translation>CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte außerhalb des Papierkorbs.</translation>
+    </message>
     <message>
         <source>Bring a card back from the trash.</source>
         <translation>Eine Karte aus dem Papierkorb zurückholen.</translation>

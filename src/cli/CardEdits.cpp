@@ -49,13 +49,6 @@ QVector<Command> CardEdits::commands()
          WalletUse::Writing,
          &CardEdits::edit,
          &CardEdits::checkEdit},
-        {QStringLiteral("rm"),
-         {"WALLET", "CARD"},
-         {},
-         tr("Move a card to the trash."),
-         tr("CARD is a row id, a uuid, or the exact title of one live card."),
-         WalletUse::Writing,
-         &CardEdits::remove},
     };
 }
 
@@ -141,19 +134,6 @@ int CardEdits::edit(const Invocation &call)
         return ExitSuccess;
     }
     if (!store.updateCard(entry->id, *edited) || !transaction.commit())
-        return call.walletFailed();
-    return ExitSuccess;
-}
-
-int CardEdits::remove(const Invocation &call)
-{
-    CardDbTransaction transaction(call.wallet());
-    if (!transaction.isActive())
-        return call.walletFailed();
-    const std::optional<CardListEntry> entry = CardSelector::pick(call, CardSelector::LiveCard);
-    if (!entry)
-        return ExitFailure;
-    if (!call.wallet().trashCard(entry->id) || !transaction.commit())
         return call.walletFailed();
     return ExitSuccess;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CardSelector.h"
 #include "cli/Command.h"
 
 #include <QCoreApplication>
@@ -7,10 +8,6 @@
 
 #include <functional>
 #include <memory>
-
-class Card;
-class CardDb;
-struct CardListEntry;
 
 // The commands of tessera-cli, in groups by what they work on; CommandLine puts them in one table.
 // A check function looks at the command line before any password is asked.
@@ -44,7 +41,7 @@ private:
     static int templates(const Invocation &call);
 };
 
-// add, edit, rm: changing cards.
+// add, edit: making and changing cards.
 class CardEdits
 {
     Q_DECLARE_TR_FUNCTIONS(CardEdits)
@@ -59,10 +56,9 @@ private:
     static int add(const Invocation &call);
     static int checkEdit(const Invocation &call);
     static int edit(const Invocation &call);
-    static int remove(const Invocation &call);
 };
 
-// restore, purge: the trash.
+// rm, restore, purge: the trash.
 class TrashCommands
 {
     Q_DECLARE_TR_FUNCTIONS(TrashCommands)
@@ -71,11 +67,13 @@ public:
     static QVector<Command> commands();
 
 private:
+    static int remove(const Invocation &call);
     static int restore(const Invocation &call);
     static int purge(const Invocation &call);
-    // Applies change to the trashed card the command line names, or with no card when it names none
+    // Applies change to the card in scope the command line names, or with no card when it names none
     // (as purge may), meaning the whole trash.
-    static int changeTrash(const Invocation &call, const std::function<bool(CardDb &, const CardListEntry *)> &change);
+    static int changeTrash(const Invocation &call, CardSelector::Scope scope,
+                           const std::function<bool(CardDb &, const CardListEntry *)> &change);
 };
 
 // import, export: cards in from other programs and out to scripts.

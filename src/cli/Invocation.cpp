@@ -5,8 +5,6 @@
 #include "cli/WalletAccess.h"
 #include "store/CardDb.h"
 
-#include <QCommandLineParser>
-
 Invocation::Invocation(const Command &command, const QCommandLineParser &parser, Console &console,
                        PasswordPrompt &passwords)
     : m_command(command)
@@ -17,26 +15,6 @@ Invocation::Invocation(const Command &command, const QCommandLineParser &parser,
 }
 
 Invocation::~Invocation() = default;
-
-QString Invocation::argument(int index) const
-{
-    return m_parser.positionalArguments().value(index);
-}
-
-QStringList Invocation::argumentsFrom(int index) const
-{
-    return m_parser.positionalArguments().mid(index);
-}
-
-bool Invocation::isSet(const QString &option) const
-{
-    return m_parser.isSet(option);
-}
-
-QString Invocation::value(const QString &option) const
-{
-    return m_parser.value(option);
-}
 
 bool Invocation::openWallet()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -9,7 +10,6 @@
 class CardDb;
 class Console;
 class PasswordPrompt;
-class QCommandLineParser;
 struct Command;
 
 // One command as called: its parsed command line, where it talks to the user, and the wallet it works on.
@@ -21,11 +21,11 @@ public:
     Invocation(const Command &command, const QCommandLineParser &parser, Console &console, PasswordPrompt &passwords);
     ~Invocation();
 
-    QString argument(int index) const;
-    // The arguments from that position on, for the repeated LABEL=VALUE ones.
-    QStringList argumentsFrom(int index) const;
-    bool isSet(const QString &option) const;
-    QString value(const QString &option) const;
+    QString argument(int index) const { return m_parser.positionalArguments().value(index); }
+    // The arguments from that position on, for the repeated ones.
+    QStringList argumentsFrom(int index) const { return m_parser.positionalArguments().mid(index); }
+    bool isSet(const QString &option) const { return m_parser.isSet(option); }
+    QString value(const QString &option) const { return m_parser.value(option); }
 
     Console &console() const { return m_console; }
     PasswordPrompt &passwords() const { return m_passwords; }

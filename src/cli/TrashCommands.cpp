@@ -8,6 +8,13 @@
 QVector<Command> TrashCommands::commands()
 {
     return {
+        {QStringLiteral("rm"),
+         {"WALLET", "CARD"},
+         {},
+         tr("Move a card to the trash."),
+         tr("CARD is a row id, a uuid, or the exact title of one live card."),
+         WalletUse::Writing,
+         &TrashCommands::remove},
         {QStringLiteral("restore"),
          {"WALLET", "CARD"},
          {},
@@ -27,20 +34,27 @@ QVector<Command> TrashCommands::commands()
     };
 }
 
+int TrashCommands::remove(const Invocation &call)
+{
+    return changeTrash(call, CardSelector::LiveCard,
+                       [](CardDb &store, const CardListEntry *card) { return store.trashCard(card->id); });
+}
+
 int TrashCommands::restore(const Invocation &call)
 {
-    return changeTrash(call, [](CardDb &store, const CardListEntry *card) { return store.restoreCard(card->id); });
+    return changeTrash(call, CardSelector::TrashedCard,
+                       [](CardDb &store, const CardListEntry *card) { return store.restoreCard(card->id); });
 }
 
 int TrashCommands::purge(const Invocation &call)
 {
-    return changeTrash(call, [](CardDb &store, const CardListEntry *card) {
+    return changeTrash(call, CardSelector::TrashedCard, [](CardDb &store, const CardListEntry *card) {
         return card ? store.purgeCard(card->id) : store.purgeTrashed();
     });
 }
 
 // The wallet is held from reading the named card to the commit, so no other program changes it between.
-int TrashCommands::changeTrash(const Invocation &call,
+int TrashCommands::changeTrash(const Invocation &call, CardSelector::Scope scope,
                                const std::function<bool(CardDb &, const CardListEntry *)> &change)
 {
     CardDbTransaction transaction(call.wallet());
@@ -48,7 +62,7 @@ int TrashCommands::changeTrash(const Invocation &call,
         return call.walletFailed();
     std::optional<CardListEntry> card;
     if (!call.argument(1).isNull()) {
-        card = CardSelector::pick(call, CardSelector::TrashedCard);
+        card = CardSelector::pick(call, scope);
         if (!card)
             return ExitFailure;
     }
