@@ -1,50 +1,63 @@
-# Bash completion for tessera-cli: its commands, their options, wallet files, import formats and
-# template keys (which `tessera-cli templates` lists without asking for a password).
+# Bash completion for tessera-cli. The program itself tells its commands, their arguments and options
+# (--complete-commands) and the template keys (templates), neither of which asks for a password.
 _tessera_cli()
 {
     local cur prev words cword
     _init_completion || return
 
-    local commands="create check passwd ls show templates add edit rm import export merge"
+    # One line per command: its name, its arguments (a repeated one ends in "..."), and its options (one
+    # that takes a value written --NAME=VALUE).
+    local table
+    table=$("$1" --complete-commands 2>/dev/null) || return
     if [[ $cword -eq 1 ]]; then
-        COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "$(cut -d ' ' -f1 <<<"$table") --help --version" -- "$cur"))
         return
     fi
+    local -a line
+    while read -ra line; do
+        [[ ${line[0]} == "${words[1]}" ]] && break
+    done <<<"$table"
+    [[ ${line[0]} == "${words[1]}" ]] || return
 
-    local command=${words[1]}
-    local options="--help"
-    case $command in
-        ls) options+=" --trashed" ;;
-        show) options+=" --show-secrets" ;;
-        add) options+=" --notes" ;;
-        edit) options+=" --title --notes --icon" ;;
-    esac
-    case $prev in
-        --notes | --title | --icon) return ;;
-    esac
+    local word names=() options=() flags=""
+    for word in "${line[@]:1}"; do
+        if [[ $word != --* ]]; then
+            names+=("$word")
+        elif [[ $word == "$prev="* ]]; then
+            _tessera_cli_value "$1" "${word#*=}"
+            return
+        else
+            options+=("$word")
+            flags+=" ${word%%=*}"
+        fi
+    done
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "$options" -- "$cur"))
+        COMPREPLY=($(compgen -W "$flags --help" -- "$cur"))
         return
     fi
 
-    # Position among the arguments that are not options.
+    # Which argument the word is: count the words before it that are neither options nor their values.
     local i position=0
     for ((i = 2; i < cword; i++)); do
-        [[ ${words[i]} != -* ]] && ((position++))
+        if [[ ${words[i]} != -* ]]; then
+            ((position++))
+        elif [[ " ${options[*]} " == *" ${words[i]}="* ]]; then
+            ((i++))
+        fi
     done
-    case $command:$position in
-        create:0 | check:0 | passwd:0 | ls:0 | show:0 | add:0 | edit:0 | rm:0 | import:0 | export:0 | merge:[01])
-            _filedir tessera
-            ;;
-        import:1)
-            COMPREPLY=($(compgen -W "keepassx keepass psafe" -- "$cur"))
-            ;;
-        import:2)
-            _filedir xml
-            ;;
-        add:1)
-            COMPREPLY=($(compgen -W "$(tessera-cli templates 2>/dev/null | cut -f1)" -- "$cur"))
-            ;;
+    local argument=${names[position]}
+    [[ -z $argument && ${names[*]} == *... ]] && argument=${names[-1]}
+    _tessera_cli_value "$1" "${argument%...}"
+}
+
+# Completes a value by the name the program gives it.
+_tessera_cli_value()
+{
+    case $2 in
+        WALLET | OTHER | BACKUP) _filedir tessera ;;
+        FILE) _filedir ;;
+        TEMPLATE) COMPREPLY=($(compgen -W "$("$1" templates 2>/dev/null | cut -f1)" -- "$cur")) ;;
+        *'|'*) COMPREPLY=($(compgen -W "${2//|/ }" -- "$cur")) ;;
     esac
 } &&
     complete -F _tessera_cli tessera-cli

@@ -72,10 +72,6 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
 <context>
     <name>CardEdits</name>
     <message>
-        <source>card %1 is in the trash</source>
-        <translation>Karte %1 liegt im Papierkorb</translation>
-    </message>
-    <message>
         <source>Add a card made from a template and print its uuid.</source>
         <translation>Eine Karte aus einer Vorlage hinzufügen und ihre UUID ausgeben.</translation>
     </message>
@@ -106,14 +102,6 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
     <message>
         <source>the new icon, 0 to %1</source>
         <translation>das neue Symbol, 0 bis %1</translation>
-    </message>
-    <message>
-        <source>Move a card to the trash.</source>
-        <translation>Eine Karte in den Papierkorb verschieben.</translation>
-    </message>
-    <message>
-        <source>CARD is a row id, a uuid, or the exact title of one live card.</source>
-        <translation>CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte außerhalb des Papierkorbs.</translation>
     </message>
     <message>
         <source>no template &quot;%1&quot;; `tessera-cli templates` lists them</source>
@@ -177,6 +165,14 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
 </context>
 <context>
     <name>CardSelector</name>
+    <message>
+        <source>card %1 is in the trash</source>
+        <translation>Karte %1 liegt im Papierkorb</translation>
+    </message>
+    <message>
+        <source>card %1 is not in the trash</source>
+        <translation>Karte %1 liegt nicht im Papierkorb</translation>
+    </message>
     <message>
         <source>no such card: %1</source>
         <translation>keine solche Karte: %1</translation>
@@ -1530,6 +1526,10 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
 <context>
     <name>CommandLine</name>
     <message>
+        <source>&quot;%1&quot; is not of the form %2</source>
+        <translation>„%1“ hat nicht die Form %2</translation>
+    </message>
+    <message>
         <source>show this help</source>
         <translation>diese Hilfe anzeigen</translation>
     </message>
@@ -1789,10 +1789,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
 </context>
 <context>
     <name>FieldAssignments</name>
-    <message>
-        <source>&quot;%1&quot; is not of the form LABEL=VALUE</source>
-        <translation>„%1“ hat nicht die Form LABEL=WERT</translation>
-    </message>
     <message>
         <source>no field &quot;%1&quot; on this card; its fields are: %2</source>
         <translation>die Karte hat kein Feld „%1“; ihre Felder sind: %2</translation>
@@ -2975,8 +2971,12 @@ Rückgabewert ist 3.</translation>
 <context>
     <name>TrashCommands</name>
     <message>
-        <source>card %1 is not in the trash</source>
-        <translation>Karte %1 liegt nicht im Papierkorb</translation>
+        <source>Move a card to the trash.</source>
+        <translation>Eine Karte in den Papierkorb verschieben.</translation>
+    </message>
+    <message>
+        <source>CARD is a row id, a uuid, or the exact title of one live card.</source>
+        <translation>CARD ist eine Zeilen-ID, eine UUID oder der genaue Titel einer Karte außerhalb des Papierkorbs.</translation>
     </message>
     <message>
         <source>Bring a card back from the trash.</source>

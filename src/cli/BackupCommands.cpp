@@ -1,4 +1,4 @@
-#include "cli/BackupCommands.h"
+#include "cli/Commands.h"
 
 #include "cli/Console.h"
 #include "cli/Invocation.h"
@@ -10,24 +10,23 @@ QVector<Command> BackupCommands::commands()
 {
     return {
         {QStringLiteral("backups"),
-         QStringLiteral("WALLET"),
+         {"WALLET"},
+         {},
          tr("List the backups kept of WALLET, newest first: time, number of live cards, path."),
          tr("A backup is kept before a password change, an import, a restore, and a merge or sync that\n"
             "changes the wallet; the last %1 of each wallet are kept in %2.")
              .arg(WalletBackups::kept)
              .arg(WalletBackups::folder()),
-         1,
-         1,
-         {},
+         WalletUse::None,
          &BackupCommands::list},
         {QStringLiteral("restore-backup"),
-         QStringLiteral("WALLET BACKUP"),
+         {"WALLET", "BACKUP"},
+         {},
          tr("Put the cards of BACKUP in place of WALLET's; WALLET as it was becomes a backup."),
          tr("WALLET keeps its password. BACKUP's password is asked only when it differs from WALLET's."),
-         2,
-         2,
-         {},
-         &BackupCommands::restore},
+         WalletUse::Writing,
+         &BackupCommands::restore,
+         &BackupCommands::checkBackup},
     };
 }
 
@@ -42,20 +41,19 @@ int BackupCommands::list(const Invocation &call)
     return ExitSuccess;
 }
 
+int BackupCommands::checkBackup(const Invocation &call)
+{
+    return WalletAccess::check(call.argument(1), WalletUse::Reading, call.console()) ? ExitSuccess : ExitFailure;
+}
+
 int BackupCommands::restore(const Invocation &call)
 {
     const QString backupPath = call.argument(1);
-    Console &console = call.console();
-    if (!WalletAccess::check(backupPath, WalletAccess::ForReading, console))
-        return ExitFailure;
-    const auto wallet = WalletAccess::open(call.argument(0), WalletAccess::ForWriting, call.passwords(), console);
-    if (!wallet)
-        return ExitFailure;
-    auto backup = CardDb::openWithKey(backupPath, wallet->key());
+    auto backup = CardDb::openWithKey(backupPath, call.wallet().key());
     if (!backup)
-        backup = WalletAccess::unlock(backupPath, call.passwords(), console);
+        backup = WalletAccess::unlock(backupPath, call.passwords(), call.console());
     if (!backup)
         return ExitFailure;
-    const WalletError error = WalletBackups::restore(*wallet, *backup);
-    return error.isError() ? console.fail(call.argument(0), error.message()) : ExitSuccess;
+    const WalletError error = WalletBackups::restore(call.wallet(), *backup);
+    return error.isError() ? call.console().fail(call.argument(0), error.message()) : ExitSuccess;
 }

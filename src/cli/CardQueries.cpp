@@ -1,9 +1,8 @@
-#include "cli/CardQueries.h"
+#include "cli/Commands.h"
 
 #include "cli/CardSelector.h"
 #include "cli/Console.h"
 #include "cli/Invocation.h"
-#include "cli/WalletAccess.h"
 #include "model/BuiltinCatalog.h"
 #include "model/FieldType.h"
 #include "model/TemplateCatalog.h"
@@ -65,52 +64,44 @@ QVector<Command> CardQueries::commands()
 {
     return {
         {QStringLiteral("ls"),
-         QStringLiteral("WALLET [--trashed]"),
+         {"WALLET"},
+         {QCommandLineOption(trashedOption, tr("list trashed cards too, with a fourth column: live or trashed"))},
          tr("List the cards: id, title and template type, tab-separated, sorted by title."),
          tr("Titles sort as in the card list of the window: by the user's language, ignoring case."),
-         1,
-         1,
-         {QCommandLineOption(trashedOption, tr("list trashed cards too, with a fourth column: live or trashed"))},
+         WalletUse::Reading,
          &CardQueries::list},
         {QStringLiteral("search"),
-         QStringLiteral("WALLET TERM..."),
+         {"WALLET", {"TERM", Argument::OneOrMore}},
+         {},
          tr("List the live cards that match every term, as ls lists them."),
          tr("Terms are looked for in titles, template names, notes and field labels and values, ignoring case and "
             "accents; sensitive values are never searched. Double quotes inside an argument keep a phrase "
             "together, as in the search field of the window."),
-         2,
-         -1,
-         {},
+         WalletUse::Reading,
          &CardQueries::search},
         {QStringLiteral("show"),
-         QStringLiteral("WALLET CARD [--show-secrets]"),
+         {"WALLET", "CARD"},
+         {QCommandLineOption(secretsOption, tr("show sensitive values instead of masking them"))},
          tr("Show one card: title, type, icon, notes and each field as \"label: value\"."),
          tr("CARD is a row id, a uuid, or the exact title of one live card. Sensitive values are masked."),
-         2,
-         2,
-         {QCommandLineOption(secretsOption, tr("show sensitive values instead of masking them"))},
+         WalletUse::Reading,
          &CardQueries::show},
         {QStringLiteral("templates"),
-         QString(),
+         {},
+         {},
          tr("List the templates of new cards: key, name and number of fields, tab-separated."),
          QString(),
-         0,
-         0,
-         {},
+         WalletUse::None,
          &CardQueries::templates},
     };
 }
 
 int CardQueries::list(const Invocation &call)
 {
-    const QString path = call.argument(0);
-    const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), call.console());
-    if (!store)
-        return ExitFailure;
     const bool withTrashed = call.isSet(trashedOption);
-    const auto listed = store->cardList(CardDb::AllCards);
+    const auto listed = call.wallet().cardList(CardDb::AllCards);
     if (!listed)
-        return WalletAccess::failed(*store, call.console());
+        return call.walletFailed();
     QVector<CardListEntry> entries = *listed;
     if (!withTrashed)
         entries.erase(std::remove_if(entries.begin(), entries.end(), [](const CardListEntry &e) { return e.trashed; }),
@@ -124,15 +115,11 @@ int CardQueries::list(const Invocation &call)
 // phrase and `search W blue door` for both words anywhere.
 int CardQueries::search(const Invocation &call)
 {
-    const QString path = call.argument(0);
-    const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), call.console());
-    if (!store)
-        return ExitFailure;
     SearchIndex index;
-    const auto listed = store->cardList(CardDb::AllCards);
-    if (!listed || !index.rebuild(*store)) {
-        return listed ? call.console().fail(path, tr("damaged wallet: some cards cannot be read"))
-                      : WalletAccess::failed(*store, call.console());
+    const auto listed = call.wallet().cardList(CardDb::AllCards);
+    if (!listed || !index.rebuild(call.wallet())) {
+        return listed ? call.console().fail(call.argument(0), tr("damaged wallet: some cards cannot be read"))
+                      : call.walletFailed();
     }
     const QSet<int> found = index.find(SearchQuery(call.argumentsFrom(1).join(QLatin1Char(' '))));
     QVector<CardListEntry> entries = *listed;
@@ -145,12 +132,8 @@ int CardQueries::search(const Invocation &call)
 
 int CardQueries::show(const Invocation &call)
 {
-    const QString path = call.argument(0);
-    const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), call.console());
-    if (!store)
-        return ExitFailure;
     CardListEntry entry;
-    const auto card = CardSelector::read(*store, path, call.argument(1), call.console(), &entry);
+    const auto card = CardSelector::read(call, &entry);
     if (!card)
         return ExitFailure;
 

@@ -1,10 +1,11 @@
 #include "cli/CardSelector.h"
 
 #include "cli/Console.h"
+#include "cli/Invocation.h"
 
 #include <QStringList>
 
-std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &name, QString *error, TitleScope scope)
+std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &name, QString *error, Scope scope)
 {
     const auto listed = store.cardList(CardDb::AllCards);
     if (!listed) {
@@ -31,7 +32,7 @@ std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &
 
     QVector<CardListEntry> titled;
     for (const CardListEntry &entry : entries) {
-        if (entry.trashed == (scope == TrashedTitles) && entry.title == name)
+        if (entry.trashed == (scope == TrashedCard) && entry.title == name)
             titled.append(entry);
     }
     if (titled.size() == 1)
@@ -48,18 +49,28 @@ std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &
     return std::nullopt;
 }
 
-std::unique_ptr<Card> CardSelector::read(CardDb &store, const QString &path, const QString &name, Console &console,
-                                         CardListEntry *entry)
+std::optional<CardListEntry> CardSelector::pick(const Invocation &call, Scope scope)
 {
     QString error;
-    const std::optional<CardListEntry> found = select(store, name, &error);
-    if (!found) {
-        console.fail(path, error);
+    const std::optional<CardListEntry> entry = select(call.wallet(), call.argument(1), &error, scope);
+    if (entry && scope == LiveCard && entry->trashed)
+        error = tr("card %1 is in the trash").arg(entry->id);
+    if (entry && scope == TrashedCard && !entry->trashed)
+        error = tr("card %1 is not in the trash").arg(entry->id);
+    if (error.isEmpty())
+        return entry;
+    call.console().fail(call.argument(0), error);
+    return std::nullopt;
+}
+
+std::unique_ptr<Card> CardSelector::read(const Invocation &call, CardListEntry *entry)
+{
+    const std::optional<CardListEntry> found = pick(call, AnyCard);
+    if (!found)
         return nullptr;
-    }
     *entry = *found;
-    auto card = store.card(found->id);
+    auto card = call.wallet().card(found->id);
     if (!card)
-        console.fail(path, store.lastError().message());
+        call.walletFailed();
     return card;
 }

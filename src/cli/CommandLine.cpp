@@ -1,16 +1,8 @@
 #include "cli/CommandLine.h"
 
-#include "cli/BackupCommands.h"
-#include "cli/CardEdits.h"
-#include "cli/CardQueries.h"
+#include "cli/Commands.h"
 #include "cli/Console.h"
 #include "cli/Invocation.h"
-#include "cli/MergeCommand.h"
-#include "cli/OtpCommand.h"
-#include "cli/PasswordCommands.h"
-#include "cli/TransferCommands.h"
-#include "cli/TrashCommands.h"
-#include "cli/WalletCommands.h"
 
 #include <QCommandLineParser>
 
@@ -49,6 +41,15 @@ int CommandLine::run(const QStringList &arguments)
         m_console.print(QStringLiteral("tessera-cli %1\n").arg(QStringLiteral(TESSERA_VERSION)));
         return ExitSuccess;
     }
+    // Not in the help: the build makes the man page's list of commands of them, and the bash
+    // completion asks for the commands, their arguments and options.
+    if (first == QLatin1String("--man-commands") || first == QLatin1String("--complete-commands")) {
+        for (const Command &command : qAsConst(m_commands)) {
+            m_console.print(first == QLatin1String("--man-commands") ? command.manEntry()
+                                                                     : command.completionLine() + QLatin1Char('\n'));
+        }
+        return ExitSuccess;
+    }
     const Command *command = find(first);
     if (!command) {
         m_console.error(tr("unknown command \"%1\"; `tessera-cli --help` lists the commands").arg(first));
@@ -76,7 +77,7 @@ int CommandLine::runCommand(const Command &command, const QStringList &arguments
     const QCommandLineOption help = helpOption();
     parser.addOption(help);
     parser.addOptions(command.options);
-    const Invocation call(command, parser, m_console, m_passwords);
+    Invocation call(command, parser, m_console, m_passwords);
     // The parser takes the first argument for the program's name.
     if (!parser.parse(QStringList{command.name} + arguments))
         return call.usageError(parser.errorText());
@@ -85,10 +86,21 @@ int CommandLine::runCommand(const Command &command, const QStringList &arguments
         return ExitSuccess;
     }
     const int count = parser.positionalArguments().size();
-    if (count < command.minArguments)
+    if (count < command.minArguments())
         return call.usageError(tr("missing arguments"));
-    if (command.maxArguments >= 0 && count > command.maxArguments)
+    if (command.maxArguments() >= 0 && count > command.maxArguments())
         return call.usageError(tr("too many arguments"));
+    // Arguments take the values in turn, the last one the rest; one named LABEL=VALUE takes that form.
+    for (int i = 0; i < count; ++i) {
+        const QString form = command.arguments.at(std::min(i, int(command.arguments.size()) - 1)).name;
+        const QString value = parser.positionalArguments().at(i);
+        if (form.contains(QLatin1Char('=')) && value.indexOf(QLatin1Char('=')) <= 0)
+            return call.usageError(tr("\"%1\" is not of the form %2").arg(value, form));
+    }
+    if (const int status = command.check ? command.check(call) : ExitSuccess; status != ExitSuccess)
+        return status;
+    if (command.wallet != WalletUse::None && !call.openWallet())
+        return ExitFailure;
     return command.run(call);
 }
 

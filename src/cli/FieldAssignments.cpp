@@ -33,17 +33,12 @@ QList<Field *> fieldsLabelled(const QList<Field *> &fields, const QString &label
 
 } // namespace
 
-bool FieldAssignments::parse(const QStringList &arguments, QString *error)
+FieldAssignments::FieldAssignments(const QStringList &arguments)
 {
     for (const QString &argument : arguments) {
         const int equals = argument.indexOf(QLatin1Char('='));
-        if (equals <= 0) {
-            *error = tr("\"%1\" is not of the form LABEL=VALUE").arg(argument);
-            return false;
-        }
         m_values.append({argument.left(equals), argument.mid(equals + 1)});
     }
-    return true;
 }
 
 bool FieldAssignments::applyTo(Card &card, QString *error) const

@@ -15,8 +15,8 @@ class FieldAssignments
     Q_DECLARE_TR_FUNCTIONS(FieldAssignments)
 
 public:
-    // False, with the reason, when an argument is not of the form LABEL=VALUE.
-    bool parse(const QStringList &arguments, QString *error);
+    // The command line has checked that each argument is of the form.
+    explicit FieldAssignments(const QStringList &arguments);
     // False, with the reason and the card's labels, when a label names none of the card's fields;
     // the card may then be partly changed.
     bool applyTo(Card &card, QString *error) const;

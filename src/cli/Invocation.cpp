@@ -2,8 +2,8 @@
 
 #include "cli/Command.h"
 #include "cli/Console.h"
-
-#include <QCommandLineParser>
+#include "cli/WalletAccess.h"
+#include "store/CardDb.h"
 
 Invocation::Invocation(const Command &command, const QCommandLineParser &parser, Console &console,
                        PasswordPrompt &passwords)
@@ -14,24 +14,19 @@ Invocation::Invocation(const Command &command, const QCommandLineParser &parser,
 {
 }
 
-QString Invocation::argument(int index) const
+Invocation::~Invocation() = default;
+
+bool Invocation::openWallet()
 {
-    return m_parser.positionalArguments().value(index);
+    const QString path = argument(0);
+    if (WalletAccess::check(path, m_command.wallet, m_console))
+        m_wallet = WalletAccess::unlock(path, m_passwords, m_console, &m_password);
+    return m_wallet != nullptr;
 }
 
-QStringList Invocation::argumentsFrom(int index) const
+int Invocation::walletFailed() const
 {
-    return m_parser.positionalArguments().mid(index);
-}
-
-bool Invocation::isSet(const QString &option) const
-{
-    return m_parser.isSet(option);
-}
-
-QString Invocation::value(const QString &option) const
-{
-    return m_parser.value(option);
+    return m_console.fail(m_wallet->path(), m_wallet->lastError().message());
 }
 
 int Invocation::usageError(const QString &reason) const

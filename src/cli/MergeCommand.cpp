@@ -1,4 +1,4 @@
-#include "cli/MergeCommand.h"
+#include "cli/Commands.h"
 
 #include "cli/Console.h"
 #include "cli/Invocation.h"
@@ -23,89 +23,77 @@ bool sameFile(const QString &a, const QString &b)
     return first.absoluteFilePath() == second.absoluteFilePath();
 }
 
+bool otherExists(const QString &path)
+{
+    return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
+
 } // namespace
 
 QVector<Command> MergeCommand::commands()
 {
     return {
         {QStringLiteral("merge"),
-         QStringLiteral("WALLET OTHER"),
+         {"WALLET", "OTHER"},
+         {},
          tr("Merge WALLET with OTHER, another copy of it; afterwards both hold the merged cards."),
          tr("Cards pair by identity, then by content; the newer side wins card by card and field by field.\n"
             "WALLET keeps its password and identity, OTHER its password. When OTHER does not exist yet it\n"
             "is created, with a new password asked twice. Passwords are asked in this order: WALLET's,\n"
             "then OTHER's. On a failure neither file changes."),
-         2,
-         2,
-         {},
-         &MergeCommand::merge},
+         WalletUse::Writing,
+         [](const Invocation &call) { return mergeWith(call, false); },
+         &MergeCommand::checkOther},
         {QStringLiteral("sync"),
-         QStringLiteral("WALLET OTHER"),
+         {"WALLET", "OTHER"},
+         {},
          tr("Merge WALLET with OTHER in a synced folder and with the conflict copies beside OTHER."),
          tr("As merge, and the conflict copies of OTHER that file-syncing tools leave beside it are merged\n"
             "into both too, then moved to the backups folder. A conflict copy that does not open with\n"
             "OTHER's password is left where it is and named. Prints what was received and sent.\n"
             "WALLET is backed up before it changes."),
-         2,
-         2,
-         {},
-         &MergeCommand::sync},
+         WalletUse::Writing,
+         [](const Invocation &call) { return mergeWith(call, true); },
+         &MergeCommand::checkOther},
     };
 }
 
-int MergeCommand::merge(const Invocation &call)
+int MergeCommand::checkOther(const Invocation &call)
 {
-    return mergeWith(call, false);
-}
-
-int MergeCommand::sync(const Invocation &call)
-{
-    return mergeWith(call, true);
+    const QString otherPath = call.argument(1);
+    if (sameFile(call.argument(0), otherPath))
+        return call.usageError(tr("WALLET and OTHER are the same file"));
+    if (otherExists(otherPath))
+        return WalletAccess::check(otherPath, WalletUse::Writing, call.console()) ? ExitSuccess : ExitFailure;
+    if (!QFileInfo(QFileInfo(otherPath).absolutePath()).isDir())
+        return call.console().fail(otherPath, tr("no such folder"));
+    return ExitSuccess;
 }
 
 int MergeCommand::mergeWith(const Invocation &call, bool withConflictCopies)
 {
-    const QString walletPath = call.argument(0);
     const QString otherPath = call.argument(1);
     Console &console = call.console();
-    if (sameFile(walletPath, otherPath))
-        return call.usageError(tr("WALLET and OTHER are the same file"));
-    if (!WalletAccess::check(walletPath, WalletAccess::ForWriting, console))
-        return ExitFailure;
-    const bool otherExists = QFileInfo::exists(otherPath) || QFileInfo(otherPath).isSymLink();
-    if (otherExists && !WalletAccess::check(otherPath, WalletAccess::ForWriting, console))
-        return ExitFailure;
-    if (!otherExists && !QFileInfo(QFileInfo(otherPath).absolutePath()).isDir())
-        return console.fail(otherPath, tr("no such folder"));
-
-    const auto local = WalletAccess::unlock(walletPath, call.passwords(), console);
-    if (!local)
-        return ExitFailure;
-    QString otherPassword;
-    QString newOtherPassword;
+    WalletError error;
+    bool created = false;
     std::unique_ptr<CardDb> other;
-    if (otherExists) {
-        other = WalletAccess::unlock(otherPath, call.passwords(), console, &otherPassword);
+    if (otherExists(otherPath)) {
+        other = WalletAccess::unlock(otherPath, call.passwords(), console);
         if (!other)
             return ExitFailure;
     } else {
-        QString error;
+        QString problem;
         const std::optional<QString> chosen
-            = call.passwords().askNew(tr("Password for the new copy %1: ").arg(otherPath), &error);
+            = call.passwords().askNew(tr("Password for the new copy %1: ").arg(otherPath), &problem);
         if (!chosen)
-            return console.fail(otherPath, error);
-        newOtherPassword = *chosen;
+            return console.fail(otherPath, problem);
+        other = WalletMerge::openOther(otherPath, QString(), *chosen, &created, &error);
     }
-
-    WalletError error;
-    bool created = false;
-    if (!other)
-        other = WalletMerge::openOther(otherPath, otherPassword, newOtherPassword, &created, &error);
     FileSync::Report report;
     const bool merged = other
-        && (withConflictCopies
-                ? FileSync::run(*local, *other, &report, &error)
-                : WalletMerge::merge(*local, *other, WalletMerge::BothCopies, &error, nullptr, &WalletBackups::keep));
+        && (withConflictCopies ? FileSync::run(call.wallet(), *other, &report, &error)
+                               : WalletMerge::merge(call.wallet(), *other, WalletMerge::BothCopies, &error, nullptr,
+                                                    &WalletBackups::keep));
     if (!merged) {
         if (created) {
             other.reset();

@@ -1,8 +1,7 @@
-#include "cli/PasswordCommands.h"
+#include "cli/Commands.h"
 
 #include "cli/Console.h"
 #include "cli/Invocation.h"
-#include "cli/WalletAccess.h"
 #include "password/PassphraseGenerator.h"
 #include "password/PasswordGenerator.h"
 #include "password/PasswordHealth.h"
@@ -42,13 +41,7 @@ QVector<Command> PasswordCommands::commands()
     const PassphraseGenerator::Options words;
     return {
         {QStringLiteral("generate"),
-         QStringLiteral("[--length N] [--no-symbols] [--no-lookalikes] | --words N [--separator S] [--count N]"),
-         tr("Print random passwords, one per line: of characters, or of words with --words."),
-         tr("Passwords of characters hold upper and lower case letters, digits and symbols, at least one of each "
-            "kind. Passphrases take their words from the EFF large word list. Randomness comes from the "
-            "system's cryptographic generator."),
-         0,
-         0,
+         {},
          {QCommandLineOption(lengthOption,
                              tr("characters in a password, %1 to %2 (default %3)")
                                  .arg(PasswordGenerator::minLength)
@@ -70,15 +63,19 @@ QVector<Command> PasswordCommands::commands()
                              QStringLiteral("S")),
           QCommandLineOption(countOption, tr("how many to print, 1 to %1 (default 1)").arg(maxCount),
                              QStringLiteral("N"))},
+         tr("Print random passwords, one per line: of characters, or of words with --words."),
+         tr("Passwords of characters hold upper and lower case letters, digits and symbols, at least one of each "
+            "kind. Passphrases take their words from the EFF large word list. Randomness comes from the "
+            "system's cryptographic generator."),
+         WalletUse::None,
          &PasswordCommands::generate},
         {QStringLiteral("health"),
-         QStringLiteral("WALLET"),
+         {"WALLET"},
+         {},
          tr("List the live cards whose passwords are weak, reused or old: kind, id and title, tab-separated."),
          tr("weak: easy to guess (zxcvbn score 0 or 1); reused: the same password is on other live cards, which "
             "follow it, group by group; old: unchanged for more than a year. The check runs on this computer."),
-         1,
-         1,
-         {},
+         WalletUse::Reading,
          &PasswordCommands::health},
     };
 }
@@ -108,8 +105,7 @@ int PasswordCommands::generate(const Invocation &call)
         if (call.isSet(separatorOption))
             options.separator = call.value(separatorOption);
         if (options.separator.size() > maxSeparatorLength)
-            return call.usageError(
-                tr("--separator takes at most %1 characters").arg(maxSeparatorLength));
+            return call.usageError(tr("--separator takes at most %1 characters").arg(maxSeparatorLength));
         make = [generator = PassphraseGenerator(options)] { return generator.generate(); };
     } else {
         PasswordGenerator::Options options;
@@ -141,13 +137,9 @@ int PasswordCommands::generate(const Invocation &call)
 
 int PasswordCommands::health(const Invocation &call)
 {
-    const QString path = call.argument(0);
-    const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), call.console());
-    if (!store)
-        return ExitFailure;
-    const auto cards = store->allCards();
+    const auto cards = call.wallet().allCards();
     if (!cards)
-        return WalletAccess::failed(*store, call.console());
+        return call.walletFailed();
     QString text;
     for (const PasswordHealth::Finding &finding : PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc())) {
         QString title = finding.title;

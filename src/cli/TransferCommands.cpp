@@ -1,9 +1,8 @@
-#include "cli/TransferCommands.h"
+#include "cli/Commands.h"
 
 #include "cli/Console.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/Invocation.h"
-#include "cli/WalletAccess.h"
 #include "export/CardExport.h"
 #include "import/KeePassLoader.h"
 #include "import/KeePassXLoader.h"
@@ -16,27 +15,16 @@
 
 namespace {
 
-enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
+// The formats import reads, as its argument names them.
+const char importFormats[] = "keepassx|keepass|psafe";
 
-const QMap<QString, ImportFormat> &importFormats()
+std::unique_ptr<ImportLoader> loaderFor(const QString &format, CardDb &store, const QString &path)
 {
-    static const QMap<QString, ImportFormat> formats{{QStringLiteral("keepassx"), ImportFormat::KeePassX},
-                                                     {QStringLiteral("keepass"), ImportFormat::KeePass},
-                                                     {QStringLiteral("psafe"), ImportFormat::PasswordSafe}};
-    return formats;
-}
-
-std::unique_ptr<ImportLoader> loaderFor(ImportFormat format, CardDb &store, const QString &path)
-{
-    switch (format) {
-    case ImportFormat::KeePassX:
+    if (format == QLatin1String("keepassx"))
         return std::make_unique<KeePassXLoader>(&store, path);
-    case ImportFormat::KeePass:
+    if (format == QLatin1String("keepass"))
         return std::make_unique<KeePassLoader>(&store, path);
-    case ImportFormat::PasswordSafe:
-        return std::make_unique<PSafeLoader>(&store, path);
-    }
-    return nullptr;
+    return std::make_unique<PSafeLoader>(&store, path);
 }
 
 // A damaged page may repeat the rows of another: each row is written once.
@@ -63,18 +51,22 @@ QVector<Command> TransferCommands::commands()
 {
     return {
         {QStringLiteral("import"),
-         QStringLiteral("WALLET keepassx|keepass|psafe FILE"),
+         {"WALLET", importFormats, "FILE"},
+         {},
          tr("Import an XML export of another password manager and print what was added."),
          tr("Each entry becomes a login card; values the card has no field for become extra fields, and\n"
             "entries in the export's recycle bin go to the trash. An entry identical to a card of the wallet\n"
             "is skipped. A file that cannot be read completely adds nothing. The summary reads\n"
             "\"imported N, skipped D duplicates, T into the trash, extra fields kept E\"."),
-         3,
-         3,
-         {},
-         &TransferCommands::importFile},
+         WalletUse::Writing,
+         &TransferCommands::importFile,
+         &TransferCommands::checkImport},
         {QStringLiteral("export"),
-         QStringLiteral("WALLET [--format json|keepass|csv] [--output FILE] [--salvage]"),
+         {"WALLET"},
+         {QCommandLineOption(formatOption, tr("json, keepass or csv"), QStringLiteral("FORMAT"),
+                             QStringLiteral("json")),
+          QCommandLineOption(outputOption, tr("the file to write instead of standard output"), QStringLiteral("FILE")),
+          QCommandLineOption(salvageOption, tr("rescue what can be read of a damaged wallet"))},
          tr("Write every card out for another program: every secret in the clear."),
          tr("json (the default) is {\"cards\": [...]}, every row in row order, trashed ones flagged;\n"
             "times are whole seconds since 1970 UTC. keepass is a KeePass 2 XML export that KeePass and\n"
@@ -86,42 +78,47 @@ QVector<Command> TransferCommands::commands()
             "A wallet with unreadable cards or damaged pages is refused, unless --salvage is given: then\n"
             "every card that can be read is written, the others and the damage are named on standard\n"
             "error, and the exit code is 3."),
-         1,
-         1,
-         {QCommandLineOption(formatOption, tr("json, keepass or csv"), QStringLiteral("FORMAT"),
-                             QStringLiteral("json")),
-          QCommandLineOption(outputOption, tr("the file to write instead of standard output"), QStringLiteral("FILE")),
-          QCommandLineOption(salvageOption, tr("rescue what can be read of a damaged wallet"))},
-         &TransferCommands::exportCards},
+         WalletUse::Reading,
+         &TransferCommands::exportCards,
+         &TransferCommands::checkExport},
     };
+}
+
+int TransferCommands::checkImport(const Invocation &call)
+{
+    if (!QString::fromLatin1(importFormats).split(QLatin1Char('|')).contains(call.argument(1)))
+        return call.usageError(tr("unknown format \"%1\"").arg(call.argument(1)));
+    return QFileInfo(call.argument(2)).isFile() ? ExitSuccess
+                                                : call.console().fail(call.argument(2), tr("no such file"));
 }
 
 int TransferCommands::importFile(const Invocation &call)
 {
-    const QString path = call.argument(0);
     const QString formatName = call.argument(1);
     const QString file = call.argument(2);
     Console &console = call.console();
-    if (!importFormats().contains(formatName))
-        return call.usageError(tr("unknown format \"%1\"").arg(formatName));
-    if (!QFileInfo(file).isFile())
-        return console.fail(file, tr("no such file"));
-    const auto store = WalletAccess::open(path, WalletAccess::ForWriting, call.passwords(), console);
-    if (!store)
-        return ExitFailure;
-
+    CardDb &store = call.wallet();
     // The loader's own transaction joins this one, so a file that fails half-way adds nothing.
-    CardDbTransaction transaction(*store);
+    CardDbTransaction transaction(store);
     if (!transaction.isActive())
-        return WalletAccess::failed(*store, console);
-    if (const WalletError kept = WalletBackups::keep(*store); kept.isError())
-        return console.fail(path, tr("no backup could be kept: %1").arg(kept.message()));
-    const auto loader = loaderFor(importFormats().value(formatName), *store, file);
+        return call.walletFailed();
+    if (const WalletError kept = WalletBackups::keep(store); kept.isError())
+        return console.fail(call.argument(0), tr("no backup could be kept: %1").arg(kept.message()));
+    const auto loader = loaderFor(formatName, store, file);
     if (!loader->importFile())
         return console.fail(file, tr("not a readable %1 export: %2").arg(formatName, loader->errorString()));
     if (!transaction.commit())
-        return WalletAccess::failed(*store, console);
+        return call.walletFailed();
     console.print(loader->summary().line() + QLatin1Char('\n'));
+    return ExitSuccess;
+}
+
+int TransferCommands::checkExport(const Invocation &call)
+{
+    if (!CardExport::formatNamed(call.value(formatOption)))
+        return call.usageError(tr("unknown format \"%1\"").arg(call.value(formatOption)));
+    if (call.isSet(salvageOption) && !call.value(outputOption).isEmpty())
+        return call.usageError(tr("--salvage writes to standard output only"));
     return ExitSuccess;
 }
 
@@ -129,35 +126,28 @@ int TransferCommands::exportCards(const Invocation &call)
 {
     const QString path = call.argument(0);
     Console &console = call.console();
-    const auto format = CardExport::formatNamed(call.value(formatOption));
-    if (!format)
-        return call.usageError(tr("unknown format \"%1\"").arg(call.value(formatOption)));
+    CardDb &store = call.wallet();
+    const CardExport::Format format = *CardExport::formatNamed(call.value(formatOption));
     const QString output = call.value(outputOption);
-    const bool salvage = call.isSet(salvageOption);
-    if (salvage && !output.isEmpty())
-        return call.usageError(tr("--salvage writes to standard output only"));
-    const auto store = WalletAccess::open(path, WalletAccess::ForReading, call.passwords(), console);
-    if (!store)
-        return ExitFailure;
     console.error(tr("warning: the output holds every secret of %1 in the clear").arg(path));
     QString error;
     if (!output.isEmpty()) {
         // Other writers wait while the export reads, so it is one consistent state of the wallet.
-        CardDbTransaction snapshot(*store);
+        CardDbTransaction snapshot(store);
         if (!snapshot.isActive())
-            return WalletAccess::failed(*store, console);
-        return CardExport::writeFile(*format, *store, output, &error) ? ExitSuccess : console.fail(output, error);
+            return call.walletFailed();
+        return CardExport::writeFile(format, store, output, &error) ? ExitSuccess : console.fail(output, error);
     }
     ConsoleOutput out(console);
-    if (!salvage) {
-        CardDbTransaction snapshot(*store);
+    if (!call.isSet(salvageOption)) {
+        CardDbTransaction snapshot(store);
         if (!snapshot.isActive())
-            return WalletAccess::failed(*store, console);
-        return CardExport::write(*format, *store, out, &error) ? ExitSuccess : console.fail(path, error);
+            return call.walletFailed();
+        return CardExport::write(format, store, out, &error) ? ExitSuccess : console.fail(path, error);
     }
-    CardReadout readout = store->salvage();
+    CardReadout readout = store.salvage();
     dropRepeatedRows(readout.cards);
-    CardExport::write(*format, readout.cards, out, &error);
+    CardExport::write(format, readout.cards, out, &error);
     out.flush();
     for (const UnreadableCard &lost : qAsConst(readout.unreadable)) {
         console.fail(path,

@@ -5,10 +5,10 @@
 #include "store/CardDb.h"
 #include "store/FileOps.h"
 
-bool WalletAccess::check(const QString &path, Intent intent, Console &console)
+bool WalletAccess::check(const QString &path, WalletUse use, Console &console)
 {
     WalletError problem = CardDb::probe(path);
-    if (!problem.isError() && intent == ForWriting && !FileOps::isWritableFile(path))
+    if (!problem.isError() && use == WalletUse::Writing && !FileOps::isWritableFile(path))
         problem = WalletError(WalletError::ReadOnly);
     if (!problem.isError())
         return true;
@@ -33,15 +33,4 @@ std::unique_ptr<CardDb> WalletAccess::unlock(const QString &path, PasswordPrompt
     if (password)
         *password = *given;
     return store;
-}
-
-std::unique_ptr<CardDb> WalletAccess::open(const QString &path, Intent intent, PasswordPrompt &passwords,
-                                           Console &console)
-{
-    return check(path, intent, console) ? unlock(path, passwords, console) : nullptr;
-}
-
-int WalletAccess::failed(const CardDb &store, Console &console)
-{
-    return console.fail(store.path(), store.lastError().message());
 }

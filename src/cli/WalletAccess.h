@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/Command.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -16,17 +18,10 @@ class WalletAccess
     Q_DECLARE_TR_FUNCTIONS(WalletAccess)
 
 public:
-    enum Intent { ForReading, ForWriting };
-
     // Whether the file is a wallet this program can open, and change when it is to; reports why not.
-    static bool check(const QString &path, Intent intent, Console &console);
+    static bool check(const QString &path, WalletUse use, Console &console);
     // Asks the wallet's password and opens it; reports a failure and gives none. The password is handed
     // back for commands that need it again.
     static std::unique_ptr<CardDb> unlock(const QString &path, PasswordPrompt &passwords, Console &console,
                                           QString *password = nullptr);
-    // Both of the above: the wallet checked, unlocked and open, or none after the reason was reported.
-    static std::unique_ptr<CardDb> open(const QString &path, Intent intent, PasswordPrompt &passwords,
-                                        Console &console);
-    // Reports the store's last error; gives the exit code of a failure.
-    static int failed(const CardDb &store, Console &console);
 };

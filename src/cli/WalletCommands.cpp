@@ -1,9 +1,8 @@
-#include "cli/WalletCommands.h"
+#include "cli/Commands.h"
 
 #include "cli/Console.h"
 #include "cli/Invocation.h"
 #include "cli/PasswordPrompt.h"
-#include "cli/WalletAccess.h"
 #include "store/CardDb.h"
 #include "store/WalletBackups.h"
 #include <QFileInfo>
@@ -12,28 +11,25 @@ QVector<Command> WalletCommands::commands()
 {
     return {
         {QStringLiteral("create"),
-         QStringLiteral("WALLET"),
+         {"WALLET"},
+         {},
          tr("Create a new wallet; its password is asked twice."),
          tr("WALLET must not exist yet."),
-         1,
-         1,
-         {},
+         WalletUse::None,
          &WalletCommands::create},
         {QStringLiteral("check"),
-         QStringLiteral("WALLET"),
+         {"WALLET"},
+         {},
          tr("Print what WALLET is: ok, newer, invalid, unsupported, locked or damaged."),
          tr("Asks no password, and reads every page of the file. The exit code is 0 only for ok."),
-         1,
-         1,
-         {},
+         WalletUse::None,
          &WalletCommands::check},
         {QStringLiteral("passwd"),
-         QStringLiteral("WALLET"),
+         {"WALLET"},
+         {},
          tr("Change the password: the old one is asked once, the new one twice."),
          QString(),
-         1,
-         1,
-         {},
+         WalletUse::Writing,
          &WalletCommands::changePassword},
     };
 }
@@ -94,19 +90,14 @@ int WalletCommands::changePassword(const Invocation &call)
 {
     const QString path = call.argument(0);
     Console &console = call.console();
-    if (!WalletAccess::check(path, WalletAccess::ForWriting, console))
-        return ExitFailure;
-    QString oldPassword;
-    const std::unique_ptr<CardDb> store = WalletAccess::unlock(path, call.passwords(), console, &oldPassword);
-    if (!store)
-        return ExitFailure;
     QString error;
     const std::optional<QString> newPassword = call.passwords().askNew(tr("New password for %1: ").arg(path), &error);
     if (!newPassword)
         return console.fail(path, error);
-    if (const WalletError kept = WalletBackups::keep(*store); kept.isError())
+    if (const WalletError kept = WalletBackups::keep(call.wallet()); kept.isError())
         return console.fail(path, tr("no backup could be kept: %1").arg(kept.message()));
-    if (!store->changePassword(oldPassword, *newPassword))
-        return console.fail(path, tr("%1; the old password is still in force").arg(store->lastError().message()));
+    if (!call.wallet().changePassword(call.walletPassword(), *newPassword))
+        return console.fail(path,
+                            tr("%1; the old password is still in force").arg(call.wallet().lastError().message()));
     return ExitSuccess;
 }

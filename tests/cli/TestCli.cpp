@@ -141,6 +141,22 @@ private:
         return path;
     }
 
+    // What the bash completion offers for the last of words, typed after tessera-cli.
+    static QStringList complete(const QStringList &words)
+    {
+        QProcess bash;
+        bash.start("bash",
+                   QStringList{"-c",
+                               "source \"$0\" && _init_completion() { words=(\"${COMP_WORDS[@]}\"); "
+                               "cword=$COMP_CWORD; cur=${words[cword]}; prev=${words[cword-1]}; }; "
+                               "COMP_WORDS=(\"$@\") COMP_CWORD=$(($# - 1)); _tessera_cli \"$1\"; "
+                               "printf '%s\\n' \"${COMPREPLY[@]}\"",
+                               TESSERA_COMPLETION, TESSERA_CLI}
+                       + words);
+        bash.waitForFinished();
+        return QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -711,7 +727,7 @@ private slots:
         row("icon out of range") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "--icon", "70"} << pw << 2 << "edit: --icon takes a number from 0 to 69 (usage: tessera-cli edit WALLET CARD " "[LABEL=VALUE ...] [--title T] [--notes TEXT] [--icon N])";
         row("unknown format") << Fixture::Wallet << QStringList{"import", "W", "csv", "W"} << pw << 2 << "import: unknown format \"csv\" (usage: tessera-cli import WALLET " "keepassx|keepass|psafe FILE)";
         row("control characters in a name") << Fixture::Missing << QStringList{"ls", "W\x1b[2J"} << pw << 1 << "W\\x1b[2J: no such file";
-        row("separator too long") << Fixture::Wallet << QStringList{"generate", "--words", "5", "--separator", QString(17, '+')} << pw << 2 << "generate: --separator takes at most 16 characters (usage: tessera-cli generate [--length N] [--no-symbols] [--no-lookalikes] | --words N [--separator S] [--count N])";
+        row("separator too long") << Fixture::Wallet << QStringList{"generate", "--words", "5", "--separator", QString(17, '+')} << pw << 2 << "generate: --separator takes at most 16 characters (usage: tessera-cli generate [--length N] [--no-symbols] [--no-lookalikes] [--words N] [--separator S] [--count N])";
         row("merge with itself") << Fixture::Wallet << QStringList{"merge", "W", "W"} << pw << 2 << "merge: WALLET and OTHER are the same file (usage: tessera-cli merge WALLET OTHER)";
         // clang-format on
     }
@@ -742,23 +758,38 @@ private slots:
         QCOMPARE(QDir(m_dir.path()).entryList({"*.copy", "*.other"}), QStringList());
     }
 
-    // Every command has its help; the overview lists them all, and comes as an error without a command.
-    void help()
+    // The overview, the man page and the completion offer the same commands, each with the options its
+    // help lists; without a command, the overview comes as an error.
+    void helpManPageAndCompletionAgree()
     {
         const CliRun overview = runCli({"--help"});
         QCOMPARE(overview.exitCode, 0);
-        for (const char *command :
-             {"create", "check",  "ls",     "search", "show",  "templates", "add",     "edit",     "rm",     "restore",
-              "purge",  "passwd", "import", "export", "merge", "sync",      "backups", "generate", "health", "totp"})
-            QVERIFY2(overview.out.contains(QString("\n  ") + command), command);
-        const CliRun help = runCli({"edit", "--help"});
-        QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.startsWith("Usage: tessera-cli edit"));
-        QVERIFY(help.out.contains("-h, --help"));
         const CliRun none = runCli({});
         QCOMPARE(none.exitCode, 2);
-        QCOMPARE(none.out, QString());
         QCOMPARE(none.err, overview.out);
+        const auto matches = [](const QString &text, const QString &pattern) {
+            QStringList found;
+            for (auto it = QRegularExpression(pattern).globalMatch(text); it.hasNext();)
+                found << it.next().captured(1);
+            return found;
+        };
+        const QStringList commands = matches(overview.out, "\n  (\\S+)");
+        QCOMPARE(commands.size(), 21);
+        QCOMPARE(complete({""}), commands + QStringList({"--help", "--version"}));
+        const QString manPage = fileBytes(TESSERA_MAN_PAGE);
+        for (const QString &command : commands) {
+            const QStringList options = matches(runCli({command, "--help"}).out, "\n  (?:-h, )?(--[a-z-]+)");
+            QCOMPARE(complete({command, "--"}), options);
+            const int start = manPage.indexOf(".TP\n.BI " + QString(command).replace('-', "\\-") + " \"");
+            const QString entry = manPage.mid(start, manPage.indexOf(".TP\n.BI ", start + 1) - start);
+            QVERIFY2(start >= 0, qPrintable(command));
+            for (QString option : options)
+                QVERIFY2(option == "--help" || entry.contains(option.replace('-', "\\-")),
+                         qPrintable(command + option));
+        }
+        // Arguments are completed by their place, past options and their values.
+        QCOMPARE(complete({"import", "W", ""}), QStringList({"keepassx", "keepass", "psafe"}));
+        QVERIFY(complete({"add", "W", "--notes", "N", ""}).contains("login.default"));
     }
 
     void templatesListsTheCatalogue()
