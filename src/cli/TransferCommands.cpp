@@ -11,7 +11,6 @@
 #include "store/WalletBackups.h"
 
 #include <QFileInfo>
-#include <QSet>
 
 namespace {
 
@@ -25,20 +24,6 @@ std::unique_ptr<ImportLoader> loaderFor(const QString &format, CardDb &store, co
     if (format == QLatin1String("keepass"))
         return std::make_unique<KeePassLoader>(&store, path);
     return std::make_unique<PSafeLoader>(&store, path);
-}
-
-// A damaged page may repeat the rows of another: each row is written once.
-void dropRepeatedRows(std::vector<StoredCard> &rows)
-{
-    QSet<int> seen;
-    std::vector<StoredCard> once;
-    for (StoredCard &row : rows) {
-        if (!seen.contains(row.id)) {
-            seen.insert(row.id);
-            once.push_back(std::move(row));
-        }
-    }
-    rows = std::move(once);
 }
 
 const QString salvageOption = QStringLiteral("salvage");
@@ -146,7 +131,6 @@ int TransferCommands::exportCards(const Invocation &call)
         return CardExport::write(format, store, out, &error) ? ExitSuccess : console.fail(path, error);
     }
     CardReadout readout = store.salvage();
-    dropRepeatedRows(readout.cards);
     CardExport::write(format, readout.cards, out, &error);
     out.flush();
     for (const UnreadableCard &lost : qAsConst(readout.unreadable)) {
