@@ -27,6 +27,37 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
     </message>
 </context>
 <context>
+    <name>CardCommands</name>
+    <message>
+        <source>Add Card</source>
+        <translation>Karte hinzufügen</translation>
+    </message>
+    <message>
+        <source>The card &quot;%1&quot; could not be saved.</source>
+        <translation>Die Karte „%1“ konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source> (Copy)</source>
+        <translation> (Kopie)</translation>
+    </message>
+    <message>
+        <source>Delete Card</source>
+        <translation>Karte löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the card for &quot;%1&quot;?</source>
+        <translation>Möchten Sie die Karte „%1“ wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>The card could not be deleted.</source>
+        <translation>Die Karte konnte nicht gelöscht werden.</translation>
+    </message>
+</context>
+<context>
     <name>CardDb</name>
     <message>
         <source>no AES or SHA-256 provider is installed</source>
@@ -76,10 +107,6 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
         <translation>Eine Karte aus einer Vorlage hinzufügen und ihre UUID ausgeben.</translation>
     </message>
     <message>
-        <source>TEMPLATE is a key that `tessera-cli templates` lists; each LABEL names one of its fields.</source>
-        <translation>TEMPLATE ist ein Schlüssel, den `tessera-cli templates` auflistet; jedes LABEL benennt eines ihrer Felder.</translation>
-    </message>
-    <message>
         <source>the card&apos;s notes</source>
         <translation>die Notizen der Karte</translation>
     </message>
@@ -118,6 +145,18 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
     <message>
         <source>%1: nothing changed</source>
         <translation>%1: nichts geändert</translation>
+    </message>
+    <message>
+        <source>TEMPLATE is a key that `tessera-cli templates` lists; each LABEL names one of its fields.
+The card is added only once its uuid was written: exit code 0 means both, any other means
+neither.</source>
+        <translation>TEMPLATE ist ein Schlüssel, den `tessera-cli templates` auflistet; jedes LABEL benennt eines seiner Felder.
+Die Karte wird erst hinzugefügt, wenn ihre UUID ausgegeben wurde: Exit-Code 0 bedeutet beides, jeder andere
+keines von beiden.</translation>
+    </message>
+    <message>
+        <source>the card was not added: its uuid could not be written</source>
+        <translation>die Karte wurde nicht hinzugefügt: ihre UUID konnte nicht ausgegeben werden</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1838,17 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     </message>
 </context>
 <context>
+    <name>FileSync</name>
+    <message>
+        <source>a symbolic link</source>
+        <translation>eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>it does not open with the password of %1</source>
+        <translation>sie lässt sich mit dem Passwort von %1 nicht öffnen</translation>
+    </message>
+</context>
+<context>
     <name>FileSyncController</name>
     <message>
         <source>Sync With File</source>
@@ -1833,10 +1883,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>, Konfliktkopien zusammengeführt: %1</translation>
     </message>
     <message>
-        <source>; &quot;%1&quot; not merged: it has another password</source>
-        <translation>; „%1“ nicht zusammengeführt: Die Datei hat ein anderes Passwort</translation>
-    </message>
-    <message>
         <source>Restore From Backup</source>
         <translation>Aus Sicherung wiederherstellen</translation>
     </message>
@@ -1847,6 +1893,10 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     <message>
         <source>Restored the backup &quot;%1&quot;</source>
         <translation>Sicherung „%1“ wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>; &quot;%1&quot; not merged: %2</source>
+        <translation>; „%1“ nicht zusammengeführt: %2</translation>
     </message>
 </context>
 <context>
@@ -2048,76 +2098,8 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Über Tessera</translation>
     </message>
     <message>
-        <source>Tessera database (*.tessera);;All files (*)</source>
-        <translation>Tessera-Datenbank (*.tessera);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>XML files (*.xml);;All files (*)</source>
-        <translation>XML-Dateien (*.xml);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Invalid Database</source>
-        <translation>Ungültige Datenbank</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a valid Tessera database.</source>
-        <translation>„%1“ ist keine gültige Tessera-Datenbank.</translation>
-    </message>
-    <message>
-        <source>Newer Database</source>
-        <translation>Neuere Datenbank</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is a newer Tessera database. Please update your copy of Tessera.</source>
-        <translation>„%1“ ist eine neuere Tessera-Datenbank. Bitte aktualisieren Sie Tessera.</translation>
-    </message>
-    <message>
-        <source>Unsupported Database</source>
-        <translation>Nicht unterstützte Datenbank</translation>
-    </message>
-    <message>
-        <source>Locked Database</source>
-        <translation>Gesperrte Datenbank</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>The card &quot;%1&quot; could not be saved.</source>
-        <translation>Die Karte „%1“ konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source> (Copy)</source>
-        <translation> (Kopie)</translation>
-    </message>
-    <message>
-        <source>Delete Card</source>
-        <translation>Karte löschen</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete the card for &quot;%1&quot;?</source>
-        <translation>Möchten Sie die Karte „%1“ wirklich löschen?</translation>
-    </message>
-    <message>
-        <source>The card could not be deleted.</source>
-        <translation>Die Karte konnte nicht gelöscht werden.</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>About Tessera</source>
-        <translation>Über Tessera</translation>
-    </message>
-    <message>
-        <source>Tessera %1                        </source>
-        <translation>Tessera %1                        </translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;A password wallet for one person.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; Corvale Software Systems.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Ein Passwort-Tresor für eine Person.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; Corvale Software Systems.&lt;/p&gt;</translation>
     </message>
     <message>
         <source> [Read Only]</source>
@@ -2128,48 +2110,8 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Karten aus einer Password-Safe-XML-Datei importieren</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is an older database that this version of Tessera doesn&apos;t support. Please update your phone application to the latest version.</source>
-        <translation>„%1“ ist eine ältere Datenbank, die diese Version von Tessera nicht unterstützt. Bitte aktualisieren Sie die App auf Ihrem Telefon auf die neueste Version.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is locked and can&apos;t be opened.</source>
-        <translation>„%1“ ist gesperrt und kann nicht geöffnet werden.</translation>
-    </message>
-    <message>
-        <source>Save New Database</source>
-        <translation>Neue Datenbank speichern</translation>
-    </message>
-    <message>
-        <source>Could not create the database in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
-        <translation>Die Datenbank konnte nicht in „%1“ angelegt werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
-    </message>
-    <message>
-        <source>Save a Copy</source>
-        <translation>Kopie speichern</translation>
-    </message>
-    <message>
-        <source>Could not save a copy of the database in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
-        <translation>Die Kopie der Datenbank konnte nicht in „%1“ gespeichert werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
-    </message>
-    <message>
-        <source>Open KeePassX XML File</source>
-        <translation>KeePassX-XML-Datei öffnen</translation>
-    </message>
-    <message>
-        <source>Open KeePass XML File</source>
-        <translation>KeePass-XML-Datei öffnen</translation>
-    </message>
-    <message>
-        <source>Open Password Safe XML File</source>
-        <translation>Password-Safe-XML-Datei öffnen</translation>
-    </message>
-    <message>
         <source>Keyboard Shortcuts</source>
         <translation>Tastenkürzel</translation>
-    </message>
-    <message>
-        <source>Add Card</source>
-        <translation>Karte hinzufügen</translation>
     </message>
     <message>
         <source>View</source>
@@ -2264,52 +2206,28 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Schwache, mehrfach verwendete und alte Passwörter finden</translation>
     </message>
     <message>
-        <source>Cannot Open Wallet</source>
-        <translation>Tresor kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be opened: %2.</source>
-        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
-    </message>
-    <message>
         <source>Invalid password. Try again!</source>
         <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>Could not replace &quot;%1&quot;.</source>
-        <translation>„%1“ konnte nicht ersetzt werden.</translation>
-    </message>
-    <message>
-        <source>Could not create the database &quot;%1&quot;: %2.</source>
-        <translation>Die Datenbank „%1“ konnte nicht angelegt werden: %2.</translation>
-    </message>
-    <message>
-        <source>Could not save a copy of the database to &quot;%1&quot;: %2.</source>
-        <translation>Die Kopie der Datenbank konnte nicht unter „%1“ gespeichert werden: %2.</translation>
-    </message>
-    <message>
-        <source>card #%1</source>
-        <translation>Karte #%1</translation>
-    </message>
-    <message>
-        <source>Damaged Cards Left Out</source>
-        <translation>Beschädigte Karten ausgelassen</translation>
-    </message>
-    <message>
-        <source>The copy &quot;%1&quot; holds every card that could be read. These cards are damaged and were left out: %2.</source>
-        <translation>Die Kopie „%1“ enthält alle Karten, die gelesen werden konnten. Diese Karten sind beschädigt und wurden ausgelassen: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; could not be imported completely as a %2 export: %3.</source>
-        <translation>„%1“ konnte nicht vollständig als %2-Export importiert werden: %3.</translation>
-    </message>
-    <message>
-        <source>The passwords could not be checked.</source>
-        <translation>Die Passwörter konnten nicht geprüft werden.</translation>
-    </message>
-    <message>
         <source> [Locked]</source>
         <translation> [gesperrt]</translation>
+    </message>
+    <message>
+        <source>The cards of &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Die Karten von „%1“ können nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Another program replaced the wallet. Unlock it with its password.</source>
+        <translation>Ein anderes Programm hat den Tresor ersetzt. Entsperren Sie ihn mit seinem Passwort.</translation>
+    </message>
+    <message>
+        <source>Wallet Deleted</source>
+        <translation>Tresor gelöscht</translation>
+    </message>
+    <message>
+        <source>Another program deleted or moved &quot;%1&quot;. Its cards are still open here: keep them with File &gt; Save A Copy To.</source>
+        <translation>Ein anderes Programm hat „%1“ gelöscht oder verschoben. Seine Karten sind hier noch geöffnet: Bewahren Sie sie mit Datei &gt; Kopie speichern unter auf.</translation>
     </message>
 </context>
 <context>
@@ -2360,8 +2278,15 @@ wird genannt. Gibt aus, was empfangen und gesendet wurde. Von WALLET wird eine S
 bevor es sich ändert.</translation>
     </message>
     <message>
-        <source>conflict copy not merged: it does not open with the password of %1</source>
-        <translation>Konfliktkopie nicht zusammengeführt: Sie lässt sich nicht mit dem Passwort von %1 öffnen</translation>
+        <source>conflict copy not merged: %1</source>
+        <translation>Konfliktkopie nicht zusammengeführt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -2496,14 +2421,6 @@ bevor es sich ändert.</translation>
         <translation>eine Passphrase aus N Wörtern bilden, %1 bis %2 (%3 ist eine gute Wahl)</translation>
     </message>
     <message>
-        <source>what goes between words (default &quot;%1&quot;)</source>
-        <translation>was zwischen den Wörtern steht (Vorgabe „%1“)</translation>
-    </message>
-    <message>
-        <source>how many to print (default 1)</source>
-        <translation>wie viele ausgegeben werden (Vorgabe 1)</translation>
-    </message>
-    <message>
         <source>List the live cards whose passwords are weak, reused or old: kind, id and title, tab-separated.</source>
         <translation>Die Karten außerhalb des Papierkorbs auflisten, deren Passwörter schwach, mehrfach verwendet oder alt sind: Art, ID und Titel, durch Tabulatoren getrennt.</translation>
     </message>
@@ -2520,10 +2437,6 @@ bevor es sich ändert.</translation>
         <translation>--separator gehört zu --words</translation>
     </message>
     <message>
-        <source>--count takes a number from 1</source>
-        <translation>--count erwartet eine Zahl ab 1</translation>
-    </message>
-    <message>
         <source>--words takes a number from %1 to %2</source>
         <translation>--words erwartet eine Zahl von %1 bis %2</translation>
     </message>
@@ -2534,6 +2447,22 @@ bevor es sich ändert.</translation>
     <message>
         <source>the word list cannot be read</source>
         <translation>die Wortliste kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>what goes between words, at most %1 characters (default &quot;%2&quot;)</source>
+        <translation>was zwischen den Wörtern steht, höchstens %1 Zeichen (Vorgabe „%2“)</translation>
+    </message>
+    <message>
+        <source>how many to print, 1 to %1 (default 1)</source>
+        <translation>wie viele ausgegeben werden, 1 bis %1 (Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>--count takes a number from 1 to %1</source>
+        <translation>--count nimmt eine Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>--separator takes at most %1 characters</source>
+        <translation>--separator nimmt höchstens %1 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -2731,6 +2660,21 @@ bevor es sich ändert.</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Tessera runs without its guard against a second window: %1.</source>
+        <translation>Tessera läuft ohne seinen Schutz vor einem zweiten Fenster: %1.</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder that only you can enter</source>
+        <translation>%1 ist kein Ordner, den nur Sie betreten können</translation>
+    </message>
+</context>
+<context>
     <name>RestoreBackupDialog</name>
     <message>
         <source>Restore From Backup</source>
@@ -2852,6 +2796,25 @@ bevor es sich ändert.</translation>
     </message>
 </context>
 <context>
+    <name>ToolCommands</name>
+    <message>
+        <source>The passwords could not be checked.</source>
+        <translation>Die Passwörter konnten nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>About Tessera</source>
+        <translation>Über Tessera</translation>
+    </message>
+    <message>
+        <source>Tessera %1                        </source>
+        <translation>Tessera %1                        </translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;A password wallet for one person.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; Corvale Software Systems.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ein Passwort-Tresor für eine Person.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; Corvale Software Systems.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TotpSetup</name>
     <message>
         <source>This is not an otpauth://totp/ link.</source>
@@ -2916,26 +2879,6 @@ lässt, fügt nichts hinzu. Die Zusammenfassung lautet
         <translation>Alle Karten für ein anderes Programm ausgeben: jedes Geheimnis im Klartext.</translation>
     </message>
     <message>
-        <source>json (the default) is {&quot;cards&quot;: [...]}, every row in row order, trashed ones flagged;
-times are whole seconds since 1970 UTC. keepass is a KeePass 2 XML export that KeePass and
-KeePassXC import, the trashed cards in its Recycle Bin group, and that `tessera-cli import`
-reads back into the same cards. csv has the columns Title,Username,Password,URL,Notes,Type
-for the live cards, other fields added to the notes.
-The export goes to standard output, or with --output to a file only its owner can read.
-A wallet with unreadable cards is refused, unless --salvage is given: then every card that
-can be read is written, the others are named on standard error, and the exit code is 3.</source>
-        <translation>json (die Vorgabe) ist {&quot;cards&quot;: [...]}, jede Zeile in Zeilenreihenfolge, Karten im Papierkorb
-markiert; Zeiten sind ganze Sekunden seit 1970 UTC. keepass ist ein KeePass-2-XML-Export, den
-KeePass und KeePassXC importieren, mit den Karten im Papierkorb in der Gruppe „Recycle Bin“, und
-den `tessera-cli import` wieder in dieselben Karten einliest. csv hat die Spalten
-Title,Username,Password,URL,Notes,Type für die Karten außerhalb des Papierkorbs; weitere Felder
-kommen in die Notizen.
-Der Export geht auf die Standardausgabe oder mit --output in eine Datei, die nur ihr Eigentümer
-lesen kann. Ein Tresor mit unlesbaren Karten wird abgelehnt, außer mit --salvage: Dann wird jede
-lesbare Karte geschrieben, die übrigen werden auf der Standardfehlerausgabe genannt, und der
-Rückgabewert ist 3.</translation>
-    </message>
-    <message>
         <source>json, keepass or csv</source>
         <translation>json, keepass oder csv</translation>
     </message>
@@ -2966,6 +2909,33 @@ Rückgabewert ist 3.</translation>
     <message>
         <source>card #%1 &quot;%2&quot; cannot be read and is left out</source>
         <translation>Karte #%1 „%2“ kann nicht gelesen werden und wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>json (the default) is {&quot;cards&quot;: [...]}, every row in row order, trashed ones flagged;
+times are whole seconds since 1970 UTC. keepass is a KeePass 2 XML export that KeePass and
+KeePassXC import, the trashed cards in its Recycle Bin group, and that `tessera-cli import`
+reads back into the same cards. csv has the columns Title,Username,Password,URL,Notes,Type
+for the live cards, other fields added to the notes.
+The export goes to standard output, or with --output to a file only its owner can read.
+A pipe, a terminal or a device given as FILE is written into as it is.
+A wallet with unreadable cards or damaged pages is refused, unless --salvage is given: then
+every card that can be read is written, the others and the damage are named on standard
+error, and the exit code is 3.</source>
+        <translation>json (die Vorgabe) ist {&quot;cards&quot;: [...]}, jede Zeile in Zeilenreihenfolge, Karten im Papierkorb
+markiert; Zeiten sind ganze Sekunden seit 1970 UTC. keepass ist ein KeePass-2-XML-Export, den
+KeePass und KeePassXC importieren, mit den Karten im Papierkorb in der Gruppe „Recycle Bin“, und
+den `tessera-cli import` wieder in dieselben Karten einliest. csv hat die Spalten
+Title,Username,Password,URL,Notes,Type für die Karten außerhalb des Papierkorbs; weitere Felder
+kommen in die Notizen.
+Der Export geht auf die Standardausgabe oder mit --output in eine Datei, die nur ihr Eigentümer
+lesen kann. Eine Pipe, ein Terminal oder ein Gerät als FILE wird so beschrieben, wie es ist.
+Ein Tresor mit unlesbaren Karten oder beschädigten Seiten wird abgelehnt, außer mit --salvage:
+Dann wird jede lesbare Karte geschrieben, die übrigen und der Schaden werden auf der
+Standardfehlerausgabe genannt, und der Rückgabewert ist 3.</translation>
+    </message>
+    <message>
+        <source>%1; cards on the damaged pages may be missing</source>
+        <translation>%1; Karten auf den beschädigten Seiten fehlen möglicherweise</translation>
     </message>
 </context>
 <context>
@@ -3082,6 +3052,22 @@ sie noch hat.</translation>
         <source>%1 cannot be moved to %2</source>
         <translation>%1 kann nicht nach %2 verschoben werden</translation>
     </message>
+    <message>
+        <source>%1 is a link of another user</source>
+        <translation>%1 ist eine Verknüpfung eines anderen Benutzers</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>der Ordner %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made private</source>
+        <translation>der Ordner %1 kann nicht privat gemacht werden</translation>
+    </message>
 </context>
 <context>
     <name>WalletCommands</name>
@@ -3128,6 +3114,134 @@ sie noch hat.</translation>
     <message>
         <source>%1; the old password is still in force</source>
         <translation>%1; das alte Passwort gilt weiterhin</translation>
+    </message>
+    <message>
+        <source>Tessera database (*.tessera);;All files (*)</source>
+        <translation>Tessera-Datenbank (*.tessera);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open Database</source>
+        <translation>Datenbank öffnen</translation>
+    </message>
+    <message>
+        <source>Invalid Database</source>
+        <translation>Ungültige Datenbank</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid Tessera database.</source>
+        <translation>„%1“ ist keine gültige Tessera-Datenbank.</translation>
+    </message>
+    <message>
+        <source>Newer Database</source>
+        <translation>Neuere Datenbank</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a newer Tessera database. Please update your copy of Tessera.</source>
+        <translation>„%1“ ist eine neuere Tessera-Datenbank. Bitte aktualisieren Sie Tessera.</translation>
+    </message>
+    <message>
+        <source>Unsupported Database</source>
+        <translation>Nicht unterstützte Datenbank</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an older database that this version of Tessera doesn&apos;t support. Please update your phone application to the latest version.</source>
+        <translation>„%1“ ist eine ältere Datenbank, die diese Version von Tessera nicht unterstützt. Bitte aktualisieren Sie die App auf Ihrem Telefon auf die neueste Version.</translation>
+    </message>
+    <message>
+        <source>Locked Database</source>
+        <translation>Gesperrte Datenbank</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is locked and can&apos;t be opened.</source>
+        <translation>„%1“ ist gesperrt und kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot Open Wallet</source>
+        <translation>Tresor kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2.</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Save New Database</source>
+        <translation>Neue Datenbank speichern</translation>
+    </message>
+    <message>
+        <source>Could not create the database in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
+        <translation>Die Datenbank konnte nicht in „%1“ angelegt werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
+    </message>
+    <message>
+        <source>Could not replace &quot;%1&quot;.</source>
+        <translation>„%1“ konnte nicht ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>Could not create the database &quot;%1&quot;: %2.</source>
+        <translation>Die Datenbank „%1“ konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save a Copy</source>
+        <translation>Kopie speichern</translation>
+    </message>
+    <message>
+        <source>Could not save a copy of the database in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
+        <translation>Die Kopie der Datenbank konnte nicht in „%1“ gespeichert werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
+    </message>
+    <message>
+        <source>Could not save a copy of the database to &quot;%1&quot;: %2.</source>
+        <translation>Die Kopie der Datenbank konnte nicht unter „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>card #%1</source>
+        <translation>Karte #%1</translation>
+    </message>
+    <message>
+        <source>Damaged Cards Left Out</source>
+        <translation>Beschädigte Karten ausgelassen</translation>
+    </message>
+    <message>
+        <source>The copy &quot;%1&quot; holds every card that could be read. These cards are damaged and were left out: %2.</source>
+        <translation>Die Kopie „%1“ enthält alle Karten, die gelesen werden konnten. Diese Karten sind beschädigt und wurden ausgelassen: %2.</translation>
+    </message>
+    <message>
+        <source>Open KeePassX XML File</source>
+        <translation>KeePassX-XML-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open KeePass XML File</source>
+        <translation>KeePass-XML-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open Password Safe XML File</source>
+        <translation>Password-Safe-XML-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>KeePassX XML</source>
+        <translation>KeePassX-XML</translation>
+    </message>
+    <message>
+        <source>KeePass XML</source>
+        <translation>KeePass-XML</translation>
+    </message>
+    <message>
+        <source>Password Safe XML</source>
+        <translation>Password-Safe-XML</translation>
+    </message>
+    <message>
+        <source>XML files (*.xml);;All files (*)</source>
+        <translation>XML-Dateien (*.xml);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be imported completely as a %2 export: %3.</source>
+        <translation>„%1“ konnte nicht vollständig als %2-Export importiert werden: %3.</translation>
     </message>
 </context>
 <context>
@@ -3187,6 +3301,18 @@ sie noch hat.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the card is no longer in the wallet; another program deleted or moved it</source>
+        <translation>die Karte ist nicht mehr im Tresor; ein anderes Programm hat sie gelöscht oder verschoben</translation>
+    </message>
+    <message>
+        <source>cannot read the backup</source>
+        <translation>die Sicherung kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot write the backup</source>
+        <translation>die Sicherung kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
