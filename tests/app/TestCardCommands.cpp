@@ -7,6 +7,7 @@
 #include "model/TextUtils.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
+#include "store/WalletBackups.h"
 #include "ui/DetailView.h"
 #include "ui/EditDialog.h"
 #include "ui/FileDialog.h"
@@ -290,6 +291,7 @@ private slots:
         MessageBox::setNextAnswer(MessageBox::Accept);
         action(actionName.toLatin1().constData())->trigger();
         const QString said = waitForAnswered().value(0);
+        QCOMPARE(WalletBackups::list(m_path).size(), 1);
         const int imported = m_window->session().store()->cardCount() - 1;
         QCOMPARE(listView()->model()->rowCount(), imported + 1);
         QCOMPARE(detailView()->cardId(), selected);

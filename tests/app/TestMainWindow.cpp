@@ -5,6 +5,7 @@
 #include "model/TextUtils.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
+#include "store/WalletBackups.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/DetailView.h"
 #include "ui/FileDialog.h"
@@ -491,6 +492,10 @@ private slots:
         submit(dialog, {{"oldPasswordEdit", "pw"}, {"confirmPasswordEdit", "new"}});
         QTRY_VERIFY(!findTopLevel<ChangePasswordDialog>());
         QVERIFY(window.session().store()->checkPassword("new"));
+        // The wallet was kept as it was before the re-key.
+        const QVector<WalletBackup> backups = WalletBackups::list(path);
+        QCOMPARE(backups.size(), 1);
+        QVERIFY(CardDb::open(backups.first().path, "pw"));
         QCOMPARE(listedTitles(window), QStringList{"Alpha"});
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
     }
