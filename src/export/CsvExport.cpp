@@ -1,6 +1,6 @@
 #include "export/CsvExport.h"
 
-#include "import/KeePassKeys.h"
+#include "formats/KeePassKeys.h"
 
 #include <QIODevice>
 

@@ -1,6 +1,6 @@
 #include "export/KeePassXmlExport.h"
 
-#include "import/KeePassKeys.h"
+#include "formats/KeePassKeys.h"
 
 #include <QIODevice>
 #include <QUuid>

@@ -1,6 +1,6 @@
 #include "import/ImportLoader.h"
 
-#include "import/KeePassKeys.h"
+#include "formats/KeePassKeys.h"
 #include "model/BuiltinCatalog.h"
 #include "model/Card.h"
 #include "model/CardLoader.h"

@@ -1,6 +1,6 @@
 #include "import/KeePassLoader.h"
 
-#include "import/KeePassKeys.h"
+#include "formats/KeePassKeys.h"
 #include "model/TextUtils.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "password/PasswordHealth.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
-#include "sync/DropboxSyncDialog.h"
+#include "ui/DropboxSyncDialog.h"
 #include "ui/MakerSite.h"
 #include "ui/MessageBox.h"
 #include "ui/PasswordGeneratorDialog.h"

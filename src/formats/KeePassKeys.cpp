@@ -1,4 +1,4 @@
-#include "import/KeePassKeys.h"
+#include "formats/KeePassKeys.h"
 
 #include "model/Card.h"
 #include "model/FieldType.h"

@@ -1,4 +1,4 @@
-#include "sync/DropboxSyncDialog.h"
+#include "ui/DropboxSyncDialog.h"
 
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
