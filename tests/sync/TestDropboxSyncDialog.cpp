@@ -7,7 +7,7 @@
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
-#include "sync/DropboxSyncDialog.h"
+#include "ui/DropboxSyncDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
