@@ -1,6 +1,6 @@
-#include "app/MainWindow.h"
-#include "common/GuiTestUtils.h"
+#include "common/MainWindowFixture.h"
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "model/BuiltinCatalog.h"
 #include "model/TemplateCatalog.h"
@@ -23,48 +23,19 @@
 #include <QListView>
 #include <QPushButton>
 
-namespace {
-
-const QDateTime past = QDateTime::fromSecsSinceEpoch(1330000000);
-
-} // namespace
-
 // The card commands of the main window, driven through its actions and real dialogs.
-class TestCardCommands : public QObject
+class TestCardCommands : public QObject, public MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_settingsDir;
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_window;
-    QString m_path;
-    int m_serial = 0;
-
-    QAction *action(const char *name) { return m_window->findChild<QAction *>(QString::fromLatin1(name)); }
-    DetailView *detailView() { return m_window->findChild<DetailView *>("detailView"); }
-    QListView *listView() { return m_window->findChild<QListView *>("listView"); }
-
     // A card stored long ago, so that any time stamp an edit sets stands out.
     int storeOldCard(const QString &title)
     {
-        Card card(newUuid(), past, "password.default", 36, title, "old notes");
-        card.addField(0, past, "Login", "carol", 11, false);
-        card.addField(1, past, "Password", "secret", 1, true);
-        card.addField(2, past, "Access", "", 0, false);
-        m_window->session().store()->addCard(card);
-        m_window->session().reportChange();
-        const int id = m_window->session().store()->cardIdForUuid(card.uuid());
-        select(title);
+        const int id = storeCard(*makeCard(newUuid(), title, {"carol", "secret", ""}, t0, "old notes"));
+        session().reportChange();
+        selectTitle(title);
         return id;
-    }
-
-    void select(const QString &title)
-    {
-        const QModelIndexList found
-            = listView()->model()->match(listView()->model()->index(0, 0), Qt::DisplayRole, title, 1, Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
-        listView()->setCurrentIndex(found.first());
     }
 
     EditDialog *openEditorFor(const char *actionName)
@@ -84,16 +55,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { isolateSettings(m_settingsDir); }
-
-    void init()
-    {
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        m_path = m_dir.filePath(QStringLiteral("cards%1.tessera").arg(++m_serial));
-        QVERIFY(CardDb::openOrCreate(m_path, "pw"));
-        QVERIFY(m_window->session().unlock(m_path, "pw"));
-    }
+    void init() { openNewWallet(); }
 
     void cleanup() { m_window.reset(); }
 
@@ -171,7 +133,7 @@ private slots:
 
         const auto card = m_window->session().store()->card(id);
         QCOMPARE(card->fields().at(1)->value(), QString("better secret"));
-        QVERIFY(card->updateTime() > past);
+        QVERIFY(card->updateTime() > t0);
         QCOMPARE(card->notes(), QString("old notes"));
         QCOMPARE(detailView()->cardId(), id);
     }
@@ -240,7 +202,7 @@ private slots:
         QCOMPARE(field->label(), QString("One-Time Code"));
         QCOMPARE(field->value(), QString("otpauth://totp/Forum?secret=JBSWY3DPEHPK3PXP"));
         QVERIFY(field->sensitive());
-        QVERIFY(card->updateTime() > past);
+        QVERIFY(card->updateTime() > t0);
         QVERIFY(detailView()->findChild<OneTimeCodeView *>());
         QVERIFY(action("actionCopyOneTimeCode")->isEnabled());
     }

@@ -1,6 +1,5 @@
-#include "app/MainWindow.h"
-#include "common/GuiTestUtils.h"
-#include "model/FieldType.h"
+#include "common/MainWindowFixture.h"
+#include "common/TestCards.h"
 #include "model/TextUtils.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
@@ -19,7 +18,7 @@
 #include <QTreeWidget>
 
 // The window's keyboard, walked key by key as a user presses the keys, and its list of shortcuts.
-class TestKeyboard : public QObject
+class TestKeyboard : public QObject, public MainWindowFixture
 {
     Q_OBJECT
 
@@ -28,13 +27,8 @@ public slots:
     void openUrl(const QUrl &url) { m_opened = url; }
 
 private:
-    QTemporaryDir m_settingsDir;
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_window;
     QUrl m_opened;
-    int m_serial = 0;
 
-    QListView *listView() { return m_window->findChild<QListView *>("listView"); }
     QPoint firstRow() { return listView()->visualRect(listView()->model()->index(0, 0)).center(); }
 
     // What pressing the keys did, as the user would tell it.
@@ -55,26 +49,14 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        isolateSettings(m_settingsDir);
-        QDesktopServices::setUrlHandler("http", this, "openUrl");
-    }
+    void initTestCase() { QDesktopServices::setUrlHandler("http", this, "openUrl"); }
 
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("http"); }
 
     void init()
     {
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        const QString path = m_dir.filePath(QStringLiteral("keys%1.tessera").arg(++m_serial));
-        QVERIFY(CardDb::create(path, "pw"));
-        QVERIFY(m_window->session().unlock(path, "pw"));
-        Card card(newUuid(), QDateTime::currentDateTime(), "login.default", 21, "Mail", QString());
-        card.addField(0, QDateTime::currentDateTime(), "Username", "ana", FieldType::Username, false);
-        card.addField(1, QDateTime::currentDateTime(), "Password", "s3cret", FieldType::Password, true);
-        card.addField(2, QDateTime::currentDateTime(), "Url", "mail.example.org", FieldType::Url, false);
-        m_window->session().store()->addCard(card);
+        openNewWallet();
+        storeCard(*makeCard(newUuid(), "Mail", {"ana", "s3cret", "-", "mail.example.org"}));
         m_window->session().reportChange();
         listView()->setCurrentIndex(listView()->model()->index(0, 0));
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));

@@ -1,6 +1,6 @@
-#include "app/MainWindow.h"
 #include "app/SingleInstance.h"
-#include "common/GuiTestUtils.h"
+#include "common/MainWindowFixture.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "model/SecretText.h"
 #include "model/TextUtils.h"
@@ -84,31 +84,14 @@ int copiesInMemory(const QByteArray &needle)
 } // namespace
 
 // Locking, its triggers, and what a lock leaves behind: nothing decrypted, nothing on the clipboard.
-class TestLocking : public QObject
+class TestLocking : public QObject, public MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<MainWindow> m_window;
-    QString m_path;
-    int m_serial = 0;
-
-    QListView *listView() { return m_window->findChild<QListView *>("listView"); }
-    DetailView *detailView() { return m_window->findChild<DetailView *>("detailView"); }
     UnlockView *unlockView() { return m_window->findChild<UnlockView *>(); }
     QLineEdit *unlockPassword() { return m_window->findChild<QLineEdit *>("unlockPassword"); }
     SearchEdit *searchEdit() { return m_window->findChild<SearchEdit *>("searchEdit"); }
-    WalletSession &session() { return m_window->session(); }
-
-    void selectTitle(const QString &title)
-    {
-        const QModelIndexList found
-            = listView()->model()->match(listView()->model()->index(0, 0), Qt::DisplayRole, title, 1, Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
-        listView()->setCurrentIndex(found.first());
-    }
 
     void unlockThroughTheView(const QString &password)
     {
@@ -117,22 +100,12 @@ private:
     }
 
 private slots:
-    void initTestCase() { isolateSettings(m_settingsDir); }
-
     void init()
     {
-        m_path = m_dir.filePath(QStringLiteral("lock%1.tessera").arg(++m_serial));
-        {
-            auto store = CardDb::create(m_path, "pw");
-            for (const QString title : {"Bank", "Mail", "Shop"}) {
-                Card card(newUuid(), QDateTime::currentDateTimeUtc(), "login.default", 21, title, "notes of " + title);
-                card.addField(1, QDateTime::currentDateTimeUtc(), "Password", "secret of " + title, 1, true);
-                store->addCard(card);
-            }
-        }
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        QVERIFY(session().unlock(m_path, "pw"));
+        openNewWallet();
+        for (const QString title : {"Bank", "Mail", "Shop"})
+            storeCard(*makeCard(newUuid(), title, {"-", "secret of " + title}, t0, "notes of " + title));
+        session().reportChange();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
 

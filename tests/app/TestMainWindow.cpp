@@ -1,6 +1,6 @@
-#include "app/MainWindow.h"
-#include "common/GuiTestUtils.h"
+#include "common/MainWindowFixture.h"
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "model/TextUtils.h"
 #include "session/WalletSession.h"
@@ -28,11 +28,6 @@
 
 namespace {
 
-QAction *action(MainWindow &window, const char *name)
-{
-    return window.findChild<QAction *>(QString::fromLatin1(name));
-}
-
 void clickOk(QDialog *dialog)
 {
     dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
@@ -51,48 +46,28 @@ QString submit(QDialog *dialog, const QMap<QString, QString> &typed)
     return error->isVisible() ? error->text() : QString();
 }
 
-QStringList listedTitles(MainWindow &window)
-{
-    QStringList titles;
-    const QAbstractItemModel *model = window.findChild<QListView *>("listView")->model();
-    for (int row = 0; model && row < model->rowCount(); ++row)
-        titles << model->index(row, 0).data().toString();
-    return titles;
-}
-
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, public MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_settingsDir;
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_window;
-    int m_serial = 0;
-
-    QString newPath() { return m_dir.filePath(QStringLiteral("wallet%1.tessera").arg(++m_serial)); }
-
     // A wallet on disk with the given cards (titles), made behind the window's back.
     QString walletWith(const QStringList &titles, const QString &password = QStringLiteral("pw"))
     {
         const QString path = newPath();
         auto store = CardDb::openOrCreate(path, password);
-        for (const QString &title : titles) {
-            Card card(newUuid(), QDateTime::currentDateTime(), "login.default", 21, title, QString());
-            card.addField(0, QDateTime::currentDateTime(), "Username", "user", 11, false);
-            card.addField(1, QDateTime::currentDateTime(), "Password", "secret", 1, true);
-            store->addCard(card);
-        }
+        for (const QString &title : titles)
+            store->addCard(*makeCard(newUuid(), title, {"user", "secret"}, QDateTime::currentDateTimeUtc()));
         return path;
     }
 
     // Opens a wallet through the Open action and the unlock dialog, as a user does.
-    void unlock(MainWindow &window, const QString &path, const QString &password = QStringLiteral("pw"))
+    void unlock(const QString &path, const QString &password = QStringLiteral("pw"))
     {
         FileDialog::setNextFileName(path);
-        action(window, "actionOpen_Database")->trigger();
+        action("actionOpen_Database")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(login);
         submit(login, {{"passwordEdit", password}});
@@ -102,10 +77,9 @@ private:
     // A shown main window, with the wallet at path unlocked through the dialogs unless path is empty.
     MainWindow &openWindow(const QString &path = QString())
     {
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
+        MainWindowFixture::openWindow();
         if (!path.isEmpty())
-            unlock(*m_window, path);
+            unlock(path);
         return *m_window;
     }
 
@@ -116,14 +90,12 @@ private:
                                  "actionDuplicateCard", "actionDeleteCard", "actionChange_Password",
                                  "actionDropboxSync", "actionClearDropboxSettings", "actionNew_Database",
                                  "actionOpen_Database", "actionExit", "actionPreferences", "actionAbout"})
-            states.insert(QString::fromLatin1(name), action(window, name)->isEnabled());
+            states.insert(QString::fromLatin1(name), action(name)->isEnabled());
         states.insert("menuImport", window.findChild<QMenu *>("menuImport")->menuAction()->isEnabled());
         return states;
     }
 
 private slots:
-    void initTestCase() { isolateSettings(m_settingsDir); }
-
     void init() { QSettings().clear(); }
 
     void cleanup()
@@ -144,7 +116,7 @@ private slots:
                  (QStringList{"actionAbout", "actionExit", "actionNew_Database", "actionOpen_Database",
                               "actionPreferences"}));
         QVERIFY(window.session().store() == nullptr);
-        action(window, "actionPreferences")->trigger();
+        action("actionPreferences")->trigger();
         auto *preferences = waitForTopLevel<PreferencesDialog>();
         QVERIFY(preferences);
         auto *box = preferences->findChild<QCheckBox *>("openLastDbCheckBox");
@@ -174,7 +146,7 @@ private slots:
     void createWalletThroughTheDialogs()
     {
         MainWindow &window = openWindow();
-        action(window, "actionNew_Database")->trigger();
+        action("actionNew_Database")->trigger();
         auto *dialog = waitForTopLevel<NewDatabaseDialog>();
         QVERIFY(dialog);
         QCOMPARE(submit(dialog, {}), QString("Password can not be empty!"));
@@ -214,9 +186,9 @@ private slots:
         QFETCH(QString, written);
         const QString folder = m_dir.filePath(QString::number(++m_serial));
         QVERIFY(QDir().mkpath(folder));
-        MainWindow &window = openWindow(walletWith({"Alpha"}));
+        openWindow(walletWith({"Alpha"}));
         FileDialog::setNextFileName(folder + "/" + chosen);
-        ::action(window, action.toLatin1().constData())->trigger();
+        this->action(action.toLatin1().constData())->trigger();
         if (auto *dialog = findTopLevel<NewDatabaseDialog>())
             submit(dialog, {{"newPasswordEdit", "pw"}, {"confirmPasswordEdit", "pw"}});
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{written});
@@ -227,7 +199,7 @@ private slots:
         const QString path = walletWith({"Alpha"});
         MainWindow &window = openWindow();
         FileDialog::setNextFileName(path);
-        action(window, "actionOpen_Database")->trigger();
+        action("actionOpen_Database")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(login);
         QVERIFY(login->findChild<QLabel *>("promptLabel")->text().contains(path));
@@ -245,10 +217,10 @@ private slots:
         clickOk(login);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
         QVERIFY(window.session().store());
-        QCOMPARE(listedTitles(window), QStringList{"Alpha"});
+        QCOMPARE(listedTitles(), QStringList{"Alpha"});
         QCOMPARE(window.focusWidget(), window.findChild<QWidget *>("searchEdit"));
-        QVERIFY(action(window, "actionAddCard")->isEnabled());
-        QVERIFY(!action(window, "actionEditCard")->isEnabled());
+        QVERIFY(action("actionAddCard")->isEnabled());
+        QVERIFY(!action("actionEditCard")->isEnabled());
     }
 
     // A wallet another program holds locked keeps the worker busy: the progress page must not close.
@@ -258,7 +230,7 @@ private slots:
         MainWindow &window = openWindow();
         SqlPeek holder(path);
         FileDialog::setNextFileName(path);
-        action(window, "actionOpen_Database")->trigger();
+        action("actionOpen_Database")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(holder.exec("BEGIN EXCLUSIVE"));
         submit(login, {{"passwordEdit", "pw"}});
@@ -281,16 +253,16 @@ private slots:
         const QString second = walletWith({"Second"});
         MainWindow &window = openWindow(first);
         FileDialog::setNextFileName(second);
-        action(window, "actionOpen_Database")->trigger();
+        action("actionOpen_Database")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(login);
         QTest::keyClick(login, Qt::Key_Escape);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
         QCOMPARE(window.session().path(), first);
-        QCOMPARE(listedTitles(window), QStringList{"First"});
+        QCOMPARE(listedTitles(), QStringList{"First"});
 
         FileDialog::setNextFileName(first);
-        action(window, "actionOpen_Database")->trigger();
+        action("actionOpen_Database")->trigger();
         QTest::qWait(50);
         QVERIFY(!findTopLevel<LoginDialog>());
     }
@@ -319,7 +291,7 @@ private slots:
         MainWindow &window = openWindow();
         MessageBox::setNextAnswer(MessageBox::Accept);
         FileDialog::setNextFileName(path);
-        action(window, "actionOpen_Database")->trigger();
+        action("actionOpen_Database")->trigger();
         QCOMPARE(waitForAnswered(), QStringList{title + ": " + text.arg(path)});
         QVERIFY(!findTopLevel<LoginDialog>());
         QVERIFY(!window.session().store());
@@ -332,9 +304,8 @@ private slots:
         MainWindow &window = openWindow(path);
         QVERIFY(!window.session().isWritable());
         QCOMPARE(window.windowTitle(), QString("Tessera - %1 [Read Only]").arg(QFileInfo(path).fileName()));
-        window.findChild<QListView *>("listView")
-            ->setCurrentIndex(window.findChild<QListView *>("listView")->model()->index(0, 0));
-        QTRY_VERIFY(window.findChild<DetailView *>()->hasCard());
+        listView()->setCurrentIndex(listView()->model()->index(0, 0));
+        QTRY_VERIFY(detailView()->hasCard());
         QCOMPARE(actionStates(window).keys(true),
                  (QStringList{"actionAbout", "actionClose_Database", "actionExit", "actionNew_Database",
                               "actionOpen_Database", "actionPreferences", "actionSave_Database_As"}));
@@ -381,7 +352,7 @@ private slots:
         }
         if (!told.isEmpty())
             QVERIFY(waitForAnswered().value(0).contains(told));
-        const QListView *view = window.findChild<QListView *>("listView");
+        const QListView *view = listView();
         const auto titles = [view] {
             QStringList shown;
             for (int row = 0; view->model() && row < view->model()->rowCount(); ++row)
@@ -413,11 +384,11 @@ private slots:
     void saveACopyAndExport()
     {
         const QString path = walletWith({"Alpha", "Beta"});
-        MainWindow &window = openWindow(path);
+        openWindow(path);
         const QString copy = newPath();
         QVERIFY(writeFile(copy, "replaced"));
         FileDialog::setNextFileName(copy);
-        action(window, "actionSave_Database_As")->trigger();
+        action("actionSave_Database_As")->trigger();
         const QString rows = "SELECT group_concat(hex(Data) || UUID || ID) FROM Cards";
         const QString identity = "SELECT Sync_UUID || hex(Hash) || hex(Info) FROM Identity";
         QCOMPARE(SqlPeek(copy).value(rows), SqlPeek(path).value(rows));
@@ -428,7 +399,7 @@ private slots:
 
         const QByteArray before = fileBytes(path);
         FileDialog::setNextFileName(path);
-        action(window, "actionSave_Database_As")->trigger();
+        action("actionSave_Database_As")->trigger();
         QCOMPARE(fileBytes(path), before);
         QVERIFY(!findTopLevel<QMessageBox>());
         QVERIFY(!QFile::exists(path + ".copy"));
@@ -437,7 +408,7 @@ private slots:
         const QString target = m_dir.filePath("cards.csv");
         FileDialog::setNextFileName(target);
         MessageBox::setNextAnswer(MessageBox::Accept);
-        action(window, "actionExport")->trigger();
+        action("actionExport")->trigger();
         QVERIFY(waitForAnswered().value(0).contains("in the clear"));
         QVERIFY(fileBytes(target).startsWith("Title,Username,Password,URL,Notes,Type\r\nAlpha,user,secret,"));
         QCOMPARE(int(QFile::permissions(target) & 0x0777), 0x0600);
@@ -453,25 +424,25 @@ private slots:
             QVERIFY(store->trashCard(2) && store->trashCard(3));
         }
         MainWindow &window = openWindow(path);
-        QCOMPARE(listedTitles(window), QStringList{"Alpha"});
-        action(window, "actionTrash")->setChecked(true);
-        QCOMPARE(listedTitles(window), (QStringList{"Beta", "Gamma"}));
+        QCOMPARE(listedTitles(), QStringList{"Alpha"});
+        action("actionTrash")->setChecked(true);
+        QCOMPARE(listedTitles(), (QStringList{"Beta", "Gamma"}));
         QVERIFY(window.findChild<QWidget *>("trashBanner")->isVisible());
-        auto *list = window.findChild<QListView *>("listView");
+        auto *list = listView();
         list->setCurrentIndex(list->model()->index(0, 0));
-        QVERIFY(!action(window, "actionEditCard")->isEnabled());
-        QVERIFY(!action(window, "actionDeleteCard")->isEnabled());
-        QVERIFY(action(window, "actionRestoreCard")->isEnabled());
+        QVERIFY(!action("actionEditCard")->isEnabled());
+        QVERIFY(!action("actionDeleteCard")->isEnabled());
+        QVERIFY(action("actionRestoreCard")->isEnabled());
         window.findChild<QPushButton *>("restoreButton")->click();
-        QCOMPARE(listedTitles(window), QStringList{"Gamma"});
+        QCOMPARE(listedTitles(), QStringList{"Gamma"});
 
         list->setCurrentIndex(list->model()->index(0, 0));
         MessageBox::setNextAnswer(MessageBox::Accept);
-        action(window, "actionDeleteForever")->trigger();
+        action("actionDeleteForever")->trigger();
         QVERIFY(waitForAnswered().value(0).contains("\"Gamma\""));
-        QCOMPARE(listedTitles(window), QStringList());
-        action(window, "actionTrash")->setChecked(false);
-        QCOMPARE(listedTitles(window), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(listedTitles(), QStringList());
+        action("actionTrash")->setChecked(false);
+        QCOMPARE(listedTitles(), (QStringList{"Alpha", "Beta"}));
         QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged").toInt(), 1);
     }
 
@@ -479,7 +450,7 @@ private slots:
     {
         const QString path = walletWith({"Alpha"});
         MainWindow &window = openWindow(path);
-        action(window, "actionChange_Password")->trigger();
+        action("actionChange_Password")->trigger();
         auto *dialog = waitForTopLevel<ChangePasswordDialog>();
         QVERIFY(dialog);
         QCOMPARE(
@@ -496,7 +467,7 @@ private slots:
         const QVector<WalletBackup> backups = WalletBackups::list(path);
         QCOMPARE(backups.size(), 1);
         QVERIFY(CardDb::open(backups.first().path, "pw"));
-        QCOMPARE(listedTitles(window), QStringList{"Alpha"});
+        QCOMPARE(listedTitles(), QStringList{"Alpha"});
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
     }
 
@@ -508,16 +479,16 @@ private slots:
         QSettings settings;
         settings.setValue("accessKey", "key");
         settings.setValue("accessSecret", "secret");
-        action(window, "actionClearDropboxSettings")->trigger();
+        action("actionClearDropboxSettings")->trigger();
         QVERIFY(settings.contains("accessKey"));
         QVERIFY(settings.contains("accessSecret"));
         QCOMPARE(settings.value("accessKey").toString(), QString());
 
-        action(window, "actionClose_Database")->trigger();
+        action("actionClose_Database")->trigger();
         QVERIFY(!window.session().store());
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
-        QCOMPARE(listedTitles(window), QStringList());
+        QCOMPARE(listedTitles(), QStringList());
         QCOMPARE(actionStates(window).values().count(true), 5);
         window.close();
         QCOMPARE(QSettings().value("lastDatabase").toString(), QString());

@@ -1,8 +1,8 @@
-#include "cli/CliRun.h"
 #include "cli/PseudoTerminal.h"
+#include "common/ProcessRun.h"
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
-#include "model/Card.h"
 #include "store/CardDb.h"
 
 #include <QDir>
@@ -20,23 +20,11 @@
 
 namespace {
 
-const QDateTime past = QDateTime::fromSecsSinceEpoch(1330000000, Qt::UTC);
-
-// A login card as the catalogue makes it, every time fixed so that a test sees which ones move.
-std::unique_ptr<Card> loginCard(const QString &uuid, const QString &title, const QString &user, const QString &password,
-                                const QDateTime &time = past)
+// Runs tessera-cli in a pipe, each password one line of its standard input, as a script gives them.
+ProcessRun runCli(const QStringList &arguments, const QStringList &passwords = {},
+                  const QString &outputFile = QString())
 {
-    auto card = std::make_unique<Card>(uuid, time, QStringLiteral("login.default"), 21, title, QString());
-    card->addField(0, time, QStringLiteral("Username"), user, 11, false);
-    card->addField(1, time, QStringLiteral("Password"), password, 1, true);
-    card->addField(2, time, QStringLiteral("E-Mail"), QString(), 5, false);
-    card->addField(3, time, QStringLiteral("Url"), QString(), 6, false);
-    return card;
-}
-
-QString uuidNumber(int n)
-{
-    return QStringLiteral("00000000-0000-4000-8000-%1").arg(n, 12, 10, QLatin1Char('0'));
+    return runProcess(QStringLiteral(TESSERA_CLI), arguments, passwords, outputFile);
 }
 
 // Every card of a wallet as one comparable line, in uuid order.
@@ -112,7 +100,7 @@ private:
     {
         std::vector<std::unique_ptr<Card>> cards;
         for (const QString &title : titles)
-            cards.push_back(loginCard(uuidNumber(int(cards.size()) + 1), title, "ana", "pw-" + title));
+            cards.push_back(makeCard(uuidNumber(int(cards.size()) + 1), title, {"ana", "pw-" + title, "", ""}));
         return walletWith("pw", cards);
     }
 
@@ -127,10 +115,10 @@ private:
             return path;
         }
         std::vector<std::unique_ptr<Card>> cards;
-        cards.push_back(loginCard(uuidNumber(1), "Bank", "ana", "one"));
-        cards.push_back(loginCard(uuidNumber(2), "Bank", "ana", "two"));
-        cards.push_back(loginCard(uuidNumber(3), "Mail", "ana", "three"));
-        cards.push_back(loginCard(uuidNumber(4), "Old", "ana", "old"));
+        cards.push_back(makeCard(uuidNumber(1), "Bank", {"ana", "one", "", ""}));
+        cards.push_back(makeCard(uuidNumber(2), "Bank", {"ana", "two", "", ""}));
+        cards.push_back(makeCard(uuidNumber(3), "Mail", {"ana", "three", "", ""}));
+        cards.push_back(makeCard(uuidNumber(4), "Old", {"ana", "old", "", ""}));
         const QString path = walletWith("pw", cards, {uuidNumber(4)});
         if (fixture == Fixture::Newer)
             SqlPeek(path).exec("UPDATE Identity SET Version = 3");
@@ -170,7 +158,7 @@ private slots:
     void createMakesAnEmptyWallet()
     {
         const QString path = newPath();
-        const CliRun created = runCli({"create", path}, {"secret ☃", "secret ☃"});
+        const ProcessRun created = runCli({"create", path}, {"secret ☃", "secret ☃"});
         QCOMPARE(created.err, QString());
         QCOMPARE(created.exitCode, 0);
         QVERIFY(!QFile::exists(path + ".copy"));
@@ -198,7 +186,7 @@ private slots:
         QFETCH(QString, reason);
         const QString path = exists ? walletWithTitles({"Mine"}) : newPath();
         const QByteArray before = fileBytes(path);
-        const CliRun run = runCli({"create", path}, passwords);
+        const ProcessRun run = runCli({"create", path}, passwords);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err, QString("tessera-cli: %1: %2\n").arg(path, reason));
         QCOMPARE(QFile::exists(path), exists);
@@ -229,7 +217,7 @@ private slots:
             holder = std::make_unique<SqlPeek>(path);
             QVERIFY(holder->exec("BEGIN EXCLUSIVE"));
         }
-        const CliRun run = runCli({"check", path});
+        const ProcessRun run = runCli({"check", path});
         QCOMPARE(run.out, status + "\n");
         QCOMPARE(run.exitCode, fixture == Fixture::Wallet ? 0 : 1);
         QCOMPARE(run.err.isEmpty(), fixture == Fixture::Wallet);
@@ -240,9 +228,9 @@ private slots:
     {
         std::vector<std::unique_ptr<Card>> cards;
         for (const char *title : {"Zeta", "Amazon", "eBay", "amazon", "Yahoo!", "bank", "Old"})
-            cards.push_back(loginCard(uuidNumber(int(cards.size()) + 1), title, "ana", "pw"));
+            cards.push_back(makeCard(uuidNumber(int(cards.size()) + 1), title, {"ana", "pw", "", ""}));
         const QString path = walletWith("pw", cards, {uuidNumber(7)});
-        const CliRun listed = runCli({"ls", path}, {"pw"});
+        const ProcessRun listed = runCli({"ls", path}, {"pw"});
         QCOMPARE(listed.exitCode, 0);
         // Case plays no part; equal titles keep the order of their rows; trashed cards are left out.
         QCOMPARE(listed.out,
@@ -274,9 +262,9 @@ private slots:
     {
         const QString path = walletWithTitles({});
         const qint64 start = QDateTime::currentSecsSinceEpoch();
-        const CliRun run = runCli({"add", path, "login.default", " My\tbank ", "Username=ana", "password= se\tcr=et ",
-                                   "--notes", "  line one\nline two\n"},
-                                  {"pw"});
+        const ProcessRun run = runCli({"add", path, "login.default", " My\tbank ", "Username=ana",
+                                       "password= se\tcr=et ", "--notes", "  line one\nline two\n"},
+                                      {"pw"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         auto store = CardDb::openOrCreate(path, "pw");
@@ -316,12 +304,12 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, password);
         std::vector<std::unique_ptr<Card>> cards;
-        cards.push_back(loginCard(uuidNumber(1), "Bank", "ana", "other"));
-        cards.push_back(loginCard(uuidNumber(2), "Mail", "ana@example.org", "s3cret"));
+        cards.push_back(makeCard(uuidNumber(1), "Bank", {"ana", "other", "", ""}));
+        cards.push_back(makeCard(uuidNumber(2), "Mail", {"ana@example.org", "s3cret", "", ""}));
         cards.back()->setNotes("two\nlines");
         cards.back()->fields().at(3)->setValue("mail.example.org");
         const QString path = walletWith("pw", cards);
-        const CliRun run = runCli(QStringList{"show", path} + arguments, {"pw"});
+        const ProcessRun run = runCli(QStringList{"show", path} + arguments, {"pw"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out,
                  QString("title: Mail\n"
@@ -342,10 +330,10 @@ private slots:
     void totpPrintsTheCode()
     {
         std::vector<std::unique_ptr<Card>> cards;
-        cards.push_back(loginCard(uuidNumber(1), "Bank", "ana", "pw"));
+        cards.push_back(makeCard(uuidNumber(1), "Bank", {"ana", "pw", "", ""}));
         cards.back()->fields().at(2)->setValue(
             "otpauth://totp/Bank:ana?secret=GEZDGNBVGY3TQOJQGEZDGNBVGY3TQOJQ&digits=8");
-        const CliRun run = runCli({"totp", walletWith("pw", cards), "Bank", "--time", "59"}, {"pw"});
+        const ProcessRun run = runCli({"totp", walletWith("pw", cards), "Bank", "--time", "59"}, {"pw"});
         QCOMPARE(run.out, QString("94287082\n"));
         QCOMPARE(run.err, QString("valid for 1 more second\n"));
         QCOMPARE(run.exitCode, 0);
@@ -355,9 +343,9 @@ private slots:
     {
         const QString path = walletWithTitles({"Bank", "Mail"});
         const qint64 start = QDateTime::currentSecsSinceEpoch();
-        const CliRun run = runCli({"edit", path, "Mail", "Password=fresh", "Username=ana", "--icon", "7", "--title",
-                                   "\tPost ", "--notes", "PIN at home"},
-                                  {"pw"});
+        const ProcessRun run = runCli({"edit", path, "Mail", "Password=fresh", "Username=ana", "--icon", "7", "--title",
+                                       "\tPost ", "--notes", "PIN at home"},
+                                      {"pw"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
 
@@ -372,8 +360,8 @@ private slots:
         QVERIFY(fields.at(1)->updateTime().toSecsSinceEpoch() >= start);
         // The user name was given but did not change: it keeps its time, as the other fields do.
         for (int i : {0, 2, 3})
-            QCOMPARE(fields.at(i)->updateTime(), past);
-        QCOMPARE(store->card(1)->updateTime(), past);
+            QCOMPARE(fields.at(i)->updateTime(), t0);
+        QCOMPARE(store->card(1)->updateTime(), t0);
     }
 
     void generateAndHealth()
@@ -389,10 +377,10 @@ private slots:
 
         std::vector<std::unique_ptr<Card>> cards;
         const QDateTime now = QDateTime::currentDateTimeUtc();
-        cards.push_back(loginCard(uuidNumber(1), "Strong", "ana", "vX7#qL9!mR2$wT5&", now));
-        cards.push_back(loginCard(uuidNumber(2), "Mail", "ana", "letmein", now));
-        cards.push_back(loginCard(uuidNumber(3), "Shop", "ana", "letmein"));
-        const CliRun health = runCli({"health", walletWith("pw", cards)}, {"pw"});
+        cards.push_back(makeCard(uuidNumber(1), "Strong", {"ana", "vX7#qL9!mR2$wT5&", "", ""}, now));
+        cards.push_back(makeCard(uuidNumber(2), "Mail", {"ana", "letmein", "", ""}, now));
+        cards.push_back(makeCard(uuidNumber(3), "Shop", {"ana", "letmein", "", ""}));
+        const ProcessRun health = runCli({"health", walletWith("pw", cards)}, {"pw"});
         QCOMPARE(health.out, QString("weak\t2\tMail\nweak\t3\tShop\nreused\t2\tMail\nreused\t3\tShop\nold\t3\tShop\n"));
     }
 
@@ -416,7 +404,7 @@ private slots:
         for (int i = 1; i <= 40; ++i)
             titles << QString("Card %1").arg(i);
         const QString path = walletWithTitles(titles);
-        const CliRun full = runCli({"export", path}, {"pw"}, "/dev/full");
+        const ProcessRun full = runCli({"export", path}, {"pw"}, "/dev/full");
         QCOMPARE(full.exitCode, 1);
         QVERIFY(full.err.contains("cannot write the output"));
 
@@ -424,7 +412,7 @@ private slots:
         QVERIFY(lost > 0);
         const QByteArray before = fileBytes(path);
         // The export streams: standard output stops short, never with a whole document; a file is not made.
-        const CliRun refused = runCli({"export", path}, {"pw"});
+        const ProcessRun refused = runCli({"export", path}, {"pw"});
         QCOMPARE(refused.exitCode, 1);
         QVERIFY(!refused.out.endsWith("}\n"));
         QVERIFY2(refused.err.contains(named), qPrintable(refused.err));
@@ -433,7 +421,7 @@ private slots:
         QVERIFY(!QFile::exists(file));
         QCOMPARE(runCli({"passwd", path}, {"pw", "new", "new"}).exitCode, 1);
         QCOMPARE(fileBytes(path), before);
-        const CliRun rescued = runCli({"export", path, "--salvage"}, {"pw"});
+        const ProcessRun rescued = runCli({"export", path, "--salvage"}, {"pw"});
         QCOMPARE(rescued.exitCode, 3);
         QCOMPARE(rescued.out.count("\"uuid\""), titles.size() - lost);
         QVERIFY2(rescued.err.contains(named), qPrintable(rescued.err));
@@ -460,7 +448,7 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(output).constData(), 0600), 0);
             reader = ::open(QFile::encodeName(output).constData(), O_RDONLY | O_NONBLOCK);
         }
-        const CliRun run = runCli({"export", path, "--output", output}, {"pw"});
+        const ProcessRun run = runCli({"export", path, "--output", output}, {"pw"});
         QCOMPARE(run.exitCode, 0);
         QByteArray written = run.out.toUtf8();
         if (fifo) {
@@ -503,7 +491,7 @@ private slots:
     void passwdChangesThePassword()
     {
         const QString path = walletWithTitles({"Bank", "Mail"});
-        const CliRun run = runCli({"passwd", path}, {"pw", "new ☃", "new ☃"});
+        const ProcessRun run = runCli({"passwd", path}, {"pw", "new ☃", "new ☃"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         QVERIFY(!CardDb::openOrCreate(path, "pw"));
@@ -515,10 +503,10 @@ private slots:
     {
         std::vector<std::unique_ptr<Card>> cards;
         for (const char *title : {"Bank", "Mail", "Shop"})
-            cards.push_back(loginCard(uuidNumber(int(cards.size()) + 1), title, "ana", "pw"));
+            cards.push_back(makeCard(uuidNumber(int(cards.size()) + 1), title, {"ana", "pw", "", ""}));
         const QString path = walletWith("pw", cards, {uuidNumber(1), uuidNumber(2), uuidNumber(3)});
         QCOMPARE(runCli({"restore", path, "Bank"}, {"pw"}).exitCode, 0);
-        const CliRun live = runCli({"purge", path, "Bank"}, {"pw"});
+        const ProcessRun live = runCli({"purge", path, "Bank"}, {"pw"});
         QCOMPARE(live.exitCode, 1);
         QVERIFY(live.err.contains("no such card: Bank"));
         QCOMPARE(runCli({"purge", path, "Mail"}, {"pw"}).exitCode, 0);
@@ -549,7 +537,7 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(int, live);
         const QString path = walletWithTitles({"Mine"});
-        const CliRun run = runCli({"import", path, format, testData("import/" + file)}, {"pw"});
+        const ProcessRun run = runCli({"import", path, format, testData("import/" + file)}, {"pw"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, summary + "\n");
@@ -559,16 +547,16 @@ private slots:
     void exportHoldsEveryMember()
     {
         std::vector<std::unique_ptr<Card>> cards;
-        cards.push_back(loginCard(uuidNumber(1), "Gone", "old", "older"));
-        auto bank = std::make_unique<Card>("0f0e0d0c-0b0a-4908-8706-050403020100", past, "finance.bankaccount", 45,
+        cards.push_back(makeCard(uuidNumber(1), "Gone", {"old", "older", "", ""}));
+        auto bank = std::make_unique<Card>("0f0e0d0c-0b0a-4908-8706-050403020100", t0, "finance.bankaccount", 45,
                                            "Bänk ☃", "two\nlines");
-        bank->addField(0, past.addSecs(100), "Owner", "Ana \"A\" López", 0, false);
-        bank->addField(3, past.addSecs(200), "", "", 8, false);
-        bank->addField(9, past.addSecs(-1330000000), "PIN", "0042", 2, true);
+        bank->addField(0, t0.addSecs(100), "Owner", "Ana \"A\" López", 0, false);
+        bank->addField(3, t0.addSecs(200), "", "", 8, false);
+        bank->addField(9, t0.addSecs(-1330000000), "PIN", "0042", 2, true);
         cards.push_back(std::move(bank));
         const QString path = walletWith("pw", cards, {uuidNumber(1)});
 
-        const CliRun run = runCli({"export", path}, {"pw"});
+        const ProcessRun run = runCli({"export", path}, {"pw"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err,
                  QString("tessera-cli: warning: the output holds every secret of %1 in the clear\n").arg(path));
@@ -605,13 +593,13 @@ private slots:
             + QFileInfo(other).suffix();
         const QString conflictPath = QFileInfo(other).dir().filePath(conflict);
         QVERIFY(CardDb::open(other, "theirs")->saveCopy(conflictPath));
-        QVERIFY(CardDb::open(conflictPath, "theirs")->addCard(*loginCard(uuidNumber(9), "Mail", "ana", "x")));
+        QVERIFY(CardDb::open(conflictPath, "theirs")->addCard(*makeCard(uuidNumber(9), "Mail", {"ana", "x", "", ""})));
 
-        const CliRun run = runCli({"sync", wallet, other}, {"pw", "theirs"});
+        const ProcessRun run = runCli({"sync", wallet, other}, {"pw", "theirs"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.out, QString("received 1, sent 2, conflict copies merged 1\n"));
         QVERIFY(!QFile::exists(conflictPath));
-        const CliRun listed = runCli({"backups", wallet});
+        const ProcessRun listed = runCli({"backups", wallet});
         QVERIFY2(listed.out.count(QLatin1Char(10)) == 1, qPrintable(listed.out));
         QVERIFY2(listed.out.contains("\t1\t"), qPrintable(listed.out));
     }
@@ -622,17 +610,17 @@ private slots:
     void mergeEditedOnBothSides()
     {
         std::vector<std::unique_ptr<Card>> mine;
-        mine.push_back(loginCard(uuidNumber(1), "Mail", "ana-new", "old", past.addDays(1)));
-        mine.push_back(loginCard(uuidNumber(2), "Only mine", "me", "mine"));
+        mine.push_back(makeCard(uuidNumber(1), "Mail", {"ana-new", "old", "", ""}, t0.addDays(1)));
+        mine.push_back(makeCard(uuidNumber(2), "Only mine", {"me", "mine", "", ""}));
         std::vector<std::unique_ptr<Card>> theirs;
-        theirs.push_back(loginCard(uuidNumber(3), "Only theirs, trashed", "them", "theirs"));
-        theirs.push_back(loginCard(uuidNumber(1), "Mail", "ana", "new-pw"));
-        theirs.back()->fields().at(1)->setUpdateTime(past.addDays(2));
+        theirs.push_back(makeCard(uuidNumber(3), "Only theirs, trashed", {"them", "theirs", "", ""}));
+        theirs.push_back(makeCard(uuidNumber(1), "Mail", {"ana", "new-pw", "", ""}));
+        theirs.back()->fields().at(1)->setUpdateTime(t0.addDays(2));
         const QString wallet = walletWith("mine", mine);
         const QString other = walletWith("theirs", theirs, {uuidNumber(3)});
         const QString walletIdentity = syncUuid(wallet);
 
-        const CliRun run = runCli({"merge", wallet, other}, {"mine", "theirs"});
+        const ProcessRun run = runCli({"merge", wallet, other}, {"mine", "theirs"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(syncUuid(wallet), walletIdentity);
@@ -669,15 +657,15 @@ private slots:
         QFETCH(QStringList, passwords);
         QFETCH(QString, reason);
         std::vector<std::unique_ptr<Card>> mine;
-        mine.push_back(loginCard(uuidNumber(1), "Mail", "ana", "pw"));
+        mine.push_back(makeCard(uuidNumber(1), "Mail", {"ana", "pw", "", ""}));
         const QString wallet = walletWith("mine", mine);
         std::vector<std::unique_ptr<Card>> theirs;
-        theirs.push_back(loginCard(uuidNumber(2), "Bank", "ana", "pw"));
+        theirs.push_back(makeCard(uuidNumber(2), "Bank", {"ana", "pw", "", ""}));
         const QString other = otherExists ? walletWith("theirs", theirs) : newPath();
         const QByteArray walletBefore = fileBytes(wallet);
         const QByteArray otherBefore = fileBytes(other);
 
-        const CliRun run = runCli({"merge", wallet, other}, passwords);
+        const ProcessRun run = runCli({"merge", wallet, other}, passwords);
         QCOMPARE(run.exitCode, 1);
         reason.replace("WALLET", wallet).replace("OTHER", other);
         QCOMPARE(run.err, "tessera-cli: " + reason + "\n");
@@ -749,7 +737,7 @@ private slots:
             QVERIFY(holder->exec("BEGIN EXCLUSIVE"));
         }
 
-        const CliRun run = runCli(arguments, passwords);
+        const ProcessRun run = runCli(arguments, passwords);
         QCOMPARE(run.err, "tessera-cli: " + message + "\n");
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, QString());
@@ -762,9 +750,9 @@ private slots:
     // help lists; without a command, the overview comes as an error.
     void helpManPageAndCompletionAgree()
     {
-        const CliRun overview = runCli({"--help"});
+        const ProcessRun overview = runCli({"--help"});
         QCOMPARE(overview.exitCode, 0);
-        const CliRun none = runCli({});
+        const ProcessRun none = runCli({});
         QCOMPARE(none.exitCode, 2);
         QCOMPARE(none.err, overview.out);
         const auto matches = [](const QString &text, const QString &pattern) {
@@ -794,7 +782,7 @@ private slots:
 
     void templatesListsTheCatalogue()
     {
-        const CliRun run = runCli({"templates"});
+        const ProcessRun run = runCli({"templates"});
         QCOMPARE(run.exitCode, 0);
         const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
         // Separators are not fields one can fill in.

@@ -1,3 +1,4 @@
+#include "common/ProcessRun.h"
 #include "common/TestFiles.h"
 #include "export/CardExport.h"
 #include "import/KeePassLoader.h"
@@ -11,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -60,18 +60,6 @@ QStringList describe(CardDb &store)
     });
     cards.sort();
     return cards;
-}
-
-// Runs a program to its end on the given input and gives what it printed.
-QByteArray output(const QString &program, const QStringList &arguments, const QByteArray &input = {})
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-    return process.readAllStandardOutput();
 }
 
 } // namespace
@@ -174,7 +162,9 @@ private slots:
         const char *script = "import csv, json, sys\n"
                              "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
                              "    print(json.dumps(list(csv.reader(f))))\n";
-        const QJsonArray rows = QJsonDocument::fromJson(output(python, {"-c", script, csv})).array();
+        const ProcessRun read = runProcess(python, {"-c", script, csv});
+        QCOMPARE(read.exitCode, 0);
+        const QJsonArray rows = QJsonDocument::fromJson(read.out.toUtf8()).array();
         const QStringList expected[] = {
             {"Title", "Username", "Password", "URL", "Notes", "Type"},
             {"Bank, \"main\" & <co>", "ana", "p\"w,<&>", "https://bank.example",
@@ -279,8 +269,10 @@ private slots:
         auto store = sampleWallet();
         const QString xml = exported(CardExport::KeePassXml, *store);
         const QString kdbx = newPath("kdbx");
-        output(cli, {"import", "-p", xml, kdbx}, "pw\npw\n");
-        const QString entries = QString::fromUtf8(output(cli, {"ls", "-R", "-f", kdbx}, "pw\n"));
+        QCOMPARE(runProcess(cli, {"import", "-p", xml, kdbx}, {"pw", "pw"}).exitCode, 0);
+        const ProcessRun listed = runProcess(cli, {"ls", "-R", "-f", kdbx}, {"pw"});
+        QCOMPARE(listed.exitCode, 0);
+        const QString entries = listed.out;
         QVERIFY2(entries.contains("Bank, \"main\" & <co>"), qPrintable(entries));
         QVERIFY(entries.contains("Recycle Bin/Old note"));
     }

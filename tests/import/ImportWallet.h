@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "model/Card.h"
 #include "store/CardDb.h"
@@ -19,14 +20,11 @@ public:
         : m_path(path)
         , m_store(CardDb::openOrCreate(path, QStringLiteral("import")))
     {
-        const QDateTime time = QDateTime::fromSecsSinceEpoch(1330000000);
-        Card mine(QStringLiteral("11111111-2222-3333-4444-555555555555"), time, QStringLiteral("login.default"), 5,
-                  QStringLiteral("My bank"), QStringLiteral("keep\nme"));
-        mine.addField(0, time, QStringLiteral("Username"), QStringLiteral("me"), 11, false);
-        mine.addField(1, time, QStringLiteral("Password"), QStringLiteral("mine"), 1, true);
-        mine.addField(2, time, QStringLiteral("E-Mail"), QString(), 5, false);
-        mine.addField(3, time, QStringLiteral("Url"), QStringLiteral("bank.example"), 6, false);
-        m_store->addCard(mine);
+        auto mine = makeCard(QStringLiteral("11111111-2222-3333-4444-555555555555"), QStringLiteral("My bank"),
+                             {QStringLiteral("me"), QStringLiteral("mine"), QString(), QStringLiteral("bank.example")},
+                             t0, QStringLiteral("keep\nme"));
+        mine->setIconId(5);
+        m_store->addCard(*mine);
         m_existingRow = existingRow();
     }
 

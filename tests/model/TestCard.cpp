@@ -1,3 +1,4 @@
+#include "common/TestCards.h"
 #include "model/Card.h"
 #include "model/TextUtils.h"
 
@@ -5,20 +6,8 @@
 
 namespace {
 
-const QDateTime t0 = QDateTime::fromSecsSinceEpoch(1330000000);
 const QDateTime t1 = t0.addSecs(60);
 const QDateTime t2 = t0.addSecs(120);
-
-// A login card with the given values, every time stamp at `time`.
-std::unique_ptr<Card> login(const QStringList &values, const QDateTime &time = t0, const QString &title = "Mail",
-                            const QString &notes = QString())
-{
-    auto card = std::make_unique<Card>("uuid-1", time, "login.default", 21, title, notes);
-    const QStringList labels{"Username", "Password", "E-Mail", "Url"};
-    for (int i = 0; i < values.size(); ++i)
-        card->addField(i, time, labels.value(i), values.at(i), 0, i == 1);
-    return card;
-}
 
 QStringList values(const Card &card)
 {
@@ -150,8 +139,8 @@ private slots:
         QFETCH(int, icon);
         QFETCH(bool, changed);
         QFETCH(int, stampedField);
-        const auto stored = login({"alice", "pw", ""});
-        auto card = login(edited, t0, title, notes);
+        const auto stored = makeCard("uuid-1", "Mail", {"alice", "pw", ""});
+        auto card = makeCard("uuid-1", title, edited, t0, notes);
         card->setIconId(icon);
         QCOMPARE(stored->stampChanges(*card), changed);
         QCOMPARE(card->updateTime() > t0, changed);
@@ -161,7 +150,7 @@ private slots:
 
     void stampChangesIgnoresLabels()
     {
-        const auto stored = login({"a"});
+        const auto stored = makeCard("uuid-1", "Mail", {"a"});
         Card edited("uuid-1", t0, "login.default", 21, "Mail", "");
         edited.addField(0, t0, "Another label", "a", 5, true);
         QVERIFY(!stored->stampChanges(edited));
@@ -193,10 +182,10 @@ private slots:
         QFETCH(QString, editedTitle);
         QFETCH(int, editedIcon);
         QFETCH(QStringList, expected);
-        const auto base = login({"user", "pw"});
-        auto card = login(stored, t1, "Outside", "outside notes");
+        const auto base = makeCard("uuid-1", "Mail", {"user", "pw"});
+        auto card = makeCard("uuid-1", "Outside", stored, t1, "outside notes");
         card->setIconId(9);
-        const auto mine = login(edited, t0, editedTitle);
+        const auto mine = makeCard("uuid-1", editedTitle, edited, t0);
         mine->setIconId(editedIcon);
         card->takeEdits(*base, *mine);
         QCOMPARE(values(*card), expected);
@@ -232,8 +221,8 @@ private slots:
         QFETCH(QString, theirTitle);
         QFETCH(QString, theirNotes);
         QFETCH(bool, expected);
-        const auto a = login(mine, t0, "Mail", myNotes);
-        const auto b = login(theirs, t1, theirTitle, theirNotes);
+        const auto a = makeCard("uuid-1", "Mail", mine, t0, myNotes);
+        const auto b = makeCard("uuid-1", theirTitle, theirs, t1, theirNotes);
         b->setIconId(7);
         QCOMPARE(a->isEquivalent(*b), expected);
     }
@@ -264,8 +253,8 @@ private slots:
         QFETCH(QDateTime, theirField1Time);
         QFETCH(QStringList, expected);
         QFETCH(bool, theirHead);
-        auto card = login(mine, myTime, "Mine", "my notes");
-        auto other = login(theirs, theirTime, "Theirs", "their notes");
+        auto card = makeCard("uuid-1", "Mine", mine, myTime, "my notes");
+        auto other = makeCard("uuid-1", "Theirs", theirs, theirTime, "their notes");
         other->setIconId(5);
         other->fields().at(1)->setUpdateTime(theirField1Time);
         card->mergeNewer(*other);
@@ -280,8 +269,8 @@ private slots:
 
     void fillBlanks()
     {
-        auto mine = login({"a", "", ""}, t0, "Mail", "");
-        auto theirs = login({"x", "y", ""}, t1, "Other", "their notes");
+        auto mine = makeCard("uuid-1", "Mail", {"a", "", ""}, t0, "");
+        auto theirs = makeCard("uuid-1", "Other", {"x", "y", ""}, t1, "their notes");
         theirs->setIconId(9);
         mine->fillBlanks(*theirs);
         QCOMPARE(values(*mine), (QStringList{"a", "y", ""}));
@@ -292,15 +281,15 @@ private slots:
         QCOMPARE(mine->fields().at(1)->updateTime(), mine->updateTime());
         QCOMPARE(mine->fields().at(0)->updateTime(), t0);
 
-        auto blank = login({"", "", "", ""}, t0);
-        blank->fillBlanks(*login({"u", "p", "e"}, t0));
+        auto blank = makeCard("uuid-1", "Mail", {"", "", "", ""}, t0);
+        blank->fillBlanks(*makeCard("uuid-1", "Mail", {"u", "p", "e"}, t0));
         QCOMPARE(values(*blank), (QStringList{"u", "p", "e", ""}));
     }
 
     void fillBlanksKeepsOlderIconAndTimeWhenNothingIsEmpty()
     {
-        auto mine = login({"a", "b"}, t1, "Mail", "n");
-        auto theirs = login({"x", ""}, t0, "Mail", "m");
+        auto mine = makeCard("uuid-1", "Mail", {"a", "b"}, t1, "n");
+        auto theirs = makeCard("uuid-1", "Mail", {"x", ""}, t0, "m");
         theirs->setIconId(9);
         mine->fillBlanks(*theirs);
         QCOMPARE(mine->iconId(), 21);

@@ -1,21 +1,9 @@
+#include "common/ProcessRun.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    process.waitForFinished(120000);
-    return QString::fromUtf8(process.readAll());
-}
-
-} // namespace
 
 class TestInstall : public QObject
 {
@@ -29,9 +17,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_prefix.isValid());
-        const QString log = run(QStringLiteral(TESSERA_CMAKE),
-                                {QStringLiteral("--install"), QStringLiteral(TESSERA_BUILD_DIR),
-                                 QStringLiteral("--prefix"), m_prefix.path()});
+        const QString log = runProcess(QStringLiteral(TESSERA_CMAKE),
+                                       {QStringLiteral("--install"), QStringLiteral(TESSERA_BUILD_DIR),
+                                        QStringLiteral("--prefix"), m_prefix.path()})
+                                .printed();
         QVERIFY2(QFileInfo::exists(path(QStringLiteral("bin/tessera"))), qPrintable(log));
     }
 
@@ -67,9 +56,9 @@ private slots:
     void programsAgreeOnVersion()
     {
         const QString version = QStringLiteral(TESSERA_VERSION);
-        QCOMPARE(run(path(QStringLiteral("bin/tessera")), {QStringLiteral("--version")}).trimmed(),
+        QCOMPARE(runProcess(path(QStringLiteral("bin/tessera")), {QStringLiteral("--version")}).printed().trimmed(),
                  QStringLiteral("Tessera ") + version);
-        QCOMPARE(run(path(QStringLiteral("bin/tessera-cli")), {QStringLiteral("--version")}).trimmed(),
+        QCOMPARE(runProcess(path(QStringLiteral("bin/tessera-cli")), {QStringLiteral("--version")}).printed().trimmed(),
                  QStringLiteral("tessera-cli ") + version);
     }
 };

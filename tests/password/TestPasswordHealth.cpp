@@ -1,3 +1,4 @@
+#include "common/TestCards.h"
 #include "model/FieldType.h"
 #include "password/PasswordHealth.h"
 #include "store/CardDb.h"
@@ -15,9 +16,9 @@ private:
     void add(const QString &title, const QString &value, const QDateTime &changed, int type = FieldType::Password,
              bool trashed = false)
     {
-        auto card = std::make_unique<Card>(QString(), changed, "login.default", 21, title, QString());
-        card->addField(0, changed, "Username", "ana", FieldType::Username, false);
-        card->addField(1, changed, "Password", value, type, true);
+        // The password goes in last, with the type under test.
+        auto card = makeCard(QString(), title, {"ana", "-"}, changed);
+        addFields(*card, {{"Password", value, type, true}});
         const int id = int(m_rows.size()) + 1;
         m_rows.push_back({id, QString(), changed, trashed, std::move(card), QByteArray()});
     }

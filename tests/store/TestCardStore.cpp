@@ -1,4 +1,5 @@
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "model/BuiltinCatalog.h"
 #include "store/CardDb.h"
@@ -7,19 +8,6 @@
 #include <QTemporaryDir>
 #include <QtConcurrent>
 #include <QtTest>
-
-namespace {
-
-std::unique_ptr<Card> makeCard(const QString &uuid, const QString &title, qint64 seconds = 1330000000)
-{
-    const QDateTime time = QDateTime::fromSecsSinceEpoch(seconds);
-    auto card = std::make_unique<Card>(uuid, time, QStringLiteral("login.default"), 21, title, QString());
-    card->addField(0, time, QStringLiteral("Username"), QStringLiteral("alice"), 11, false);
-    card->addField(1, time, QStringLiteral("Password"), QStringLiteral("s3cret"), 1, true);
-    return card;
-}
-
-} // namespace
 
 qint64 rowSeconds(CardDb &store, const QString &uuid)
 {
@@ -92,7 +80,7 @@ private slots:
     {
         const QString path = newPath();
         auto store = CardDb::openOrCreate(path, "pw");
-        auto card = makeCard("uuid-a", "Bank");
+        auto card = makeCard("uuid-a", "Bank", {"alice", "s3cret"});
         QVERIFY(store->addCard(*card));
         const int id = store->cardIdForUuid("uuid-a");
         QVERIFY(id > 0);
@@ -100,7 +88,7 @@ private slots:
         QVERIFY(read);
         QCOMPARE(read->toData(), card->toData());
 
-        QVERIFY(!store->addCard(*makeCard("uuid-a", "Duplicate")));
+        QVERIFY(!store->addCard(*makeCard("uuid-a", "Duplicate", {"alice", "s3cret"})));
         QCOMPARE(store->cardCount(), 1);
 
         QCOMPARE(store->cardIdForUuid("missing"), -1);
@@ -119,7 +107,7 @@ private slots:
     {
         const QString path = newPath();
         auto store = CardDb::openOrCreate(path, "pw");
-        auto card = makeCard("uuid-c", "Tab\there", 1400000000);
+        auto card = makeCard("uuid-c", "Tab\there", {"alice", "s3cret"}, QDateTime::fromSecsSinceEpoch(1400000000));
         card->setIconId(-1);
         QVERIFY(store->addCard(*card));
         SqlPeek peek(path);
@@ -136,8 +124,8 @@ private slots:
     void trashAndRevive()
     {
         auto store = CardDb::openOrCreate(newPath(), "pw");
-        QVERIFY(store->addCard(*makeCard("u1", "One")));
-        QVERIFY(store->addCard(*makeCard("u2", "Two", 1400000000)));
+        QVERIFY(store->addCard(*makeCard("u1", "One", {"alice", "s3cret"})));
+        QVERIFY(store->addCard(*makeCard("u2", "Two", {"alice", "s3cret"}, QDateTime::fromSecsSinceEpoch(1400000000))));
         const int id = store->cardIdForUuid("u1");
         const qint64 before = QDateTime::currentSecsSinceEpoch();
         QVERIFY(store->trashCard(id));
@@ -178,7 +166,7 @@ private slots:
     {
         const QString path = newPath();
         auto store = CardDb::openOrCreate(path, "pw");
-        QVERIFY(store->addCard(*makeCard("u1", "One")));
+        QVERIFY(store->addCard(*makeCard("u1", "One", {"alice", "s3cret"})));
         QVERIFY(SqlPeek(path).exec("UPDATE Cards SET UpdateTime = 1330000000.9"));
         QCOMPARE(rowSeconds(*store, "u1"), qint64(1330000000));
     }
@@ -191,7 +179,7 @@ private slots:
         const QString path = newPath();
         auto store = CardDb::openOrCreate(path, "pw");
         for (const char *uuid : {"u1", "u2", "u3", "u4"})
-            QVERIFY(store->addCard(*makeCard(uuid, uuid)));
+            QVERIFY(store->addCard(*makeCard(uuid, uuid, {"alice", "s3cret"})));
         QCOMPARE(must(store->purgedCards()), (QHash<QString, qint64>()));
         QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Purged'").toInt(), 0);
         for (const char *uuid : {"u1", "u2", "u3"})
@@ -228,10 +216,10 @@ private slots:
     void everythingFailsSoftlyAfterClose()
     {
         auto store = CardDb::openOrCreate(newPath(), "pw");
-        QVERIFY(store->addCard(*makeCard("u1", "One")));
+        QVERIFY(store->addCard(*makeCard("u1", "One", {"alice", "s3cret"})));
         store->close();
         QVERIFY(!store->isOpen());
-        QVERIFY(!store->addCard(*makeCard("u2", "Two")));
+        QVERIFY(!store->addCard(*makeCard("u2", "Two", {"alice", "s3cret"})));
         QCOMPARE(store->cardIdForUuid("u1"), -1);
         QCOMPARE(store->cardCount(), -1);
         QVERIFY(!store->card(1));
@@ -247,7 +235,7 @@ private slots:
     {
         const QString path = newPath();
         auto first = CardDb::openOrCreate(path, "pw");
-        QVERIFY(first->addCard(*makeCard("u1", "One")));
+        QVERIFY(first->addCard(*makeCard("u1", "One", {"alice", "s3cret"})));
         auto second = CardDb::openWithKey(path, first->key());
         QVERIFY(second);
         QCOMPARE(second->card(1)->toData(), first->card(1)->toData());
@@ -262,11 +250,11 @@ private slots:
         {
             CardDbTransaction transaction(*store);
             QVERIFY(transaction.isActive());
-            QVERIFY(store->addCard(*makeCard("u1", "One")));
+            QVERIFY(store->addCard(*makeCard("u1", "One", {"alice", "s3cret"})));
         }
         QCOMPARE(store->cardCount(), 0);
         CardDbTransaction transaction(*store);
-        QVERIFY(store->addCard(*makeCard("u1", "One")));
+        QVERIFY(store->addCard(*makeCard("u1", "One", {"alice", "s3cret"})));
         QVERIFY(transaction.commit());
         QCOMPARE(store->cardCount(), 1);
     }
@@ -277,14 +265,16 @@ private slots:
         const QString path = newPath();
         std::shared_ptr<CardDb> shared = QtConcurrent::run([path] {
                                              std::shared_ptr<CardDb> opened(CardDb::openOrCreate(path, "pw"));
-                                             opened->addCard(*makeCard("u1", "From worker"));
+                                             opened->addCard(*makeCard("u1", "From worker", {"alice", "s3cret"}));
                                              return opened;
                                          }).result();
         QVERIFY(shared);
         QCOMPARE(shared->cardCount(), 1);
-        QVERIFY(shared->addCard(*makeCard("u2", "From here")));
+        QVERIFY(shared->addCard(*makeCard("u2", "From here", {"alice", "s3cret"})));
         QCOMPARE(shared->card(shared->cardIdForUuid("u2"))->title(), QString("From here"));
-        QtConcurrent::run([shared] { shared->addCard(*makeCard("u3", "Worker again")); }).waitForFinished();
+        QtConcurrent::run([shared] {
+            shared->addCard(*makeCard("u3", "Worker again", {"alice", "s3cret"}));
+        }).waitForFinished();
         QCOMPARE(shared->cardCount(), 3);
         shared->close();
         shared.reset();

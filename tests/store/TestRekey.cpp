@@ -1,4 +1,5 @@
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
@@ -13,15 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::unique_ptr<Card> makeCard(const QString &uuid, const QString &title)
-{
-    const QDateTime time = QDateTime::fromSecsSinceEpoch(1330000000);
-    auto card = std::make_unique<Card>(uuid, time, QStringLiteral("password.default"), 36, title, QStringLiteral("n"));
-    card->addField(0, time, QStringLiteral("Login"), title.toLower(), 11, false);
-    card->addField(1, time, QStringLiteral("Password"), QStringLiteral("pw-") + title, 1, true);
-    return card;
-}
 
 QStringList cardTexts(CardDb &store)
 {
@@ -53,7 +45,7 @@ private:
         const QString path = m_dir.filePath(QStringLiteral("rekey%1.tessera").arg(++m_serial));
         *store = CardDb::openOrCreate(path, "old");
         for (const QString &title : QStringList{"Alpha", "Bravo", "Charlie"})
-            (*store)->addCard(*makeCard(title + "-uuid", title));
+            (*store)->addCard(*makeCard(title + "-uuid", title, {title.toLower(), "pw-" + title}, t0, "n"));
         (*store)->trashCard((*store)->cardIdForUuid("Bravo-uuid"));
         return path;
     }

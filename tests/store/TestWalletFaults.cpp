@@ -1,4 +1,5 @@
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "store/CardDb.h"
 
@@ -16,13 +17,11 @@ namespace {
 
 constexpr int cardCount = 300;
 
+// Long enough secrets that a few hundred cards span many pages.
 std::unique_ptr<Card> numberedCard(int i)
 {
-    const QString uuid = QStringLiteral("00000000-0000-4000-8000-%1").arg(i, 12, 10, QLatin1Char('0'));
-    auto card = std::make_unique<Card>(uuid, QDateTime::fromSecsSinceEpoch(1330000000 + i, Qt::UTC), "login.default",
-                                       21, QStringLiteral("Card %1").arg(i), QString());
-    card->addField(0, card->updateTime(), "Password", QStringLiteral("secret %1").arg(i).repeated(8), 1, true);
-    return card;
+    return makeCard(uuidNumber(i), QStringLiteral("Card %1").arg(i),
+                    {"-", QStringLiteral("secret %1").arg(i).repeated(8)}, t0.addSecs(i));
 }
 
 } // namespace

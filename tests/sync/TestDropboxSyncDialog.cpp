@@ -1,7 +1,7 @@
 #include "FakeCloudServer.h"
-#include "app/MainWindow.h"
-#include "common/GuiTestUtils.h"
+#include "common/MainWindowFixture.h"
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "model/TextUtils.h"
 #include "session/WalletSession.h"
@@ -34,28 +34,20 @@ public slots:
 
 } // namespace
 
-class TestDropboxSyncDialog : public QObject
+class TestDropboxSyncDialog : public QObject, public MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_settingsDir;
     std::unique_ptr<QSettings> m_settings;
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<FakeCloudServer> m_server;
     BrowserStandIn m_browser;
-    QString m_path;
-    int m_serial = 0;
 
     DropBoxHosts hosts() const { return {m_server->apiUrl(), m_server->contentUrl(), m_server->webUrl()}; }
 
-    void addCard(const QString &title, const QString &password = QStringLiteral("secret"))
+    void addCard(const QString &title)
     {
-        Card card(newUuid(), QDateTime::currentDateTimeUtc(), "password.default", 36, title, QString());
-        card.addField(0, QDateTime::currentDateTimeUtc(), "Login", "carol", 11, false);
-        card.addField(1, QDateTime::currentDateTimeUtc(), "Password", password, 1, true);
-        m_window->session().store()->addCard(card);
+        storeCard(*makeCard(newUuid(), title, {"carol", "secret"}, QDateTime::currentDateTimeUtc()));
     }
 
     QStringList titles(CardDb &store)
@@ -121,7 +113,6 @@ private:
 private slots:
     void initTestCase()
     {
-        isolateSettings(m_settingsDir);
         m_settings = std::make_unique<QSettings>();
         qRegisterMetaType<FakeCloudServer::Call>();
         QDesktopServices::setUrlHandler("http", &m_browser, "open");
@@ -134,10 +125,7 @@ private slots:
         m_browser.opened.clear();
         m_server = std::make_unique<FakeCloudServer>();
         QVERIFY(m_server->listen());
-        m_window = std::make_unique<MainWindow>();
-        m_path = m_dir.filePath(QStringLiteral("local%1.tessera").arg(++m_serial));
-        QVERIFY(CardDb::openOrCreate(m_path, "local pw"));
-        QVERIFY(m_window->session().unlock(m_path, "local pw"));
+        openNewWallet("local pw");
         addCard("Alpha");
         addCard("Beta");
     }
@@ -203,8 +191,7 @@ private slots:
         writeFile(other, m_server->file(DropboxSyncDialog::remotePath));
         {
             auto store = CardDb::openOrCreate(other, "cloud pw");
-            Card card(newUuid(), QDateTime::currentDateTimeUtc(), "note.default", 22, "From the phone", "hello");
-            store->addCard(card);
+            store->addCard(*makeCard(newUuid(), "From the phone", {}, QDateTime::currentDateTimeUtc(), "hello"));
         }
         m_server->setFile(DropboxSyncDialog::remotePath, fileBytes(other));
         addCard("Gamma");

@@ -1,4 +1,5 @@
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "store/CardDb.h"
 #include "store/WalletBackups.h"
@@ -15,16 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-const QDateTime t0 = QDateTime::fromSecsSinceEpoch(1330000000);
-
-std::unique_ptr<Card> login(const QString &uuid, const QString &title, const QString &user, const QString &password)
-{
-    auto card = std::make_unique<Card>(uuid, t0, "login.default", 21, title, QString());
-    card->addField(0, t0, "Username", user, 11, false);
-    card->addField(1, t0, "Password", password, 1, true);
-    return card;
-}
 
 // Field index to a new value, stamped as the window stamps an edit.
 void edit(CardDb &store, const QString &uuid, int field, const QString &value, int secondsLater)
@@ -100,7 +91,8 @@ private slots:
         m_shared = m_folder + "/shared.tessera";
         QDir().mkpath(m_folder);
         auto store = CardDb::create(m_wallet, "a");
-        QVERIFY(store->addCard(*login("x", "Mail", "ann", "old")) && store->addCard(*login("y", "Bank", "bob", "pin")));
+        QVERIFY(store->addCard(*makeCard("x", "Mail", {"ann", "old"}))
+                && store->addCard(*makeCard("y", "Bank", {"bob", "pin"})));
         store.reset();
         QVERIFY(sync(m_wallet, "a", m_shared));
         QDir(WalletBackups::folder()).removeRecursively();
@@ -199,15 +191,15 @@ private slots:
         for (int i = 0; i < names.size(); ++i) {
             const QString path = folder + "/" + names.at(i);
             QVERIFY(CardDb::open(shared, "a")->saveCopy(path));
-            QVERIFY(
-                CardDb::open(path, "a")->addCard(*login(QString("c%1").arg(i), QString("Copy %1").arg(i), "u", "p")));
+            QVERIFY(CardDb::open(path, "a")->addCard(
+                *makeCard(QString("c%1").arg(i), QString("Copy %1").arg(i), {"u", "p"})));
         }
         const QString stranger = folder + "/shared (conflicted copy 2024-05-02).tessera";
-        CardDb::create(stranger, "another password")->addCard(*login("s", "Stranger", "u", "p"));
+        CardDb::create(stranger, "another password")->addCard(*makeCard("s", "Stranger", {"u", "p"}));
         const QString damaged = folder + "/shared_conflict-20240503-000000.tessera";
         QVERIFY(CardDb::open(shared, "a")->saveCopy(damaged));
-        QVERIFY(CardDb::open(damaged, "a")->addCard(*login("d1", "Readable", "u", "p")));
-        QVERIFY(CardDb::open(damaged, "a")->addCard(*login("d2", "Broken", "u", "p")));
+        QVERIFY(CardDb::open(damaged, "a")->addCard(*makeCard("d1", "Readable", {"u", "p"})));
+        QVERIFY(CardDb::open(damaged, "a")->addCard(*makeCard("d2", "Broken", {"u", "p"})));
         QVERIFY(SqlPeek(damaged).exec("UPDATE Cards SET Data = substr(Data, 1, 16) WHERE UUID = 'd2'"));
         const QString link = folder + "/shared_conflict-20240504-000000.tessera";
         const QString subfolder = folder + "/shared_conflict-20240505-000000.tessera";
@@ -272,7 +264,7 @@ private slots:
         auto store = CardDb::open(wallet, "a");
         const mode_t mask = ::umask(0);
         for (int i = 0; i < 7; ++i) {
-            QVERIFY(store->addCard(*login(QString("n%1").arg(i), "New", "u", "p")));
+            QVERIFY(store->addCard(*makeCard(QString("n%1").arg(i), "New", {"u", "p"})));
             QVERIFY(!WalletBackups::keep(*store).isError());
         }
         ::umask(mask);

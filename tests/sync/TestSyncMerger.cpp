@@ -1,32 +1,11 @@
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "store/CardDb.h"
 #include "sync/WalletMerge.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-const QDateTime t0 = QDateTime::fromSecsSinceEpoch(1330000000);
-
-std::unique_ptr<Card> login(const QString &uuid, const QString &title, const QStringList &values,
-                            const QDateTime &time = t0, const QString &notes = QString())
-{
-    auto card = std::make_unique<Card>(uuid, time, "login.default", 21, title, notes);
-    const QStringList labels{"Username", "Password", "E-Mail", "Url"};
-    // "value^100" is a value changed 100 seconds after t0; "-" leaves the field out, as imported logins do.
-    for (int i = 0; i < values.size(); ++i) {
-        if (values.at(i) == "-")
-            continue;
-        const QString changed = values.at(i).section('^', 1);
-        card->addField(i, changed.isEmpty() ? time : t0.addSecs(changed.toInt()), labels.at(i),
-                       values.at(i).section('^', 0, 0), i == 1 ? 1 : 0, i == 1);
-    }
-    return card;
-}
-
-} // namespace
 
 class TestSyncMerger : public QObject
 {
@@ -49,8 +28,16 @@ private:
             purge = purge || card.startsWith('!');
             const bool trashed = card.startsWith('~') || card.startsWith('!');
             const QStringList part = card.mid(trashed ? 1 : 0).split('|');
-            store->addCard(*login(part.at(0), part.at(1), part.at(2).split(','), t0.addSecs(part.value(3).toInt()),
-                                  part.value(4)));
+            auto login = makeCard(part.at(0), part.at(1), part.at(2).split(','), t0.addSecs(part.value(3).toInt()),
+                                  part.value(4));
+            // "value^100" is a value changed 100 seconds after t0.
+            for (Field *field : login->fields()) {
+                const QString changed = field->value().section('^', 1);
+                field->setValue(field->value().section('^', 0, 0));
+                if (!changed.isEmpty())
+                    field->setUpdateTime(t0.addSecs(changed.toInt()));
+            }
+            store->addCard(*login);
             if (trashed)
                 store->trashCard(store->cardIdForUuid(part.at(0)));
         }

@@ -1,6 +1,5 @@
-#include "app/MainWindow.h"
-#include "common/GuiTestUtils.h"
-#include "model/FieldType.h"
+#include "common/MainWindowFixture.h"
+#include "common/TestCards.h"
 #include "model/TextUtils.h"
 #include "otp/Clock.h"
 #include "session/WalletSession.h"
@@ -24,14 +23,6 @@
 
 namespace {
 
-struct SampleField
-{
-    QString label;
-    QString value;
-    int type;
-    bool sensitive;
-};
-
 // Stands in for the system clock while it lives; the test moves it by hand.
 class FixedClock : public Clock
 {
@@ -50,47 +41,28 @@ public:
 
 } // namespace
 
-class TestCardPanes : public QObject
+class TestCardPanes : public QObject, public MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_settingsDir;
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_window;
-    int m_serial = 0;
-
     RootView *rootView() { return m_window->findChild<RootView *>("rootView"); }
-    DetailView *detailView() { return m_window->findChild<DetailView *>("detailView"); }
-    QListView *listView() { return m_window->findChild<QListView *>("listView"); }
     SearchEdit *searchEdit() { return m_window->findChild<SearchEdit *>("searchEdit"); }
 
-    int addCard(const QString &title, const QList<SampleField> &fields = {}, const QString &notes = QString(),
+    int addCard(const QString &title, const QList<TestField> &fields = {}, const QString &notes = QString(),
                 int icon = 21)
     {
-        Card card(newUuid(), QDateTime::currentDateTime(), "login.default", icon, title, notes);
-        int uid = 0;
-        for (const SampleField &field : fields)
-            card.addField(uid++, QDateTime::currentDateTime(), field.label, field.value, field.type, field.sensitive);
-        m_window->session().store()->addCard(card);
-        return m_window->session().store()->cardIdForUuid(card.uuid());
-    }
-
-    QStringList listed()
-    {
-        QStringList titles;
-        for (int row = 0; row < listView()->model()->rowCount(); ++row)
-            titles << listView()->model()->index(row, 0).data().toString();
-        return titles;
+        auto card = makeCard(newUuid(), title, {}, QDateTime::currentDateTimeUtc(), notes);
+        card->setIconId(icon);
+        addFields(*card, fields);
+        return storeCard(*card);
     }
 
     QString currentTitle() { return listView()->currentIndex().data().toString(); }
 
     void openWallet(const QStringList &titles)
     {
-        const QString path = m_dir.filePath(QStringLiteral("panes%1.tessera").arg(++m_serial));
-        QVERIFY(CardDb::create(path, "pw"));
-        QVERIFY(m_window->session().unlock(path, "pw"));
+        openNewWallet();
         for (const QString &title : titles)
             addCard(title);
         m_window->session().reportChange();
@@ -115,13 +87,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { isolateSettings(m_settingsDir); }
-
-    void init()
-    {
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-    }
+    void init() { openWindow(); }
 
     void cleanup() { m_window.reset(); }
 
@@ -141,7 +107,7 @@ private slots:
         QFETCH(QStringList, titles);
         QFETCH(QString, sorted);
         openWallet(titles);
-        QCOMPARE(listed().join(',').toLower(), sorted);
+        QCOMPARE(listedTitles().join(',').toLower(), sorted);
     }
 
     // At the smallest size users keep, nothing hides off to the side: long titles are elided in the
@@ -195,7 +161,7 @@ private slots:
         QTest::keyClick(m_window.get(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), searchEdit());
         QTest::keyClicks(searchEdit(), "mail");
-        QCOMPARE(listed(), (QStringList{"Mail", "Mailbox"}));
+        QCOMPARE(listedTitles(), (QStringList{"Mail", "Mailbox"}));
         QTest::keyClick(searchEdit(), Qt::Key_Return);
         QCOMPARE(QApplication::clipboard()->text(), QString("mail-secret"));
         QCOMPARE(detailView()->cardTitle(), QString("Mail"));
@@ -209,7 +175,7 @@ private slots:
 
         QTest::keyClick(searchEdit(), Qt::Key_Escape);
         QCOMPARE(searchEdit()->text(), QString());
-        QCOMPARE(listed().size(), 3);
+        QCOMPARE(listedTitles().size(), 3);
     }
 
     // Typing filters the list (the matching itself is the search engine's), also through a reload; the
@@ -226,13 +192,13 @@ private slots:
         QVERIFY(!clear->isVisible());
         QTest::keyClicks(searchEdit(), "app bank");
         QVERIFY(clear->isVisible());
-        QCOMPARE(listed(), QStringList{"BANKING app"});
+        QCOMPARE(listedTitles(), QStringList{"BANKING app"});
         rootView()->reload();
-        QCOMPARE(listed(), QStringList{"BANKING app"});
+        QCOMPARE(listedTitles(), QStringList{"BANKING app"});
         QTest::mouseClick(clear, Qt::LeftButton);
         QCOMPARE(searchEdit()->text(), QString());
         QVERIFY(!clear->isVisible());
-        QCOMPARE(listed().size(), 3);
+        QCOMPARE(listedTitles().size(), 3);
     }
 
     // A card added is selected and shown; renamed, it moves to its place and stays selected.
@@ -242,7 +208,7 @@ private slots:
         QAbstractItemModelTester tester(listView()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         const int id = addCard("Apple");
         rootView()->addCard(id);
-        QCOMPARE(listed(), (QStringList{"Apple", "Mango", "Peach"}));
+        QCOMPARE(listedTitles(), (QStringList{"Apple", "Mango", "Peach"}));
         QCOMPARE(listView()->currentIndex().row(), 0);
         QCOMPARE(detailView()->cardId(), id);
         QCOMPARE(detailView()->cardTitle(), QString("Apple"));
@@ -250,7 +216,7 @@ private slots:
         card->setTitle("Zucchini");
         m_window->session().store()->updateCard(id, *card);
         rootView()->updateCard(id);
-        QCOMPARE(listed(), (QStringList{"Mango", "Peach", "Zucchini"}));
+        QCOMPARE(listedTitles(), (QStringList{"Mango", "Peach", "Zucchini"}));
         QCOMPARE(currentTitle(), QString("Zucchini"));
         QCOMPARE(detailView()->cardTitle(), QString("Zucchini"));
     }
@@ -263,7 +229,7 @@ private slots:
         const int beta = detailView()->cardId();
         m_window->session().store()->trashCard(beta);
         rootView()->removedCard(beta);
-        QCOMPARE(listed(), (QStringList{"Alpha", "Gamma"}));
+        QCOMPARE(listedTitles(), (QStringList{"Alpha", "Gamma"}));
         QVERIFY(detailView()->hasCard());
         QVERIFY(detailView()->cardId() != beta);
         QVERIFY(m_window->findChild<QAction *>("actionDeleteCard")->isEnabled());
@@ -276,7 +242,7 @@ private slots:
         const int only = detailView()->cardId();
         m_window->session().store()->trashCard(only);
         rootView()->removedCard(only);
-        QCOMPARE(listed(), QStringList());
+        QCOMPARE(listedTitles(), QStringList());
         QVERIFY(!detailView()->hasCard());
         QVERIFY(!m_window->findChild<QAction *>("actionEditCard")->isEnabled());
     }

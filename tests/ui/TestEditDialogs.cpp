@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "common/GuiTestUtils.h"
+#include "common/TestCards.h"
 #include "model/Card.h"
 #include "model/FieldType.h"
 #include "session/WalletSession.h"
@@ -31,20 +32,18 @@ namespace {
 const QString markupNotes = QStringLiteral("<b>Gate</b> code & 1 < 2\nsecond line");
 
 // Each entry names one field: "Label" plain, "Label*" sensitive, "-" a separator.
-std::unique_ptr<Card> makeCard(const QStringList &fields, int iconId = 7)
+std::unique_ptr<Card> cardWithFields(const QStringList &fields, int iconId = 7)
 {
-    const QDateTime time = QDateTime::fromSecsSinceEpoch(1330000000);
-    auto card = std::make_unique<Card>(QStringLiteral("5e0c8d1c-3f7e-4a55-9d2b-0d6f61a0c001"), time,
-                                       QStringLiteral("login.default"), iconId, QStringLiteral("Mail"), markupNotes);
-    int uid = 0;
+    auto card
+        = makeCard(QStringLiteral("5e0c8d1c-3f7e-4a55-9d2b-0d6f61a0c001"), QStringLiteral("Mail"), {}, t0, markupNotes);
+    card->setIconId(iconId);
     for (const QString &entry : fields) {
-        if (entry == QLatin1String("-")) {
-            card->addField(uid++, time, QString(), QString(), FieldType::Separator, false);
-            continue;
-        }
         const bool sensitive = entry.endsWith(QLatin1Char('*'));
         const QString label = sensitive ? entry.chopped(1) : entry;
-        card->addField(uid++, time, label, label.toLower() + QStringLiteral("-value"), FieldType::Text, sensitive);
+        addFields(*card,
+                  {entry == QLatin1String("-")
+                       ? TestField{QString(), QString(), FieldType::Separator}
+                       : TestField{label, label.toLower() + QStringLiteral("-value"), FieldType::Text, sensitive}});
     }
     return card;
 }
@@ -174,7 +173,7 @@ private slots:
         QFETCH(QStringList, fields);
         QFETCH(QStringList, shown);
 
-        EditDialog *dialog = openEditor(makeCard(fields));
+        EditDialog *dialog = openEditor(cardWithFields(fields));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Edit Card"));
         QCOMPARE(nameEdit(dialog)->text(), QStringLiteral("Mail"));
         QCOMPARE(noteEdit(dialog)->toPlainText(), markupNotes);
@@ -191,7 +190,7 @@ private slots:
 
     void focusRunsThroughEditors()
     {
-        EditDialog *dialog = openEditor(makeCard({"A*", "-", "B"}));
+        EditDialog *dialog = openEditor(cardWithFields({"A*", "-", "B"}));
         const QList<QLineEdit *> editors = fieldEditors(dialog);
         const QList<QWidget *> chain{editors.at(0), editors.at(1), noteEdit(dialog)};
 
@@ -209,7 +208,7 @@ private slots:
         const QString typed = QStringLiteral("  a\tb  ");
         const QString stored = QStringLiteral("a    b");
 
-        EditDialog *dialog = openEditor(makeCard({"User", "-", "Password*"}));
+        EditDialog *dialog = openEditor(cardWithFields({"User", "-", "Password*"}));
         pasteInto(nameEdit(dialog), typed);
         pasteInto(fieldEditors(dialog).at(1), typed);
         pasteInto(noteEdit(dialog), typed);
@@ -227,7 +226,7 @@ private slots:
 
     void eyeTogglesItsOwnField()
     {
-        EditDialog *dialog = openEditor(makeCard({"PIN*", "User", "Password*"}));
+        EditDialog *dialog = openEditor(cardWithFields({"PIN*", "User", "Password*"}));
         const QList<QLineEdit *> editors = fieldEditors(dialog);
         QLineEdit *pin = editors.at(0);
         QLineEdit *password = editors.at(2);
@@ -263,7 +262,7 @@ private slots:
         QFETCH(int, how);
         QFETCH(QString, typed);
 
-        QPointer<EditDialog> dialog = openEditor(makeCard({"User", "Password*"}));
+        QPointer<EditDialog> dialog = openEditor(cardWithFields({"User", "Password*"}));
         QTest::keyClicks(nameEdit(dialog), typed);
         if (!typed.isEmpty())
             MessageBox::setNextAnswer(MessageBox::Accept);
@@ -286,7 +285,7 @@ private slots:
     // A change to a field is a change too; the user who answers Cancel keeps editing and can still save.
     void escapeCanKeepEditing()
     {
-        QPointer<EditDialog> dialog = openEditor(makeCard({"User", "Password*"}));
+        QPointer<EditDialog> dialog = openEditor(cardWithFields({"User", "Password*"}));
         QTest::keyClicks(fieldEditors(dialog).at(1), "!");
         MessageBox::setNextAnswer(MessageBox::Decline);
         QTest::keyClick(fieldEditors(dialog).at(1), Qt::Key_Escape);
@@ -310,7 +309,7 @@ private slots:
     {
         QFETCH(bool, accepted);
 
-        EditDialog *dialog = openEditor(makeCard({"User"}, 7));
+        EditDialog *dialog = openEditor(cardWithFields({"User"}, 7));
         auto *iconButton = dialog->findChild<QPushButton *>(QStringLiteral("iconButton"));
         QCOMPARE(iconImage(iconButton->icon()), iconImage(CardIcons::icon(7)));
 

@@ -1,5 +1,6 @@
 #include "common/GuiTestUtils.h"
 #include "common/SqlPeek.h"
+#include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "store/CardDb.h"
 #include "ui/FileSyncController.h"
@@ -10,14 +11,6 @@
 #include <cstdio>
 
 namespace {
-
-std::unique_ptr<Card> login(const QString &uuid, const QString &title)
-{
-    auto card = std::make_unique<Card>(uuid, QDateTime::fromSecsSinceEpoch(1330000000), "login.default", 21, title,
-                                       QString());
-    card->addField(0, card->updateTime(), "Username", "ann", 11, false);
-    return card;
-}
 
 // Replaces path with a new file renamed over it, as syncing tools do.
 void replaceByRename(const QString &path, const QByteArray &bytes)
@@ -60,7 +53,7 @@ private slots:
         const QString shared = m_dir.filePath("window-shared.tessera");
         std::unique_ptr<CardDb> store = CardDb::create(wallet, "pw");
         QVERIFY(store->saveCopy(shared));
-        QVERIFY(CardDb::open(shared, "pw")->addCard(*login("s1", "From the copy")));
+        QVERIFY(CardDb::open(shared, "pw")->addCard(*makeCard("s1", "From the copy", {"ann"})));
         QWidget window;
         FileSyncController controller([&store] { return store.get(); }, &window);
         controller.setDelay(0);
@@ -73,12 +66,12 @@ private slots:
 
         const QString incoming = shared + ".incoming";
         QVERIFY(CardDb::open(shared, "pw")->saveCopy(incoming));
-        QVERIFY(CardDb::open(incoming, "pw")->addCard(*login("s2", "Later in the copy")));
+        QVERIFY(CardDb::open(incoming, "pw")->addCard(*makeCard("s2", "Later in the copy", {"ann"})));
         QVERIFY(std::rename(qPrintable(incoming), qPrintable(shared)) == 0);
         QVERIFY(QTest::qWaitFor([&] { return store->cardCount() == 2; }, 5000));
 
         reloads.clear();
-        QVERIFY(CardDb::open(wallet, "pw")->addCard(*login("w1", "From tessera-cli")));
+        QVERIFY(CardDb::open(wallet, "pw")->addCard(*makeCard("w1", "From tessera-cli", {"ann"})));
         QVERIFY(reloads.wait(5000));
         QVERIFY(QTest::qWaitFor([&] { return CardDb::open(shared, "pw")->cardCount() == 3; }, 5000));
     }
@@ -88,7 +81,7 @@ private slots:
         const QString wallet = m_dir.filePath("asking.tessera");
         const QString shared = m_dir.filePath("asking-shared.tessera");
         std::unique_ptr<CardDb> store = CardDb::create(wallet, "pw");
-        CardDb::create(shared, "other")->addCard(*login("s", "Theirs"));
+        CardDb::create(shared, "other")->addCard(*makeCard("s", "Theirs", {"ann"}));
         QWidget window;
         FileSyncController controller([&store] { return store.get(); }, &window);
         int asked = 0;

@@ -4,32 +4,35 @@
 #include <QString>
 #include <QStringList>
 
-// One run of tessera-cli: what it printed and how it ended (-1 when a signal ended it).
-struct CliRun
+// One run of a program: what it printed and how it ended (-1 when it did not start or a signal ended it).
+struct ProcessRun
 {
     int exitCode = -1;
     QString out;
     QString err;
+
+    // Both streams, for a run whose output is read whole.
+    QString printed() const { return out + err; }
 };
 
-// Runs tessera-cli in a pipe, each password one line of its standard input, as a script gives them.
+// Runs a program to its end, each of inputLines one line of its standard input, as a script gives them.
 // Standard output goes to outputFile when one is named.
-inline CliRun runCli(const QStringList &arguments, const QStringList &passwords = {},
-                     const QString &outputFile = QString())
+inline ProcessRun runProcess(const QString &program, const QStringList &arguments, const QStringList &inputLines = {},
+                             const QString &outputFile = QString())
 {
     QProcess process;
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
-    process.start(QStringLiteral(TESSERA_CLI), arguments);
+    process.start(program, arguments);
     if (!process.waitForStarted())
         return {};
     QByteArray input;
-    for (const QString &password : passwords)
-        input += password.toUtf8() + '\n';
+    for (const QString &line : inputLines)
+        input += line.toUtf8() + '\n';
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(120000);
-    CliRun run;
+    ProcessRun run;
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
