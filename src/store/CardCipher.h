@@ -1,13 +1,16 @@
 #pragma once
 
+#include "store/CardSealer.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <memory>
 
-// AES-128-CBC with PKCS#7 padding under one key and one IV for every card of a wallet, plus the key
-// derivation and digests the wallet format is built on. Used by one thread at a time.
-class CardCipher
+// AES-128-CBC with PKCS#7 padding under one key and one IV for every card of a wallet (the card sealer
+// of a version-2 file), plus the key derivation and digests that format is built on. Used by one
+// thread at a time.
+class CardCipher : public CardSealer
 {
 public:
     static constexpr int keySize = 16;
@@ -15,16 +18,16 @@ public:
 
     CardCipher(const QString &password, const QByteArray &salt, const QByteArray &iv);
     CardCipher(const QByteArray &key, const QByteArray &iv);
-    ~CardCipher();
+    ~CardCipher() override;
     CardCipher(const CardCipher &) = delete;
     CardCipher &operator=(const CardCipher &) = delete;
 
     // Every call starts afresh from the IV, so equal plaintexts give equal ciphertexts.
-    QByteArray encrypt(const QByteArray &plain) const;
+    QByteArray encrypt(const QByteArray &plain) const override;
     // Empty when the padding does not check out (wrong key, damaged or truncated data).
-    QByteArray decrypt(const QByteArray &cipherText) const;
+    QByteArray decrypt(const QByteArray &cipherText) const override;
     // A copy of its own: the cipher wipes its key when it goes.
-    QByteArray key() const { return QByteArray(m_key.constData(), m_key.size()); }
+    QByteArray key() const override { return QByteArray(m_key.constData(), m_key.size()); }
 
     // The first 16 bytes of PBKDF2-HMAC-SHA256 over the password's UTF-8 bytes, 2048 iterations.
     static QByteArray deriveKey(const QString &password, const QByteArray &salt);

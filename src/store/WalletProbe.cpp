@@ -12,10 +12,7 @@
 
 namespace {
 
-const char signature[] = "TesseraDb";
-constexpr int currentVersion = 2;
-constexpr int infoSize = 48;
-constexpr int hashSize = 32;
+using namespace WalletFormat;
 
 QString connectionName()
 {
@@ -59,7 +56,7 @@ public:
         QSqlDatabase::removeDatabase(m_name);
     }
 
-    WalletError examine(WalletProbe::Depth depth) const
+    WalletError examine(ProbeDepth depth) const
     {
         return m_error.isError() ? m_error
                                  : WalletProbe::examineConnection(QSqlDatabase::database(m_name, false), depth);
@@ -86,7 +83,7 @@ WalletError WalletProbe::fileProblem(const QString &path)
     return WalletError();
 }
 
-WalletError WalletProbe::examine(const QString &path, Depth depth)
+WalletError WalletProbe::examine(const QString &path, ProbeDepth depth)
 {
     const WalletError problem = fileProblem(path);
     if (problem.isError())
@@ -94,7 +91,7 @@ WalletError WalletProbe::examine(const QString &path, Depth depth)
     return ProbeConnection(path, hasHotJournal(path)).examine(depth);
 }
 
-WalletError WalletProbe::examineConnection(const QSqlDatabase &db, Depth depth)
+WalletError WalletProbe::examineConnection(const QSqlDatabase &db, ProbeDepth depth)
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/WalletError.h"
+#include "store/WalletFormat.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -14,12 +15,10 @@ class WalletProbe
     Q_DECLARE_TR_FUNCTIONS(WalletProbe)
 
 public:
-    enum Depth { IdentityOnly, EveryPage };
-
-    static WalletError examine(const QString &path, Depth depth);
+    static WalletError examine(const QString &path, WalletFormat::ProbeDepth depth);
     // What the file checks say before any connection is opened: missing, not a file, unreadable, or an
     // interrupted write that only a writable connection could roll back.
     static WalletError fileProblem(const QString &path);
     // The checks of examine() on a connection already open to the file.
-    static WalletError examineConnection(const QSqlDatabase &db, Depth depth);
+    static WalletError examineConnection(const QSqlDatabase &db, WalletFormat::ProbeDepth depth);
 };

@@ -1,0 +1,96 @@
+#include "store/CardRow.h"
+
+#include "model/SecretText.h"
+#include "store/CardSealer.h"
+
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+// The columns every write of a card binds, in the order of CardRow::values().
+const QStringList writtenColumns{QStringLiteral("Title"),      QStringLiteral("Type"), QStringLiteral("IconID"),
+                                 QStringLiteral("UpdateTime"), QStringLiteral("UUID"), QStringLiteral("Data"),
+                                 QStringLiteral("Trashed")};
+
+} // namespace
+
+QString CardRow::insertSql(bool withId)
+{
+    const QStringList columns = withId ? writtenColumns + QStringList{QStringLiteral("ID")} : writtenColumns;
+    return QStringLiteral("INSERT INTO Cards (%1) VALUES (%2)")
+        .arg(columns.join(QStringLiteral(", ")), QStringLiteral("?, ").repeated(columns.size()).chopped(2));
+}
+
+QString CardRow::updateSql(const QString &condition)
+{
+    return QStringLiteral("UPDATE Cards SET %1 = ? WHERE %2")
+        .arg(writtenColumns.join(QStringLiteral(" = ?, ")), condition);
+}
+
+QVariantList CardRow::values(const Card &card, const QString &uuid, const QByteArray &blob, bool trashed,
+                             const QDateTime &rowTime)
+{
+    return {card.title(), card.templateType(), card.iconId(), storedSeconds(rowTime), uuid, blob, trashed ? 1 : 0};
+}
+
+QString CardRow::selectedColumns()
+{
+    return QStringLiteral("ID, UUID, UpdateTime, Trashed, Data, Title");
+}
+
+StoredCard CardRow::decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob)
+{
+    const QByteArray blob = row.value(4).toByteArray();
+    return {row.value(0).toInt(),
+            row.value(1).toString(),
+            QDateTime::fromSecsSinceEpoch(wholeSeconds(row.value(2)), Qt::UTC),
+            row.value(3).toInt() != 0,
+            openCard(sealer, blob),
+            keepBlob ? blob : QByteArray()};
+}
+
+UnreadableCard CardRow::named(const QSqlQuery &row)
+{
+    return {row.value(0).toInt(), row.value(5).toString()};
+}
+
+std::unique_ptr<Card> CardRow::openCard(const CardSealer &sealer, const QByteArray &blob)
+{
+    auto card = std::make_unique<Card>();
+    QByteArray text = sealer.decrypt(blob);
+    const bool read = card->fromData(text);
+    SecretText::wipe(text);
+    return read ? std::move(card) : nullptr;
+}
+
+bool CardRow::hasSoundIdentity(const StoredCard &row)
+{
+    return !row.uuid.isEmpty() && row.card->uuid() == row.uuid;
+}
+
+uint CardRow::storedSeconds(const QDateTime &time)
+{
+    return uint(time.isValid() ? time.toSecsSinceEpoch() : 0);
+}
+
+qint64 CardRow::wholeSeconds(const QVariant &column)
+{
+    return qint64(std::trunc(column.toDouble()));
+}
+
+WalletError CardRow::unreadableCards(const QVector<UnreadableCard> &cards)
+{
+    return WalletError(WalletError::Damaged, tr("these cards cannot be read: %1").arg(namesOf(cards)));
+}
+
+QString CardRow::namesOf(const QVector<UnreadableCard> &cards)
+{
+    QStringList names;
+    for (const UnreadableCard &card : cards)
+        names.append(card.title.isEmpty() ? QStringLiteral("#%1").arg(card.id)
+                                          : QStringLiteral("#%1 \"%2\"").arg(card.id).arg(card.title));
+    return names.join(QStringLiteral(", "));
+}

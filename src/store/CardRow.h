@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/Card.h"
+#include "store/WalletError.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <memory>
+#include <vector>
+
+class CardSealer;
+class QSqlQuery;
+
+// One row of the Cards table with its card decrypted: what a merge needs of every card, read at once.
+struct StoredCard
+{
+    int id = -1;
+    QString uuid;
+    QDateTime rowTime;
+    bool trashed = false;
+    std::unique_ptr<Card> card;
+    // The encrypted text as stored; kept only where a card is copied as it is.
+    QByteArray blob;
+};
+
+// A row whose card cannot be read: its blob does not decrypt, its text does not parse, or SQLite
+// cannot reach it.
+struct UnreadableCard
+{
+    int id = -1;
+    QString title;
+};
+
+// Everything that could be read of a wallet's cards, and what could not.
+struct CardReadout
+{
+    std::vector<StoredCard> cards;
+    QVector<UnreadableCard> unreadable;
+};
+
+// How a card sits in a row of Cards: one list of the columns that every write binds, one list of those
+// that a full read selects, and the decoding of such a row. Only Data is sealed; the clear columns
+// repeat what the card list shows without opening it.
+class CardRow
+{
+    // Translated as the store's messages.
+    Q_DECLARE_TR_FUNCTIONS(CardDb)
+
+public:
+    // The statements that write a row, binding values() and then, where they name one, the row id.
+    static QString insertSql(bool withId);
+    static QString updateSql(const QString &condition);
+    static QVariantList values(const Card &card, const QString &uuid, const QByteArray &blob, bool trashed,
+                               const QDateTime &rowTime);
+
+    // The columns a full read selects, in the order decode() reads them.
+    static QString selectedColumns();
+    // The row a query stands on, selected as selectedColumns(); its card is none when it does not read.
+    static StoredCard decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob);
+    // The same row, named for a list of cards that cannot be read.
+    static UnreadableCard named(const QSqlQuery &row);
+    // The card of one blob, or none when it does not decrypt or parse; its clear text is wiped.
+    static std::unique_ptr<Card> openCard(const CardSealer &sealer, const QByteArray &blob);
+    // A card that a merge would spread to other copies must carry the same identity in its row and in
+    // its text: one flipped bit in the row's clear column would otherwise travel as a new card (a flip
+    // inside the encrypted text already fails to decrypt or parse).
+    static bool hasSoundIdentity(const StoredCard &row);
+    // UpdateTime as written, and as whole seconds read back: another program may have written a fraction.
+    static uint storedSeconds(const QDateTime &time);
+    static qint64 wholeSeconds(const QVariant &column);
+
+    // The error that names cards which cannot be read.
+    static WalletError unreadableCards(const QVector<UnreadableCard> &cards);
+    static QString namesOf(const QVector<UnreadableCard> &cards);
+};

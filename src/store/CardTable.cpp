@@ -1,0 +1,264 @@
+#include "store/CardTable.h"
+
+#include "model/SecretText.h"
+#include "store/CardSealer.h"
+#include "store/WalletFile.h"
+#include "store/WalletSql.h"
+
+#include <QCryptographicHash>
+
+CardTable::CardTable(WalletSql &sql, const WalletFile &file)
+    : m_sql(sql)
+    , m_file(file)
+{
+}
+
+std::optional<QVector<CardListEntry>> CardTable::cardList(ListScope scope)
+{
+    // The window's list needs only id, title and icon: reading no more keeps opening a large wallet quick.
+    const bool all = scope != LiveCards;
+    QVector<CardListEntry> entries;
+    PreparedStatement query
+        = m_sql.run(scope == AllCards ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards")
+                        : scope == TrashedCards
+                        ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards WHERE Trashed=1")
+                        : QStringLiteral("SELECT ID, Title, IconID FROM Cards WHERE Trashed=0"));
+    if (!query)
+        return std::nullopt;
+    while (query->next()) {
+        CardListEntry entry;
+        entry.id = query->value(0).toInt();
+        entry.title = query->value(1).toString();
+        entry.iconId = query->value(2).toInt();
+        if (all) {
+            entry.templateType = query->value(3).toString();
+            entry.trashed = query->value(4).toInt() != 0;
+        }
+        entries.append(entry);
+    }
+    if (query->lastError().isValid()) {
+        m_sql.failSql(*query, false);
+        return std::nullopt;
+    }
+    return entries;
+}
+
+int CardTable::cardCount()
+{
+    PreparedStatement query = m_sql.run(QStringLiteral("SELECT COUNT(*) FROM Cards WHERE Trashed=0"));
+    if (!query)
+        return -1;
+    if (!query->next()) {
+        m_sql.failSql(*query, false);
+        return -1;
+    }
+    return query->value(0).toInt();
+}
+
+std::unique_ptr<Card> CardTable::card(int id)
+{
+    const WalletSql::ReadSnapshot snapshot(m_sql);
+    if (!snapshot.isValid())
+        return nullptr;
+    PreparedStatement query = m_sql.run(QStringLiteral("SELECT Data, Title FROM Cards WHERE ID = ?"), {id});
+    if (!query)
+        return nullptr;
+    if (!query->next()) {
+        if (query->lastError().isValid())
+            m_sql.failSql(*query, false);
+        else
+            m_sql.fail(WalletError(WalletError::Damaged, tr("card #%1 is gone").arg(id)));
+        return nullptr;
+    }
+    auto card = CardRow::openCard(m_file.sealer(), query->value(0).toByteArray());
+    if (!card)
+        m_sql.fail(WalletError(WalletError::Damaged,
+                               tr("card %1 cannot be read").arg(CardRow::namesOf({{id, query->value(1).toString()}}))));
+    return card;
+}
+
+std::unique_ptr<Card> CardTable::cardByUuid(const QString &uuid, bool *trashed)
+{
+    const int id = cardIdForUuid(uuid);
+    if (id == -1)
+        return nullptr;
+    PreparedStatement query = m_sql.run(QStringLiteral("SELECT Trashed FROM Cards WHERE ID = ?"), {id});
+    if (trashed)
+        *trashed = query && query->next() && query->value(0).toInt() != 0;
+    return card(id);
+}
+
+int CardTable::cardIdForUuid(const QString &uuid)
+{
+    PreparedStatement query = m_sql.run(QStringLiteral("SELECT ID FROM Cards WHERE UUID = ?"), {uuid});
+    if (!query)
+        return -1;
+    if (query->next())
+        return query->value(0).toInt();
+    if (query->lastError().isValid())
+        m_sql.failSql(*query, false);
+    return -1;
+}
+
+std::optional<QStringList> CardTable::allUuids()
+{
+    PreparedStatement query = m_sql.run(QStringLiteral("SELECT UUID FROM Cards ORDER BY ID"));
+    if (!query)
+        return std::nullopt;
+    QStringList uuids;
+    while (query->next())
+        uuids.append(query->value(0).toString());
+    if (query->lastError().isValid()) {
+        m_sql.failSql(*query, false);
+        return std::nullopt;
+    }
+    return uuids;
+}
+
+bool CardTable::readRows(CardReadout &readout, bool keepBlobs)
+{
+    PreparedStatement query
+        = m_sql.run(QStringLiteral("SELECT %1 FROM Cards ORDER BY ID").arg(CardRow::selectedColumns()));
+    if (!query)
+        return false;
+    while (query->next()) {
+        StoredCard row = CardRow::decode(*query, m_file.sealer(), keepBlobs);
+        if (row.card)
+            readout.cards.push_back(std::move(row));
+        else
+            readout.unreadable.append(CardRow::named(*query));
+    }
+    return !query->lastError().isValid() || m_sql.failSql(*query, false);
+}
+
+std::optional<std::vector<StoredCard>> CardTable::allCards()
+{
+    const WalletSql::ReadSnapshot snapshot(m_sql);
+    CardReadout readout;
+    if (!snapshot.isValid() || !readRows(readout, false))
+        return std::nullopt;
+    for (const StoredCard &row : readout.cards) {
+        if (!CardRow::hasSoundIdentity(row))
+            readout.unreadable.append({row.id, row.card->title()});
+    }
+    if (!readout.unreadable.isEmpty()) {
+        m_sql.fail(CardRow::unreadableCards(readout.unreadable));
+        return std::nullopt;
+    }
+    return std::move(readout.cards);
+}
+
+std::optional<std::vector<CardHead>> CardTable::cardHeads(VersionMark mark)
+{
+    const WalletSql::ReadSnapshot snapshot(m_sql);
+    if (!snapshot.isValid())
+        return std::nullopt;
+    PreparedStatement query = m_sql.run(
+        QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, Data FROM Cards ORDER BY ID"));
+    if (!query)
+        return std::nullopt;
+    std::vector<CardHead> heads;
+    while (query->next()) {
+        // A digest, not the text, so that no secrets stay behind in the heads; a blob that does not
+        // decrypt stays its own mark, which equals no other copy's.
+        QByteArray version = query->value(7).toByteArray();
+        if (mark == TextDigest) {
+            QByteArray text = m_file.sealer().decrypt(version);
+            if (!text.isEmpty())
+                version = QCryptographicHash::hash(text, QCryptographicHash::Sha256);
+            SecretText::wipe(text);
+        }
+        heads.push_back({query->value(0).toInt(), query->value(1).toString(), CardRow::wholeSeconds(query->value(2)),
+                         query->value(3).toInt() != 0, query->value(4).toString(), query->value(5).toString(),
+                         query->value(6).toInt(), version});
+    }
+    if (query->lastError().isValid()) {
+        m_sql.failSql(*query, false);
+        return std::nullopt;
+    }
+    return heads;
+}
+
+std::optional<std::vector<std::unique_ptr<Card>>> CardTable::cardsOfRows(const QVector<CardHead> &rows)
+{
+    const WalletSql::ReadSnapshot snapshot(m_sql);
+    if (!snapshot.isValid())
+        return std::nullopt;
+    std::vector<std::unique_ptr<Card>> cards;
+    cards.reserve(std::size_t(rows.size()));
+    QVector<UnreadableCard> unreadable;
+    for (const CardHead &row : rows) {
+        PreparedStatement query = m_sql.run(QStringLiteral("SELECT Data FROM Cards WHERE ID = ?"), {row.id});
+        if (!query)
+            return std::nullopt;
+        std::unique_ptr<Card> card
+            = query->next() ? CardRow::openCard(m_file.sealer(), query->value(0).toByteArray()) : nullptr;
+        if (query->lastError().isValid()) {
+            m_sql.failSql(*query, false);
+            return std::nullopt;
+        }
+        if (!card || row.uuid.isEmpty() || card->uuid() != row.uuid)
+            unreadable.append({row.id, row.title});
+        cards.push_back(std::move(card));
+    }
+    if (!unreadable.isEmpty()) {
+        m_sql.fail(CardRow::unreadableCards(unreadable));
+        return std::nullopt;
+    }
+    return cards;
+}
+
+bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit, ListScope scope)
+{
+    const QString where
+        = scope == AllCards ? QString() : QStringLiteral(" WHERE Trashed = %1").arg(scope == TrashedCards ? 1 : 0);
+    const WalletSql::ReadSnapshot snapshot(m_sql);
+    if (!snapshot.isValid())
+        return false;
+    PreparedStatement query
+        = m_sql.run(QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(CardRow::selectedColumns(), where));
+    if (!query)
+        return false;
+    while (query->next()) {
+        const StoredCard row = CardRow::decode(*query, m_file.sealer(), false);
+        if (!row.card || !CardRow::hasSoundIdentity(row))
+            return m_sql.fail(CardRow::unreadableCards({CardRow::named(*query)}));
+        if (!visit(row))
+            return true;
+    }
+    return !query->lastError().isValid() || m_sql.failSql(*query, false);
+}
+
+// The text first: writing it cleans the title that the clear column repeats.
+QByteArray CardTable::seal(Card &card) const
+{
+    return m_file.sealer().encrypt(card.toData());
+}
+
+bool CardTable::addCard(Card &card)
+{
+    const QByteArray blob = seal(card);
+    return m_sql.write(CardRow::insertSql(false), CardRow::values(card, card.uuid(), blob, false, card.updateTime()));
+}
+
+bool CardTable::updateCard(int id, Card &card)
+{
+    const QByteArray blob = seal(card);
+    return m_sql.writeRow(CardRow::updateSql(QStringLiteral("ID = ? AND UUID = ?")),
+                          CardRow::values(card, card.uuid(), blob, false, card.updateTime())
+                              + QVariantList{id, card.uuid()});
+}
+
+bool CardTable::putCard(int id, Card &card, bool trashed, const QDateTime &rowTime)
+{
+    const QByteArray blob = seal(card);
+    const QVariantList values = CardRow::values(card, card.uuid(), blob, trashed, rowTime);
+    if (id == -1)
+        return m_sql.write(CardRow::insertSql(false), values);
+    return m_sql.write(CardRow::updateSql(QStringLiteral("ID = ?")), values + QVariantList{id});
+}
+
+bool CardTable::deleteAllCards()
+{
+    return m_sql.write(QStringLiteral("DELETE FROM Cards Where ID > 0"));
+}
