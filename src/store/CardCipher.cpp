@@ -22,8 +22,9 @@ QCA::Cipher makeAes(QCA::Direction direction, const QByteArray &key, const QByte
 QByteArray runCipher(QCA::Cipher &cipher, const QByteArray &input)
 {
     cipher.clear();
-    // The provider's secure arrays wipe themselves; only the one copy handed out is plain memory.
-    QCA::SecureArray output = cipher.update(QCA::MemoryRegion(input));
+    // The provider's secure arrays wipe themselves; only the one copy handed out is plain memory. The
+    // input goes in as a secure array of its own: a plain memory region would be copied, unwiped, twice.
+    QCA::SecureArray output = cipher.update(QCA::SecureArray(input));
     const bool updated = cipher.ok();
     output += cipher.final();
     return updated && cipher.ok() ? output.toByteArray() : QByteArray();

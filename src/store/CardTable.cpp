@@ -229,10 +229,13 @@ bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit
     return !query->lastError().isValid() || m_sql.failSql(*query, false);
 }
 
-// The text first: writing it cleans the title that the clear column repeats.
+// The plain card text lives only until it is sealed.
 QByteArray CardTable::seal(Card &card) const
 {
-    return m_file.sealer().encrypt(card.toData());
+    QByteArray text = card.toData();
+    const QByteArray blob = m_file.sealer().encrypt(text);
+    SecretText::wipe(text);
+    return blob;
 }
 
 bool CardTable::addCard(Card &card)

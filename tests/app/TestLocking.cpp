@@ -62,7 +62,8 @@ int copiesInMemory(const QByteArray &needle)
             if (at < ownBegin)
                 length = std::min(length, ownBegin - at);
             const quint64 reach = std::min<quint64>(length + needle.size() - 1, end - at);
-            const ssize_t got = ::pread(memory, buffer.data(), std::min(reach, at < ownBegin ? ownBegin - at : reach), off_t(at));
+            const ssize_t got
+                = ::pread(memory, buffer.data(), std::min(reach, at < ownBegin ? ownBegin - at : reach), off_t(at));
             for (ssize_t i = 0; got > 0;) {
                 const char *match = static_cast<const char *>(
                     memmem(buffer.data() + i, size_t(got - i), needle.constData(), size_t(needle.size())));
@@ -289,10 +290,14 @@ private slots:
         QTest::addColumn<QString>("fallbackFolder");
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("handsOver");
-        QTest::newRow("private runtime folder") << "runtime" << "" << 0700 << true;
-        QTest::newRow("runtime folder others can enter") << "runtime" << "" << 0777 << false;
-        QTest::newRow("no runtime folder: one of its own") << "" << "" << 0 << true;
-        QTest::newRow("no runtime folder, its own taken") << "" << "tessera-%1" << 0777 << false;
+        QTest::newRow("private runtime folder") << "runtime"
+                                                << "" << 0700 << true;
+        QTest::newRow("runtime folder others can enter") << "runtime"
+                                                         << "" << 0777 << false;
+        QTest::newRow("no runtime folder: one of its own") << ""
+                                                           << "" << 0 << true;
+        QTest::newRow("no runtime folder, its own taken") << ""
+                                                          << "tessera-%1" << 0777 << false;
     }
 
     void secondInstanceHandsOver()
@@ -303,7 +308,8 @@ private slots:
         QFETCH(bool, handsOver);
         QTemporaryDir temp;
         qputenv("TMPDIR", QFile::encodeName(temp.path()));
-        const QString taken = runtimeFolder.isEmpty() ? fallbackFolder.arg(::getuid()) : runtimeFolder;
+        const QString taken
+            = runtimeFolder.isEmpty() && !fallbackFolder.isEmpty() ? fallbackFolder.arg(::getuid()) : runtimeFolder;
         if (!taken.isEmpty()) {
             QVERIFY(QDir(temp.path()).mkdir(taken));
             QVERIFY(::chmod(QFile::encodeName(temp.filePath(taken)).constData(), mode_t(mode)) == 0);
