@@ -160,6 +160,29 @@ keines von beiden.</translation>
     </message>
 </context>
 <context>
+    <name>CardListPane</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Password of &quot;%1&quot; copied</source>
+        <translation>Passwort von „%1“ kopiert</translation>
+    </message>
+</context>
+<context>
     <name>CardQueries</name>
     <message>
         <source>List the cards: id, title and template type, tab-separated, sorted by title.</source>
@@ -1800,7 +1823,7 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     </message>
 </context>
 <context>
-    <name>ExportAction</name>
+    <name>ExportCommand</name>
     <message>
         <source>Export Cards</source>
         <translation>Karten exportieren</translation>
@@ -1867,8 +1890,8 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Aus Sicherung wiederherstellen …</translation>
     </message>
     <message>
-        <source>Tessera databases (*.tessera)</source>
-        <translation>Tessera-Datenbanken (*.tessera)</translation>
+        <source>Tessera wallets (*.tessera)</source>
+        <translation>Tessera-Tresore (*.tessera)</translation>
     </message>
     <message>
         <source>Not synced with &quot;%1&quot;: %2</source>
@@ -1939,12 +1962,12 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>Loading the database...</source>
-        <translation>Die Datenbank wird geladen …</translation>
+        <source>Loading the wallet...</source>
+        <translation>Der Tresor wird geladen …</translation>
     </message>
     <message>
-        <source>Please enter the password of the Tessera database &quot;%1&quot;.</source>
-        <translation>Bitte geben Sie das Passwort der Tessera-Datenbank „%1“ ein.</translation>
+        <source>Please enter the password of the Tessera wallet &quot;%1&quot;.</source>
+        <translation>Bitte geben Sie das Passwort des Tessera-Tresors „%1“ ein.</translation>
     </message>
 </context>
 <context>
@@ -1978,20 +2001,20 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <source>New Database</source>
-        <translation>Neue Datenbank</translation>
+        <source>New Wallet</source>
+        <translation>Neuer Tresor</translation>
     </message>
     <message>
-        <source>Create New Database</source>
-        <translation>Neue Datenbank anlegen</translation>
+        <source>Create New Wallet</source>
+        <translation>Neuen Tresor anlegen</translation>
     </message>
     <message>
-        <source>Open Database</source>
-        <translation>Datenbank öffnen</translation>
+        <source>Open Wallet</source>
+        <translation>Tresor öffnen</translation>
     </message>
     <message>
-        <source>Open Existing Database</source>
-        <translation>Vorhandene Datenbank öffnen</translation>
+        <source>Open Existing Wallet</source>
+        <translation>Vorhandenen Tresor öffnen</translation>
     </message>
     <message>
         <source>Save A Copy to...</source>
@@ -2018,8 +2041,8 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Password-Safe-XML</translation>
     </message>
     <message>
-        <source>Close Database</source>
-        <translation>Datenbank schließen</translation>
+        <source>Close Wallet</source>
+        <translation>Tresor schließen</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -2062,8 +2085,8 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Passwort ändern</translation>
     </message>
     <message>
-        <source>Change Password of Database</source>
-        <translation>Passwort der Datenbank ändern</translation>
+        <source>Change Password of Wallet</source>
+        <translation>Passwort des Tresors ändern</translation>
     </message>
     <message>
         <source>Dropbox Sync</source>
@@ -2290,10 +2313,10 @@ bevor es sich ändert.</translation>
     </message>
 </context>
 <context>
-    <name>NewDatabaseDialog</name>
+    <name>NewWalletDialog</name>
     <message>
-        <source>New Database</source>
-        <translation>Neue Datenbank</translation>
+        <source>New Wallet</source>
+        <translation>Neuer Tresor</translation>
     </message>
     <message>
         <source>Password</source>
@@ -2316,8 +2339,8 @@ bevor es sich ändert.</translation>
         <translation>Die Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
-        <source>Please set an unlock password for the new database.</source>
-        <translation>Bitte legen Sie ein Passwort zum Entsperren der neuen Datenbank fest.</translation>
+        <source>Please set an unlock password for the new wallet.</source>
+        <translation>Bitte legen Sie ein Passwort zum Entsperren des neuen Tresors fest.</translation>
     </message>
 </context>
 <context>
@@ -2631,8 +2654,8 @@ bevor es sich ändert.</translation>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Automatically open last database on startup</source>
-        <translation>Beim Start die zuletzt benutzte Datenbank öffnen</translation>
+        <source>Automatically open last wallet on startup</source>
+        <translation>Beim Start den zuletzt benutzten Tresor öffnen</translation>
     </message>
     <message>
         <source>Lock after inactivity:</source>
@@ -2699,29 +2722,6 @@ bevor es sich ändert.</translation>
     <message>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
-    </message>
-</context>
-<context>
-    <name>RootView</name>
-    <message>
-        <source>Form</source>
-        <translation>Formular</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>Trash</source>
-        <translation>Papierkorb</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Passwort</translation>
-    </message>
-    <message>
-        <source>Password of &quot;%1&quot; copied</source>
-        <translation>Passwort von „%1“ kopiert</translation>
     </message>
 </context>
 <context>
@@ -3116,40 +3116,40 @@ sie noch hat.</translation>
         <translation>%1; das alte Passwort gilt weiterhin</translation>
     </message>
     <message>
-        <source>Tessera database (*.tessera);;All files (*)</source>
-        <translation>Tessera-Datenbank (*.tessera);;Alle Dateien (*)</translation>
+        <source>Tessera wallet (*.tessera);;All files (*)</source>
+        <translation>Tessera-Tresor (*.tessera);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>Open Database</source>
-        <translation>Datenbank öffnen</translation>
+        <source>Open Wallet</source>
+        <translation>Tresor öffnen</translation>
     </message>
     <message>
-        <source>Invalid Database</source>
-        <translation>Ungültige Datenbank</translation>
+        <source>Invalid Wallet</source>
+        <translation>Ungültiger Tresor</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid Tessera database.</source>
-        <translation>„%1“ ist keine gültige Tessera-Datenbank.</translation>
+        <source>&quot;%1&quot; is not a valid Tessera wallet.</source>
+        <translation>„%1“ ist kein gültiger Tessera-Tresor.</translation>
     </message>
     <message>
-        <source>Newer Database</source>
-        <translation>Neuere Datenbank</translation>
+        <source>Newer Wallet</source>
+        <translation>Neuerer Tresor</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a newer Tessera database. Please update your copy of Tessera.</source>
-        <translation>„%1“ ist eine neuere Tessera-Datenbank. Bitte aktualisieren Sie Tessera.</translation>
+        <source>&quot;%1&quot; is a newer Tessera wallet. Please update your copy of Tessera.</source>
+        <translation>„%1“ ist ein neuerer Tessera-Tresor. Bitte aktualisieren Sie Tessera.</translation>
     </message>
     <message>
-        <source>Unsupported Database</source>
-        <translation>Nicht unterstützte Datenbank</translation>
+        <source>Unsupported Wallet</source>
+        <translation>Nicht unterstützter Tresor</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is an older database that this version of Tessera doesn&apos;t support. Please update your phone application to the latest version.</source>
-        <translation>„%1“ ist eine ältere Datenbank, die diese Version von Tessera nicht unterstützt. Bitte aktualisieren Sie die App auf Ihrem Telefon auf die neueste Version.</translation>
+        <source>&quot;%1&quot; is an older wallet that this version of Tessera doesn&apos;t support. Please update your phone application to the latest version.</source>
+        <translation>„%1“ ist ein älterer Tresor, den diese Version von Tessera nicht unterstützt. Bitte aktualisieren Sie die App auf Ihrem Telefon auf die neueste Version.</translation>
     </message>
     <message>
-        <source>Locked Database</source>
-        <translation>Gesperrte Datenbank</translation>
+        <source>Locked Wallet</source>
+        <translation>Gesperrter Tresor</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked and can&apos;t be opened.</source>
@@ -3168,32 +3168,32 @@ sie noch hat.</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Save New Database</source>
-        <translation>Neue Datenbank speichern</translation>
+        <source>Save New Wallet</source>
+        <translation>Neuen Tresor speichern</translation>
     </message>
     <message>
-        <source>Could not create the database in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
-        <translation>Die Datenbank konnte nicht in „%1“ angelegt werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
+        <source>Could not create the wallet in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
+        <translation>Der Tresor konnte nicht in „%1“ angelegt werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
     </message>
     <message>
         <source>Could not replace &quot;%1&quot;.</source>
         <translation>„%1“ konnte nicht ersetzt werden.</translation>
     </message>
     <message>
-        <source>Could not create the database &quot;%1&quot;: %2.</source>
-        <translation>Die Datenbank „%1“ konnte nicht angelegt werden: %2.</translation>
+        <source>Could not create the wallet &quot;%1&quot;: %2.</source>
+        <translation>Der Tresor „%1“ konnte nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>Save a Copy</source>
         <translation>Kopie speichern</translation>
     </message>
     <message>
-        <source>Could not save a copy of the database in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
-        <translation>Die Kopie der Datenbank konnte nicht in „%1“ gespeichert werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
+        <source>Could not save a copy of the wallet in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
+        <translation>Die Kopie des Tresors konnte nicht in „%1“ gespeichert werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
     </message>
     <message>
-        <source>Could not save a copy of the database to &quot;%1&quot;: %2.</source>
-        <translation>Die Kopie der Datenbank konnte nicht unter „%1“ gespeichert werden: %2.</translation>
+        <source>Could not save a copy of the wallet to &quot;%1&quot;: %2.</source>
+        <translation>Die Kopie des Tresors konnte nicht unter „%1“ gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>card #%1</source>

@@ -40,12 +40,12 @@ MainWindow::MainWindow(QWidget *parent)
     , m_unlockView(new UnlockView(this))
 {
     m_ui->setupUi(this);
-    m_cardCommands = new CardCommands(*m_session, m_ui->rootView, m_ui->detailView, this);
+    m_cardCommands = new CardCommands(*m_session, m_ui->cardListPane, m_ui->detailView, this);
     m_walletCommands = new WalletCommands(*m_session, this);
-    m_tools = new ToolCommands(*m_session, m_settings, m_ui->rootView, this);
+    m_tools = new ToolCommands(*m_session, m_settings, m_ui->cardListPane, this);
     connectCommands();
     m_trash = new TrashController(
-        m_ui->rootView, m_ui->detailView, [this] { return m_session->store(); }, this);
+        m_ui->cardListPane, m_ui->detailView, [this] { return m_session->store(); }, this);
     m_ui->splitter->setStretchFactor(0, 1);
     m_ui->splitter->setStretchFactor(1, 2);
     m_ui->centralWidget->layout()->addWidget(m_unlockView);
@@ -59,17 +59,17 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->toolBar->addAction(m_ui->actionLock);
     m_ui->toolBar->addAction(m_ui->actionDropboxSync);
 
-    m_ui->rootView->setSession(m_session);
+    m_ui->cardListPane->setSession(m_session);
     m_ui->detailView->setSession(m_session);
     m_fileSync = new FileSyncController([this] { return m_session->store(); }, this);
     m_ui->menuTools->insertAction(m_ui->actionDropboxSync, m_fileSync->syncWithFileAction());
-    m_ui->menuFile->insertAction(m_ui->actionClose_Database, m_fileSync->restoreBackupAction());
+    m_ui->menuFile->insertAction(m_ui->actionCloseWallet, m_fileSync->restoreBackupAction());
     connect(m_fileSync, &FileSyncController::statusMessage, this,
             [this](const QString &text) { statusBar()->showMessage(text); });
     connect(m_fileSync, &FileSyncController::cardsChanged, this, &MainWindow::reloadKeepingSelection);
     connect(m_fileSync, &FileSyncController::walletFileChanged, this, &MainWindow::walletFileChanged);
-    connect(m_ui->rootView, &RootView::cardSelected, m_ui->detailView, &DetailView::displayCard);
-    connect(m_ui->rootView, &RootView::copyRequested, this, &MainWindow::copyValue);
+    connect(m_ui->cardListPane, &CardListPane::cardSelected, m_ui->detailView, &DetailView::displayCard);
+    connect(m_ui->cardListPane, &CardListPane::copyRequested, this, &MainWindow::copyValue);
     connect(m_ui->detailView, &DetailView::copyRequested, this, &MainWindow::copyValue);
     connect(m_ui->detailView, &DetailView::cardShown, this, &MainWindow::updateActions);
     connect(m_clipboard, &ClipboardGuard::status, this,
@@ -111,9 +111,9 @@ void MainWindow::connectCommands()
     on(m_ui->actionDuplicateCard, m_cardCommands, &CardCommands::duplicate);
     on(m_ui->actionSetUpOneTimeCode, m_cardCommands, &CardCommands::setUpOneTimeCode);
     on(m_ui->actionDeleteCard, m_cardCommands, &CardCommands::deleteShown);
-    on(m_ui->actionOpen_Database, m_walletCommands, &WalletCommands::open);
-    on(m_ui->actionNew_Database, m_walletCommands, &WalletCommands::create);
-    on(m_ui->actionSave_Database_As, m_walletCommands, &WalletCommands::saveCopy);
+    on(m_ui->actionOpenWallet, m_walletCommands, &WalletCommands::open);
+    on(m_ui->actionNewWallet, m_walletCommands, &WalletCommands::create);
+    on(m_ui->actionSaveWalletCopy, m_walletCommands, &WalletCommands::saveCopy);
     on(m_ui->actionChange_Password, m_walletCommands, &WalletCommands::changePassword);
     on(m_ui->actionExport, m_walletCommands, &WalletCommands::exportCards);
     const std::pair<QAction *, WalletCommands::ImportFormat> imports[]
@@ -145,14 +145,14 @@ void MainWindow::setUpKeyboard()
         return keys.isEmpty() ? QList<QKeySequence>{QKeySequence(fallback)} : keys;
     };
     m_ui->actionAddCard->setShortcuts(standard(QKeySequence::New, QStringLiteral("Ctrl+N")));
-    m_ui->actionNew_Database->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-    m_ui->actionOpen_Database->setShortcuts(standard(QKeySequence::Open, QStringLiteral("Ctrl+O")));
-    m_ui->actionSave_Database_As->setShortcuts(standard(QKeySequence::SaveAs, QStringLiteral("Ctrl+Shift+S")));
-    m_ui->actionClose_Database->setShortcuts(standard(QKeySequence::Close, QStringLiteral("Ctrl+W")));
+    m_ui->actionNewWallet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    m_ui->actionOpenWallet->setShortcuts(standard(QKeySequence::Open, QStringLiteral("Ctrl+O")));
+    m_ui->actionSaveWalletCopy->setShortcuts(standard(QKeySequence::SaveAs, QStringLiteral("Ctrl+Shift+S")));
+    m_ui->actionCloseWallet->setShortcuts(standard(QKeySequence::Close, QStringLiteral("Ctrl+W")));
     m_ui->actionExit->setShortcuts(standard(QKeySequence::Quit, QStringLiteral("Ctrl+Q")));
     m_ui->actionDeleteCard->setShortcuts(standard(QKeySequence::Delete, QStringLiteral("Del")) << Qt::Key_Backspace);
     m_ui->actionTessera_Help->setShortcuts(standard(QKeySequence::HelpContents, QStringLiteral("F1")));
-    auto *list = m_ui->rootView->findChild<QListView *>(QStringLiteral("listView"));
+    auto *list = m_ui->cardListPane->findChild<QListView *>(QStringLiteral("listView"));
     auto *cardShortcuts = new CardShortcuts(
         this, list, m_ui->menuEdit, {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard}, [this] {
             CardDb *store = m_session->store();
@@ -177,7 +177,7 @@ void MainWindow::loadSettings()
     fitToScreen();
     m_preferences = Preferences::load(m_settings);
     applyPreferences();
-    m_lastDatabase = m_settings.value(QStringLiteral("lastDatabase")).toString();
+    m_lastWallet = m_settings.value(QStringLiteral("lastDatabase")).toString();
     m_walletCommands->loadSettings(m_settings);
 }
 
@@ -223,19 +223,19 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::tryOpenLastDatabase()
 {
-    if (m_preferences.openLastWallet && !m_lastDatabase.isEmpty())
-        m_walletCommands->openFile(m_lastDatabase);
+    if (m_preferences.openLastWallet && !m_lastWallet.isEmpty())
+        m_walletCommands->openFile(m_lastWallet);
 }
 
 void MainWindow::walletOpened()
 {
-    m_ui->rootView->reload();
+    m_ui->cardListPane->reload();
     m_ui->detailView->displayCard(-1);
     showPanes(true);
     if (!m_cardBeforeLock.isEmpty())
-        m_ui->rootView->selectCard(m_session->store()->cardIdForUuid(m_cardBeforeLock));
+        m_ui->cardListPane->selectCard(m_session->store()->cardIdForUuid(m_cardBeforeLock));
     m_cardBeforeLock.clear();
-    m_ui->rootView->focusSearch();
+    m_ui->cardListPane->focusSearch();
     m_idleLock->setActive(true);
     updateActions();
     updateTitle();
@@ -258,7 +258,7 @@ void MainWindow::walletLocked()
     }
     m_clipboard->clear();
     m_idleLock->setActive(false);
-    m_ui->rootView->clear();
+    m_ui->cardListPane->clear();
     m_ui->detailView->displayCard(-1);
     showPanes(false);
     m_unlockView->show();
@@ -274,7 +274,7 @@ void MainWindow::walletClosed()
     m_fileSync->walletClosed();
     m_clipboard->clear();
     m_idleLock->setActive(false);
-    m_ui->rootView->clear();
+    m_ui->cardListPane->clear();
     m_ui->detailView->displayCard(-1);
     showPanes(false);
     m_unlockView->hide();
@@ -312,12 +312,12 @@ void MainWindow::copyValue(const QString &value, const QString &what)
 void MainWindow::reloadKeepingSelection()
 {
     const QString shown = m_ui->detailView->cardUuid();
-    if (!m_ui->rootView->reload()) {
+    if (!m_ui->cardListPane->reload()) {
         showError(tr("Error"),
                   tr("The cards of \"%1\" cannot be read: %2.")
                       .arg(m_session->path(), m_session->store()->lastError().message()));
     }
-    m_ui->rootView->selectCard(m_session->store() ? m_session->store()->cardIdForUuid(shown) : -1);
+    m_ui->cardListPane->selectCard(m_session->store() ? m_session->store()->cardIdForUuid(shown) : -1);
 }
 
 // Another program replaced the wallet (a sync tool, a restore): the window reads the new file, or asks
@@ -345,7 +345,7 @@ void MainWindow::walletFileChanged()
     }
 }
 
-void MainWindow::on_actionClose_Database_triggered()
+void MainWindow::on_actionCloseWallet_triggered()
 {
     closeDatabase();
 }
@@ -370,7 +370,7 @@ void MainWindow::on_actionPreferences_triggered()
     dialog->open();
 }
 
-void MainWindow::setCloudHosts(const DropBoxHosts &hosts)
+void MainWindow::setCloudHosts(const DropboxHosts &hosts)
 {
     m_tools->setCloudHosts(hosts);
 }
@@ -388,10 +388,10 @@ void MainWindow::updateActions()
     const bool writable = m_session->isWritable();
     const bool inTrash = m_trash->isShown();
     const bool cardShown = writable && !inTrash && m_ui->detailView->hasCard();
-    m_ui->actionSave_Database_As->setEnabled(open);
+    m_ui->actionSaveWalletCopy->setEnabled(open);
     m_ui->menuImport->setEnabled(writable);
     m_ui->menuImport->menuAction()->setEnabled(writable);
-    m_ui->actionClose_Database->setEnabled(m_session->state() != WalletSession::NoWallet);
+    m_ui->actionCloseWallet->setEnabled(m_session->state() != WalletSession::NoWallet);
     m_ui->actionLock->setEnabled(open);
     m_ui->actionAddCard->setEnabled(writable && !inTrash);
     m_ui->actionExport->setEnabled(open);

@@ -12,7 +12,7 @@ namespace Ui {
 class MainWindow;
 }
 class Card;
-struct DropBoxHosts;
+struct DropboxHosts;
 class ClipboardGuard;
 class IdleLock;
 class ScreenLockListener;
@@ -39,7 +39,7 @@ public:
     IdleLock &idleLock() const { return *m_idleLock; }
     ScreenLockListener &screenLockListener() const { return *m_screenLock; }
     // Where the sync dialog finds the cloud service (tests and compatible servers).
-    void setCloudHosts(const DropBoxHosts &hosts);
+    void setCloudHosts(const DropboxHosts &hosts);
     // Opens the given file after checking it, through the unlock dialog.
 
 protected:
@@ -51,7 +51,7 @@ private slots:
     void tryOpenLastDatabase();
     void updateActions();
     void updateTitle();
-    void on_actionClose_Database_triggered();
+    void on_actionCloseWallet_triggered();
     void on_actionPreferences_triggered();
 
 private:
@@ -85,7 +85,7 @@ private:
     // The card shown when the wallet was locked, shown again after unlocking.
     QString m_cardBeforeLock;
     bool m_walletGoneReported = false;
-    QString m_lastDatabase;
+    QString m_lastWallet;
     TrashController *m_trash = nullptr;
     CardCommands *m_cardCommands = nullptr;
     WalletCommands *m_walletCommands = nullptr;

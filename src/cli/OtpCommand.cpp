@@ -3,7 +3,7 @@
 #include "cli/CardSelector.h"
 #include "cli/Console.h"
 #include "cli/Invocation.h"
-#include "otp/Clock.h"
+#include "model/Clock.h"
 #include "otp/OtpField.h"
 #include "otp/TotpSetup.h"
 #include "store/CardDb.h"

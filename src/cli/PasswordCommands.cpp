@@ -2,6 +2,7 @@
 
 #include "cli/Console.h"
 #include "cli/Invocation.h"
+#include "model/Clock.h"
 #include "password/PassphraseGenerator.h"
 #include "password/PasswordGenerator.h"
 #include "password/PasswordHealth.h"
@@ -141,7 +142,7 @@ int PasswordCommands::health(const Invocation &call)
     if (!cards)
         return call.walletFailed();
     QString text;
-    for (const PasswordHealth::Finding &finding : PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc())) {
+    for (const PasswordHealth::Finding &finding : PasswordHealth::check(*cards, Clock::nowUtc())) {
         QString title = finding.title;
         title.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         text += QStringList{PasswordHealth::kindName(finding.kind), QString::number(finding.id), title}.join(

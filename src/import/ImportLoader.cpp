@@ -3,10 +3,11 @@
 #include "formats/KeePassKeys.h"
 #include "model/BuiltinCatalog.h"
 #include "model/Card.h"
-#include "model/CardLoader.h"
+#include "model/Clock.h"
 #include "model/FieldType.h"
 #include "model/FieldTypeCodes.h"
 #include "model/TemplateCatalog.h"
+#include "model/TemplateCatalogReader.h"
 #include "model/TextUtils.h"
 #include "otp/OtpField.h"
 #include "store/CardDb.h"
@@ -136,7 +137,7 @@ std::unique_ptr<Card> ImportLoader::toCard(const ImportEntry &entry, int *extraF
 
     // The same instant as local time, but storing it needs no time-zone lookup, which costs a file
     // check on every conversion: several per card, noticeable over thousands of cards.
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::nowUtc();
     QVector<ImportField> extras = entry.extraFields;
     std::unique_ptr<Card> card = entry.templateType.isEmpty() ? nullptr : fromTemplate(entry, extras, now);
     if (!card) {
@@ -168,7 +169,7 @@ std::unique_ptr<Card> ImportLoader::fromTemplate(const ImportEntry &entry, QVect
 {
     if (!m_catalog) {
         m_catalog = std::make_unique<TemplateCatalog>();
-        CardLoader(*m_catalog, builtinCatalogPath()).load();
+        TemplateCatalogReader(*m_catalog, builtinCatalogPath()).load();
     }
     const Card *templ = m_catalog->find(entry.templateType);
     if (!templ)

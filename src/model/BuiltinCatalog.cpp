@@ -1,7 +1,7 @@
 #include "model/BuiltinCatalog.h"
 
-#include "model/CardLoader.h"
 #include "model/TemplateCatalog.h"
+#include "model/TemplateCatalogReader.h"
 
 #include <QtGlobal>
 
@@ -22,7 +22,7 @@ const TemplateCatalog &builtinCatalog()
 {
     static const TemplateCatalog catalog = [] {
         TemplateCatalog loaded;
-        if (!CardLoader(loaded, builtinCatalogPath()).load())
+        if (!TemplateCatalogReader(loaded, builtinCatalogPath()).load())
             qFatal("the built-in catalogue of templates cannot be read");
         return loaded;
     }();

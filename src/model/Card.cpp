@@ -1,20 +1,30 @@
 #include "model/Card.h"
 
+#include "model/Clock.h"
 #include "model/SecretText.h"
 #include "model/TextUtils.h"
 
 #include <QSet>
 
+namespace {
+
+QString withoutTabs(QString text)
+{
+    return text.remove(QLatin1Char('\t'));
+}
+
+} // namespace
+
 Card::Card()
-    : m_updateTime(QDateTime::currentDateTimeUtc())
+    : m_updateTime(Clock::nowUtc())
 {
 }
 
 Card::Card(const QString &templateType, int iconId, const QString &title)
-    : m_updateTime(QDateTime::currentDateTimeUtc())
+    : m_updateTime(Clock::nowUtc())
     , m_templateType(templateType)
     , m_iconId(iconId)
-    , m_title(title)
+    , m_title(withoutTabs(title))
 {
 }
 
@@ -24,9 +34,19 @@ Card::Card(const QString &uuid, const QDateTime &updateTime, const QString &temp
     , m_updateTime(updateTime)
     , m_templateType(templateType)
     , m_iconId(iconId)
-    , m_title(title)
-    , m_notes(notes)
+    , m_title(withoutTabs(title))
+    , m_notes(withoutTabs(notes))
 {
+}
+
+void Card::setTitle(const QString &title)
+{
+    m_title = withoutTabs(title);
+}
+
+void Card::setNotes(const QString &notes)
+{
+    m_notes = withoutTabs(notes);
 }
 
 Card::~Card()
@@ -54,7 +74,7 @@ std::unique_ptr<Card> Card::copyWithUuid(const QString &uuid) const
 {
     auto copy = std::make_unique<Card>(uuid, m_updateTime, m_templateType, m_iconId, m_title, m_notes);
     for (const auto &field : m_fields) {
-        copy->addField(field->uid(), QDateTime::currentDateTimeUtc(), field->label(), field->value(), field->type(),
+        copy->addField(field->uid(), Clock::nowUtc(), field->label(), field->value(), field->type(),
                        field->sensitive());
     }
     return copy;
@@ -87,7 +107,7 @@ const Field *Card::partner(const Card &other, std::size_t index, bool byUid) con
 
 bool Card::stampChanges(Card &edited) const
 {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::nowUtc();
     bool changed = false;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         Field *editedField = i < edited.m_fields.size() ? edited.m_fields[i].get() : nullptr;
@@ -160,7 +180,7 @@ void Card::mergeNewer(const Card &other)
 
 void Card::fillBlanks(const Card &other)
 {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::nowUtc();
     bool changed = false;
     if (m_updateTime < other.m_updateTime && m_iconId != other.m_iconId) {
         m_iconId = other.m_iconId;

@@ -39,8 +39,9 @@ public:
 
     void setUuid(const QString &uuid) { m_uuid = uuid; }
     void setIconId(int iconId) { m_iconId = iconId; }
-    void setTitle(const QString &title) { m_title = title; }
-    void setNotes(const QString &notes) { m_notes = notes; }
+    // The card text separates its columns with tabs, so a title or note never holds one.
+    void setTitle(const QString &title);
+    void setNotes(const QString &notes);
     void setUpdateTime(const QDateTime &time) { m_updateTime = time; }
 
     void addField(int uid, const QDateTime &updateTime, const QString &label, const QString &value, int type,
@@ -60,7 +61,7 @@ public:
     void fillBlanks(const Card &other);
 
     // The tab-separated card text that is encrypted into the wallet file.
-    QByteArray toData();
+    QByteArray toData() const;
     // Fills the card from a card text; false when the text is not a well-formed card (not UTF-8, too
     // few columns, or fewer fields than it counts), though whatever it holds is still filled in.
     bool fromData(const QByteArray &data);

@@ -53,11 +53,8 @@ int readInt(const QString &text, bool *ok = nullptr)
 
 } // namespace
 
-QByteArray Card::toData()
+QByteArray Card::toData() const
 {
-    m_title.remove(columnSeparator);
-    m_notes.remove(columnSeparator);
-
     QStringList columns{
         withoutZeros(m_uuid),  secondsText(m_updateTime), withoutZeros(m_templateType),    QString::number(m_iconId),
         withoutZeros(m_title), withoutZeros(m_notes),     QString::number(m_fields.size())};

@@ -1,4 +1,4 @@
-#include "otp/Clock.h"
+#include "model/Clock.h"
 
 #include <QDateTime>
 

@@ -1,18 +1,19 @@
-#include "model/CardLoader.h"
+#include "model/TemplateCatalogReader.h"
 
+#include "model/Clock.h"
 #include "model/FieldTypeCodes.h"
 #include "model/TemplateCatalog.h"
 
 #include <QDateTime>
 #include <QFile>
 
-CardLoader::CardLoader(TemplateCatalog &catalog, const QString &path)
+TemplateCatalogReader::TemplateCatalogReader(TemplateCatalog &catalog, const QString &path)
     : m_catalog(catalog)
     , m_path(path)
 {
 }
 
-bool CardLoader::load()
+bool TemplateCatalogReader::load()
 {
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
@@ -20,7 +21,7 @@ bool CardLoader::load()
     return XmlEventReader::read(&file, *this);
 }
 
-bool CardLoader::startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes)
+bool TemplateCatalogReader::startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes)
 {
     const auto text = [&attributes](const char *name) { return attributes.value(QLatin1String(name)).toString(); };
     const auto number = [&text](const char *name) { return text(name).toInt(); };
@@ -28,7 +29,7 @@ bool CardLoader::startElement(QStringView qualifiedName, const QXmlStreamAttribu
     if (qualifiedName == QLatin1String("card")) {
         m_currentCard = m_catalog.addTemplate(text("templatetype"), number("iconid"), text("name"));
     } else if (qualifiedName == QLatin1String("field") && m_currentCard) {
-        m_currentCard->addField(number("uid"), QDateTime::currentDateTimeUtc(), text("label"), text("value"),
+        m_currentCard->addField(number("uid"), Clock::nowUtc(), text("label"), text("value"),
                                 fieldTypeCode(text("type")), fieldTypeCode(text("sensitive")) != 0);
     }
     return true;

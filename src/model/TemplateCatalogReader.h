@@ -9,10 +9,10 @@ class TemplateCatalog;
 
 // Reads a template catalogue file into a TemplateCatalog. A field element belongs to the card element
 // read last before it; missing attributes take defaults, so no attribute is ever an error.
-class CardLoader : public XmlEventHandler
+class TemplateCatalogReader : public XmlEventHandler
 {
 public:
-    CardLoader(TemplateCatalog &catalog, const QString &path);
+    TemplateCatalogReader(TemplateCatalog &catalog, const QString &path);
 
     // False when the file cannot be opened or is not well-formed; templates read before an error stay.
     bool load();

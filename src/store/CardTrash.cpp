@@ -1,5 +1,6 @@
 #include "store/CardTrash.h"
 
+#include "model/Clock.h"
 #include "store/CardTable.h"
 #include "store/PurgeRecords.h"
 #include "store/WalletSql.h"
@@ -14,7 +15,7 @@ CardTrash::CardTrash(WalletSql &sql, CardTable &cards, PurgeRecords &purged)
 bool CardTrash::trashCard(int id)
 {
     return m_sql.writeRow(QStringLiteral("UPDATE Cards SET Trashed = 1,UpdateTime = ? WHERE ID = ?"),
-                          {double(QDateTime::currentSecsSinceEpoch()), id});
+                          {double(Clock::nowSecs()), id});
 }
 
 bool CardTrash::restoreCard(int id)
@@ -25,7 +26,7 @@ bool CardTrash::restoreCard(int id)
     const auto restored = m_cards.card(id);
     if (!restored)
         return false;
-    restored->setUpdateTime(QDateTime::currentDateTimeUtc());
+    restored->setUpdateTime(Clock::nowUtc());
     return m_cards.updateCard(id, *restored) && transaction.commit();
 }
 

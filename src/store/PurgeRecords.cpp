@@ -1,5 +1,6 @@
 #include "store/PurgeRecords.h"
 
+#include "model/Clock.h"
 #include "store/WalletSql.h"
 
 #include <QDateTime>
@@ -47,7 +48,7 @@ bool PurgeRecords::purgeRows(const QString &condition, const QVariantList &value
     return transaction.isActive() && createTable()
         && m_sql.write(QStringLiteral("INSERT OR REPLACE INTO Purged (UUID, Time) SELECT UUID, ? FROM Cards WHERE %1")
                            .arg(condition),
-                       QVariantList{QDateTime::currentSecsSinceEpoch()} + values)
+                       QVariantList{Clock::nowSecs()} + values)
         && m_sql.write(QStringLiteral("DELETE FROM Cards WHERE %1").arg(condition), values) && transaction.commit();
 }
 

@@ -1,5 +1,6 @@
 #include "store/WalletBackups.h"
 
+#include "model/Clock.h"
 #include "store/CardDb.h"
 
 #include <QDir>
@@ -99,7 +100,7 @@ WalletError makeBackup(CardDb &wallet, QString *target)
     if (unusable.isError())
         return unusable;
     const QFileInfo walletFile(wallet.path());
-    QDateTime time = QDateTime::currentDateTimeUtc();
+    QDateTime time = Clock::nowUtc();
     do {
         *target = QDir(WalletBackups::folder()).filePath(backupName(walletFile, time));
         time = time.addMSecs(1);
@@ -140,7 +141,7 @@ void removeOldest(const CardDb &wallet, const QString &spared)
 bool putBack(CardDb &wallet, const std::vector<StoredCard> &current, std::vector<StoredCard> &restored,
              const QHash<QString, qint64> &purged)
 {
-    const QDateTime now = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
+    const QDateTime now = QDateTime::fromSecsSinceEpoch(Clock::nowSecs(), Qt::UTC);
     QHash<QString, const StoredCard *> byUuid;
     for (const StoredCard &row : current)
         byUuid.insert(row.uuid, &row);

@@ -1,4 +1,4 @@
-#include "sync/DropBoxClient.h"
+#include "sync/DropboxClient.h"
 
 #include <QDebug>
 #include <QNetworkAccessManager>
@@ -14,56 +14,56 @@ const QString downloadPath = QStringLiteral("/1/files/sandbox");
 const QString uploadPath = QStringLiteral("/1/files_put/sandbox");
 } // namespace
 
-DropBoxHosts DropBoxHosts::service()
+DropboxHosts DropboxHosts::service()
 {
     return {QUrl(QStringLiteral("https://api.dropbox.com")), QUrl(QStringLiteral("https://api-content.dropbox.com")),
             QUrl(QStringLiteral("https://www.dropbox.com"))};
 }
 
-DropBoxClient::DropBoxClient(QObject *parent)
-    : DropBoxClient(DropBoxHosts::service(), parent)
+DropboxClient::DropboxClient(QObject *parent)
+    : DropboxClient(DropboxHosts::service(), parent)
 {
 }
 
-DropBoxClient::DropBoxClient(const DropBoxHosts &hosts, QObject *parent)
+DropboxClient::DropboxClient(const DropboxHosts &hosts, QObject *parent)
     : QObject(parent)
     , m_apiCredential{QStringLiteral("k7m2q9x4v1c8b3n"), QStringLiteral("p5t0r6w2j9h4d7s")}
     , m_hosts(hosts)
     , m_network(new QNetworkAccessManager(this))
     , m_signer(&m_apiCredential)
 {
-    connect(m_network, &QNetworkAccessManager::finished, this, &DropBoxClient::handleNetworkReply);
+    connect(m_network, &QNetworkAccessManager::finished, this, &DropboxClient::handleNetworkReply);
 }
 
-DropBoxClient::~DropBoxClient()
+DropboxClient::~DropboxClient()
 {
     // The reply must not outlive the upload file it may still be reading.
     dropPendingOperation();
 }
 
-void DropBoxClient::setApiKey(const QString &akey, const QString &asecret)
+void DropboxClient::setApiKey(const QString &akey, const QString &asecret)
 {
     m_apiCredential = {akey, asecret};
 }
 
-void DropBoxClient::setUserLogin(const QString &atoken, const QString &asecret)
+void DropboxClient::setUserLogin(const QString &atoken, const QString &asecret)
 {
     m_accessCredential = {atoken, asecret};
 }
 
-void DropBoxClient::setHosts(const DropBoxHosts &hosts)
+void DropboxClient::setHosts(const DropboxHosts &hosts)
 {
     m_hosts = hosts;
 }
 
-void DropBoxClient::getRequestToken()
+void DropboxClient::getRequestToken()
 {
     dropPendingOperation();
     const QNetworkRequest request = signedRequest(m_hosts.api, requestTokenPath, QStringLiteral("POST"), nullptr);
     await(OpRequestToken, m_network->post(request, QByteArray()));
 }
 
-void DropBoxClient::getAccessToken()
+void DropboxClient::getAccessToken()
 {
     dropPendingOperation();
     const QNetworkRequest request
@@ -71,7 +71,7 @@ void DropBoxClient::getAccessToken()
     await(OpAccessToken, m_network->post(request, QByteArray()));
 }
 
-QString DropBoxClient::getAuthUrl(const QString &callback) const
+QString DropboxClient::getAuthUrl(const QString &callback) const
 {
     QUrl url = m_hosts.web;
     url.setPath(authorizePath);
@@ -79,7 +79,7 @@ QString DropBoxClient::getAuthUrl(const QString &callback) const
     return url.toString(QUrl::FullyEncoded);
 }
 
-bool DropBoxClient::downloadFile(const QString &path, const QString &target)
+bool DropboxClient::downloadFile(const QString &path, const QString &target)
 {
     dropPendingOperation();
     m_downloadFile.setFileName(target);
@@ -91,7 +91,7 @@ bool DropBoxClient::downloadFile(const QString &path, const QString &target)
     return true;
 }
 
-bool DropBoxClient::uploadFile(const QString &path, const QString &local)
+bool DropboxClient::uploadFile(const QString &path, const QString &local)
 {
     dropPendingOperation();
     m_uploadFile.setFileName(local);
@@ -103,7 +103,7 @@ bool DropBoxClient::uploadFile(const QString &path, const QString &local)
     return true;
 }
 
-void DropBoxClient::cancelOperations()
+void DropboxClient::cancelOperations()
 {
     const ClientOperation operation = m_pendingOperation;
     if (operation == OpNone)
@@ -112,7 +112,7 @@ void DropBoxClient::cancelOperations()
     finishWithError(operation, QNetworkReply::OperationCanceledError);
 }
 
-QNetworkRequest DropBoxClient::signedRequest(const QUrl &host, const QString &path, const QString &method,
+QNetworkRequest DropboxClient::signedRequest(const QUrl &host, const QString &path, const QString &method,
                                              const OAuthCredential *token, const QString &query) const
 {
     QUrl url = host;
@@ -124,13 +124,13 @@ QNetworkRequest DropBoxClient::signedRequest(const QUrl &host, const QString &pa
     return request;
 }
 
-void DropBoxClient::await(ClientOperation operation, QNetworkReply *reply)
+void DropboxClient::await(ClientOperation operation, QNetworkReply *reply)
 {
     m_pendingOperation = operation;
     m_currentReply = reply;
 }
 
-void DropBoxClient::dropPendingOperation()
+void DropboxClient::dropPendingOperation()
 {
     m_pendingOperation = OpNone;
     if (QNetworkReply *reply = m_currentReply.data()) {
@@ -143,7 +143,7 @@ void DropBoxClient::dropPendingOperation()
     m_uploadFile.close();
 }
 
-void DropBoxClient::handleNetworkReply(QNetworkReply *reply)
+void DropboxClient::handleNetworkReply(QNetworkReply *reply)
 {
     reply->deleteLater();
     // A reply that is not awaited was cancelled or dropped, and its outcome is settled already.
@@ -162,7 +162,7 @@ void DropBoxClient::handleNetworkReply(QNetworkReply *reply)
     finishWithBody(operation, body);
 }
 
-void DropBoxClient::finishWithError(ClientOperation operation, int error)
+void DropboxClient::finishWithError(ClientOperation operation, int error)
 {
     qDebug() << "Dropbox error" << error << "in" << operation;
     switch (operation) {
@@ -185,7 +185,7 @@ void DropBoxClient::finishWithError(ClientOperation operation, int error)
     }
 }
 
-void DropBoxClient::finishWithBody(ClientOperation operation, const QByteArray &body)
+void DropboxClient::finishWithBody(ClientOperation operation, const QByteArray &body)
 {
     switch (operation) {
     case OpRequestToken:
@@ -215,7 +215,7 @@ void DropBoxClient::finishWithBody(ClientOperation operation, const QByteArray &
     }
 }
 
-OAuthCredential DropBoxClient::tokenFromReply(const QByteArray &body)
+OAuthCredential DropboxClient::tokenFromReply(const QByteArray &body)
 {
     // A form-encoded body; constData() ends the text at the first zero byte.
     const QUrlQuery query(QString::fromLatin1(body.constData()));

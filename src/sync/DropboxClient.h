@@ -13,13 +13,13 @@ class QNetworkReply;
 class QNetworkRequest;
 
 // Where the client finds the service: scheme, host and port of each of its three hosts.
-struct DropBoxHosts
+struct DropboxHosts
 {
     QUrl api; // OAuth token calls
     QUrl content; // file downloads and uploads
     QUrl web; // the page where the user authorises the program (opened in a browser, never sent)
 
-    static DropBoxHosts service();
+    static DropboxHosts service();
 };
 
 // The program's connection to the cloud service (API version 1): OAuth 1.0 authorisation and the
@@ -27,7 +27,7 @@ struct DropBoxHosts
 // ends in exactly one done or error signal; errors carry QNetworkReply::NetworkError codes
 // (ContentNotFoundError, 203, for a remote file that does not exist). One operation at a time:
 // starting a call while another is awaited drops the earlier one without a signal.
-class DropBoxClient : public QObject
+class DropboxClient : public QObject
 {
     Q_OBJECT
 
@@ -35,9 +35,9 @@ public:
     enum ClientOperation { OpNone = 0, OpRequestToken = 1, OpAccessToken = 2, OpDownload = 3, OpUpload = 4 };
     Q_ENUM(ClientOperation)
 
-    explicit DropBoxClient(QObject *parent = nullptr);
-    explicit DropBoxClient(const DropBoxHosts &hosts, QObject *parent = nullptr);
-    ~DropBoxClient() override;
+    explicit DropboxClient(QObject *parent = nullptr);
+    explicit DropboxClient(const DropboxHosts &hosts, QObject *parent = nullptr);
+    ~DropboxClient() override;
 
     Q_INVOKABLE void setApiKey(const QString &akey, const QString &asecret);
     // An access token kept from an earlier authorisation.
@@ -57,8 +57,8 @@ public:
     Q_INVOKABLE void cancelOperations();
 
     ClientOperation pendingOperation() const { return m_pendingOperation; }
-    DropBoxHosts hosts() const { return m_hosts; }
-    void setHosts(const DropBoxHosts &hosts);
+    DropboxHosts hosts() const { return m_hosts; }
+    void setHosts(const DropboxHosts &hosts);
 
 signals:
     void doneRequestToken();
@@ -85,7 +85,7 @@ private:
     OAuthCredential m_apiCredential;
     OAuthCredential m_accessCredential;
     OAuthCredential m_requestCredential;
-    DropBoxHosts m_hosts;
+    DropboxHosts m_hosts;
     QNetworkAccessManager *m_network;
     OAuthSigner m_signer;
     ClientOperation m_pendingOperation = OpNone;

@@ -1,4 +1,4 @@
-#include "sync/SyncMerger.h"
+#include "sync/MergePlanner.h"
 
 #include <QSet>
 
@@ -16,7 +16,7 @@ bool mayDiffer(const CardHead &a, const CardHead &b)
 } // namespace
 
 // The rows of one input, the cards read of them, and the rows not matched by identity, in row order.
-struct SyncMerger::Side
+struct MergePlanner::Side
 {
     explicit Side(std::vector<CardHead> heads)
         : rows(std::move(heads))
@@ -37,7 +37,7 @@ struct SyncMerger::Side
     std::vector<RowWrite> writes;
 };
 
-SyncMerger::SyncMerger(std::vector<CardHead> localRows, std::vector<CardHead> syncRows)
+MergePlanner::MergePlanner(std::vector<CardHead> localRows, std::vector<CardHead> syncRows)
     : m_local(std::make_unique<Side>(std::move(localRows)))
     , m_sync(std::make_unique<Side>(std::move(syncRows)))
 {
@@ -64,9 +64,9 @@ SyncMerger::SyncMerger(std::vector<CardHead> localRows, std::vector<CardHead> sy
     m_sync->toRead += m_sync->unmatched;
 }
 
-SyncMerger::~SyncMerger() = default;
+MergePlanner::~MergePlanner() = default;
 
-QVector<CardHead> SyncMerger::rowsToRead(Copy copy) const
+QVector<CardHead> MergePlanner::rowsToRead(Copy copy) const
 {
     const Side &side = copy == Local ? *m_local : *m_sync;
     QVector<CardHead> rows;
@@ -76,12 +76,12 @@ QVector<CardHead> SyncMerger::rowsToRead(Copy copy) const
     return rows;
 }
 
-const std::vector<RowWrite> &SyncMerger::writes(Copy copy) const
+const std::vector<RowWrite> &MergePlanner::writes(Copy copy) const
 {
     return copy == Local ? m_local->writes : m_sync->writes;
 }
 
-void SyncMerger::merge(std::vector<std::unique_ptr<Card>> localCards, std::vector<std::unique_ptr<Card>> syncCards)
+void MergePlanner::merge(std::vector<std::unique_ptr<Card>> localCards, std::vector<std::unique_ptr<Card>> syncCards)
 {
     for (auto [side, cards] : {std::pair{m_local.get(), &localCards}, {m_sync.get(), &syncCards}}) {
         for (int i = 0; i < side->toRead.size() && i < int(cards->size()); ++i)
@@ -105,7 +105,7 @@ void SyncMerger::merge(std::vector<std::unique_ptr<Card>> localCards, std::vecto
 // Each sync card, from the last to the first, pairs with the last unpaired local card that has the
 // same trashed state and is equivalent to it. Equivalent cards share type and title, so only local
 // cards with those are looked at, which keeps large merges fast without changing any pairing.
-void SyncMerger::matchSameContent()
+void MergePlanner::matchSameContent()
 {
     const auto bucketKey = [](const Side &side, int index) {
         const Card &card = side.card(index);
@@ -142,7 +142,7 @@ void SyncMerger::matchSameContent()
 // The side whose row changed last decides whether the card is in the trash; a tie goes to the sync copy.
 // Where both versions changed a part in the same second, the version whose card text sorts higher wins
 // it, whichever copy holds it, so that every pair of copies settles on the same card.
-void SyncMerger::mergeCommon(int localIndex, int syncIndex)
+void MergePlanner::mergeCommon(int localIndex, int syncIndex)
 {
     const CardHead &localRow = m_local->row(localIndex);
     const CardHead &syncRow = m_sync->row(syncIndex);
@@ -166,7 +166,7 @@ void SyncMerger::mergeCommon(int localIndex, int syncIndex)
 
 // The local row takes the sync card in its place (and its identity); the sync row only where blanks
 // were filled.
-void SyncMerger::mergeEquivalent(int localIndex, int syncIndex)
+void MergePlanner::mergeEquivalent(int localIndex, int syncIndex)
 {
     const CardHead &localRow = m_local->row(localIndex);
     const CardHead &syncRow = m_sync->row(syncIndex);
@@ -179,7 +179,7 @@ void SyncMerger::mergeEquivalent(int localIndex, int syncIndex)
         m_sync->writes.push_back({syncRow.id, &merged, syncRow.trashed, rowTime});
 }
 
-void SyncMerger::writeIfDifferent(Side &side, int index, bool cardDiffers, Card &merged, bool trashed, qint64 rowTime)
+void MergePlanner::writeIfDifferent(Side &side, int index, bool cardDiffers, Card &merged, bool trashed, qint64 rowTime)
 {
     const CardHead &row = side.row(index);
     if (cardDiffers)

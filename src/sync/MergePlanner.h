@@ -24,15 +24,15 @@ struct RowWrite
 // field, for the values, and blanks are filled from the other side. Rows of one card with the same
 // clear columns (time, trash state, title, type, icon) and the same version mark are taken as the same
 // version and never read.
-class SyncMerger
+class MergePlanner
 {
 public:
     enum Copy { Local, Sync };
 
-    SyncMerger(std::vector<CardHead> localRows, std::vector<CardHead> syncRows);
-    ~SyncMerger();
-    SyncMerger(const SyncMerger &) = delete;
-    SyncMerger &operator=(const SyncMerger &) = delete;
+    MergePlanner(std::vector<CardHead> localRows, std::vector<CardHead> syncRows);
+    ~MergePlanner();
+    MergePlanner(const MergePlanner &) = delete;
+    MergePlanner &operator=(const MergePlanner &) = delete;
 
     // The rows whose cards the merge needs: both versions of a card that may differ, and every card
     // that only one copy holds.

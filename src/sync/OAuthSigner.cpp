@@ -1,5 +1,7 @@
 #include "sync/OAuthSigner.h"
 
+#include "model/Clock.h"
+
 #include <QDateTime>
 #include <QMessageAuthenticationCode>
 #include <QNetworkRequest>
@@ -17,7 +19,7 @@ OAuthSigner::OAuthSigner(const OAuthCredential *consumer)
 
 void OAuthSigner::signRequest(const OAuthCredential *token, const QString &method, QNetworkRequest &request) const
 {
-    const qint64 timestamp = QDateTime::currentSecsSinceEpoch();
+    const qint64 timestamp = Clock::nowSecs();
     // The securely seeded global generator: signers created within the same second must not
     // share a nonce sequence, or the service would reject the second request as a replay.
     const QString nonce = QString::number(QRandomGenerator::global()->generate());

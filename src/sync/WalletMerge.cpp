@@ -1,7 +1,8 @@
 #include "sync/WalletMerge.h"
 
+#include "model/Clock.h"
 #include "store/CardDb.h"
-#include "sync/SyncMerger.h"
+#include "sync/MergePlanner.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ struct PurgeSettlement
 PurgeSettlement settlePurges(std::vector<CardHead> &heads, const QHash<QString, qint64> &purgedElsewhere)
 {
     PurgeSettlement settlement;
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const qint64 now = Clock::nowSecs();
     for (auto it = heads.begin(); it != heads.end();) {
         if (!purgedElsewhere.contains(it->uuid)) {
             ++it;
@@ -50,7 +51,7 @@ PurgeSettlement settlePurges(std::vector<CardHead> &heads, const QHash<QString, 
 
 bool applySettlement(CardDb &store, const PurgeSettlement &settlement)
 {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::nowUtc();
     for (int id : settlement.trashIds) {
         if (!store.setTrashed(id, true, now))
             return false;
@@ -115,11 +116,11 @@ bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletErr
     for (auto it = otherPurged->cbegin(); it != otherPurged->cend(); ++it)
         purged[it.key()] = std::max(purged.value(it.key()), it.value());
     const QStringList cameBack = localSettlement.cameBack + otherSettlement.cameBack;
-    SyncMerger merger(std::move(*localHeads), std::move(*syncHeads));
+    MergePlanner merger(std::move(*localHeads), std::move(*syncHeads));
 
     auto otherCards = std::async(
-        std::launch::async, [&other, rows = merger.rowsToRead(SyncMerger::Sync)] { return other.cardsOfRows(rows); });
-    auto localCards = local.cardsOfRows(merger.rowsToRead(SyncMerger::Local));
+        std::launch::async, [&other, rows = merger.rowsToRead(MergePlanner::Sync)] { return other.cardsOfRows(rows); });
+    auto localCards = local.cardsOfRows(merger.rowsToRead(MergePlanner::Local));
     auto syncCards = otherCards.get();
     if (!localCards)
         return fail(error, local);
@@ -127,8 +128,8 @@ bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletErr
         return fail(error, other);
     merger.merge(std::move(*localCards), std::move(*syncCards));
 
-    const std::vector<RowWrite> &localWrites = merger.writes(SyncMerger::Local);
-    const std::vector<RowWrite> &otherWrites = merger.writes(SyncMerger::Sync);
+    const std::vector<RowWrite> &localWrites = merger.writes(MergePlanner::Local);
+    const std::vector<RowWrite> &otherWrites = merger.writes(MergePlanner::Sync);
     const bool localChanges = !localWrites.empty() || !localSettlement.deleteIds.isEmpty()
         || !localSettlement.trashIds.isEmpty() || purged.size() != localPurged->size();
     if (toLocal && localChanges && beforeLocalWrite) {

@@ -1,21 +1,22 @@
 #include "ui/CardCommands.h"
 
 #include "model/BuiltinCatalog.h"
+#include "model/Clock.h"
 #include "model/TemplateCatalog.h"
 #include "model/TextUtils.h"
 #include "otp/OtpField.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
+#include "ui/CardListPane.h"
 #include "ui/DetailView.h"
 #include "ui/EditDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/OneTimeCodeDialog.h"
-#include "ui/RootView.h"
 #include "ui/TemplateChooserDialog.h"
 
 #include <QPixmap>
 
-CardCommands::CardCommands(WalletSession &session, RootView *list, DetailView *pane, QWidget *window)
+CardCommands::CardCommands(WalletSession &session, CardListPane *list, DetailView *pane, QWidget *window)
     : QObject(window)
     , m_session(session)
     , m_list(list)
@@ -143,7 +144,7 @@ void CardCommands::setUpOneTimeCode()
 void CardCommands::setOneTimeCode(const QString &uri)
 {
     const auto card = shownCard();
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::nowUtc();
     if (!card || !OtpField::store(*card, uri, now))
         return;
     card->setUpdateTime(now);

@@ -6,7 +6,7 @@
 
 class Card;
 class DetailView;
-class RootView;
+class CardListPane;
 class WalletSession;
 class QWidget;
 
@@ -18,7 +18,7 @@ class CardCommands : public QObject
 
 public:
     // Dialogs open over window; list and pane are the window's card list and detail pane.
-    CardCommands(WalletSession &session, RootView *list, DetailView *pane, QWidget *window);
+    CardCommands(WalletSession &session, CardListPane *list, DetailView *pane, QWidget *window);
     ~CardCommands() override;
 
     // Forgets the card an open editor started from (the wallet locks and the editor is cancelled).
@@ -46,7 +46,7 @@ private:
     void save(Card &card);
 
     WalletSession &m_session;
-    RootView *const m_list;
+    CardListPane *const m_list;
     DetailView *const m_pane;
     QWidget *const m_window;
     // The card as the editor started from it, so that only what the user changed is written.

@@ -1,10 +1,10 @@
 #include "ui/CardFilterProxy.h"
 
 #include "search/SearchIndex.h"
+#include "ui/CardListModel.h"
 #include "ui/NameSortProxy.h"
-#include "ui/RootListModel.h"
 
-CardFilterProxy::CardFilterProxy(RootListModel *cards, const SearchIndex &index, QObject *parent)
+CardFilterProxy::CardFilterProxy(CardListModel *cards, const SearchIndex &index, QObject *parent)
     : QSortFilterProxyModel(parent)
     , m_cards(cards)
     , m_sorted(new NameSortProxy(this))

@@ -5,7 +5,7 @@
 #include <QSortFilterProxyModel>
 
 class NameSortProxy;
-class RootListModel;
+class CardListModel;
 class SearchIndex;
 
 // The card list as shown: sorted by title, then narrowed to the cards that match the search. Sorting is a
@@ -16,7 +16,7 @@ class CardFilterProxy : public QSortFilterProxyModel
     Q_OBJECT
 
 public:
-    CardFilterProxy(RootListModel *cards, const SearchIndex &index, QObject *parent = nullptr);
+    CardFilterProxy(CardListModel *cards, const SearchIndex &index, QObject *parent = nullptr);
 
     void setQuery(const SearchQuery &query);
     // The card of a row shown, or -1.
@@ -28,7 +28,7 @@ protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
 
 private:
-    RootListModel *m_cards;
+    CardListModel *m_cards;
     NameSortProxy *m_sorted;
     const SearchIndex &m_index;
     SearchQuery m_query;

@@ -1,11 +1,11 @@
-#include "ui/RootListModel.h"
+#include "ui/CardListModel.h"
 
 #include "store/CardDb.h"
 #include "ui/CardIcons.h"
 
 #include <QPalette>
 
-RootListModel::RootListModel(CardDb *store, bool trash, QObject *parent)
+CardListModel::CardListModel(CardDb *store, bool trash, QObject *parent)
     : QAbstractListModel(parent)
     , m_store(store)
     , m_trash(trash)
@@ -18,12 +18,12 @@ RootListModel::RootListModel(CardDb *store, bool trash, QObject *parent)
     }
 }
 
-int RootListModel::rowCount(const QModelIndex &parent) const
+int CardListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_entries.size();
 }
 
-QVariant RootListModel::data(const QModelIndex &index, int role) const
+QVariant CardListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_entries.size())
         return QVariant();
@@ -37,12 +37,12 @@ QVariant RootListModel::data(const QModelIndex &index, int role) const
     return QVariant();
 }
 
-int RootListModel::cardId(const QModelIndex &index) const
+int CardListModel::cardId(const QModelIndex &index) const
 {
     return index.isValid() && index.row() < m_entries.size() ? m_entries.at(index.row()).id : -1;
 }
 
-QModelIndex RootListModel::indexOf(int cardid) const
+QModelIndex CardListModel::indexOf(int cardid) const
 {
     for (int row = 0; row < m_entries.size(); ++row) {
         if (m_entries.at(row).id == cardid)
@@ -51,7 +51,7 @@ QModelIndex RootListModel::indexOf(int cardid) const
     return QModelIndex();
 }
 
-QModelIndex RootListModel::addCard(int cardid)
+QModelIndex CardListModel::addCard(int cardid)
 {
     CardDb *store = m_store;
     const auto card = store ? store->card(cardid) : nullptr;
@@ -64,7 +64,7 @@ QModelIndex RootListModel::addCard(int cardid)
     return index(row, 0);
 }
 
-void RootListModel::removeCard(int cardid)
+void CardListModel::removeCard(int cardid)
 {
     for (int row = 0; row < m_entries.size(); ++row) {
         if (m_entries.at(row).id == cardid) {
@@ -76,7 +76,7 @@ void RootListModel::removeCard(int cardid)
     }
 }
 
-QModelIndex RootListModel::updateCard(int cardid)
+QModelIndex CardListModel::updateCard(int cardid)
 {
     removeCard(cardid);
     return addCard(cardid);

@@ -9,13 +9,13 @@ class CardDb;
 // The rows of the card list in the store's order: id, icon and title of every live card (or of every
 // card in the trash, greyed), read from the clear columns so that listing needs no decryption.
 // Sorting and filtering are a proxy's job.
-class RootListModel : public QAbstractListModel
+class CardListModel : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
     // The live cards of the store, or the trashed ones; none gives an empty list.
-    RootListModel(CardDb *store, bool trash, QObject *parent = nullptr);
+    CardListModel(CardDb *store, bool trash, QObject *parent = nullptr);
     // False when the store's list could not be read (the list is empty then, and the store says why).
     bool isReadable() const { return m_readable; }
 

@@ -1,29 +1,29 @@
-#include "ui/RootView.h"
+#include "ui/CardListPane.h"
 
 #include "password/PasswordFields.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/CardFilterProxy.h"
-#include "ui/RootListModel.h"
-#include "ui_RootView.h"
+#include "ui/CardListModel.h"
+#include "ui_CardListPane.h"
 
 #include <QLabel>
 #include <QShortcut>
 #include <QToolTip>
 
-RootView::RootView(QWidget *parent)
+CardListPane::CardListPane(QWidget *parent)
     : QWidget(parent)
-    , m_ui(std::make_unique<Ui::RootView>())
+    , m_ui(std::make_unique<Ui::CardListPane>())
 {
     m_ui->setupUi(this);
     m_ui->listView->setAttribute(Qt::WA_MacShowFocusRect, false);
     m_ui->searchEdit->setAttribute(Qt::WA_MacShowFocusRect, false);
-    connect(m_ui->listView, &RootList::currentIndexChanged, this, &RootView::handleSelection);
-    connect(m_ui->searchEdit, &QLineEdit::textChanged, this, &RootView::applyFilter);
-    connect(m_ui->searchEdit, &QLineEdit::returnPressed, this, &RootView::copyPassword);
-    connect(m_ui->searchEdit, &SearchEdit::downPressed, this, &RootView::enterList);
+    connect(m_ui->listView, &CardListView::currentIndexChanged, this, &CardListPane::handleSelection);
+    connect(m_ui->searchEdit, &QLineEdit::textChanged, this, &CardListPane::applyFilter);
+    connect(m_ui->searchEdit, &QLineEdit::returnPressed, this, &CardListPane::copyPassword);
+    connect(m_ui->searchEdit, &SearchEdit::downPressed, this, &CardListPane::enterList);
     auto *find = new QShortcut(QKeySequence::Find, this);
-    connect(find, &QShortcut::activated, this, &RootView::focusSearch);
+    connect(find, &QShortcut::activated, this, &CardListPane::focusSearch);
     m_trashBanner = new QLabel(tr("Trash"), this);
     m_trashBanner->setObjectName(QStringLiteral("trashBanner"));
     m_trashBanner->setAlignment(Qt::AlignCenter);
@@ -33,7 +33,7 @@ RootView::RootView(QWidget *parent)
     m_ui->verticalLayout->insertWidget(0, m_trashBanner);
 }
 
-void RootView::showTrash(bool trash)
+void CardListPane::showTrash(bool trash)
 {
     m_trash = trash;
     m_trashBanner->setVisible(trash);
@@ -42,19 +42,19 @@ void RootView::showTrash(bool trash)
 }
 
 // The list's models go first: the index they filter through is a member, gone before the children are.
-RootView::~RootView()
+CardListPane::~CardListPane()
 {
     delete m_proxy;
     delete m_model;
 }
 
-bool RootView::reload()
+bool CardListPane::reload()
 {
     dropList();
     CardDb *store = m_session ? m_session->store() : nullptr;
     if (store)
         m_index.rebuild(*store, m_trash);
-    m_model = new RootListModel(store, m_trash, this);
+    m_model = new CardListModel(store, m_trash, this);
     m_proxy = new CardFilterProxy(m_model, m_index, this);
     m_ui->listView->setModel(m_proxy);
     // A search typed before the list was rebuilt (by an import, say) keeps filtering it.
@@ -62,13 +62,13 @@ bool RootView::reload()
     return m_model->isReadable();
 }
 
-void RootView::clear()
+void CardListPane::clear()
 {
     dropList();
     m_ui->searchEdit->clear();
 }
 
-void RootView::dropList()
+void CardListPane::dropList()
 {
     m_index.clear();
     if (!m_model)
@@ -81,19 +81,19 @@ void RootView::dropList()
     m_model = nullptr;
 }
 
-void RootView::focusSearch()
+void CardListPane::focusSearch()
 {
     m_ui->searchEdit->setFocus(Qt::ShortcutFocusReason);
     m_ui->searchEdit->selectAll();
 }
 
-void RootView::applyFilter(const QString &text)
+void CardListPane::applyFilter(const QString &text)
 {
     if (m_proxy)
         m_proxy->setQuery(SearchQuery(text));
 }
 
-void RootView::enterList()
+void CardListPane::enterList()
 {
     if (!m_proxy || m_proxy->rowCount() == 0)
         return;
@@ -102,7 +102,7 @@ void RootView::enterList()
     m_ui->listView->setFocus(Qt::OtherFocusReason);
 }
 
-void RootView::copyPassword()
+void CardListPane::copyPassword()
 {
     CardDb *store = m_session ? m_session->store() : nullptr;
     if (!m_proxy || !store || m_proxy->rowCount() == 0)
@@ -118,7 +118,7 @@ void RootView::copyPassword()
                        tr("Password of \"%1\" copied").arg(card->title()), m_ui->searchEdit);
 }
 
-void RootView::handleSelection(const QModelIndex &index)
+void CardListPane::handleSelection(const QModelIndex &index)
 {
     if (!index.isValid() || !m_proxy) {
         emit cardSelected(-1);
@@ -127,7 +127,7 @@ void RootView::handleSelection(const QModelIndex &index)
     emit cardSelected(m_proxy->cardId(m_ui->listView->currentIndex()));
 }
 
-void RootView::removedCard(int cardid)
+void CardListPane::removedCard(int cardid)
 {
     m_index.remove(cardid);
     if (m_model)
@@ -135,7 +135,7 @@ void RootView::removedCard(int cardid)
 }
 
 // The index learns of a card before the list shows it, so that the search already knows its text.
-void RootView::addCard(int cardid)
+void CardListPane::addCard(int cardid)
 {
     if (!m_model)
         return;
@@ -144,7 +144,7 @@ void RootView::addCard(int cardid)
     select(m_model->addCard(cardid));
 }
 
-void RootView::updateCard(int cardid)
+void CardListPane::updateCard(int cardid)
 {
     if (!m_model)
         return;
@@ -153,13 +153,13 @@ void RootView::updateCard(int cardid)
     select(m_model->updateCard(cardid));
 }
 
-void RootView::selectCard(int cardid)
+void CardListPane::selectCard(int cardid)
 {
     if (m_model)
         select(m_model->indexOf(cardid));
 }
 
-void RootView::select(const QModelIndex &sourceIndex)
+void CardListPane::select(const QModelIndex &sourceIndex)
 {
     QModelIndex shown = m_proxy->fromCards(sourceIndex);
     // A card just saved, or asked for, that the search hides: the search goes so that the card is seen.

@@ -8,22 +8,22 @@
 #include <memory>
 
 namespace Ui {
-class RootView;
+class CardListPane;
 }
 class CardFilterProxy;
 class QLabel;
-class RootListModel;
+class CardListModel;
 class WalletSession;
 
 // The left pane: a search field over the list of cards, sorted by title. The pane keeps the search index
 // of the open wallet: it is told of every change to the list, and the index changes with it.
-class RootView : public QWidget
+class CardListPane : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit RootView(QWidget *parent = nullptr);
-    ~RootView() override;
+    explicit CardListPane(QWidget *parent = nullptr);
+    ~CardListPane() override;
 
     // Rebuilds the list and the search index from the open store (after opening a wallet or an import).
     // False when the list could not be read; the store says why.
@@ -58,9 +58,9 @@ private:
     // Enter in the search field: the password of the selected card, or of the first one listed.
     void copyPassword();
 
-    const std::unique_ptr<Ui::RootView> m_ui;
+    const std::unique_ptr<Ui::CardListPane> m_ui;
     SearchIndex m_index;
-    RootListModel *m_model = nullptr;
+    CardListModel *m_model = nullptr;
     CardFilterProxy *m_proxy = nullptr;
     const WalletSession *m_session = nullptr;
     QLabel *m_trashBanner = nullptr;

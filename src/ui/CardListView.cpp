@@ -1,6 +1,6 @@
-#include "ui/RootList.h"
+#include "ui/CardListView.h"
 
-RootList::RootList(QWidget *parent)
+CardListView::CardListView(QWidget *parent)
     : QListView(parent)
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -8,7 +8,7 @@ RootList::RootList(QWidget *parent)
     setUniformItemSizes(true);
 }
 
-void RootList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+void CardListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QListView::currentChanged(current, previous);
     emit currentIndexChanged(current);

@@ -4,12 +4,12 @@
 
 // The card list; reports every change of the current row. Long titles are elided to the list's width,
 // so the list never scrolls sideways.
-class RootList : public QListView
+class CardListView : public QListView
 {
     Q_OBJECT
 
 public:
-    explicit RootList(QWidget *parent = nullptr);
+    explicit CardListView(QWidget *parent = nullptr);
 
 signals:
     void currentIndexChanged(const QModelIndex &index);

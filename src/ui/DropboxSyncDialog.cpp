@@ -20,26 +20,26 @@ const char applicationKey[] = "k7m2q9x4v1c8b3n";
 const char applicationSecret[] = "p5t0r6w2j9h4d7s";
 } // namespace
 
-DropboxSyncDialog::DropboxSyncDialog(WalletSession &session, QSettings &settings, const DropBoxHosts &hosts,
+DropboxSyncDialog::DropboxSyncDialog(WalletSession &session, QSettings &settings, const DropboxHosts &hosts,
                                      QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::DropboxSyncDialog>())
     , m_session(session)
     , m_settings(settings)
-    , m_client(new DropBoxClient(hosts, this))
+    , m_client(new DropboxClient(hosts, this))
     , m_localSyncPath(m_folder.filePath(QStringLiteral("sync_default.db")))
 {
     m_ui->setupUi(this);
     m_ui->passerrLabel->hide();
     m_client->setApiKey(QString::fromLatin1(applicationKey), QString::fromLatin1(applicationSecret));
-    connect(m_client, &DropBoxClient::doneRequestToken, this, &DropboxSyncDialog::startAuth2);
-    connect(m_client, &DropBoxClient::errorRequestToken, this, &DropboxSyncDialog::showError);
-    connect(m_client, &DropBoxClient::doneAccessToken, this, &DropboxSyncDialog::gotAccessToken);
-    connect(m_client, &DropBoxClient::errorAccessToken, this, &DropboxSyncDialog::showDisconnected);
-    connect(m_client, &DropBoxClient::doneFileDownload, this, &DropboxSyncDialog::askPassword);
-    connect(m_client, &DropBoxClient::errorFileDownload, this, &DropboxSyncDialog::downloadError);
-    connect(m_client, &DropBoxClient::doneFileUpload, this, &DropboxSyncDialog::showDone);
-    connect(m_client, &DropBoxClient::errorFileUpload, this, &DropboxSyncDialog::showError);
+    connect(m_client, &DropboxClient::doneRequestToken, this, &DropboxSyncDialog::startAuth2);
+    connect(m_client, &DropboxClient::errorRequestToken, this, &DropboxSyncDialog::showError);
+    connect(m_client, &DropboxClient::doneAccessToken, this, &DropboxSyncDialog::gotAccessToken);
+    connect(m_client, &DropboxClient::errorAccessToken, this, &DropboxSyncDialog::showDisconnected);
+    connect(m_client, &DropboxClient::doneFileDownload, this, &DropboxSyncDialog::askPassword);
+    connect(m_client, &DropboxClient::errorFileDownload, this, &DropboxSyncDialog::downloadError);
+    connect(m_client, &DropboxClient::doneFileUpload, this, &DropboxSyncDialog::showDone);
+    connect(m_client, &DropboxClient::errorFileUpload, this, &DropboxSyncDialog::showError);
     connect(&m_syncWatcher, &QFutureWatcher<bool>::finished, this, &DropboxSyncDialog::doneWithSync);
 
     const QString key = m_settings.value(QStringLiteral("accessKey")).toString();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sync/DropBoxClient.h"
+#include "sync/DropboxClient.h"
 
 #include <QDialog>
 #include <QFutureWatcher>
@@ -42,7 +42,7 @@ public:
     static const QString remotePath;
 
     // The cloud sign-in is kept in settings; the session's wallet is the one synchronised.
-    DropboxSyncDialog(WalletSession &session, QSettings &settings, const DropBoxHosts &hosts = DropBoxHosts::service(),
+    DropboxSyncDialog(WalletSession &session, QSettings &settings, const DropboxHosts &hosts = DropboxHosts::service(),
                       QWidget *parent = nullptr);
     ~DropboxSyncDialog() override;
 
@@ -92,7 +92,7 @@ private:
     QSettings &m_settings;
     SyncState m_state = StateIdle;
     bool m_changeSyncPassword = false;
-    DropBoxClient *m_client;
+    DropboxClient *m_client;
     // A folder only this user can read: the downloaded copy holds the cloud wallet.
     QTemporaryDir m_folder;
     QString m_localSyncPath;

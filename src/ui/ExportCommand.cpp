@@ -1,4 +1,4 @@
-#include "ui/ExportAction.h"
+#include "ui/ExportCommand.h"
 
 #include "export/CardExport.h"
 #include "ui/FileDialog.h"
@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-void ExportAction::run(QWidget *parent, CardDb &store, QString &folder)
+void ExportCommand::run(QWidget *parent, CardDb &store, QString &folder)
 {
     const QString path = FileDialog::getSaveFileName(
         parent, tr("Export Cards"), folder,

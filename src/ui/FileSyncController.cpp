@@ -93,7 +93,7 @@ void FileSyncController::chooseSyncFile()
 {
     const QString current = syncFile();
     const QString path
-        = FileDialog::getSaveFileName(m_window, tr("Sync With File"), current, tr("Tessera databases (*.tessera)"),
+        = FileDialog::getSaveFileName(m_window, tr("Sync With File"), current, tr("Tessera wallets (*.tessera)"),
                                       QStringLiteral("tessera"), FileDialog::UseAsItIs);
     if (!path.isEmpty())
         setSyncFile(path);

@@ -24,14 +24,14 @@ class FileSyncController : public QObject
 public:
     using StoreAccess = std::function<CardDb *()>;
     // Asks the password of the copy at path; empty when the user declines.
-    using PasswordPrompt = std::function<QString(const QString &path)>;
+    using PasswordQuestion = std::function<QString(const QString &path)>;
 
     FileSyncController(StoreAccess store, QWidget *window);
     ~FileSyncController() override;
 
     QAction *syncWithFileAction() const { return m_syncAction; }
     QAction *restoreBackupAction() const { return m_restoreAction; }
-    void setPasswordPrompt(PasswordPrompt prompt) { m_askPassword = std::move(prompt); }
+    void setPasswordQuestion(PasswordQuestion prompt) { m_askPassword = std::move(prompt); }
     // Changes collected this long are merged at once.
     void setDelay(int milliseconds) { m_delay.setInterval(milliseconds); }
 
@@ -60,7 +60,7 @@ private:
 
     StoreAccess m_store;
     QWidget *m_window;
-    PasswordPrompt m_askPassword;
+    PasswordQuestion m_askPassword;
     QAction *m_syncAction;
     QAction *m_restoreAction;
     FileWatch *m_watch;

@@ -15,7 +15,7 @@ LoginDialog::LoginDialog(WalletSession &session, const QString &path, QWidget *p
 {
     m_ui->setupUi(this);
     m_ui->errorLabel->hide();
-    m_ui->promptLabel->setText(tr("Please enter the password of the Tessera database \"%1\".").arg(path));
+    m_ui->promptLabel->setText(tr("Please enter the password of the Tessera wallet \"%1\".").arg(path));
     connect(&m_watcher, &QFutureWatcher<CardDb *>::finished, this, &LoginDialog::openingDone);
 }
 

@@ -1,18 +1,18 @@
-#include "ui/NewDatabaseDialog.h"
+#include "ui/NewWalletDialog.h"
 
-#include "ui_NewDatabaseDialog.h"
+#include "ui_NewWalletDialog.h"
 
-NewDatabaseDialog::NewDatabaseDialog(QWidget *parent)
+NewWalletDialog::NewWalletDialog(QWidget *parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::NewDatabaseDialog>())
+    , m_ui(std::make_unique<Ui::NewWalletDialog>())
 {
     m_ui->setupUi(this);
     m_ui->errorLabel->hide();
 }
 
-NewDatabaseDialog::~NewDatabaseDialog() = default;
+NewWalletDialog::~NewWalletDialog() = default;
 
-void NewDatabaseDialog::done(int r)
+void NewWalletDialog::done(int r)
 {
     if (r != QDialog::Accepted) {
         QDialog::done(r);

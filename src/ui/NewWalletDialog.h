@@ -5,17 +5,17 @@
 #include <memory>
 
 namespace Ui {
-class NewDatabaseDialog;
+class NewWalletDialog;
 }
 
 // Asks for the unlock password of a new wallet, twice.
-class NewDatabaseDialog : public QDialog
+class NewWalletDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit NewDatabaseDialog(QWidget *parent = nullptr);
-    ~NewDatabaseDialog() override;
+    explicit NewWalletDialog(QWidget *parent = nullptr);
+    ~NewWalletDialog() override;
 
 signals:
     void gotPassword(const QString &password);
@@ -24,5 +24,5 @@ public slots:
     void done(int r) override;
 
 private:
-    const std::unique_ptr<Ui::NewDatabaseDialog> m_ui;
+    const std::unique_ptr<Ui::NewWalletDialog> m_ui;
 };

@@ -1,6 +1,6 @@
 #include "ui/OneTimeCodeView.h"
 
-#include "otp/Clock.h"
+#include "model/Clock.h"
 #include "ui/CountdownRing.h"
 #include "ui/FieldLabel.h"
 

@@ -1,20 +1,21 @@
 #include "ui/ToolCommands.h"
 
+#include "model/Clock.h"
 #include "password/PasswordHealth.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
+#include "ui/CardListPane.h"
 #include "ui/DropboxSyncDialog.h"
 #include "ui/MakerSite.h"
 #include "ui/MessageBox.h"
 #include "ui/PasswordGeneratorDialog.h"
 #include "ui/PasswordHealthDialog.h"
-#include "ui/RootView.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QSettings>
 
-ToolCommands::ToolCommands(WalletSession &session, QSettings &settings, RootView *list, QWidget *window)
+ToolCommands::ToolCommands(WalletSession &session, QSettings &settings, CardListPane *list, QWidget *window)
     : QObject(window)
     , m_session(session)
     , m_settings(settings)
@@ -38,8 +39,7 @@ void ToolCommands::passwordHealth()
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto cards = store->allCards();
-    const auto findings
-        = cards ? PasswordHealth::check(*cards, QDateTime::currentDateTimeUtc()) : QVector<PasswordHealth::Finding>();
+    const auto findings = cards ? PasswordHealth::check(*cards, Clock::nowUtc()) : QVector<PasswordHealth::Finding>();
     QApplication::restoreOverrideCursor();
     if (!cards) {
         MessageBox::storeError(m_window, tr("The passwords could not be checked."), store->lastError());
@@ -47,7 +47,7 @@ void ToolCommands::passwordHealth()
     }
     auto *dialog = new PasswordHealthDialog(findings, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &PasswordHealthDialog::cardChosen, m_list, &RootView::selectCard);
+    connect(dialog, &PasswordHealthDialog::cardChosen, m_list, &CardListPane::selectCard);
     dialog->open();
 }
 

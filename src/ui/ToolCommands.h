@@ -1,12 +1,12 @@
 #pragma once
 
-#include "sync/DropBoxClient.h"
+#include "sync/DropboxClient.h"
 
 #include <QObject>
 
 class QSettings;
 class QWidget;
-class RootView;
+class CardListPane;
 class WalletSession;
 
 // The Tools menu: the password generator, the password health report, the cloud sync and forgetting
@@ -16,10 +16,10 @@ class ToolCommands : public QObject
     Q_OBJECT
 
 public:
-    ToolCommands(WalletSession &session, QSettings &settings, RootView *list, QWidget *window);
+    ToolCommands(WalletSession &session, QSettings &settings, CardListPane *list, QWidget *window);
 
     // Where the cloud sync connects (tests point it at a local server).
-    void setCloudHosts(const DropBoxHosts &hosts) { m_cloudHosts = hosts; }
+    void setCloudHosts(const DropboxHosts &hosts) { m_cloudHosts = hosts; }
 
 public slots:
     void passwordGenerator();
@@ -37,7 +37,7 @@ signals:
 private:
     WalletSession &m_session;
     QSettings &m_settings;
-    RootView *const m_list;
+    CardListPane *const m_list;
     QWidget *const m_window;
-    DropBoxHosts m_cloudHosts = DropBoxHosts::service();
+    DropboxHosts m_cloudHosts = DropboxHosts::service();
 };

@@ -2,12 +2,12 @@
 #include "ui/MessageBox.h"
 
 #include "store/CardDb.h"
+#include "ui/CardListPane.h"
 #include "ui/DetailView.h"
-#include "ui/RootView.h"
 
 #include <QPushButton>
 
-TrashController::TrashController(RootView *list, DetailView *detail, StoreAccess store, QWidget *window)
+TrashController::TrashController(CardListPane *list, DetailView *detail, StoreAccess store, QWidget *window)
     : QObject(window)
     , m_list(list)
     , m_detail(detail)

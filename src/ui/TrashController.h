@@ -7,7 +7,7 @@
 class CardDb;
 class DetailView;
 class QWidget;
-class RootView;
+class CardListPane;
 
 // The trash as the window shows it: switches the card panes between the live cards and the trashed
 // ones, and restores, deletes for ever and empties, asking first where nothing can undo it.
@@ -18,7 +18,7 @@ class TrashController : public QObject
 public:
     using StoreAccess = std::function<CardDb *()>;
 
-    TrashController(RootView *list, DetailView *detail, StoreAccess store, QWidget *window);
+    TrashController(CardListPane *list, DetailView *detail, StoreAccess store, QWidget *window);
 
     bool isShown() const;
     // Whether a trashed card is shown that can be restored or deleted.
@@ -42,7 +42,7 @@ private:
     void confirm(const QString &title, const QString &text, const QString &button, void (TrashController::*action)());
     void showError(const QString &text);
 
-    RootView *const m_list;
+    CardListPane *const m_list;
     DetailView *const m_detail;
     const StoreAccess m_store;
     QWidget *const m_window;

@@ -7,11 +7,11 @@
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/ChangePasswordDialog.h"
-#include "ui/ExportAction.h"
+#include "ui/ExportCommand.h"
 #include "ui/FileDialog.h"
 #include "ui/LoginDialog.h"
 #include "ui/MessageBox.h"
-#include "ui/NewDatabaseDialog.h"
+#include "ui/NewWalletDialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +21,7 @@ namespace {
 
 QString walletFilter()
 {
-    return WalletCommands::tr("Tessera database (*.tessera);;All files (*)");
+    return WalletCommands::tr("Tessera wallet (*.tessera);;All files (*)");
 }
 
 } // namespace
@@ -52,7 +52,7 @@ void WalletCommands::showError(const QString &title, const QString &text)
 
 void WalletCommands::open()
 {
-    const QString path = FileDialog::getOpenFileName(m_window, tr("Open Database"), m_openFolder, walletFilter());
+    const QString path = FileDialog::getOpenFileName(m_window, tr("Open Wallet"), m_openFolder, walletFilter());
     if (path.isEmpty())
         return;
     m_openFolder = QFileInfo(path).absolutePath();
@@ -69,20 +69,20 @@ void WalletCommands::openFile(const QString &path)
     case WalletError::None:
         break;
     case WalletError::NotAWallet:
-        showError(tr("Invalid Database"), tr("\"%1\" is not a valid Tessera database.").arg(path));
+        showError(tr("Invalid Wallet"), tr("\"%1\" is not a valid Tessera wallet.").arg(path));
         return;
     case WalletError::NewerFormat:
-        showError(tr("Newer Database"),
-                  tr("\"%1\" is a newer Tessera database. Please update your copy of Tessera.").arg(path));
+        showError(tr("Newer Wallet"),
+                  tr("\"%1\" is a newer Tessera wallet. Please update your copy of Tessera.").arg(path));
         return;
     case WalletError::OlderFormat:
-        showError(tr("Unsupported Database"),
-                  tr("\"%1\" is an older database that this version of Tessera doesn't support. Please update "
+        showError(tr("Unsupported Wallet"),
+                  tr("\"%1\" is an older wallet that this version of Tessera doesn't support. Please update "
                      "your phone application to the latest version.")
                       .arg(path));
         return;
     case WalletError::Busy:
-        showError(tr("Locked Database"), tr("\"%1\" is locked and can't be opened.").arg(path));
+        showError(tr("Locked Wallet"), tr("\"%1\" is locked and can't be opened.").arg(path));
         return;
     default:
         showError(tr("Cannot Open Wallet"), tr("\"%1\" cannot be opened: %2.").arg(path, problem.message()));
@@ -95,9 +95,9 @@ void WalletCommands::openFile(const QString &path)
 
 void WalletCommands::create()
 {
-    auto *dialog = new NewDatabaseDialog(m_window);
+    auto *dialog = new NewWalletDialog(m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &NewDatabaseDialog::gotPassword, this, &WalletCommands::createWithPassword);
+    connect(dialog, &NewWalletDialog::gotPassword, this, &WalletCommands::createWithPassword);
     dialog->open();
 }
 
@@ -121,8 +121,8 @@ QString WalletCommands::chooseSavePath(const QString &caption, const QString &er
 void WalletCommands::createWithPassword(const QString &password)
 {
     const QString path
-        = chooseSavePath(tr("Save New Database"),
-                         tr("Could not create the database in \"%1\". Either you may not write to that folder "
+        = chooseSavePath(tr("Save New Wallet"),
+                         tr("Could not create the wallet in \"%1\". Either you may not write to that folder "
                             "or it is on a read-only file system."));
     if (path.isEmpty())
         return;
@@ -132,7 +132,7 @@ void WalletCommands::createWithPassword(const QString &password)
     }
     WalletError error;
     if (!CardDb::create(path, password, &error)) {
-        showError(tr("Error"), tr("Could not create the database \"%1\": %2.").arg(path, error.message()));
+        showError(tr("Error"), tr("Could not create the wallet \"%1\": %2.").arg(path, error.message()));
         return;
     }
     if (!m_session.unlock(path, password))
@@ -143,7 +143,7 @@ void WalletCommands::saveCopy()
 {
     const QString path
         = chooseSavePath(tr("Save a Copy"),
-                         tr("Could not save a copy of the database in \"%1\". Either you may not write to that folder "
+                         tr("Could not save a copy of the wallet in \"%1\". Either you may not write to that folder "
                             "or it is on a read-only file system."));
     CardDb *store = m_session.store();
     if (path.isEmpty() || path == m_session.path() || !store)
@@ -151,7 +151,7 @@ void WalletCommands::saveCopy()
     QVector<UnreadableCard> leftOut;
     if (!store->saveCopy(path, &leftOut)) {
         showError(tr("Error"),
-                  tr("Could not save a copy of the database to \"%1\": %2.").arg(path, store->lastError().message()));
+                  tr("Could not save a copy of the wallet to \"%1\": %2.").arg(path, store->lastError().message()));
         return;
     }
     if (!leftOut.isEmpty()) {
@@ -175,7 +175,7 @@ void WalletCommands::changePassword()
 void WalletCommands::exportCards()
 {
     if (CardDb *store = m_session.store())
-        ExportAction::run(m_window, *store, m_saveFolder);
+        ExportCommand::run(m_window, *store, m_saveFolder);
 }
 
 void WalletCommands::importCards(ImportFormat format)

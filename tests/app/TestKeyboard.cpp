@@ -4,7 +4,7 @@
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/EditDialog.h"
-#include "ui/NewDatabaseDialog.h"
+#include "ui/NewWalletDialog.h"
 #include "ui/ShortcutsDialog.h"
 #include "ui/TemplateChooserDialog.h"
 
@@ -39,7 +39,7 @@ private:
             return "editor: " + editor->windowTitle();
         if (findTopLevel<TemplateChooserDialog>())
             return "template chooser";
-        if (findTopLevel<NewDatabaseDialog>())
+        if (findTopLevel<NewWalletDialog>())
             return "new wallet";
         if (auto *box = findTopLevel<QMessageBox>())
             return "asks: " + box->windowTitle();
@@ -139,7 +139,7 @@ private slots:
             keys << table->topLevelItem(row)->text(1).split(", ");
         }
         for (const char *expected :
-             {"Add: Ctrl+N", "New Database: Ctrl+Shift+N", "Edit (in the card list): Return, Enter",
+             {"Add: Ctrl+N", "New Wallet: Ctrl+Shift+N", "Edit (in the card list): Return, Enter",
               "Delete: Del, Backspace", "Copy Password (in the card list): Ctrl+C", "Open URL: Ctrl+Shift+U",
               "Lock: Ctrl+L", "Copy One-Time Code: Ctrl+T"})
             QVERIFY2(rows.contains(expected), qPrintable(rows.join('\n')));

@@ -11,7 +11,7 @@
 #include "ui/FileDialog.h"
 #include "ui/LoginDialog.h"
 #include "ui/MessageBox.h"
-#include "ui/NewDatabaseDialog.h"
+#include "ui/NewWalletDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/UnlockView.h"
 
@@ -67,7 +67,7 @@ private:
     void unlock(const QString &path, const QString &password = QStringLiteral("pw"))
     {
         FileDialog::setNextFileName(path);
-        action("actionOpen_Database")->trigger();
+        action("actionOpenWallet")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(login);
         submit(login, {{"passwordEdit", password}});
@@ -86,10 +86,10 @@ private:
     QMap<QString, bool> actionStates(MainWindow &window)
     {
         QMap<QString, bool> states;
-        for (const char *name : {"actionSave_Database_As", "actionClose_Database", "actionAddCard", "actionEditCard",
-                                 "actionDuplicateCard", "actionDeleteCard", "actionChange_Password",
-                                 "actionDropboxSync", "actionClearDropboxSettings", "actionNew_Database",
-                                 "actionOpen_Database", "actionExit", "actionPreferences", "actionAbout"})
+        for (const char *name :
+             {"actionSaveWalletCopy", "actionCloseWallet", "actionAddCard", "actionEditCard", "actionDuplicateCard",
+              "actionDeleteCard", "actionChange_Password", "actionDropboxSync", "actionClearDropboxSettings",
+              "actionNewWallet", "actionOpenWallet", "actionExit", "actionPreferences", "actionAbout"})
             states.insert(QString::fromLatin1(name), action(name)->isEnabled());
         states.insert("menuImport", window.findChild<QMenu *>("menuImport")->menuAction()->isEnabled());
         return states;
@@ -112,14 +112,14 @@ private slots:
         MainWindow &window = openWindow();
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
-        QCOMPARE(actionStates(window).keys(true),
-                 (QStringList{"actionAbout", "actionExit", "actionNew_Database", "actionOpen_Database",
-                              "actionPreferences"}));
+        QCOMPARE(
+            actionStates(window).keys(true),
+            (QStringList{"actionAbout", "actionExit", "actionNewWallet", "actionOpenWallet", "actionPreferences"}));
         QVERIFY(window.session().store() == nullptr);
         action("actionPreferences")->trigger();
         auto *preferences = waitForTopLevel<PreferencesDialog>();
         QVERIFY(preferences);
-        auto *box = preferences->findChild<QCheckBox *>("openLastDbCheckBox");
+        auto *box = preferences->findChild<QCheckBox *>("openLastWalletCheckBox");
         QVERIFY(!box->isChecked());
         box->click();
         preferences->reject();
@@ -146,8 +146,8 @@ private slots:
     void createWalletThroughTheDialogs()
     {
         MainWindow &window = openWindow();
-        action("actionNew_Database")->trigger();
-        auto *dialog = waitForTopLevel<NewDatabaseDialog>();
+        action("actionNewWallet")->trigger();
+        auto *dialog = waitForTopLevel<NewWalletDialog>();
         QVERIFY(dialog);
         QCOMPARE(submit(dialog, {}), QString("Password can not be empty!"));
         QCOMPARE(submit(dialog, {{"newPasswordEdit", "one"}, {"confirmPasswordEdit", "two"}}),
@@ -173,9 +173,9 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
         // clang-format off
-        QTest::newRow("new wallet") << "actionNew_Database" << "home" << "home.tessera";
-        QTest::newRow("copy") << "actionSave_Database_As" << "backup" << "backup.tessera";
-        QTest::newRow("own extension kept") << "actionSave_Database_As" << "backup.wallet" << "backup.wallet";
+        QTest::newRow("new wallet") << "actionNewWallet" << "home" << "home.tessera";
+        QTest::newRow("copy") << "actionSaveWalletCopy" << "backup" << "backup.tessera";
+        QTest::newRow("own extension kept") << "actionSaveWalletCopy" << "backup.wallet" << "backup.wallet";
         // clang-format on
     }
 
@@ -189,7 +189,7 @@ private slots:
         openWindow(walletWith({"Alpha"}));
         FileDialog::setNextFileName(folder + "/" + chosen);
         this->action(action.toLatin1().constData())->trigger();
-        if (auto *dialog = findTopLevel<NewDatabaseDialog>())
+        if (auto *dialog = findTopLevel<NewWalletDialog>())
             submit(dialog, {{"newPasswordEdit", "pw"}, {"confirmPasswordEdit", "pw"}});
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{written});
     }
@@ -199,7 +199,7 @@ private slots:
         const QString path = walletWith({"Alpha"});
         MainWindow &window = openWindow();
         FileDialog::setNextFileName(path);
-        action("actionOpen_Database")->trigger();
+        action("actionOpenWallet")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(login);
         QVERIFY(login->findChild<QLabel *>("promptLabel")->text().contains(path));
@@ -230,7 +230,7 @@ private slots:
         MainWindow &window = openWindow();
         SqlPeek holder(path);
         FileDialog::setNextFileName(path);
-        action("actionOpen_Database")->trigger();
+        action("actionOpenWallet")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(holder.exec("BEGIN EXCLUSIVE"));
         submit(login, {{"passwordEdit", "pw"}});
@@ -253,7 +253,7 @@ private slots:
         const QString second = walletWith({"Second"});
         MainWindow &window = openWindow(first);
         FileDialog::setNextFileName(second);
-        action("actionOpen_Database")->trigger();
+        action("actionOpenWallet")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(login);
         QTest::keyClick(login, Qt::Key_Escape);
@@ -262,7 +262,7 @@ private slots:
         QCOMPARE(listedTitles(), QStringList{"First"});
 
         FileDialog::setNextFileName(first);
-        action("actionOpen_Database")->trigger();
+        action("actionOpenWallet")->trigger();
         QTest::qWait(50);
         QVERIFY(!findTopLevel<LoginDialog>());
     }
@@ -273,10 +273,10 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         // clang-format off
-        QTest::newRow("newer") << "UPDATE Identity SET Version = 3" << "Newer Database" << "\"%1\" is a newer Tessera database. Please update your copy of Tessera.";
-        QTest::newRow("invalid") << "UPDATE Identity SET Signature = 'Other'" << "Invalid Database" << "\"%1\" is not a valid Tessera database.";
-        QTest::newRow("unsupported") << "UPDATE Identity SET Version = 1" << "Unsupported Database" << "\"%1\" is an older database that this version of Tessera doesn't support. " "Please update your phone application to the latest version.";
-        QTest::newRow("locked") << "BEGIN EXCLUSIVE" << "Locked Database" << "\"%1\" is locked and can't be opened.";
+        QTest::newRow("newer") << "UPDATE Identity SET Version = 3" << "Newer Wallet" << "\"%1\" is a newer Tessera wallet. Please update your copy of Tessera.";
+        QTest::newRow("invalid") << "UPDATE Identity SET Signature = 'Other'" << "Invalid Wallet" << "\"%1\" is not a valid Tessera wallet.";
+        QTest::newRow("unsupported") << "UPDATE Identity SET Version = 1" << "Unsupported Wallet" << "\"%1\" is an older wallet that this version of Tessera doesn't support. " "Please update your phone application to the latest version.";
+        QTest::newRow("locked") << "BEGIN EXCLUSIVE" << "Locked Wallet" << "\"%1\" is locked and can't be opened.";
         // clang-format on
     }
 
@@ -291,7 +291,7 @@ private slots:
         MainWindow &window = openWindow();
         MessageBox::setNextAnswer(MessageBox::Accept);
         FileDialog::setNextFileName(path);
-        action("actionOpen_Database")->trigger();
+        action("actionOpenWallet")->trigger();
         QCOMPARE(waitForAnswered(), QStringList{title + ": " + text.arg(path)});
         QVERIFY(!findTopLevel<LoginDialog>());
         QVERIFY(!window.session().store());
@@ -307,8 +307,8 @@ private slots:
         listView()->setCurrentIndex(listView()->model()->index(0, 0));
         QTRY_VERIFY(detailView()->hasCard());
         QCOMPARE(actionStates(window).keys(true),
-                 (QStringList{"actionAbout", "actionClose_Database", "actionExit", "actionNew_Database",
-                              "actionOpen_Database", "actionPreferences", "actionSave_Database_As"}));
+                 (QStringList{"actionAbout", "actionCloseWallet", "actionExit", "actionNewWallet", "actionOpenWallet",
+                              "actionPreferences", "actionSaveWalletCopy"}));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
 
@@ -319,7 +319,8 @@ private slots:
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<QString>("told");
         QTest::newRow("replaced by a newer copy") << "replace" << QStringList{"Alpha", "Beta"} << "";
-        QTest::newRow("replaced, another password") << "replace other" << QStringList() << "Unlock it with its password";
+        QTest::newRow("replaced, another password")
+            << "replace other" << QStringList() << "Unlock it with its password";
         QTest::newRow("deleted") << "delete" << QStringList{"Alpha"} << "deleted or moved";
         QTest::newRow("truncated") << "truncate" << QStringList() << "cannot be read";
     }
@@ -388,7 +389,7 @@ private slots:
         const QString copy = newPath();
         QVERIFY(writeFile(copy, "replaced"));
         FileDialog::setNextFileName(copy);
-        action("actionSave_Database_As")->trigger();
+        action("actionSaveWalletCopy")->trigger();
         const QString rows = "SELECT group_concat(hex(Data) || UUID || ID) FROM Cards";
         const QString identity = "SELECT Sync_UUID || hex(Hash) || hex(Info) FROM Identity";
         QCOMPARE(SqlPeek(copy).value(rows), SqlPeek(path).value(rows));
@@ -399,7 +400,7 @@ private slots:
 
         const QByteArray before = fileBytes(path);
         FileDialog::setNextFileName(path);
-        action("actionSave_Database_As")->trigger();
+        action("actionSaveWalletCopy")->trigger();
         QCOMPARE(fileBytes(path), before);
         QVERIFY(!findTopLevel<QMessageBox>());
         QVERIFY(!QFile::exists(path + ".copy"));
@@ -484,7 +485,7 @@ private slots:
         QVERIFY(settings.contains("accessSecret"));
         QCOMPARE(settings.value("accessKey").toString(), QString());
 
-        action("actionClose_Database")->trigger();
+        action("actionCloseWallet")->trigger();
         QVERIFY(!window.session().store());
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());

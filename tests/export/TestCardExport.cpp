@@ -3,8 +3,8 @@
 #include "export/CardExport.h"
 #include "import/KeePassLoader.h"
 #include "model/BuiltinCatalog.h"
-#include "model/CardLoader.h"
 #include "model/TemplateCatalog.h"
+#include "model/TemplateCatalogReader.h"
 #include "store/CardDb.h"
 
 #include <QBuffer>
@@ -26,7 +26,7 @@ std::unique_ptr<Card> cardOf(const QString &type, const QString &title, const QS
 {
     static TemplateCatalog catalog;
     if (catalog.count() == 0)
-        CardLoader(catalog, builtinCatalogPath()).load();
+        TemplateCatalogReader(catalog, builtinCatalogPath()).load();
     auto card
         = catalog.find(type)->copyWithUuid(uuid.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : uuid);
     card->setTitle(title);
@@ -49,8 +49,8 @@ QStringList describe(CardDb &store)
 {
     QStringList cards;
     store.forEachCard([&cards](const StoredCard &row) {
-        QStringList parts{row.uuid, row.card->templateType(), QString::number(row.card->iconId()), row.card->title(),
-                          row.card->notes(), row.trashed ? "trashed" : "live"};
+        QStringList parts{row.uuid,          row.card->templateType(), QString::number(row.card->iconId()),
+                          row.card->title(), row.card->notes(),        row.trashed ? "trashed" : "live"};
         for (const Field *field : row.card->fields()) {
             if (!field->value().isEmpty())
                 parts << field->label() + "=" + field->value() + (field->sensitive() ? " (secret)" : "");
@@ -234,12 +234,24 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("xml");
         QTest::addColumn<QString>("csv");
-        QTest::newRow("plain") << "plain" << ">plain" << "plain";
-        QTest::newRow("markup and quotes") << "a&b<c>d\"e'f" << ">a&amp;b&lt;c&gt;d&quot;e'f" << "\"a&b<c>d\"\"e'f\"";
-        QTest::newRow("comma") << "a,b" << ">a,b" << "\"a,b\"";
-        QTest::newRow("line breaks") << "a\r\nb" << ">a&#13;\nb" << "\"a\r\nb\"";
-        QTest::newRow("only spaces") << "   " << ">   " << "\"   \"";
-        QTest::newRow("control character") << "pa\fss" << " Encoding=\"Base64\">cGEMc3M=" << "pa\fss";
+        QTest::newRow("plain") << "plain"
+                               << ">plain"
+                               << "plain";
+        QTest::newRow("markup and quotes") << "a&b<c>d\"e'f"
+                                           << ">a&amp;b&lt;c&gt;d&quot;e'f"
+                                           << "\"a&b<c>d\"\"e'f\"";
+        QTest::newRow("comma") << "a,b"
+                               << ">a,b"
+                               << "\"a,b\"";
+        QTest::newRow("line breaks") << "a\r\nb"
+                                     << ">a&#13;\nb"
+                                     << "\"a\r\nb\"";
+        QTest::newRow("only spaces") << "   "
+                                     << ">   "
+                                     << "\"   \"";
+        QTest::newRow("control character") << "pa\fss"
+                                           << " Encoding=\"Base64\">cGEMc3M="
+                                           << "pa\fss";
     }
 
     void writtenValues()

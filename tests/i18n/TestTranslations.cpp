@@ -45,7 +45,7 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("german");
         // clang-format off
-        QTest::newRow("window") << QByteArray("MainWindow") << QByteArray("Open Database") << -1 << "Datenbank öffnen";
+        QTest::newRow("window") << QByteArray("MainWindow") << QByteArray("Open Wallet") << -1 << "Tresor öffnen";
         QTest::newRow("command line") << QByteArray("WalletError") << QByteArray("wrong password") << -1 << "falsches Passwort";
         QTest::newRow("plural") << QByteArray("CardSelector") << QByteArray("\"%1\" names %n cards, ids %2; give the id or uuid of one") << 3 << "„%1“ bezeichnet 3 Karten, IDs %2; geben Sie die ID oder UUID einer Karte an";
         QTest::newRow("template name") << QByteArray("Catalog") << QByteArray("Wireless Router") << -1 << "WLAN-Router";

@@ -21,7 +21,7 @@ std::unique_ptr<Card> decode(const QByteArray &data)
 
 } // namespace
 
-class TestCardCodec : public QObject
+class TestCardText : public QObject
 {
     Q_OBJECT
 
@@ -159,5 +159,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCardCodec)
-#include "TestCardCodec.moc"
+QTEST_GUILESS_MAIN(TestCardText)
+#include "TestCardText.moc"

@@ -1,14 +1,14 @@
 #include "common/TestFiles.h"
 #include "model/BuiltinCatalog.h"
-#include "model/CardLoader.h"
 #include "model/FieldType.h"
 #include "model/TemplateCatalog.h"
+#include "model/TemplateCatalogReader.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestCardLoader : public QObject
+class TestTemplateCatalogReader : public QObject
 {
     Q_OBJECT
 
@@ -35,7 +35,7 @@ private:
 private slots:
     void builtinCatalogueTotals()
     {
-        QVERIFY(CardLoader(m_builtin, builtinCatalogPath()).load());
+        QVERIFY(TemplateCatalogReader(m_builtin, builtinCatalogPath()).load());
         QCOMPARE(m_builtin.count(), 66);
 
         QMap<int, int> byType;
@@ -151,7 +151,8 @@ private slots:
         QFETCH(bool, loads);
         QFETCH(QString, templates);
         TemplateCatalog catalog;
-        QCOMPARE(CardLoader(catalog, xml.isNull() ? m_dir.filePath("missing.xml") : write(xml)).load(), loads);
+        QCOMPARE(TemplateCatalogReader(catalog, xml.isNull() ? m_dir.filePath("missing.xml") : write(xml)).load(),
+                 loads);
         QStringList shown;
         for (const Card *templ : catalog.templates())
             shown << QString("%1 %2 %3 [%4]")
@@ -162,5 +163,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCardLoader)
-#include "TestCardLoader.moc"
+QTEST_GUILESS_MAIN(TestTemplateCatalogReader)
+#include "TestTemplateCatalogReader.moc"

@@ -46,7 +46,7 @@ private slots:
         QFETCH(bool, found);
         const QDateTime time = QDateTime::currentDateTimeUtc();
         Card card("uuid", time, "login.default", 21, "Café Émile",
-                  "Zoe Lopez pays the renewal.\nThe blue house has a red\tdoor.");
+                  "Zoe Lopez pays the renewal.\nThe blue house has a red\n door.");
         card.addField(0, time, "Username", "Ana.Lopez", FieldType::Username, false);
         card.addField(1, time, "Password", "hunter2", FieldType::Password, true);
         card.addField(2, time, "Phone", QString(), FieldType::Phone, false);

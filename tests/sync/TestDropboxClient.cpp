@@ -1,4 +1,4 @@
-#include "sync/DropBoxClient.h"
+#include "sync/DropboxClient.h"
 
 #include "FakeCloudServer.h"
 #include "common/TestFiles.h"
@@ -37,33 +37,33 @@ QString failed(Call call, int error)
 } // namespace
 
 // The client against a stand-in of the service on 127.0.0.1 that checks every signature itself.
-class TestDropBoxClient : public QObject
+class TestDropboxClient : public QObject
 {
     Q_OBJECT
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeCloudServer> m_server;
-    std::unique_ptr<DropBoxClient> m_client;
+    std::unique_ptr<DropboxClient> m_client;
     QStringList m_events; // every signal of the client in order, with its arguments
 
     QString local(const QString &name) const { return m_dir->filePath(name); }
 
     void record()
     {
-        DropBoxClient *client = m_client.get();
+        DropboxClient *client = m_client.get();
         auto done = [this](const char *name) { return [this, name] { m_events << QLatin1String(name); }; };
         auto error = [this](Call call) { return [this, call](int code) { m_events << failed(call, code); }; };
-        connect(client, &DropBoxClient::doneRequestToken, this, done("doneRequestToken"));
-        connect(client, &DropBoxClient::doneAccessToken, this, [this](const QString &key, const QString &secret) {
+        connect(client, &DropboxClient::doneRequestToken, this, done("doneRequestToken"));
+        connect(client, &DropboxClient::doneAccessToken, this, [this](const QString &key, const QString &secret) {
             m_events << "doneAccessToken " + key + ' ' + secret;
         });
-        connect(client, &DropBoxClient::doneFileDownload, this, done("doneFileDownload"));
-        connect(client, &DropBoxClient::doneFileUpload, this, done("doneFileUpload"));
-        connect(client, &DropBoxClient::errorRequestToken, this, error(Call::RequestToken));
-        connect(client, &DropBoxClient::errorAccessToken, this, error(Call::AccessToken));
-        connect(client, &DropBoxClient::errorFileDownload, this, error(Call::Download));
-        connect(client, &DropBoxClient::errorFileUpload, this, error(Call::Upload));
+        connect(client, &DropboxClient::doneFileDownload, this, done("doneFileDownload"));
+        connect(client, &DropboxClient::doneFileUpload, this, done("doneFileUpload"));
+        connect(client, &DropboxClient::errorRequestToken, this, error(Call::RequestToken));
+        connect(client, &DropboxClient::errorAccessToken, this, error(Call::AccessToken));
+        connect(client, &DropboxClient::errorFileDownload, this, error(Call::Download));
+        connect(client, &DropboxClient::errorFileUpload, this, error(Call::Upload));
     }
 
     // Sends the call, after whatever it needs first; the caller checks QTest::currentTestFailed().
@@ -111,8 +111,8 @@ private slots:
         QVERIFY(m_dir->isValid());
         m_server = std::make_unique<FakeCloudServer>();
         QVERIFY(m_server->listen());
-        m_client = std::make_unique<DropBoxClient>(
-            DropBoxHosts{m_server->apiUrl(), m_server->contentUrl(), m_server->webUrl()});
+        m_client = std::make_unique<DropboxClient>(
+            DropboxHosts{m_server->apiUrl(), m_server->contentUrl(), m_server->webUrl()});
         m_events.clear();
         record();
         m_server->addAccessToken(accessKey, accessSecret);
@@ -245,7 +245,7 @@ private slots:
         settle();
         QCOMPARE(m_events, QStringList{"doneFileDownload"});
         QCOMPARE(fileBytes(local("download.tessera")), content);
-        QCOMPARE(m_client->pendingOperation(), DropBoxClient::OpNone);
+        QCOMPARE(m_client->pendingOperation(), DropboxClient::OpNone);
         QTRY_VERIFY(m_client->findChildren<QNetworkReply *>().isEmpty());
         const auto request = m_server->requests().last();
         QCOMPARE(request.method, QByteArray("GET"));
@@ -338,7 +338,7 @@ private slots:
         QTRY_COMPARE(m_events, expected);
         settle();
         QCOMPARE(m_events, expected);
-        QCOMPARE(m_client->pendingOperation(), DropBoxClient::OpNone);
+        QCOMPARE(m_client->pendingOperation(), DropboxClient::OpNone);
         QTRY_VERIFY(m_client->findChildren<QNetworkReply *>().isEmpty());
         if (call == Call::Download) // emptied, not left stale nor removed
             QCOMPARE(QFileInfo(local("download.tessera")).exists() ? QFileInfo(local("download.tessera")).size() : -1,
@@ -374,7 +374,7 @@ private slots:
         m_client->cancelOperations();
         QCOMPARE(m_events.size(), signalsBefore + 1);
         QCOMPARE(m_events.last(), failed(call, QNetworkReply::OperationCanceledError));
-        QCOMPARE(m_client->pendingOperation(), DropBoxClient::OpNone);
+        QCOMPARE(m_client->pendingOperation(), DropboxClient::OpNone);
 
         m_server->releaseStalled();
         settle();
@@ -403,7 +403,7 @@ private slots:
         settle();
         QCOMPARE(m_server->requests().size(), 0);
         QCOMPARE(m_events, QStringList());
-        QCOMPARE(m_client->pendingOperation(), DropBoxClient::OpNone);
+        QCOMPARE(m_client->pendingOperation(), DropboxClient::OpNone);
     }
 
     // Only one operation is awaited; a new call drops the one before without a word.
@@ -420,5 +420,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDropBoxClient)
-#include "TestDropBoxClient.moc"
+QTEST_GUILESS_MAIN(TestDropboxClient)
+#include "TestDropboxClient.moc"

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestSyncMerger : public QObject
+class TestMergePlanner : public QObject
 {
     Q_OBJECT
 
@@ -213,5 +213,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSyncMerger)
-#include "TestSyncMerger.moc"
+QTEST_GUILESS_MAIN(TestMergePlanner)
+#include "TestMergePlanner.moc"

@@ -1,14 +1,14 @@
 #include "common/MainWindowFixture.h"
 #include "common/TestCards.h"
+#include "model/Clock.h"
 #include "model/TextUtils.h"
-#include "otp/Clock.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
+#include "ui/CardListPane.h"
 #include "ui/CountdownRing.h"
 #include "ui/DetailView.h"
 #include "ui/FieldLabel.h"
 #include "ui/OneTimeCodeView.h"
-#include "ui/RootView.h"
 #include "ui/SearchEdit.h"
 
 #include <QAbstractItemModelTester>
@@ -46,7 +46,7 @@ class TestCardPanes : public QObject, public MainWindowFixture
     Q_OBJECT
 
 private:
-    RootView *rootView() { return m_window->findChild<RootView *>("rootView"); }
+    CardListPane *cardListPane() { return m_window->findChild<CardListPane *>("cardListPane"); }
     SearchEdit *searchEdit() { return m_window->findChild<SearchEdit *>("searchEdit"); }
 
     int addCard(const QString &title, const QList<TestField> &fields = {}, const QString &notes = QString(),
@@ -122,7 +122,7 @@ private slots:
                                 {"Notes", QString("word ").repeated(40), FieldType::Text, false}});
         m_window->session().reportChange();
         m_window->resize(800, 600);
-        rootView()->selectCard(id);
+        cardListPane()->selectCard(id);
         QTRY_COMPARE(detailView()->cardId(), id);
         for (QToolButton *eye : detailView()->findChildren<QToolButton *>()) {
             if (eye->isCheckable())
@@ -193,7 +193,7 @@ private slots:
         QTest::keyClicks(searchEdit(), "app bank");
         QVERIFY(clear->isVisible());
         QCOMPARE(listedTitles(), QStringList{"BANKING app"});
-        rootView()->reload();
+        cardListPane()->reload();
         QCOMPARE(listedTitles(), QStringList{"BANKING app"});
         QTest::mouseClick(clear, Qt::LeftButton);
         QCOMPARE(searchEdit()->text(), QString());
@@ -207,7 +207,7 @@ private slots:
         openWallet({"Mango", "Peach"});
         QAbstractItemModelTester tester(listView()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         const int id = addCard("Apple");
-        rootView()->addCard(id);
+        cardListPane()->addCard(id);
         QCOMPARE(listedTitles(), (QStringList{"Apple", "Mango", "Peach"}));
         QCOMPARE(listView()->currentIndex().row(), 0);
         QCOMPARE(detailView()->cardId(), id);
@@ -215,7 +215,7 @@ private slots:
         auto card = m_window->session().store()->card(id);
         card->setTitle("Zucchini");
         m_window->session().store()->updateCard(id, *card);
-        rootView()->updateCard(id);
+        cardListPane()->updateCard(id);
         QCOMPARE(listedTitles(), (QStringList{"Mango", "Peach", "Zucchini"}));
         QCOMPARE(currentTitle(), QString("Zucchini"));
         QCOMPARE(detailView()->cardTitle(), QString("Zucchini"));
@@ -228,7 +228,7 @@ private slots:
         listView()->setCurrentIndex(listView()->model()->index(1, 0));
         const int beta = detailView()->cardId();
         m_window->session().store()->trashCard(beta);
-        rootView()->removedCard(beta);
+        cardListPane()->removedCard(beta);
         QCOMPARE(listedTitles(), (QStringList{"Alpha", "Gamma"}));
         QVERIFY(detailView()->hasCard());
         QVERIFY(detailView()->cardId() != beta);
@@ -241,7 +241,7 @@ private slots:
         listView()->setCurrentIndex(listView()->model()->index(0, 0));
         const int only = detailView()->cardId();
         m_window->session().store()->trashCard(only);
-        rootView()->removedCard(only);
+        cardListPane()->removedCard(only);
         QCOMPARE(listedTitles(), QStringList());
         QVERIFY(!detailView()->hasCard());
         QVERIFY(!m_window->findChild<QAction *>("actionEditCard")->isEnabled());

@@ -43,7 +43,7 @@ private:
     std::unique_ptr<FakeCloudServer> m_server;
     BrowserStandIn m_browser;
 
-    DropBoxHosts hosts() const { return {m_server->apiUrl(), m_server->contentUrl(), m_server->webUrl()}; }
+    DropboxHosts hosts() const { return {m_server->apiUrl(), m_server->contentUrl(), m_server->webUrl()}; }
 
     void addCard(const QString &title)
     {

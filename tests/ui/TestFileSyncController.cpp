@@ -85,7 +85,7 @@ private slots:
         QWidget window;
         FileSyncController controller([&store] { return store.get(); }, &window);
         int asked = 0;
-        controller.setPasswordPrompt([&asked](const QString &) { return ++asked == 1 ? QString("other") : QString(); });
+        controller.setPasswordQuestion([&asked](const QString &) { return ++asked == 1 ? QString("other") : QString(); });
         QSignalSpy messages(&controller, &FileSyncController::statusMessage);
         controller.walletOpened();
         controller.setSyncFile(shared);
