@@ -26,7 +26,8 @@ QVector<Command> BackupCommands::commands()
          tr("WALLET keeps its password. BACKUP's password is asked only when it differs from WALLET's."),
          WalletUse::Writing,
          &BackupCommands::restore,
-         &BackupCommands::checkBackup},
+         &BackupCommands::checkBackup,
+         false},
     };
 }
 
@@ -51,7 +52,7 @@ int BackupCommands::restore(const Invocation &call)
     const QString backupPath = call.argument(1);
     auto backup = CardDb::openWithKey(backupPath, call.wallet().key());
     if (!backup)
-        backup = WalletAccess::unlock(backupPath, call.passwords(), call.console());
+        backup = WalletAccess::unlock(backupPath, call.passwords(), call.console()).store;
     if (!backup)
         return ExitFailure;
     const WalletError error = WalletBackups::restore(call.wallet(), *backup);

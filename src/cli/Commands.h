@@ -146,3 +146,16 @@ private:
     static int checkBackup(const Invocation &call);
     static int restore(const Invocation &call);
 };
+
+// batch: commands on one wallet unlocked once, one per line of standard input, for scripts that would
+// otherwise pay for the unlocking on every command.
+class BatchCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(BatchCommand)
+
+public:
+    static QVector<Command> commands();
+
+private:
+    static int run(const Invocation &call);
+};

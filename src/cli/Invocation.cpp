@@ -2,15 +2,16 @@
 
 #include "cli/Command.h"
 #include "cli/Console.h"
-#include "cli/WalletAccess.h"
 #include "store/CardDb.h"
 
 Invocation::Invocation(const Command &command, const QCommandLineParser &parser, Console &console,
-                       PasswordPrompt &passwords)
+                       PasswordPrompt &passwords, CommandLine &commandLine, UnlockedWallet *lentWallet)
     : m_command(command)
     , m_parser(parser)
     , m_console(console)
     , m_passwords(passwords)
+    , m_commandLine(commandLine)
+    , m_wallet(lentWallet ? lentWallet : &m_ownWallet)
 {
 }
 
@@ -19,14 +20,16 @@ Invocation::~Invocation() = default;
 bool Invocation::openWallet()
 {
     const QString path = argument(0);
-    if (WalletAccess::check(path, m_command.wallet, m_console))
-        m_wallet = WalletAccess::unlock(path, m_passwords, m_console, &m_password);
-    return m_wallet != nullptr;
+    if (!WalletAccess::check(path, m_command.wallet, m_console))
+        return false;
+    if (!m_wallet->store)
+        *m_wallet = WalletAccess::unlock(path, m_passwords, m_console);
+    return m_wallet->store != nullptr;
 }
 
 int Invocation::walletFailed() const
 {
-    return m_console.fail(m_wallet->path(), m_wallet->lastError().message());
+    return m_console.fail(wallet().path(), wallet().lastError().message());
 }
 
 int Invocation::usageError(const QString &reason) const

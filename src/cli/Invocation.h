@@ -1,13 +1,14 @@
 #pragma once
 
+#include "cli/WalletAccess.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
-#include <memory>
-
 class CardDb;
+class CommandLine;
 class Console;
 class PasswordPrompt;
 struct Command;
@@ -18,7 +19,9 @@ class Invocation
     Q_DECLARE_TR_FUNCTIONS(Invocation)
 
 public:
-    Invocation(const Command &command, const QCommandLineParser &parser, Console &console, PasswordPrompt &passwords);
+    // A batch lends the wallet it unlocked to the commands it runs.
+    Invocation(const Command &command, const QCommandLineParser &parser, Console &console, PasswordPrompt &passwords,
+               CommandLine &commandLine, UnlockedWallet *lentWallet = nullptr);
     ~Invocation();
 
     QString argument(int index) const { return m_parser.positionalArguments().value(index); }
@@ -29,13 +32,16 @@ public:
 
     Console &console() const { return m_console; }
     PasswordPrompt &passwords() const { return m_passwords; }
+    // What runs the lines of a batch.
+    CommandLine &commandLine() const { return m_commandLine; }
 
-    // Checks the wallet the first argument names and opens it with a password asked for it, as the
-    // command uses it; reports a failure and gives false.
+    // Checks the wallet the first argument names as the command uses it, and opens it with a password
+    // asked for it unless it was lent unlocked; reports a failure and gives false.
     bool openWallet();
-    CardDb &wallet() const { return *m_wallet; }
+    CardDb &wallet() const { return *m_wallet->store; }
+    UnlockedWallet &unlockedWallet() const { return *m_wallet; }
     // The password that opened the wallet, for a command that needs it again.
-    const QString &walletPassword() const { return m_password; }
+    const QString &walletPassword() const { return m_wallet->password; }
     // Reports the wallet's last error; gives the exit code of a failure.
     int walletFailed() const;
 
@@ -47,6 +53,8 @@ private:
     const QCommandLineParser &m_parser;
     Console &m_console;
     PasswordPrompt &m_passwords;
-    std::unique_ptr<CardDb> m_wallet;
-    QString m_password;
+    CommandLine &m_commandLine;
+    UnlockedWallet m_ownWallet;
+    // The own wallet, or the one lent.
+    UnlockedWallet *const m_wallet;
 };

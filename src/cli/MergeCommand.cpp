@@ -43,7 +43,8 @@ QVector<Command> MergeCommand::commands()
             "then OTHER's. On a failure neither file changes."),
          WalletUse::Writing,
          [](const Invocation &call) { return mergeWith(call, false); },
-         &MergeCommand::checkOther},
+         &MergeCommand::checkOther,
+         false},
         {QStringLiteral("sync"),
          {"WALLET", "OTHER"},
          {},
@@ -54,7 +55,8 @@ QVector<Command> MergeCommand::commands()
             "WALLET is backed up before it changes."),
          WalletUse::Writing,
          [](const Invocation &call) { return mergeWith(call, true); },
-         &MergeCommand::checkOther},
+         &MergeCommand::checkOther,
+         false},
     };
 }
 
@@ -78,7 +80,7 @@ int MergeCommand::mergeWith(const Invocation &call, bool withConflictCopies)
     bool created = false;
     std::unique_ptr<CardDb> other;
     if (otherExists(otherPath)) {
-        other = WalletAccess::unlock(otherPath, call.passwords(), console);
+        other = WalletAccess::unlock(otherPath, call.passwords(), console).store;
         if (!other)
             return ExitFailure;
     } else {

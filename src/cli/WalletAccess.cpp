@@ -16,21 +16,16 @@ bool WalletAccess::check(const QString &path, WalletUse use, Console &console)
     return false;
 }
 
-std::unique_ptr<CardDb> WalletAccess::unlock(const QString &path, PasswordPrompt &passwords, Console &console,
-                                             QString *password)
+UnlockedWallet WalletAccess::unlock(const QString &path, PasswordPrompt &passwords, Console &console)
 {
     const std::optional<QString> given = passwords.ask(tr("Password for %1: ").arg(path));
     if (!given) {
         console.fail(path, tr("no password given"));
-        return nullptr;
+        return {};
     }
     WalletError error;
-    std::unique_ptr<CardDb> store = CardDb::open(path, *given, &error);
-    if (!store) {
+    UnlockedWallet unlocked{CardDb::open(path, *given, &error), *given};
+    if (!unlocked.store)
         console.fail(path, error.message());
-        return nullptr;
-    }
-    if (password)
-        *password = *given;
-    return store;
+    return unlocked;
 }

@@ -16,7 +16,9 @@ QVector<Command> WalletCommands::commands()
          tr("Create a new wallet; its password is asked twice."),
          tr("WALLET must not exist yet."),
          WalletUse::None,
-         &WalletCommands::create},
+         &WalletCommands::create,
+         nullptr,
+         false},
         {QStringLiteral("check"),
          {"WALLET"},
          {},
@@ -30,7 +32,9 @@ QVector<Command> WalletCommands::commands()
          tr("Change the password: the old one is asked once, the new one twice."),
          QString(),
          WalletUse::Writing,
-         &WalletCommands::changePassword},
+         &WalletCommands::changePassword,
+         nullptr,
+         false},
     };
 }
 

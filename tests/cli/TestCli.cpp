@@ -746,6 +746,42 @@ private slots:
         QCOMPARE(QDir(m_dir.path()).entryList({"*.copy", "*.other"}), QStringList());
     }
 
+    // The password is the first line of the input and read once; each line runs as it would alone, the
+    // first that fails ending the batch with its exit code. Rows 1 Bank, 2 Mail.
+    void batchRunsLinesOnOneUnlock_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("trashed");
+        const QString mail("title: Mail\ntype: login.default\nicon: 21\nuuid: 00000000-0000-4000-8000-000000000002\n"
+                           "notes: x\\y z\n\nUsername: ana \"A\"\nPassword: it's\nE-Mail:\nUrl:\n");
+        const QString list("1\tBank\tlogin.default\n2\tMail\tlogin.default\n");
+        const QString stopped("tessera-cli: W: line %1 failed; the batch stops there\n");
+        // clang-format off
+        QTest::newRow("quoting") << QStringList{"# the user name", "", "  edit Mail \"Username=ana \\\"A\\\"\" 'Password=it'\\''s' --notes \"x\\y\"\\ z", "show 2 --show-secrets", "rm Bank"} << 0 << mail << QString() << "1";
+        QTest::newRow("a failure stops") << QStringList{"rm Bank", "show Nothing", "rm Mail"} << 1 << QString() << "tessera-cli: W: no such card: Nothing\n" + stopped.arg(2) << "1";
+        QTest::newRow("not in a batch") << QStringList{"ls", "passwd"} << 2 << list << "tessera-cli: passwd cannot run in a batch\n" + stopped.arg(2) << "";
+        QTest::newRow("unclosed quote") << QStringList{"show 'Mail"} << 2 << QString() << "tessera-cli: W: line 1: a quote ' is not closed\n" + stopped.arg(1) << "";
+        // clang-format on
+    }
+
+    void batchRunsLinesOnOneUnlock()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QString, trashed);
+        const QString path = walletWithTitles({"Bank", "Mail"});
+        const ProcessRun run = runCli({"batch", path}, QStringList{"pw"} + lines);
+        QCOMPARE(run.err, err.replace("W:", path + ":"));
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(SqlPeek(path).value("SELECT group_concat(ID) FROM Cards WHERE Trashed = 1").toString(), trashed);
+    }
+
     // The overview, the man page and the completion offer the same commands, each with the options its
     // help lists; without a command, the overview comes as an error.
     void helpManPageAndCompletionAgree()
@@ -762,7 +798,7 @@ private slots:
             return found;
         };
         const QStringList commands = matches(overview.out, "\n  (\\S+)");
-        QCOMPARE(commands.size(), 21);
+        QCOMPARE(commands.size(), 22);
         QCOMPARE(complete({""}), commands + QStringList({"--help", "--version"}));
         const QString manPage = fileBytes(TESSERA_MAN_PAGE);
         for (const QString &command : commands) {
