@@ -13,8 +13,7 @@ CardTrash::CardTrash(WalletSql &sql, CardTable &cards, PurgeRecords &purged)
 
 bool CardTrash::trashCard(int id)
 {
-    return m_sql.writeRow(QStringLiteral("UPDATE Cards SET Trashed = 1,UpdateTime = ? WHERE ID = ?"),
-                          {double(QDateTime::currentSecsSinceEpoch()), id});
+    return m_cards.setRowState(id, true, QDateTime::currentSecsSinceEpoch(), true);
 }
 
 bool CardTrash::restoreCard(int id)
@@ -31,8 +30,7 @@ bool CardTrash::restoreCard(int id)
 
 bool CardTrash::setTrashed(int id, bool trashed, const QDateTime &rowTime)
 {
-    return m_sql.write(QStringLiteral("UPDATE Cards SET Trashed = ?, UpdateTime = ? WHERE ID = ?"),
-                       {trashed ? 1 : 0, CardRow::storedSeconds(rowTime), id});
+    return m_cards.setRowState(id, trashed, CardRow::storedSeconds(rowTime), false);
 }
 
 bool CardTrash::purgeCard(int id)
