@@ -23,7 +23,8 @@ QVector<Command> BackupCommands::commands()
          {"WALLET", "BACKUP"},
          {},
          tr("Put the cards of BACKUP in place of WALLET's; WALLET as it was becomes a backup."),
-         tr("WALLET keeps its password. BACKUP's password is asked only when it differs from WALLET's."),
+         tr("WALLET keeps its password. BACKUP's password is asked only when it differs from WALLET's; the\n"
+            "key file --key-file names goes for both."),
          WalletUse::Writing,
          &BackupCommands::restore,
          &BackupCommands::checkBackup,
@@ -52,7 +53,9 @@ int BackupCommands::restore(const Invocation &call)
     const QString backupPath = call.argument(1);
     auto backup = CardDb::openWithKey(backupPath, call.wallet().key());
     if (!backup)
-        backup = WalletAccess::unlock(backupPath, call.passwords(), call.console()).store;
+        backup = WalletAccess::unlock(backupPath, call.value(WalletAccess::keyFileName), call.passwords(),
+                                      call.console())
+                     .store;
     if (!backup)
         return ExitFailure;
     const WalletError error = WalletBackups::restore(call.wallet(), *backup);

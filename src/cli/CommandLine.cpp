@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/Console.h"
 #include "cli/Invocation.h"
+#include "cli/WalletAccess.h"
 
 #include <QCommandLineParser>
 
@@ -25,6 +26,10 @@ CommandLine::CommandLine(Console &console, PasswordPrompt &passwords)
                << TrashCommands::commands() << TransferCommands::commands() << MergeCommand::commands()
                << OtpCommand::commands() << PasswordCommands::commands() << BackupCommands::commands()
                << BatchCommand::commands();
+    for (Command &command : m_commands) {
+        if (command.wallet != WalletUse::None)
+            command.options << WalletAccess::keyFileOption();
+    }
 }
 
 int CommandLine::run(const QStringList &arguments)
@@ -116,8 +121,10 @@ int CommandLine::runCommand(const Command &command, const QStringList &arguments
     }
     if (const int status = command.check ? command.check(call) : ExitSuccess; status != ExitSuccess)
         return status;
-    if (command.wallet != WalletUse::None && !call.openWallet())
-        return ExitFailure;
+    if (command.wallet != WalletUse::None) {
+        if (const int status = call.openWallet(); status != ExitSuccess)
+            return status;
+    }
     return command.run(call);
 }
 

@@ -17,14 +17,25 @@ Invocation::Invocation(const Command &command, const QCommandLineParser &parser,
 
 Invocation::~Invocation() = default;
 
-bool Invocation::openWallet()
+std::optional<int> Invocation::number(const QString &option, int fallback, int lowest, int highest) const
+{
+    if (!isSet(option))
+        return fallback;
+    bool ok = false;
+    const int given = value(option).toInt(&ok);
+    return ok && given >= lowest && given <= highest ? std::optional<int>(given) : std::nullopt;
+}
+
+int Invocation::openWallet()
 {
     const QString path = argument(0);
+    if (m_wallet->store && isSet(WalletAccess::keyFileName))
+        return usageError(tr("in a batch, --key-file goes on the batch's own command line"));
     if (!WalletAccess::check(path, m_command.wallet, m_console))
-        return false;
+        return ExitFailure;
     if (!m_wallet->store)
-        *m_wallet = WalletAccess::unlock(path, m_passwords, m_console);
-    return m_wallet->store != nullptr;
+        *m_wallet = WalletAccess::unlock(path, value(WalletAccess::keyFileName), m_passwords, m_console);
+    return m_wallet->store ? ExitSuccess : ExitFailure;
 }
 
 int Invocation::walletFailed() const

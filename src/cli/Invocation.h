@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class CardDb;
 class CommandLine;
 class Console;
@@ -29,6 +31,9 @@ public:
     QStringList argumentsFrom(int index) const { return m_parser.positionalArguments().mid(index); }
     bool isSet(const QString &option) const { return m_parser.isSet(option); }
     QString value(const QString &option) const { return m_parser.value(option); }
+    // The whole number the option was given, if it is one from lowest to highest; fallback when the
+    // option was not given.
+    std::optional<int> number(const QString &option, int fallback, int lowest, int highest) const;
 
     Console &console() const { return m_console; }
     PasswordPrompt &passwords() const { return m_passwords; }
@@ -36,12 +41,13 @@ public:
     CommandLine &commandLine() const { return m_commandLine; }
 
     // Checks the wallet the first argument names as the command uses it, and opens it with a password
-    // asked for it unless it was lent unlocked; reports a failure and gives false.
-    bool openWallet();
+    // asked for it and the key file --key-file names, unless it was lent unlocked; reports a failure and
+    // gives its exit code.
+    int openWallet();
     CardDb &wallet() const { return *m_wallet->store; }
     UnlockedWallet &unlockedWallet() const { return *m_wallet; }
-    // The password that opened the wallet, for a command that needs it again.
-    const QString &walletPassword() const { return m_wallet->password; }
+    // What opened the wallet, for a command that needs it again.
+    const WalletCredentials &walletCredentials() const { return m_wallet->credentials; }
     // Reports the wallet's last error; gives the exit code of a failure.
     int walletFailed() const;
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "cli/Command.h"
+#include "store/WalletCredentials.h"
 
+#include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QString>
 
@@ -11,11 +13,11 @@ class CardDb;
 class Console;
 class PasswordPrompt;
 
-// A wallet opened with a password asked for it, and that password for commands that need it again.
+// A wallet opened with the credentials asked for it, kept for commands that need them again.
 struct UnlockedWallet
 {
     std::unique_ptr<CardDb> store;
-    QString password;
+    WalletCredentials credentials;
 };
 
 // Opens the wallets named on the command line. Every file is checked before it is opened, since opening
@@ -25,8 +27,14 @@ class WalletAccess
     Q_DECLARE_TR_FUNCTIONS(WalletAccess)
 
 public:
+    // --key-file FILE, which every command that opens a wallet takes.
+    static const QString keyFileName;
+    static QCommandLineOption keyFileOption();
+
     // Whether the file is a wallet this program can open, and change when it is to; reports why not.
     static bool check(const QString &path, WalletUse use, Console &console);
-    // Asks the wallet's password and opens it; reports a failure and gives no store.
-    static UnlockedWallet unlock(const QString &path, PasswordPrompt &passwords, Console &console);
+    // Reads the key file (none when keyFilePath is empty), asks the wallet's password and opens it with
+    // both; reports a failure and gives no store.
+    static UnlockedWallet unlock(const QString &path, const QString &keyFilePath, PasswordPrompt &passwords,
+                                 Console &console);
 };
