@@ -32,8 +32,10 @@ QString CardRow::updateSql(const QString &condition)
 QVariantList CardRow::values(const Card &card, bool hideHead, const QString &uuid, const QByteArray &blob,
                              bool trashed, const QDateTime &rowTime)
 {
-    return {hideHead ? QString() : card.title(),
-            hideHead ? QString() : card.templateType(),
+    // Blank, not NULL: the columns hold empty text.
+    const QString blank = QStringLiteral("");
+    return {hideHead ? blank : card.title(),
+            hideHead ? blank : card.templateType(),
             hideHead ? 0 : card.iconId(),
             storedSeconds(rowTime),
             uuid,

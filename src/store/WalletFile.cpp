@@ -325,8 +325,8 @@ bool WalletFile::replaceKeys(NewKeys keys)
     for (Resealed &card : cards) {
         written = written
             && m_sql.write(QStringLiteral("UPDATE Cards SET Data = ?, Title = ?, Type = ?, IconID = ? WHERE ID = ?"),
-                           {keys.sealer->seal(card.text, card.row), hideHeads ? QString() : card.title,
-                            hideHeads ? QString() : card.templateType, hideHeads ? 0 : card.iconId, card.id});
+                           {keys.sealer->seal(card.text, card.row), hideHeads ? QStringLiteral("") : card.title,
+                            hideHeads ? QStringLiteral("") : card.templateType, hideHeads ? 0 : card.iconId, card.id});
         SecretText::wipe(card.text);
     }
     if (!written
