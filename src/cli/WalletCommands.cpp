@@ -293,8 +293,8 @@ int WalletCommands::convert(const Invocation &call)
         return console.fail(path, tr("%1; the wallet is as it was").arg(store.lastError().message()));
     const WalletInfo now = store.info();
     const QString settings = now.format == WalletFormat::hardenedVersion
-        ? tr("%1, %2 passes over %3 MiB").arg(now.kdf).arg(now.iterations).arg(now.memoryMiB)
-        : tr("%1, %2 iterations").arg(now.kdf).arg(now.iterations);
+        ? tr("%1, iterations %2, memory %3 MiB").arg(now.kdf).arg(now.iterations).arg(now.memoryMiB)
+        : tr("%1, iterations %2").arg(now.kdf).arg(now.iterations);
     console.print(tr("converted %1 to %2: %3\n").arg(path, formatName(now.format), settings));
     return ExitSuccess;
 }
