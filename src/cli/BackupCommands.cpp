@@ -52,10 +52,10 @@ int BackupCommands::restore(const Invocation &call)
 {
     const QString backupPath = call.argument(1);
     auto backup = CardDb::openWithKey(backupPath, call.wallet().key());
-    if (!backup)
-        backup = WalletAccess::unlock(backupPath, call.value(WalletAccess::keyFileName), call.passwords(),
-                                      call.console())
-                     .store;
+    if (!backup) {
+        const QString keyFile = call.value(WalletAccess::keyFileName);
+        backup = WalletAccess::unlock(backupPath, keyFile, call.passwords(), call.console()).store;
+    }
     if (!backup)
         return ExitFailure;
     const WalletError error = WalletBackups::restore(call.wallet(), *backup);

@@ -44,8 +44,8 @@ NewWalletOptions formatOf(CardDb &wallet)
 {
     const WalletInfo info = wallet.info();
     NewWalletOptions options;
-    options.format = info.format == WalletFormat::hardenedVersion ? NewWalletOptions::Hardened
-                                                                  : NewWalletOptions::Compatible;
+    options.format
+        = info.format == WalletFormat::hardenedVersion ? NewWalletOptions::Hardened : NewWalletOptions::Compatible;
     if (options.format == NewWalletOptions::Hardened)
         options.kdf = {info.iterations, info.memoryMiB * 1024};
     return options;

@@ -76,8 +76,9 @@ NewWalletOptions chosenOptions(const Invocation &call)
 
 QString formatName(int version)
 {
-    return version == WalletFormat::hardenedVersion ? WalletCommands::tr("the hardened format (version %1)").arg(version)
-                                                    : WalletCommands::tr("the compatible format (version %1)").arg(version);
+    return version == WalletFormat::hardenedVersion
+        ? WalletCommands::tr("the hardened format (version %1)").arg(version)
+        : WalletCommands::tr("the compatible format (version %1)").arg(version);
 }
 
 } // namespace
@@ -88,8 +89,9 @@ QVector<Command> WalletCommands::commands()
         {QStringLiteral("create"),
          {"WALLET"},
          QList<QCommandLineOption>{
-             QCommandLineOption(compatibleOption, tr("version 2, which the phone application reads, instead of the "
-                                                     "hardened version 3")),
+             QCommandLineOption(compatibleOption,
+                                tr("version 2, which the phone application reads, instead of the "
+                                   "hardened version 3")),
              QCommandLineOption(WalletAccess::keyFileName,
                                 tr("a key file the wallet is to require besides its password; made when FILE does "
                                    "not exist"),
@@ -121,8 +123,7 @@ QVector<Command> WalletCommands::commands()
          &WalletCommands::info},
         {QStringLiteral("passwd"),
          {"WALLET"},
-         {QCommandLineOption(newKeyFileOption,
-                             tr("require this key file from now on; made when FILE does not exist"),
+         {QCommandLineOption(newKeyFileOption, tr("require this key file from now on; made when FILE does not exist"),
                              QStringLiteral("FILE")),
           QCommandLineOption(noKeyFileOption, tr("require no key file from now on"))},
          tr("Change the password: the old one is asked once, the new one twice."),
@@ -135,10 +136,10 @@ QVector<Command> WalletCommands::commands()
          false},
         {QStringLiteral("convert"),
          {"WALLET"},
-         QList<QCommandLineOption>{
-             QCommandLineOption(hardenedOption, tr("to the hardened format, version 3")),
-             QCommandLineOption(compatibleOption, tr("to the compatible format, version 2, which the phone "
-                                                     "application reads"))}
+         QList<QCommandLineOption>{QCommandLineOption(hardenedOption, tr("to the hardened format, version 3")),
+                                   QCommandLineOption(compatibleOption,
+                                                      tr("to the compatible format, version 2, which the phone "
+                                                         "application reads"))}
              + keySettingOptions(),
          tr("Convert WALLET in place to the other format, under the same password and key file."),
          tr("Every card keeps its identity, time and trash state. WALLET is backed up first, and a failure\n"
@@ -224,7 +225,8 @@ int WalletCommands::info(const Invocation &call)
     if (const WalletError error = CardDb::info(path, &info); error.isError())
         return call.console().fail(path, error.message());
     // Lines for scripts: the same in every language.
-    QString text = QStringLiteral("format\t%1\nkdf\t%2\niterations\t%3\n").arg(info.format).arg(info.kdf).arg(info.iterations);
+    QString text
+        = QStringLiteral("format\t%1\nkdf\t%2\niterations\t%3\n").arg(info.format).arg(info.kdf).arg(info.iterations);
     if (info.format == WalletFormat::hardenedVersion)
         text += QStringLiteral("memory-mib\t%1\n").arg(info.memoryMiB);
     text += QStringLiteral("key-file\t%1\ncards\t%2\n")
@@ -252,8 +254,7 @@ int WalletCommands::changePassword(const Invocation &call)
     const std::optional<QString> newPassword = call.passwords().askNew(tr("New password for %1: ").arg(path), &error);
     if (!newPassword)
         return console.fail(path, error);
-    WalletCredentials next{*newPassword,
-                           call.isSet(noKeyFileOption) ? QByteArray() : call.walletCredentials().keyFile};
+    WalletCredentials next{*newPassword, call.isSet(noKeyFileOption) ? QByteArray() : call.walletCredentials().keyFile};
     if (!keyFile.obtain(console, &next.keyFile))
         return ExitFailure;
     if (const WalletError kept = WalletBackups::keep(call.wallet()); kept.isError()) {

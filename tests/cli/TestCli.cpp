@@ -186,10 +186,9 @@ private slots:
         QCOMPARE(described.out, info);
         QCOMPARE(described.exitCode, 0);
         const QByteArray key = fileBytes(keyFile);
-        QCOMPARE(created.err, key.isEmpty() ? QString()
-                                            : "tessera-cli: " + keyFile
-                                  + ": a new key file; keep a copy of it apart from the wallet, which does not open "
-                                    "without it\n");
+        const QString notice(
+            ": a new key file; keep a copy of it apart from the wallet, which does not open without it\n");
+        QCOMPARE(created.err, key.isEmpty() ? QString() : "tessera-cli: " + keyFile + notice);
         auto store = CardDb::open(path, {"secret ☃", key});
         QVERIFY(store);
         QCOMPARE(store->cardCount(), 0);
@@ -562,7 +561,8 @@ private slots:
 
         const ProcessRun hardened
             = runCli({"convert", path, "--hardened", "--kdf-memory", "8", "--kdf-iterations", "1"}, {"pw"});
-        QCOMPARE(hardened.out, "converted " + path + " to the hardened format (version 3): argon2id, iterations 1, memory 8 MiB\n");
+        QCOMPARE(hardened.out,
+                 "converted " + path + " to the hardened format (version 3): argon2id, iterations 1, memory 8 MiB\n");
         QCOMPARE(runCli(list, {"pw"}).out, listed);
         QCOMPARE(runCli({"passwd", path, "--new-key-file", key}, {"pw", "pw2", "pw2"}).exitCode, 0);
         QCOMPARE(runCli({"info", path}).out,
@@ -572,7 +572,8 @@ private slots:
 
         QCOMPARE(runCli({"passwd", path, "--key-file", key, "--no-key-file"}, {"pw2", "pw3", "pw3"}).exitCode, 0);
         const ProcessRun compatible = runCli({"convert", path, "--compatible"}, {"pw3"});
-        QCOMPARE(compatible.out, "converted " + path + " to the compatible format (version 2): pbkdf2-sha256, iterations 2048\n");
+        QCOMPARE(compatible.out,
+                 "converted " + path + " to the compatible format (version 2): pbkdf2-sha256, iterations 2048\n");
         QCOMPARE(runCli({"info", path}).out.left(9), QString("format\t2\n"));
         QCOMPARE(runCli(list, {"pw3"}).out, listed);
         QCOMPARE(runCli(mail, {"pw3"}).out, shown);
