@@ -686,8 +686,8 @@ private slots:
     }
 
     // The same card edited on both sides, a card only on each side: both files end up with the same
-    // cards, the newer side winning field by field, each file keeping its password and identity. A
-    // first merge makes OTHER under a new password, with an identity of its own.
+    // cards, the newer side winning field by field, each file keeping its password (and OTHER its key
+    // file) and identity. A first merge makes OTHER under a new password, with an identity of its own.
     void mergeEditedOnBothSides()
     {
         std::vector<std::unique_ptr<Card>> mine;
@@ -698,10 +698,14 @@ private slots:
         theirs.push_back(makeCard(uuidNumber(1), "Mail", {"ana", "new-pw", "", ""}));
         theirs.back()->fields().at(1)->setUpdateTime(t0.addDays(2));
         const QString wallet = walletWith("mine", mine);
-        const QString other = walletWith("theirs", theirs, {uuidNumber(3)});
+        const QString other = walletWith("theirs", theirs, {uuidNumber(3)}, testKey);
         const QString walletIdentity = syncUuid(wallet);
 
-        const ProcessRun run = runCli({"merge", wallet, other}, {"mine", "theirs"});
+        QCOMPARE(runCli({"merge", wallet, other}, {"mine", "theirs"}).err,
+                 "tessera-cli: " + other + ": wrong password or key file\n");
+        const QString key = other + ".key";
+        QVERIFY(writeFile(key, testKey));
+        const ProcessRun run = runCli({"merge", wallet, other, "--other-key-file", key}, {"mine", "theirs"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(syncUuid(wallet), walletIdentity);
@@ -711,7 +715,7 @@ private slots:
             uuidNumber(3) + "|Only theirs, trashed||trashed|them|theirs||",
         };
         QCOMPARE(contents(*CardDb::open(wallet, "mine")), merged);
-        QCOMPARE(contents(*CardDb::open(other, "theirs")), merged);
+        QCOMPARE(contents(*CardDb::open(other, {"theirs", testKey})), merged);
 
         const QString fresh = newPath("shared");
         QCOMPARE(runCli({"merge", wallet, fresh}, {"mine", "shared", "shared"}).exitCode, 0);
