@@ -23,10 +23,12 @@ QVector<Command> BackupCommands::commands()
          {"WALLET", "BACKUP"},
          {},
          tr("Put the cards of BACKUP in place of WALLET's; WALLET as it was becomes a backup."),
-         tr("WALLET keeps its password. BACKUP's password is asked only when it differs from WALLET's."),
+         tr("WALLET keeps its password. BACKUP's password is asked only when it differs from WALLET's; the\n"
+            "key file --key-file names goes for both."),
          WalletUse::Writing,
          &BackupCommands::restore,
-         &BackupCommands::checkBackup},
+         &BackupCommands::checkBackup,
+         false},
     };
 }
 
@@ -50,8 +52,10 @@ int BackupCommands::restore(const Invocation &call)
 {
     const QString backupPath = call.argument(1);
     auto backup = CardDb::openWithKey(backupPath, call.wallet().key());
-    if (!backup)
-        backup = WalletAccess::unlock(backupPath, call.passwords(), call.console());
+    if (!backup) {
+        const QString keyFile = call.value(WalletAccess::keyFileName);
+        backup = WalletAccess::unlock(backupPath, keyFile, call.passwords(), call.console()).store;
+    }
     if (!backup)
         return ExitFailure;
     const WalletError error = WalletBackups::restore(call.wallet(), *backup);

@@ -46,6 +46,9 @@ struct Command
     int (*run)(const Invocation &call) = nullptr;
     // Checks the command line further before any password is asked; ExitSuccess lets the command run.
     int (*check)(const Invocation &call) = nullptr;
+    // Whether a batch may run it: not one that makes or opens another wallet file, reads more passwords
+    // (from the input the batch reads its lines from) or re-keys the wallet the batch holds open.
+    bool inBatch = true;
 
     // "NAME ARGUMENTS [OPTIONS]"
     QString synopsis() const;

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/Console.h"
 #include "cli/Invocation.h"
+#include "cli/WalletAccess.h"
 
 #include <QCommandLineParser>
 
@@ -23,7 +24,12 @@ CommandLine::CommandLine(Console &console, PasswordPrompt &passwords)
 {
     m_commands << WalletCommands::commands() << CardQueries::commands() << CardEdits::commands()
                << TrashCommands::commands() << TransferCommands::commands() << MergeCommand::commands()
-               << OtpCommand::commands() << PasswordCommands::commands() << BackupCommands::commands();
+               << OtpCommand::commands() << PasswordCommands::commands() << BackupCommands::commands()
+               << BatchCommand::commands();
+    for (Command &command : m_commands) {
+        if (command.wallet != WalletUse::None)
+            command.options << WalletAccess::keyFileOption();
+    }
 }
 
 int CommandLine::run(const QStringList &arguments)
@@ -51,10 +57,8 @@ int CommandLine::run(const QStringList &arguments)
         return ExitSuccess;
     }
     const Command *command = find(first);
-    if (!command) {
-        m_console.error(tr("unknown command \"%1\"; `tessera-cli --help` lists the commands").arg(first));
+    if (!command)
         return ExitUsage;
-    }
     const int status = runCommand(*command, arguments.mid(2));
     QString reason;
     if (!m_console.outputComplete(&reason)) {
@@ -64,20 +68,38 @@ int CommandLine::run(const QStringList &arguments)
     return status;
 }
 
+int CommandLine::runInBatch(const QStringList &words, const QString &walletPath, UnlockedWallet &wallet)
+{
+    const Command *command = find(words.constFirst());
+    if (!command)
+        return ExitUsage;
+    if (!command->inBatch) {
+        m_console.error(tr("%1 cannot run in a batch").arg(command->name));
+        return ExitUsage;
+    }
+    QStringList arguments = words.mid(1);
+    if (!command->arguments.isEmpty() && command->arguments.constFirst().name == QLatin1String("WALLET"))
+        arguments.prepend(walletPath);
+    return runCommand(*command, arguments, &wallet);
+}
+
 const Command *CommandLine::find(const QString &name) const
 {
     const auto it = std::find_if(m_commands.cbegin(), m_commands.cend(),
                                  [&name](const Command &command) { return command.name == name; });
-    return it == m_commands.cend() ? nullptr : &*it;
+    if (it != m_commands.cend())
+        return &*it;
+    m_console.error(tr("unknown command \"%1\"; `tessera-cli --help` lists the commands").arg(name));
+    return nullptr;
 }
 
-int CommandLine::runCommand(const Command &command, const QStringList &arguments)
+int CommandLine::runCommand(const Command &command, const QStringList &arguments, UnlockedWallet *lentWallet)
 {
     QCommandLineParser parser;
     const QCommandLineOption help = helpOption();
     parser.addOption(help);
     parser.addOptions(command.options);
-    Invocation call(command, parser, m_console, m_passwords);
+    Invocation call(command, parser, m_console, m_passwords, *this, lentWallet);
     // The parser takes the first argument for the program's name.
     if (!parser.parse(QStringList{command.name} + arguments))
         return call.usageError(parser.errorText());
@@ -99,8 +121,10 @@ int CommandLine::runCommand(const Command &command, const QStringList &arguments
     }
     if (const int status = command.check ? command.check(call) : ExitSuccess; status != ExitSuccess)
         return status;
-    if (command.wallet != WalletUse::None && !call.openWallet())
-        return ExitFailure;
+    if (command.wallet != WalletUse::None) {
+        if (const int status = call.openWallet(); status != ExitSuccess)
+            return status;
+    }
     return command.run(call);
 }
 

@@ -12,7 +12,7 @@
 // The commands of tessera-cli, in groups by what they work on; CommandLine puts them in one table.
 // A check function looks at the command line before any password is asked.
 
-// create, check, passwd: a wallet file as a whole.
+// create, check, info, passwd, convert: a wallet file as a whole, its format and what unlocks it.
 class WalletCommands
 {
     Q_DECLARE_TR_FUNCTIONS(WalletCommands)
@@ -21,9 +21,14 @@ public:
     static QVector<Command> commands();
 
 private:
+    static int checkCreate(const Invocation &call);
     static int create(const Invocation &call);
     static int check(const Invocation &call);
+    static int info(const Invocation &call);
+    static int checkPasswd(const Invocation &call);
     static int changePassword(const Invocation &call);
+    static int checkConvert(const Invocation &call);
+    static int convert(const Invocation &call);
 };
 
 // ls, search, show, templates: reading cards and templates.
@@ -145,4 +150,17 @@ private:
     static int list(const Invocation &call);
     static int checkBackup(const Invocation &call);
     static int restore(const Invocation &call);
+};
+
+// batch: commands on one wallet unlocked once, one per line of standard input, for scripts that would
+// otherwise pay for the unlocking on every command.
+class BatchCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(BatchCommand)
+
+public:
+    static QVector<Command> commands();
+
+private:
+    static int run(const Invocation &call);
 };

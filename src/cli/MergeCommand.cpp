@@ -2,6 +2,7 @@
 
 #include "cli/Console.h"
 #include "cli/Invocation.h"
+#include "cli/NewKeyFile.h"
 #include "cli/PasswordPrompt.h"
 #include "cli/WalletAccess.h"
 #include "store/CardDb.h"
@@ -28,6 +29,28 @@ bool otherExists(const QString &path)
     return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
 }
 
+const QString otherKeyFileOption = QStringLiteral("other-key-file");
+
+QList<QCommandLineOption> mergeOptions()
+{
+    return {QCommandLineOption(otherKeyFileOption,
+                               MergeCommand::tr("the key file OTHER requires; for a new OTHER, the key file it is to "
+                                                "require, made when FILE does not exist"),
+                               QStringLiteral("FILE"))};
+}
+
+// A new copy gets the wallet's format and key settings.
+NewWalletOptions formatOf(CardDb &wallet)
+{
+    const WalletInfo info = wallet.info();
+    NewWalletOptions options;
+    options.format
+        = info.format == WalletFormat::hardenedVersion ? NewWalletOptions::Hardened : NewWalletOptions::Compatible;
+    if (options.format == NewWalletOptions::Hardened)
+        options.kdf = {info.iterations, info.memoryMiB * 1024};
+    return options;
+}
+
 } // namespace
 
 QVector<Command> MergeCommand::commands()
@@ -35,18 +58,19 @@ QVector<Command> MergeCommand::commands()
     return {
         {QStringLiteral("merge"),
          {"WALLET", "OTHER"},
-         {},
+         mergeOptions(),
          tr("Merge WALLET with OTHER, another copy of it; afterwards both hold the merged cards."),
          tr("Cards pair by identity, then by content; the newer side wins card by card and field by field.\n"
             "WALLET keeps its password and identity, OTHER its password. When OTHER does not exist yet it\n"
-            "is created, with a new password asked twice. Passwords are asked in this order: WALLET's,\n"
-            "then OTHER's. On a failure neither file changes."),
+            "is created in WALLET's format and key settings, with a new password asked twice. Passwords are\n"
+            "asked in this order: WALLET's, then OTHER's. On a failure neither file changes."),
          WalletUse::Writing,
          [](const Invocation &call) { return mergeWith(call, false); },
-         &MergeCommand::checkOther},
+         &MergeCommand::checkOther,
+         false},
         {QStringLiteral("sync"),
          {"WALLET", "OTHER"},
-         {},
+         mergeOptions(),
          tr("Merge WALLET with OTHER in a synced folder and with the conflict copies beside OTHER."),
          tr("As merge, and the conflict copies of OTHER that file-syncing tools leave beside it are merged\n"
             "into both too, then moved to the backups folder. A conflict copy that does not open with\n"
@@ -54,7 +78,8 @@ QVector<Command> MergeCommand::commands()
             "WALLET is backed up before it changes."),
          WalletUse::Writing,
          [](const Invocation &call) { return mergeWith(call, true); },
-         &MergeCommand::checkOther},
+         &MergeCommand::checkOther,
+         false},
     };
 }
 
@@ -75,19 +100,25 @@ int MergeCommand::mergeWith(const Invocation &call, bool withConflictCopies)
     const QString otherPath = call.argument(1);
     Console &console = call.console();
     WalletError error;
-    bool created = false;
+    const bool created = !otherExists(otherPath);
+    NewKeyFile newKeyFile;
     std::unique_ptr<CardDb> other;
-    if (otherExists(otherPath)) {
-        other = WalletAccess::unlock(otherPath, call.passwords(), console);
+    if (!created) {
+        other = WalletAccess::unlock(otherPath, call.value(otherKeyFileOption), call.passwords(), console).store;
         if (!other)
             return ExitFailure;
     } else {
+        if (!newKeyFile.prepare(otherPath, call.value(otherKeyFileOption), console))
+            return ExitFailure;
         QString problem;
         const std::optional<QString> chosen
             = call.passwords().askNew(tr("Password for the new copy %1: ").arg(otherPath), &problem);
         if (!chosen)
             return console.fail(otherPath, problem);
-        other = WalletMerge::openOther(otherPath, QString(), *chosen, &created, &error);
+        WalletCredentials credentials{*chosen, QByteArray()};
+        if (!newKeyFile.obtain(console, &credentials.keyFile))
+            return ExitFailure;
+        other = CardDb::create(otherPath, credentials, formatOf(call.wallet()), &error);
     }
     FileSync::Report report;
     const bool merged = other
@@ -98,6 +129,7 @@ int MergeCommand::mergeWith(const Invocation &call, bool withConflictCopies)
         if (created) {
             other.reset();
             QFile::remove(otherPath);
+            newKeyFile.takeBack();
         }
         console.error(tr("merge failed: %1").arg(error.message()));
         return ExitFailure;

@@ -24,16 +24,6 @@ constexpr int maxCount = 1000000;
 constexpr int maxSeparatorLength = 16;
 constexpr int blockSize = 32 * 1024;
 
-// The whole number an option was given, if it is one within the bounds; the default when not given.
-std::optional<int> number(const Invocation &call, const QString &option, int fallback, int lowest, int highest)
-{
-    if (!call.isSet(option))
-        return fallback;
-    bool ok = false;
-    const int value = call.value(option).toInt(&ok);
-    return ok && value >= lowest && value <= highest ? std::optional<int>(value) : std::nullopt;
-}
-
 } // namespace
 
 QVector<Command> PasswordCommands::commands()
@@ -89,7 +79,7 @@ int PasswordCommands::generate(const Invocation &call)
                                   "passwords of characters"));
     if (!passphrase && call.isSet(separatorOption))
         return call.usageError(tr("--separator goes with --words"));
-    const std::optional<int> count = number(call, countOption, 1, 1, maxCount);
+    const std::optional<int> count = call.number(countOption, 1, 1, maxCount);
     if (!count)
         return call.usageError(tr("--count takes a number from 1 to %1").arg(maxCount));
 
@@ -97,7 +87,7 @@ int PasswordCommands::generate(const Invocation &call)
     if (passphrase) {
         PassphraseGenerator::Options options;
         const std::optional<int> words
-            = number(call, wordsOption, options.words, PassphraseGenerator::minWords, PassphraseGenerator::maxWords);
+            = call.number(wordsOption, options.words, PassphraseGenerator::minWords, PassphraseGenerator::maxWords);
         if (!words)
             return call.usageError(tr("--words takes a number from %1 to %2")
                                        .arg(PassphraseGenerator::minWords)
@@ -111,7 +101,7 @@ int PasswordCommands::generate(const Invocation &call)
     } else {
         PasswordGenerator::Options options;
         const std::optional<int> length
-            = number(call, lengthOption, options.length, PasswordGenerator::minLength, PasswordGenerator::maxLength);
+            = call.number(lengthOption, options.length, PasswordGenerator::minLength, PasswordGenerator::maxLength);
         if (!length)
             return call.usageError(tr("--length takes a number from %1 to %2")
                                        .arg(PasswordGenerator::minLength)

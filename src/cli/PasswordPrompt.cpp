@@ -1,11 +1,9 @@
 #include "cli/PasswordPrompt.h"
 
 #include "cli/Console.h"
+#include "cli/InputLine.h"
 #include "cli/TerminalEcho.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <unistd.h>
 
 PasswordPrompt::PasswordPrompt(Console &console)
@@ -21,12 +19,12 @@ std::optional<QString> PasswordPrompt::ask(const QString &prompt)
         m_console.printError(prompt);
         {
             const TerminalEchoOff echoOff(STDIN_FILENO);
-            line = readLine();
+            line = readInputLine();
         }
         // The Enter key was not echoed either.
         m_console.printError(QStringLiteral("\n"));
     } else {
-        line = readLine();
+        line = readInputLine();
     }
     if (!line)
         return std::nullopt;
@@ -55,25 +53,4 @@ std::optional<QString> PasswordPrompt::askNew(const QString &prompt, QString *er
         return std::nullopt;
     }
     return first;
-}
-
-std::optional<QByteArray> PasswordPrompt::readLine()
-{
-    char *buffer = nullptr;
-    std::size_t capacity = 0;
-    const ssize_t length = ::getline(&buffer, &capacity, stdin);
-    std::optional<QByteArray> line;
-    if (length >= 0) {
-        line = QByteArray(buffer, int(length));
-        if (line->endsWith('\n'))
-            line->chop(1);
-        if (line->endsWith('\r'))
-            line->chop(1);
-    }
-    if (buffer) {
-        // The password should not linger in freed memory.
-        std::memset(buffer, 0, capacity);
-        std::free(buffer);
-    }
-    return line;
 }

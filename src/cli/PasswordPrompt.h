@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
 
@@ -25,8 +24,6 @@ public:
     std::optional<QString> askNew(const QString &prompt, QString *error);
 
 private:
-    std::optional<QByteArray> readLine();
-
     Console &m_console;
     const bool m_fromTerminal;
 };

@@ -5,6 +5,14 @@
 #include "store/CardDb.h"
 #include "store/FileOps.h"
 
+const QString WalletAccess::keyFileName = QStringLiteral("key-file");
+
+QCommandLineOption WalletAccess::keyFileOption()
+{
+    return QCommandLineOption(keyFileName, tr("the key file the wallet requires besides its password"),
+                              QStringLiteral("FILE"));
+}
+
 bool WalletAccess::check(const QString &path, WalletUse use, Console &console)
 {
     WalletError problem = CardDb::probe(path);
@@ -16,21 +24,25 @@ bool WalletAccess::check(const QString &path, WalletUse use, Console &console)
     return false;
 }
 
-std::unique_ptr<CardDb> WalletAccess::unlock(const QString &path, PasswordPrompt &passwords, Console &console,
-                                             QString *password)
+UnlockedWallet WalletAccess::unlock(const QString &path, const QString &keyFilePath, PasswordPrompt &passwords,
+                                    Console &console)
 {
+    UnlockedWallet unlocked;
+    WalletError error;
+    if (!keyFilePath.isEmpty())
+        error = KeyFile::read(keyFilePath, &unlocked.credentials.keyFile);
+    if (error.isError()) {
+        console.fail(path, error.message());
+        return {};
+    }
     const std::optional<QString> given = passwords.ask(tr("Password for %1: ").arg(path));
     if (!given) {
         console.fail(path, tr("no password given"));
-        return nullptr;
+        return {};
     }
-    WalletError error;
-    std::unique_ptr<CardDb> store = CardDb::open(path, *given, &error);
-    if (!store) {
+    unlocked.credentials.password = *given;
+    unlocked.store = CardDb::open(path, unlocked.credentials, &error);
+    if (!unlocked.store)
         console.fail(path, error.message());
-        return nullptr;
-    }
-    if (password)
-        *password = *given;
-    return store;
+    return unlocked;
 }

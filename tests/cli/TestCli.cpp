@@ -64,8 +64,10 @@ int repeatLeafPage(const QString &path)
     return peek.value(leaf.arg("ncell").arg(1)).toInt();
 }
 
-// How the wallet file of an error case is made.
-enum class Fixture { Wallet, Newer, Unsupported, Invalid, Locked, Missing, ReadOnly };
+// How the wallet file of an error case is made. KeyFile: version 3, requiring the key file testKey.
+enum class Fixture { Wallet, Newer, Unsupported, Invalid, Locked, Missing, ReadOnly, KeyFile };
+
+const QByteArray testKey(64, 'k');
 
 } // namespace
 Q_DECLARE_METATYPE(Fixture)
@@ -83,12 +85,14 @@ private:
         return m_dir.filePath(QStringLiteral("%1-%2.tessera").arg(name).arg(++m_serial));
     }
 
-    // A wallet made with the store, holding the given cards, some of them in the trash.
+    // A wallet made with the store, holding the given cards, some of them in the trash: version 2, or
+    // version 3 at its cheapest when it is to require a key file.
     QString walletWith(const QString &password, const std::vector<std::unique_ptr<Card>> &cards,
-                       const QStringList &trashedUuids = {})
+                       const QStringList &trashedUuids = {}, const QByteArray &keyFile = {})
     {
         const QString path = newPath();
-        auto store = CardDb::openOrCreate(path, password);
+        auto store = keyFile.isEmpty() ? CardDb::openOrCreate(path, password)
+                                       : CardDb::create(path, {password, keyFile}, cheapHardened);
         for (const auto &card : cards)
             store->addCard(*card);
         for (const QString &uuid : trashedUuids)
@@ -119,7 +123,7 @@ private:
         cards.push_back(makeCard(uuidNumber(2), "Bank", {"ana", "two", "", ""}));
         cards.push_back(makeCard(uuidNumber(3), "Mail", {"ana", "three", "", ""}));
         cards.push_back(makeCard(uuidNumber(4), "Old", {"ana", "old", "", ""}));
-        const QString path = walletWith("pw", cards, {uuidNumber(4)});
+        const QString path = walletWith("pw", cards, {uuidNumber(4)}, fixture == Fixture::KeyFile ? testKey : "");
         if (fixture == Fixture::Newer)
             SqlPeek(path).exec("UPDATE Identity SET Version = 4");
         if (fixture == Fixture::Unsupported)
@@ -155,42 +159,83 @@ private slots:
                           whole.left(whole.indexOf("</entry>", whole.indexOf("</entry>") + 1) + 40)));
     }
 
-    void createMakesAnEmptyWallet()
+    // info reads what create made, asking no password. A key file named but missing is made.
+    void createThenInfo_data()
     {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("info");
+        const QString hardened("format\t3\nkdf\targon2id\niterations\t%1\nmemory-mib\t%2\nkey-file\t%3\ncards\t0\n");
+        // clang-format off
+        QTest::newRow("hardened, cheapest") << QStringList{"--kdf-memory", "8", "--kdf-iterations", "1"} << hardened.arg(1).arg(8).arg("none");
+        QTest::newRow("hardened, as given") << QStringList{"--kdf-iterations", "2", "--kdf-memory", "9"} << hardened.arg(2).arg(9).arg("none");
+        QTest::newRow("new key file") << QStringList{"--key-file", "K", "--kdf-memory", "8", "--kdf-iterations", "1"} << hardened.arg(1).arg(8).arg("required");
+        QTest::newRow("compatible") << QStringList{"--compatible"} << "format\t2\nkdf\tpbkdf2-sha256\niterations\t2048\nkey-file\tnone\ncards\t0\n";
+        // clang-format on
+    }
+
+    void createThenInfo()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, info);
         const QString path = newPath();
-        const ProcessRun created = runCli({"create", path}, {"secret ☃", "secret ☃"});
-        QCOMPARE(created.err, QString());
+        const QString keyFile = path + ".key";
+        options.replaceInStrings(QRegularExpression("^K$"), keyFile);
+        const ProcessRun created = runCli(QStringList{"create", path} + options, {"secret ☃", "secret ☃"});
         QCOMPARE(created.exitCode, 0);
-        QVERIFY(!QFile::exists(path + ".copy"));
-        auto store = CardDb::openOrCreate(path, "secret ☃");
+        const ProcessRun described = runCli({"info", path});
+        QCOMPARE(described.out, info);
+        QCOMPARE(described.exitCode, 0);
+        const QByteArray key = fileBytes(keyFile);
+        const QString notice(
+            ": a new key file; keep a copy of it apart from the wallet, which does not open without it\n");
+        QCOMPARE(created.err, key.isEmpty() ? QString() : "tessera-cli: " + keyFile + notice);
+        auto store = CardDb::open(path, {"secret ☃", key});
         QVERIFY(store);
         QCOMPARE(store->cardCount(), 0);
     }
 
+    // Settings out of bounds are refused before any password is asked; a key file is made only once the
+    // wallet is about to be written.
     void createRefuses_data()
     {
+        QTest::addColumn<QStringList>("options");
         QTest::addColumn<QStringList>("passwords");
         QTest::addColumn<bool>("exists");
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        const QStringList cheap{"--kdf-memory", "8", "--kdf-iterations", "1", "--key-file", "K"};
+        const QString memory("create: --kdf-memory takes a number from 8 to 4096 (");
+        const QString passes("create: --kdf-iterations takes a number from 1 to 64 (");
         // clang-format off
-        QTest::newRow("passwords differ") << QStringList{"one", "two"} << false << "the two new passwords differ";
-        QTest::newRow("not repeated") << QStringList{"one"} << false << "the new password was not repeated";
-        QTest::newRow("existing file") << QStringList{"pw", "pw"} << true << "file exists; a new wallet needs a new name";
+        QTest::newRow("passwords differ") << cheap << QStringList{"one", "two"} << false << 1 << "P: the two new passwords differ\n";
+        QTest::newRow("not repeated") << cheap << QStringList{"one"} << false << 1 << "P: the new password was not repeated\n";
+        QTest::newRow("existing file") << cheap << QStringList{"pw", "pw"} << true << 1 << "P: file exists; a new wallet needs a new name\n";
+        QTest::newRow("too little memory") << QStringList{"--kdf-memory", "7"} << QStringList() << false << 2 << memory;
+        QTest::newRow("too much memory") << QStringList{"--kdf-memory", "4097"} << QStringList() << false << 2 << memory;
+        QTest::newRow("no passes") << QStringList{"--kdf-iterations", "0"} << QStringList() << false << 2 << passes;
+        QTest::newRow("too many passes") << QStringList{"--kdf-iterations", "65"} << QStringList() << false << 2 << passes;
+        QTest::newRow("settings for version 2") << QStringList{"--compatible", "--kdf-iterations", "1"} << QStringList() << false << 2 << "create: --kdf-memory and --kdf-iterations are for the hardened format (";
+        QTest::newRow("key file for version 2") << QStringList{"--compatible", "--key-file", "K"} << QStringList() << false << 2 << "create: a wallet of the compatible format cannot require a key file (";
         // clang-format on
     }
 
     void createRefuses()
     {
+        QFETCH(QStringList, options);
         QFETCH(QStringList, passwords);
         QFETCH(bool, exists);
-        QFETCH(QString, reason);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
         const QString path = exists ? walletWithTitles({"Mine"}) : newPath();
         const QByteArray before = fileBytes(path);
-        const ProcessRun run = runCli({"create", path}, passwords);
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.err, QString("tessera-cli: %1: %2\n").arg(path, reason));
+        const ProcessRun run
+            = runCli(QStringList{"create", path} + options.replaceInStrings(QRegularExpression("^K$"), path + ".key"),
+                     passwords);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.startsWith("tessera-cli: " + message.replace("P:", path + ":")), qPrintable(run.err));
         QCOMPARE(QFile::exists(path), exists);
         QCOMPARE(fileBytes(path), before);
+        QVERIFY(!QFile::exists(path + ".key"));
     }
 
     void checkReportsStatus_data()
@@ -498,6 +543,42 @@ private slots:
         QCOMPARE(CardDb::open(path, "new ☃")->card(2)->fields().at(1)->value(), QString("pw-Mail"));
     }
 
+    // Converting both ways, and adding and dropping a key file, keep every card and its trash state;
+    // passwd keeps the key settings.
+    void formatAndKeyFileChangesKeepTheCards()
+    {
+        std::vector<std::unique_ptr<Card>> cards;
+        cards.push_back(makeCard(uuidNumber(1), "Bank", {"ana", "pw-Bank", "", ""}));
+        cards.push_back(makeCard(uuidNumber(2), "Mail", {"ana", "pw-Mail", "", ""}));
+        const QString path = walletWith("pw", cards, {uuidNumber(1)});
+        const QString key = path + ".key";
+        const QStringList list{"ls", path, "--trashed"};
+        const QStringList mail{"show", path, "Mail", "--show-secrets"};
+        const QString listed = runCli(list, {"pw"}).out;
+        const QString shown = runCli(mail, {"pw"}).out;
+        QCOMPARE(listed, QString("1\tBank\tlogin.default\ttrashed\n2\tMail\tlogin.default\tlive\n"));
+        QVERIFY(shown.contains("\nPassword: pw-Mail\n"));
+
+        const ProcessRun hardened
+            = runCli({"convert", path, "--hardened", "--kdf-memory", "8", "--kdf-iterations", "1"}, {"pw"});
+        QCOMPARE(hardened.out,
+                 "converted " + path + " to the hardened format (version 3): argon2id, iterations 1, memory 8 MiB\n");
+        QCOMPARE(runCli(list, {"pw"}).out, listed);
+        QCOMPARE(runCli({"passwd", path, "--new-key-file", key}, {"pw", "pw2", "pw2"}).exitCode, 0);
+        QCOMPARE(runCli({"info", path}).out,
+                 QString("format\t3\nkdf\targon2id\niterations\t1\nmemory-mib\t8\nkey-file\trequired\ncards\t1\n"));
+        QCOMPARE(runCli(mail, {"pw2"}).exitCode, 1);
+        QCOMPARE(runCli(mail + QStringList{"--key-file", key}, {"pw2"}).out, shown);
+
+        QCOMPARE(runCli({"passwd", path, "--key-file", key, "--no-key-file"}, {"pw2", "pw3", "pw3"}).exitCode, 0);
+        const ProcessRun compatible = runCli({"convert", path, "--compatible"}, {"pw3"});
+        QCOMPARE(compatible.out,
+                 "converted " + path + " to the compatible format (version 2): pbkdf2-sha256, iterations 2048\n");
+        QCOMPARE(runCli({"info", path}).out.left(9), QString("format\t2\n"));
+        QCOMPARE(runCli(list, {"pw3"}).out, listed);
+        QCOMPARE(runCli(mail, {"pw3"}).out, shown);
+    }
+
     // restore and purge name trashed cards by title too; a live card is neither restored nor purged.
     void trashCommands()
     {
@@ -605,8 +686,8 @@ private slots:
     }
 
     // The same card edited on both sides, a card only on each side: both files end up with the same
-    // cards, the newer side winning field by field, each file keeping its password and identity. A
-    // first merge makes OTHER under a new password, with an identity of its own.
+    // cards, the newer side winning field by field, each file keeping its password (and OTHER its key
+    // file) and identity. A first merge makes OTHER under a new password, with an identity of its own.
     void mergeEditedOnBothSides()
     {
         std::vector<std::unique_ptr<Card>> mine;
@@ -617,10 +698,14 @@ private slots:
         theirs.push_back(makeCard(uuidNumber(1), "Mail", {"ana", "new-pw", "", ""}));
         theirs.back()->fields().at(1)->setUpdateTime(t0.addDays(2));
         const QString wallet = walletWith("mine", mine);
-        const QString other = walletWith("theirs", theirs, {uuidNumber(3)});
+        const QString other = walletWith("theirs", theirs, {uuidNumber(3)}, testKey);
         const QString walletIdentity = syncUuid(wallet);
 
-        const ProcessRun run = runCli({"merge", wallet, other}, {"mine", "theirs"});
+        QCOMPARE(runCli({"merge", wallet, other}, {"mine", "theirs"}).err,
+                 "tessera-cli: " + other + ": wrong password or key file\n");
+        const QString key = other + ".key";
+        QVERIFY(writeFile(key, testKey));
+        const ProcessRun run = runCli({"merge", wallet, other, "--other-key-file", key}, {"mine", "theirs"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(syncUuid(wallet), walletIdentity);
@@ -630,7 +715,7 @@ private slots:
             uuidNumber(3) + "|Only theirs, trashed||trashed|them|theirs||",
         };
         QCOMPARE(contents(*CardDb::open(wallet, "mine")), merged);
-        QCOMPARE(contents(*CardDb::open(other, "theirs")), merged);
+        QCOMPARE(contents(*CardDb::open(other, {"theirs", testKey})), merged);
 
         const QString fresh = newPath("shared");
         QCOMPARE(runCli({"merge", wallet, fresh}, {"mine", "shared", "shared"}).exitCode, 0);
@@ -708,15 +793,21 @@ private slots:
         row("missing, merged") << Fixture::Missing << QStringList{"merge", "W", "W.other"} << pw << 1 << "W: no such file";
         row("read-only") << Fixture::ReadOnly << QStringList{"rm", "W", "Mail"} << pw << 1 << "W: file is read-only";
         row("unknown command") << Fixture::Wallet << QStringList{"frob", "W"} << pw << 2 << "unknown command \"frob\"; `tessera-cli --help` lists the commands";
-        row("missing argument") << Fixture::Wallet << QStringList{"show", "W"} << pw << 2 << "show: missing arguments (usage: tessera-cli show WALLET CARD [--show-secrets])";
-        row("too many arguments") << Fixture::Wallet << QStringList{"rm", "W", "Mail", "Bank"} << pw << 2 << "rm: too many arguments (usage: tessera-cli rm WALLET CARD)";
-        row("unknown option") << Fixture::Wallet << QStringList{"ls", "W", "--all"} << pw << 2 << "ls: Unknown option 'all' (usage: tessera-cli ls WALLET [--trashed])";
-        row("not LABEL=VALUE") << Fixture::Wallet << QStringList{"add", "W", "login.default", "T", "Username"} << pw << 2 << "add: \"Username\" is not of the form LABEL=VALUE (usage: tessera-cli add WALLET " "TEMPLATE TITLE [LABEL=VALUE ...] [--notes TEXT])";
-        row("icon out of range") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "--icon", "70"} << pw << 2 << "edit: --icon takes a number from 0 to 69 (usage: tessera-cli edit WALLET CARD " "[LABEL=VALUE ...] [--title T] [--notes TEXT] [--icon N])";
-        row("unknown format") << Fixture::Wallet << QStringList{"import", "W", "csv", "W"} << pw << 2 << "import: unknown format \"csv\" (usage: tessera-cli import WALLET " "keepassx|keepass|psafe FILE)";
+        row("missing argument") << Fixture::Wallet << QStringList{"show", "W"} << pw << 2 << "show: missing arguments (usage: tessera-cli show WALLET CARD [--show-secrets] [--key-file FILE])";
+        row("too many arguments") << Fixture::Wallet << QStringList{"rm", "W", "Mail", "Bank"} << pw << 2 << "rm: too many arguments (usage: tessera-cli rm WALLET CARD [--key-file FILE])";
+        row("unknown option") << Fixture::Wallet << QStringList{"ls", "W", "--all"} << pw << 2 << "ls: Unknown option 'all' (usage: tessera-cli ls WALLET [--trashed] [--key-file FILE])";
+        row("not LABEL=VALUE") << Fixture::Wallet << QStringList{"add", "W", "login.default", "T", "Username"} << pw << 2 << "add: \"Username\" is not of the form LABEL=VALUE (usage: tessera-cli add WALLET " "TEMPLATE TITLE [LABEL=VALUE ...] [--notes TEXT] [--key-file FILE])";
+        row("icon out of range") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "--icon", "70"} << pw << 2 << "edit: --icon takes a number from 0 to 69 (usage: tessera-cli edit WALLET CARD " "[LABEL=VALUE ...] [--title T] [--notes TEXT] [--icon N] [--key-file FILE])";
+        row("unknown format") << Fixture::Wallet << QStringList{"import", "W", "csv", "W"} << pw << 2 << "import: unknown format \"csv\" (usage: tessera-cli import WALLET " "keepassx|keepass|psafe FILE [--key-file FILE])";
         row("control characters in a name") << Fixture::Missing << QStringList{"ls", "W\x1b[2J"} << pw << 1 << "W\\x1b[2J: no such file";
         row("separator too long") << Fixture::Wallet << QStringList{"generate", "--words", "5", "--separator", QString(17, '+')} << pw << 2 << "generate: --separator takes at most 16 characters (usage: tessera-cli generate [--length N] [--no-symbols] [--no-lookalikes] [--words N] [--separator S] [--count N])";
-        row("merge with itself") << Fixture::Wallet << QStringList{"merge", "W", "W"} << pw << 2 << "merge: WALLET and OTHER are the same file (usage: tessera-cli merge WALLET OTHER)";
+        row("no key file") << Fixture::KeyFile << QStringList{"ls", "W"} << pw << 1 << "W: wrong password or key file";
+        row("wrong key file") << Fixture::KeyFile << QStringList{"ls", "W", "--key-file", damaged} << pw << 1 << "W: wrong password or key file";
+        row("missing key file") << Fixture::KeyFile << QStringList{"rm", "W", "Mail", "--key-file", damaged + ".key"} << pw << 1 << "W: wrong password or key file: no key file " + damaged + ".key";
+        row("convert to its own format") << Fixture::Wallet << QStringList{"convert", "W", "--compatible"} << pw << 1 << "W: already in the compatible format (version 2); nothing changed";
+        row("convert to nothing") << Fixture::Wallet << QStringList{"convert", "W"} << pw << 2 << "convert: give one of --hardened and --compatible (usage: tessera-cli convert WALLET [--hardened] [--compatible] [--kdf-memory MIB] [--kdf-iterations N] [--key-file FILE])";
+        row("key file added and dropped") << Fixture::Wallet << QStringList{"passwd", "W", "--no-key-file", "--new-key-file", "W.key"} << pw << 2 << "passwd: --new-key-file and --no-key-file exclude each other (usage: tessera-cli passwd WALLET [--new-key-file FILE] [--no-key-file] [--key-file FILE])";
+        row("merge with itself") << Fixture::Wallet << QStringList{"merge", "W", "W"} << pw << 2 << "merge: WALLET and OTHER are the same file (usage: tessera-cli merge WALLET OTHER [--other-key-file FILE] [--key-file FILE])";
         // clang-format on
     }
 
@@ -746,6 +837,42 @@ private slots:
         QCOMPARE(QDir(m_dir.path()).entryList({"*.copy", "*.other"}), QStringList());
     }
 
+    // The password is the first line of the input and read once; each line runs as it would alone, the
+    // first that fails ending the batch with its exit code. Rows 1 Bank, 2 Mail.
+    void batchRunsLinesOnOneUnlock_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("trashed");
+        const QString mail("title: Mail\ntype: login.default\nicon: 21\nuuid: 00000000-0000-4000-8000-000000000002\n"
+                           "notes: x\\y z\n\nUsername: ana \"A\"\nPassword: it's\nE-Mail:\nUrl:\n");
+        const QString list("1\tBank\tlogin.default\n2\tMail\tlogin.default\n");
+        const QString stopped("tessera-cli: W: line %1 failed; the batch stops there\n");
+        // clang-format off
+        QTest::newRow("quoting") << QStringList{"# the user name", "", "  edit Mail \"Username=ana \\\"A\\\"\" 'Password=it'\\''s' --notes \"x\\y\"\\ z", "show 2 --show-secrets", "rm Bank"} << 0 << mail << QString() << "1";
+        QTest::newRow("a failure stops") << QStringList{"rm Bank", "show Nothing", "rm Mail"} << 1 << QString() << "tessera-cli: W: no such card: Nothing\n" + stopped.arg(2) << "1";
+        QTest::newRow("not in a batch") << QStringList{"ls", "passwd"} << 2 << list << "tessera-cli: passwd cannot run in a batch\n" + stopped.arg(2) << "";
+        QTest::newRow("unclosed quote") << QStringList{"show 'Mail"} << 2 << QString() << "tessera-cli: W: line 1: a quote ' is not closed\n" + stopped.arg(1) << "";
+        // clang-format on
+    }
+
+    void batchRunsLinesOnOneUnlock()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QString, trashed);
+        const QString path = walletWithTitles({"Bank", "Mail"});
+        const ProcessRun run = runCli({"batch", path}, QStringList{"pw"} + lines);
+        QCOMPARE(run.err, err.replace("W:", path + ":"));
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(SqlPeek(path).value("SELECT group_concat(ID) FROM Cards WHERE Trashed = 1").toString(), trashed);
+    }
+
     // The overview, the man page and the completion offer the same commands, each with the options its
     // help lists; without a command, the overview comes as an error.
     void helpManPageAndCompletionAgree()
@@ -762,7 +889,7 @@ private slots:
             return found;
         };
         const QStringList commands = matches(overview.out, "\n  (\\S+)");
-        QCOMPARE(commands.size(), 21);
+        QCOMPARE(commands.size(), 24);
         QCOMPARE(complete({""}), commands + QStringList({"--help", "--version"}));
         const QString manPage = fileBytes(TESSERA_MAN_PAGE);
         for (const QString &command : commands) {
