@@ -12,10 +12,6 @@
         <translation>Die Karten von BACKUP an die Stelle derer von WALLET setzen; WALLET wird, wie es war, zu einer Sicherung.</translation>
     </message>
     <message>
-        <source>WALLET keeps its password. BACKUP&apos;s password is asked only when it differs from WALLET&apos;s.</source>
-        <translation>WALLET behält sein Passwort. Das Passwort von BACKUP wird nur erfragt, wenn es sich von dem von WALLET unterscheidet.</translation>
-    </message>
-    <message>
         <source>unreadable</source>
         <translation>unlesbar</translation>
     </message>
@@ -24,6 +20,46 @@
 changes the wallet; the last %1 of each wallet are kept in %2.</source>
         <translation>Eine Sicherung wird vor jeder Passwortänderung, jedem Import, jeder Wiederherstellung und vor jedem
 Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzten %1 jedes Tresors werden in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>WALLET keeps its password. BACKUP&apos;s password is asked only when it differs from WALLET&apos;s; the
+key file --key-file names goes for both.</source>
+        <translation>WALLET behält sein Passwort. Das Passwort von BACKUP wird nur erfragt, wenn es sich von dem von WALLET
+unterscheidet; die mit --key-file genannte Schlüsseldatei gilt für beide.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchCommand</name>
+    <message>
+        <source>Unlock WALLET once, then run the commands standard input gives, one per line.</source>
+        <translation>WALLET einmal entsperren, dann die Befehle der Standardeingabe ausführen, einen pro Zeile.</translation>
+    </message>
+    <message>
+        <source>A line is a command line without tessera-cli and without WALLET (show Mail, or
+edit Mail &apos;Password=new secret&apos;), quoted as in a shell: single quotes, double quotes with
+backslash escapes, a backslash outside quotes; nothing is expanded. Blank lines and lines that
+start with # are skipped. Each command prints what it prints alone and commits its changes as
+it does alone. The first command that fails ends the batch with its exit code, and the number
+of its line is given on standard error. When standard input is not a terminal, its first line
+is the password. Not in a batch: batch, create, passwd, convert, merge, sync and
+restore-backup, which make or open another wallet, ask for more passwords or re-key WALLET.</source>
+        <translation>Eine Zeile ist eine Befehlszeile ohne tessera-cli und ohne WALLET (show Mail oder
+edit Mail &apos;Password=neues Geheimnis&apos;), maskiert wie in einer Shell: einfache Anführungszeichen,
+doppelte mit Backslash-Maskierung, ein Backslash außerhalb davon; nichts wird erweitert. Leere Zeilen
+und Zeilen, die mit # beginnen, werden übersprungen. Jeder Befehl gibt aus, was er allein ausgibt, und
+speichert seine Änderungen wie allein. Der erste Befehl, der scheitert, beendet den Stapel mit seinem
+Rückgabewert; die Nummer seiner Zeile steht in der Standardfehlerausgabe. Ist die Standardeingabe kein
+Terminal, ist ihre erste Zeile das Passwort. Nicht im Stapel: batch, create, passwd, convert, merge,
+sync und restore-backup, die einen anderen Tresor anlegen oder öffnen, weitere Passwörter erfragen oder
+WALLET neu verschlüsseln.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 failed; the batch stops there</source>
+        <translation>Zeile %1 ist gescheitert; der Stapel endet dort</translation>
     </message>
 </context>
 <context>
@@ -80,10 +116,6 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
         <translation>keine Zeile in der Tabelle Identity</translation>
     </message>
     <message>
-        <source>the password check values are damaged</source>
-        <translation>die Prüfwerte des Passworts sind beschädigt</translation>
-    </message>
-    <message>
         <source>card #%1 is gone</source>
         <translation>Karte #%1 gibt es nicht mehr</translation>
     </message>
@@ -98,6 +130,62 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
     <message>
         <source>card #%1 is not in the trash</source>
         <translation>Karte #%1 liegt nicht im Papierkorb</translation>
+    </message>
+    <message>
+        <source>the key settings are damaged</source>
+        <translation>die Schlüsseleinstellungen sind beschädigt</translation>
+    </message>
+    <message>
+        <source>unknown key derivation %1</source>
+        <translation>unbekannte Schlüsselableitung %1</translation>
+    </message>
+    <message>
+        <source>unknown key settings</source>
+        <translation>unbekannte Schlüsseleinstellungen</translation>
+    </message>
+    <message>
+        <source>key derivation settings out of bounds: %1 passes, %2 KiB</source>
+        <translation>Einstellungen der Schlüsselableitung außerhalb der Grenzen: %1 Durchläufe, %2 KiB</translation>
+    </message>
+    <message>
+        <source>not enough memory to derive the key (%1 KiB)</source>
+        <translation>nicht genug Speicher, um den Schlüssel abzuleiten (%1 KiB)</translation>
+    </message>
+    <message>
+        <source>no locked memory for the master key</source>
+        <translation>kein gesperrter Speicher für den Hauptschlüssel</translation>
+    </message>
+    <message>
+        <source>no key file %1</source>
+        <translation>keine Schlüsseldatei %1</translation>
+    </message>
+    <message>
+        <source>cannot read the key file %1: %2</source>
+        <translation>die Schlüsseldatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the key file %1 is empty</source>
+        <translation>die Schlüsseldatei %1 ist leer</translation>
+    </message>
+    <message>
+        <source>no random source</source>
+        <translation>keine Zufallsquelle</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the cryptography library cannot be initialised</source>
+        <translation>die Kryptografie-Bibliothek kann nicht initialisiert werden</translation>
+    </message>
+    <message>
+        <source>a wallet of version %1 cannot require a key file</source>
+        <translation>ein Tresor der Version %1 kann keine Schlüsseldatei verlangen</translation>
     </message>
 </context>
 <context>
@@ -1641,6 +1729,10 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
 `tessera-cli BEFEHL --help` erklärt einen Befehl im Einzelnen.
 </translation>
     </message>
+    <message>
+        <source>%1 cannot run in a batch</source>
+        <translation>%1 kann nicht in einem Stapel laufen</translation>
+    </message>
 </context>
 <context>
     <name>CountdownRing</name>
@@ -1941,6 +2033,10 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     <message>
         <source>%1: %2 (usage: %3)</source>
         <translation>%1: %2 (Aufruf: %3)</translation>
+    </message>
+    <message>
+        <source>in a batch, --key-file goes on the batch&apos;s own command line</source>
+        <translation>in einem Stapel gehört --key-file auf die Befehlszeile des Stapels selbst</translation>
     </message>
 </context>
 <context>
@@ -2260,16 +2356,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>WALLET mit OTHER, einer anderen Kopie davon, zusammenführen; danach enthalten beide die zusammengeführten Karten.</translation>
     </message>
     <message>
-        <source>Cards pair by identity, then by content; the newer side wins card by card and field by field.
-WALLET keeps its password and identity, OTHER its password. When OTHER does not exist yet it
-is created, with a new password asked twice. Passwords are asked in this order: WALLET&apos;s,
-then OTHER&apos;s. On a failure neither file changes.</source>
-        <translation>Karten werden nach Identität, dann nach Inhalt einander zugeordnet; die neuere Seite gewinnt Karte für Karte
-und Feld für Feld. WALLET behält sein Passwort und seine Identität, OTHER sein Passwort. Gibt es OTHER
-noch nicht, wird es angelegt und ein neues Passwort zweimal erfragt. Die Passwörter werden in dieser
-Reihenfolge erfragt: das von WALLET, dann das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translation>
-    </message>
-    <message>
         <source>WALLET and OTHER are the same file</source>
         <translation>WALLET und OTHER sind dieselbe Datei</translation>
     </message>
@@ -2304,12 +2390,34 @@ bevor es sich ändert.</translation>
         <source>conflict copy not merged: %1</source>
         <translation>Konfliktkopie nicht zusammengeführt: %1</translation>
     </message>
+    <message>
+        <source>the key file OTHER requires; for a new OTHER, the key file it is to require, made when FILE does not exist</source>
+        <translation>die Schlüsseldatei, die OTHER verlangt; für ein neues OTHER die Schlüsseldatei, die es verlangen soll, angelegt, wenn FILE nicht existiert</translation>
+    </message>
+    <message>
+        <source>Cards pair by identity, then by content; the newer side wins card by card and field by field.
+WALLET keeps its password and identity, OTHER its password. When OTHER does not exist yet it
+is created in WALLET&apos;s format and key settings, with a new password asked twice. Passwords are
+asked in this order: WALLET&apos;s, then OTHER&apos;s. On a failure neither file changes.</source>
+        <translation>Karten werden nach Identität, dann nach Inhalt gepaart; die neuere Seite gewinnt Karte für Karte und
+Feld für Feld. WALLET behält sein Passwort und seine Identität, OTHER sein Passwort. Existiert OTHER
+noch nicht, wird es im Format und mit den Schlüsseleinstellungen von WALLET angelegt, mit einem neuen,
+zweimal erfragten Passwort. Die Passwörter werden in dieser Reihenfolge erfragt: das von WALLET, dann
+das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>NewKeyFile</name>
+    <message>
+        <source>%1: a new key file; keep a copy of it apart from the wallet, which does not open without it</source>
+        <translation>%1: eine neue Schlüsseldatei; bewahren Sie eine Kopie getrennt vom Tresor auf, der sich ohne sie nicht öffnen lässt</translation>
     </message>
 </context>
 <context>
@@ -2732,6 +2840,17 @@ bevor es sich ändert.</translation>
     </message>
 </context>
 <context>
+    <name>ShellWords</name>
+    <message>
+        <source>the line ends with a backslash</source>
+        <translation>die Zeile endet mit einem Backslash</translation>
+    </message>
+    <message>
+        <source>a quote %1 is not closed</source>
+        <translation>ein Anführungszeichen %1 ist nicht geschlossen</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsDialog</name>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -3041,6 +3160,10 @@ sie noch hat.</translation>
         <source>no password given</source>
         <translation>kein Passwort angegeben</translation>
     </message>
+    <message>
+        <source>the key file the wallet requires besides its password</source>
+        <translation>die Schlüsseldatei, die der Tresor neben seinem Passwort verlangt</translation>
+    </message>
 </context>
 <context>
     <name>WalletBackups</name>
@@ -3074,10 +3197,6 @@ sie noch hat.</translation>
     <message>
         <source>Create a new wallet; its password is asked twice.</source>
         <translation>Einen neuen Tresor anlegen; sein Passwort wird zweimal erfragt.</translation>
-    </message>
-    <message>
-        <source>WALLET must not exist yet.</source>
-        <translation>WALLET darf noch nicht existieren.</translation>
     </message>
     <message>
         <source>Change the password: the old one is asked once, the new one twice.</source>
@@ -3243,6 +3362,131 @@ sie noch hat.</translation>
         <source>&quot;%1&quot; could not be imported completely as a %2 export: %3.</source>
         <translation>„%1“ konnte nicht vollständig als %2-Export importiert werden: %3.</translation>
     </message>
+    <message>
+        <source>memory of the key derivation in MiB, %1 to %2 (default %3); low values are for tests only and weaken the wallet</source>
+        <translation>Speicher der Schlüsselableitung in MiB, %1 bis %2 (Vorgabe %3); niedrige Werte sind nur für Tests und schwächen den Tresor</translation>
+    </message>
+    <message>
+        <source>passes of the key derivation, %1 to %2 (default %3); low values are for tests only and weaken the wallet</source>
+        <translation>Durchläufe der Schlüsselableitung, %1 bis %2 (Vorgabe %3); niedrige Werte sind nur für Tests und schwächen den Tresor</translation>
+    </message>
+    <message>
+        <source>--kdf-memory and --kdf-iterations are for the hardened format</source>
+        <translation>--kdf-memory und --kdf-iterations gelten nur für das gehärtete Format</translation>
+    </message>
+    <message>
+        <source>--kdf-memory takes a number from %1 to %2</source>
+        <translation>--kdf-memory nimmt eine Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>--kdf-iterations takes a number from %1 to %2</source>
+        <translation>--kdf-iterations nimmt eine Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>the hardened format (version %1)</source>
+        <translation>dem gehärteten Format (Version %1)</translation>
+    </message>
+    <message>
+        <source>the compatible format (version %1)</source>
+        <translation>dem kompatiblen Format (Version %1)</translation>
+    </message>
+    <message>
+        <source>version 2, which the phone application reads, instead of the hardened version 3</source>
+        <translation>Version 2, die die Telefon-App liest, statt der gehärteten Version 3</translation>
+    </message>
+    <message>
+        <source>a key file the wallet is to require besides its password; made when FILE does not exist</source>
+        <translation>eine Schlüsseldatei, die der Tresor neben seinem Passwort verlangen soll; angelegt, wenn FILE nicht existiert</translation>
+    </message>
+    <message>
+        <source>WALLET must not exist yet. A new wallet has the hardened format (version 3): its key is derived
+with Argon2id, 3 passes over 256 MiB unless told otherwise, and each card is sealed with
+XChaCha20-Poly1305. --compatible makes version 2 instead, which the phone application reads but
+which guards the cards less well and cannot require a key file.</source>
+        <translation>WALLET darf noch nicht existieren. Ein neuer Tresor hat das gehärtete Format (Version 3): sein Schlüssel
+wird mit Argon2id abgeleitet, 3 Durchläufe über 256 MiB, sofern nicht anders angegeben, und jede Karte
+wird mit XChaCha20-Poly1305 versiegelt. --compatible legt stattdessen Version 2 an, die die Telefon-App
+liest, die die Karten aber schwächer schützt und keine Schlüsseldatei verlangen kann.</translation>
+    </message>
+    <message>
+        <source>Print WALLET&apos;s format and key settings, tab-separated, without asking its password.</source>
+        <translation>Format und Schlüsseleinstellungen von WALLET tabulatorgetrennt ausgeben, ohne sein Passwort zu erfragen.</translation>
+    </message>
+    <message>
+        <source>The lines are format (2 or 3), kdf (pbkdf2-sha256 or argon2id), iterations, memory-mib
+(version 3 only), key-file (required or none) and cards (the live cards).</source>
+        <translation>Die Zeilen sind format (2 oder 3), kdf (pbkdf2-sha256 oder argon2id), iterations, memory-mib
+(nur Version 3), key-file (required oder none) und cards (die Karten außerhalb des Papierkorbs).</translation>
+    </message>
+    <message>
+        <source>require this key file from now on; made when FILE does not exist</source>
+        <translation>von nun an diese Schlüsseldatei verlangen; angelegt, wenn FILE nicht existiert</translation>
+    </message>
+    <message>
+        <source>require no key file from now on</source>
+        <translation>von nun an keine Schlüsseldatei verlangen</translation>
+    </message>
+    <message>
+        <source>The wallet keeps its format and key settings; a version-3 wallet gets a new master key. It
+keeps the key file it requires unless told otherwise; only version 3 can require one. WALLET
+is backed up first.</source>
+        <translation>Der Tresor behält sein Format und seine Schlüsseleinstellungen; ein Tresor der Version 3 erhält einen
+neuen Hauptschlüssel. Er behält die verlangte Schlüsseldatei, sofern nicht anders angegeben; nur
+Version 3 kann eine verlangen. Von WALLET wird zuvor eine Sicherung angelegt.</translation>
+    </message>
+    <message>
+        <source>to the hardened format, version 3</source>
+        <translation>in das gehärtete Format, Version 3</translation>
+    </message>
+    <message>
+        <source>to the compatible format, version 2, which the phone application reads</source>
+        <translation>in das kompatible Format, Version 2, das die Telefon-App liest</translation>
+    </message>
+    <message>
+        <source>Convert WALLET in place to the other format, under the same password and key file.</source>
+        <translation>WALLET an Ort und Stelle in das andere Format umwandeln, mit demselben Passwort und derselben Schlüsseldatei.</translation>
+    </message>
+    <message>
+        <source>Every card keeps its identity, time and trash state. WALLET is backed up first, and a failure
+leaves it as it was. A wallet that requires a key file cannot become version 2.</source>
+        <translation>Jede Karte behält ihre Identität, ihre Zeit und ihren Papierkorb-Zustand. Von WALLET wird zuvor eine
+Sicherung angelegt, und ein Fehler lässt ihn, wie er war. Ein Tresor, der eine Schlüsseldatei
+verlangt, kann nicht Version 2 werden.</translation>
+    </message>
+    <message>
+        <source>a wallet of the compatible format cannot require a key file</source>
+        <translation>ein Tresor im kompatiblen Format kann keine Schlüsseldatei verlangen</translation>
+    </message>
+    <message>
+        <source>--new-key-file and --no-key-file exclude each other</source>
+        <translation>--new-key-file und --no-key-file schließen einander aus</translation>
+    </message>
+    <message>
+        <source>give one of --hardened and --compatible</source>
+        <translation>geben Sie --hardened oder --compatible an</translation>
+    </message>
+    <message>
+        <source>already in %1; nothing changed</source>
+        <translation>bereits in %1; nichts geändert</translation>
+    </message>
+    <message>
+        <source>%1; the wallet is as it was</source>
+        <translation>%1; der Tresor ist unverändert</translation>
+    </message>
+    <message>
+        <source>%1, iterations %2, memory %3 MiB</source>
+        <translation>%1, Durchläufe %2, Speicher %3 MiB</translation>
+    </message>
+    <message>
+        <source>%1, iterations %2</source>
+        <translation>%1, Durchläufe %2</translation>
+    </message>
+    <message>
+        <source>converted %1 to %2: %3
+</source>
+        <translation>%1 umgewandelt in %2: %3
+</translation>
+    </message>
 </context>
 <context>
     <name>WalletError</name>
@@ -3314,6 +3558,10 @@ sie noch hat.</translation>
         <source>cannot write the backup</source>
         <translation>die Sicherung kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>wrong password or key file</source>
+        <translation>falsches Passwort oder falsche Schlüsseldatei</translation>
+    </message>
 </context>
 <context>
     <name>WalletProbe</name>
@@ -3340,6 +3588,14 @@ sie noch hat.</translation>
     <message>
         <source>a write was interrupted and cannot be rolled back without write access</source>
         <translation>ein Schreibvorgang wurde unterbrochen und lässt sich ohne Schreibrecht nicht zurücknehmen</translation>
+    </message>
+    <message>
+        <source>the key settings do not match their check value</source>
+        <translation>die Schlüsseleinstellungen passen nicht zu ihrem Prüfwert</translation>
+    </message>
+    <message>
+        <source>unknown version %1</source>
+        <translation>unbekannte Version %1</translation>
     </message>
 </context>
 <context>
