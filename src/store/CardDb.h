@@ -146,17 +146,17 @@ public:
     // The identities of the cards deleted for ever, with the time of deletion in seconds since 1970 UTC.
     std::optional<QHash<QString, qint64>> purgedCards() { return m_purged.purgedCards(); }
 
-    bool addCard(Card &card) { return m_cards.addCard(card); }
+    bool addCard(const Card &card) { return m_cards.addCard(card); }
     // Rewriting a trashed card makes it live again. Fails as CardGone unless row id still holds the
     // card's uuid, so a row renumbered by another program is never overwritten with another card.
-    bool updateCard(int id, Card &card) { return m_cards.updateCard(id, card); }
+    bool updateCard(int id, const Card &card) { return m_cards.updateCard(id, card); }
     bool trashCard(int id) { return m_trash.trashCard(id); }
     // Takes a card out of the trash. The card and its row get the current time, so that a merge with
     // another copy carries the restore over an older trashing there.
     bool restoreCard(int id) { return m_trash.restoreCard(id); }
     // Writes a card as another copy holds it: its row state and time included, into row id, or into a
     // new row when id is -1. Rewriting a row may change its uuid.
-    bool putCard(int id, Card &card, bool trashed, const QDateTime &rowTime)
+    bool putCard(int id, const Card &card, bool trashed, const QDateTime &rowTime)
     {
         return m_cards.putCard(id, card, trashed, rowTime);
     }

@@ -313,7 +313,7 @@ bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit
 }
 
 // The plain card text lives only until it is sealed.
-QVariantList CardTable::sealedValues(Card &card, bool trashed, const QDateTime &rowTime) const
+QVariantList CardTable::sealedValues(const Card &card, bool trashed, const QDateTime &rowTime) const
 {
     QByteArray text = card.toData();
     const QByteArray blob = m_file.sealer().seal(text, CardRow::bindingFor(card.uuid(), trashed, rowTime));
@@ -321,18 +321,18 @@ QVariantList CardTable::sealedValues(Card &card, bool trashed, const QDateTime &
     return CardRow::values(card, m_file.hidesCardHeads(), card.uuid(), blob, trashed, rowTime);
 }
 
-bool CardTable::addCard(Card &card)
+bool CardTable::addCard(const Card &card)
 {
     return m_sql.write(CardRow::insertSql(false), sealedValues(card, false, card.updateTime()));
 }
 
-bool CardTable::updateCard(int id, Card &card)
+bool CardTable::updateCard(int id, const Card &card)
 {
     return m_sql.writeRow(CardRow::updateSql(QStringLiteral("ID = ? AND UUID = ?")),
                           sealedValues(card, false, card.updateTime()) + QVariantList{id, card.uuid()});
 }
 
-bool CardTable::putCard(int id, Card &card, bool trashed, const QDateTime &rowTime)
+bool CardTable::putCard(int id, const Card &card, bool trashed, const QDateTime &rowTime)
 {
     const QVariantList values = sealedValues(card, trashed, rowTime);
     if (id == -1)

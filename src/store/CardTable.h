@@ -66,9 +66,9 @@ public:
     // error ended the pass early.
     bool readRows(CardReadout &readout, bool keepBlobs);
 
-    bool addCard(Card &card);
-    bool updateCard(int id, Card &card);
-    bool putCard(int id, Card &card, bool trashed, const QDateTime &rowTime);
+    bool addCard(const Card &card);
+    bool updateCard(int id, const Card &card);
+    bool putCard(int id, const Card &card, bool trashed, const QDateTime &rowTime);
     // Moves a row into the trash or out of it, stamped with rowTime in whole seconds; the card text stays
     // as it is. With mustExist, a missing row fails as CardGone.
     bool setRowState(int id, bool trashed, qint64 rowTime, bool mustExist);
@@ -77,7 +77,7 @@ public:
 private:
     std::optional<QVector<CardListEntry>> sealedCardList(ListScope scope);
     // The values of a row holding card, its text sealed to that row.
-    QVariantList sealedValues(Card &card, bool trashed, const QDateTime &rowTime) const;
+    QVariantList sealedValues(const Card &card, bool trashed, const QDateTime &rowTime) const;
 
     WalletSql &m_sql;
     const WalletFile &m_file;
