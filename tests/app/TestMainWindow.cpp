@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(
             actionStates(window).keys(true),
             (QStringList{"actionAbout", "actionExit", "actionNewWallet", "actionOpenWallet", "actionPreferences"}));
-        QVERIFY(window.session().store() == nullptr);
+        QCOMPARE(session().state(), WalletSession::NoWallet);
         action("actionPreferences")->trigger();
         auto *preferences = waitForTopLevel<PreferencesDialog>();
         QVERIFY(preferences);
@@ -158,13 +158,13 @@ private slots:
         QVERIFY(writeFile(path, "an old file the user chose to replace"));
         FileDialog::setNextFileName(path);
         submit(dialog, {{"confirmPasswordEdit", "one"}});
-        QTRY_VERIFY(window.session().store());
+        QTRY_VERIFY(session().isUnlocked());
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
         QVERIFY(window.findChild<QSplitter *>("splitter")->isVisible());
-        QCOMPARE(window.session().store()->cardCount(), 0);
+        QCOMPARE(must(session().cardList()).size(), 0);
         QVERIFY(!QFile::exists(path + ".copy"));
         QVERIFY(CardDb::openOrCreate(path, "one"));
-        QCOMPARE(window.session().path(), path);
+        QCOMPARE(session().path(), path);
     }
 
     void savedWalletsGetTheExtension_data()
@@ -211,12 +211,12 @@ private slots:
         QCOMPARE(error->text(), QString("Invalid password. Try again!"));
         QCOMPARE(password->text(), QString());
         QCOMPARE(login->findChild<QStackedWidget *>("stackedWidget")->currentIndex(), 0);
-        QVERIFY(!window.session().store());
+        QVERIFY(!session().isUnlocked());
 
         QTest::keyClicks(password, "pw");
         clickOk(login);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
-        QVERIFY(window.session().store());
+        QVERIFY(session().isUnlocked());
         QCOMPARE(listedTitles(), QStringList{"Alpha"});
         QCOMPARE(window.focusWidget(), window.findChild<QWidget *>("searchEdit"));
         QVERIFY(action("actionAddCard")->isEnabled());
@@ -227,7 +227,7 @@ private slots:
     void progressPageCannotBeClosed()
     {
         const QString path = walletWith({"Alpha"});
-        MainWindow &window = openWindow();
+        openWindow();
         SqlPeek holder(path);
         FileDialog::setNextFileName(path);
         action("actionOpenWallet")->trigger();
@@ -244,21 +244,21 @@ private slots:
         QVERIFY(login->isVisible());
         QVERIFY(holder.exec("ROLLBACK"));
         QTRY_VERIFY_WITH_TIMEOUT(!findTopLevel<LoginDialog>(), 10000);
-        QVERIFY(window.session().store());
+        QVERIFY(session().isUnlocked());
     }
 
     void cancellingTheUnlockKeepsTheOpenWallet()
     {
         const QString first = walletWith({"First"});
         const QString second = walletWith({"Second"});
-        MainWindow &window = openWindow(first);
+        openWindow(first);
         FileDialog::setNextFileName(second);
         action("actionOpenWallet")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(login);
         QTest::keyClick(login, Qt::Key_Escape);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
-        QCOMPARE(window.session().path(), first);
+        QCOMPARE(session().path(), first);
         QCOMPARE(listedTitles(), QStringList{"First"});
 
         FileDialog::setNextFileName(first);
@@ -288,13 +288,13 @@ private slots:
         const QString path = walletWith({"Alpha"});
         SqlPeek peek(path);
         QVERIFY(peek.exec(damage));
-        MainWindow &window = openWindow();
+        openWindow();
         MessageBox::setNextAnswer(MessageBox::Accept);
         FileDialog::setNextFileName(path);
         action("actionOpenWallet")->trigger();
         QCOMPARE(waitForAnswered(), QStringList{title + ": " + text.arg(path)});
         QVERIFY(!findTopLevel<LoginDialog>());
-        QVERIFY(!window.session().store());
+        QVERIFY(!session().isUnlocked());
     }
 
     void readOnlyWallet()
@@ -302,7 +302,7 @@ private slots:
         const QString path = walletWith({"Alpha"});
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
         MainWindow &window = openWindow(path);
-        QVERIFY(!window.session().isWritable());
+        QVERIFY(!session().isWritable());
         QCOMPARE(window.windowTitle(), QString("Tessera - %1 [Read Only]").arg(QFileInfo(path).fileName()));
         listView()->setCurrentIndex(listView()->model()->index(0, 0));
         QTRY_VERIFY(detailView()->hasCard());
@@ -463,7 +463,7 @@ private slots:
         QCOMPARE(submit(dialog, {{"confirmPasswordEdit", ""}}), QString("Password can not be empty!"));
         submit(dialog, {{"oldPasswordEdit", "pw"}, {"confirmPasswordEdit", "new"}});
         QTRY_VERIFY(!findTopLevel<ChangePasswordDialog>());
-        QVERIFY(window.session().store()->checkPassword("new"));
+        QVERIFY(session().checkPassword("new"));
         // The wallet was kept as it was before the re-key.
         const QVector<WalletBackup> backups = WalletBackups::list(path);
         QCOMPARE(backups.size(), 1);
@@ -486,7 +486,7 @@ private slots:
         QCOMPARE(settings.value("accessKey").toString(), QString());
 
         action("actionCloseWallet")->trigger();
-        QVERIFY(!window.session().store());
+        QVERIFY(!session().isUnlocked());
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
         QCOMPARE(listedTitles(), QStringList());

@@ -150,7 +150,7 @@ private slots:
         m_window = std::make_unique<MainWindow>();
         const QString path = m_dir.filePath(QStringLiteral("dialogs.tessera"));
         QVERIFY(CardDb::create(path, QStringLiteral("secret")));
-        QVERIFY(m_window->session().unlock(path, QStringLiteral("secret")));
+        QVERIFY(session().unlock(path, QStringLiteral("secret")));
     }
 
     void init() { m_received.clear(); }
