@@ -386,6 +386,7 @@ private slots:
     {
         const QString path = walletWith({"Alpha", "Beta"});
         openWindow(path);
+        QSignalSpy listChanges(&session(), &WalletSession::cardsChanged);
         const QString copy = newPath();
         QVERIFY(writeFile(copy, "replaced"));
         FileDialog::setNextFileName(copy);
@@ -397,6 +398,7 @@ private slots:
         auto store = CardDb::openOrCreate(copy, "pw");
         QVERIFY(store);
         QCOMPARE(store->cardCount(), 2);
+        QCOMPARE(listChanges.count(), 0);
 
         const QByteArray before = fileBytes(path);
         FileDialog::setNextFileName(path);
@@ -415,19 +417,19 @@ private slots:
         QCOMPARE(int(QFile::permissions(target) & 0x0777), 0x0600);
     }
 
-    // View > Trash lists the trashed cards under a banner, read-only; restoring and deleting for ever
-    // take them out of the list, the latter after asking.
+    // View > Trash lists the trashed cards under a banner, read-only; restoring, deleting for ever and
+    // emptying the trash take them out of the list, the latter two after asking.
     void trashView()
     {
-        const QString path = walletWith({"Alpha", "Beta", "Gamma"});
+        const QString path = walletWith({"Alpha", "Beta", "Gamma", "Omega"});
         {
             auto store = CardDb::open(path, "pw");
-            QVERIFY(store->trashCard(2) && store->trashCard(3));
+            QVERIFY(store->trashCard(2) && store->trashCard(3) && store->trashCard(4));
         }
         MainWindow &window = openWindow(path);
         QCOMPARE(listedTitles(), QStringList{"Alpha"});
         action("actionTrash")->setChecked(true);
-        QCOMPARE(listedTitles(), (QStringList{"Beta", "Gamma"}));
+        QCOMPARE(listedTitles(), (QStringList{"Beta", "Gamma", "Omega"}));
         QVERIFY(window.findChild<QWidget *>("trashBanner")->isVisible());
         auto *list = listView();
         list->setCurrentIndex(list->model()->index(0, 0));
@@ -435,16 +437,20 @@ private slots:
         QVERIFY(!action("actionDeleteCard")->isEnabled());
         QVERIFY(action("actionRestoreCard")->isEnabled());
         window.findChild<QPushButton *>("restoreButton")->click();
-        QCOMPARE(listedTitles(), QStringList{"Gamma"});
+        QCOMPARE(listedTitles(), (QStringList{"Gamma", "Omega"}));
 
         list->setCurrentIndex(list->model()->index(0, 0));
         MessageBox::setNextAnswer(MessageBox::Accept);
         action("actionDeleteForever")->trigger();
         QVERIFY(waitForAnswered().value(0).contains("\"Gamma\""));
+        QCOMPARE(listedTitles(), QStringList{"Omega"});
+        MessageBox::setNextAnswer(MessageBox::Accept);
+        action("actionEmptyTrash")->trigger();
+        QVERIFY(waitForAnswered().value(0).contains("the 1 card(s)"));
         QCOMPARE(listedTitles(), QStringList());
         action("actionTrash")->setChecked(false);
         QCOMPARE(listedTitles(), (QStringList{"Alpha", "Beta"}));
-        QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged").toInt(), 1);
+        QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged").toInt(), 2);
     }
 
     void changePassword()

@@ -220,6 +220,7 @@ private slots:
         const QStringList all{"Alpha", "Beta", "From the phone", "Gamma"};
         QCOMPARE(cloudTitles("cloud pw"), all);
         QCOMPARE(walletTitles(), all);
+        QCOMPARE(listedTitles(), all);
         QVERIFY(!dialog.findChild<QLabel *>("passerrLabel")->isHidden());
     }
 

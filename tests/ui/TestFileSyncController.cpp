@@ -4,6 +4,7 @@
 #include "common/TestFiles.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
+#include "store/WalletBackups.h"
 #include "ui/FileSyncController.h"
 #include "ui/FileWatch.h"
 
@@ -53,7 +54,7 @@ private slots:
 
     // The copy has a card of its own: choosing it merges, says so, and later changes to the copy on
     // disk and to the wallet by another program reach the window. A merge that brings nothing in leaves
-    // the list alone.
+    // the list alone; restoring the backup kept before the first merge empties it.
     void syncsWithTheChosenFile()
     {
         const QString wallet = m_dir.filePath("window.tessera");
@@ -85,6 +86,12 @@ private slots:
         QVERIFY(CardDb::open(wallet, "pw")->addCard(*makeCard("w1", "From tessera-cli", {"ann"})));
         QVERIFY(reloads.wait(5000));
         QVERIFY(QTest::qWaitFor([&] { return CardDb::open(shared, "pw")->cardCount() == 3; }, 5000));
+
+        reloads.clear();
+        controller.restoreBackup(WalletBackups::list(wallet).last().path);
+        QCOMPARE(messages.takeLast().at(0).toString().left(20), QString("Restored the backup "));
+        QCOMPARE(reloads.count(), 1);
+        QCOMPARE(liveCards(session), 0);
     }
 
     void copyWithAnotherPasswordIsAskedOnce()
