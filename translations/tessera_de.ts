@@ -1921,6 +1921,18 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <source>; &quot;%1&quot; not merged: %2</source>
         <translation>; „%1“ nicht zusammengeführt: %2</translation>
     </message>
+    <message>
+        <source>Another program replaced the wallet. Unlock it with its password.</source>
+        <translation>Ein anderes Programm hat den Tresor ersetzt. Entsperren Sie ihn mit seinem Passwort.</translation>
+    </message>
+    <message>
+        <source>Wallet Deleted</source>
+        <translation>Tresor gelöscht</translation>
+    </message>
+    <message>
+        <source>Another program deleted or moved &quot;%1&quot;. Its cards are still open here: keep them with File &gt; Save A Copy To.</source>
+        <translation>Ein anderes Programm hat „%1“ gelöscht oder verschoben. Seine Karten sind hier noch geöffnet: Bewahren Sie sie mit Datei &gt; Kopie speichern unter auf.</translation>
+    </message>
 </context>
 <context>
     <name>IconChooserDialog</name>
@@ -2121,10 +2133,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Über Tessera</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
         <source> [Read Only]</source>
         <translation> [schreibgeschützt]</translation>
     </message>
@@ -2229,28 +2237,8 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Schwache, mehrfach verwendete und alte Passwörter finden</translation>
     </message>
     <message>
-        <source>Invalid password. Try again!</source>
-        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
-    </message>
-    <message>
         <source> [Locked]</source>
         <translation> [gesperrt]</translation>
-    </message>
-    <message>
-        <source>The cards of &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Die Karten von „%1“ können nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>Another program replaced the wallet. Unlock it with its password.</source>
-        <translation>Ein anderes Programm hat den Tresor ersetzt. Entsperren Sie ihn mit seinem Passwort.</translation>
-    </message>
-    <message>
-        <source>Wallet Deleted</source>
-        <translation>Tresor gelöscht</translation>
-    </message>
-    <message>
-        <source>Another program deleted or moved &quot;%1&quot;. Its cards are still open here: keep them with File &gt; Save A Copy To.</source>
-        <translation>Ein anderes Programm hat „%1“ gelöscht oder verschoben. Seine Karten sind hier noch geöffnet: Bewahren Sie sie mit Datei &gt; Kopie speichern unter auf.</translation>
     </message>
 </context>
 <context>
@@ -2732,6 +2720,17 @@ bevor es sich ändert.</translation>
     </message>
 </context>
 <context>
+    <name>SessionView</name>
+    <message>
+        <source>Invalid password. Try again!</source>
+        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The cards of &quot;%1&quot; cannot be read:</source>
+        <translation>Die Karten von „%1“ können nicht gelesen werden:</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsDialog</name>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -3010,10 +3009,6 @@ sie noch hat.</translation>
     <message>
         <source>The trash could not be emptied.</source>
         <translation>Der Papierkorb konnte nicht geleert werden.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
     </message>
 </context>
 <context>
