@@ -12,7 +12,6 @@
 #include "ui/OneTimeCodeDialog.h"
 #include "ui/TemplateChooserDialog.h"
 
-
 CardCommands::CardCommands(WalletSession &session, DetailView *pane, QWidget *window)
     : QObject(window)
     , m_session(session)

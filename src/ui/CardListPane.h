@@ -43,15 +43,16 @@ signals:
     void copyRequested(const QString &value, const QString &what);
 
 public slots:
-    void handleSelection(const QModelIndex &index);
-    void removedCard(int cardid);
-    void addCard(int cardid);
-    void updateCard(int cardid);
     // Selects a card the list holds, clearing a search that hides it; does nothing otherwise.
     void selectCard(int cardid);
     void focusSearch();
 
 private:
+    void handleSelection(const QModelIndex &index);
+    // What the session did to a card.
+    void addCard(int cardid);
+    void updateCard(int cardid);
+    void removedCard(int cardid);
     void dropList();
     void updateIndex(int cardid);
     void select(const QModelIndex &sourceIndex);

@@ -279,7 +279,7 @@ bool DropboxSyncDialog::adoptCopy()
     m_session.change([&](CardDb &store) {
         auto copy = CardDb::open(m_localSyncPath, m_copyPassword);
         merged = copy
-                 && WalletMerge::merge(store, *copy, WalletMerge::LocalCopyOnly, nullptr, nullptr, &WalletBackups::keep);
+            && WalletMerge::merge(store, *copy, WalletMerge::LocalCopyOnly, nullptr, nullptr, &WalletBackups::keep);
         return true;
     });
     return merged;

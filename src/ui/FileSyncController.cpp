@@ -73,8 +73,7 @@ void FileSyncController::walletClosed()
 
 QString FileSyncController::syncFile() const
 {
-    return m_session.isUnlocked() ? QSettings().value(copiesKey).toMap().value(m_session.path()).toString()
-                                  : QString();
+    return m_session.isUnlocked() ? QSettings().value(copiesKey).toMap().value(m_session.path()).toString() : QString();
 }
 
 void FileSyncController::setSyncFile(const QString &path)

@@ -149,8 +149,8 @@ void WalletCommands::saveCopy()
         return;
     QVector<UnreadableCard> leftOut;
     if (!m_session.saveCopy(path, &leftOut)) {
-        showError(tr("Error"), tr("Could not save a copy of the wallet to \"%1\": %2.")
-                                   .arg(path, m_session.lastError().message()));
+        showError(tr("Error"),
+                  tr("Could not save a copy of the wallet to \"%1\": %2.").arg(path, m_session.lastError().message()));
         return;
     }
     if (!leftOut.isEmpty()) {
@@ -212,8 +212,9 @@ void WalletCommands::importCards(ImportFormat format)
         return done;
     });
     if (!imported) {
-        showError(tr("Import"), tr("\"%1\" could not be imported completely as a %2 export: %3.")
-                                    .arg(path, names[index], problem.isEmpty() ? m_session.lastError().message() : problem));
+        showError(tr("Import"),
+                  tr("\"%1\" could not be imported completely as a %2 export: %3.")
+                      .arg(path, names[index], problem.isEmpty() ? m_session.lastError().message() : problem));
         return;
     }
     auto *box = new QMessageBox(QMessageBox::Information, tr("Import"), summary.text(), QMessageBox::Ok, m_window);

@@ -104,7 +104,8 @@ private slots:
         WalletSession session;
         FileSyncController controller(session, &window);
         int asked = 0;
-        controller.setPasswordQuestion([&asked](const QString &) { return ++asked == 1 ? QString("other") : QString(); });
+        controller.setPasswordQuestion(
+            [&asked](const QString &) { return ++asked == 1 ? QString("other") : QString(); });
         QSignalSpy messages(&controller, &FileSyncController::statusMessage);
         QVERIFY(session.unlock(wallet, "pw"));
         controller.setSyncFile(shared);
