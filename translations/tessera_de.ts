@@ -1906,14 +1906,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>, Konfliktkopien zusammengeführt: %1</translation>
     </message>
     <message>
-        <source>Restore From Backup</source>
-        <translation>Aus Sicherung wiederherstellen</translation>
-    </message>
-    <message>
-        <source>The backup could not be restored: %1.</source>
-        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1.</translation>
-    </message>
-    <message>
         <source>Restored the backup &quot;%1&quot;</source>
         <translation>Sicherung „%1“ wiederhergestellt</translation>
     </message>
@@ -1932,6 +1924,10 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     <message>
         <source>Another program deleted or moved &quot;%1&quot;. Its cards are still open here: keep them with File &gt; Save A Copy To.</source>
         <translation>Ein anderes Programm hat „%1“ gelöscht oder verschoben. Seine Karten sind hier noch geöffnet: Bewahren Sie sie mit Datei &gt; Kopie speichern unter auf.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored:</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden:</translation>
     </message>
 </context>
 <context>
@@ -3175,20 +3171,12 @@ sie noch hat.</translation>
         <translation>„%1“ konnte nicht ersetzt werden.</translation>
     </message>
     <message>
-        <source>Could not create the wallet &quot;%1&quot;: %2.</source>
-        <translation>Der Tresor „%1“ konnte nicht angelegt werden: %2.</translation>
-    </message>
-    <message>
         <source>Save a Copy</source>
         <translation>Kopie speichern</translation>
     </message>
     <message>
         <source>Could not save a copy of the wallet in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
         <translation>Die Kopie des Tresors konnte nicht in „%1“ gespeichert werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
-    </message>
-    <message>
-        <source>Could not save a copy of the wallet to &quot;%1&quot;: %2.</source>
-        <translation>Die Kopie des Tresors konnte nicht unter „%1“ gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>card #%1</source>
@@ -3237,6 +3225,18 @@ sie noch hat.</translation>
     <message>
         <source>&quot;%1&quot; could not be imported completely as a %2 export: %3.</source>
         <translation>„%1“ konnte nicht vollständig als %2-Export importiert werden: %3.</translation>
+    </message>
+    <message>
+        <source>Could not create the wallet &quot;%1&quot;:</source>
+        <translation>Der Tresor „%1“ konnte nicht angelegt werden:</translation>
+    </message>
+    <message>
+        <source>Could not open the wallet &quot;%1&quot;:</source>
+        <translation>Der Tresor „%1“ konnte nicht geöffnet werden:</translation>
+    </message>
+    <message>
+        <source>Could not save a copy of the wallet to &quot;%1&quot;:</source>
+        <translation>Die Kopie des Tresors konnte nicht unter „%1“ gespeichert werden:</translation>
     </message>
 </context>
 <context>

@@ -241,8 +241,7 @@ void FileSyncController::restoreBackup(const QString &backupPath)
     if (!unlocked)
         return;
     if (error.isError()) {
-        MessageBox::critical(m_window, tr("Restore From Backup"),
-                             tr("The backup could not be restored: %1.").arg(error.message()));
+        MessageBox::storeError(m_window, tr("The backup could not be restored:"), error);
         return;
     }
     emit statusMessage(tr("Restored the backup \"%1\"").arg(QFileInfo(backupPath).fileName()));

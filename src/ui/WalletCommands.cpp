@@ -132,11 +132,11 @@ void WalletCommands::createWithPassword(const QString &password)
     }
     WalletError error;
     if (!CardDb::create(path, password, &error)) {
-        showError(tr("Error"), tr("Could not create the wallet \"%1\": %2.").arg(path, error.message()));
+        MessageBox::storeError(m_window, tr("Could not create the wallet \"%1\":").arg(path), error);
         return;
     }
     if (!m_session.unlock(path, password))
-        showError(tr("Error"), m_session.lastError().message());
+        MessageBox::storeError(m_window, tr("Could not open the wallet \"%1\":").arg(path), m_session.lastError());
 }
 
 void WalletCommands::saveCopy()
@@ -149,8 +149,8 @@ void WalletCommands::saveCopy()
         return;
     QVector<UnreadableCard> leftOut;
     if (!m_session.saveCopy(path, &leftOut)) {
-        showError(tr("Error"),
-                  tr("Could not save a copy of the wallet to \"%1\": %2.").arg(path, m_session.lastError().message()));
+        MessageBox::storeError(m_window, tr("Could not save a copy of the wallet to \"%1\":").arg(path),
+                               m_session.lastError());
         return;
     }
     if (!leftOut.isEmpty()) {
