@@ -198,7 +198,7 @@ void MainWindow::walletOpened()
 }
 
 // Everything decrypted goes: the panes (SessionView), open dialogs (cancelled, so that nothing
-// half-typed is stored) and whatever was copied.
+// half-typed is stored), and then, as on closing, the editor's start and whatever was copied.
 void MainWindow::walletLocked()
 {
     // done() rather than reject(): an editor would ask whether to discard, and a lock asks nothing.
