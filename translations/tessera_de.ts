@@ -1998,20 +1998,28 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>, Konfliktkopien zusammengeführt: %1</translation>
     </message>
     <message>
-        <source>Restore From Backup</source>
-        <translation>Aus Sicherung wiederherstellen</translation>
-    </message>
-    <message>
-        <source>The backup could not be restored: %1.</source>
-        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1.</translation>
-    </message>
-    <message>
         <source>Restored the backup &quot;%1&quot;</source>
         <translation>Sicherung „%1“ wiederhergestellt</translation>
     </message>
     <message>
         <source>; &quot;%1&quot; not merged: %2</source>
         <translation>; „%1“ nicht zusammengeführt: %2</translation>
+    </message>
+    <message>
+        <source>Another program replaced the wallet. Unlock it with its password.</source>
+        <translation>Ein anderes Programm hat den Tresor ersetzt. Entsperren Sie ihn mit seinem Passwort.</translation>
+    </message>
+    <message>
+        <source>Wallet Deleted</source>
+        <translation>Tresor gelöscht</translation>
+    </message>
+    <message>
+        <source>Another program deleted or moved &quot;%1&quot;. Its cards are still open here: keep them with File &gt; Save A Copy To.</source>
+        <translation>Ein anderes Programm hat „%1“ gelöscht oder verschoben. Seine Karten sind hier noch geöffnet: Bewahren Sie sie mit Datei &gt; Kopie speichern unter auf.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored:</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden:</translation>
     </message>
 </context>
 <context>
@@ -2217,10 +2225,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Über Tessera</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
         <source> [Read Only]</source>
         <translation> [schreibgeschützt]</translation>
     </message>
@@ -2325,28 +2329,8 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Schwache, mehrfach verwendete und alte Passwörter finden</translation>
     </message>
     <message>
-        <source>Invalid password. Try again!</source>
-        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
-    </message>
-    <message>
         <source> [Locked]</source>
         <translation> [gesperrt]</translation>
-    </message>
-    <message>
-        <source>The cards of &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Die Karten von „%1“ können nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>Another program replaced the wallet. Unlock it with its password.</source>
-        <translation>Ein anderes Programm hat den Tresor ersetzt. Entsperren Sie ihn mit seinem Passwort.</translation>
-    </message>
-    <message>
-        <source>Wallet Deleted</source>
-        <translation>Tresor gelöscht</translation>
-    </message>
-    <message>
-        <source>Another program deleted or moved &quot;%1&quot;. Its cards are still open here: keep them with File &gt; Save A Copy To.</source>
-        <translation>Ein anderes Programm hat „%1“ gelöscht oder verschoben. Seine Karten sind hier noch geöffnet: Bewahren Sie sie mit Datei &gt; Kopie speichern unter auf.</translation>
     </message>
 </context>
 <context>
@@ -2840,6 +2824,17 @@ das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translat
     </message>
 </context>
 <context>
+    <name>SessionView</name>
+    <message>
+        <source>Invalid password. Try again!</source>
+        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The cards of &quot;%1&quot; cannot be read:</source>
+        <translation>Die Karten von „%1“ können nicht gelesen werden:</translation>
+    </message>
+</context>
+<context>
     <name>ShellWords</name>
     <message>
         <source>the line ends with a backslash</source>
@@ -3130,10 +3125,6 @@ sie noch hat.</translation>
         <source>The trash could not be emptied.</source>
         <translation>Der Papierkorb konnte nicht geleert werden.</translation>
     </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
 </context>
 <context>
     <name>UnlockView</name>
@@ -3299,20 +3290,12 @@ sie noch hat.</translation>
         <translation>„%1“ konnte nicht ersetzt werden.</translation>
     </message>
     <message>
-        <source>Could not create the wallet &quot;%1&quot;: %2.</source>
-        <translation>Der Tresor „%1“ konnte nicht angelegt werden: %2.</translation>
-    </message>
-    <message>
         <source>Save a Copy</source>
         <translation>Kopie speichern</translation>
     </message>
     <message>
         <source>Could not save a copy of the wallet in &quot;%1&quot;. Either you may not write to that folder or it is on a read-only file system.</source>
         <translation>Die Kopie des Tresors konnte nicht in „%1“ gespeichert werden. Entweder dürfen Sie in diesen Ordner nicht schreiben, oder er liegt auf einem schreibgeschützten Dateisystem.</translation>
-    </message>
-    <message>
-        <source>Could not save a copy of the wallet to &quot;%1&quot;: %2.</source>
-        <translation>Die Kopie des Tresors konnte nicht unter „%1“ gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>card #%1</source>
@@ -3486,6 +3469,18 @@ verlangt, kann nicht Version 2 werden.</translation>
 </source>
         <translation>%1 umgewandelt in %2: %3
 </translation>
+    </message>
+    <message>
+        <source>Could not create the wallet &quot;%1&quot;:</source>
+        <translation>Der Tresor „%1“ konnte nicht angelegt werden:</translation>
+    </message>
+    <message>
+        <source>Could not open the wallet &quot;%1&quot;:</source>
+        <translation>Der Tresor „%1“ konnte nicht geöffnet werden:</translation>
+    </message>
+    <message>
+        <source>Could not save a copy of the wallet to &quot;%1&quot;:</source>
+        <translation>Die Kopie des Tresors konnte nicht unter „%1“ gespeichert werden:</translation>
     </message>
 </context>
 <context>

@@ -1,56 +1,76 @@
 #include "app/MainWindow.h"
 
 #include "session/WalletSession.h"
-#include "store/CardDb.h"
 #include "ui/CardCommands.h"
 #include "ui/CardShortcuts.h"
 #include "ui/ClipboardGuard.h"
 #include "ui/FileSyncController.h"
 #include "ui/GuiResources.h"
 #include "ui/IdleLock.h"
-#include "ui/MessageBox.h"
-#include "ui/PreferencesDialog.h"
 #include "ui/ScreenLockListener.h"
 #include "ui/SecretWidgets.h"
+#include "ui/SessionView.h"
 #include "ui/ShortcutsDialog.h"
 #include "ui/ToolCommands.h"
 #include "ui/TrashController.h"
 #include "ui/UnlockView.h"
 #include "ui/WalletCommands.h"
+#include "ui/WindowSettings.h"
 #include "ui_MainWindow.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListView>
-#include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(WalletSession &session, QWidget *parent)
     : QMainWindow(parent)
     , m_ui((initGuiResources(), std::make_unique<Ui::MainWindow>()))
-    , m_session(new WalletSession(this))
+    , m_session(session)
     , m_clipboard(new ClipboardGuard(this))
     , m_idleLock(new IdleLock(this))
     , m_screenLock(new ScreenLockListener(this))
     , m_unlockView(new UnlockView(this))
+    , m_settings(new WindowSettings(this, m_idleLock, m_clipboard))
 {
     m_ui->setupUi(this);
-    m_cardCommands = new CardCommands(*m_session, m_ui->cardListPane, m_ui->detailView, this);
-    m_walletCommands = new WalletCommands(*m_session, this);
-    m_tools = new ToolCommands(*m_session, m_settings, m_ui->cardListPane, this);
-    connectCommands();
-    m_trash = new TrashController(
-        m_ui->cardListPane, m_ui->detailView, [this] { return m_session->store(); }, this);
     m_ui->splitter->setStretchFactor(0, 1);
     m_ui->splitter->setStretchFactor(1, 2);
     m_ui->centralWidget->layout()->addWidget(m_unlockView);
     setMinimumSize(600, 400);
+    setUpToolBar();
+    // The panes follow the session first, so that the window's actions see them as they are now.
+    new SessionView(m_session, m_ui->splitter, m_ui->cardListPane, m_ui->detailView, m_unlockView, this);
+    m_cardCommands = new CardCommands(m_session, m_ui->detailView, this);
+    m_walletCommands = new WalletCommands(m_session, this);
+    m_tools = new ToolCommands(m_session, m_settings->settings(), m_ui->cardListPane, this);
+    m_trash = new TrashController(m_session, m_ui->cardListPane, m_ui->detailView, this);
+    m_fileSync = new FileSyncController(m_session, this);
+    m_ui->menuTools->insertAction(m_ui->actionDropboxSync, m_fileSync->syncWithFileAction());
+    m_ui->menuFile->insertAction(m_ui->actionCloseWallet, m_fileSync->restoreBackupAction());
+    connectCommands();
+    setUpKeyboard();
+    updateActions();
+    m_settings->load();
+    m_walletCommands->loadSettings(m_settings->settings());
+    QTimer::singleShot(0, this, [this] {
+        const QString last = m_settings->walletToReopen();
+        if (!last.isEmpty())
+            m_walletCommands->openFile(last);
+    });
+}
 
+MainWindow::~MainWindow()
+{
+    // Children go after the window's own parts: none may call back into it meanwhile.
+    m_session.disconnect(this);
+    m_clipboard->disconnect(this);
+}
+
+void MainWindow::setUpToolBar()
+{
     m_ui->toolBar->addAction(m_ui->actionAddCard);
     m_ui->toolBar->addAction(m_ui->actionEditCard);
     auto *spring = new QLabel(m_ui->toolBar);
@@ -58,48 +78,6 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->toolBar->addWidget(spring);
     m_ui->toolBar->addAction(m_ui->actionLock);
     m_ui->toolBar->addAction(m_ui->actionDropboxSync);
-
-    m_ui->cardListPane->setSession(m_session);
-    m_ui->detailView->setSession(m_session);
-    m_fileSync = new FileSyncController([this] { return m_session->store(); }, this);
-    m_ui->menuTools->insertAction(m_ui->actionDropboxSync, m_fileSync->syncWithFileAction());
-    m_ui->menuFile->insertAction(m_ui->actionCloseWallet, m_fileSync->restoreBackupAction());
-    connect(m_fileSync, &FileSyncController::statusMessage, this,
-            [this](const QString &text) { statusBar()->showMessage(text); });
-    connect(m_fileSync, &FileSyncController::cardsChanged, this, &MainWindow::reloadKeepingSelection);
-    connect(m_fileSync, &FileSyncController::walletFileChanged, this, &MainWindow::walletFileChanged);
-    connect(m_ui->cardListPane, &CardListPane::cardSelected, m_ui->detailView, &DetailView::displayCard);
-    connect(m_ui->cardListPane, &CardListPane::copyRequested, this, &MainWindow::copyValue);
-    connect(m_ui->detailView, &DetailView::copyRequested, this, &MainWindow::copyValue);
-    connect(m_ui->detailView, &DetailView::cardShown, this, &MainWindow::updateActions);
-    connect(m_clipboard, &ClipboardGuard::status, this,
-            [this](const QString &message) { statusBar()->showMessage(message); });
-    connect(m_session, &WalletSession::opened, this, &MainWindow::walletOpened);
-    connect(m_session, &WalletSession::locked, this, &MainWindow::walletLocked);
-    connect(m_session, &WalletSession::closed, this, &MainWindow::walletClosed);
-    connect(m_session, &WalletSession::cardsChanged, this, &MainWindow::reloadKeepingSelection);
-    connect(m_idleLock, &IdleLock::lockRequested, m_session, &WalletSession::lock);
-    connect(m_screenLock, &ScreenLockListener::lockRequested, m_session, &WalletSession::lock);
-    connect(m_unlockView, &UnlockView::unlockRequested, this, &MainWindow::unlockAgain);
-    connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
-    connect(m_ui->actionTrash, &QAction::toggled, m_trash, &TrashController::setShown);
-    connect(m_ui->actionRestoreCard, &QAction::triggered, m_trash, &TrashController::restoreCurrent);
-    connect(m_ui->actionDeleteForever, &QAction::triggered, m_trash, &TrashController::deleteCurrentForever);
-    connect(m_ui->actionEmptyTrash, &QAction::triggered, m_trash, &TrashController::emptyTrash);
-    connect(m_trash, &TrashController::changed, this, &MainWindow::updateActions);
-    setUpKeyboard();
-    showPanes(false);
-    m_unlockView->hide();
-    updateActions();
-    loadSettings();
-    QTimer::singleShot(0, this, &MainWindow::tryOpenLastDatabase);
-}
-
-MainWindow::~MainWindow()
-{
-    // Children go after the window's own parts: none may call back into it meanwhile.
-    m_session->disconnect(this);
-    m_clipboard->disconnect(this);
 }
 
 void MainWindow::connectCommands()
@@ -123,7 +101,14 @@ void MainWindow::connectCommands()
     for (const auto &[action, format] : imports)
         connect(action, &QAction::triggered, m_walletCommands,
                 [this, format = format] { m_walletCommands->importCards(format); });
-    connect(m_ui->actionCopyOneTimeCode, &QAction::triggered, m_ui->detailView, &DetailView::copyOneTimeCode);
+    on(m_ui->actionLock, &m_session, &WalletSession::lock);
+    connect(m_ui->actionCloseWallet, &QAction::triggered, this, [this] {
+        m_ui->actionTrash->setChecked(false);
+        m_session.close();
+    });
+    on(m_ui->actionExit, this, &QWidget::close);
+    on(m_ui->actionPreferences, m_settings, &WindowSettings::editPreferences);
+    on(m_ui->actionCopyOneTimeCode, m_ui->detailView, &DetailView::copyOneTimeCode);
     on(m_ui->actionPasswordGenerator, m_tools, &ToolCommands::passwordGenerator);
     on(m_ui->actionPasswordHealth, m_tools, &ToolCommands::passwordHealth);
     on(m_ui->actionDropboxSync, m_tools, &ToolCommands::cloudSync);
@@ -132,8 +117,26 @@ void MainWindow::connectCommands()
     on(m_ui->actionWebsite, m_tools, &ToolCommands::website);
     on(m_ui->actionContact_Us, m_tools, &ToolCommands::contact);
     on(m_ui->actionAbout, m_tools, &ToolCommands::about);
-    connect(m_cardCommands, &CardCommands::copyRequested, this, &MainWindow::copyValue);
-    connect(m_tools, &ToolCommands::copyRequested, this, &MainWindow::copyValue);
+    connect(m_ui->actionTrash, &QAction::toggled, m_trash, &TrashController::setShown);
+    on(m_ui->actionRestoreCard, m_trash, &TrashController::restoreCurrent);
+    on(m_ui->actionDeleteForever, m_trash, &TrashController::deleteCurrentForever);
+    on(m_ui->actionEmptyTrash, m_trash, &TrashController::emptyTrash);
+    connect(m_trash, &TrashController::changed, this, &MainWindow::updateActions);
+
+    connect(m_ui->cardListPane, &CardListPane::copyRequested, m_clipboard, &ClipboardGuard::copy);
+    connect(m_ui->detailView, &DetailView::copyRequested, m_clipboard, &ClipboardGuard::copy);
+    connect(m_cardCommands, &CardCommands::copyRequested, m_clipboard, &ClipboardGuard::copy);
+    connect(m_tools, &ToolCommands::copyRequested, m_clipboard, &ClipboardGuard::copy);
+    connect(m_ui->detailView, &DetailView::cardShown, this, &MainWindow::updateActions);
+    const auto showStatus = [this](const QString &text) { statusBar()->showMessage(text); };
+    connect(m_clipboard, &ClipboardGuard::status, this, showStatus);
+    connect(m_fileSync, &FileSyncController::statusMessage, this, showStatus);
+    connect(m_fileSync, &FileSyncController::unlockAsked, m_unlockView, &UnlockView::showError);
+    connect(&m_session, &WalletSession::opened, this, &MainWindow::walletOpened);
+    connect(&m_session, &WalletSession::locked, this, &MainWindow::walletLocked);
+    connect(&m_session, &WalletSession::closed, this, &MainWindow::walletClosed);
+    connect(m_idleLock, &IdleLock::lockRequested, &m_session, &WalletSession::lock);
+    connect(m_screenLock, &ScreenLockListener::lockRequested, &m_session, &WalletSession::lock);
 }
 
 // The desktop's standard keys; where it has none for an action (some have no Quit or Save As), the
@@ -154,11 +157,9 @@ void MainWindow::setUpKeyboard()
     m_ui->actionTessera_Help->setShortcuts(standard(QKeySequence::HelpContents, QStringLiteral("F1")));
     auto *list = m_ui->cardListPane->findChild<QListView *>(QStringLiteral("listView"));
     auto *cardShortcuts = new CardShortcuts(
-        this, list, m_ui->menuEdit, {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard}, [this] {
-            CardDb *store = m_session->store();
-            return store ? store->card(m_ui->detailView->cardId()) : nullptr;
-        });
-    connect(cardShortcuts, &CardShortcuts::copyRequested, this, &MainWindow::copyValue);
+        this, list, m_ui->menuEdit, {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard},
+        [this] { return m_ui->detailView->hasCard() ? m_session.card(m_ui->detailView->cardId()) : nullptr; });
+    connect(cardShortcuts, &CardShortcuts::copyRequested, m_clipboard, &ClipboardGuard::copy);
     auto *shortcuts = new QAction(tr("Keyboard Shortcuts"), this);
     shortcuts->setObjectName(QStringLiteral("actionKeyboardShortcuts"));
     m_ui->menuHelp->insertAction(m_ui->actionWebsite, shortcuts);
@@ -169,205 +170,19 @@ void MainWindow::setUpKeyboard()
     });
 }
 
-// Settings
-
-void MainWindow::loadSettings()
-{
-    restoreGeometry(m_settings.value(QStringLiteral("geometry")).toByteArray());
-    fitToScreen();
-    m_preferences = Preferences::load(m_settings);
-    applyPreferences();
-    m_lastWallet = m_settings.value(QStringLiteral("lastDatabase")).toString();
-    m_walletCommands->loadSettings(m_settings);
-}
-
-void MainWindow::applyPreferences()
-{
-    m_idleLock->setPeriod(m_preferences.autoLockMinutes * 60 * 1000);
-    m_clipboard->setTimeout(m_preferences.clipboardSeconds * 1000);
-}
-
-// A size saved on a larger screen must not leave the window running off the one it opens on now.
-void MainWindow::fitToScreen()
-{
-    const QRect available = screen()->availableGeometry();
-    resize(size().boundedTo(available.size()).expandedTo(minimumSize()));
-    const QRect frame = frameGeometry();
-    move(qBound(available.left(), frame.left(), qMax(available.left(), available.right() - frame.width() + 1)),
-         qBound(available.top(), frame.top(), qMax(available.top(), available.bottom() - frame.height() + 1)));
-}
-
-void MainWindow::saveSettings()
-{
-    m_settings.setValue(QStringLiteral("geometry"), saveGeometry());
-    m_preferences.save(m_settings);
-    m_settings.setValue(QStringLiteral("lastDatabase"), m_session->path());
-    m_walletCommands->saveSettings(m_settings);
-}
-
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    saveSettings();
+    m_settings->save(m_session.path());
+    m_walletCommands->saveSettings(m_settings->settings());
     m_clipboard->clear();
     QMainWindow::closeEvent(event);
 }
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && m_preferences.lockOnMinimize)
-        m_session->lock();
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && m_settings->preferences().lockOnMinimize)
+        m_session.lock();
     QMainWindow::changeEvent(event);
-}
-
-// Opening, creating and closing wallets
-
-void MainWindow::tryOpenLastDatabase()
-{
-    if (m_preferences.openLastWallet && !m_lastWallet.isEmpty())
-        m_walletCommands->openFile(m_lastWallet);
-}
-
-void MainWindow::walletOpened()
-{
-    m_ui->cardListPane->reload();
-    m_ui->detailView->displayCard(-1);
-    showPanes(true);
-    if (!m_cardBeforeLock.isEmpty())
-        m_ui->cardListPane->selectCard(m_session->store()->cardIdForUuid(m_cardBeforeLock));
-    m_cardBeforeLock.clear();
-    m_ui->cardListPane->focusSearch();
-    m_idleLock->setActive(true);
-    updateActions();
-    updateTitle();
-    m_fileSync->walletOpened();
-}
-
-// Everything decrypted goes: the panes, the search index and text, open dialogs (cancelled, so that
-// nothing half-typed is stored) and whatever was copied.
-void MainWindow::walletLocked()
-{
-    m_cardBeforeLock = m_ui->detailView->cardUuid();
-    m_cardCommands->forgetEdit();
-    m_fileSync->walletClosed();
-    // done() rather than reject(): an editor would ask whether to discard, and a lock asks nothing.
-    for (QDialog *dialog : findChildren<QDialog *>()) {
-        if (dialog->isVisible()) {
-            dialog->done(QDialog::Rejected);
-            SecretWidgets::wipe(dialog);
-        }
-    }
-    m_clipboard->clear();
-    m_idleLock->setActive(false);
-    m_ui->cardListPane->clear();
-    m_ui->detailView->displayCard(-1);
-    showPanes(false);
-    m_unlockView->show();
-    m_unlockView->showWallet(m_session->path());
-    updateActions();
-    updateTitle();
-}
-
-void MainWindow::walletClosed()
-{
-    m_cardBeforeLock.clear();
-    m_cardCommands->forgetEdit();
-    m_fileSync->walletClosed();
-    m_clipboard->clear();
-    m_idleLock->setActive(false);
-    m_ui->cardListPane->clear();
-    m_ui->detailView->displayCard(-1);
-    showPanes(false);
-    m_unlockView->hide();
-    updateActions();
-    updateTitle();
-}
-
-void MainWindow::unlockAgain(const QString &password)
-{
-    if (!m_session->unlock(password)) {
-        const WalletError error = m_session->lastError();
-        m_unlockView->showError(error.kind() == WalletError::WrongPassword ? tr("Invalid password. Try again!")
-                                                                           : error.message());
-    }
-}
-
-void MainWindow::showPanes(bool unlocked)
-{
-    m_ui->splitter->setVisible(unlocked);
-    if (unlocked)
-        m_unlockView->hide();
-}
-
-void MainWindow::on_actionLock_triggered()
-{
-    m_session->lock();
-}
-
-void MainWindow::copyValue(const QString &value, const QString &what)
-{
-    m_clipboard->copy(value, what);
-}
-
-// After a change behind the panes (an import, a merge), the list is rebuilt around the card shown.
-void MainWindow::reloadKeepingSelection()
-{
-    const QString shown = m_ui->detailView->cardUuid();
-    if (!m_ui->cardListPane->reload()) {
-        showError(tr("Error"),
-                  tr("The cards of \"%1\" cannot be read: %2.")
-                      .arg(m_session->path(), m_session->store()->lastError().message()));
-    }
-    m_ui->cardListPane->selectCard(m_session->store() ? m_session->store()->cardIdForUuid(shown) : -1);
-}
-
-// Another program replaced the wallet (a sync tool, a restore): the window reads the new file, or asks
-// for its password. A deleted wallet stays open here, from the file still held, until the user saves it.
-void MainWindow::walletFileChanged()
-{
-    switch (m_session->fileChange()) {
-    case WalletSession::SameFile:
-        m_walletGoneReported = false;
-        break;
-    case WalletSession::Replaced:
-        m_walletGoneReported = false;
-        if (!m_session->reopen())
-            m_unlockView->showError(tr("Another program replaced the wallet. Unlock it with its password."));
-        break;
-    case WalletSession::Gone:
-        if (m_walletGoneReported)
-            break;
-        m_walletGoneReported = true;
-        showError(tr("Wallet Deleted"),
-                  tr("Another program deleted or moved \"%1\". Its cards are still open here: "
-                     "keep them with File > Save A Copy To.")
-                      .arg(m_session->path()));
-        break;
-    }
-}
-
-void MainWindow::on_actionCloseWallet_triggered()
-{
-    closeDatabase();
-}
-
-void MainWindow::closeDatabase()
-{
-    m_ui->actionTrash->setChecked(false);
-    m_session->close();
-}
-
-// Other actions
-
-void MainWindow::on_actionPreferences_triggered()
-{
-    auto *dialog = new PreferencesDialog(m_preferences, this);
-    connect(dialog, &PreferencesDialog::changed, this, [this](const Preferences &preferences) {
-        m_preferences = preferences;
-        m_preferences.save(m_settings);
-        applyPreferences();
-    });
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
 }
 
 void MainWindow::setCloudHosts(const DropboxHosts &hosts)
@@ -375,23 +190,46 @@ void MainWindow::setCloudHosts(const DropboxHosts &hosts)
     m_tools->setCloudHosts(hosts);
 }
 
-// State
-
-void MainWindow::showError(const QString &title, const QString &text)
+void MainWindow::walletOpened()
 {
-    MessageBox::critical(this, title, text);
+    m_idleLock->setActive(true);
+    updateActions();
+    updateTitle();
+}
+
+// Everything decrypted goes: the panes (SessionView), open dialogs (cancelled, so that nothing
+// half-typed is stored), and then, as on closing, the editor's start and whatever was copied.
+void MainWindow::walletLocked()
+{
+    // done() rather than reject(): an editor would ask whether to discard, and a lock asks nothing.
+    for (QDialog *dialog : findChildren<QDialog *>()) {
+        if (dialog->isVisible()) {
+            dialog->done(QDialog::Rejected);
+            SecretWidgets::wipe(dialog);
+        }
+    }
+    walletClosed();
+}
+
+void MainWindow::walletClosed()
+{
+    m_cardCommands->forgetEdit();
+    m_clipboard->clear();
+    m_idleLock->setActive(false);
+    updateActions();
+    updateTitle();
 }
 
 void MainWindow::updateActions()
 {
-    const bool open = m_session->isUnlocked();
-    const bool writable = m_session->isWritable();
+    const bool open = m_session.isUnlocked();
+    const bool writable = m_session.isWritable();
     const bool inTrash = m_trash->isShown();
     const bool cardShown = writable && !inTrash && m_ui->detailView->hasCard();
     m_ui->actionSaveWalletCopy->setEnabled(open);
     m_ui->menuImport->setEnabled(writable);
     m_ui->menuImport->menuAction()->setEnabled(writable);
-    m_ui->actionCloseWallet->setEnabled(m_session->state() != WalletSession::NoWallet);
+    m_ui->actionCloseWallet->setEnabled(m_session.state() != WalletSession::NoWallet);
     m_ui->actionLock->setEnabled(open);
     m_ui->actionAddCard->setEnabled(writable && !inTrash);
     m_ui->actionExport->setEnabled(open);
@@ -413,11 +251,11 @@ void MainWindow::updateActions()
 void MainWindow::updateTitle()
 {
     QString title = tr("Tessera");
-    if (m_session->state() != WalletSession::NoWallet) {
-        title += QStringLiteral(" - ") + QFileInfo(m_session->path()).fileName();
-        if (m_session->state() == WalletSession::Locked)
+    if (m_session.state() != WalletSession::NoWallet) {
+        title += QStringLiteral(" - ") + QFileInfo(m_session.path()).fileName();
+        if (m_session.state() == WalletSession::Locked)
             title += tr(" [Locked]");
-        else if (!m_session->isWritable())
+        else if (!m_session.isWritable())
             title += tr(" [Read Only]");
     }
     setWindowTitle(title);

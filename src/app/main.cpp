@@ -2,6 +2,7 @@
 #include "app/SingleInstance.h"
 #include "i18n/Translations.h"
 #include "session/ProcessProtection.h"
+#include "session/WalletSession.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -56,7 +57,8 @@ int main(int argc, char *argv[])
         qWarning().noquote() << QObject::tr("Tessera runs without its guard against a second window: %1.")
                                     .arg(instance.problem());
 
-    MainWindow window;
+    WalletSession session;
+    MainWindow window(session);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
         window.showNormal();
         window.raise();

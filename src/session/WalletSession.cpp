@@ -1,6 +1,5 @@
 #include "session/WalletSession.h"
 
-#include "import/ImportLoader.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
 #include "store/WalletBackups.h"
@@ -70,6 +69,11 @@ std::unique_ptr<CardDb> WalletSession::openStore(const QString &path, const Wall
     return store;
 }
 
+bool WalletSession::failWithStoreError()
+{
+    return fail(m_store->lastError());
+}
+
 bool WalletSession::install(const QString &path, std::unique_ptr<CardDb> store, const WalletError &error)
 {
     if (!store)
@@ -77,6 +81,7 @@ bool WalletSession::install(const QString &path, std::unique_ptr<CardDb> store, 
     m_store = std::move(store);
     m_path = path;
     m_fileId = fileIdentity(path);
+    m_outsideChanges = m_store->outsideChanges();
     m_lastError = WalletError();
     emit opened();
     return true;
@@ -151,6 +156,17 @@ bool WalletSession::reopen()
     return false;
 }
 
+void WalletSession::noticeOutsideChanges()
+{
+    if (!m_store)
+        return;
+    const qint64 outside = m_store->outsideChanges();
+    if (outside == m_outsideChanges)
+        return;
+    m_outsideChanges = outside;
+    emit cardsChanged();
+}
+
 void WalletSession::close()
 {
     waitForJobs();
@@ -167,7 +183,8 @@ bool WalletSession::addCard(Card &card, int *id)
     const bool added = transaction.isActive() && m_store->addCard(card);
     *id = added ? m_store->cardIdForUuid(card.uuid()) : -1;
     if (!added || *id == -1 || !transaction.commit())
-        return fail(m_store->lastError());
+        return failWithStoreError();
+    emit cardAdded(*id);
     return true;
 }
 
@@ -185,14 +202,15 @@ bool WalletSession::updateCard(Card &card, int *id)
         return false;
     CardDbTransaction transaction(*m_store);
     if (!transaction.isActive())
-        return fail(m_store->lastError());
+        return failWithStoreError();
     const int row = rowOf(card.uuid());
     if (row == -1)
         return false;
     if (!m_store->updateCard(row, card) || !transaction.commit())
-        return fail(m_store->lastError());
+        return failWithStoreError();
     if (id)
         *id = row;
+    emit cardUpdated(row);
     return true;
 }
 
@@ -202,9 +220,14 @@ bool WalletSession::trashCard(const QString &uuid)
         return false;
     CardDbTransaction transaction(*m_store);
     if (!transaction.isActive())
-        return fail(m_store->lastError());
+        return failWithStoreError();
     const int row = rowOf(uuid);
-    return row != -1 && ((m_store->trashCard(row) && transaction.commit()) || fail(m_store->lastError()));
+    if (row == -1)
+        return false;
+    if (!m_store->trashCard(row) || !transaction.commit())
+        return failWithStoreError();
+    emit cardRemoved(row);
+    return true;
 }
 
 bool WalletSession::changePassword(const QString &oldPassword, const QString &newPassword)
@@ -214,22 +237,105 @@ bool WalletSession::changePassword(const QString &oldPassword, const QString &ne
     const WalletError kept = WalletBackups::keep(*m_store);
     if (kept.isError())
         return fail(kept);
-    return m_store->changePassword(oldPassword, newPassword) || fail(m_store->lastError());
+    return m_store->changePassword(oldPassword, newPassword) || failWithStoreError();
 }
 
-bool WalletSession::import(ImportLoader &loader)
+bool WalletSession::import(const std::function<bool(CardDb &)> &importer)
 {
     if (!m_store)
         return false;
     const WalletError kept = WalletBackups::keep(*m_store);
     if (kept.isError())
         return fail(kept);
-    const bool imported = loader.importFile();
+    const bool imported = importer(*m_store);
     emit cardsChanged();
-    return imported || fail(WalletError(WalletError::WriteFailed, loader.errorString()));
+    return imported || fail(WalletError(WalletError::WriteFailed));
 }
 
-void WalletSession::reportChange()
+std::optional<QVector<CardListEntry>> WalletSession::cardList(CardTable::ListScope scope)
 {
+    if (!m_store)
+        return std::nullopt;
+    auto list = m_store->cardList(scope);
+    if (!list)
+        failWithStoreError();
+    return list;
+}
+
+std::unique_ptr<Card> WalletSession::card(int id)
+{
+    if (!m_store)
+        return nullptr;
+    auto card = m_store->card(id);
+    if (!card)
+        failWithStoreError();
+    return card;
+}
+
+std::unique_ptr<Card> WalletSession::cardByUuid(const QString &uuid)
+{
+    if (!m_store)
+        return nullptr;
+    auto card = m_store->cardByUuid(uuid);
+    if (!card)
+        failWithStoreError();
+    return card;
+}
+
+int WalletSession::cardIdForUuid(const QString &uuid)
+{
+    return m_store ? m_store->cardIdForUuid(uuid) : -1;
+}
+
+bool WalletSession::checkPassword(const QString &password) const
+{
+    return m_store && m_store->checkPassword(password);
+}
+
+bool WalletSession::restoreCard(int id)
+{
+    if (!m_store)
+        return false;
+    if (!m_store->restoreCard(id))
+        return failWithStoreError();
+    emit cardRemoved(id);
+    return true;
+}
+
+bool WalletSession::purgeCard(int id)
+{
+    if (!m_store)
+        return false;
+    if (!m_store->purgeCard(id))
+        return failWithStoreError();
+    emit cardRemoved(id);
+    return true;
+}
+
+bool WalletSession::emptyTrash()
+{
+    if (!m_store)
+        return false;
+    const bool emptied = m_store->purgeTrashed() || failWithStoreError();
     emit cardsChanged();
+    return emptied;
+}
+
+bool WalletSession::saveCopy(const QString &path, QVector<UnreadableCard> *leftOut)
+{
+    return m_store && (m_store->saveCopy(path, leftOut) || failWithStoreError());
+}
+
+bool WalletSession::read(const std::function<bool(CardDb &)> &work)
+{
+    return m_store && work(*m_store);
+}
+
+bool WalletSession::change(const std::function<bool(CardDb &)> &work)
+{
+    if (!m_store)
+        return false;
+    if (work(*m_store))
+        emit cardsChanged();
+    return true;
 }

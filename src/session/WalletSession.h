@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/CardTable.h"
 #include "store/WalletCredentials.h"
 #include "store/WalletError.h"
 
@@ -8,18 +9,21 @@
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Card;
 class CardDb;
-class ImportLoader;
+struct UnreadableCard;
 
 // The open wallet of the program: its file, its store while it is unlocked, and what may be done with it.
-// The window, its panes and its dialogs are handed this object by whoever creates them; nothing else
-// holds the store. Locking closes the store and forgets the key and every decrypted card; the path stays,
-// so the same wallet unlocks again.
+// Whoever creates the window creates the session and hands it in; the window, its panes and its
+// dialogs read and write the cards only through it, and hear from it what changed. The store never
+// leaves it, except to a function for the duration of one call. Locking closes the store and forgets
+// the key and every decrypted card; the path stays, so the same wallet unlocks again.
 class WalletSession : public QObject
 {
     Q_OBJECT
@@ -37,9 +41,7 @@ public:
     // Unlocked, and the file may be changed.
     bool isWritable() const;
     QString path() const { return m_path; }
-    // The open store; none unless unlocked.
-    CardDb *store() const { return m_store.get(); }
-    // Why the last unlock, re-key, import or merge failed.
+    // Why the last operation failed.
     WalletError lastError() const { return m_lastError; }
 
     // Opens the wallet at path with its password (reading its card list once to be sure it can be
@@ -61,29 +63,55 @@ public:
     // Opens the file now at path() with the key in use, after another program replaced the wallet.
     // When the new file has another password the session locks, so that the user unlocks it.
     bool reopen();
+    // The wallet's file changed on disk: when another program wrote cards into it, the views hear of it.
+    void noticeOutsideChanges();
+
+    // Reads; none, or -1, on an error (lastError() says why) or while locked.
+    std::optional<QVector<CardListEntry>> cardList(CardTable::ListScope scope = CardTable::LiveCards);
+    std::unique_ptr<Card> card(int id);
+    std::unique_ptr<Card> cardByUuid(const QString &uuid);
+    int cardIdForUuid(const QString &uuid);
+    bool checkPassword(const QString &password) const;
 
     bool addCard(Card &card, int *id);
     // Cards are found by their uuid at the moment of writing: another program may have renumbered the
     // rows since the window read them. A card that is gone fails as CardGone.
     bool updateCard(Card &card, int *id = nullptr);
     bool trashCard(const QString &uuid);
+    bool restoreCard(int id);
+    bool purgeCard(int id);
+    bool emptyTrash();
+    // Writes a copy of the wallet to path; cards that cannot be read are left out and listed.
+    bool saveCopy(const QString &path, QVector<UnreadableCard> *leftOut);
     bool changePassword(const QString &oldPassword, const QString &newPassword);
+    // Keeps a backup of the wallet, then runs an importer on the store: all of its cards or none.
+    bool import(const std::function<bool(CardDb &)> &importer);
+
+    // For what takes many steps (a report, an export, a merge): work has the store for the duration of
+    // the call and must not keep it. False while locked, else as work returns.
+    bool read(const std::function<bool(CardDb &)> &work);
+    // The same for work that may change the cards; it returns whether it did, and the views then hear
+    // of it. False while locked.
+    bool change(const std::function<bool(CardDb &)> &work);
     // Runs work on a worker thread against the open store. lock(), close() and the destructor wait for
     // it, so the store is never destroyed under a running job.
     QFuture<bool> runInBackground(std::function<bool(CardDb &)> work);
-    // Runs an importer against the open store: all of its cards or none.
-    bool import(ImportLoader &loader);
-    // Tells the views that the cards changed behind them (a merge, an import).
-    void reportChange();
 
 signals:
     void opened();
     void locked();
     void closed();
+    // Many cards may have changed (a merge, an import, a restore): the views read the list again.
     void cardsChanged();
+    void cardAdded(int id);
+    // The card was rewritten, perhaps into another row than the one it had.
+    void cardUpdated(int id);
+    // The card left the list it was in: moved to the trash or out of it, or deleted for ever.
+    void cardRemoved(int id);
 
 private:
     bool fail(const WalletError &error);
+    bool failWithStoreError();
     void waitForJobs();
     // The row that holds uuid now, inside the caller's write transaction.
     int rowOf(const QString &uuid);
@@ -91,6 +119,8 @@ private:
     QString m_path;
     // Device and inode of the file opened, to tell a replaced wallet from a changed one.
     QPair<quint64, quint64> m_fileId;
+    // The store's count of writes by other programs, to tell when one wrote.
+    qint64 m_outsideChanges = -1;
     QList<QFuture<bool>> m_jobs;
     std::unique_ptr<CardDb> m_store;
     WalletError m_lastError;

@@ -6,20 +6,15 @@
 #include "model/TextUtils.h"
 #include "otp/OtpField.h"
 #include "session/WalletSession.h"
-#include "store/CardDb.h"
-#include "ui/CardListPane.h"
 #include "ui/DetailView.h"
 #include "ui/EditDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/OneTimeCodeDialog.h"
 #include "ui/TemplateChooserDialog.h"
 
-#include <QPixmap>
-
-CardCommands::CardCommands(WalletSession &session, CardListPane *list, DetailView *pane, QWidget *window)
+CardCommands::CardCommands(WalletSession &session, DetailView *pane, QWidget *window)
     : QObject(window)
     , m_session(session)
-    , m_list(list)
     , m_pane(pane)
     , m_window(window)
 {
@@ -34,8 +29,7 @@ void CardCommands::forgetEdit()
 
 std::unique_ptr<Card> CardCommands::shownCard() const
 {
-    CardDb *store = m_session.store();
-    return store && m_pane->hasCard() ? store->cardByUuid(m_pane->cardUuid()) : nullptr;
+    return m_pane->hasCard() ? m_session.cardByUuid(m_pane->cardUuid()) : nullptr;
 }
 
 void CardCommands::openEditor(std::unique_ptr<Card> card, void (CardCommands::*receiver)(Card *))
@@ -68,12 +62,9 @@ void CardCommands::added(Card *card)
 {
     const std::unique_ptr<Card> owned(card);
     int id = -1;
-    if (!m_session.addCard(*owned, &id)) {
+    if (!m_session.addCard(*owned, &id))
         MessageBox::storeError(m_window, tr("The card \"%1\" could not be saved.").arg(owned->title()),
                                m_session.lastError());
-        return;
-    }
-    m_list->addCard(id);
 }
 
 void CardCommands::edit()
@@ -92,10 +83,9 @@ void CardCommands::edited(Card *card)
 {
     const std::unique_ptr<Card> edited(card);
     const std::unique_ptr<Card> base = std::move(m_editBase);
-    CardDb *store = m_session.store();
-    if (!store || !base)
+    if (!m_session.isUnlocked() || !base)
         return;
-    const auto stored = store->cardByUuid(base->uuid());
+    const auto stored = m_session.cardByUuid(base->uuid());
     if (!stored) {
         MessageBox::storeError(m_window, tr("The card \"%1\" could not be saved.").arg(edited->title()),
                                WalletError(WalletError::CardGone));
@@ -109,14 +99,9 @@ void CardCommands::edited(Card *card)
 
 void CardCommands::save(Card &card)
 {
-    int id = -1;
-    if (!m_session.updateCard(card, &id)) {
+    if (!m_session.updateCard(card))
         MessageBox::storeError(m_window, tr("The card \"%1\" could not be saved.").arg(card.title()),
                                m_session.lastError());
-        return;
-    }
-    m_list->updateCard(id);
-    m_pane->displayCard(id);
 }
 
 void CardCommands::duplicate()
@@ -153,26 +138,13 @@ void CardCommands::setOneTimeCode(const QString &uri)
 
 void CardCommands::deleteShown()
 {
-    auto *box = new QMessageBox(m_window);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setIconPixmap(QPixmap(QStringLiteral(":images/tessera.png")));
-    box->setWindowTitle(tr("Delete Card"));
-    box->setText(tr("Are you sure you want to delete the card for \"%1\"?").arg(m_pane->cardTitle()));
-    box->setStandardButtons(QMessageBox::Cancel);
-    box->setDefaultButton(QMessageBox::Cancel);
-    box->addButton(tr("Delete"), QMessageBox::AcceptRole);
-    connect(box, &QMessageBox::accepted, this, &CardCommands::trashShown);
-    MessageBox::open(box);
+    MessageBox::confirm(m_window, tr("Delete Card"),
+                        tr("Are you sure you want to delete the card for \"%1\"?").arg(m_pane->cardTitle()),
+                        tr("Delete"), [this] { trashShown(); });
 }
 
 void CardCommands::trashShown()
 {
-    const int id = m_pane->cardId();
-    if (id == -1)
-        return;
-    if (!m_session.trashCard(m_pane->cardUuid())) {
+    if (m_pane->hasCard() && !m_session.trashCard(m_pane->cardUuid()))
         MessageBox::storeError(m_window, tr("The card could not be deleted."), m_session.lastError());
-        return;
-    }
-    m_list->removedCard(id);
 }

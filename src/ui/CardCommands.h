@@ -6,19 +6,18 @@
 
 class Card;
 class DetailView;
-class CardListPane;
 class WalletSession;
 class QWidget;
 
 // The commands on the cards of the open wallet: add one from a template, edit, duplicate, set up a
-// one-time code, and delete into the trash. Each writes through the session and updates the list.
+// one-time code, and delete into the trash. Each writes through the session, which tells the panes.
 class CardCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    // Dialogs open over window; list and pane are the window's card list and detail pane.
-    CardCommands(WalletSession &session, CardListPane *list, DetailView *pane, QWidget *window);
+    // Dialogs open over window; pane is the window's detail pane, whose card the commands work on.
+    CardCommands(WalletSession &session, DetailView *pane, QWidget *window);
     ~CardCommands() override;
 
     // Forgets the card an open editor started from (the wallet locks and the editor is cancelled).
@@ -46,7 +45,6 @@ private:
     void save(Card &card);
 
     WalletSession &m_session;
-    CardListPane *const m_list;
     DetailView *const m_pane;
     QWidget *const m_window;
     // The card as the editor started from it, so that only what the user changed is written.

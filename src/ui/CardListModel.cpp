@@ -1,17 +1,18 @@
 #include "ui/CardListModel.h"
 
-#include "store/CardDb.h"
+#include "model/Card.h"
+#include "session/WalletSession.h"
 #include "ui/CardIcons.h"
 
 #include <QPalette>
 
-CardListModel::CardListModel(CardDb *store, bool trash, QObject *parent)
+CardListModel::CardListModel(WalletSession *session, bool trash, QObject *parent)
     : QAbstractListModel(parent)
-    , m_store(store)
+    , m_session(session)
     , m_trash(trash)
 {
-    if (store) {
-        const auto list = store->cardList(trash ? CardDb::TrashedCards : CardDb::LiveCards);
+    if (session && session->isUnlocked()) {
+        const auto list = session->cardList(trash ? CardTable::TrashedCards : CardTable::LiveCards);
         m_readable = list.has_value();
         for (const CardListEntry &entry : list.value_or(QVector<CardListEntry>()))
             m_entries.append({entry.id, entry.iconId, entry.title});
@@ -53,8 +54,7 @@ QModelIndex CardListModel::indexOf(int cardid) const
 
 QModelIndex CardListModel::addCard(int cardid)
 {
-    CardDb *store = m_store;
-    const auto card = store ? store->card(cardid) : nullptr;
+    const auto card = m_session ? m_session->card(cardid) : nullptr;
     if (!card)
         return QModelIndex();
     const int row = m_entries.size();

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QVector>
 
-class CardDb;
+class WalletSession;
 
 // The rows of the card list in the store's order: id, icon and title of every live card (or of every
 // card in the trash, greyed), read from the clear columns so that listing needs no decryption.
@@ -14,9 +14,9 @@ class CardListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    // The live cards of the store, or the trashed ones; none gives an empty list.
-    CardListModel(CardDb *store, bool trash, QObject *parent = nullptr);
-    // False when the store's list could not be read (the list is empty then, and the store says why).
+    // The live cards of the session's wallet, or the trashed ones; none gives an empty list.
+    CardListModel(WalletSession *session, bool trash, QObject *parent = nullptr);
+    // False when the list could not be read (the list is empty then, and the session says why).
     bool isReadable() const { return m_readable; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -38,7 +38,7 @@ private:
         QString title;
     };
 
-    CardDb *const m_store;
+    WalletSession *const m_session;
     QVector<CardEntry> m_entries;
     const bool m_trash;
     bool m_readable = true;

@@ -1,8 +1,8 @@
 #include "ui/CardListPane.h"
 
+#include "model/Card.h"
 #include "password/PasswordFields.h"
 #include "session/WalletSession.h"
-#include "store/CardDb.h"
 #include "ui/CardFilterProxy.h"
 #include "ui/CardListModel.h"
 #include "ui_CardListPane.h"
@@ -33,11 +33,19 @@ CardListPane::CardListPane(QWidget *parent)
     m_ui->verticalLayout->insertWidget(0, m_trashBanner);
 }
 
+void CardListPane::setSession(WalletSession *session)
+{
+    m_session = session;
+    connect(session, &WalletSession::cardAdded, this, &CardListPane::addCard);
+    connect(session, &WalletSession::cardUpdated, this, &CardListPane::updateCard);
+    connect(session, &WalletSession::cardRemoved, this, &CardListPane::removedCard);
+}
+
 void CardListPane::showTrash(bool trash)
 {
     m_trash = trash;
     m_trashBanner->setVisible(trash);
-    if (m_session && m_session->store())
+    if (m_session && m_session->isUnlocked())
         reload();
 }
 
@@ -51,10 +59,9 @@ CardListPane::~CardListPane()
 bool CardListPane::reload()
 {
     dropList();
-    CardDb *store = m_session ? m_session->store() : nullptr;
-    if (store)
-        m_index.rebuild(*store, m_trash);
-    m_model = new CardListModel(store, m_trash, this);
+    if (m_session)
+        m_session->read([this](CardDb &store) { return m_index.rebuild(store, m_trash); });
+    m_model = new CardListModel(m_session, m_trash, this);
     m_proxy = new CardFilterProxy(m_model, m_index, this);
     m_ui->listView->setModel(m_proxy);
     // A search typed before the list was rebuilt (by an import, say) keeps filtering it.
@@ -104,12 +111,11 @@ void CardListPane::enterList()
 
 void CardListPane::copyPassword()
 {
-    CardDb *store = m_session ? m_session->store() : nullptr;
-    if (!m_proxy || !store || m_proxy->rowCount() == 0)
+    if (!m_proxy || !m_session || m_proxy->rowCount() == 0)
         return;
     if (!m_ui->listView->currentIndex().isValid())
         m_ui->listView->setCurrentIndex(m_proxy->index(0, 0));
-    const auto card = store->card(m_proxy->cardId(m_ui->listView->currentIndex()));
+    const auto card = m_session->card(m_proxy->cardId(m_ui->listView->currentIndex()));
     const Field *password = card ? PasswordFields::primary(*card) : nullptr;
     if (!password)
         return;
@@ -139,8 +145,7 @@ void CardListPane::addCard(int cardid)
 {
     if (!m_model)
         return;
-    if (CardDb *store = m_session ? m_session->store() : nullptr)
-        m_index.update(*store, cardid);
+    updateIndex(cardid);
     select(m_model->addCard(cardid));
 }
 
@@ -148,9 +153,17 @@ void CardListPane::updateCard(int cardid)
 {
     if (!m_model)
         return;
-    if (CardDb *store = m_session ? m_session->store() : nullptr)
-        m_index.update(*store, cardid);
+    updateIndex(cardid);
     select(m_model->updateCard(cardid));
+}
+
+void CardListPane::updateIndex(int cardid)
+{
+    if (m_session)
+        m_session->read([this, cardid](CardDb &store) {
+            m_index.update(store, cardid);
+            return true;
+        });
 }
 
 void CardListPane::selectCard(int cardid)

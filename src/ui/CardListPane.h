@@ -16,7 +16,8 @@ class CardListModel;
 class WalletSession;
 
 // The left pane: a search field over the list of cards, sorted by title. The pane keeps the search index
-// of the open wallet: it is told of every change to the list, and the index changes with it.
+// of the open wallet: the session tells it of every card added, changed or removed, and the list and
+// the index change with it.
 class CardListPane : public QWidget
 {
     Q_OBJECT
@@ -25,13 +26,13 @@ public:
     explicit CardListPane(QWidget *parent = nullptr);
     ~CardListPane() override;
 
-    // Rebuilds the list and the search index from the open store (after opening a wallet or an import).
-    // False when the list could not be read; the store says why.
+    // Rebuilds the list and the search index from the open wallet (after opening it or an import).
+    // False when the list could not be read; the session says why.
     bool reload();
     // Drops the list and the search text and wipes the search index (after closing or locking the wallet).
     void clear();
     // The open wallet whose cards the pane lists.
-    void setSession(const WalletSession *session) { m_session = session; }
+    void setSession(WalletSession *session);
     // Lists the cards in the trash instead of the live ones, under a banner that says so.
     void showTrash(bool trash);
     bool showsTrash() const { return m_trash; }
@@ -42,16 +43,18 @@ signals:
     void copyRequested(const QString &value, const QString &what);
 
 public slots:
-    void handleSelection(const QModelIndex &index);
-    void removedCard(int cardid);
-    void addCard(int cardid);
-    void updateCard(int cardid);
     // Selects a card the list holds, clearing a search that hides it; does nothing otherwise.
     void selectCard(int cardid);
     void focusSearch();
 
 private:
+    void handleSelection(const QModelIndex &index);
+    // What the session did to a card.
+    void addCard(int cardid);
+    void updateCard(int cardid);
+    void removedCard(int cardid);
     void dropList();
+    void updateIndex(int cardid);
     void select(const QModelIndex &sourceIndex);
     void applyFilter(const QString &text);
     void enterList();
@@ -62,7 +65,7 @@ private:
     SearchIndex m_index;
     CardListModel *m_model = nullptr;
     CardFilterProxy *m_proxy = nullptr;
-    const WalletSession *m_session = nullptr;
+    WalletSession *m_session = nullptr;
     QLabel *m_trashBanner = nullptr;
     bool m_trash = false;
 };

@@ -46,8 +46,7 @@ void ChangePasswordDialog::done(int r)
         showError(tr("New passwords didn't match!"));
         return;
     }
-    CardDb *store = m_session.store();
-    if (!store || !store->checkPassword(oldPassword)) {
+    if (!m_session.checkPassword(oldPassword)) {
         showError(tr("Incorrect old password!"));
         return;
     }

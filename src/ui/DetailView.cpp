@@ -1,10 +1,10 @@
 #include "ui/DetailView.h"
 
 #include "i18n/Translations.h"
+#include "model/Card.h"
 #include "model/FieldType.h"
 #include "otp/TotpSetup.h"
 #include "session/WalletSession.h"
-#include "store/CardDb.h"
 #include "ui/CardIcons.h"
 #include "ui/FieldLabel.h"
 #include "ui/OneTimeCodeView.h"
@@ -108,6 +108,12 @@ bool DetailView::copyOneTimeCode()
     return view != nullptr;
 }
 
+void DetailView::setSession(WalletSession *session)
+{
+    m_session = session;
+    connect(session, &WalletSession::cardUpdated, this, &DetailView::displayCard);
+}
+
 void DetailView::displayCard(int cardid)
 {
     m_cardId = cardid;
@@ -120,11 +126,11 @@ void DetailView::displayCard(int cardid)
     m_ui->nameView->hide();
     m_trashBanner->hide();
 
-    CardDb *store = m_session ? m_session->store() : nullptr;
-    const auto card = cardid != -1 && store ? store->card(cardid) : nullptr;
+    const bool open = m_session && m_session->isUnlocked();
+    const auto card = cardid != -1 && open ? m_session->card(cardid) : nullptr;
     if (!card) {
-        if (cardid != -1 && store) {
-            m_ui->nameView->setText(tr("This card cannot be read: %1.").arg(store->lastError().message()));
+        if (cardid != -1 && open) {
+            m_ui->nameView->setText(tr("This card cannot be read: %1.").arg(m_session->lastError().message()));
             m_ui->nameView->show();
         }
         m_cardId = -1;

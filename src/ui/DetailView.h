@@ -35,8 +35,9 @@ public:
     bool hasOneTimeCode() const;
     bool copyOneTimeCode();
 
-    // The open wallet whose cards the pane shows; none shows nothing.
-    void setSession(const WalletSession *session) { m_session = session; }
+    // The open wallet whose cards the pane shows; none shows nothing. A card rewritten through it is
+    // shown as it is now.
+    void setSession(WalletSession *session);
 
 signals:
     // A value to copy, and the label of its field.
@@ -62,6 +63,6 @@ private:
     QWidget *m_trashBanner = nullptr;
     int m_cardId = -1;
     QString m_cardUuid;
-    const WalletSession *m_session = nullptr;
+    WalletSession *m_session = nullptr;
     bool m_trash = false;
 };

@@ -275,10 +275,12 @@ bool DropboxSyncDialog::mergeIntoCopy(CardDb &store, const QString &password, co
 
 bool DropboxSyncDialog::adoptCopy()
 {
-    CardDb *store = m_session.store();
-    auto copy = store ? CardDb::open(m_localSyncPath, m_copyPassword) : nullptr;
-    const bool merged
-        = copy && WalletMerge::merge(*store, *copy, WalletMerge::LocalCopyOnly, nullptr, nullptr, &WalletBackups::keep);
-    m_session.reportChange();
+    bool merged = false;
+    m_session.change([&](CardDb &store) {
+        auto copy = CardDb::open(m_localSyncPath, m_copyPassword);
+        merged = copy
+            && WalletMerge::merge(store, *copy, WalletMerge::LocalCopyOnly, nullptr, nullptr, &WalletBackups::keep);
+        return true;
+    });
     return merged;
 }

@@ -1,5 +1,6 @@
 #include "ui/FileSyncController.h"
 
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "store/WalletBackups.h"
 #include "sync/FileSync.h"
@@ -27,9 +28,9 @@ QString askPassword(QWidget *window, const QString &path)
 
 } // namespace
 
-FileSyncController::FileSyncController(StoreAccess store, QWidget *window)
+FileSyncController::FileSyncController(WalletSession &session, QWidget *window)
     : QObject(window)
-    , m_store(std::move(store))
+    , m_session(session)
     , m_window(window)
     , m_askPassword([window](const QString &path) { return askPassword(window, path); })
     , m_syncAction(new QAction(tr("Sync With File…"), this))
@@ -44,17 +45,18 @@ FileSyncController::FileSyncController(StoreAccess store, QWidget *window)
     connect(m_restoreAction, &QAction::triggered, this, &FileSyncController::chooseBackup);
     connect(m_watch, &FileWatch::changed, this, &FileSyncController::fileChanged);
     connect(&m_delay, &QTimer::timeout, this, &FileSyncController::syncNow);
+    connect(&session, &WalletSession::opened, this, &FileSyncController::walletOpened);
+    connect(&session, &WalletSession::locked, this, &FileSyncController::walletClosed);
+    connect(&session, &WalletSession::closed, this, &FileSyncController::walletClosed);
 }
 
 FileSyncController::~FileSyncController() = default;
 
 void FileSyncController::walletOpened()
 {
-    CardDb *store = m_store();
     m_copyKey.clear();
-    m_outsideChanges = store ? store->outsideChanges() : -1;
-    m_syncAction->setEnabled(store && !store->isReadOnly());
-    m_restoreAction->setEnabled(store && !store->isReadOnly());
+    m_syncAction->setEnabled(m_session.isWritable());
+    m_restoreAction->setEnabled(m_session.isWritable());
     watch();
     if (!syncFile().isEmpty())
         syncNow();
@@ -71,18 +73,16 @@ void FileSyncController::walletClosed()
 
 QString FileSyncController::syncFile() const
 {
-    CardDb *store = m_store();
-    return store ? QSettings().value(copiesKey).toMap().value(store->path()).toString() : QString();
+    return m_session.isUnlocked() ? QSettings().value(copiesKey).toMap().value(m_session.path()).toString() : QString();
 }
 
 void FileSyncController::setSyncFile(const QString &path)
 {
-    CardDb *store = m_store();
-    if (!store)
+    if (!m_session.isUnlocked())
         return;
     QSettings settings;
     QVariantMap copies = settings.value(copiesKey).toMap();
-    copies.insert(store->path(), QFileInfo(path).absoluteFilePath());
+    copies.insert(m_session.path(), QFileInfo(path).absoluteFilePath());
     settings.setValue(copiesKey, copies);
     m_copyKey.clear();
     watch();
@@ -101,10 +101,9 @@ void FileSyncController::chooseSyncFile()
 
 void FileSyncController::watch()
 {
-    CardDb *store = m_store();
     QStringList files;
-    if (store) {
-        files.append(store->path());
+    if (m_session.isUnlocked()) {
+        files.append(m_session.path());
         if (!syncFile().isEmpty())
             files.append(syncFile());
     }
@@ -113,40 +112,62 @@ void FileSyncController::watch()
 
 void FileSyncController::fileChanged(const QString &path)
 {
-    CardDb *store = m_store();
-    if (!store)
+    if (!m_session.isUnlocked())
         return;
-    if (QFileInfo(path) == QFileInfo(store->path())) {
-        emit walletFileChanged();
-        if (m_store() != store)
+    if (QFileInfo(path) == QFileInfo(m_session.path())) {
+        if (!followWalletFile())
             return;
-        const qint64 outside = store->outsideChanges();
-        if (outside != m_outsideChanges) {
-            m_outsideChanges = outside;
-            emit cardsChanged();
-        }
+        m_session.noticeOutsideChanges();
     }
     if (!syncFile().isEmpty() && !m_syncing)
         m_delay.start();
 }
 
+// A replaced wallet (a sync tool, a restore) is read anew, or the session locks for its password. A
+// deleted wallet stays open from the file still held, until the user saves it.
+bool FileSyncController::followWalletFile()
+{
+    switch (m_session.fileChange()) {
+    case WalletSession::SameFile:
+        m_walletGoneReported = false;
+        return true;
+    case WalletSession::Replaced:
+        m_walletGoneReported = false;
+        if (!m_session.reopen())
+            emit unlockAsked(tr("Another program replaced the wallet. Unlock it with its password."));
+        return false;
+    case WalletSession::Gone:
+        if (!m_walletGoneReported) {
+            m_walletGoneReported = true;
+            MessageBox::critical(m_window, tr("Wallet Deleted"),
+                                 tr("Another program deleted or moved \"%1\". Its cards are still open here: "
+                                    "keep them with File > Save A Copy To.")
+                                     .arg(m_session.path()));
+        }
+        return m_session.isUnlocked();
+    }
+    return true;
+}
+
 void FileSyncController::syncNow()
 {
-    CardDb *store = m_store();
     const QString path = syncFile();
-    if (!store || path.isEmpty() || m_syncing)
+    if (path.isEmpty() || m_syncing)
         return;
     m_delay.stop();
     m_syncing = true;
     WalletError error;
     FileSync::Report report;
-    std::unique_ptr<CardDb> copy;
-    if (store->isReadOnly())
-        error = WalletError(WalletError::ReadOnly);
-    else
-        copy = openCopy(*store, path, &error);
-    const bool synced = copy && FileSync::run(*store, *copy, &report, &error);
-    copy.reset();
+    bool synced = false;
+    m_session.change([&](CardDb &store) {
+        std::unique_ptr<CardDb> copy;
+        if (store.isReadOnly())
+            error = WalletError(WalletError::ReadOnly);
+        else
+            copy = openCopy(store, path, &error);
+        synced = copy && FileSync::run(store, *copy, &report, &error);
+        return synced && report.received > 0;
+    });
     m_syncing = false;
     watch();
     if (!synced) {
@@ -158,8 +179,6 @@ void FileSyncController::syncNow()
         text += tr(", %1 conflict copies merged").arg(report.conflictCopiesMerged);
     for (const FileSync::Report::LeftCopy &left : qAsConst(report.conflictCopiesLeft))
         text += tr("; \"%1\" not merged: %2").arg(QFileInfo(left.path).fileName(), left.reason.message());
-    if (report.received > 0)
-        emit cardsChanged();
     emit statusMessage(text);
 }
 
@@ -189,10 +208,9 @@ std::unique_ptr<CardDb> FileSyncController::openCopy(CardDb &wallet, const QStri
 
 void FileSyncController::chooseBackup()
 {
-    CardDb *store = m_store();
-    if (!store)
+    if (!m_session.isUnlocked())
         return;
-    auto *dialog = new RestoreBackupDialog(WalletBackups::list(store->path()), m_window);
+    auto *dialog = new RestoreBackupDialog(WalletBackups::list(m_session.path()), m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &RestoreBackupDialog::chosen, this, &FileSyncController::restoreBackup);
     dialog->open();
@@ -213,18 +231,18 @@ std::unique_ptr<CardDb> FileSyncController::openBackup(CardDb &wallet, const QSt
 
 void FileSyncController::restoreBackup(const QString &backupPath)
 {
-    CardDb *store = m_store();
-    if (!store)
-        return;
     WalletError error;
-    auto backup = openBackup(*store, backupPath, &error);
-    if (backup)
-        error = WalletBackups::restore(*store, *backup);
+    const bool unlocked = m_session.change([&](CardDb &wallet) {
+        auto backup = openBackup(wallet, backupPath, &error);
+        if (backup)
+            error = WalletBackups::restore(wallet, *backup);
+        return !error.isError();
+    });
+    if (!unlocked)
+        return;
     if (error.isError()) {
-        MessageBox::critical(m_window, tr("Restore From Backup"),
-                             tr("The backup could not be restored: %1.").arg(error.message()));
+        MessageBox::storeError(m_window, tr("The backup could not be restored:"), error);
         return;
     }
-    emit cardsChanged();
     emit statusMessage(tr("Restored the backup \"%1\"").arg(QFileInfo(backupPath).fileName()));
 }

@@ -12,21 +12,22 @@ class FileWatch;
 class QAction;
 class QWidget;
 class WalletError;
+class WalletSession;
 
 // Keeps the open wallet in step with a copy of it in a synced folder (chosen with Sync With File…,
 // remembered per wallet): merges both ways when the wallet opens, shortly after each change to it,
-// and whenever the copy changes on disk. Notices changes that other programs make to the wallet
-// itself, and offers Restore From Backup….
+// and whenever the copy changes on disk. Follows what other programs do to the wallet itself: cards
+// they write reach the views, a replaced file is opened again, a deleted one is reported. Offers
+// Restore From Backup…. Everything goes through the session.
 class FileSyncController : public QObject
 {
     Q_OBJECT
 
 public:
-    using StoreAccess = std::function<CardDb *()>;
     // Asks the password of the copy at path; empty when the user declines.
     using PasswordQuestion = std::function<QString(const QString &path)>;
 
-    FileSyncController(StoreAccess store, QWidget *window);
+    FileSyncController(WalletSession &session, QWidget *window);
     ~FileSyncController() override;
 
     QAction *syncWithFileAction() const { return m_syncAction; }
@@ -35,8 +36,6 @@ public:
     // Changes collected this long are merged at once.
     void setDelay(int milliseconds) { m_delay.setInterval(milliseconds); }
 
-    void walletOpened();
-    void walletClosed();
     // The copy the open wallet is synced with; empty for none.
     QString syncFile() const;
     void setSyncFile(const QString &path);
@@ -45,20 +44,23 @@ public:
 
 signals:
     void statusMessage(const QString &text);
-    // The wallet's cards changed other than through the window: the list reloads, keeping the selection.
-    void cardsChanged();
-    // The wallet's file changed on disk, perhaps replaced or deleted by another program.
-    void walletFileChanged();
+    // Another program replaced the wallet with one under another password: the session locked.
+    void unlockAsked(const QString &reason);
 
 private:
+    void walletOpened();
+    void walletClosed();
     void chooseSyncFile();
     void chooseBackup();
     void fileChanged(const QString &path);
+    // Another program may have replaced or deleted the wallet's file. False when the session no longer
+    // has the store it had (reopened or locked).
+    bool followWalletFile();
     void watch();
     std::unique_ptr<CardDb> openCopy(CardDb &wallet, const QString &path, WalletError *error);
     std::unique_ptr<CardDb> openBackup(CardDb &wallet, const QString &path, WalletError *error);
 
-    StoreAccess m_store;
+    WalletSession &m_session;
     QWidget *m_window;
     PasswordQuestion m_askPassword;
     QAction *m_syncAction;
@@ -67,6 +69,6 @@ private:
     QTimer m_delay;
     // The copy's key, kept for this session only: the password is asked once.
     QByteArray m_copyKey;
-    qint64 m_outsideChanges = -1;
     bool m_syncing = false;
+    bool m_walletGoneReported = false;
 };

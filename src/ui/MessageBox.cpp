@@ -3,6 +3,7 @@
 #include "store/WalletError.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 
 #include <utility>
 
@@ -73,6 +74,16 @@ void MessageBox::critical(QWidget *parent, const QString &title, const QString &
 {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     exec(box);
+}
+
+void MessageBox::confirm(QWidget *parent, const QString &title, const QString &text, const QString &button,
+                         const std::function<void()> &accepted)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setDefaultButton(QMessageBox::Cancel);
+    QObject::connect(box->addButton(button, QMessageBox::AcceptRole), &QPushButton::clicked, box, accepted);
+    open(box);
 }
 
 void MessageBox::storeError(QWidget *parent, const QString &what, const WalletError &error)

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include <functional>
+
 class WalletError;
 
 // The program's message boxes. Tests queue the answer a user would give instead of a box showing.
@@ -21,6 +23,10 @@ public:
     static void open(QMessageBox *box);
     static void critical(QWidget *parent, const QString &title, const QString &text);
     static void information(QWidget *parent, const QString &title, const QString &text);
+    // The one way to ask before a step that cannot be undone: shows without waiting, Cancel is the
+    // default, and accepted runs when the user presses button.
+    static void confirm(QWidget *parent, const QString &title, const QString &text, const QString &button,
+                        const std::function<void()> &accepted);
     // The one way a failed operation on the wallet is shown: what failed, then the store's reason.
     static void storeError(QWidget *parent, const QString &what, const WalletError &error);
 

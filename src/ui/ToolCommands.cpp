@@ -34,15 +34,21 @@ void ToolCommands::passwordGenerator()
 
 void ToolCommands::passwordHealth()
 {
-    CardDb *store = m_session.store();
-    if (!store)
+    if (!m_session.isUnlocked())
         return;
+    QVector<PasswordHealth::Finding> findings;
+    WalletError error;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto cards = store->allCards();
-    const auto findings = cards ? PasswordHealth::check(*cards, Clock::nowUtc()) : QVector<PasswordHealth::Finding>();
+    const bool checked = m_session.read([&](CardDb &store) {
+        const auto cards = store.allCards();
+        if (cards)
+            findings = PasswordHealth::check(*cards, Clock::nowUtc());
+        error = store.lastError();
+        return cards.has_value();
+    });
     QApplication::restoreOverrideCursor();
-    if (!cards) {
-        MessageBox::storeError(m_window, tr("The passwords could not be checked."), store->lastError());
+    if (!checked) {
+        MessageBox::storeError(m_window, tr("The passwords could not be checked."), error);
         return;
     }
     auto *dialog = new PasswordHealthDialog(findings, m_window);

@@ -2,23 +2,20 @@
 
 #include <QObject>
 
-#include <functional>
-
-class CardDb;
 class DetailView;
 class QWidget;
 class CardListPane;
+class WalletSession;
 
 // The trash as the window shows it: switches the card panes between the live cards and the trashed
-// ones, and restores, deletes for ever and empties, asking first where nothing can undo it.
+// ones, and restores, deletes for ever and empties through the session, asking first where nothing
+// can undo it.
 class TrashController : public QObject
 {
     Q_OBJECT
 
 public:
-    using StoreAccess = std::function<CardDb *()>;
-
-    TrashController(CardListPane *list, DetailView *detail, StoreAccess store, QWidget *window);
+    TrashController(WalletSession &session, CardListPane *list, DetailView *detail, QWidget *window);
 
     bool isShown() const;
     // Whether a trashed card is shown that can be restored or deleted.
@@ -39,11 +36,10 @@ signals:
 private:
     void purgeCurrent();
     void purgeAll();
-    void confirm(const QString &title, const QString &text, const QString &button, void (TrashController::*action)());
     void showError(const QString &text);
 
+    WalletSession &m_session;
     CardListPane *const m_list;
     DetailView *const m_detail;
-    const StoreAccess m_store;
     QWidget *const m_window;
 };

@@ -132,11 +132,11 @@ void WalletCommands::createWithPassword(const QString &password)
     }
     WalletError error;
     if (!CardDb::create(path, password, &error)) {
-        showError(tr("Error"), tr("Could not create the wallet \"%1\": %2.").arg(path, error.message()));
+        MessageBox::storeError(m_window, tr("Could not create the wallet \"%1\":").arg(path), error);
         return;
     }
     if (!m_session.unlock(path, password))
-        showError(tr("Error"), m_session.lastError().message());
+        MessageBox::storeError(m_window, tr("Could not open the wallet \"%1\":").arg(path), m_session.lastError());
 }
 
 void WalletCommands::saveCopy()
@@ -145,13 +145,12 @@ void WalletCommands::saveCopy()
         = chooseSavePath(tr("Save a Copy"),
                          tr("Could not save a copy of the wallet in \"%1\". Either you may not write to that folder "
                             "or it is on a read-only file system."));
-    CardDb *store = m_session.store();
-    if (path.isEmpty() || path == m_session.path() || !store)
+    if (path.isEmpty() || path == m_session.path() || !m_session.isUnlocked())
         return;
     QVector<UnreadableCard> leftOut;
-    if (!store->saveCopy(path, &leftOut)) {
-        showError(tr("Error"),
-                  tr("Could not save a copy of the wallet to \"%1\": %2.").arg(path, store->lastError().message()));
+    if (!m_session.saveCopy(path, &leftOut)) {
+        MessageBox::storeError(m_window, tr("Could not save a copy of the wallet to \"%1\":").arg(path),
+                               m_session.lastError());
         return;
     }
     if (!leftOut.isEmpty()) {
@@ -174,8 +173,10 @@ void WalletCommands::changePassword()
 
 void WalletCommands::exportCards()
 {
-    if (CardDb *store = m_session.store())
-        ExportCommand::run(m_window, *store, m_saveFolder);
+    m_session.read([this](CardDb &store) {
+        ExportCommand::run(m_window, store, m_saveFolder);
+        return true;
+    });
 }
 
 void WalletCommands::importCards(ImportFormat format)
@@ -186,33 +187,37 @@ void WalletCommands::importCards(ImportFormat format)
     const int index = int(format);
     const QString path
         = FileDialog::getOpenFileName(m_window, captions[index], m_openFolder, tr("XML files (*.xml);;All files (*)"));
-    CardDb *store = m_session.store();
-    if (path.isEmpty() || !store)
+    if (path.isEmpty() || !m_session.isUnlocked())
         return;
     m_openFolder = QFileInfo(path).absolutePath();
 
-    std::unique_ptr<ImportLoader> loader;
-    switch (format) {
-    case ImportFormat::KeePassX:
-        loader = std::make_unique<KeePassXLoader>(store, path);
-        break;
-    case ImportFormat::KeePass:
-        loader = std::make_unique<KeePassLoader>(store, path);
-        break;
-    case ImportFormat::PasswordSafe:
-        loader = std::make_unique<PSafeLoader>(store, path);
-        break;
-    }
-    // The list is rebuilt around the card the user was looking at.
-    if (!m_session.import(*loader)) {
+    ImportSummary summary;
+    QString problem;
+    const bool imported = m_session.import([&](CardDb &store) {
+        std::unique_ptr<ImportLoader> loader;
+        switch (format) {
+        case ImportFormat::KeePassX:
+            loader = std::make_unique<KeePassXLoader>(&store, path);
+            break;
+        case ImportFormat::KeePass:
+            loader = std::make_unique<KeePassLoader>(&store, path);
+            break;
+        case ImportFormat::PasswordSafe:
+            loader = std::make_unique<PSafeLoader>(&store, path);
+            break;
+        }
+        const bool done = loader->importFile();
+        summary = loader->summary();
+        problem = loader->errorString();
+        return done;
+    });
+    if (!imported) {
         showError(tr("Import"),
                   tr("\"%1\" could not be imported completely as a %2 export: %3.")
-                      .arg(path, names[index],
-                           loader->errorString().isEmpty() ? m_session.lastError().message() : loader->errorString()));
+                      .arg(path, names[index], problem.isEmpty() ? m_session.lastError().message() : problem));
         return;
     }
-    auto *box
-        = new QMessageBox(QMessageBox::Information, tr("Import"), loader->summary().text(), QMessageBox::Ok, m_window);
+    auto *box = new QMessageBox(QMessageBox::Information, tr("Import"), summary.text(), QMessageBox::Ok, m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     MessageBox::open(box);
 }

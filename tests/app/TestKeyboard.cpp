@@ -57,7 +57,6 @@ private slots:
     {
         openNewWallet();
         storeCard(*makeCard(newUuid(), "Mail", {"ana", "s3cret", "-", "mail.example.org"}));
-        m_window->session().reportChange();
         listView()->setCurrentIndex(listView()->model()->index(0, 0));
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QApplication::clipboard()->clear();

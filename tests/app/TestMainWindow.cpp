@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(
             actionStates(window).keys(true),
             (QStringList{"actionAbout", "actionExit", "actionNewWallet", "actionOpenWallet", "actionPreferences"}));
-        QVERIFY(window.session().store() == nullptr);
+        QCOMPARE(session().state(), WalletSession::NoWallet);
         action("actionPreferences")->trigger();
         auto *preferences = waitForTopLevel<PreferencesDialog>();
         QVERIFY(preferences);
@@ -158,13 +158,13 @@ private slots:
         QVERIFY(writeFile(path, "an old file the user chose to replace"));
         FileDialog::setNextFileName(path);
         submit(dialog, {{"confirmPasswordEdit", "one"}});
-        QTRY_VERIFY(window.session().store());
+        QTRY_VERIFY(session().isUnlocked());
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
         QVERIFY(window.findChild<QSplitter *>("splitter")->isVisible());
-        QCOMPARE(window.session().store()->cardCount(), 0);
+        QCOMPARE(must(session().cardList()).size(), 0);
         QVERIFY(!QFile::exists(path + ".copy"));
         QVERIFY(CardDb::openOrCreate(path, "one"));
-        QCOMPARE(window.session().path(), path);
+        QCOMPARE(session().path(), path);
     }
 
     void savedWalletsGetTheExtension_data()
@@ -211,12 +211,12 @@ private slots:
         QCOMPARE(error->text(), QString("Invalid password. Try again!"));
         QCOMPARE(password->text(), QString());
         QCOMPARE(login->findChild<QStackedWidget *>("stackedWidget")->currentIndex(), 0);
-        QVERIFY(!window.session().store());
+        QVERIFY(!session().isUnlocked());
 
         QTest::keyClicks(password, "pw");
         clickOk(login);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
-        QVERIFY(window.session().store());
+        QVERIFY(session().isUnlocked());
         QCOMPARE(listedTitles(), QStringList{"Alpha"});
         QCOMPARE(window.focusWidget(), window.findChild<QWidget *>("searchEdit"));
         QVERIFY(action("actionAddCard")->isEnabled());
@@ -227,7 +227,7 @@ private slots:
     void progressPageCannotBeClosed()
     {
         const QString path = walletWith({"Alpha"});
-        MainWindow &window = openWindow();
+        openWindow();
         SqlPeek holder(path);
         FileDialog::setNextFileName(path);
         action("actionOpenWallet")->trigger();
@@ -244,21 +244,21 @@ private slots:
         QVERIFY(login->isVisible());
         QVERIFY(holder.exec("ROLLBACK"));
         QTRY_VERIFY_WITH_TIMEOUT(!findTopLevel<LoginDialog>(), 10000);
-        QVERIFY(window.session().store());
+        QVERIFY(session().isUnlocked());
     }
 
     void cancellingTheUnlockKeepsTheOpenWallet()
     {
         const QString first = walletWith({"First"});
         const QString second = walletWith({"Second"});
-        MainWindow &window = openWindow(first);
+        openWindow(first);
         FileDialog::setNextFileName(second);
         action("actionOpenWallet")->trigger();
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(login);
         QTest::keyClick(login, Qt::Key_Escape);
         QTRY_VERIFY(!findTopLevel<LoginDialog>());
-        QCOMPARE(window.session().path(), first);
+        QCOMPARE(session().path(), first);
         QCOMPARE(listedTitles(), QStringList{"First"});
 
         FileDialog::setNextFileName(first);
@@ -288,13 +288,13 @@ private slots:
         const QString path = walletWith({"Alpha"});
         SqlPeek peek(path);
         QVERIFY(peek.exec(damage));
-        MainWindow &window = openWindow();
+        openWindow();
         MessageBox::setNextAnswer(MessageBox::Accept);
         FileDialog::setNextFileName(path);
         action("actionOpenWallet")->trigger();
         QCOMPARE(waitForAnswered(), QStringList{title + ": " + text.arg(path)});
         QVERIFY(!findTopLevel<LoginDialog>());
-        QVERIFY(!window.session().store());
+        QVERIFY(!session().isUnlocked());
     }
 
     void readOnlyWallet()
@@ -302,7 +302,7 @@ private slots:
         const QString path = walletWith({"Alpha"});
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
         MainWindow &window = openWindow(path);
-        QVERIFY(!window.session().isWritable());
+        QVERIFY(!session().isWritable());
         QCOMPARE(window.windowTitle(), QString("Tessera - %1 [Read Only]").arg(QFileInfo(path).fileName()));
         listView()->setCurrentIndex(listView()->model()->index(0, 0));
         QTRY_VERIFY(detailView()->hasCard());
@@ -386,6 +386,7 @@ private slots:
     {
         const QString path = walletWith({"Alpha", "Beta"});
         openWindow(path);
+        QSignalSpy listChanges(&session(), &WalletSession::cardsChanged);
         const QString copy = newPath();
         QVERIFY(writeFile(copy, "replaced"));
         FileDialog::setNextFileName(copy);
@@ -397,6 +398,7 @@ private slots:
         auto store = CardDb::openOrCreate(copy, "pw");
         QVERIFY(store);
         QCOMPARE(store->cardCount(), 2);
+        QCOMPARE(listChanges.count(), 0);
 
         const QByteArray before = fileBytes(path);
         FileDialog::setNextFileName(path);
@@ -415,19 +417,19 @@ private slots:
         QCOMPARE(int(QFile::permissions(target) & 0x0777), 0x0600);
     }
 
-    // View > Trash lists the trashed cards under a banner, read-only; restoring and deleting for ever
-    // take them out of the list, the latter after asking.
+    // View > Trash lists the trashed cards under a banner, read-only; restoring, deleting for ever and
+    // emptying the trash take them out of the list, the latter two after asking.
     void trashView()
     {
-        const QString path = walletWith({"Alpha", "Beta", "Gamma"});
+        const QString path = walletWith({"Alpha", "Beta", "Gamma", "Omega"});
         {
             auto store = CardDb::open(path, "pw");
-            QVERIFY(store->trashCard(2) && store->trashCard(3));
+            QVERIFY(store->trashCard(2) && store->trashCard(3) && store->trashCard(4));
         }
         MainWindow &window = openWindow(path);
         QCOMPARE(listedTitles(), QStringList{"Alpha"});
         action("actionTrash")->setChecked(true);
-        QCOMPARE(listedTitles(), (QStringList{"Beta", "Gamma"}));
+        QCOMPARE(listedTitles(), (QStringList{"Beta", "Gamma", "Omega"}));
         QVERIFY(window.findChild<QWidget *>("trashBanner")->isVisible());
         auto *list = listView();
         list->setCurrentIndex(list->model()->index(0, 0));
@@ -435,16 +437,20 @@ private slots:
         QVERIFY(!action("actionDeleteCard")->isEnabled());
         QVERIFY(action("actionRestoreCard")->isEnabled());
         window.findChild<QPushButton *>("restoreButton")->click();
-        QCOMPARE(listedTitles(), QStringList{"Gamma"});
+        QCOMPARE(listedTitles(), (QStringList{"Gamma", "Omega"}));
 
         list->setCurrentIndex(list->model()->index(0, 0));
         MessageBox::setNextAnswer(MessageBox::Accept);
         action("actionDeleteForever")->trigger();
         QVERIFY(waitForAnswered().value(0).contains("\"Gamma\""));
+        QCOMPARE(listedTitles(), QStringList{"Omega"});
+        MessageBox::setNextAnswer(MessageBox::Accept);
+        action("actionEmptyTrash")->trigger();
+        QVERIFY(waitForAnswered().value(0).contains("the 1 card(s)"));
         QCOMPARE(listedTitles(), QStringList());
         action("actionTrash")->setChecked(false);
         QCOMPARE(listedTitles(), (QStringList{"Alpha", "Beta"}));
-        QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged").toInt(), 1);
+        QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged").toInt(), 2);
     }
 
     void changePassword()
@@ -463,7 +469,7 @@ private slots:
         QCOMPARE(submit(dialog, {{"confirmPasswordEdit", ""}}), QString("Password can not be empty!"));
         submit(dialog, {{"oldPasswordEdit", "pw"}, {"confirmPasswordEdit", "new"}});
         QTRY_VERIFY(!findTopLevel<ChangePasswordDialog>());
-        QVERIFY(window.session().store()->checkPassword("new"));
+        QVERIFY(session().checkPassword("new"));
         // The wallet was kept as it was before the re-key.
         const QVector<WalletBackup> backups = WalletBackups::list(path);
         QCOMPARE(backups.size(), 1);
@@ -486,7 +492,7 @@ private slots:
         QCOMPARE(settings.value("accessKey").toString(), QString());
 
         action("actionCloseWallet")->trigger();
-        QVERIFY(!window.session().store());
+        QVERIFY(!session().isUnlocked());
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
         QCOMPARE(listedTitles(), QStringList());

@@ -22,10 +22,12 @@ protected:
 
     QString newPath() { return m_dir.filePath(QStringLiteral("wallet%1.tessera").arg(++m_serial)); }
 
-    // A shown window with no wallet open.
+    // A shown window with no wallet open, on a session of its own.
     MainWindow &openWindow()
     {
-        m_window = std::make_unique<MainWindow>();
+        m_window.reset();
+        m_session = std::make_unique<WalletSession>();
+        m_window = std::make_unique<MainWindow>(*m_session);
         m_window->show();
         return *m_window;
     }
@@ -34,19 +36,23 @@ protected:
     void openNewWallet(const QString &password = QStringLiteral("pw"))
     {
         m_path = newPath();
+        m_password = password;
         QVERIFY(CardDb::create(m_path, password));
         openWindow();
         QVERIFY(session().unlock(m_path, password));
     }
 
-    // Stores a card behind the window's back; the window learns of it only when told. Gives the card's id.
+    // Stores a card as another program would, and has the session notice it at once, as it does when the
+    // file changes on disk. Gives the card's id.
     int storeCard(Card &card)
     {
-        CardDb *store = session().store();
-        return store->addCard(card) ? store->cardIdForUuid(card.uuid()) : -1;
+        const auto otherProgram = CardDb::open(m_path, m_password);
+        const int id = otherProgram->addCard(card) ? otherProgram->cardIdForUuid(card.uuid()) : -1;
+        session().noticeOutsideChanges();
+        return id;
     }
 
-    WalletSession &session() const { return m_window->session(); }
+    WalletSession &session() const { return *m_session; }
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QString::fromLatin1(name)); }
     QListView *listView() const { return m_window->findChild<QListView *>(QStringLiteral("listView")); }
     DetailView *detailView() const { return m_window->findChild<DetailView *>(QStringLiteral("detailView")); }
@@ -70,7 +76,9 @@ protected:
 
     QTemporaryDir m_settingsDir;
     QTemporaryDir m_dir;
+    std::unique_ptr<WalletSession> m_session;
     std::unique_ptr<MainWindow> m_window;
     QString m_path;
+    QString m_password;
     int m_serial = 0;
 };

@@ -65,7 +65,6 @@ private:
         openNewWallet();
         for (const QString &title : titles)
             addCard(title);
-        m_window->session().reportChange();
     }
 
     FieldLabel *valueLabel(const QString &value)
@@ -120,7 +119,6 @@ private slots:
                                {{"Password", longWord, FieldType::Password, true},
                                 {"Url", "https://example.com/" + longWord, FieldType::Url, false},
                                 {"Notes", QString("word ").repeated(40), FieldType::Text, false}});
-        m_window->session().reportChange();
         m_window->resize(800, 600);
         cardListPane()->selectCard(id);
         QTRY_COMPARE(detailView()->cardId(), id);
@@ -153,7 +151,6 @@ private slots:
         addCard("Mail", {{"Password", "mail-secret", FieldType::Password, true}});
         addCard("Bank", {{"Password", "bank-secret", FieldType::Password, true}});
         addCard("Mailbox", {{"PIN", "1234", FieldType::Pin, true}});
-        m_window->session().reportChange();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QCOMPARE(QApplication::focusWidget(), searchEdit());
 
@@ -201,21 +198,21 @@ private slots:
         QCOMPARE(listedTitles().size(), 3);
     }
 
-    // A card added is selected and shown; renamed, it moves to its place and stays selected.
+    // A card added through the session is selected and shown; renamed, it moves to its place and stays
+    // selected. The panes follow the session without being told.
     void addAndRenameKeepTheSelection()
     {
         openWallet({"Mango", "Peach"});
         QAbstractItemModelTester tester(listView()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        const int id = addCard("Apple");
-        cardListPane()->addCard(id);
+        auto card = makeCard(newUuid(), "Apple", {});
+        int id = -1;
+        QVERIFY(session().addCard(*card, &id));
         QCOMPARE(listedTitles(), (QStringList{"Apple", "Mango", "Peach"}));
         QCOMPARE(listView()->currentIndex().row(), 0);
         QCOMPARE(detailView()->cardId(), id);
         QCOMPARE(detailView()->cardTitle(), QString("Apple"));
-        auto card = m_window->session().store()->card(id);
         card->setTitle("Zucchini");
-        m_window->session().store()->updateCard(id, *card);
-        cardListPane()->updateCard(id);
+        QVERIFY(session().updateCard(*card));
         QCOMPARE(listedTitles(), (QStringList{"Mango", "Peach", "Zucchini"}));
         QCOMPARE(currentTitle(), QString("Zucchini"));
         QCOMPARE(detailView()->cardTitle(), QString("Zucchini"));
@@ -227,8 +224,7 @@ private slots:
         openWallet({"Alpha", "Beta", "Gamma"});
         listView()->setCurrentIndex(listView()->model()->index(1, 0));
         const int beta = detailView()->cardId();
-        m_window->session().store()->trashCard(beta);
-        cardListPane()->removedCard(beta);
+        QVERIFY(session().trashCard(detailView()->cardUuid()));
         QCOMPARE(listedTitles(), (QStringList{"Alpha", "Gamma"}));
         QVERIFY(detailView()->hasCard());
         QVERIFY(detailView()->cardId() != beta);
@@ -239,9 +235,7 @@ private slots:
 
         openWallet({"Only"});
         listView()->setCurrentIndex(listView()->model()->index(0, 0));
-        const int only = detailView()->cardId();
-        m_window->session().store()->trashCard(only);
-        cardListPane()->removedCard(only);
+        QVERIFY(session().trashCard(detailView()->cardUuid()));
         QCOMPARE(listedTitles(), QStringList());
         QVERIFY(!detailView()->hasCard());
         QVERIFY(!m_window->findChild<QAction *>("actionEditCard")->isEnabled());

@@ -50,6 +50,13 @@ private:
         storeCard(*makeCard(newUuid(), title, {"carol", "secret"}, QDateTime::currentDateTimeUtc()));
     }
 
+    // The titles in the wallet's file, read as another program would, with the wallet's password.
+    QStringList walletTitles()
+    {
+        auto store = CardDb::open(m_path, m_password);
+        return store ? titles(*store) : QStringList{"<does not open>"};
+    }
+
     QStringList titles(CardDb &store)
     {
         QStringList list;
@@ -97,7 +104,7 @@ private:
     // Runs a whole sync to its last page.
     DropboxSyncDialog::SyncState syncWith(const QString &password, const QString &newPassword)
     {
-        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
+        DropboxSyncDialog dialog(session(), *m_settings, hosts(), m_window.get());
         dialog.show();
         submitPasswords(dialog, password, newPassword);
         const bool finished = QTest::qWaitFor(
@@ -138,7 +145,7 @@ private slots:
 
     void firstSync()
     {
-        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
+        DropboxSyncDialog dialog(session(), *m_settings, hosts(), m_window.get());
         dialog.show();
         QCOMPARE(dialog.state(), DropboxSyncDialog::StateConnecting);
         QCOMPARE(dialog.findChild<QLabel *>("statusLabel")->text(), QString("Connecting to Dropbox..."));
@@ -175,8 +182,7 @@ private slots:
         QCOMPARE(pageText(dialog), QString("Synchronization done."));
         QCOMPARE(button(dialog)->text(), QString("Close"));
         QCOMPARE(cloudTitles("cloud pw"), (QStringList{"Alpha", "Beta"}));
-        QCOMPARE(titles(*m_window->session().store()), (QStringList{"Alpha", "Beta"}));
-        QVERIFY(m_window->session().store()->checkPassword("local pw"));
+        QCOMPARE(walletTitles(), (QStringList{"Alpha", "Beta"}));
         QVERIFY(!QFile::exists(dialog.localSyncPath()));
         QCOMPARE(QFileInfo(QFileInfo(dialog.localSyncPath()).absolutePath()).permissions() & 0x0077, 0);
     }
@@ -196,7 +202,7 @@ private slots:
         m_server->setFile(DropboxSyncDialog::remotePath, fileBytes(other));
         addCard("Gamma");
 
-        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
+        DropboxSyncDialog dialog(session(), *m_settings, hosts(), m_window.get());
         dialog.show();
         QCOMPARE(dialog.state(), DropboxSyncDialog::StateChecking);
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAskPassword);
@@ -213,7 +219,8 @@ private slots:
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateDone);
         const QStringList all{"Alpha", "Beta", "From the phone", "Gamma"};
         QCOMPARE(cloudTitles("cloud pw"), all);
-        QCOMPARE(titles(*m_window->session().store()), all);
+        QCOMPARE(walletTitles(), all);
+        QCOMPARE(listedTitles(), all);
         QVERIFY(!dialog.findChild<QLabel *>("passerrLabel")->isHidden());
     }
 
@@ -223,7 +230,7 @@ private slots:
         QCOMPARE(syncWith("first cloud", "second cloud"), DropboxSyncDialog::StateDone);
         QCOMPARE(cloudTitles("second cloud"), (QStringList{"Alpha", "Beta"}));
         QCOMPARE(cloudTitles("first cloud"), QStringList{"<does not open>"});
-        QVERIFY(m_window->session().store()->checkPassword("local pw"));
+        QVERIFY(session().checkPassword("local pw"));
     }
 
     void lostConnection_data()
@@ -248,7 +255,7 @@ private slots:
         } else {
             m_server->setAutoApprove(false);
         }
-        DropboxSyncDialog dialog(m_window->session(), *m_settings, hosts(), m_window.get());
+        DropboxSyncDialog dialog(session(), *m_settings, hosts(), m_window.get());
         dialog.show();
         if (!revoked) {
             QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
@@ -295,7 +302,7 @@ private slots:
             QVERIFY(otherWriter.exec("ROLLBACK"));
         QCOMPARE(fileBytes(m_path), before);
         QCOMPARE(m_server->file(DropboxSyncDialog::remotePath).isEmpty(), breakage != "busy once uploaded");
-        QCOMPARE(titles(*m_window->session().store()), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(walletTitles(), (QStringList{"Alpha", "Beta"}));
     }
 
     void cancelDuringTheUpload()
@@ -303,7 +310,7 @@ private slots:
         const QByteArray before = fileBytes(m_path);
         m_server->setStall(FakeCloudServer::Upload, FakeCloudServer::StallBeforeReply);
         QSignalSpy stalled(m_server.get(), &FakeCloudServer::stalled);
-        auto *dialog = new DropboxSyncDialog(m_window->session(), *m_settings, hosts(), m_window.get());
+        auto *dialog = new DropboxSyncDialog(session(), *m_settings, hosts(), m_window.get());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QPointer<DropboxSyncDialog> watch(dialog);
         dialog->show();
@@ -317,7 +324,7 @@ private slots:
         button(*dialog)->click();
         QTRY_VERIFY(watch.isNull());
         QCOMPARE(fileBytes(m_path), before);
-        QCOMPARE(titles(*m_window->session().store()), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(walletTitles(), (QStringList{"Alpha", "Beta"}));
         m_server->releaseStalled();
     }
 

@@ -122,6 +122,7 @@ class TestEditDialogs : public QObject
 
 private:
     QTemporaryDir m_dir;
+    WalletSession m_session;
     std::unique_ptr<MainWindow> m_window;
     std::vector<std::unique_ptr<Card>> m_received;
 
@@ -147,10 +148,10 @@ private slots:
     void initTestCase()
     {
         isolateSettings(m_dir);
-        m_window = std::make_unique<MainWindow>();
+        m_window = std::make_unique<MainWindow>(m_session);
         const QString path = m_dir.filePath(QStringLiteral("dialogs.tessera"));
         QVERIFY(CardDb::create(path, QStringLiteral("secret")));
-        QVERIFY(m_window->session().unlock(path, QStringLiteral("secret")));
+        QVERIFY(m_session.unlock(path, QStringLiteral("secret")));
     }
 
     void init() { m_received.clear(); }

@@ -2,7 +2,9 @@
 #include "common/SqlPeek.h"
 #include "common/TestCards.h"
 #include "common/TestFiles.h"
+#include "session/WalletSession.h"
 #include "store/CardDb.h"
+#include "store/WalletBackups.h"
 #include "ui/FileSyncController.h"
 #include "ui/FileWatch.h"
 
@@ -17,6 +19,11 @@ void replaceByRename(const QString &path, const QByteArray &bytes)
 {
     QVERIFY(writeFile(path + ".part", bytes));
     QVERIFY(std::rename(qPrintable(path + ".part"), qPrintable(path)) == 0);
+}
+
+int liveCards(WalletSession &session)
+{
+    return must(session.cardList()).size();
 }
 
 } // namespace
@@ -46,53 +53,66 @@ private slots:
     }
 
     // The copy has a card of its own: choosing it merges, says so, and later changes to the copy on
-    // disk and to the wallet by another program reach the window.
+    // disk and to the wallet by another program reach the window. A merge that brings nothing in leaves
+    // the list alone; restoring the backup kept before the first merge empties it.
     void syncsWithTheChosenFile()
     {
         const QString wallet = m_dir.filePath("window.tessera");
         const QString shared = m_dir.filePath("window-shared.tessera");
-        std::unique_ptr<CardDb> store = CardDb::create(wallet, "pw");
-        QVERIFY(store->saveCopy(shared));
+        QVERIFY(CardDb::create(wallet, "pw")->saveCopy(shared));
         QVERIFY(CardDb::open(shared, "pw")->addCard(*makeCard("s1", "From the copy", {"ann"})));
         QWidget window;
-        FileSyncController controller([&store] { return store.get(); }, &window);
+        WalletSession session;
+        FileSyncController controller(session, &window);
         controller.setDelay(0);
         QSignalSpy messages(&controller, &FileSyncController::statusMessage);
-        QSignalSpy reloads(&controller, &FileSyncController::cardsChanged);
-        controller.walletOpened();
+        QSignalSpy reloads(&session, &WalletSession::cardsChanged);
+        QVERIFY(session.unlock(wallet, "pw"));
         controller.setSyncFile(shared);
         QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 1 cards received, 0 sent"));
-        QCOMPARE(store->cardCount(), 1);
+        QCOMPARE(reloads.count(), 1);
+        QCOMPARE(liveCards(session), 1);
+        controller.syncNow();
+        QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 0 cards received, 0 sent"));
+        QCOMPARE(reloads.count(), 1);
 
         const QString incoming = shared + ".incoming";
         QVERIFY(CardDb::open(shared, "pw")->saveCopy(incoming));
         QVERIFY(CardDb::open(incoming, "pw")->addCard(*makeCard("s2", "Later in the copy", {"ann"})));
         QVERIFY(std::rename(qPrintable(incoming), qPrintable(shared)) == 0);
-        QVERIFY(QTest::qWaitFor([&] { return store->cardCount() == 2; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return liveCards(session) == 2; }, 5000));
 
         reloads.clear();
         QVERIFY(CardDb::open(wallet, "pw")->addCard(*makeCard("w1", "From tessera-cli", {"ann"})));
         QVERIFY(reloads.wait(5000));
         QVERIFY(QTest::qWaitFor([&] { return CardDb::open(shared, "pw")->cardCount() == 3; }, 5000));
+
+        reloads.clear();
+        controller.restoreBackup(WalletBackups::list(wallet).last().path);
+        QCOMPARE(messages.takeLast().at(0).toString().left(20), QString("Restored the backup "));
+        QCOMPARE(reloads.count(), 1);
+        QCOMPARE(liveCards(session), 0);
     }
 
     void copyWithAnotherPasswordIsAskedOnce()
     {
         const QString wallet = m_dir.filePath("asking.tessera");
         const QString shared = m_dir.filePath("asking-shared.tessera");
-        std::unique_ptr<CardDb> store = CardDb::create(wallet, "pw");
+        QVERIFY(CardDb::create(wallet, "pw"));
         CardDb::create(shared, "other")->addCard(*makeCard("s", "Theirs", {"ann"}));
         QWidget window;
-        FileSyncController controller([&store] { return store.get(); }, &window);
+        WalletSession session;
+        FileSyncController controller(session, &window);
         int asked = 0;
-        controller.setPasswordQuestion([&asked](const QString &) { return ++asked == 1 ? QString("other") : QString(); });
+        controller.setPasswordQuestion(
+            [&asked](const QString &) { return ++asked == 1 ? QString("other") : QString(); });
         QSignalSpy messages(&controller, &FileSyncController::statusMessage);
-        controller.walletOpened();
+        QVERIFY(session.unlock(wallet, "pw"));
         controller.setSyncFile(shared);
         controller.syncNow();
         QCOMPARE(asked, 1);
         QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 0 cards received, 0 sent"));
-        QCOMPARE(store->cardCount(), 1);
+        QCOMPARE(liveCards(session), 1);
     }
 };
 

@@ -39,7 +39,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Corvale Software Systems"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessera"));
 
-    MainWindow window;
+    WalletSession session;
+    MainWindow window(session);
     window.resize(900, 600);
     const QString path = folder.filePath(QStringLiteral("family.tessera"));
     auto created = CardDb::create(path, QStringLiteral("sample"));
@@ -64,7 +65,7 @@ int main(int argc, char *argv[])
     addSample(store, QStringLiteral("misc.combilock"), QStringLiteral("Bike lock"),
               {QStringLiteral("Garage"), QStringLiteral("0420")});
     created.reset();
-    if (!window.session().unlock(path, QStringLiteral("sample")))
+    if (!session.unlock(path, QStringLiteral("sample")))
         qFatal("cannot open the sample wallet");
     window.show();
 
