@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Card.h"
+#include "store/NewWalletOptions.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -29,7 +30,8 @@ std::unique_ptr<Card> benchCard(int index);
 // Adds that many bench cards in one transaction.
 void addBenchCards(CardDb &store, int cards);
 
-void runStoreBench(const QString &folder, int cards);
+// A wallet of either format: version 3 with its default key derivation, so that opening includes it.
+void runStoreBench(const QString &folder, int cards, const NewWalletOptions &options);
 
 // Imports a generated export of each foreign format into a fresh wallet.
 void runImportBench(const QString &folder, int entries);

@@ -12,7 +12,9 @@ int main(int argc, char *argv[])
     if (!folder.isValid())
         qFatal("no temporary folder");
     for (const int cards : {1000, 10000})
-        runStoreBench(folder.path(), cards);
+        runStoreBench(folder.path(), cards, {NewWalletOptions::Compatible, {}});
+    for (const int cards : {1000, 10000, 100000})
+        runStoreBench(folder.path(), cards, NewWalletOptions());
     runImportBench(folder.path(), 10000);
     runSyncBench(folder.path(), 10000, 0);
     runSyncBench(folder.path(), 0, 1000);

@@ -56,7 +56,13 @@ bool WalletSession::fail(const WalletError &error)
 
 std::unique_ptr<CardDb> WalletSession::openStore(const QString &path, const QString &password, WalletError *error)
 {
-    std::unique_ptr<CardDb> store = CardDb::open(path, password, error);
+    return openStore(path, WalletCredentials{password, QByteArray()}, error);
+}
+
+std::unique_ptr<CardDb> WalletSession::openStore(const QString &path, const WalletCredentials &credentials,
+                                                 WalletError *error)
+{
+    std::unique_ptr<CardDb> store = CardDb::open(path, credentials, error);
     if (store && !store->cardList()) {
         *error = store->lastError();
         return nullptr;
@@ -78,8 +84,13 @@ bool WalletSession::install(const QString &path, std::unique_ptr<CardDb> store, 
 
 bool WalletSession::unlock(const QString &path, const QString &password)
 {
+    return unlock(path, WalletCredentials{password, QByteArray()});
+}
+
+bool WalletSession::unlock(const QString &path, const WalletCredentials &credentials)
+{
     WalletError error;
-    std::unique_ptr<CardDb> store = openStore(path, password, &error);
+    std::unique_ptr<CardDb> store = openStore(path, credentials, &error);
     return install(path, std::move(store), error);
 }
 

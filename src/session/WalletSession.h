@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/WalletCredentials.h"
 #include "store/WalletError.h"
 
 #include <QFuture>
@@ -43,10 +44,13 @@ public:
 
     // Opens the wallet at path with its password (reading its card list once to be sure it can be
     // used) and makes it the session's.
+    bool unlock(const QString &path, const WalletCredentials &credentials);
     bool unlock(const QString &path, const QString &password);
     // The slow half of unlock (key derivation, the first read), safe on a worker thread; the store it
     // gives (or the error) goes to install() on the session's thread, so no other thread ever swaps
     // the store the views are reading.
+    static std::unique_ptr<CardDb> openStore(const QString &path, const WalletCredentials &credentials,
+                                             WalletError *error);
     static std::unique_ptr<CardDb> openStore(const QString &path, const QString &password, WalletError *error);
     bool install(const QString &path, std::unique_ptr<CardDb> store, const WalletError &error);
     // Unlocks the wallet that was locked.

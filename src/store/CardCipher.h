@@ -23,11 +23,15 @@ public:
     CardCipher &operator=(const CardCipher &) = delete;
 
     // Every call starts afresh from the IV, so equal plaintexts give equal ciphertexts.
-    QByteArray encrypt(const QByteArray &plain) const override;
+    QByteArray encrypt(const QByteArray &plain) const;
     // Empty when the padding does not check out (wrong key, damaged or truncated data).
-    QByteArray decrypt(const QByteArray &cipherText) const override;
+    QByteArray decrypt(const QByteArray &cipherText) const;
+    // The seal of a version-2 card is its encrypted text alone: the row is not part of it.
+    QByteArray seal(const QByteArray &plain, const CardBinding &) const override { return encrypt(plain); }
+    QByteArray open(const QByteArray &blob, const CardBinding &) const override { return decrypt(blob); }
     // A copy of its own: the cipher wipes its key when it goes.
     QByteArray key() const override { return QByteArray(m_key.constData(), m_key.size()); }
+    bool bindsRowState() const override { return false; }
 
     // The first 16 bytes of PBKDF2-HMAC-SHA256 over the password's UTF-8 bytes, 2048 iterations.
     static QByteArray deriveKey(const QString &password, const QByteArray &salt);

@@ -4,7 +4,9 @@
 #include "store/CardRow.h"
 #include "store/CardTable.h"
 #include "store/CardTrash.h"
+#include "store/NewWalletOptions.h"
 #include "store/PurgeRecords.h"
+#include "store/WalletCredentials.h"
 #include "store/WalletError.h"
 #include "store/WalletFile.h"
 #include "store/WalletFormat.h"
@@ -35,7 +37,9 @@ struct WalletSummary
     int cardCount = -1;
 };
 
-// One open wallet file: an SQLite file with an Identity row and one encrypted row per card. Failures
+// One open wallet file: an SQLite file with an Identity row and one encrypted row per card, in either
+// format of docs/file-format.md: version 2, which the phone application reads, or the hardened
+// version 3, the default for new wallets. Failures
 // come back as false or none, with lastError() saying why; a read never passes off a failure as an
 // empty or shorter result. Cards handed in stay the caller's; cards handed out become the caller's;
 // template cards stay the store's. Used by one thread at a time. This is the front of the parts that do
@@ -56,26 +60,36 @@ public:
     static constexpr VersionMark EncryptedText = CardTable::EncryptedText;
     static constexpr VersionMark TextDigest = CardTable::TextDigest;
 
-    static constexpr int currentVersion = WalletFormat::currentVersion;
-
     CardDb(const CardDb &) = delete;
     CardDb &operator=(const CardDb &) = delete;
 
     // What the file at path is, asking no password: None for a wallet this program can open. Changes
     // nothing, except that a write interrupted by a crash is rolled back when the file is writable.
     static WalletError probe(const QString &path, ProbeDepth depth = IdentityOnly);
+    static std::unique_ptr<CardDb> open(const QString &path, const WalletCredentials &credentials,
+                                        WalletError *error = nullptr);
+    // With a password and no key file.
     static std::unique_ptr<CardDb> open(const QString &path, const QString &password, WalletError *error = nullptr);
     // Reopens a wallet with the key of a store that was unlocked before.
     static std::unique_ptr<CardDb> openWithKey(const QString &path, const QByteArray &key,
                                                WalletError *error = nullptr);
     // Makes a new empty wallet at path, which must not exist: staged beside it, readable by its owner
     // only, and renamed into place when complete.
+    static std::unique_ptr<CardDb> create(const QString &path, const WalletCredentials &credentials,
+                                          const NewWalletOptions &options, WalletError *error = nullptr);
+    // A compatible wallet (version 2, the phone's format) under a password: what a copy for the phone
+    // needs, and what tests use for its cheap key. New wallets of the user state their options instead.
     static std::unique_ptr<CardDb> create(const QString &path, const QString &password, WalletError *error = nullptr);
     // open() where a file is, create() where none is.
+    static std::unique_ptr<CardDb> openOrCreate(const QString &path, const WalletCredentials &credentials,
+                                                const NewWalletOptions &options, WalletError *error = nullptr);
+    // As above, creating a compatible wallet (version 2) where none is.
     static std::unique_ptr<CardDb> openOrCreate(const QString &path, const QString &password,
                                                 WalletError *error = nullptr);
     // The sync identity and live cards of the wallet at path, read without its password.
     static WalletSummary summary(const QString &path);
+    // The format, key settings and live cards of the wallet at path, read without its password.
+    static WalletError info(const QString &path, WalletInfo *info);
     // The error that names cards which cannot be read.
     static WalletError unreadableCards(const QVector<UnreadableCard> &cards) { return CardRow::unreadableCards(cards); }
 
@@ -89,7 +103,10 @@ public:
     // Whether the other wallet encrypts under the same key and IV, so that equal cards are equal blobs.
     bool sharesCipherWith(const CardDb &other) const { return m_file.sharesCipherWith(other.m_file); }
     QByteArray key() const { return m_file.key(); }
-    bool checkPassword(const QString &password) const { return m_file.checkPassword(password); }
+    bool checkCredentials(const WalletCredentials &credentials) const { return m_file.checkCredentials(credentials); }
+    bool checkPassword(const QString &password) const { return checkCredentials({password, QByteArray()}); }
+    // The format and key settings of this wallet, with its live cards; -1 cards on an error.
+    WalletInfo info();
 
     std::optional<QVector<CardListEntry>> cardList(ListScope scope = LiveCards) { return m_cards.cardList(scope); }
     // Live cards; -1 on an error.
@@ -154,11 +171,26 @@ public:
     bool recordPurged(const QHash<QString, qint64> &purged) { return m_purged.recordPurged(purged); }
     // Drops identities from the record of deletions for ever (a card that came back into the trash).
     bool forgetPurged(const QStringList &uuids) { return m_purged.forgetPurged(uuids); }
-    // Re-encrypts every card under the new password in one transaction on the file itself: at every
-    // instant the file opens with exactly one of the two passwords. Refuses a wallet with unreadable cards.
+    // Re-encrypts every card under the new credentials in one transaction on the file itself: at every
+    // instant the file opens with exactly one of the two. Keeps the format and its settings; a version-3
+    // wallet gets a new master key, so that the old credentials and an old copy of the file open nothing
+    // written later. Next may add or drop a key file (version 3 only). Refuses a wallet with unreadable
+    // cards.
+    bool changeCredentials(const WalletCredentials &current, const WalletCredentials &next)
+    {
+        return m_file.changeCredentials(current, next);
+    }
+    // The same for a wallet without a key file.
     bool changePassword(const QString &oldPassword, const QString &newPassword)
     {
-        return m_file.changePassword(oldPassword, newPassword);
+        return changeCredentials({oldPassword, QByteArray()}, {newPassword, QByteArray()});
+    }
+    // Rewrites the wallet in place into the target format under the same credentials, in one
+    // transaction: the sync identity, every card with its uuid, time and trash state, and the purge
+    // records stay. Refuses a wallet with unreadable cards. The caller keeps a backup first.
+    bool convert(const NewWalletOptions &target, const WalletCredentials &credentials)
+    {
+        return m_file.convert(target, credentials);
     }
     // Writes a copy of this wallet under the same password to target (replacing it atomically). Cards
     // that cannot be read are left out and listed in leftOut.
@@ -173,9 +205,6 @@ public:
     bool beginTransaction() { return m_sql.beginTransaction(); }
     bool commitTransaction() { return m_sql.commitTransaction(); }
     bool rollbackTransaction() { return m_sql.rollbackTransaction(); }
-
-    // The 48-byte Info column: check block, IV and salt.
-    QByteArray info() const { return m_file.identity().info; }
 
 private:
     friend class CardDbTransaction;

@@ -1,7 +1,6 @@
 #include "store/CardRow.h"
 
 #include "model/SecretText.h"
-#include "store/CardSealer.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -30,10 +29,28 @@ QString CardRow::updateSql(const QString &condition)
         .arg(writtenColumns.join(QStringLiteral(" = ?, ")), condition);
 }
 
-QVariantList CardRow::values(const Card &card, const QString &uuid, const QByteArray &blob, bool trashed,
-                             const QDateTime &rowTime)
+QVariantList CardRow::values(const Card &card, bool hideHead, const QString &uuid, const QByteArray &blob,
+                             bool trashed, const QDateTime &rowTime)
 {
-    return {card.title(), card.templateType(), card.iconId(), storedSeconds(rowTime), uuid, blob, trashed ? 1 : 0};
+    // Blank, not NULL: the columns hold empty text.
+    const QString blank = QStringLiteral("");
+    return {hideHead ? blank : card.title(),
+            hideHead ? blank : card.templateType(),
+            hideHead ? 0 : card.iconId(),
+            storedSeconds(rowTime),
+            uuid,
+            blob,
+            trashed ? 1 : 0};
+}
+
+CardBinding CardRow::bindingFor(const QString &uuid, bool trashed, const QDateTime &rowTime)
+{
+    return {uuid, qint64(storedSeconds(rowTime)), trashed};
+}
+
+CardBinding CardRow::bindingAt(const QSqlQuery &row, int first)
+{
+    return {row.value(first).toString(), wholeSeconds(row.value(first + 1)), row.value(first + 2).toInt() != 0};
 }
 
 QString CardRow::selectedColumns()
@@ -48,7 +65,7 @@ StoredCard CardRow::decode(const QSqlQuery &row, const CardSealer &sealer, bool 
             row.value(1).toString(),
             QDateTime::fromSecsSinceEpoch(wholeSeconds(row.value(2)), Qt::UTC),
             row.value(3).toInt() != 0,
-            openCard(sealer, blob),
+            openCard(sealer, blob, bindingAt(row, 1)),
             keepBlob ? blob : QByteArray()};
 }
 
@@ -57,10 +74,10 @@ UnreadableCard CardRow::named(const QSqlQuery &row)
     return {row.value(0).toInt(), row.value(5).toString()};
 }
 
-std::unique_ptr<Card> CardRow::openCard(const CardSealer &sealer, const QByteArray &blob)
+std::unique_ptr<Card> CardRow::openCard(const CardSealer &sealer, const QByteArray &blob, const CardBinding &row)
 {
     auto card = std::make_unique<Card>();
-    QByteArray text = sealer.decrypt(blob);
+    QByteArray text = sealer.open(blob, row);
     const bool read = card->fromData(text);
     SecretText::wipe(text);
     return read ? std::move(card) : nullptr;

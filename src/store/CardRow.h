@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Card.h"
+#include "store/CardSealer.h"
 #include "store/WalletError.h"
 
 #include <QByteArray>
@@ -13,7 +14,6 @@
 #include <memory>
 #include <vector>
 
-class CardSealer;
 class QSqlQuery;
 
 // One row of the Cards table with its card decrypted: what a merge needs of every card, read at once.
@@ -44,8 +44,9 @@ struct CardReadout
 };
 
 // How a card sits in a row of Cards: one list of the columns that every write binds, one list of those
-// that a full read selects, and the decoding of such a row. Only Data is sealed; the clear columns
-// repeat what the card list shows without opening it.
+// that a full read selects, and the decoding of such a row. Only Data is sealed, bound to the row's
+// uuid, time and trash flag where the format authenticates them; the clear columns Title, Type and
+// IconID repeat what the card list shows without opening it, unless the format keeps them blank.
 class CardRow
 {
     // Translated as the store's messages.
@@ -55,8 +56,12 @@ public:
     // The statements that write a row, binding values() and then, where they name one, the row id.
     static QString insertSql(bool withId);
     static QString updateSql(const QString &condition);
-    static QVariantList values(const Card &card, const QString &uuid, const QByteArray &blob, bool trashed,
-                               const QDateTime &rowTime);
+    static QVariantList values(const Card &card, bool hideHead, const QString &uuid, const QByteArray &blob,
+                               bool trashed, const QDateTime &rowTime);
+    // The row state a card written with these values is sealed to.
+    static CardBinding bindingFor(const QString &uuid, bool trashed, const QDateTime &rowTime);
+    // The row state of a row read: UUID, UpdateTime and Trashed from the column first on.
+    static CardBinding bindingAt(const QSqlQuery &row, int first);
 
     // The columns a full read selects, in the order decode() reads them.
     static QString selectedColumns();
@@ -64,8 +69,8 @@ public:
     static StoredCard decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob);
     // The same row, named for a list of cards that cannot be read.
     static UnreadableCard named(const QSqlQuery &row);
-    // The card of one blob, or none when it does not decrypt or parse; its clear text is wiped.
-    static std::unique_ptr<Card> openCard(const CardSealer &sealer, const QByteArray &blob);
+    // The card of one blob, or none when it does not open for its row or parse; its clear text is wiped.
+    static std::unique_ptr<Card> openCard(const CardSealer &sealer, const QByteArray &blob, const CardBinding &row);
     // A card that a merge would spread to other copies must carry the same identity in its row and in
     // its text: one flipped bit in the row's clear column would otherwise travel as a new card (a flip
     // inside the encrypted text already fails to decrypt or parse).

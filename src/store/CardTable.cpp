@@ -6,6 +6,9 @@
 #include "store/WalletSql.h"
 
 #include <QCryptographicHash>
+#include <QPair>
+
+#include <future>
 
 CardTable::CardTable(WalletSql &sql, const WalletFile &file)
     : m_sql(sql)
@@ -15,6 +18,8 @@ CardTable::CardTable(WalletSql &sql, const WalletFile &file)
 
 std::optional<QVector<CardListEntry>> CardTable::cardList(ListScope scope)
 {
+    if (m_file.hidesCardHeads())
+        return sealedCardList(scope);
     // The window's list needs only id, title and icon: reading no more keeps opening a large wallet quick.
     const bool all = scope != LiveCards;
     QVector<CardListEntry> entries;
@@ -43,6 +48,52 @@ std::optional<QVector<CardListEntry>> CardTable::cardList(ListScope scope)
     return entries;
 }
 
+// The heads of a version-3 wallet are only in the sealed texts: every card is opened, on two threads
+// since a large wallet's list is what its unlocking waits for. A card that does not open is listed
+// without a title, as a version-2 card whose text does not decrypt still is.
+std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
+{
+    const WalletSql::ReadSnapshot snapshot(m_sql);
+    if (!snapshot.isValid())
+        return std::nullopt;
+    const QString where
+        = scope == AllCards ? QString() : QStringLiteral(" WHERE Trashed = %1").arg(scope == TrashedCards ? 1 : 0);
+    PreparedStatement query
+        = m_sql.run(QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards%1").arg(where));
+    if (!query)
+        return std::nullopt;
+    QVector<QPair<CardBinding, QByteArray>> sealed;
+    QVector<CardListEntry> entries;
+    while (query->next()) {
+        entries.append({query->value(0).toInt(), QString(), -1, QString(), false});
+        sealed.append({CardRow::bindingAt(*query, 1), query->value(4).toByteArray()});
+    }
+    if (query->lastError().isValid()) {
+        m_sql.failSql(*query, false);
+        return std::nullopt;
+    }
+    const bool all = scope != LiveCards;
+    const auto openRange = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            const auto card = CardRow::openCard(m_file.sealer(), sealed[i].second, sealed[i].first);
+            if (!card)
+                continue;
+            CardListEntry &entry = entries[i];
+            entry.title = card->title();
+            entry.iconId = card->iconId();
+            if (all) {
+                entry.templateType = card->templateType();
+                entry.trashed = sealed[i].first.trashed;
+            }
+        }
+    };
+    const int half = entries.size() / 2;
+    auto firstHalf = std::async(std::launch::async, openRange, 0, half);
+    openRange(half, entries.size());
+    firstHalf.get();
+    return entries;
+}
+
 int CardTable::cardCount()
 {
     PreparedStatement query = m_sql.run(QStringLiteral("SELECT COUNT(*) FROM Cards WHERE Trashed=0"));
@@ -60,7 +111,8 @@ std::unique_ptr<Card> CardTable::card(int id)
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return nullptr;
-    PreparedStatement query = m_sql.run(QStringLiteral("SELECT Data, Title FROM Cards WHERE ID = ?"), {id});
+    PreparedStatement query
+        = m_sql.run(QStringLiteral("SELECT Data, Title, UUID, UpdateTime, Trashed FROM Cards WHERE ID = ?"), {id});
     if (!query)
         return nullptr;
     if (!query->next()) {
@@ -70,7 +122,7 @@ std::unique_ptr<Card> CardTable::card(int id)
             m_sql.fail(WalletError(WalletError::Damaged, tr("card #%1 is gone").arg(id)));
         return nullptr;
     }
-    auto card = CardRow::openCard(m_file.sealer(), query->value(0).toByteArray());
+    auto card = CardRow::openCard(m_file.sealer(), query->value(0).toByteArray(), CardRow::bindingAt(*query, 2));
     if (!card)
         m_sql.fail(WalletError(WalletError::Damaged,
                                tr("card %1 cannot be read").arg(CardRow::namesOf({{id, query->value(1).toString()}}))));
@@ -161,16 +213,23 @@ std::optional<std::vector<CardHead>> CardTable::cardHeads(VersionMark mark)
     while (query->next()) {
         // A digest, not the text, so that no secrets stay behind in the heads; a blob that does not
         // decrypt stays its own mark, which equals no other copy's.
-        QByteArray version = query->value(7).toByteArray();
+        CardHead head{query->value(0).toInt(),     query->value(1).toString(), CardRow::wholeSeconds(query->value(2)),
+                      query->value(3).toInt() != 0, query->value(4).toString(), query->value(5).toString(),
+                      query->value(6).toInt(),      query->value(7).toByteArray()};
         if (mark == TextDigest) {
-            QByteArray text = m_file.sealer().decrypt(version);
+            QByteArray text = m_file.sealer().open(head.version, CardRow::bindingAt(*query, 1));
             if (!text.isEmpty())
-                version = QCryptographicHash::hash(text, QCryptographicHash::Sha256);
+                head.version = QCryptographicHash::hash(text, QCryptographicHash::Sha256);
+            // Blank clear columns take the card's head, so that they compare with another format's.
+            Card card;
+            if (m_file.hidesCardHeads() && card.fromData(text)) {
+                head.title = card.title();
+                head.templateType = card.templateType();
+                head.iconId = card.iconId();
+            }
             SecretText::wipe(text);
         }
-        heads.push_back({query->value(0).toInt(), query->value(1).toString(), CardRow::wholeSeconds(query->value(2)),
-                         query->value(3).toInt() != 0, query->value(4).toString(), query->value(5).toString(),
-                         query->value(6).toInt(), version});
+        heads.push_back(std::move(head));
     }
     if (query->lastError().isValid()) {
         m_sql.failSql(*query, false);
@@ -188,11 +247,13 @@ std::optional<std::vector<std::unique_ptr<Card>>> CardTable::cardsOfRows(const Q
     cards.reserve(std::size_t(rows.size()));
     QVector<UnreadableCard> unreadable;
     for (const CardHead &row : rows) {
-        PreparedStatement query = m_sql.run(QStringLiteral("SELECT Data FROM Cards WHERE ID = ?"), {row.id});
+        PreparedStatement query
+            = m_sql.run(QStringLiteral("SELECT Data, UUID, UpdateTime, Trashed FROM Cards WHERE ID = ?"), {row.id});
         if (!query)
             return std::nullopt;
-        std::unique_ptr<Card> card
-            = query->next() ? CardRow::openCard(m_file.sealer(), query->value(0).toByteArray()) : nullptr;
+        std::unique_ptr<Card> card = query->next() ? CardRow::openCard(m_file.sealer(), query->value(0).toByteArray(),
+                                                                       CardRow::bindingAt(*query, 1))
+                                                   : nullptr;
         if (query->lastError().isValid()) {
             m_sql.failSql(*query, false);
             return std::nullopt;
@@ -229,36 +290,63 @@ bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit
     return !query->lastError().isValid() || m_sql.failSql(*query, false);
 }
 
-// The plain card text lives only until it is sealed.
-QByteArray CardTable::seal(Card &card) const
+// The text first: writing it cleans the title that the clear column repeats.
+QVariantList CardTable::sealedValues(Card &card, bool trashed, const QDateTime &rowTime) const
 {
     QByteArray text = card.toData();
-    const QByteArray blob = m_file.sealer().encrypt(text);
+    const QByteArray blob = m_file.sealer().seal(text, CardRow::bindingFor(card.uuid(), trashed, rowTime));
     SecretText::wipe(text);
-    return blob;
+    return CardRow::values(card, m_file.hidesCardHeads(), card.uuid(), blob, trashed, rowTime);
 }
 
 bool CardTable::addCard(Card &card)
 {
-    const QByteArray blob = seal(card);
-    return m_sql.write(CardRow::insertSql(false), CardRow::values(card, card.uuid(), blob, false, card.updateTime()));
+    return m_sql.write(CardRow::insertSql(false), sealedValues(card, false, card.updateTime()));
 }
 
 bool CardTable::updateCard(int id, Card &card)
 {
-    const QByteArray blob = seal(card);
     return m_sql.writeRow(CardRow::updateSql(QStringLiteral("ID = ? AND UUID = ?")),
-                          CardRow::values(card, card.uuid(), blob, false, card.updateTime())
-                              + QVariantList{id, card.uuid()});
+                          sealedValues(card, false, card.updateTime()) + QVariantList{id, card.uuid()});
 }
 
 bool CardTable::putCard(int id, Card &card, bool trashed, const QDateTime &rowTime)
 {
-    const QByteArray blob = seal(card);
-    const QVariantList values = CardRow::values(card, card.uuid(), blob, trashed, rowTime);
+    const QVariantList values = sealedValues(card, trashed, rowTime);
     if (id == -1)
         return m_sql.write(CardRow::insertSql(false), values);
     return m_sql.write(CardRow::updateSql(QStringLiteral("ID = ?")), values + QVariantList{id});
+}
+
+bool CardTable::setRowState(int id, bool trashed, qint64 rowTime, bool mustExist)
+{
+    const QString update = QStringLiteral("UPDATE Cards SET Trashed = ?, UpdateTime = ? WHERE ID = ?");
+    if (!m_file.sealer().bindsRowState()) {
+        const QVariantList values{trashed ? 1 : 0, rowTime, id};
+        return mustExist ? m_sql.writeRow(update, values) : m_sql.write(update, values);
+    }
+    // The card is sealed to its row state: it is opened and sealed anew for the new one.
+    CardDbTransaction transaction(m_sql);
+    if (!transaction.isActive())
+        return false;
+    PreparedStatement query
+        = m_sql.run(QStringLiteral("SELECT Data, UUID, UpdateTime, Trashed, Title FROM Cards WHERE ID = ?"), {id});
+    if (!query)
+        return false;
+    if (!query->next()) {
+        if (query->lastError().isValid())
+            return m_sql.failSql(*query, false);
+        return mustExist ? m_sql.fail(WalletError(WalletError::CardGone)) : transaction.commit();
+    }
+    const CardBinding from = CardRow::bindingAt(*query, 1);
+    QByteArray text = m_file.sealer().open(query->value(0).toByteArray(), from);
+    if (text.isEmpty())
+        return m_sql.fail(CardRow::unreadableCards({{id, query->value(4).toString()}}));
+    const QByteArray blob = m_file.sealer().seal(text, {from.uuid, rowTime, trashed});
+    SecretText::wipe(text);
+    return m_sql.write(QStringLiteral("UPDATE Cards SET Trashed = ?, UpdateTime = ?, Data = ? WHERE ID = ?"),
+                       {trashed ? 1 : 0, rowTime, blob, id})
+        && transaction.commit();
 }
 
 bool CardTable::deleteAllCards()

@@ -47,7 +47,7 @@ class CardTable
 public:
     enum ListScope { LiveCards, AllCards, TrashedCards };
     // How cardHeads() marks each card's version. The encrypted text tells versions apart only between
-    // wallets that share key and IV, as every card is encrypted from the same IV.
+    // version-2 wallets that share key and IV, as every card is encrypted from the same IV there.
     enum VersionMark { EncryptedText, TextDigest };
 
     CardTable(WalletSql &sql, const WalletFile &file);
@@ -69,10 +69,15 @@ public:
     bool addCard(Card &card);
     bool updateCard(int id, Card &card);
     bool putCard(int id, Card &card, bool trashed, const QDateTime &rowTime);
+    // Moves a row into the trash or out of it, stamped with rowTime in whole seconds; the card text stays
+    // as it is. With mustExist, a missing row fails as CardGone.
+    bool setRowState(int id, bool trashed, qint64 rowTime, bool mustExist);
     bool deleteAllCards();
 
 private:
-    QByteArray seal(Card &card) const;
+    std::optional<QVector<CardListEntry>> sealedCardList(ListScope scope);
+    // The values of a row holding card, its text sealed to that row.
+    QVariantList sealedValues(Card &card, bool trashed, const QDateTime &rowTime) const;
 
     WalletSql &m_sql;
     const WalletFile &m_file;

@@ -14,8 +14,7 @@ CardTrash::CardTrash(WalletSql &sql, CardTable &cards, PurgeRecords &purged)
 
 bool CardTrash::trashCard(int id)
 {
-    return m_sql.writeRow(QStringLiteral("UPDATE Cards SET Trashed = 1,UpdateTime = ? WHERE ID = ?"),
-                          {double(Clock::nowSecs()), id});
+    return m_cards.setRowState(id, true, Clock::nowSecs(), true);
 }
 
 bool CardTrash::restoreCard(int id)
@@ -32,8 +31,7 @@ bool CardTrash::restoreCard(int id)
 
 bool CardTrash::setTrashed(int id, bool trashed, const QDateTime &rowTime)
 {
-    return m_sql.write(QStringLiteral("UPDATE Cards SET Trashed = ?, UpdateTime = ? WHERE ID = ?"),
-                       {trashed ? 1 : 0, CardRow::storedSeconds(rowTime), id});
+    return m_cards.setRowState(id, trashed, CardRow::storedSeconds(rowTime), false);
 }
 
 bool CardTrash::purgeCard(int id)

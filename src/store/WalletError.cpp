@@ -48,6 +48,13 @@ WalletError WalletError::fromSql(const QSqlError &error, bool writing)
     }
 }
 
+WalletError WalletError::wrongCredentials(bool keyFileInvolved, const QString &detail)
+{
+    WalletError error(WrongPassword, detail);
+    error.m_keyFileInvolved = keyFileInvolved;
+    return error;
+}
+
 QString WalletError::message() const
 {
     QString text;
@@ -76,7 +83,7 @@ QString WalletError::message() const
         text = tr("the wallet is in use by another program");
         break;
     case WrongPassword:
-        text = tr("wrong password");
+        text = m_keyFileInvolved ? tr("wrong password or key file") : tr("wrong password");
         break;
     case Damaged:
         text = tr("damaged wallet");

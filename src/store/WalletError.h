@@ -36,6 +36,8 @@ public:
 
     // The error a failed SQLite call stands for; a failed write is told apart from a failed read.
     static WalletError fromSql(const QSqlError &error, bool writing);
+    // WrongPassword, saying "or key file" where a key file is or may be part of the key.
+    static WalletError wrongCredentials(bool keyFileInvolved, const QString &detail = QString());
 
     Kind kind() const { return m_kind; }
     bool isError() const { return m_kind != None; }
@@ -46,4 +48,5 @@ public:
 private:
     Kind m_kind = None;
     QString m_detail;
+    bool m_keyFileInvolved = false;
 };

@@ -6,13 +6,14 @@
 #include "store/CardCipher.h"
 #include "store/CardRow.h"
 #include "store/FileOps.h"
-#include "store/WalletFormat.h"
+#include "store/HardenedInfo.h"
+#include "store/HardenedKeys.h"
+#include "store/LockedKey.h"
 #include "store/WalletProbe.h"
 #include "store/WalletSql.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QPair>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QVector>
@@ -37,12 +38,28 @@ QByteArray verifierOf(const QByteArray &key, const QByteArray &info)
     return CardCipher::passwordVerifier(key, parts.checkBlock, parts.iv);
 }
 
+std::unique_ptr<CardSealer> compatibleSealer(const QByteArray &key, const QByteArray &info)
+{
+    return std::make_unique<CardCipher>(key, InfoLayout(info).iv);
+}
+
 bool setError(WalletError *out, const WalletError &error)
 {
     if (out)
         *out = error;
     return false;
 }
+
+// A card's text on its way from one key to another, byte for byte.
+struct Resealed
+{
+    int id = -1;
+    CardBinding row;
+    QByteArray text;
+    QString title;
+    QString templateType;
+    int iconId = 0;
+};
 
 } // namespace
 
@@ -57,25 +74,56 @@ WalletError WalletFile::problemBeforeOpening(const QString &path)
 {
     if (!CardCipher::isAvailable())
         return WalletError(WalletError::Unreadable, tr("no AES or SHA-256 provider is installed"));
+    if (!LockedKey::libraryReady())
+        return WalletError(WalletError::Unreadable, tr("the cryptography library cannot be initialised"));
     return WalletProbe::fileProblem(path);
 }
 
-bool WalletFile::create(const QString &path, const QString &password, WalletError *error)
+bool WalletFile::makeKeys(const NewWalletOptions &options, const WalletCredentials &credentials,
+                          const QByteArray &keptInfo, NewKeys *keys, WalletError *error)
+{
+    if (options.format == NewWalletOptions::Hardened) {
+        HardenedInfo info;
+        keys->sealer = HardenedKeys::create(credentials, options.kdf, &info, error);
+        keys->identity.version = WalletFormat::hardenedVersion;
+        keys->identity.info = info.bytes();
+        keys->identity.hash = CardCipher::sha256Digest(keys->identity.info);
+        return keys->sealer != nullptr;
+    }
+    if (!credentials.keyFile.isEmpty())
+        return setError(error, WalletError(WalletError::WriteFailed,
+                                           tr("a wallet of version %1 cannot require a key file")
+                                               .arg(WalletFormat::compatibleVersion)));
+    QByteArray info = keptInfo;
+    if (info.isEmpty()) {
+        info = QByteArray(WalletFormat::infoSize, Qt::Uninitialized);
+        QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(info.data()), WalletFormat::infoSize / 4);
+    }
+    QByteArray key = CardCipher::deriveKey(credentials.password, InfoLayout(info).salt);
+    keys->identity.version = WalletFormat::compatibleVersion;
+    keys->identity.info = info;
+    keys->identity.hash = verifierOf(key, info);
+    keys->sealer = compatibleSealer(key, info);
+    CardCipher::wipe(key);
+    return true;
+}
+
+bool WalletFile::create(const QString &path, const WalletCredentials &credentials, const NewWalletOptions &options,
+                        WalletError *error)
 {
     if (QFileInfo::exists(path))
         return setError(error, WalletError(WalletError::WriteFailed, tr("a file of that name exists")));
+    NewKeys keys;
+    if (!makeKeys(options, credentials, QByteArray(), &keys, error))
+        return false;
+    keys.identity.syncUuid = newUuid();
     QString reason;
     const QString staged = FileOps::createStagedFile(path, &reason);
     if (staged.isEmpty())
         return setError(error, WalletError(WalletError::WriteFailed, reason));
     const bool made = [&] {
         WalletSql sql(staged, false);
-        QByteArray info(WalletFormat::infoSize, Qt::Uninitialized);
-        QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(info.data()), WalletFormat::infoSize / 4);
-        QByteArray key = CardCipher::deriveKey(password, InfoLayout(info).salt);
-        const Identity identity{newUuid(), verifierOf(key, info), info};
-        CardCipher::wipe(key);
-        return writeTables(sql, identity) || setError(error, sql.lastError());
+        return writeTables(sql, keys.identity) || setError(error, sql.lastError());
     }();
     if (!made || !FileOps::replaceAtomically(staged, path, &reason)) {
         if (made)
@@ -96,13 +144,8 @@ bool WalletFile::writeTables(WalletSql &sql, const Identity &identity)
                                     "INTEGER, UUID TEXT UNIQUE NOT NULL, Data BLOB, Trashed INTEGER);"))
         && sql.write(QStringLiteral("INSERT INTO Identity (ID, Version, Signature, Sync_UUID, Hash, Info) "
                                     "VALUES (1, ?, ?, ?, ?, ?)"),
-                     {WalletFormat::currentVersion, QString::fromLatin1(WalletFormat::signature), identity.syncUuid,
+                     {identity.version, QString::fromLatin1(WalletFormat::signature), identity.syncUuid,
                       identity.hash, identity.info});
-}
-
-bool WalletFile::fitsKey(const QByteArray &key)
-{
-    return key.size() == CardCipher::keySize;
 }
 
 bool WalletFile::load()
@@ -113,105 +156,194 @@ bool WalletFile::load()
     const WalletError examined = WalletProbe::examineConnection(db, WalletFormat::IdentityOnly);
     if (examined.isError())
         return m_sql.fail(examined);
-    const PreparedStatement row = identityRow(QStringLiteral("Sync_UUID, Hash, Info"));
+    const PreparedStatement row = identityRow(QStringLiteral("Version, Sync_UUID, Hash, Info"));
     if (!row)
         return false;
-    m_identity = {row->value(0).toString(), row->value(1).toByteArray(), row->value(2).toByteArray()};
-    // The probe checked the sizes a moment ago; another program may have changed them since.
-    if (m_identity.info.size() != WalletFormat::infoSize)
-        return m_sql.fail(WalletError(WalletError::Damaged, tr("the password check values are damaged")));
+    m_identity = {row->value(0).toInt(), row->value(1).toString(), row->value(2).toByteArray(),
+                  row->value(3).toByteArray()};
+    // The probe checked the identity a moment ago; another program may have changed it since.
+    const QString problem = WalletProbe::identityProblem(m_identity.version, m_identity.hash, m_identity.info);
+    if (!problem.isEmpty())
+        return m_sql.fail(WalletError(WalletError::Damaged, problem));
     m_sql.setIdentityCheck([this] { return identityUnchanged(); });
     return true;
 }
 
-bool WalletFile::unlock(const QString &password)
+WalletError WalletFile::wrongCredentials(const WalletCredentials &given) const
 {
-    const QByteArray key = CardCipher::deriveKey(password, InfoLayout(m_identity.info).salt);
-    std::unique_ptr<CardSealer> sealer = sealerOf(key);
-    if (!sameBytes(verifierOf(key, m_identity.info), m_identity.hash)) {
-        // A key that reads the cards is the right one: then the check value is what is damaged, unless
-        // another program changed the password since the identity was read.
-        const WalletSql::ReadSnapshot snapshot(m_sql);
-        if (!snapshot.isValid())
+    return WalletError::wrongCredentials(!given.keyFile.isEmpty() || describe().keyFileRequired);
+}
+
+bool WalletFile::unlock(const WalletCredentials &credentials)
+{
+    std::unique_ptr<CardSealer> sealer;
+    if (m_identity.version == WalletFormat::hardenedVersion) {
+        WalletError error;
+        sealer = HardenedKeys::unlock(credentials, *HardenedInfo::parse(m_identity.info), &error);
+        if (!sealer)
+            return m_sql.fail(error);
+    } else {
+        sealer = unlockCompatible(credentials);
+        if (!sealer)
             return false;
-        if (keyReadsACard(*sealer))
-            return m_sql.fail(WalletError(WalletError::Damaged, tr("the password check value is damaged")));
-        return m_sql.fail(WalletError(WalletError::WrongPassword));
     }
     m_sealer = std::move(sealer);
     return true;
 }
 
+std::unique_ptr<CardSealer> WalletFile::unlockCompatible(const WalletCredentials &credentials)
+{
+    if (!credentials.keyFile.isEmpty()) {
+        m_sql.fail(wrongCredentials(credentials));
+        return nullptr;
+    }
+    QByteArray key = CardCipher::deriveKey(credentials.password, InfoLayout(m_identity.info).salt);
+    std::unique_ptr<CardSealer> sealer = compatibleSealer(key, m_identity.info);
+    const bool verified = sameBytes(verifierOf(key, m_identity.info), m_identity.hash);
+    CardCipher::wipe(key);
+    if (verified)
+        return sealer;
+    // A key that reads the cards is the right one: then the check value is what is damaged, unless
+    // another program changed the password since the identity was read.
+    const WalletSql::ReadSnapshot snapshot(m_sql);
+    if (!snapshot.isValid())
+        return nullptr;
+    if (keyReadsACard(*sealer))
+        m_sql.fail(WalletError(WalletError::Damaged, tr("the password check value is damaged")));
+    else
+        m_sql.fail(WalletError(WalletError::WrongPassword));
+    return nullptr;
+}
+
 bool WalletFile::unlockWithKey(const QByteArray &key)
 {
+    if (m_identity.version == WalletFormat::hardenedVersion) {
+        if (key.size() != WalletFormat::Hardened::keySize)
+            return m_sql.fail(WalletError::wrongCredentials(true));
+        m_sealer = HardenedKeys::unlockWithKey(key, *HardenedInfo::parse(m_identity.info));
+        return m_sealer || m_sql.fail(WalletError(WalletError::PasswordChanged));
+    }
+    if (key.size() != CardCipher::keySize)
+        return m_sql.fail(WalletError(WalletError::WrongPassword));
     if (!sameBytes(verifierOf(key, m_identity.info), m_identity.hash))
         return m_sql.fail(WalletError(WalletError::PasswordChanged));
-    m_sealer = sealerOf(key);
+    m_sealer = compatibleSealer(key, m_identity.info);
     return true;
 }
 
-bool WalletFile::checkPassword(const QString &password) const
+bool WalletFile::checkCredentials(const WalletCredentials &credentials) const
 {
     if (m_sql.connections().isClosed())
         return false;
-    QByteArray key = CardCipher::deriveKey(password, InfoLayout(m_identity.info).salt);
+    if (m_identity.version == WalletFormat::hardenedVersion) {
+        WalletError ignored;
+        return HardenedKeys::unlock(credentials, *HardenedInfo::parse(m_identity.info), &ignored) != nullptr;
+    }
+    if (!credentials.keyFile.isEmpty())
+        return false;
+    QByteArray key = CardCipher::deriveKey(credentials.password, InfoLayout(m_identity.info).salt);
     const bool matches = sameBytes(verifierOf(key, m_identity.info), m_identity.hash);
     CardCipher::wipe(key);
     return matches;
 }
 
-bool WalletFile::changePassword(const QString &oldPassword, const QString &newPassword)
+NewWalletOptions WalletFile::currentOptions() const
+{
+    if (m_identity.version != WalletFormat::hardenedVersion)
+        return {NewWalletOptions::Compatible, {}};
+    return {NewWalletOptions::Hardened, HardenedInfo::parse(m_identity.info)->kdf};
+}
+
+WalletInfo WalletFile::describe() const
+{
+    if (m_identity.version != WalletFormat::hardenedVersion)
+        return {WalletFormat::compatibleVersion, QStringLiteral("pbkdf2-sha256"), quint32(CardCipher::keyIterations),
+                0, false, 0};
+    const HardenedInfo info = *HardenedInfo::parse(m_identity.info);
+    return {WalletFormat::hardenedVersion, QStringLiteral("argon2id"), info.kdf.iterations, info.kdf.memoryKiB / 1024,
+            info.keyFileRequired, 0};
+}
+
+bool WalletFile::changeCredentials(const WalletCredentials &current, const WalletCredentials &next)
 {
     if (m_sql.connections().isReadOnly())
         return m_sql.fail(WalletError(WalletError::ReadOnly));
-    if (!checkPassword(oldPassword))
-        return m_sql.fail(WalletError(WalletError::WrongPassword));
-    const QByteArray newKey = CardCipher::deriveKey(newPassword, InfoLayout(m_identity.info).salt);
-    std::unique_ptr<CardSealer> newSealer = sealerOf(newKey);
-    const QByteArray newHash = verifierOf(newKey, m_identity.info);
+    if (!checkCredentials(current))
+        return m_sql.fail(wrongCredentials(current));
+    // Version 2 keeps its Info; version 3 gets a new salt, nonce and master key with the same settings.
+    NewKeys keys;
+    WalletError error;
+    const QByteArray keptInfo = m_identity.version == WalletFormat::hardenedVersion ? QByteArray() : m_identity.info;
+    if (!makeKeys(currentOptions(), next, keptInfo, &keys, &error))
+        return m_sql.fail(error);
+    return replaceKeys(std::move(keys));
+}
 
+bool WalletFile::convert(const NewWalletOptions &target, const WalletCredentials &credentials)
+{
+    if (m_sql.connections().isReadOnly())
+        return m_sql.fail(WalletError(WalletError::ReadOnly));
+    if (!checkCredentials(credentials))
+        return m_sql.fail(wrongCredentials(credentials));
+    NewKeys keys;
+    WalletError error;
+    if (!makeKeys(target, credentials, QByteArray(), &keys, &error))
+        return m_sql.fail(error);
+    return replaceKeys(std::move(keys));
+}
+
+// Every card passes from the old key to the new one in one transaction, so the file opens at every
+// instant with exactly one of the two. Each card's text is only parsed to make sure it is a card, since
+// a blob the old key cannot read would be lost under the new one; row state and purge records stay.
+bool WalletFile::replaceKeys(NewKeys keys)
+{
     CardDbTransaction transaction(m_sql);
     if (!transaction.isActive())
         return false;
-    // Each card's text passes from the old key to the new one byte for byte; it is only parsed to
-    // make sure it is a card, since a blob the old key cannot read would be lost under the new one.
-    QVector<QPair<int, QByteArray>> plainTexts;
+    QVector<Resealed> cards;
     QVector<UnreadableCard> unreadable;
     {
-        PreparedStatement rows = m_sql.run(QStringLiteral("SELECT ID, Data, Title FROM Cards"));
+        PreparedStatement rows = m_sql.run(QStringLiteral("SELECT %1 FROM Cards").arg(CardRow::selectedColumns()));
         if (!rows)
             return false;
         while (rows->next()) {
-            const QByteArray plain = m_sealer->decrypt(rows->value(1).toByteArray());
+            const CardBinding row = CardRow::bindingAt(*rows, 1);
+            const QByteArray text = m_sealer->open(rows->value(4).toByteArray(), row);
             Card card;
-            if (card.fromData(plain))
-                plainTexts.append({rows->value(0).toInt(), plain});
+            if (card.fromData(text))
+                cards.append({rows->value(0).toInt(), row, text, card.title(), card.templateType(), card.iconId()});
             else
-                unreadable.append({rows->value(0).toInt(), rows->value(2).toString()});
+                unreadable.append(CardRow::named(*rows));
         }
         if (rows->lastError().isValid())
             return m_sql.failSql(*rows, false);
     }
     if (!unreadable.isEmpty())
         return m_sql.fail(CardRow::unreadableCards(unreadable));
+    const bool hideHeads = keys.identity.version == WalletFormat::hardenedVersion;
     bool written = true;
-    for (auto &row : plainTexts) {
+    for (Resealed &card : cards) {
         written = written
-            && m_sql.write(QStringLiteral("UPDATE Cards SET Data = ? WHERE ID = ?"),
-                           {newSealer->encrypt(row.second), row.first});
-        SecretText::wipe(row.second);
+            && m_sql.write(QStringLiteral("UPDATE Cards SET Data = ?, Title = ?, Type = ?, IconID = ? WHERE ID = ?"),
+                           {keys.sealer->seal(card.text, card.row), hideHeads ? QStringLiteral("") : card.title,
+                            hideHeads ? QStringLiteral("") : card.templateType, hideHeads ? 0 : card.iconId, card.id});
+        SecretText::wipe(card.text);
     }
-    if (!written || !m_sql.write(QStringLiteral("UPDATE Identity SET Hash = ? WHERE ID = 1"), {newHash})
+    if (!written
+        || !m_sql.write(QStringLiteral("UPDATE Identity SET Version = ?, Hash = ?, Info = ? WHERE ID = 1"),
+                        {keys.identity.version, keys.identity.hash, keys.identity.info})
         || !transaction.commit())
         return false;
-    m_sealer = std::move(newSealer);
-    m_identity.hash = newHash;
+    keys.identity.syncUuid = m_identity.syncUuid;
+    m_identity = keys.identity;
+    m_sealer = std::move(keys.sealer);
     return true;
 }
 
 bool WalletFile::sharesCipherWith(const WalletFile &other) const
 {
-    return m_identity.info == other.m_identity.info && m_identity.hash == other.m_identity.hash;
+    return m_identity.version == WalletFormat::compatibleVersion && other.m_identity.version == m_identity.version
+        && m_identity.info == other.m_identity.info && m_identity.hash == other.m_identity.hash;
 }
 
 // The identity row, stepped onto; none, saying why, when it cannot be read.
@@ -240,15 +372,10 @@ bool WalletFile::identityUnchanged()
 
 bool WalletFile::keyReadsACard(const CardSealer &sealer)
 {
-    PreparedStatement query = m_sql.run(QStringLiteral("SELECT Data FROM Cards LIMIT 3"));
+    PreparedStatement query = m_sql.run(QStringLiteral("SELECT Data, UUID, UpdateTime, Trashed FROM Cards LIMIT 3"));
     while (query && query->next()) {
-        if (CardRow::openCard(sealer, query->value(0).toByteArray()))
+        if (CardRow::openCard(sealer, query->value(0).toByteArray(), CardRow::bindingAt(*query, 1)))
             return true;
     }
     return false;
-}
-
-std::unique_ptr<CardSealer> WalletFile::sealerOf(const QByteArray &key) const
-{
-    return std::make_unique<CardCipher>(key, InfoLayout(m_identity.info).iv);
 }

@@ -1,8 +1,10 @@
 #include "store/WalletProbe.h"
 
 #include "store/FileOps.h"
+#include "store/HardenedInfo.h"
 
 #include <QAtomicInteger>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -91,6 +93,22 @@ WalletError WalletProbe::examine(const QString &path, ProbeDepth depth)
     return ProbeConnection(path, hasHotJournal(path)).examine(depth);
 }
 
+QString WalletProbe::identityProblem(int version, const QByteArray &hash, const QByteArray &info)
+{
+    if (version == hardenedVersion) {
+        QString problem;
+        if (!HardenedInfo::parse(info, &problem))
+            return problem;
+        // Hash repeats the digest of Info, so that a damaged Info is told apart from a wrong password.
+        return hash == QCryptographicHash::hash(info, QCryptographicHash::Sha256)
+            ? QString()
+            : tr("the key settings do not match their check value");
+    }
+    if (version != compatibleVersion)
+        return tr("unknown version %1").arg(version);
+    return hash.size() == hashSize && info.size() == infoSize ? QString() : tr("the password check values are damaged");
+}
+
 WalletError WalletProbe::examineConnection(const QSqlDatabase &db, ProbeDepth depth)
 {
     QSqlQuery query(db);
@@ -116,12 +134,13 @@ WalletError WalletProbe::examineConnection(const QSqlDatabase &db, ProbeDepth de
     const int version = query.value(0).toInt(&isNumber);
     if (!isNumber)
         return WalletError(WalletError::Damaged, tr("the version is not a number"));
-    if (version > currentVersion)
+    if (version > newestVersion)
         return WalletError(WalletError::NewerFormat);
-    if (version < currentVersion)
+    if (version < compatibleVersion)
         return WalletError(WalletError::OlderFormat);
-    if (query.value(2).toByteArray().size() != hashSize || query.value(3).toByteArray().size() != infoSize)
-        return WalletError(WalletError::Damaged, tr("the password check values are damaged"));
+    const QString problem = identityProblem(version, query.value(2).toByteArray(), query.value(3).toByteArray());
+    if (!problem.isEmpty())
+        return WalletError(WalletError::Damaged, problem);
     if (query.next())
         return WalletError(WalletError::Damaged, tr("more than one identity row"));
     if (!tables.contains(QLatin1String("Cards")))

@@ -19,6 +19,8 @@ public:
     // What the file checks say before any connection is opened: missing, not a file, unreadable, or an
     // interrupted write that only a writable connection could roll back.
     static WalletError fileProblem(const QString &path);
+    // What is wrong with the identity row of a wallet of a known version; empty when it is sound.
+    static QString identityProblem(int version, const QByteArray &hash, const QByteArray &info);
     // The checks of examine() on a connection already open to the file.
     static WalletError examineConnection(const QSqlDatabase &db, WalletFormat::ProbeDepth depth);
 };

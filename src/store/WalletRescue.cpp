@@ -139,7 +139,7 @@ bool WalletRescue::copyInto(WalletSql &target, const CardReadout &readout)
         return false;
     for (const StoredCard &row : readout.cards) {
         if (!target.write(CardRow::insertSql(true),
-                          CardRow::values(*row.card, row.uuid, row.blob, row.trashed, row.rowTime)
+                          CardRow::values(*row.card, m_file.hidesCardHeads(), row.uuid, row.blob, row.trashed, row.rowTime)
                               + QVariantList{row.id}))
             return false;
     }

@@ -95,7 +95,8 @@ bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletErr
     if (!otherWrite.isActive())
         return fail(error, other);
 
-    // The two copies are read side by side. Copies under different keys mark versions by their card texts.
+    // The two copies are read side by side. Copies under different keys or formats (or of version 3, where
+    // every blob has a nonce of its own) mark versions by their card texts.
     const CardDb::VersionMark mark = local.sharesCipherWith(other) ? CardDb::EncryptedText : CardDb::TextDigest;
     auto otherHeads = std::async(std::launch::async, [&other, mark] { return other.cardHeads(mark); });
     auto localHeads = local.cardHeads(mark);
@@ -157,9 +158,17 @@ bool WalletMerge::merge(CardDb &local, CardDb &other, Targets targets, WalletErr
     return true;
 }
 
+std::unique_ptr<CardDb> WalletMerge::openOther(const QString &path, const WalletCredentials &credentials,
+                                               const WalletCredentials &newCredentials,
+                                               const NewWalletOptions &newOptions, bool *created, WalletError *error)
+{
+    *created = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+    return *created ? CardDb::create(path, newCredentials, newOptions, error) : CardDb::open(path, credentials, error);
+}
+
 std::unique_ptr<CardDb> WalletMerge::openOther(const QString &path, const QString &password, const QString &newPassword,
                                                bool *created, WalletError *error)
 {
-    *created = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
-    return CardDb::openOrCreate(path, *created ? newPassword : password, error);
+    return openOther(path, {password, QByteArray()}, {newPassword, QByteArray()},
+                     {NewWalletOptions::Compatible, {}}, created, error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/NewWalletOptions.h"
+#include "store/WalletCredentials.h"
 #include "store/WalletError.h"
 
 #include <QCoreApplication>
@@ -37,8 +39,14 @@ public:
     static bool merge(CardDb &local, CardDb &other, Targets targets, WalletError *error = nullptr,
                       Outcome *outcome = nullptr, const BeforeLocalWrite &beforeLocalWrite = {});
 
-    // Opens the other copy with its password, or creates it under newPassword when no file is there.
-    // Created tells the caller which happened, so that it can remove a copy it made for nothing.
+    // Opens the other copy with its credentials, or creates it with newCredentials and newOptions when no
+    // file is there. Created tells the caller which happened, so that it can remove a copy it made for
+    // nothing. The copies may be of either format; each keeps its own.
+    static std::unique_ptr<CardDb> openOther(const QString &path, const WalletCredentials &credentials,
+                                             const WalletCredentials &newCredentials,
+                                             const NewWalletOptions &newOptions, bool *created,
+                                             WalletError *error = nullptr);
+    // With passwords only; a copy created is compatible (version 2), as the phone reads it.
     static std::unique_ptr<CardDb> openOther(const QString &path, const QString &password, const QString &newPassword,
                                              bool *created, WalletError *error = nullptr);
 };

@@ -2,6 +2,7 @@
 
 #include "model/Card.h"
 #include "model/FieldType.h"
+#include "store/NewWalletOptions.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -10,6 +11,9 @@
 
 // When a test card was last changed, unless the test says otherwise: long ago, so that new stamps stand out.
 inline const QDateTime t0 = QDateTime::fromSecsSinceEpoch(1330000000, Qt::UTC);
+
+// A version-3 wallet with the cheapest key derivation the format allows, so that tests stay fast.
+inline const NewWalletOptions cheapHardened{NewWalletOptions::Hardened, {1, 8}};
 
 // A uuid that sorts by n.
 inline QString uuidNumber(int n)

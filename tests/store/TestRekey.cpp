@@ -88,6 +88,86 @@ private slots:
         QCOMPARE(rows(path, "Cards", {"Data"}) + rows(path, "Identity", {"Hash"}), before);
     }
 
+    // A conversion rewrites only the key and the sealed columns: uuids, times, trash states, the sync
+    // identity and the purge records stay, and the way back restores every column of version 2.
+    void convertsBothWays()
+    {
+        std::unique_ptr<CardDb> store;
+        const QString path = walletWithCards(&store);
+        QVERIFY(store->addCard(*makeCard("Delta-uuid", "Delta", {"d"})));
+        QVERIFY(store->trashCard(store->cardIdForUuid("Delta-uuid")) && store->purgeTrashed());
+        QVERIFY(store->trashCard(store->cardIdForUuid("Charlie-uuid")));
+        const QStringList texts = cardTexts(*store);
+        const QStringList clear{"ID", "Title", "Type", "IconID", "UpdateTime", "UUID", "Trashed"};
+        const QString clearBefore = rows(path, "Cards", clear);
+        const QString keptBefore = rows(path, "Cards", {"ID", "UpdateTime", "UUID", "Trashed"})
+            + rows(path, "Identity", {"Sync_UUID"}) + rows(path, "Purged", {"UUID", "Time"});
+
+        QVERIFY(store->convert(cheapHardened, {"old", {}}));
+        QCOMPARE(rows(path, "Cards", {"Title", "Type", "IconID"}), QString("'','',0;'','',0"));
+        QCOMPARE(rows(path, "Identity", {"Version"}), QString("3"));
+        QCOMPARE(rows(path, "Cards", {"ID", "UpdateTime", "UUID", "Trashed"}) + rows(path, "Identity", {"Sync_UUID"})
+                     + rows(path, "Purged", {"UUID", "Time"}),
+                 keptBefore);
+        QCOMPARE(cardTexts(*CardDb::open(path, "old")), texts);
+
+        QVERIFY(!store->convert({NewWalletOptions::Compatible, {}}, {"new", {}}));
+        QVERIFY(store->convert({NewWalletOptions::Compatible, {}}, {"old", {}}));
+        store.reset();
+        QCOMPARE(rows(path, "Identity", {"Version"}), QString("2"));
+        QCOMPARE(cardTexts(*CardDb::open(path, "old")), texts);
+        QCOMPARE(rows(path, "Cards", clear), clearBefore);
+    }
+
+    // Version 3 makes a new master key with every change of credentials: the old key opens nothing
+    // written since, neither in the file nor moved into an old copy of it. Key files come and go with it.
+    void newCredentialsRotateTheMasterKey_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QByteArray>("keyFile");
+        QTest::addColumn<QString>("tryPassword");
+        QTest::addColumn<QByteArray>("tryKeyFile");
+        QTest::addColumn<QString>("error");
+        // clang-format off
+        QTest::newRow("password") << "new" << QByteArray() << "new" << QByteArray() << "";
+        QTest::newRow("wrong password") << "new" << QByteArray() << "old" << QByteArray() << "wrong password";
+        QTest::newRow("right key file") << "new" << QByteArray("key") << "new" << QByteArray("key") << "";
+        QTest::newRow("wrong key file") << "new" << QByteArray("key") << "new" << QByteArray("kez") << "wrong password or key file";
+        QTest::newRow("missing key file") << "new" << QByteArray("key") << "new" << QByteArray() << "wrong password or key file";
+        QTest::newRow("empty password with a key file") << "" << QByteArray("key") << "" << QByteArray("key") << "";
+        QTest::newRow("empty password without it") << "" << QByteArray("key") << "" << QByteArray() << "wrong password or key file";
+        // clang-format on
+    }
+
+    void newCredentialsRotateTheMasterKey()
+    {
+        QFETCH(QString, password);
+        QFETCH(QByteArray, keyFile);
+        QFETCH(QString, tryPassword);
+        QFETCH(QByteArray, tryKeyFile);
+        QFETCH(QString, error);
+        const QString path = m_dir.filePath(QStringLiteral("rotate%1.tessera").arg(++m_serial));
+        auto store = CardDb::create(path, {"old", {}}, cheapHardened);
+        QVERIFY(store->addCard(*makeCard("Alpha-uuid", "Alpha", {"a"})));
+        const QString oldCopy = path + ".old";
+        QVERIFY(store->saveCopy(oldCopy));
+        const QByteArray oldKey = store->key();
+        QVERIFY(store->changeCredentials({"old", {}}, {password, keyFile}));
+        QVERIFY(store->addCard(*makeCard("Bravo-uuid", "Bravo", {"b"})));
+        QVERIFY(!CardDb::openWithKey(path, oldKey));
+        {
+            SqlPeek peek(oldCopy);
+            const QVariant moved = SqlPeek(path).value("SELECT Data FROM Cards WHERE UUID = 'Bravo-uuid'");
+            QVERIFY(peek.exec("UPDATE Cards SET Data = ? WHERE UUID = 'Alpha-uuid'", {moved}));
+        }
+        QVERIFY(!CardDb::open(oldCopy, "old")->card(1));
+
+        WalletError opened;
+        auto reopened = CardDb::open(path, {tryPassword, tryKeyFile}, &opened);
+        QCOMPARE(opened.message(), error);
+        QCOMPARE(reopened ? cardTexts(*reopened).size() : 0, error.isEmpty() ? 2 : 0);
+    }
+
     // A wallet that another program re-keyed takes no more writes under the old key.
     void otherProgramsRekeyStopsWrites()
     {

@@ -3,6 +3,7 @@
 #include "common/TestFiles.h"
 #include "store/CardDb.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,10 +36,10 @@ private:
     QTemporaryDir m_dir;
     int m_serial = 0;
 
-    QString wallet(int cards = cardCount)
+    QString wallet(int cards = cardCount, const NewWalletOptions &options = {NewWalletOptions::Compatible, {}})
     {
         const QString path = m_dir.filePath(QStringLiteral("w%1.tessera").arg(++m_serial));
-        auto store = CardDb::create(path, "pw");
+        auto store = CardDb::create(path, {"pw", {}}, options);
         CardDbTransaction transaction(*store);
         for (int i = 1; i <= cards; ++i)
             store->addCard(*numberedCard(i));
@@ -100,7 +101,7 @@ private slots:
         QTest::addColumn<int>("opened");
         // clang-format off
         QTest::newRow("wallet") << "" << int(WalletError::None) << int(WalletError::None);
-        QTest::newRow("newer") << "UPDATE Identity SET Version = 3" << int(WalletError::NewerFormat) << int(WalletError::NewerFormat);
+        QTest::newRow("newer") << "UPDATE Identity SET Version = 4" << int(WalletError::NewerFormat) << int(WalletError::NewerFormat);
         QTest::newRow("older") << "UPDATE Identity SET Version = 1" << int(WalletError::OlderFormat) << int(WalletError::OlderFormat);
         QTest::newRow("version text") << "UPDATE Identity SET Version = 'two'" << int(WalletError::Damaged) << int(WalletError::Damaged);
         QTest::newRow("signature") << "UPDATE Identity SET Signature = 'Other'" << int(WalletError::NotAWallet) << int(WalletError::NotAWallet);
@@ -136,6 +137,65 @@ private slots:
             QVERIFY(!CardDb::open(path, "wrong", &wrong));
             QCOMPARE(wrong.kind(), WalletError::WrongPassword);
         }
+    }
+
+    // Version 3 authenticates each card with its row and the key settings with the master key: what is
+    // changed behind the store's back is refused, a card as unreadable (named, the others rescued), an
+    // identity as damaged before any key is derived, or else as a wrong password.
+    void hardenedWalletRefusesTampering_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<int>("infoOffset");
+        QTest::addColumn<QByteArray>("infoBytes");
+        QTest::addColumn<int>("opened");
+        // clang-format off
+        QTest::newRow("flipped bit in a blob") << "flip" << -1 << QByteArray() << int(WalletError::None);
+        QTest::newRow("blob moved to another row") << "UPDATE Cards SET Data = (SELECT Data FROM Cards WHERE ID = 3) WHERE ID = 2" << -1 << QByteArray() << int(WalletError::None);
+        QTest::newRow("trash flag changed") << "UPDATE Cards SET Trashed = 1 WHERE ID = 2" << -1 << QByteArray() << int(WalletError::None);
+        QTest::newRow("time changed") << "UPDATE Cards SET UpdateTime = UpdateTime + 1 WHERE ID = 2" << -1 << QByteArray() << int(WalletError::None);
+        QTest::newRow("t = 0") << "" << 8 << QByteArray::fromHex("00000000") << int(WalletError::Damaged);
+        QTest::newRow("t = 65") << "" << 8 << QByteArray::fromHex("41000000") << int(WalletError::Damaged);
+        QTest::newRow("m = 7 KiB") << "" << 12 << QByteArray::fromHex("07000000") << int(WalletError::Damaged);
+        QTest::newRow("m = 4 GiB + 1 KiB") << "" << 12 << QByteArray::fromHex("01004000") << int(WalletError::Damaged);
+        QTest::newRow("unknown key derivation") << "" << 4 << QByteArray::fromHex("02") << int(WalletError::Damaged);
+        QTest::newRow("unknown flag") << "" << 5 << QByteArray::fromHex("02") << int(WalletError::Damaged);
+        QTest::newRow("Info of 105 bytes") << "" << 104 << QByteArray::fromHex("00") << int(WalletError::Damaged);
+        QTest::newRow("Hash not of Info") << "UPDATE Identity SET Hash = zeroblob(32)" << -1 << QByteArray() << int(WalletError::Damaged);
+        QTest::newRow("altered salt") << "" << 16 << QByteArray("x") << int(WalletError::WrongPassword);
+        QTest::newRow("more passes") << "" << 8 << QByteArray::fromHex("02000000") << int(WalletError::WrongPassword);
+        // clang-format on
+    }
+
+    void hardenedWalletRefusesTampering()
+    {
+        QFETCH(QString, damage);
+        QFETCH(int, infoOffset);
+        QFETCH(QByteArray, infoBytes);
+        QFETCH(int, opened);
+        const QString path = wallet(3, cheapHardened);
+        if (damage == "flip")
+            flipLastBlock(path, 2);
+        else if (!damage.isEmpty())
+            QVERIFY(SqlPeek(path).exec(damage));
+        if (infoOffset >= 0) {
+            SqlPeek peek(path);
+            QByteArray info = peek.value("SELECT Info FROM Identity").toByteArray();
+            info.replace(infoOffset, infoBytes.size(), infoBytes);
+            const QByteArray hash = QCryptographicHash::hash(info, QCryptographicHash::Sha256);
+            QVERIFY(peek.exec("UPDATE Identity SET Info = ?, Hash = ?", {info, hash}));
+        }
+        QCOMPARE(int(CardDb::probe(path).kind()), opened == WalletError::Damaged ? opened : int(WalletError::None));
+        WalletError error;
+        auto store = CardDb::open(path, "pw", &error);
+        QCOMPARE(int(error.kind()), opened);
+        if (!store)
+            return;
+        QVERIFY(!store->card(2) && !store->allCards());
+        QCOMPARE(store->lastError().message(), QString("damaged wallet: these cards cannot be read: #2"));
+        const CardReadout rescued = store->salvage();
+        QCOMPARE(int(rescued.cards.size()), 2);
+        QCOMPARE(rescued.unreadable.size(), 1);
+        QCOMPARE(rescued.unreadable.first().id, 2);
     }
 
     // A damaged page or an unreadable blob: reads fail, rewrites refuse and change nothing, and a

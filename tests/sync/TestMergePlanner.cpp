@@ -21,8 +21,10 @@ private:
     QString wallet(const QString &name, const QString &password, const QString &spec,
                    const std::vector<Card *> &others = {})
     {
+        QFETCH_GLOBAL(bool, hardenedDevices);
         const QString path = m_dir.filePath(QStringLiteral("%1-%2.tessera").arg(name).arg(++m_serial));
-        auto store = CardDb::openOrCreate(path, password);
+        auto store = hardenedDevices && name != "cloud" ? CardDb::create(path, {password, {}}, cheapHardened)
+                                                        : CardDb::openOrCreate(path, password);
         bool purge = false;
         for (QString card : spec.split(';', Qt::SkipEmptyParts)) {
             purge = purge || card.startsWith('!');
@@ -80,12 +82,21 @@ private:
     }
 
 private slots:
+    // Every merge once between copies of version 2, and once between devices of version 3 and a cloud
+    // copy of version 2: card by card, each file keeping its format.
+    void initTestCase_data()
+    {
+        QTest::addColumn<bool>("hardenedDevices");
+        QTest::newRow("version 2") << false;
+        QTest::newRow("version 3 and 2") << true;
+    }
+
     void init() { m_start = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch()); }
 
     void firstSync()
     {
         const QString local = wallet("local", "lpw", "a|Alpha|u,p;~b|Beta|v,q");
-        const QString cloud = m_dir.filePath("cloud-first.tessera");
+        const QString cloud = m_dir.filePath(QStringLiteral("cloud-first-%1.tessera").arg(++m_serial));
         const QStringList before = rows(local, "lpw");
         QCOMPARE(before, (QStringList{"a live Alpha||21|u|p 0 0", "b trashed Beta||21|v|q 0 now"}));
         QVERIFY(sync(local, "lpw", cloud, QString(), "cloud pw"));
@@ -136,8 +147,11 @@ private slots:
         QFETCH(int, purged);
         const QString localPath = wallet("local", "pw", local);
         const QString cloudPath = wallet("cloud", "cpw", cloud);
-        for (const QString &path : {localPath, cloudPath})
-            QVERIFY(!sameRowTimes || SqlPeek(path).exec("UPDATE Cards SET UpdateTime = 1500000000"));
+        for (const auto &[path, password] : {std::pair{localPath, "pw"}, {cloudPath, "cpw"}}) {
+            auto store = CardDb::open(path, password);
+            for (const CardHead &row : must(store->cardHeads(CardDb::EncryptedText)))
+                QVERIFY(!sameRowTimes || store->setTrashed(row.id, row.trashed, t0.addSecs(170000000)));
+        }
         for (int round = 0; round < 2; ++round) {
             QVERIFY(sync(localPath, "pw", cloudPath, "cpw"));
             QCOMPARE(rows(cloudPath, "cpw"), merged);
@@ -148,12 +162,14 @@ private slots:
             QCOMPARE(rows(localPath, "pw", true), rows(cloudPath, "cpw", true));
             for (const QString &path : {localPath, cloudPath})
                 QCOMPARE(SqlPeek(path).value("SELECT COUNT(*) FROM Purged").toInt(), purged);
+            QFETCH_GLOBAL(bool, hardenedDevices);
+            QCOMPARE(SqlPeek(localPath).value("SELECT Version FROM Identity").toInt(), hardenedDevices ? 3 : 2);
         }
     }
 
     void threeDevicesConverge()
     {
-        const QString cloud = m_dir.filePath("cloud-three.tessera");
+        const QString cloud = m_dir.filePath(QStringLiteral("cloud-three-%1.tessera").arg(++m_serial));
         const QString a = wallet("a", "a", "shared|Shared|u,p;a1|From A|a");
         const QString b = wallet("b", "b", "b1|From B|b");
         const QString c = wallet("c", "c", "c1|From C|c;c2|Shared|u,");
