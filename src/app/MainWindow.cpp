@@ -16,10 +16,12 @@
 #include "ui/ToolCommands.h"
 #include "ui/TrashController.h"
 #include "ui/UnlockView.h"
+#include "ui/UpgradeBar.h"
 #include "ui/WalletCommands.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -37,7 +39,7 @@ MainWindow::MainWindow(QWidget *parent)
     , m_clipboard(new ClipboardGuard(this))
     , m_idleLock(new IdleLock(this))
     , m_screenLock(new ScreenLockListener(this))
-    , m_unlockView(new UnlockView(this))
+    , m_unlockView(new UnlockView(*m_session, this))
 {
     m_ui->setupUi(this);
     m_cardCommands = new CardCommands(*m_session, m_ui->cardListPane, m_ui->detailView, this);
@@ -49,6 +51,10 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->splitter->setStretchFactor(0, 1);
     m_ui->splitter->setStretchFactor(1, 2);
     m_ui->centralWidget->layout()->addWidget(m_unlockView);
+    auto *upgradeBar = new UpgradeBar(*m_session, this);
+    qobject_cast<QBoxLayout *>(m_ui->centralWidget->layout())->insertWidget(0, upgradeBar);
+    connect(upgradeBar, &UpgradeBar::upgradeRequested, m_walletCommands, &WalletCommands::walletSecurity);
+    m_ui->menuFile->insertAction(m_ui->actionLock, m_walletCommands->walletSecurityAction());
     setMinimumSize(600, 400);
 
     m_ui->toolBar->addAction(m_ui->actionAddCard);
@@ -80,7 +86,6 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_session, &WalletSession::cardsChanged, this, &MainWindow::reloadKeepingSelection);
     connect(m_idleLock, &IdleLock::lockRequested, m_session, &WalletSession::lock);
     connect(m_screenLock, &ScreenLockListener::lockRequested, m_session, &WalletSession::lock);
-    connect(m_unlockView, &UnlockView::unlockRequested, this, &MainWindow::unlockAgain);
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->actionTrash, &QAction::toggled, m_trash, &TrashController::setShown);
     connect(m_ui->actionRestoreCard, &QAction::triggered, m_trash, &TrashController::restoreCurrent);
@@ -280,15 +285,6 @@ void MainWindow::walletClosed()
     m_unlockView->hide();
     updateActions();
     updateTitle();
-}
-
-void MainWindow::unlockAgain(const QString &password)
-{
-    if (!m_session->unlock(password)) {
-        const WalletError error = m_session->lastError();
-        m_unlockView->showError(error.kind() == WalletError::WrongPassword ? tr("Invalid password. Try again!")
-                                                                           : error.message());
-    }
 }
 
 void MainWindow::showPanes(bool unlocked)

@@ -61,7 +61,6 @@ private:
     void walletOpened();
     void walletLocked();
     void walletClosed();
-    void unlockAgain(const QString &password);
     void reloadKeepingSelection();
     void walletFileChanged();
     void showPanes(bool unlocked);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/NewWalletOptions.h"
 #include "store/WalletCredentials.h"
 #include "store/WalletError.h"
 
@@ -15,6 +16,7 @@
 class Card;
 class CardDb;
 class ImportLoader;
+struct WalletInfo;
 
 // The open wallet of the program: its file, its store while it is unlocked, and what may be done with it.
 // The window, its panes and its dialogs are handed this object by whoever creates them; nothing else
@@ -68,6 +70,12 @@ public:
     bool updateCard(Card &card, int *id = nullptr);
     bool trashCard(const QString &uuid);
     bool changePassword(const QString &oldPassword, const QString &newPassword);
+    // The format and key settings of the session's wallet, with its live cards; read from the file
+    // while it is locked.
+    WalletInfo walletInfo() const;
+    // Rewrites the open wallet into the target format under the same credentials on a worker, after
+    // checking them and keeping a backup; conversionDone() tells how it went (lastError() says why not).
+    void convert(const NewWalletOptions &target, const WalletCredentials &credentials);
     // Runs work on a worker thread against the open store. lock(), close() and the destructor wait for
     // it, so the store is never destroyed under a running job.
     QFuture<bool> runInBackground(std::function<bool(CardDb &)> work);
@@ -81,6 +89,7 @@ signals:
     void locked();
     void closed();
     void cardsChanged();
+    void conversionDone(bool converted);
 
 private:
     bool fail(const WalletError &error);

@@ -85,7 +85,9 @@ private slots:
         QWidget window;
         FileSyncController controller([&store] { return store.get(); }, &window);
         int asked = 0;
-        controller.setPasswordQuestion([&asked](const QString &) { return ++asked == 1 ? QString("other") : QString(); });
+        controller.setPasswordQuestion([&asked](const QString &) {
+            return FileSyncController::CopyCredentials{++asked == 1 ? "other" : "", {}};
+        });
         QSignalSpy messages(&controller, &FileSyncController::statusMessage);
         controller.walletOpened();
         controller.setSyncFile(shared);
