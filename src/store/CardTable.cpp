@@ -48,6 +48,26 @@ std::optional<QVector<CardListEntry>> CardTable::cardList(ListScope scope)
     return entries;
 }
 
+namespace {
+
+// The head columns of a card text that the card list shows (up to the title), read by the card codec
+// without the notes and fields after them, which a large wallet's list would parse for nothing.
+bool readHead(const QByteArray &text, Card &head)
+{
+    constexpr int listedColumns = 5;
+    int end = -1;
+    for (int column = 0; column < listedColumns && (end = text.indexOf('\t', end + 1)) >= 0; ++column) {
+    }
+    if (end < 0)
+        return false;
+    QByteArray columns = text.left(end) + QByteArrayLiteral("\t\t0");
+    head.fromData(columns);
+    SecretText::wipe(columns);
+    return true;
+}
+
+} // namespace
+
 // The heads of a version-3 wallet are only in the sealed texts: every card is opened, on two threads
 // since a large wallet's list is what its unlocking waits for. A card that does not open is listed
 // without a title, as a version-2 card whose text does not decrypt still is.
@@ -75,16 +95,18 @@ std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
     const bool all = scope != LiveCards;
     const auto openRange = [&](int from, int to) {
         for (int i = from; i < to; ++i) {
-            const auto card = CardRow::openCard(m_file.sealer(), sealed[i].second, sealed[i].first);
-            if (!card)
-                continue;
-            CardListEntry &entry = entries[i];
-            entry.title = card->title();
-            entry.iconId = card->iconId();
-            if (all) {
-                entry.templateType = card->templateType();
-                entry.trashed = sealed[i].first.trashed;
+            QByteArray text = m_file.sealer().open(sealed[i].second, sealed[i].first);
+            Card head;
+            if (readHead(text, head)) {
+                CardListEntry &entry = entries[i];
+                entry.title = head.title();
+                entry.iconId = head.iconId();
+                if (all) {
+                    entry.templateType = head.templateType();
+                    entry.trashed = sealed[i].first.trashed;
+                }
             }
+            SecretText::wipe(text);
         }
     };
     const int half = entries.size() / 2;

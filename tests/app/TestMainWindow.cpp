@@ -392,7 +392,7 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         // clang-format off
-        QTest::newRow("newer") << "UPDATE Identity SET Version = 3" << "Newer Wallet" << "\"%1\" is a newer Tessera wallet. Please update your copy of Tessera.";
+        QTest::newRow("newer") << "UPDATE Identity SET Version = 4" << "Newer Wallet" << "\"%1\" is a newer Tessera wallet. Please update your copy of Tessera.";
         QTest::newRow("invalid") << "UPDATE Identity SET Signature = 'Other'" << "Invalid Wallet" << "\"%1\" is not a valid Tessera wallet.";
         QTest::newRow("unsupported") << "UPDATE Identity SET Version = 1" << "Unsupported Wallet" << "\"%1\" is an older wallet that this version of Tessera doesn't support. " "Please update your phone application to the latest version.";
         QTest::newRow("locked") << "BEGIN EXCLUSIVE" << "Locked Wallet" << "\"%1\" is locked and can't be opened.";

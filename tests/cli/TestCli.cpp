@@ -121,7 +121,7 @@ private:
         cards.push_back(makeCard(uuidNumber(4), "Old", {"ana", "old", "", ""}));
         const QString path = walletWith("pw", cards, {uuidNumber(4)});
         if (fixture == Fixture::Newer)
-            SqlPeek(path).exec("UPDATE Identity SET Version = 3");
+            SqlPeek(path).exec("UPDATE Identity SET Version = 4");
         if (fixture == Fixture::Unsupported)
             SqlPeek(path).exec("UPDATE Identity SET Version = 1");
         if (fixture == Fixture::ReadOnly)

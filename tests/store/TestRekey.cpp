@@ -164,6 +164,15 @@ private slots:
 
         WalletError opened;
         auto reopened = CardDb::open(path, {tryPassword, tryKeyFile}, &opened);
+        // A new key file is its owner's only, and one that cannot be read fails as a wrong key would.
+        if (QTest::currentDataTag() == QLatin1String("right key file")) {
+            const QString keyPath = m_dir.filePath("new.key");
+            QByteArray bytes;
+            QVERIFY(!KeyFile::create(keyPath).isError() && KeyFile::create(keyPath).isError());
+            QVERIFY(!KeyFile::read(keyPath, &bytes).isError());
+            QCOMPARE(QString::number(bytes.size()) + " " + QString::number(mode(keyPath), 8), QString("64 600"));
+            QCOMPARE(KeyFile::read(path + ".none", &bytes).kind(), WalletError::WrongPassword);
+        }
         QCOMPARE(opened.message(), error);
         QCOMPARE(reopened ? cardTexts(*reopened).size() : 0, error.isEmpty() ? 2 : 0);
     }
