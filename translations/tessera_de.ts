@@ -80,10 +80,6 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
         <translation>keine Zeile in der Tabelle Identity</translation>
     </message>
     <message>
-        <source>the password check values are damaged</source>
-        <translation>die Prüfwerte des Passworts sind beschädigt</translation>
-    </message>
-    <message>
         <source>card #%1 is gone</source>
         <translation>Karte #%1 gibt es nicht mehr</translation>
     </message>
@@ -98,6 +94,62 @@ Zusammenführen oder Synchronisieren angelegt, das den Tresor ändert; die letzt
     <message>
         <source>card #%1 is not in the trash</source>
         <translation>Karte #%1 liegt nicht im Papierkorb</translation>
+    </message>
+    <message>
+        <source>the key settings are damaged</source>
+        <translation>die Schlüsseleinstellungen sind beschädigt</translation>
+    </message>
+    <message>
+        <source>unknown key derivation %1</source>
+        <translation>unbekannte Schlüsselableitung %1</translation>
+    </message>
+    <message>
+        <source>unknown key settings</source>
+        <translation>unbekannte Schlüsseleinstellungen</translation>
+    </message>
+    <message>
+        <source>key derivation settings out of bounds: %1 passes, %2 KiB</source>
+        <translation>Einstellungen der Schlüsselableitung außerhalb der Grenzen: %1 Durchläufe, %2 KiB</translation>
+    </message>
+    <message>
+        <source>not enough memory to derive the key (%1 KiB)</source>
+        <translation>nicht genug Speicher, um den Schlüssel abzuleiten (%1 KiB)</translation>
+    </message>
+    <message>
+        <source>no locked memory for the master key</source>
+        <translation>kein gesperrter Speicher für den Hauptschlüssel</translation>
+    </message>
+    <message>
+        <source>no key file %1</source>
+        <translation>keine Schlüsseldatei %1</translation>
+    </message>
+    <message>
+        <source>cannot read the key file %1: %2</source>
+        <translation>die Schlüsseldatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the key file %1 is empty</source>
+        <translation>die Schlüsseldatei %1 ist leer</translation>
+    </message>
+    <message>
+        <source>no random source</source>
+        <translation>keine Zufallsquelle</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the cryptography library cannot be initialised</source>
+        <translation>die Kryptografie-Bibliothek lässt sich nicht initialisieren</translation>
+    </message>
+    <message>
+        <source>a wallet of version %1 cannot require a key file</source>
+        <translation>ein Tresor der Version %1 kann keine Schlüsseldatei verlangen</translation>
     </message>
 </context>
 <context>
@@ -1790,6 +1842,14 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <source>Tessera is not connected to Dropbox. Sync again to sign in once more.</source>
         <translation>Tessera ist nicht mit Dropbox verbunden. Synchronisieren Sie erneut, um sich noch einmal anzumelden.</translation>
     </message>
+    <message>
+        <source>Key File</source>
+        <translation>Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>Wrong password or key file for the Tessera data on Dropbox.</source>
+        <translation>Falsches Passwort oder falsche Schlüsseldatei für die Tessera-Daten auf Dropbox.</translation>
+    </message>
 </context>
 <context>
     <name>EditDialog</name>
@@ -1921,6 +1981,10 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <source>; &quot;%1&quot; not merged: %2</source>
         <translation>; „%1“ nicht zusammengeführt: %2</translation>
     </message>
+    <message>
+        <source>Key file:</source>
+        <translation>Schlüsseldatei:</translation>
+    </message>
 </context>
 <context>
     <name>IconChooserDialog</name>
@@ -1944,6 +2008,41 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     </message>
 </context>
 <context>
+    <name>KeyFileField</name>
+    <message>
+        <source>No key file</source>
+        <translation>Keine Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>Create…</source>
+        <translation>Erstellen …</translation>
+    </message>
+    <message>
+        <source>Choose Key File</source>
+        <translation>Schlüsseldatei wählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Create Key File</source>
+        <translation>Schlüsseldatei erstellen</translation>
+    </message>
+    <message>
+        <source>Key files (*.key);;All files (*)</source>
+        <translation>Schlüsseldateien (*.key);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The key file could not be created:</source>
+        <translation>Die Schlüsseldatei konnte nicht erstellt werden:</translation>
+    </message>
+</context>
+<context>
     <name>LoginDialog</name>
     <message>
         <source>Unlock</source>
@@ -1958,16 +2057,16 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Invalid password. Try again!</source>
-        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
-    </message>
-    <message>
         <source>Loading the wallet...</source>
         <translation>Der Tresor wird geladen …</translation>
     </message>
     <message>
         <source>Please enter the password of the Tessera wallet &quot;%1&quot;.</source>
         <translation>Bitte geben Sie das Passwort des Tessera-Tresors „%1“ ein.</translation>
+    </message>
+    <message>
+        <source>Key File</source>
+        <translation>Schlüsseldatei</translation>
     </message>
 </context>
 <context>
@@ -2229,10 +2328,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Schwache, mehrfach verwendete und alte Passwörter finden</translation>
     </message>
     <message>
-        <source>Invalid password. Try again!</source>
-        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
-    </message>
-    <message>
         <source> [Locked]</source>
         <translation> [gesperrt]</translation>
     </message>
@@ -2341,6 +2436,18 @@ bevor es sich ändert.</translation>
     <message>
         <source>Please set an unlock password for the new wallet.</source>
         <translation>Bitte legen Sie ein Passwort zum Entsperren des neuen Tresors fest.</translation>
+    </message>
+    <message>
+        <source>Readable by the phone app (older, weaker protection)</source>
+        <translation>Für die Telefon-App lesbar (älteres Format, schwächerer Schutz)</translation>
+    </message>
+    <message>
+        <source>Key File</source>
+        <translation>Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>Optional. A key file is needed with the password at every unlock: keep a copy of it apart from the wallet, as without it the wallet cannot be opened.</source>
+        <translation>Optional. Eine Schlüsseldatei wird bei jedem Entsperren zusammen mit dem Passwort gebraucht: Bewahren Sie eine Kopie davon getrennt vom Tresor auf, denn ohne sie lässt sich der Tresor nicht öffnen.</translation>
     </message>
 </context>
 <context>
@@ -3017,6 +3124,13 @@ sie noch hat.</translation>
     </message>
 </context>
 <context>
+    <name>UnlockJob</name>
+    <message>
+        <source>%1. Try again!</source>
+        <translation>%1. Bitte versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>UnlockView</name>
     <message>
         <source>Unlock</source>
@@ -3029,6 +3143,29 @@ sie noch hat.</translation>
     <message>
         <source>This wallet is locked. Enter its password to unlock it.</source>
         <translation>Dieser Tresor ist gesperrt. Geben Sie sein Passwort ein, um ihn zu entsperren.</translation>
+    </message>
+    <message>
+        <source>Unlocking…</source>
+        <translation>Wird entsperrt …</translation>
+    </message>
+    <message>
+        <source>The key file this wallet requires besides its password, if any</source>
+        <translation>Die Schlüsseldatei, die dieser Tresor neben seinem Passwort verlangt, falls er eine verlangt</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeBar</name>
+    <message>
+        <source>This wallet uses the older format the phone app reads, which is far weaker against a stolen copy.</source>
+        <translation>Dieser Tresor verwendet das ältere Format, das die Telefon-App liest und das gegen eine gestohlene Kopie weit schwächer ist.</translation>
+    </message>
+    <message>
+        <source>Upgrade…</source>
+        <translation>Umwandeln …</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ausblenden</translation>
     </message>
 </context>
 <context>
@@ -3243,6 +3380,10 @@ sie noch hat.</translation>
         <source>&quot;%1&quot; could not be imported completely as a %2 export: %3.</source>
         <translation>„%1“ konnte nicht vollständig als %2-Export importiert werden: %3.</translation>
     </message>
+    <message>
+        <source>Wallet Security…</source>
+        <translation>Tresor-Sicherheit …</translation>
+    </message>
 </context>
 <context>
     <name>WalletError</name>
@@ -3314,6 +3455,10 @@ sie noch hat.</translation>
         <source>cannot write the backup</source>
         <translation>die Sicherung kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>wrong password or key file</source>
+        <translation>falsches Passwort oder falsche Schlüsseldatei</translation>
+    </message>
 </context>
 <context>
     <name>WalletProbe</name>
@@ -3340,6 +3485,93 @@ sie noch hat.</translation>
     <message>
         <source>a write was interrupted and cannot be rolled back without write access</source>
         <translation>ein Schreibvorgang wurde unterbrochen und lässt sich ohne Schreibrecht nicht zurücknehmen</translation>
+    </message>
+    <message>
+        <source>the key settings do not match their check value</source>
+        <translation>die Schlüsseleinstellungen passen nicht zu ihrem Prüfwert</translation>
+    </message>
+    <message>
+        <source>unknown version %1</source>
+        <translation>unbekannte Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>WalletSecurityDialog</name>
+    <message>
+        <source>Wallet Security</source>
+        <translation>Tresor-Sicherheit</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Key derivation:</source>
+        <translation>Schlüsselableitung:</translation>
+    </message>
+    <message>
+        <source>Key file:</source>
+        <translation>Schlüsseldatei:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Hardened (version %1)</source>
+        <translation>Gehärtet (Version %1)</translation>
+    </message>
+    <message>
+        <source>Argon2id, %1 passes over %2 MiB</source>
+        <translation>Argon2id, %1 Durchläufe über %2 MiB</translation>
+    </message>
+    <message>
+        <source>The phone app cannot open this wallet. A wallet that requires a key file cannot be converted to the phone app&apos;s format.</source>
+        <translation>Die Telefon-App kann diesen Tresor nicht öffnen. Ein Tresor, der eine Schlüsseldatei verlangt, lässt sich nicht in das Format der Telefon-App umwandeln.</translation>
+    </message>
+    <message>
+        <source>The phone app cannot open this wallet. Convert it only if the phone app must open the file: its format is far weaker against a stolen copy.</source>
+        <translation>Die Telefon-App kann diesen Tresor nicht öffnen. Wandeln Sie ihn nur um, wenn die Telefon-App die Datei öffnen muss: Ihr Format ist gegen eine gestohlene Kopie weit schwächer.</translation>
+    </message>
+    <message>
+        <source>Convert to the Phone App&apos;s Format</source>
+        <translation>In das Format der Telefon-App umwandeln</translation>
+    </message>
+    <message>
+        <source>Readable by the phone app (version %1)</source>
+        <translation>Für die Telefon-App lesbar (Version %1)</translation>
+    </message>
+    <message>
+        <source>PBKDF2-SHA256, %1 iterations</source>
+        <translation>PBKDF2-SHA256, %1 Iterationen</translation>
+    </message>
+    <message>
+        <source>This format, which the phone app reads, is far weaker against a stolen copy. The hardened format makes every guess at the password cost %1 MiB of memory and much more time; the phone app cannot open it.</source>
+        <translation>Dieses Format, das die Telefon-App liest, ist gegen eine gestohlene Kopie weit schwächer. Im gehärteten Format kostet jeder Versuch, das Passwort zu erraten, %1 MiB Speicher und viel mehr Zeit; die Telefon-App kann es nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Upgrade to the Hardened Format</source>
+        <translation>In das gehärtete Format umwandeln</translation>
+    </message>
+    <message>
+        <source>Required besides the password</source>
+        <translation>Neben dem Passwort erforderlich</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>The wallet could not be converted:</source>
+        <translation>Der Tresor konnte nicht umgewandelt werden:</translation>
+    </message>
+    <message>
+        <source>Converted to the hardened format. A backup of the wallet as it was is kept (File &gt; Restore From Backup…).</source>
+        <translation>In das gehärtete Format umgewandelt. Eine Sicherung des Tresors, wie er war, wird aufbewahrt (Datei &gt; Aus Sicherung wiederherstellen …).</translation>
+    </message>
+    <message>
+        <source>Converted to the phone app&apos;s format. A backup of the wallet as it was is kept (File &gt; Restore From Backup…).</source>
+        <translation>In das Format der Telefon-App umgewandelt. Eine Sicherung des Tresors, wie er war, wird aufbewahrt (Datei &gt; Aus Sicherung wiederherstellen …).</translation>
     </message>
 </context>
 <context>
