@@ -30,10 +30,6 @@ public:
     static bool requiredBy(const QString &walletPath);
     // The password with the bytes of the key file named, if one is. Safe on any thread.
     static WalletError credentials(const QString &password, const QString &keyFilePath, WalletCredentials *credentials);
-    WalletError credentials(const QString &password, WalletCredentials *credentials) const
-    {
-        return KeyFileField::credentials(password, path(), credentials);
-    }
 
 private:
     void browse();
