@@ -1882,6 +1882,14 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <source>Tessera is not connected to Dropbox. Sync again to sign in once more.</source>
         <translation>Tessera ist nicht mit Dropbox verbunden. Synchronisieren Sie erneut, um sich noch einmal anzumelden.</translation>
     </message>
+    <message>
+        <source>Key File</source>
+        <translation>Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>Wrong password or key file for the Tessera data on Dropbox.</source>
+        <translation>Falsches Passwort oder falsche Schlüsseldatei für die Tessera-Daten auf Dropbox.</translation>
+    </message>
 </context>
 <context>
     <name>EditDialog</name>
@@ -2021,6 +2029,10 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <source>The backup could not be restored:</source>
         <translation>Die Sicherung konnte nicht wiederhergestellt werden:</translation>
     </message>
+    <message>
+        <source>Key file:</source>
+        <translation>Schlüsseldatei:</translation>
+    </message>
 </context>
 <context>
     <name>IconChooserDialog</name>
@@ -2048,6 +2060,41 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     </message>
 </context>
 <context>
+    <name>KeyFileField</name>
+    <message>
+        <source>No key file</source>
+        <translation>Keine Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>Create…</source>
+        <translation>Erstellen …</translation>
+    </message>
+    <message>
+        <source>Choose Key File</source>
+        <translation>Schlüsseldatei wählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Create Key File</source>
+        <translation>Schlüsseldatei erstellen</translation>
+    </message>
+    <message>
+        <source>Key files (*.key);;All files (*)</source>
+        <translation>Schlüsseldateien (*.key);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The key file could not be created:</source>
+        <translation>Die Schlüsseldatei konnte nicht erstellt werden:</translation>
+    </message>
+</context>
+<context>
     <name>LoginDialog</name>
     <message>
         <source>Unlock</source>
@@ -2062,16 +2109,16 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Invalid password. Try again!</source>
-        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
-    </message>
-    <message>
         <source>Loading the wallet...</source>
         <translation>Der Tresor wird geladen …</translation>
     </message>
     <message>
         <source>Please enter the password of the Tessera wallet &quot;%1&quot;.</source>
         <translation>Bitte geben Sie das Passwort des Tessera-Tresors „%1“ ein.</translation>
+    </message>
+    <message>
+        <source>Key File</source>
+        <translation>Schlüsseldatei</translation>
     </message>
 </context>
 <context>
@@ -2433,6 +2480,18 @@ das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translat
     <message>
         <source>Please set an unlock password for the new wallet.</source>
         <translation>Bitte legen Sie ein Passwort zum Entsperren des neuen Tresors fest.</translation>
+    </message>
+    <message>
+        <source>Readable by the phone app (older, weaker protection)</source>
+        <translation>Für die Telefon-App lesbar (älteres Format, schwächerer Schutz)</translation>
+    </message>
+    <message>
+        <source>Key File</source>
+        <translation>Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>Optional. A key file is needed with the password at every unlock: keep a copy of it apart from the wallet, as without it the wallet cannot be opened.</source>
+        <translation>Optional. Eine Schlüsseldatei wird bei jedem Entsperren zusammen mit dem Passwort gebraucht: Bewahren Sie eine Kopie davon getrennt vom Tresor auf, denn ohne sie lässt sich der Tresor nicht öffnen.</translation>
     </message>
 </context>
 <context>
@@ -2826,10 +2885,6 @@ das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translat
 <context>
     <name>SessionView</name>
     <message>
-        <source>Invalid password. Try again!</source>
-        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
-    </message>
-    <message>
         <source>The cards of &quot;%1&quot; cannot be read:</source>
         <translation>Die Karten von „%1“ können nicht gelesen werden:</translation>
     </message>
@@ -3127,6 +3182,13 @@ sie noch hat.</translation>
     </message>
 </context>
 <context>
+    <name>UnlockJob</name>
+    <message>
+        <source>%1. Try again!</source>
+        <translation>%1. Bitte versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>UnlockView</name>
     <message>
         <source>Unlock</source>
@@ -3139,6 +3201,29 @@ sie noch hat.</translation>
     <message>
         <source>This wallet is locked. Enter its password to unlock it.</source>
         <translation>Dieser Tresor ist gesperrt. Geben Sie sein Passwort ein, um ihn zu entsperren.</translation>
+    </message>
+    <message>
+        <source>Unlocking…</source>
+        <translation>Wird entsperrt …</translation>
+    </message>
+    <message>
+        <source>The key file this wallet requires besides its password, if any</source>
+        <translation>Die Schlüsseldatei, die dieser Tresor neben seinem Passwort verlangt, falls er eine verlangt</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeBar</name>
+    <message>
+        <source>This wallet uses the older format the phone app reads, which is far weaker against a stolen copy.</source>
+        <translation>Dieser Tresor verwendet das ältere Format, das die Telefon-App liest und das gegen eine gestohlene Kopie weit schwächer ist.</translation>
+    </message>
+    <message>
+        <source>Upgrade…</source>
+        <translation>Umwandeln …</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ausblenden</translation>
     </message>
 </context>
 <context>
@@ -3482,6 +3567,14 @@ verlangt, kann nicht Version 2 werden.</translation>
         <source>Could not save a copy of the wallet to &quot;%1&quot;:</source>
         <translation>Die Kopie des Tresors konnte nicht unter „%1“ gespeichert werden:</translation>
     </message>
+    <message>
+        <source>Wallet Security…</source>
+        <translation>Tresor-Sicherheit …</translation>
+    </message>
+    <message>
+        <source>Could not create the wallet &quot;%1&quot;: %2.</source>
+        <translation>Der Tresor „%1“ konnte nicht angelegt werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>WalletError</name>
@@ -3591,6 +3684,85 @@ verlangt, kann nicht Version 2 werden.</translation>
     <message>
         <source>unknown version %1</source>
         <translation>unbekannte Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>WalletSecurityDialog</name>
+    <message>
+        <source>Wallet Security</source>
+        <translation>Tresor-Sicherheit</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Key derivation:</source>
+        <translation>Schlüsselableitung:</translation>
+    </message>
+    <message>
+        <source>Key file:</source>
+        <translation>Schlüsseldatei:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Hardened (version %1)</source>
+        <translation>Gehärtet (Version %1)</translation>
+    </message>
+    <message>
+        <source>Argon2id, %1 passes over %2 MiB</source>
+        <translation>Argon2id, %1 Durchläufe über %2 MiB</translation>
+    </message>
+    <message>
+        <source>The phone app cannot open this wallet. A wallet that requires a key file cannot be converted to the phone app&apos;s format.</source>
+        <translation>Die Telefon-App kann diesen Tresor nicht öffnen. Ein Tresor, der eine Schlüsseldatei verlangt, lässt sich nicht in das Format der Telefon-App umwandeln.</translation>
+    </message>
+    <message>
+        <source>The phone app cannot open this wallet. Convert it only if the phone app must open the file: its format is far weaker against a stolen copy.</source>
+        <translation>Die Telefon-App kann diesen Tresor nicht öffnen. Wandeln Sie ihn nur um, wenn die Telefon-App die Datei öffnen muss: Ihr Format ist gegen eine gestohlene Kopie weit schwächer.</translation>
+    </message>
+    <message>
+        <source>Convert to the Phone App&apos;s Format</source>
+        <translation>In das Format der Telefon-App umwandeln</translation>
+    </message>
+    <message>
+        <source>Readable by the phone app (version %1)</source>
+        <translation>Für die Telefon-App lesbar (Version %1)</translation>
+    </message>
+    <message>
+        <source>PBKDF2-SHA256, %1 iterations</source>
+        <translation>PBKDF2-SHA256, %1 Iterationen</translation>
+    </message>
+    <message>
+        <source>This format, which the phone app reads, is far weaker against a stolen copy. The hardened format makes every guess at the password cost %1 MiB of memory and much more time; the phone app cannot open it.</source>
+        <translation>Dieses Format, das die Telefon-App liest, ist gegen eine gestohlene Kopie weit schwächer. Im gehärteten Format kostet jeder Versuch, das Passwort zu erraten, %1 MiB Speicher und viel mehr Zeit; die Telefon-App kann es nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Upgrade to the Hardened Format</source>
+        <translation>In das gehärtete Format umwandeln</translation>
+    </message>
+    <message>
+        <source>Required besides the password</source>
+        <translation>Neben dem Passwort erforderlich</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>The wallet could not be converted:</source>
+        <translation>Der Tresor konnte nicht umgewandelt werden:</translation>
+    </message>
+    <message>
+        <source>Converted to the hardened format. A backup of the wallet as it was is kept (File &gt; Restore From Backup…).</source>
+        <translation>In das gehärtete Format umgewandelt. Eine Sicherung des Tresors, wie er war, wird aufbewahrt (Datei &gt; Aus Sicherung wiederherstellen …).</translation>
+    </message>
+    <message>
+        <source>Converted to the phone app&apos;s format. A backup of the wallet as it was is kept (File &gt; Restore From Backup…).</source>
+        <translation>In das Format der Telefon-App umgewandelt. Eine Sicherung des Tresors, wie er war, wird aufbewahrt (Datei &gt; Aus Sicherung wiederherstellen …).</translation>
     </message>
 </context>
 <context>

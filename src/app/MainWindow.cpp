@@ -14,10 +14,12 @@
 #include "ui/ToolCommands.h"
 #include "ui/TrashController.h"
 #include "ui/UnlockView.h"
+#include "ui/UpgradeBar.h"
 #include "ui/WalletCommands.h"
 #include "ui/WindowSettings.h"
 #include "ui_MainWindow.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -32,7 +34,7 @@ MainWindow::MainWindow(WalletSession &session, QWidget *parent)
     , m_clipboard(new ClipboardGuard(this))
     , m_idleLock(new IdleLock(this))
     , m_screenLock(new ScreenLockListener(this))
-    , m_unlockView(new UnlockView(this))
+    , m_unlockView(new UnlockView(m_session, this))
     , m_settings(new WindowSettings(this, m_idleLock, m_clipboard))
 {
     m_ui->setupUi(this);
@@ -50,6 +52,10 @@ MainWindow::MainWindow(WalletSession &session, QWidget *parent)
     m_fileSync = new FileSyncController(m_session, this);
     m_ui->menuTools->insertAction(m_ui->actionDropboxSync, m_fileSync->syncWithFileAction());
     m_ui->menuFile->insertAction(m_ui->actionCloseWallet, m_fileSync->restoreBackupAction());
+    auto *upgradeBar = new UpgradeBar(m_session, this);
+    qobject_cast<QBoxLayout *>(m_ui->centralWidget->layout())->insertWidget(0, upgradeBar);
+    connect(upgradeBar, &UpgradeBar::upgradeRequested, m_walletCommands, &WalletCommands::walletSecurity);
+    m_ui->menuFile->insertAction(m_ui->actionLock, m_walletCommands->walletSecurityAction());
     connectCommands();
     setUpKeyboard();
     updateActions();

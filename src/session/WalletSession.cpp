@@ -5,6 +5,7 @@
 #include "store/WalletBackups.h"
 
 #include <QFile>
+#include <QFutureWatcher>
 #include <QtConcurrent>
 
 #include <sys/stat.h>
@@ -238,6 +239,44 @@ bool WalletSession::changePassword(const QString &oldPassword, const QString &ne
     if (kept.isError())
         return fail(kept);
     return m_store->changePassword(oldPassword, newPassword) || failWithStoreError();
+}
+
+WalletInfo WalletSession::walletInfo() const
+{
+    WalletInfo info;
+    if (m_store)
+        info = m_store->info();
+    else if (CardDb::info(m_path, &info).isError())
+        info.cards = -1;
+    return info;
+}
+
+// On the worker: the check of the password first, so that a wrong one keeps no backup (the copies
+// kept stay those of real changes), then the backup, then the conversion.
+void WalletSession::convert(const NewWalletOptions &target, const WalletCredentials &credentials)
+{
+    auto error = std::make_shared<WalletError>(WalletError::Missing);
+    auto *watcher = new QFutureWatcher<bool>(this);
+    connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, error] {
+        watcher->deleteLater();
+        const bool converted = watcher->result();
+        if (!converted)
+            fail(*error);
+        emit conversionDone(converted);
+    });
+    watcher->setFuture(runInBackground([target, credentials, error](CardDb &store) {
+        if (!store.checkCredentials(credentials)) {
+            *error = WalletError::wrongCredentials(!credentials.keyFile.isEmpty());
+            return false;
+        }
+        *error = WalletBackups::keep(store);
+        if (error->isError())
+            return false;
+        if (store.convert(target, credentials))
+            return true;
+        *error = store.lastError();
+        return false;
+    }));
 }
 
 bool WalletSession::import(const std::function<bool(CardDb &)> &importer)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/CardTable.h"
+#include "store/NewWalletOptions.h"
 #include "store/WalletCredentials.h"
 #include "store/WalletError.h"
 
@@ -18,6 +19,7 @@
 class Card;
 class CardDb;
 struct UnreadableCard;
+struct WalletInfo;
 
 // The open wallet of the program: its file, its store while it is unlocked, and what may be done with it.
 // Whoever creates the window creates the session and hands it in; the window, its panes and its
@@ -93,6 +95,12 @@ public:
     // The same for work that may change the cards; it returns whether it did, and the views then hear
     // of it. False while locked.
     bool change(const std::function<bool(CardDb &)> &work);
+    // The format and key settings of the session's wallet, with its live cards; read from the file
+    // while it is locked.
+    WalletInfo walletInfo() const;
+    // Rewrites the open wallet into the target format under the same credentials on a worker, after
+    // checking them and keeping a backup; conversionDone() tells how it went (lastError() says why not).
+    void convert(const NewWalletOptions &target, const WalletCredentials &credentials);
     // Runs work on a worker thread against the open store. lock(), close() and the destructor wait for
     // it, so the store is never destroyed under a running job.
     QFuture<bool> runInBackground(std::function<bool(CardDb &)> work);
@@ -108,6 +116,7 @@ signals:
     void cardUpdated(int id);
     // The card left the list it was in: moved to the trash or out of it, or deleted for ever.
     void cardRemoved(int id);
+    void conversionDone(bool converted);
 
 private:
     bool fail(const WalletError &error);

@@ -4,6 +4,7 @@
 #include "store/CardDb.h"
 #include "store/WalletBackups.h"
 #include "sync/WalletMerge.h"
+#include "ui/KeyFileField.h"
 #include "ui/MakerSite.h"
 #include "ui_DropboxSyncDialog.h"
 
@@ -28,8 +29,10 @@ DropboxSyncDialog::DropboxSyncDialog(WalletSession &session, QSettings &settings
     , m_settings(settings)
     , m_client(new DropboxClient(hosts, this))
     , m_localSyncPath(m_folder.filePath(QStringLiteral("sync_default.db")))
+    , m_keyFile(new KeyFileField(this))
 {
     m_ui->setupUi(this);
+    m_ui->formLayout->insertRow(2, tr("Key File"), m_keyFile);
     m_ui->passerrLabel->hide();
     m_client->setApiKey(QString::fromLatin1(applicationKey), QString::fromLatin1(applicationSecret));
     connect(m_client, &DropboxClient::doneRequestToken, this, &DropboxSyncDialog::startAuth2);
@@ -122,6 +125,7 @@ void DropboxSyncDialog::createPassword()
                                   "set a password for the Tessera data on Dropbox."));
     m_ui->oldPassLabel->hide();
     m_ui->oldPassEdit->hide();
+    showKeyFile(false);
     m_ui->changePassCheck->hide();
     enterState(StateCreatePassword, PasswordPage, tr("Synchronize"));
     m_ui->newPassEdit->setFocus();
@@ -134,6 +138,7 @@ void DropboxSyncDialog::askPassword()
     m_ui->changePassCheck->setChecked(false);
     m_ui->newPassEdit->setEnabled(false);
     m_ui->confirmPassEdit->setEnabled(false);
+    showKeyFile(KeyFileField::requiredBy(m_localSyncPath));
     enterState(StateAskPassword, PasswordPage, tr("Synchronize"));
     m_ui->oldPassEdit->setFocus();
 }
@@ -158,6 +163,8 @@ void DropboxSyncDialog::startSync()
     const QString confirmation = m_ui->confirmPassEdit->text();
     const bool changing = m_state == StateCreatePassword || m_changeSyncPassword;
     const bool needsOld = m_state == StateAskPassword;
+    const bool keyFileShown = !m_keyFile->isHidden();
+    WalletCredentials credentials;
 
     if ((needsOld && password.isEmpty()) || (changing && (newPassword.isEmpty() || confirmation.isEmpty()))) {
         showPasswordError(tr("Password can not be empty!"));
@@ -173,23 +180,32 @@ void DropboxSyncDialog::startSync()
             showPasswordError(tr("The Tessera data on Dropbox cannot be read by this version of Tessera."));
             return;
         }
-        auto store = CardDb::open(m_localSyncPath, password);
+        WalletError error
+            = KeyFileField::credentials(password, keyFileShown ? m_keyFile->path() : QString(), &credentials);
+        auto store = error.isError() ? nullptr : CardDb::open(m_localSyncPath, credentials, &error);
         if (!store) {
-            showPasswordError(tr("Wrong password for the Tessera data on Dropbox."));
+            showPasswordError(keyFileShown ? tr("Wrong password or key file for the Tessera data on Dropbox.")
+                                           : tr("Wrong password for the Tessera data on Dropbox."));
             return;
         }
         store->close();
     }
-    m_copyPassword = changing ? newPassword : password;
-    startMerge(needsOld ? password : QString(), changing ? newPassword : QString());
+    m_copyCredentials = {changing ? newPassword : password, credentials.keyFile};
+    startMerge(credentials, changing ? newPassword : QString());
 }
 
-void DropboxSyncDialog::startMerge(const QString &password, const QString &newPassword)
+void DropboxSyncDialog::startMerge(const WalletCredentials &credentials, const QString &newPassword)
 {
     showActivity(StateSyncing, tr("Please wait while synchronizing..."));
     m_ui->commonButton->setEnabled(false);
     m_syncWatcher.setFuture(m_session.runInBackground(
-        [this, password, newPassword](CardDb &store) { return mergeIntoCopy(store, password, newPassword); }));
+        [this, credentials, newPassword](CardDb &store) { return mergeIntoCopy(store, credentials, newPassword); }));
+}
+
+void DropboxSyncDialog::showKeyFile(bool shown)
+{
+    m_keyFile->setVisible(shown);
+    m_ui->formLayout->labelForField(m_keyFile)->setVisible(shown);
 }
 
 void DropboxSyncDialog::doneWithSync()
@@ -263,21 +279,26 @@ void DropboxSyncDialog::closeEvent(QCloseEvent *event)
         event->accept();
 }
 
-bool DropboxSyncDialog::mergeIntoCopy(CardDb &store, const QString &password, const QString &newPassword)
+// A copy made here is in the phone app's format, which the phone reads from the cloud; a copy there
+// keeps its format and key file through a change of password.
+bool DropboxSyncDialog::mergeIntoCopy(CardDb &store, const WalletCredentials &credentials, const QString &newPassword)
 {
     bool created = false;
-    auto copy
-        = WalletMerge::openOther(m_localSyncPath, password.isEmpty() ? newPassword : password, newPassword, &created);
+    const WalletCredentials fresh{newPassword, QByteArray()};
+    const NewWalletOptions compatible{NewWalletOptions::Compatible, {}};
+    auto copy = WalletMerge::openOther(m_localSyncPath, credentials.password.isEmpty() ? fresh : credentials, fresh,
+                                       compatible, &created);
     if (!copy || !WalletMerge::merge(store, *copy, WalletMerge::OtherCopyOnly))
         return false;
-    return password.isEmpty() || newPassword.isEmpty() || copy->changePassword(password, newPassword);
+    return credentials.password.isEmpty() || newPassword.isEmpty()
+        || copy->changeCredentials(credentials, {newPassword, credentials.keyFile});
 }
 
 bool DropboxSyncDialog::adoptCopy()
 {
     bool merged = false;
     m_session.change([&](CardDb &store) {
-        auto copy = CardDb::open(m_localSyncPath, m_copyPassword);
+        auto copy = CardDb::open(m_localSyncPath, m_copyCredentials);
         merged = copy
             && WalletMerge::merge(store, *copy, WalletMerge::LocalCopyOnly, nullptr, nullptr, &WalletBackups::keep);
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/WalletCredentials.h"
 #include "sync/DropboxClient.h"
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 
 class QSettings;
 class CardDb;
+class KeyFileField;
 class WalletSession;
 
 namespace Ui {
@@ -74,9 +76,10 @@ private slots:
     void doneWithSync();
 
 private:
-    // The worker-thread part: merges the wallet into the downloaded copy, which then holds the merged
-    // copy to upload (under newPassword when that is set). The wallet itself is not changed yet.
-    bool mergeIntoCopy(CardDb &store, const QString &password, const QString &newPassword);
+    // The worker-thread part: merges the wallet into the downloaded copy (opened with credentials, or
+    // made when there is none), which then holds the merged copy to upload (under newPassword when that
+    // is set). The wallet itself is not changed yet.
+    bool mergeIntoCopy(CardDb &store, const WalletCredentials &credentials, const QString &newPassword);
     // After the upload: the wallet takes in the uploaded copy's cards.
     bool adoptCopy();
     enum Page { InfoPage = 0, ActivityPage = 1, ErrorPage = 2, PasswordPage = 3 };
@@ -84,7 +87,9 @@ private:
     void enterState(SyncState state, Page page, const QString &buttonText);
     void showActivity(SyncState state, const QString &status);
     void showPasswordError(const QString &message);
-    void startMerge(const QString &password, const QString &newPassword);
+    // The key file row, for a copy that requires one.
+    void showKeyFile(bool shown);
+    void startMerge(const WalletCredentials &credentials, const QString &newPassword);
     bool isMerging() const { return m_syncWatcher.isRunning(); }
 
     const std::unique_ptr<Ui::DropboxSyncDialog> m_ui;
@@ -96,7 +101,8 @@ private:
     // A folder only this user can read: the downloaded copy holds the cloud wallet.
     QTemporaryDir m_folder;
     QString m_localSyncPath;
-    // The password of the merged copy once it is written.
-    QString m_copyPassword;
+    KeyFileField *m_keyFile;
+    // The password (and key file) of the merged copy once it is written.
+    WalletCredentials m_copyCredentials;
     QFutureWatcher<bool> m_syncWatcher;
 };

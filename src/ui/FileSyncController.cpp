@@ -1,17 +1,23 @@
 #include "ui/FileSyncController.h"
 
+#include "model/SecretText.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "store/WalletBackups.h"
 #include "sync/FileSync.h"
 #include "ui/FileDialog.h"
 #include "ui/FileWatch.h"
+#include "ui/KeyFileField.h"
 #include "ui/MessageBox.h"
 #include "ui/RestoreBackupDialog.h"
+#include "ui/SecretWidgets.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QInputDialog>
+#include <QFormLayout>
+#include <QLineEdit>
 #include <QSettings>
 #include <QWidget>
 
@@ -19,11 +25,30 @@ namespace {
 
 const QString copiesKey = QStringLiteral("fileSync/copies");
 
-QString askPassword(QWidget *window, const QString &path)
+FileSyncController::CopyCredentials askPassword(QWidget *window, const QString &path)
 {
-    return QInputDialog::getText(window, FileSyncController::tr("Sync With File"),
-                                 FileSyncController::tr("Password of \"%1\":").arg(QFileInfo(path).fileName()),
-                                 QLineEdit::Password);
+    QDialog dialog(window);
+    dialog.setWindowTitle(FileSyncController::tr("Sync With File"));
+    auto *password = new QLineEdit(&dialog);
+    password->setEchoMode(QLineEdit::Password);
+    auto *keyFile = new KeyFileField(&dialog);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto *form = new QFormLayout(&dialog);
+    form->addRow(FileSyncController::tr("Password of \"%1\":").arg(QFileInfo(path).fileName()), password);
+    if (KeyFileField::requiredBy(path))
+        form->addRow(FileSyncController::tr("Key file:"), keyFile);
+    else
+        keyFile->hide();
+    form->addRow(buttons);
+    keyFile->recall(path);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const FileSyncController::CopyCredentials given{password->text(),
+                                                    keyFile->isHidden() ? QString() : keyFile->path()};
+    SecretWidgets::wipe(&dialog);
+    return given;
 }
 
 } // namespace
@@ -195,14 +220,25 @@ std::unique_ptr<CardDb> FileSyncController::openCopy(CardDb &wallet, const QStri
     auto copy = CardDb::openWithKey(path, m_copyKey.isEmpty() ? wallet.key() : m_copyKey, error);
     if (copy || error->kind() != WalletError::PasswordChanged)
         return copy;
-    const QString password = m_askPassword(path);
-    if (password.isEmpty()) {
+    copy = openAsking(path, error);
+    if (copy)
+        m_copyKey = copy->key();
+    return copy;
+}
+
+std::unique_ptr<CardDb> FileSyncController::openAsking(const QString &path, WalletError *error)
+{
+    const CopyCredentials given = m_askPassword(path);
+    if (given.password.isEmpty()) {
         *error = WalletError(WalletError::WrongPassword);
         return nullptr;
     }
-    copy = CardDb::open(path, password, error);
+    WalletCredentials credentials;
+    *error = KeyFileField::credentials(given.password, given.keyFilePath, &credentials);
+    auto copy = error->isError() ? nullptr : CardDb::open(path, credentials, error);
+    SecretText::wipe(credentials.keyFile);
     if (copy)
-        m_copyKey = copy->key();
+        KeyFileField::remember(path, given.keyFilePath);
     return copy;
 }
 
@@ -221,12 +257,7 @@ std::unique_ptr<CardDb> FileSyncController::openBackup(CardDb &wallet, const QSt
     auto backup = CardDb::openWithKey(path, wallet.key(), error);
     if (backup || error->kind() != WalletError::PasswordChanged)
         return backup;
-    const QString password = m_askPassword(path);
-    if (password.isEmpty()) {
-        *error = WalletError(WalletError::WrongPassword);
-        return nullptr;
-    }
-    return CardDb::open(path, password, error);
+    return openAsking(path, error);
 }
 
 void FileSyncController::restoreBackup(const QString &backupPath)

@@ -24,8 +24,14 @@ class FileSyncController : public QObject
     Q_OBJECT
 
 public:
-    // Asks the password of the copy at path; empty when the user declines.
-    using PasswordQuestion = std::function<QString(const QString &path)>;
+    // What the user gives for the copy at path: its password (empty when they decline) and, for a copy
+    // that requires one, the path of its key file.
+    struct CopyCredentials
+    {
+        QString password;
+        QString keyFilePath;
+    };
+    using PasswordQuestion = std::function<CopyCredentials(const QString &path)>;
 
     FileSyncController(WalletSession &session, QWidget *window);
     ~FileSyncController() override;
@@ -59,6 +65,8 @@ private:
     void watch();
     std::unique_ptr<CardDb> openCopy(CardDb &wallet, const QString &path, WalletError *error);
     std::unique_ptr<CardDb> openBackup(CardDb &wallet, const QString &path, WalletError *error);
+    // Opens the copy at path with the password (and key file) the user gives.
+    std::unique_ptr<CardDb> openAsking(const QString &path, WalletError *error);
 
     WalletSession &m_session;
     QWidget *m_window;
@@ -67,7 +75,7 @@ private:
     QAction *m_restoreAction;
     FileWatch *m_watch;
     QTimer m_delay;
-    // The copy's key, kept for this session only: the password is asked once.
+    // The copy's key, kept for this session only: the password (and key file) is asked once.
     QByteArray m_copyKey;
     bool m_syncing = false;
     bool m_walletGoneReported = false;

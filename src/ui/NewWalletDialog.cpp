@@ -1,13 +1,33 @@
 #include "ui/NewWalletDialog.h"
 
+#include "ui/KeyFileField.h"
 #include "ui_NewWalletDialog.h"
 
-NewWalletDialog::NewWalletDialog(QWidget *parent)
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLabel>
+
+NewWalletDialog::NewWalletDialog(const Argon2Settings &kdf, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::NewWalletDialog>())
+    , m_kdf(kdf)
+    , m_compatible(new QCheckBox(tr("Readable by the phone app (older, weaker protection)"), this))
+    , m_keyFile(new KeyFileField(this, KeyFileField::ChooseOrCreate))
 {
     m_ui->setupUi(this);
     m_ui->errorLabel->hide();
+    m_compatible->setObjectName(QStringLiteral("compatibleCheckBox"));
+    m_ui->formLayout->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    m_ui->formLayout->addRow(tr("Key File"), m_keyFile);
+    auto *keyFileNote = new QLabel(tr("Optional. A key file is needed with the password at every unlock: keep a "
+                                      "copy of it apart from the wallet, as without it the wallet cannot be opened."),
+                                   this);
+    keyFileNote->setWordWrap(true);
+    m_ui->formLayout->addRow(QString(), keyFileNote);
+    m_ui->formLayout->addRow(QString(), m_compatible);
+    // The phone app's format has no place for a key file.
+    connect(m_compatible, &QCheckBox::toggled, m_keyFile, &QWidget::setDisabled);
+    connect(m_compatible, &QCheckBox::toggled, keyFileNote, &QWidget::setDisabled);
 }
 
 NewWalletDialog::~NewWalletDialog() = default;
@@ -31,5 +51,9 @@ void NewWalletDialog::done(int r)
         return;
     }
     QDialog::done(r);
-    emit gotPassword(password);
+    NewWalletOptions options;
+    options.kdf = m_kdf;
+    if (m_compatible->isChecked())
+        options.format = NewWalletOptions::Compatible;
+    emit chosen(password, m_compatible->isChecked() ? QString() : m_keyFile->path(), options);
 }

@@ -1,28 +1,38 @@
 #pragma once
 
+#include "store/NewWalletOptions.h"
+
 #include <QDialog>
 
 #include <memory>
+
+class KeyFileField;
+class QCheckBox;
 
 namespace Ui {
 class NewWalletDialog;
 }
 
-// Asks for the unlock password of a new wallet, twice.
+// Asks for the unlock password of a new wallet, twice, and its format: hardened (with the key
+// derivation settings its creator gives, and optionally a key file), or readable by the phone app.
 class NewWalletDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit NewWalletDialog(QWidget *parent = nullptr);
+    explicit NewWalletDialog(const Argon2Settings &kdf, QWidget *parent = nullptr);
     ~NewWalletDialog() override;
 
 signals:
-    void gotPassword(const QString &password);
+    // keyFilePath is empty for none.
+    void chosen(const QString &password, const QString &keyFilePath, const NewWalletOptions &options);
 
 public slots:
     void done(int r) override;
 
 private:
     const std::unique_ptr<Ui::NewWalletDialog> m_ui;
+    const Argon2Settings m_kdf;
+    QCheckBox *m_compatible;
+    KeyFileField *m_keyFile;
 };

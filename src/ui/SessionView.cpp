@@ -23,7 +23,6 @@ SessionView::SessionView(WalletSession &session, QWidget *panes, CardListPane *l
     connect(&session, &WalletSession::locked, this, &SessionView::walletLocked);
     connect(&session, &WalletSession::closed, this, &SessionView::walletClosed);
     connect(&session, &WalletSession::cardsChanged, this, &SessionView::reloadKeepingSelection);
-    connect(m_unlock, &UnlockView::unlockRequested, this, &SessionView::unlockAgain);
     showPanes(false);
     m_unlock->hide();
 }
@@ -56,15 +55,6 @@ void SessionView::walletClosed()
     m_detail->displayCard(-1);
     showPanes(false);
     m_unlock->hide();
-}
-
-void SessionView::unlockAgain(const QString &password)
-{
-    if (!m_session.unlock(password)) {
-        const WalletError error = m_session.lastError();
-        m_unlock->showError(error.kind() == WalletError::WrongPassword ? tr("Invalid password. Try again!")
-                                                                       : error.message());
-    }
 }
 
 void SessionView::reloadKeepingSelection()

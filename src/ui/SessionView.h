@@ -10,9 +10,9 @@ class UnlockView;
 class WalletSession;
 
 // The middle of the window as the session stands: the card panes while the wallet is unlocked, the
-// unlock view while it is locked, neither without a wallet. Fills the panes when the wallet opens
-// (showing again the card shown before a lock), empties them when it locks or closes, and reads the
-// list again around the card shown when many cards changed at once.
+// unlock view while it is locked (which unlocks by itself), neither without a wallet. Fills the panes when the wallet
+// opens (showing again the card shown before a lock), empties them when it locks or closes, and reads the list again
+// around the card shown when many cards changed at once.
 class SessionView : public QObject
 {
     Q_OBJECT
@@ -26,7 +26,6 @@ private:
     void walletOpened();
     void walletLocked();
     void walletClosed();
-    void unlockAgain(const QString &password);
     void reloadKeepingSelection();
     void showPanes(bool unlocked);
 

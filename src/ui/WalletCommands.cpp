@@ -4,15 +4,20 @@
 #include "import/KeePassLoader.h"
 #include "import/KeePassXLoader.h"
 #include "import/PSafeLoader.h"
+#include "model/SecretText.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/ExportCommand.h"
 #include "ui/FileDialog.h"
+#include "ui/KeyFileField.h"
 #include "ui/LoginDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/NewWalletDialog.h"
+#include "ui/WalletSecurityDialog.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -30,7 +35,14 @@ WalletCommands::WalletCommands(WalletSession &session, QWidget *window)
     : QObject(window)
     , m_session(session)
     , m_window(window)
+    , m_securityAction(new QAction(tr("Wallet Security…"), this))
 {
+    m_securityAction->setObjectName(QStringLiteral("actionWalletSecurity"));
+    m_securityAction->setEnabled(false);
+    connect(m_securityAction, &QAction::triggered, this, &WalletCommands::walletSecurity);
+    connect(&m_session, &WalletSession::opened, m_securityAction, [this] { m_securityAction->setEnabled(true); });
+    connect(&m_session, &WalletSession::locked, m_securityAction, [this] { m_securityAction->setEnabled(false); });
+    connect(&m_session, &WalletSession::closed, m_securityAction, [this] { m_securityAction->setEnabled(false); });
 }
 
 void WalletCommands::loadSettings(const QSettings &settings)
@@ -95,9 +107,9 @@ void WalletCommands::openFile(const QString &path)
 
 void WalletCommands::create()
 {
-    auto *dialog = new NewWalletDialog(m_window);
+    auto *dialog = new NewWalletDialog(m_newWalletKdf, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &NewWalletDialog::gotPassword, this, &WalletCommands::createWithPassword);
+    connect(dialog, &NewWalletDialog::chosen, this, &WalletCommands::createWallet);
     dialog->open();
 }
 
@@ -117,8 +129,8 @@ QString WalletCommands::chooseSavePath(const QString &caption, const QString &er
 }
 
 // The new wallet is made beside the chosen path and then renamed over it, so a file that was there is
-// replaced only by a complete wallet.
-void WalletCommands::createWithPassword(const QString &password)
+// replaced only by a complete wallet. The store it gives is the session's: no second key derivation.
+void WalletCommands::createWallet(const QString &password, const QString &keyFilePath, const NewWalletOptions &options)
 {
     const QString path
         = chooseSavePath(tr("Save New Wallet"),
@@ -126,17 +138,29 @@ void WalletCommands::createWithPassword(const QString &password)
                             "or it is on a read-only file system."));
     if (path.isEmpty())
         return;
+    WalletCredentials credentials;
+    WalletError error = KeyFileField::credentials(password, keyFilePath, &credentials);
+    if (error.isError()) {
+        showError(tr("Error"), tr("Could not create the wallet \"%1\": %2.").arg(path, error.message()));
+        return;
+    }
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
         showError(tr("Error"), tr("Could not replace \"%1\".").arg(path));
         return;
     }
-    WalletError error;
-    if (!CardDb::create(path, password, &error)) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::unique_ptr<CardDb> store = CardDb::create(path, credentials, options, &error);
+    QApplication::restoreOverrideCursor();
+    SecretText::wipe(credentials.keyFile);
+    if (!store) {
         MessageBox::storeError(m_window, tr("Could not create the wallet \"%1\":").arg(path), error);
         return;
     }
-    if (!m_session.unlock(path, password))
+    if (!m_session.install(path, std::move(store), error)) {
         MessageBox::storeError(m_window, tr("Could not open the wallet \"%1\":").arg(path), m_session.lastError());
+        return;
+    }
+    KeyFileField::remember(path, keyFilePath);
 }
 
 void WalletCommands::saveCopy()
@@ -167,6 +191,15 @@ void WalletCommands::saveCopy()
 void WalletCommands::changePassword()
 {
     auto *dialog = new ChangePasswordDialog(m_session, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void WalletCommands::walletSecurity()
+{
+    if (!m_session.isUnlocked())
+        return;
+    auto *dialog = new WalletSecurityDialog(m_session, m_newWalletKdf, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "store/NewWalletOptions.h"
+
 #include <QObject>
 #include <QString>
 
+class QAction;
 class QSettings;
 class QWidget;
 class WalletSession;
 
-// The commands on wallet files: open, create, save a copy, change the password, import into and
-// export from the open wallet. It remembers the folders the user last opened and saved in.
+// The commands on wallet files: open, create, save a copy, change the password, its security settings,
+// import into and export from the open wallet. It remembers the folders the user last opened and saved in.
 class WalletCommands : public QObject
 {
     Q_OBJECT
@@ -20,6 +23,10 @@ public:
 
     void loadSettings(const QSettings &settings);
     void saveSettings(QSettings &settings) const;
+    // The key derivation of hardened wallets made here: the default cost, unless a test wants less.
+    void setNewWalletKdf(const Argon2Settings &kdf) { m_newWalletKdf = kdf; }
+    // File > Wallet Security…, enabled while a wallet is unlocked.
+    QAction *walletSecurityAction() const { return m_securityAction; }
 
 public slots:
     void open();
@@ -28,11 +35,12 @@ public slots:
     void create();
     void saveCopy();
     void changePassword();
+    void walletSecurity();
     void exportCards();
     void importCards(ImportFormat format);
 
 private:
-    void createWithPassword(const QString &password);
+    void createWallet(const QString &password, const QString &keyFilePath, const NewWalletOptions &options);
     // Asks where to save; empty when the user cancelled or the folder cannot be written.
     QString chooseSavePath(const QString &caption, const QString &errorText);
     void showError(const QString &title, const QString &text);
@@ -41,4 +49,6 @@ private:
     QWidget *const m_window;
     QString m_openFolder;
     QString m_saveFolder;
+    Argon2Settings m_newWalletKdf;
+    QAction *const m_securityAction;
 };

@@ -98,6 +98,10 @@ private:
     {
         QTest::keyClicks(unlockPassword(), password);
         QTest::keyClick(unlockPassword(), Qt::Key_Return);
+        // The key derivation runs on a worker; meanwhile the view says so and takes no input.
+        QVERIFY(!unlockPassword()->isEnabled());
+        QVERIFY(unlockView()->findChild<QLabel *>("unlocking")->isVisible());
+        QTRY_VERIFY(unlockPassword()->isEnabled() || session().isUnlocked());
     }
 
 private slots:
@@ -129,7 +133,7 @@ private slots:
 
         unlockThroughTheView("wrong");
         QCOMPARE(session().state(), WalletSession::Locked);
-        QVERIFY(unlockView()->findChild<QLabel *>() != nullptr);
+        QCOMPARE(unlockView()->findChild<QLabel *>("unlockError")->text(), QString("Wrong password. Try again!"));
         unlockThroughTheView("pw");
         QCOMPARE(session().state(), WalletSession::Unlocked);
         QVERIFY(!unlockView()->isVisible());

@@ -14,6 +14,9 @@
 #include "ui/NewWalletDialog.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/UnlockView.h"
+#include "ui/UpgradeBar.h"
+#include "ui/WalletCommands.h"
+#include "ui/WalletSecurityDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -54,10 +57,12 @@ class TestMainWindow : public QObject, public MainWindowFixture
 
 private:
     // A wallet on disk with the given cards (titles), made behind the window's back.
-    QString walletWith(const QStringList &titles, const QString &password = QStringLiteral("pw"))
+    // Hardened at the cheapest key derivation the file allows, or else in the phone app's format.
+    QString walletWith(const QStringList &titles, const QString &password = QStringLiteral("pw"), bool hardened = false)
     {
         const QString path = newPath();
-        auto store = CardDb::openOrCreate(path, password);
+        auto store = hardened ? CardDb::create(path, {password, QByteArray()}, cheapHardened)
+                              : CardDb::openOrCreate(path, password);
         for (const QString &title : titles)
             store->addCard(*makeCard(newUuid(), title, {"user", "secret"}, QDateTime::currentDateTimeUtc()));
         return path;
@@ -167,6 +172,120 @@ private slots:
         QCOMPARE(session().path(), path);
     }
 
+    // New wallets are hardened, with the key derivation their creator gives, unless the user asks for
+    // the phone app's format; a key file created in the dialog is then required, and remembered.
+    void newWalletFormats_data()
+    {
+        QTest::addColumn<bool>("phoneApp");
+        QTest::addColumn<bool>("keyFile");
+        QTest::addColumn<int>("format");
+        QTest::newRow("hardened") << false << false << 3;
+        QTest::newRow("phone app") << true << false << 2;
+        QTest::newRow("key file") << false << true << 3;
+    }
+
+    void newWalletFormats()
+    {
+        QFETCH(bool, phoneApp);
+        QFETCH(bool, keyFile);
+        QFETCH(int, format);
+        MainWindow &window = openWindow();
+        window.findChild<WalletCommands *>()->setNewWalletKdf(cheapHardened.kdf);
+        action("actionNewWallet")->trigger();
+        auto *dialog = waitForTopLevel<NewWalletDialog>();
+        auto *phoneBox = dialog->findChild<QCheckBox *>("compatibleCheckBox");
+        QVERIFY(!phoneBox->isChecked());
+        phoneBox->setChecked(phoneApp);
+        const QString keyPath = m_dir.filePath("made.key");
+        if (keyFile) {
+            FileDialog::setNextFileName(keyPath);
+            dialog->findChild<QPushButton *>("createKeyFile")->click();
+        }
+        const QString path = newPath();
+        FileDialog::setNextFileName(path);
+        submit(dialog, {{"newPasswordEdit", "pw"}, {"confirmPasswordEdit", "pw"}});
+        QTRY_VERIFY(session().isUnlocked());
+        WalletInfo info;
+        QVERIFY(!CardDb::info(path, &info).isError());
+        QCOMPARE(info.format, format);
+        QCOMPARE(info.iterations, format == 3 ? 1u : 2048u);
+        QCOMPARE(info.keyFileRequired, keyFile);
+        if (!keyFile)
+            return;
+
+        session().lock();
+        auto *unlockView = window.findChild<UnlockView *>();
+        auto *keyField = unlockView->findChild<QLineEdit *>("keyFilePath");
+        auto *password = unlockView->findChild<QLineEdit *>("unlockPassword");
+        QCOMPARE(keyField->text(), keyPath);
+        keyField->clear();
+        QTest::keyClicks(password, "pw");
+        QTest::keyClick(password, Qt::Key_Return);
+        QTRY_VERIFY(password->isEnabled());
+        QCOMPARE(unlockView->findChild<QLabel *>("unlockError")->text(),
+                 QString("Wrong password or key file. Try again!"));
+        keyField->setText(keyPath);
+        QTest::keyClicks(password, "pw");
+        QTest::keyClick(password, Qt::Key_Return);
+        QTRY_VERIFY(session().isUnlocked());
+    }
+
+    // File > Wallet Security converts to the other format after asking the password again, keeping the
+    // cards and a backup; the offer to upgrade shows only for a wallet in the phone app's format.
+    void convertFromWalletSecurity_data()
+    {
+        QTest::addColumn<bool>("hardened");
+        QTest::newRow("upgrade from the offer") << false;
+        QTest::newRow("to the phone app's format") << true;
+    }
+
+    void convertFromWalletSecurity()
+    {
+        QFETCH(bool, hardened);
+        const QString path = walletWith({"Alpha", "Beta"}, "pw", hardened);
+        MainWindow &window = openWindow(path);
+        window.findChild<WalletCommands *>()->setNewWalletKdf(cheapHardened.kdf);
+        auto *offer = window.findChild<UpgradeBar *>();
+        QCOMPARE(offer->isVisible(), !hardened);
+        if (hardened)
+            action("actionWalletSecurity")->trigger();
+        else
+            offer->findChild<QPushButton *>("upgradeButton")->click();
+        auto *dialog = waitForTopLevel<WalletSecurityDialog>();
+        const QString hardenedText = "Hardened (version 3)", phoneText = "Readable by the phone app (version 2)";
+        auto *format = dialog->findChild<QLabel *>("format");
+        QCOMPARE(format->text(), hardened ? hardenedText : phoneText);
+        auto *password = dialog->findChild<QLineEdit *>("convertPassword");
+        MessageBox::setNextAnswer(MessageBox::Accept);
+        QTest::keyClicks(password, "wrong");
+        QTest::keyClick(password, Qt::Key_Return);
+        QCOMPARE(waitForAnswered(), QStringList{"Error: The wallet could not be converted: wrong password."});
+        QTest::keyClicks(password, "pw");
+        QTest::keyClick(password, Qt::Key_Return);
+        QTRY_VERIFY(dialog->findChild<QLabel *>("outcome")->isVisible());
+        QCOMPARE(format->text(), hardened ? phoneText : hardenedText);
+        WalletInfo info;
+        QVERIFY(!CardDb::info(path, &info).isError());
+        QCOMPARE(info.format, hardened ? 2 : 3);
+        QCOMPARE(CardDb::open(path, "pw")->cardCount(), 2);
+        QCOMPARE(WalletBackups::list(path).size(), 1);
+        QCOMPARE(offer->isVisible(), hardened);
+    }
+
+    // Dismissed, the offer stays away from that wallet, and only that one.
+    void upgradeOfferDismissed()
+    {
+        MainWindow &window = openWindow(walletWith({"Alpha"}));
+        auto *offer = window.findChild<UpgradeBar *>();
+        offer->findChild<QPushButton *>("dismissButton")->click();
+        QVERIFY(!offer->isVisible());
+        session().lock();
+        QVERIFY(session().unlock("pw"));
+        QVERIFY(!offer->isVisible());
+        unlock(walletWith({"Beta"}));
+        QVERIFY(offer->isVisible());
+    }
+
     void savedWalletsGetTheExtension_data()
     {
         QTest::addColumn<QString>("action");
@@ -208,7 +327,7 @@ private slots:
         clickOk(login);
         auto *error = login->findChild<QLabel *>("errorLabel");
         QTRY_VERIFY(error->isVisible());
-        QCOMPARE(error->text(), QString("Invalid password. Try again!"));
+        QCOMPARE(error->text(), QString("Wrong password. Try again!"));
         QCOMPARE(password->text(), QString());
         QCOMPARE(login->findChild<QStackedWidget *>("stackedWidget")->currentIndex(), 0);
         QVERIFY(!session().isUnlocked());

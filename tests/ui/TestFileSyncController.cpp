@@ -104,8 +104,9 @@ private slots:
         WalletSession session;
         FileSyncController controller(session, &window);
         int asked = 0;
-        controller.setPasswordQuestion(
-            [&asked](const QString &) { return ++asked == 1 ? QString("other") : QString(); });
+        controller.setPasswordQuestion([&asked](const QString &) {
+            return FileSyncController::CopyCredentials{++asked == 1 ? "other" : "", {}};
+        });
         QSignalSpy messages(&controller, &FileSyncController::statusMessage);
         QVERIFY(session.unlock(wallet, "pw"));
         controller.setSyncFile(shared);

@@ -43,7 +43,8 @@ int main(int argc, char *argv[])
     MainWindow window(session);
     window.resize(900, 600);
     const QString path = folder.filePath(QStringLiteral("family.tessera"));
-    auto created = CardDb::create(path, QStringLiteral("sample"));
+    // Hardened, as a new wallet is: a wallet in the phone's format would show the upgrade offer.
+    auto created = CardDb::create(path, {QStringLiteral("sample"), QByteArray()}, NewWalletOptions());
     if (!created)
         qFatal("cannot create the sample wallet");
     CardDb &store = *created;
