@@ -28,6 +28,8 @@ NewWalletDialog::NewWalletDialog(const Argon2Settings &kdf, QWidget *parent)
     // The phone app's format has no place for a key file.
     connect(m_compatible, &QCheckBox::toggled, m_keyFile, &QWidget::setDisabled);
     connect(m_compatible, &QCheckBox::toggled, keyFileNote, &QWidget::setDisabled);
+    // Tall enough for the wrapped note at the dialog's width.
+    resize(width() + 100, heightForWidth(width() + 100));
 }
 
 NewWalletDialog::~NewWalletDialog() = default;

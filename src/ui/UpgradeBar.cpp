@@ -26,6 +26,13 @@ UpgradeBar::UpgradeBar(WalletSession &session, QWidget *parent)
 {
     setObjectName(QStringLiteral("upgradeBar"));
     setFrameShape(QFrame::StyledPanel);
+    // As tall as its text, never a share of the window's height; tinted like a notice.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    setAutoFillBackground(true);
+    QPalette tint = palette();
+    tint.setColor(QPalette::Window, QColor(0xff, 0xf4, 0xce));
+    tint.setColor(QPalette::WindowText, QColor(0x3d, 0x2e, 0x00));
+    setPalette(tint);
     auto *text = new QLabel(tr("This wallet uses the older format the phone app reads, which is far weaker "
                                "against a stolen copy."),
                             this);

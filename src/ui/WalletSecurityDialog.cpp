@@ -126,6 +126,8 @@ void WalletSecurityDialog::conversionDone(bool converted)
                                   : tr("Converted to the phone app's format. A backup of the wallet as it was is "
                                        "kept (File > Restore From Backup…)."));
     m_outcome->show();
+    // The texts changed length: the dialog grows to fit them rather than clip them.
+    adjustSize();
 }
 
 void WalletSecurityDialog::setConverting(bool converting)
