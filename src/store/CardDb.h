@@ -4,12 +4,15 @@
 #include "store/CardRow.h"
 #include "store/CardTable.h"
 #include "store/CardTrash.h"
+#include "store/CardWriter.h"
+#include "store/MergeReads.h"
 #include "store/NewWalletOptions.h"
 #include "store/PurgeRecords.h"
 #include "store/WalletCredentials.h"
 #include "store/WalletError.h"
 #include "store/WalletFile.h"
 #include "store/WalletFormat.h"
+#include "store/WalletRekeying.h"
 #include "store/WalletRescue.h"
 #include "store/WalletSql.h"
 
@@ -43,8 +46,8 @@ struct WalletSummary
 // come back as false or none, with lastError() saying why; a read never passes off a failure as an
 // empty or shorter result. Cards handed in stay the caller's; cards handed out become the caller's;
 // template cards stay the store's. Used by one thread at a time. This is the front of the parts that do
-// the work: the SQL side, the wallet file and its key, the card table, the trash and the purge records,
-// and the rescue.
+// the work: the SQL side, the wallet file and its key, its re-keying, the reads and writes of cards, the
+// reads of a merge, the trash and the purge records, and the rescue.
 class CardDb
 {
 public:
@@ -56,9 +59,9 @@ public:
     static constexpr ProbeDepth IdentityOnly = WalletFormat::IdentityOnly;
     static constexpr ProbeDepth EveryPage = WalletFormat::EveryPage;
     // How cardHeads() marks each card's version (see sharesCipherWith).
-    using VersionMark = CardTable::VersionMark;
-    static constexpr VersionMark EncryptedText = CardTable::EncryptedText;
-    static constexpr VersionMark TextDigest = CardTable::TextDigest;
+    using VersionMark = MergeReads::VersionMark;
+    static constexpr VersionMark EncryptedText = MergeReads::EncryptedText;
+    static constexpr VersionMark TextDigest = MergeReads::TextDigest;
 
     CardDb(const CardDb &) = delete;
     CardDb &operator=(const CardDb &) = delete;
@@ -127,12 +130,12 @@ public:
     // any card cannot be read or has a malformed identity: whatever rewrites a wallet starts here.
     std::optional<std::vector<StoredCard>> allCards() { return m_cards.allCards(); }
     // The clear columns of every row, trashed ones too, in row order, each with its version marked.
-    std::optional<std::vector<CardHead>> cardHeads(VersionMark mark) { return m_cards.cardHeads(mark); }
+    std::optional<std::vector<CardHead>> cardHeads(VersionMark mark) { return m_mergeReads.cardHeads(mark); }
     // The cards of the given rows, each decrypted once, in the order asked. Fails, naming them, as
     // allCards() does when one cannot be read or has a malformed identity.
     std::optional<std::vector<std::unique_ptr<Card>>> cardsOfRows(const QVector<CardHead> &rows)
     {
-        return m_cards.cardsOfRows(rows);
+        return m_mergeReads.cardsOfRows(rows);
     }
     // As much as can be read, for rescuing a damaged wallet: never fails, lists what it left out.
     CardReadout salvage() { return m_rescue.salvage(); }
@@ -146,10 +149,10 @@ public:
     // The identities of the cards deleted for ever, with the time of deletion in seconds since 1970 UTC.
     std::optional<QHash<QString, qint64>> purgedCards() { return m_purged.purgedCards(); }
 
-    bool addCard(const Card &card) { return m_cards.addCard(card); }
+    bool addCard(const Card &card) { return m_writer.addCard(card); }
     // Rewriting a trashed card makes it live again. Fails as CardGone unless row id still holds the
     // card's uuid, so a row renumbered by another program is never overwritten with another card.
-    bool updateCard(int id, const Card &card) { return m_cards.updateCard(id, card); }
+    bool updateCard(int id, const Card &card) { return m_writer.updateCard(id, card); }
     bool trashCard(int id) { return m_trash.trashCard(id); }
     // Takes a card out of the trash. The card and its row get the current time, so that a merge with
     // another copy carries the restore over an older trashing there.
@@ -158,11 +161,11 @@ public:
     // new row when id is -1. Rewriting a row may change its uuid.
     bool putCard(int id, const Card &card, bool trashed, const QDateTime &rowTime)
     {
-        return m_cards.putCard(id, card, trashed, rowTime);
+        return m_writer.putCard(id, card, trashed, rowTime);
     }
     // Moves a row into the trash or out of it, stamped with rowTime; the card text stays as it is.
     bool setTrashed(int id, bool trashed, const QDateTime &rowTime) { return m_trash.setTrashed(id, trashed, rowTime); }
-    bool deleteAllCards() { return m_cards.deleteAllCards(); }
+    bool deleteAllCards() { return m_writer.deleteAllCards(); }
     // Deleting for ever: only trashed cards, and each one's identity is kept (see purgedCards) so that
     // a merge with a copy that still has the card does not bring it back live.
     bool purgeCard(int id) { return m_trash.purgeCard(id); }
@@ -178,7 +181,7 @@ public:
     // cards.
     bool changeCredentials(const WalletCredentials &current, const WalletCredentials &next)
     {
-        return m_file.changeCredentials(current, next);
+        return m_rekeying.changeCredentials(current, next);
     }
     // The same for a wallet without a key file.
     bool changePassword(const QString &oldPassword, const QString &newPassword)
@@ -190,7 +193,7 @@ public:
     // records stay. Refuses a wallet with unreadable cards. The caller keeps a backup first.
     bool convert(const NewWalletOptions &target, const WalletCredentials &credentials)
     {
-        return m_file.convert(target, credentials);
+        return m_rekeying.convert(target, credentials);
     }
     // Writes a copy of this wallet under the same password to target (replacing it atomically). Cards
     // that cannot be read are left out and listed in leftOut.
@@ -215,8 +218,11 @@ private:
 
     WalletSql m_sql;
     WalletFile m_file{m_sql};
+    WalletRekeying m_rekeying{m_sql, m_file};
     CardTable m_cards{m_sql, m_file};
+    CardWriter m_writer{m_sql, m_file};
+    MergeReads m_mergeReads{m_sql, m_file};
     PurgeRecords m_purged{m_sql};
-    CardTrash m_trash{m_sql, m_cards, m_purged};
+    CardTrash m_trash{m_sql, m_cards, m_writer, m_purged};
     WalletRescue m_rescue{m_sql, m_file, m_cards, m_purged};
 };

@@ -74,6 +74,16 @@ UnreadableCard CardRow::named(const QSqlQuery &row)
     return {row.value(0).toInt(), row.value(5).toString()};
 }
 
+QString CardRow::sealedColumns()
+{
+    return QStringLiteral("Data, UUID, UpdateTime, Trashed");
+}
+
+std::unique_ptr<Card> CardRow::openAt(const QSqlQuery &row, const CardSealer &sealer)
+{
+    return openCard(sealer, row.value(0).toByteArray(), bindingAt(row, 1));
+}
+
 std::unique_ptr<Card> CardRow::openCard(const CardSealer &sealer, const QByteArray &blob, const CardBinding &row)
 {
     auto card = std::make_unique<Card>();

@@ -69,8 +69,11 @@ public:
     static StoredCard decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob);
     // The same row, named for a list of cards that cannot be read.
     static UnreadableCard named(const QSqlQuery &row);
-    // The card of one blob, or none when it does not open for its row or parse; its clear text is wiped.
-    static std::unique_ptr<Card> openCard(const CardSealer &sealer, const QByteArray &blob, const CardBinding &row);
+    // The columns that open a card, in the order openAt() reads them: its blob and the row state it is
+    // sealed to.
+    static QString sealedColumns();
+    // The card of the row a query stands on, selected as sealedColumns() first on.
+    static std::unique_ptr<Card> openAt(const QSqlQuery &row, const CardSealer &sealer);
     // A card that a merge would spread to other copies must carry the same identity in its row and in
     // its text: one flipped bit in the row's clear column would otherwise travel as a new card (a flip
     // inside the encrypted text already fails to decrypt or parse).
@@ -82,4 +85,8 @@ public:
     // The error that names cards which cannot be read.
     static WalletError unreadableCards(const QVector<UnreadableCard> &cards);
     static QString namesOf(const QVector<UnreadableCard> &cards);
+
+private:
+    // The card of one blob, or none when it does not open for its row or parse; its clear text is wiped.
+    static std::unique_ptr<Card> openCard(const CardSealer &sealer, const QByteArray &blob, const CardBinding &row);
 };

@@ -5,7 +5,6 @@
 #include "store/WalletFile.h"
 #include "store/WalletSql.h"
 
-#include <QCryptographicHash>
 #include <QPair>
 
 #include <future>
@@ -50,6 +49,14 @@ std::optional<QVector<CardListEntry>> CardTable::cardList(ListScope scope)
 
 namespace {
 
+// The condition after FROM Cards that keeps the rows of scope.
+QString whereScope(CardTable::ListScope scope)
+{
+    if (scope == CardTable::AllCards)
+        return QString();
+    return QStringLiteral(" WHERE Trashed = %1").arg(scope == CardTable::TrashedCards ? 1 : 0);
+}
+
 // The head columns of a card text that the card list shows (up to the title), read by the card codec
 // without the notes and fields after them, which a large wallet's list would parse for nothing.
 bool readHead(const QByteArray &text, Card &head)
@@ -76,10 +83,8 @@ std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return std::nullopt;
-    const QString where
-        = scope == AllCards ? QString() : QStringLiteral(" WHERE Trashed = %1").arg(scope == TrashedCards ? 1 : 0);
     PreparedStatement query
-        = m_sql.run(QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards%1").arg(where));
+        = m_sql.run(QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards%1").arg(whereScope(scope)));
     if (!query)
         return std::nullopt;
     QVector<QPair<CardBinding, QByteArray>> sealed;
@@ -134,7 +139,7 @@ std::unique_ptr<Card> CardTable::card(int id)
     if (!snapshot.isValid())
         return nullptr;
     PreparedStatement query
-        = m_sql.run(QStringLiteral("SELECT Data, Title, UUID, UpdateTime, Trashed FROM Cards WHERE ID = ?"), {id});
+        = m_sql.run(QStringLiteral("SELECT %1, Title FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()), {id});
     if (!query)
         return nullptr;
     if (!query->next()) {
@@ -144,10 +149,10 @@ std::unique_ptr<Card> CardTable::card(int id)
             m_sql.fail(WalletError(WalletError::Damaged, tr("card #%1 is gone").arg(id)));
         return nullptr;
     }
-    auto card = CardRow::openCard(m_file.sealer(), query->value(0).toByteArray(), CardRow::bindingAt(*query, 2));
+    auto card = CardRow::openAt(*query, m_file.sealer());
     if (!card)
         m_sql.fail(WalletError(WalletError::Damaged,
-                               tr("card %1 cannot be read").arg(CardRow::namesOf({{id, query->value(1).toString()}}))));
+                               tr("card %1 cannot be read").arg(CardRow::namesOf({{id, query->value(4).toString()}}))));
     return card;
 }
 
@@ -222,84 +227,13 @@ std::optional<std::vector<StoredCard>> CardTable::allCards()
     return std::move(readout.cards);
 }
 
-std::optional<std::vector<CardHead>> CardTable::cardHeads(VersionMark mark)
-{
-    const WalletSql::ReadSnapshot snapshot(m_sql);
-    if (!snapshot.isValid())
-        return std::nullopt;
-    PreparedStatement query = m_sql.run(
-        QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, Data FROM Cards ORDER BY ID"));
-    if (!query)
-        return std::nullopt;
-    std::vector<CardHead> heads;
-    while (query->next()) {
-        // A digest, not the text, so that no secrets stay behind in the heads; a blob that does not
-        // decrypt stays its own mark, which equals no other copy's.
-        CardHead head{query->value(0).toInt(),     query->value(1).toString(), CardRow::wholeSeconds(query->value(2)),
-                      query->value(3).toInt() != 0, query->value(4).toString(), query->value(5).toString(),
-                      query->value(6).toInt(),      query->value(7).toByteArray()};
-        if (mark == TextDigest) {
-            QByteArray text = m_file.sealer().open(head.version, CardRow::bindingAt(*query, 1));
-            if (!text.isEmpty())
-                head.version = QCryptographicHash::hash(text, QCryptographicHash::Sha256);
-            // Blank clear columns take the card's head, so that they compare with another format's.
-            Card card;
-            if (m_file.hidesCardHeads() && card.fromData(text)) {
-                head.title = card.title();
-                head.templateType = card.templateType();
-                head.iconId = card.iconId();
-            }
-            SecretText::wipe(text);
-        }
-        heads.push_back(std::move(head));
-    }
-    if (query->lastError().isValid()) {
-        m_sql.failSql(*query, false);
-        return std::nullopt;
-    }
-    return heads;
-}
-
-std::optional<std::vector<std::unique_ptr<Card>>> CardTable::cardsOfRows(const QVector<CardHead> &rows)
-{
-    const WalletSql::ReadSnapshot snapshot(m_sql);
-    if (!snapshot.isValid())
-        return std::nullopt;
-    std::vector<std::unique_ptr<Card>> cards;
-    cards.reserve(std::size_t(rows.size()));
-    QVector<UnreadableCard> unreadable;
-    for (const CardHead &row : rows) {
-        PreparedStatement query
-            = m_sql.run(QStringLiteral("SELECT Data, UUID, UpdateTime, Trashed FROM Cards WHERE ID = ?"), {row.id});
-        if (!query)
-            return std::nullopt;
-        std::unique_ptr<Card> card = query->next() ? CardRow::openCard(m_file.sealer(), query->value(0).toByteArray(),
-                                                                       CardRow::bindingAt(*query, 1))
-                                                   : nullptr;
-        if (query->lastError().isValid()) {
-            m_sql.failSql(*query, false);
-            return std::nullopt;
-        }
-        if (!card || row.uuid.isEmpty() || card->uuid() != row.uuid)
-            unreadable.append({row.id, row.title});
-        cards.push_back(std::move(card));
-    }
-    if (!unreadable.isEmpty()) {
-        m_sql.fail(CardRow::unreadableCards(unreadable));
-        return std::nullopt;
-    }
-    return cards;
-}
-
 bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit, ListScope scope)
 {
-    const QString where
-        = scope == AllCards ? QString() : QStringLiteral(" WHERE Trashed = %1").arg(scope == TrashedCards ? 1 : 0);
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return false;
-    PreparedStatement query
-        = m_sql.run(QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(CardRow::selectedColumns(), where));
+    PreparedStatement query = m_sql.run(
+        QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(CardRow::selectedColumns(), whereScope(scope)));
     if (!query)
         return false;
     while (query->next()) {
@@ -310,68 +244,4 @@ bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit
             return true;
     }
     return !query->lastError().isValid() || m_sql.failSql(*query, false);
-}
-
-// The plain card text lives only until it is sealed.
-QVariantList CardTable::sealedValues(const Card &card, bool trashed, const QDateTime &rowTime) const
-{
-    QByteArray text = card.toData();
-    const QByteArray blob = m_file.sealer().seal(text, CardRow::bindingFor(card.uuid(), trashed, rowTime));
-    SecretText::wipe(text);
-    return CardRow::values(card, m_file.hidesCardHeads(), card.uuid(), blob, trashed, rowTime);
-}
-
-bool CardTable::addCard(const Card &card)
-{
-    return m_sql.write(CardRow::insertSql(false), sealedValues(card, false, card.updateTime()));
-}
-
-bool CardTable::updateCard(int id, const Card &card)
-{
-    return m_sql.writeRow(CardRow::updateSql(QStringLiteral("ID = ? AND UUID = ?")),
-                          sealedValues(card, false, card.updateTime()) + QVariantList{id, card.uuid()});
-}
-
-bool CardTable::putCard(int id, const Card &card, bool trashed, const QDateTime &rowTime)
-{
-    const QVariantList values = sealedValues(card, trashed, rowTime);
-    if (id == -1)
-        return m_sql.write(CardRow::insertSql(false), values);
-    return m_sql.write(CardRow::updateSql(QStringLiteral("ID = ?")), values + QVariantList{id});
-}
-
-bool CardTable::setRowState(int id, bool trashed, qint64 rowTime, bool mustExist)
-{
-    const QString update = QStringLiteral("UPDATE Cards SET Trashed = ?, UpdateTime = ? WHERE ID = ?");
-    if (!m_file.sealer().bindsRowState()) {
-        const QVariantList values{trashed ? 1 : 0, rowTime, id};
-        return mustExist ? m_sql.writeRow(update, values) : m_sql.write(update, values);
-    }
-    // The card is sealed to its row state: it is opened and sealed anew for the new one.
-    CardDbTransaction transaction(m_sql);
-    if (!transaction.isActive())
-        return false;
-    PreparedStatement query
-        = m_sql.run(QStringLiteral("SELECT Data, UUID, UpdateTime, Trashed, Title FROM Cards WHERE ID = ?"), {id});
-    if (!query)
-        return false;
-    if (!query->next()) {
-        if (query->lastError().isValid())
-            return m_sql.failSql(*query, false);
-        return mustExist ? m_sql.fail(WalletError(WalletError::CardGone)) : transaction.commit();
-    }
-    const CardBinding from = CardRow::bindingAt(*query, 1);
-    QByteArray text = m_file.sealer().open(query->value(0).toByteArray(), from);
-    if (text.isEmpty())
-        return m_sql.fail(CardRow::unreadableCards({{id, query->value(4).toString()}}));
-    const QByteArray blob = m_file.sealer().seal(text, {from.uuid, rowTime, trashed});
-    SecretText::wipe(text);
-    return m_sql.write(QStringLiteral("UPDATE Cards SET Trashed = ?, UpdateTime = ?, Data = ? WHERE ID = ?"),
-                       {trashed ? 1 : 0, rowTime, blob, id})
-        && transaction.commit();
-}
-
-bool CardTable::deleteAllCards()
-{
-    return m_sql.write(QStringLiteral("DELETE FROM Cards Where ID > 0"));
 }

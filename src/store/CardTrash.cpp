@@ -2,19 +2,21 @@
 
 #include "model/Clock.h"
 #include "store/CardTable.h"
+#include "store/CardWriter.h"
 #include "store/PurgeRecords.h"
 #include "store/WalletSql.h"
 
-CardTrash::CardTrash(WalletSql &sql, CardTable &cards, PurgeRecords &purged)
+CardTrash::CardTrash(WalletSql &sql, CardTable &cards, CardWriter &writer, PurgeRecords &purged)
     : m_sql(sql)
     , m_cards(cards)
+    , m_writer(writer)
     , m_purged(purged)
 {
 }
 
 bool CardTrash::trashCard(int id)
 {
-    return m_cards.setRowState(id, true, Clock::nowSecs(), true);
+    return m_writer.setRowState(id, true, Clock::nowSecs(), true);
 }
 
 bool CardTrash::restoreCard(int id)
@@ -26,12 +28,12 @@ bool CardTrash::restoreCard(int id)
     if (!restored)
         return false;
     restored->setUpdateTime(Clock::nowUtc());
-    return m_cards.updateCard(id, *restored) && transaction.commit();
+    return m_writer.updateCard(id, *restored) && transaction.commit();
 }
 
 bool CardTrash::setTrashed(int id, bool trashed, const QDateTime &rowTime)
 {
-    return m_cards.setRowState(id, trashed, CardRow::storedSeconds(rowTime), false);
+    return m_writer.setRowState(id, trashed, CardRow::storedSeconds(rowTime), false);
 }
 
 bool CardTrash::purgeCard(int id)

@@ -4,6 +4,7 @@
 #include <QDateTime>
 
 class CardTable;
+class CardWriter;
 class PurgeRecords;
 class WalletSql;
 
@@ -14,7 +15,7 @@ class CardTrash
     Q_DECLARE_TR_FUNCTIONS(CardDb)
 
 public:
-    CardTrash(WalletSql &sql, CardTable &cards, PurgeRecords &purged);
+    CardTrash(WalletSql &sql, CardTable &cards, CardWriter &writer, PurgeRecords &purged);
 
     bool trashCard(int id);
     bool restoreCard(int id);
@@ -28,5 +29,6 @@ private:
 
     WalletSql &m_sql;
     CardTable &m_cards;
+    CardWriter &m_writer;
     PurgeRecords &m_purged;
 };

@@ -1,47 +1,22 @@
 #include "store/WalletFile.h"
 
-#include "model/Card.h"
-#include "model/SecretText.h"
 #include "model/TextUtils.h"
 #include "store/CardCipher.h"
 #include "store/CardRow.h"
+#include "store/CompatibleKeys.h"
 #include "store/FileOps.h"
 #include "store/HardenedInfo.h"
 #include "store/HardenedKeys.h"
 #include "store/LockedKey.h"
 #include "store/WalletProbe.h"
+#include "store/WalletRekeying.h"
 #include "store/WalletSql.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSqlDatabase>
-#include <QVector>
-
-using WalletFormat::InfoLayout;
 
 namespace {
-
-bool sameBytes(const QByteArray &a, const QByteArray &b)
-{
-    if (a.isEmpty() || a.size() != b.size())
-        return false;
-    char difference = 0;
-    for (int i = 0; i < a.size(); ++i)
-        difference |= char(a[i] ^ b[i]);
-    return difference == 0;
-}
-
-QByteArray verifierOf(const QByteArray &key, const QByteArray &info)
-{
-    const InfoLayout parts(info);
-    return CardCipher::passwordVerifier(key, parts.checkBlock, parts.iv);
-}
-
-std::unique_ptr<CardSealer> compatibleSealer(const QByteArray &key, const QByteArray &info)
-{
-    return std::make_unique<CardCipher>(key, InfoLayout(info).iv);
-}
 
 bool setError(WalletError *out, const WalletError &error)
 {
@@ -49,17 +24,6 @@ bool setError(WalletError *out, const WalletError &error)
         *out = error;
     return false;
 }
-
-// A card's text on its way from one key to another, byte for byte.
-struct Resealed
-{
-    int id = -1;
-    CardBinding row;
-    QByteArray text;
-    QString title;
-    QString templateType;
-    int iconId = 0;
-};
 
 } // namespace
 
@@ -79,43 +43,15 @@ WalletError WalletFile::problemBeforeOpening(const QString &path)
     return WalletProbe::fileProblem(path);
 }
 
-bool WalletFile::makeKeys(const NewWalletOptions &options, const WalletCredentials &credentials,
-                          const QByteArray &keptInfo, NewKeys *keys, WalletError *error)
-{
-    if (options.format == NewWalletOptions::Hardened) {
-        HardenedInfo info;
-        keys->sealer = HardenedKeys::create(credentials, options.kdf, &info, error);
-        keys->identity.version = WalletFormat::hardenedVersion;
-        keys->identity.info = info.bytes();
-        keys->identity.hash = CardCipher::sha256Digest(keys->identity.info);
-        return keys->sealer != nullptr;
-    }
-    if (!credentials.keyFile.isEmpty())
-        return setError(error, WalletError(WalletError::WriteFailed,
-                                           tr("a wallet of version %1 cannot require a key file")
-                                               .arg(WalletFormat::compatibleVersion)));
-    QByteArray info = keptInfo;
-    if (info.isEmpty()) {
-        info = QByteArray(WalletFormat::infoSize, Qt::Uninitialized);
-        QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(info.data()), WalletFormat::infoSize / 4);
-    }
-    QByteArray key = CardCipher::deriveKey(credentials.password, InfoLayout(info).salt);
-    keys->identity.version = WalletFormat::compatibleVersion;
-    keys->identity.info = info;
-    keys->identity.hash = verifierOf(key, info);
-    keys->sealer = compatibleSealer(key, info);
-    CardCipher::wipe(key);
-    return true;
-}
-
 bool WalletFile::create(const QString &path, const WalletCredentials &credentials, const NewWalletOptions &options,
                         WalletError *error)
 {
     if (QFileInfo::exists(path))
         return setError(error, WalletError(WalletError::WriteFailed, tr("a file of that name exists")));
-    NewKeys keys;
-    if (!makeKeys(options, credentials, QByteArray(), &keys, error))
-        return false;
+    WalletKeys keys;
+    WalletError problem;
+    if (!WalletRekeying::makeKeys(options, credentials, QByteArray(), &keys, &problem))
+        return setError(error, problem);
     keys.identity.syncUuid = newUuid();
     QString reason;
     const QString staged = FileOps::createStagedFile(path, &reason);
@@ -197,9 +133,9 @@ std::unique_ptr<CardSealer> WalletFile::unlockCompatible(const WalletCredentials
         m_sql.fail(wrongCredentials(credentials));
         return nullptr;
     }
-    QByteArray key = CardCipher::deriveKey(credentials.password, InfoLayout(m_identity.info).salt);
-    std::unique_ptr<CardSealer> sealer = compatibleSealer(key, m_identity.info);
-    const bool verified = sameBytes(verifierOf(key, m_identity.info), m_identity.hash);
+    QByteArray key = CompatibleKeys::deriveKey(credentials.password, m_identity.info);
+    std::unique_ptr<CardSealer> sealer = CompatibleKeys::sealer(key, m_identity.info);
+    const bool verified = CompatibleKeys::verifies(key, m_identity.info, m_identity.hash);
     CardCipher::wipe(key);
     if (verified)
         return sealer;
@@ -225,9 +161,9 @@ bool WalletFile::unlockWithKey(const QByteArray &key)
     }
     if (key.size() != CardCipher::keySize)
         return m_sql.fail(WalletError(WalletError::WrongPassword));
-    if (!sameBytes(verifierOf(key, m_identity.info), m_identity.hash))
+    if (!CompatibleKeys::verifies(key, m_identity.info, m_identity.hash))
         return m_sql.fail(WalletError(WalletError::PasswordChanged));
-    m_sealer = compatibleSealer(key, m_identity.info);
+    m_sealer = CompatibleKeys::sealer(key, m_identity.info);
     return true;
 }
 
@@ -241,17 +177,10 @@ bool WalletFile::checkCredentials(const WalletCredentials &credentials) const
     }
     if (!credentials.keyFile.isEmpty())
         return false;
-    QByteArray key = CardCipher::deriveKey(credentials.password, InfoLayout(m_identity.info).salt);
-    const bool matches = sameBytes(verifierOf(key, m_identity.info), m_identity.hash);
+    QByteArray key = CompatibleKeys::deriveKey(credentials.password, m_identity.info);
+    const bool matches = CompatibleKeys::verifies(key, m_identity.info, m_identity.hash);
     CardCipher::wipe(key);
     return matches;
-}
-
-NewWalletOptions WalletFile::currentOptions() const
-{
-    if (m_identity.version != WalletFormat::hardenedVersion)
-        return {NewWalletOptions::Compatible, {}};
-    return {NewWalletOptions::Hardened, HardenedInfo::parse(m_identity.info)->kdf};
 }
 
 WalletInfo WalletFile::describe() const
@@ -264,80 +193,11 @@ WalletInfo WalletFile::describe() const
             info.keyFileRequired, 0};
 }
 
-bool WalletFile::changeCredentials(const WalletCredentials &current, const WalletCredentials &next)
+void WalletFile::adoptKeys(WalletKeys &&keys)
 {
-    if (m_sql.connections().isReadOnly())
-        return m_sql.fail(WalletError(WalletError::ReadOnly));
-    if (!checkCredentials(current))
-        return m_sql.fail(wrongCredentials(current));
-    // Version 2 keeps its Info; version 3 gets a new salt, nonce and master key with the same settings.
-    NewKeys keys;
-    WalletError error;
-    const QByteArray keptInfo = m_identity.version == WalletFormat::hardenedVersion ? QByteArray() : m_identity.info;
-    if (!makeKeys(currentOptions(), next, keptInfo, &keys, &error))
-        return m_sql.fail(error);
-    return replaceKeys(std::move(keys));
-}
-
-bool WalletFile::convert(const NewWalletOptions &target, const WalletCredentials &credentials)
-{
-    if (m_sql.connections().isReadOnly())
-        return m_sql.fail(WalletError(WalletError::ReadOnly));
-    if (!checkCredentials(credentials))
-        return m_sql.fail(wrongCredentials(credentials));
-    NewKeys keys;
-    WalletError error;
-    if (!makeKeys(target, credentials, QByteArray(), &keys, &error))
-        return m_sql.fail(error);
-    return replaceKeys(std::move(keys));
-}
-
-// Every card passes from the old key to the new one in one transaction, so the file opens at every
-// instant with exactly one of the two. Each card's text is only parsed to make sure it is a card, since
-// a blob the old key cannot read would be lost under the new one; row state and purge records stay.
-bool WalletFile::replaceKeys(NewKeys keys)
-{
-    CardDbTransaction transaction(m_sql);
-    if (!transaction.isActive())
-        return false;
-    QVector<Resealed> cards;
-    QVector<UnreadableCard> unreadable;
-    {
-        PreparedStatement rows = m_sql.run(QStringLiteral("SELECT %1 FROM Cards").arg(CardRow::selectedColumns()));
-        if (!rows)
-            return false;
-        while (rows->next()) {
-            const CardBinding row = CardRow::bindingAt(*rows, 1);
-            const QByteArray text = m_sealer->open(rows->value(4).toByteArray(), row);
-            Card card;
-            if (card.fromData(text))
-                cards.append({rows->value(0).toInt(), row, text, card.title(), card.templateType(), card.iconId()});
-            else
-                unreadable.append(CardRow::named(*rows));
-        }
-        if (rows->lastError().isValid())
-            return m_sql.failSql(*rows, false);
-    }
-    if (!unreadable.isEmpty())
-        return m_sql.fail(CardRow::unreadableCards(unreadable));
-    const bool hideHeads = keys.identity.version == WalletFormat::hardenedVersion;
-    bool written = true;
-    for (Resealed &card : cards) {
-        written = written
-            && m_sql.write(QStringLiteral("UPDATE Cards SET Data = ?, Title = ?, Type = ?, IconID = ? WHERE ID = ?"),
-                           {keys.sealer->seal(card.text, card.row), hideHeads ? QStringLiteral("") : card.title,
-                            hideHeads ? QStringLiteral("") : card.templateType, hideHeads ? 0 : card.iconId, card.id});
-        SecretText::wipe(card.text);
-    }
-    if (!written
-        || !m_sql.write(QStringLiteral("UPDATE Identity SET Version = ?, Hash = ?, Info = ? WHERE ID = 1"),
-                        {keys.identity.version, keys.identity.hash, keys.identity.info})
-        || !transaction.commit())
-        return false;
     keys.identity.syncUuid = m_identity.syncUuid;
     m_identity = keys.identity;
     m_sealer = std::move(keys.sealer);
-    return true;
 }
 
 bool WalletFile::sharesCipherWith(const WalletFile &other) const
@@ -372,9 +232,10 @@ bool WalletFile::identityUnchanged()
 
 bool WalletFile::keyReadsACard(const CardSealer &sealer)
 {
-    PreparedStatement query = m_sql.run(QStringLiteral("SELECT Data, UUID, UpdateTime, Trashed FROM Cards LIMIT 3"));
+    PreparedStatement query
+        = m_sql.run(QStringLiteral("SELECT %1 FROM Cards LIMIT 3").arg(CardRow::sealedColumns()));
     while (query && query->next()) {
-        if (CardRow::openCard(sealer, query->value(0).toByteArray(), CardRow::bindingAt(*query, 1)))
+        if (CardRow::openAt(*query, sealer))
             return true;
     }
     return false;

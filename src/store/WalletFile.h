@@ -13,6 +13,7 @@
 
 #include <memory>
 
+struct WalletKeys;
 class WalletSql;
 
 // What a wallet file says of its format and key without its password.
@@ -27,8 +28,9 @@ struct WalletInfo
 };
 
 // The identity row of one wallet file and the key that opens its cards: written with a new wallet,
-// read and checked when one opens, rewritten when the credentials or the format change. Only this part
-// knows how a password becomes a key; the rest of the store seals and opens cards through sealer().
+// read and checked when one opens, replaced by WalletRekeying when the credentials or the format change.
+// Only these parts know how a password becomes a key; the rest of the store seals and opens cards
+// through sealer().
 class WalletFile
 {
     // Translated as the store's messages.
@@ -63,8 +65,8 @@ public:
     bool unlock(const WalletCredentials &credentials);
     bool unlockWithKey(const QByteArray &key);
     bool checkCredentials(const WalletCredentials &credentials) const;
-    bool changeCredentials(const WalletCredentials &current, const WalletCredentials &next);
-    bool convert(const NewWalletOptions &target, const WalletCredentials &credentials);
+    // The error for credentials that do not open this wallet.
+    WalletError wrongCredentials(const WalletCredentials &given) const;
     // The format and key settings; cards are left to the caller.
     WalletInfo describe() const;
 
@@ -79,19 +81,11 @@ public:
     bool sharesCipherWith(const WalletFile &other) const;
 
 private:
-    // An identity about to be written, with the sealer of its key.
-    struct NewKeys
-    {
-        Identity identity;
-        std::unique_ptr<CardSealer> sealer;
-    };
+    // Only the re-keying replaces the keys, once the file holds the new ones.
+    friend class WalletRekeying;
 
-    static bool makeKeys(const NewWalletOptions &options, const WalletCredentials &credentials,
-                         const QByteArray &keptInfo, NewKeys *keys, WalletError *error);
+    void adoptKeys(WalletKeys &&keys);
     std::unique_ptr<CardSealer> unlockCompatible(const WalletCredentials &credentials);
-    NewWalletOptions currentOptions() const;
-    WalletError wrongCredentials(const WalletCredentials &given) const;
-    bool replaceKeys(NewKeys keys);
     PreparedStatement identityRow(const QString &columns);
     bool identityUnchanged();
     bool keyReadsACard(const CardSealer &sealer);

@@ -1,0 +1,81 @@
+#include "store/MergeReads.h"
+
+#include "model/SecretText.h"
+#include "store/CardRow.h"
+#include "store/WalletFile.h"
+#include "store/WalletSql.h"
+
+#include <QCryptographicHash>
+
+MergeReads::MergeReads(WalletSql &sql, const WalletFile &file)
+    : m_sql(sql)
+    , m_file(file)
+{
+}
+
+std::optional<std::vector<CardHead>> MergeReads::cardHeads(VersionMark mark)
+{
+    const WalletSql::ReadSnapshot snapshot(m_sql);
+    if (!snapshot.isValid())
+        return std::nullopt;
+    PreparedStatement query = m_sql.run(
+        QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, Data FROM Cards ORDER BY ID"));
+    if (!query)
+        return std::nullopt;
+    std::vector<CardHead> heads;
+    while (query->next()) {
+        // A digest, not the text, so that no secrets stay behind in the heads; a blob that does not
+        // decrypt stays its own mark, which equals no other copy's.
+        CardHead head{query->value(0).toInt(),     query->value(1).toString(), CardRow::wholeSeconds(query->value(2)),
+                      query->value(3).toInt() != 0, query->value(4).toString(), query->value(5).toString(),
+                      query->value(6).toInt(),      query->value(7).toByteArray()};
+        if (mark == TextDigest) {
+            QByteArray text = m_file.sealer().open(head.version, CardRow::bindingAt(*query, 1));
+            if (!text.isEmpty())
+                head.version = QCryptographicHash::hash(text, QCryptographicHash::Sha256);
+            // Blank clear columns take the card's head, so that they compare with another format's.
+            Card card;
+            if (m_file.hidesCardHeads() && card.fromData(text)) {
+                head.title = card.title();
+                head.templateType = card.templateType();
+                head.iconId = card.iconId();
+            }
+            SecretText::wipe(text);
+        }
+        heads.push_back(std::move(head));
+    }
+    if (query->lastError().isValid()) {
+        m_sql.failSql(*query, false);
+        return std::nullopt;
+    }
+    return heads;
+}
+
+std::optional<std::vector<std::unique_ptr<Card>>> MergeReads::cardsOfRows(const QVector<CardHead> &rows)
+{
+    const WalletSql::ReadSnapshot snapshot(m_sql);
+    if (!snapshot.isValid())
+        return std::nullopt;
+    std::vector<std::unique_ptr<Card>> cards;
+    cards.reserve(std::size_t(rows.size()));
+    QVector<UnreadableCard> unreadable;
+    for (const CardHead &row : rows) {
+        PreparedStatement query
+            = m_sql.run(QStringLiteral("SELECT %1 FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()), {row.id});
+        if (!query)
+            return std::nullopt;
+        std::unique_ptr<Card> card = query->next() ? CardRow::openAt(*query, m_file.sealer()) : nullptr;
+        if (query->lastError().isValid()) {
+            m_sql.failSql(*query, false);
+            return std::nullopt;
+        }
+        if (!card || row.uuid.isEmpty() || card->uuid() != row.uuid)
+            unreadable.append({row.id, row.title});
+        cards.push_back(std::move(card));
+    }
+    if (!unreadable.isEmpty()) {
+        m_sql.fail(CardRow::unreadableCards(unreadable));
+        return std::nullopt;
+    }
+    return cards;
+}
