@@ -10,16 +10,24 @@
 
 namespace {
 
-// The mean time one search takes to reach the window's list, each run starting from the same search.
+// A search as the list view meets it: its rows counted and a screenful of titles read.
+void search(CardFilterProxy &shown, const QString &typed)
+{
+    shown.setQuery(SearchQuery(typed));
+    for (int row = 0; row < std::min(shown.rowCount(), 40); ++row)
+        shown.index(row, 0).data();
+}
+
+// The mean time of one search, each run starting from the same search.
 double typedMs(CardFilterProxy &shown, const QString &before, const QString &typed)
 {
     constexpr int runs = 3;
     double total = 0;
     for (int i = 0; i < runs; ++i) {
-        shown.setQuery(SearchQuery(before));
+        search(shown, before);
         QElapsedTimer timer;
         timer.start();
-        shown.setQuery(SearchQuery(typed));
+        search(shown, typed);
         total += elapsedMs(timer);
     }
     return total / runs;
