@@ -43,3 +43,5 @@ void runExportBench(const QString &folder, int cards);
 void runDivergedSyncBench(const QString &folder, int cards);
 // Builds the search index of a wallet, times single keystrokes' searches and a password health check.
 void runSearchBench(const QString &folder, int cards);
+// Sorts the window's card list and times the keystrokes that narrow it and clear its search.
+void runCardListBench(const QString &folder, int cards);

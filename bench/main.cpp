@@ -21,6 +21,8 @@ int main(int argc, char *argv[])
     for (const int cards : {10000, 100000})
         runDivergedSyncBench(folder.path(), cards);
     runSearchBench(folder.path(), 10000);
+    for (const int cards : {10000, 100000})
+        runCardListBench(folder.path(), cards);
     runExportBench(folder.path(), 100000);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "search/SearchQuery.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isQuote(QChar c)
@@ -49,6 +51,14 @@ bool SearchQuery::matches(const QString &foldedText) const
             return false;
     }
     return true;
+}
+
+bool SearchQuery::narrows(const SearchQuery &wider) const
+{
+    return std::all_of(wider.m_terms.cbegin(), wider.m_terms.cend(), [this](const QString &widerTerm) {
+        return std::any_of(m_terms.cbegin(), m_terms.cend(),
+                           [&widerTerm](const QString &term) { return term.contains(widerTerm); });
+    });
 }
 
 // Compatibility decomposition splits "é" into "e" and a combining accent, which is then dropped. Most

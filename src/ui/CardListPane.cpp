@@ -96,8 +96,13 @@ void CardListPane::focusSearch()
 
 void CardListPane::applyFilter(const QString &text)
 {
-    if (m_proxy)
-        m_proxy->setQuery(SearchQuery(text));
+    if (!m_proxy)
+        return;
+    const bool hadCurrent = m_ui->listView->currentIndex().isValid();
+    m_proxy->setQuery(SearchQuery(text));
+    // The view says nothing when a search hides its current card; the card pane empties all the same.
+    if (hadCurrent && !m_ui->listView->currentIndex().isValid())
+        handleSelection(QModelIndex());
 }
 
 void CardListPane::enterList()

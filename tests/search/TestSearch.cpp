@@ -55,6 +55,32 @@ private slots:
         const QString text = SearchIndex::searchableText(card, "Web Login");
         QCOMPARE(SearchQuery(typed).matches(text), found);
     }
+
+    // A search narrows another when it can only find fewer cards, so that the list tests only those shown.
+    void narrows_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("narrows");
+        // clang-format off
+        QTest::newRow("letter typed on")        << "g"         << "go"          << true;
+        QTest::newRow("first letter")           << ""          << "g"           << true;
+        QTest::newRow("new term")               << "bank"      << "bank mail"   << true;
+        QTest::newRow("term inside a phrase")   << "mail"      << "\"my mail\"" << true;
+        QTest::newRow("letter deleted")         << "go"        << "g"           << false;
+        QTest::newRow("cleared")                << "g"         << ""            << false;
+        QTest::newRow("term split in two")      << "ab"        << "a b"         << false;
+        QTest::newRow("term replaced")          << "bank mail" << "bank shop"   << false;
+        // clang-format on
+    }
+
+    void narrows()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, typed);
+        QFETCH(bool, narrows);
+        QCOMPARE(SearchQuery(typed).narrows(SearchQuery(before)), narrows);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSearch)

@@ -176,7 +176,8 @@ private slots:
     }
 
     // Typing filters the list (the matching itself is the search engine's), also through a reload; the
-    // clear button shows only while there is text and empties the search.
+    // selected card stays selected while it is listed. The clear button shows only while there is text
+    // and empties the search.
     void searchAndClear()
     {
         openWallet({"Bank of Mars", "BANKING app", "Mail"});
@@ -187,15 +188,22 @@ private slots:
         }
         QVERIFY(clear);
         QVERIFY(!clear->isVisible());
-        QTest::keyClicks(searchEdit(), "app bank");
+        selectTitle("Mail");
+        QTest::keyClicks(searchEdit(), "bank");
+        QVERIFY(!listView()->currentIndex().isValid());
+        QVERIFY(!detailView()->hasCard());
+        selectTitle("BANKING app");
+        QTest::keyClicks(searchEdit(), " app");
         QVERIFY(clear->isVisible());
         QCOMPARE(listedTitles(), QStringList{"BANKING app"});
+        QCOMPARE(currentTitle(), QString("BANKING app"));
+        QCOMPARE(detailView()->cardTitle(), QString("BANKING app"));
         cardListPane()->reload();
         QCOMPARE(listedTitles(), QStringList{"BANKING app"});
         QTest::mouseClick(clear, Qt::LeftButton);
         QCOMPARE(searchEdit()->text(), QString());
         QVERIFY(!clear->isVisible());
-        QCOMPARE(listedTitles().size(), 3);
+        QCOMPARE(listedTitles(), (QStringList{"Bank of Mars", "BANKING app", "Mail"}));
     }
 
     // A card added through the session is selected and shown; renamed, it moves to its place and stays
