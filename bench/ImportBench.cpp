@@ -44,7 +44,9 @@ QByteArray keePassXExport(int entries)
 QByteArray keePassEntry(const QByteArray &n, const QByteArray &created, const QByteArray &modified,
                         const QByteArray &password, const QByteArray &history)
 {
-    return "\t\t\t<Entry>\n\t\t\t\t<UUID>AAAAAAAAAAAAAAAAAAAAAA==</UUID>\n\t\t\t\t<IconID>0</IconID>\n\t\t\t\t<Times>\n"
+    // Each entry has a UUID of its own, which its history shares, as in a real export.
+    const QByteArray uuid = n.rightJustified(16, '0').toBase64();
+    return "\t\t\t<Entry>\n\t\t\t\t<UUID>" + uuid + "</UUID>\n\t\t\t\t<IconID>0</IconID>\n\t\t\t\t<Times>\n"
            "\t\t\t\t\t<CreationTime>"
         + created + "</CreationTime>\n\t\t\t\t\t<LastModificationTime>" + modified
         + "</LastModificationTime>\n\t\t\t\t\t<Expires>False</Expires>\n\t\t\t\t</Times>\n"
