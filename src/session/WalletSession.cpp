@@ -8,11 +8,19 @@
 #include <QFutureWatcher>
 #include <QtConcurrent>
 
+#include <malloc.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 
 namespace {
+
+// Once the store and the views have let go of the decrypted cards, the heap they filled is handed back
+// to the system: a locked wallet should not keep hundreds of megabytes that once held its cards.
+void giveBackFreedMemory()
+{
+    ::malloc_trim(0);
+}
 
 QPair<quint64, quint64> fileIdentity(const QString &path)
 {
@@ -131,6 +139,7 @@ void WalletSession::lock()
     waitForJobs();
     m_store.reset();
     emit locked();
+    giveBackFreedMemory();
 }
 
 WalletSession::FileChange WalletSession::fileChange() const
@@ -174,6 +183,7 @@ void WalletSession::close()
     m_store.reset();
     m_path.clear();
     emit closed();
+    giveBackFreedMemory();
 }
 
 bool WalletSession::addCard(Card &card, int *id)
