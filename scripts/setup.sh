@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(g++ make cmake qtbase5-dev libqt5sql5-sqlite libqca-qt5-2-dev libqca-qt5-2-plugins qttools5-dev-tools libzxcvbn-dev
           libsodium-dev pkg-config
-          qttranslations5-l10n desktop-file-utils appstream dpkg-dev file
+          qttranslations5-l10n desktop-file-utils appstream shared-mime-info dpkg-dev file
           keepassxc)
 missing=()
 for package in "${packages[@]}"; do

@@ -81,16 +81,16 @@ WALLET neu verschlüsseln.</translation>
         <translation>Karte löschen</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete the card for &quot;%1&quot;?</source>
-        <translation>Möchten Sie die Karte „%1“ wirklich löschen?</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
         <source>The card could not be deleted.</source>
         <translation>Die Karte konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Move the card &quot;%1&quot; to the trash? You can restore it from View &gt; Trash until you empty the trash.</source>
+        <translation>Die Karte „%1“ in den Papierkorb verschieben? Sie können sie über Ansicht &gt; Papierkorb wiederherstellen, bis Sie den Papierkorb leeren.</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>In den Papierkorb</translation>
     </message>
 </context>
 <context>
@@ -1781,6 +1781,29 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     </message>
 </context>
 <context>
+    <name>DropboxClient</name>
+    <message>
+        <source>%1 answered %2 %3</source>
+        <translation>%1 antwortete %2 %3</translation>
+    </message>
+    <message>
+        <source>the host %1 cannot be found (is the computer offline?)</source>
+        <translation>der Server %1 wurde nicht gefunden (ist der Computer offline?)</translation>
+    </message>
+    <message>
+        <source>the host %1 cannot be reached: %2</source>
+        <translation>der Server %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>the download could not be saved to %1: %2</source>
+        <translation>der Download konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>DropboxSyncDialog</name>
     <message>
         <source>Dropbox Sync</source>
@@ -1890,6 +1913,18 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <source>Wrong password or key file for the Tessera data on Dropbox.</source>
         <translation>Falsches Passwort oder falsche Schlüsseldatei für die Tessera-Daten auf Dropbox.</translation>
     </message>
+    <message>
+        <source>The Tessera data on Dropbox is encrypted under a password of its own, which may differ from this wallet&apos;s. Please enter the password of the data on Dropbox.</source>
+        <translation>Die Tessera-Daten auf Dropbox sind mit einem eigenen Passwort verschlüsselt, das sich von dem dieses Tresors unterscheiden kann. Bitte geben Sie das Passwort der Daten auf Dropbox ein.</translation>
+    </message>
+    <message>
+        <source>The sync with Dropbox failed.</source>
+        <translation>Die Synchronisation mit Dropbox ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The sync with Dropbox failed: %1.</source>
+        <translation>Die Synchronisation mit Dropbox ist fehlgeschlagen: %1.</translation>
+    </message>
 </context>
 <context>
     <name>EditDialog</name>
@@ -1998,14 +2033,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Nicht mit „%1“ synchronisiert: %2</translation>
     </message>
     <message>
-        <source>Synced: %1 cards received, %2 sent</source>
-        <translation>Synchronisiert – Karten empfangen: %1, gesendet: %2</translation>
-    </message>
-    <message>
-        <source>, %1 conflict copies merged</source>
-        <translation>, Konfliktkopien zusammengeführt: %1</translation>
-    </message>
-    <message>
         <source>Restored the backup &quot;%1&quot;</source>
         <translation>Sicherung „%1“ wiederhergestellt</translation>
     </message>
@@ -2032,6 +2059,43 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     <message>
         <source>Key file:</source>
         <translation>Schlüsseldatei:</translation>
+    </message>
+    <message>
+        <source>The synced copy &quot;%1&quot; has another password than this wallet (it was changed on another device, or the copy is another wallet). Enter the copy&apos;s password to sync with it.</source>
+        <translation>Die synchronisierte Kopie „%1“ hat ein anderes Passwort als dieser Tresor (es wurde auf einem anderen Gerät geändert, oder die Kopie ist ein anderer Tresor). Geben Sie das Passwort der Kopie ein, um mit ihr zu synchronisieren.</translation>
+    </message>
+    <message>
+        <source>Restore From Backup</source>
+        <translation>Aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The backup &quot;%1&quot; was made under another password than the wallet has now. Enter the password it had then to restore it.</source>
+        <translation>Die Sicherung „%1“ wurde unter einem anderen Passwort angelegt, als der Tresor jetzt hat. Geben Sie das damalige Passwort ein, um sie wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Synced: %1, %2</source>
+        <translation>Synchronisiert: %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s) received</source>
+        <translation>
+            <numerusform>%n Karte empfangen</numerusform>
+            <numerusform>%n Karten empfangen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s) sent</source>
+        <translation>
+            <numerusform>%n Karte gesendet</numerusform>
+            <numerusform>%n Karten gesendet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n conflict copy(s) merged</source>
+        <translation>
+            <numerusform>, %n Konfliktkopie zusammengeführt</numerusform>
+            <numerusform>, %n Konfliktkopien zusammengeführt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2256,18 +2320,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Tessera Help</source>
-        <translation>Tessera-Hilfe</translation>
-    </message>
-    <message>
-        <source>Website</source>
-        <translation>Website</translation>
-    </message>
-    <message>
-        <source>Contact Us</source>
-        <translation>Kontakt</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Über Tessera</translation>
     </message>
@@ -2378,6 +2430,25 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     <message>
         <source> [Locked]</source>
         <translation> [gesperrt]</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>Read the Manual That Came With Tessera</source>
+        <translation>Das mit Tessera gelieferte Handbuch lesen</translation>
+    </message>
+</context>
+<context>
+    <name>ManualViewer</name>
+    <message>
+        <source>Tessera Manual</source>
+        <translation>Tessera-Handbuch</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Im Browser öffnen</translation>
     </message>
 </context>
 <context>
@@ -2492,6 +2563,18 @@ das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translat
     <message>
         <source>Optional. A key file is needed with the password at every unlock: keep a copy of it apart from the wallet, as without it the wallet cannot be opened.</source>
         <translation>Optional. Eine Schlüsseldatei wird bei jedem Entsperren zusammen mit dem Passwort gebraucht: Bewahren Sie eine Kopie davon getrennt vom Tresor auf, denn ohne sie lässt sich der Tresor nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Weak Password</source>
+        <translation>Schwaches Passwort</translation>
+    </message>
+    <message>
+        <source>This password is easy to guess. Anyone who gets a copy of the wallet can try passwords without limit, and the password is all that protects your cards. Use it anyway?</source>
+        <translation>Dieses Passwort ist leicht zu erraten. Wer eine Kopie des Tresors erhält, kann beliebig viele Passwörter ausprobieren, und nur das Passwort schützt Ihre Karten. Trotzdem verwenden?</translation>
+    </message>
+    <message>
+        <source>Use Weak Password</source>
+        <translation>Schwaches Passwort verwenden</translation>
     </message>
 </context>
 <context>
@@ -2982,6 +3065,16 @@ das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translat
         <source>&lt;p&gt;A password wallet for one person.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; Corvale Software Systems.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Ein Passwort-Tresor für eine Person.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; Corvale Software Systems.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>The manual is not installed. It was looked for in:
+%1</source>
+        <translation>Das Handbuch ist nicht installiert. Es wurde gesucht in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TotpSetup</name>
@@ -3209,6 +3302,10 @@ sie noch hat.</translation>
     <message>
         <source>The key file this wallet requires besides its password, if any</source>
         <translation>Die Schlüsseldatei, die dieser Tresor neben seinem Passwort verlangt, falls er eine verlangt</translation>
+    </message>
+    <message>
+        <source>Open Another Wallet…</source>
+        <translation>Anderen Tresor öffnen …</translation>
     </message>
 </context>
 <context>
@@ -3575,6 +3672,10 @@ verlangt, kann nicht Version 2 werden.</translation>
         <source>Could not create the wallet &quot;%1&quot;: %2.</source>
         <translation>Der Tresor „%1“ konnte nicht angelegt werden: %2.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not exist.</source>
+        <translation>„%1“ existiert nicht.</translation>
+    </message>
 </context>
 <context>
     <name>WalletError</name>
@@ -3766,10 +3867,77 @@ verlangt, kann nicht Version 2 werden.</translation>
     </message>
 </context>
 <context>
+    <name>WelcomePage</name>
+    <message>
+        <source>Forget</source>
+        <translation>Vergessen</translation>
+    </message>
+    <message>
+        <source>Welcome to Tessera</source>
+        <translation>Willkommen bei Tessera</translation>
+    </message>
+    <message>
+        <source>A wallet keeps your cards (logins, cards, notes) in one file, encrypted under one password.</source>
+        <translation>Ein Tresor bewahrt Ihre Karten (Zugangsdaten, Zahlungskarten, Notizen) in einer Datei auf, verschlüsselt unter einem Passwort.</translation>
+    </message>
+    <message>
+        <source>Create New Wallet…</source>
+        <translation>Neuen Tresor anlegen …</translation>
+    </message>
+    <message>
+        <source>Open Wallet…</source>
+        <translation>Tresor öffnen …</translation>
+    </message>
+    <message>
+        <source>Import From Another Manager</source>
+        <translation>Aus anderem Passwort-Manager importieren</translation>
+    </message>
+    <message>
+        <source>Create a new wallet and fill it from another password manager&apos;s export</source>
+        <translation>Einen neuen Tresor anlegen und mit dem Export eines anderen Passwort-Managers füllen</translation>
+    </message>
+    <message>
+        <source>KeePass XML…</source>
+        <translation>KeePass-XML …</translation>
+    </message>
+    <message>
+        <source>KeePassX XML…</source>
+        <translation>KeePassX-XML …</translation>
+    </message>
+    <message>
+        <source>Password Safe XML…</source>
+        <translation>Password-Safe-XML …</translation>
+    </message>
+    <message>
+        <source>Take the selected wallet off this list; its file stays where it is</source>
+        <translation>Den gewählten Tresor von dieser Liste nehmen; seine Datei bleibt, wo sie ist</translation>
+    </message>
+    <message>
+        <source>&amp;Recent wallets:</source>
+        <translation>&amp;Zuletzt geöffnete Tresore:</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>%1 is not there any more. Forget it to take it off the list.</source>
+        <translation>%1 ist nicht mehr vorhanden. Vergessen Sie ihn, um ihn von der Liste zu nehmen.</translation>
+    </message>
+    <message>
+        <source>Wallets you open are listed here.</source>
+        <translation>Hier stehen die Tresore, die Sie öffnen.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>A password wallet for one person.</source>
         <translation>Ein Passwort-Tresor für eine Person.</translation>
+    </message>
+    <message>
+        <source>The wallet to open.</source>
+        <translation>Der zu öffnende Tresor.</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "ui/FileSyncController.h"
 #include "ui/GuiResources.h"
 #include "ui/IdleLock.h"
+#include "ui/RecentWallets.h"
 #include "ui/ScreenLockListener.h"
 #include "ui/SecretWidgets.h"
 #include "ui/SessionView.h"
@@ -16,6 +17,7 @@
 #include "ui/UnlockView.h"
 #include "ui/UpgradeBar.h"
 #include "ui/WalletCommands.h"
+#include "ui/WelcomePage.h"
 #include "ui/WindowSettings.h"
 #include "ui_MainWindow.h"
 
@@ -27,7 +29,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-MainWindow::MainWindow(WalletSession &session, QWidget *parent)
+MainWindow::MainWindow(WalletSession &session, const QString &walletFile, QWidget *parent)
     : QMainWindow(parent)
     , m_ui((initGuiResources(), std::make_unique<Ui::MainWindow>()))
     , m_session(session)
@@ -44,7 +46,10 @@ MainWindow::MainWindow(WalletSession &session, QWidget *parent)
     setMinimumSize(600, 400);
     setUpToolBar();
     // The panes follow the session first, so that the window's actions see them as they are now.
-    new SessionView(m_session, m_ui->splitter, m_ui->cardListPane, m_ui->detailView, m_unlockView, this);
+    auto *welcome = new WelcomePage(*new RecentWallets(m_session, this), this);
+    welcome->setObjectName(QStringLiteral("welcomePage"));
+    m_ui->centralWidget->layout()->addWidget(welcome);
+    new SessionView(m_session, m_ui->splitter, m_ui->cardListPane, m_ui->detailView, m_unlockView, welcome, this);
     m_cardCommands = new CardCommands(m_session, m_ui->detailView, this);
     m_walletCommands = new WalletCommands(m_session, this);
     m_tools = new ToolCommands(m_session, m_settings->settings(), m_ui->cardListPane, this);
@@ -57,15 +62,27 @@ MainWindow::MainWindow(WalletSession &session, QWidget *parent)
     connect(upgradeBar, &UpgradeBar::upgradeRequested, m_walletCommands, &WalletCommands::walletSecurity);
     m_ui->menuFile->insertAction(m_ui->actionLock, m_walletCommands->walletSecurityAction());
     connectCommands();
+    connect(welcome, &WelcomePage::createRequested, m_walletCommands, &WalletCommands::create);
+    connect(welcome, &WelcomePage::openRequested, m_walletCommands, &WalletCommands::open);
+    connect(welcome, &WelcomePage::openFileRequested, m_walletCommands, &WalletCommands::openFile);
+    connect(welcome, &WelcomePage::importRequested, m_walletCommands, &WalletCommands::importIntoNewWallet);
     setUpKeyboard();
     updateActions();
     m_settings->load();
     m_walletCommands->loadSettings(m_settings->settings());
-    QTimer::singleShot(0, this, [this] {
+    QTimer::singleShot(0, this, [this, walletFile] {
         const QString last = m_settings->walletToReopen();
-        if (!last.isEmpty())
-            m_walletCommands->openFile(last);
+        if (!walletFile.isEmpty())
+            openWallet(walletFile);
+        else if (QFileInfo::exists(last))
+            m_session.selectLocked(last);
     });
+}
+
+void MainWindow::openWallet(const QString &path)
+{
+    if (path != m_session.path() || !m_session.isUnlocked())
+        m_walletCommands->openFile(path);
 }
 
 MainWindow::~MainWindow()
@@ -83,7 +100,6 @@ void MainWindow::setUpToolBar()
     spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_ui->toolBar->addWidget(spring);
     m_ui->toolBar->addAction(m_ui->actionLock);
-    m_ui->toolBar->addAction(m_ui->actionDropboxSync);
 }
 
 void MainWindow::connectCommands()
@@ -108,6 +124,7 @@ void MainWindow::connectCommands()
         connect(action, &QAction::triggered, m_walletCommands,
                 [this, format = format] { m_walletCommands->importCards(format); });
     on(m_ui->actionLock, &m_session, &WalletSession::lock);
+    connect(m_unlockView, &UnlockView::otherWalletRequested, &m_session, &WalletSession::close);
     connect(m_ui->actionCloseWallet, &QAction::triggered, this, [this] {
         m_ui->actionTrash->setChecked(false);
         m_session.close();
@@ -119,9 +136,7 @@ void MainWindow::connectCommands()
     on(m_ui->actionPasswordHealth, m_tools, &ToolCommands::passwordHealth);
     on(m_ui->actionDropboxSync, m_tools, &ToolCommands::cloudSync);
     on(m_ui->actionClearDropboxSettings, m_tools, &ToolCommands::forgetCloudSignIn);
-    on(m_ui->actionTessera_Help, m_tools, &ToolCommands::help);
-    on(m_ui->actionWebsite, m_tools, &ToolCommands::website);
-    on(m_ui->actionContact_Us, m_tools, &ToolCommands::contact);
+    on(m_ui->actionManual, m_tools, &ToolCommands::manual);
     on(m_ui->actionAbout, m_tools, &ToolCommands::about);
     connect(m_ui->actionTrash, &QAction::toggled, m_trash, &TrashController::setShown);
     on(m_ui->actionRestoreCard, m_trash, &TrashController::restoreCurrent);
@@ -160,15 +175,15 @@ void MainWindow::setUpKeyboard()
     m_ui->actionCloseWallet->setShortcuts(standard(QKeySequence::Close, QStringLiteral("Ctrl+W")));
     m_ui->actionExit->setShortcuts(standard(QKeySequence::Quit, QStringLiteral("Ctrl+Q")));
     m_ui->actionDeleteCard->setShortcuts(standard(QKeySequence::Delete, QStringLiteral("Del")) << Qt::Key_Backspace);
-    m_ui->actionTessera_Help->setShortcuts(standard(QKeySequence::HelpContents, QStringLiteral("F1")));
+    m_ui->actionManual->setShortcuts(standard(QKeySequence::HelpContents, QStringLiteral("F1")));
     auto *list = m_ui->cardListPane->findChild<QListView *>(QStringLiteral("listView"));
-    auto *cardShortcuts = new CardShortcuts(
+    m_cardShortcuts = new CardShortcuts(
         this, list, m_ui->menuEdit, {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard},
         [this] { return m_ui->detailView->hasCard() ? m_session.card(m_ui->detailView->cardId()) : nullptr; });
-    connect(cardShortcuts, &CardShortcuts::copyRequested, m_clipboard, &ClipboardGuard::copy);
+    connect(m_cardShortcuts, &CardShortcuts::copyRequested, m_clipboard, &ClipboardGuard::copy);
     auto *shortcuts = new QAction(tr("Keyboard Shortcuts"), this);
     shortcuts->setObjectName(QStringLiteral("actionKeyboardShortcuts"));
-    m_ui->menuHelp->insertAction(m_ui->actionWebsite, shortcuts);
+    m_ui->menuHelp->insertAction(m_ui->actionAbout, shortcuts);
     connect(shortcuts, &QAction::triggered, this, [this] {
         auto *dialog = new ShortcutsDialog(findChildren<QAction *>(), this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -198,6 +213,9 @@ void MainWindow::setCloudHosts(const DropboxHosts &hosts)
 
 void MainWindow::walletOpened()
 {
+    if (m_session.path() != m_statusWallet)
+        statusBar()->clearMessage();
+    m_statusWallet = m_session.path();
     m_idleLock->setActive(true);
     updateActions();
     updateTitle();
@@ -248,6 +266,8 @@ void MainWindow::updateActions()
     m_ui->actionDeleteCard->setEnabled(cardShown);
     m_ui->actionSetUpOneTimeCode->setEnabled(cardShown);
     m_ui->actionCopyOneTimeCode->setEnabled(open && m_ui->detailView->hasOneTimeCode());
+    if (m_cardShortcuts)
+        m_cardShortcuts->setCardShown(open && m_ui->detailView->hasCard());
     m_ui->actionChange_Password->setEnabled(writable);
     m_ui->actionPasswordHealth->setEnabled(open);
     m_ui->actionDropboxSync->setEnabled(writable);

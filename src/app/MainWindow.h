@@ -15,6 +15,7 @@ class UnlockView;
 class WalletSession;
 class TrashController;
 class CardCommands;
+class CardShortcuts;
 class WalletCommands;
 class ToolCommands;
 class FileSyncController;
@@ -27,7 +28,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(WalletSession &session, QWidget *parent = nullptr);
+    // Opens walletFile when given; else offers to unlock the wallet open last, if the preferences say so.
+    explicit MainWindow(WalletSession &session, const QString &walletFile = QString(), QWidget *parent = nullptr);
     ~MainWindow() override;
 
     ClipboardGuard &clipboard() const { return *m_clipboard; }
@@ -35,6 +37,8 @@ public:
     ScreenLockListener &screenLockListener() const { return *m_screenLock; }
     // Where the sync dialog finds the cloud service (tests and compatible servers).
     void setCloudHosts(const DropboxHosts &hosts);
+    // Asks for the password of the wallet at path (given on the command line or by a second start).
+    void openWallet(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -49,6 +53,7 @@ private:
     void setUpToolBar();
     void setUpKeyboard();
     void connectCommands();
+    void setUpWelcome();
 
     const std::unique_ptr<Ui::MainWindow> m_ui;
     WalletSession &m_session;
@@ -62,4 +67,7 @@ private:
     WalletCommands *m_walletCommands = nullptr;
     ToolCommands *m_tools = nullptr;
     FileSyncController *m_fileSync = nullptr;
+    CardShortcuts *m_cardShortcuts = nullptr;
+    // The wallet the status bar's messages are about; another one's open clears them.
+    QString m_statusWallet;
 };

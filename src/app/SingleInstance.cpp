@@ -44,14 +44,24 @@ SingleInstance::SingleInstance(const QString &name, QObject *parent)
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            emit activationRequested();
+            const auto readRequests = [this, socket] {
+                while (socket->canReadLine()) {
+                    const QByteArray line = socket->readLine().chopped(1);
+                    if (line == "raise")
+                        emit activationRequested(QString());
+                    else if (line.startsWith("open "))
+                        emit activationRequested(QString::fromUtf8(line.mid(5)));
+                }
+            };
+            connect(socket, &QLocalSocket::readyRead, this, readRequests);
+            readRequests();
         }
     });
 }
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(const QString &walletPath)
 {
     m_folder = privateFolder(&m_problem);
     if (m_folder.isEmpty())
@@ -69,7 +79,7 @@ bool SingleInstance::claim()
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (socket.waitForConnected(1000)) {
-        socket.write("raise\n");
+        socket.write(walletPath.isEmpty() ? QByteArray("raise\n") : "open " + walletPath.toUtf8() + '\n');
         socket.waitForBytesWritten(1000);
         socket.disconnectFromServer();
         return false;

@@ -7,7 +7,8 @@
 #include <memory>
 
 // One running Tessera per user: the first one to start holds a lock file and listens on a local
-// socket; a later one finds the lock taken, asks the first to come forward, and ends.
+// socket; a later one finds the lock taken, asks the first to come forward (with the wallet it was
+// asked to open, if any), and ends.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -19,12 +20,13 @@ public:
 
     // True when this one is to run: it is the first, or no private folder could be had (then problem()
     // says why, and this one runs without the guard). False when another one runs and was asked to
-    // come forward.
-    bool claim();
+    // come forward and to open walletPath, unless that is empty.
+    bool claim(const QString &walletPath = QString());
     QString problem() const { return m_problem; }
 
 signals:
-    void activationRequested();
+    // walletPath: the wallet the later start was asked to open, or empty.
+    void activationRequested(const QString &walletPath);
 
 private:
     const QString m_name;

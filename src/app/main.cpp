@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDebug>
+#include <QFileInfo>
 
 namespace {
 
@@ -29,6 +30,7 @@ int answerInformation(int argc, char *argv[])
     parser.setApplicationDescription(QCoreApplication::translate("main", "A password wallet for one person."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QCoreApplication::translate("main", "The wallet to open."));
     parser.process(app);
     return 0;
 }
@@ -49,20 +51,31 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessera.Tessera"));
     installTranslations();
 
-    // A second start brings the running window forward instead of opening the wallet twice.
+    // The first argument that is not an option (Qt's own, such as -style, are taken out by now).
+    QString walletFile;
+    for (const QString &argument : QCoreApplication::arguments().mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            walletFile = QFileInfo(argument).absoluteFilePath();
+            break;
+        }
+    }
+    // A second start brings the running window forward, with the wallet it was given, instead of
+    // running twice.
     SingleInstance instance(QStringLiteral("tessera"));
-    if (!instance.claim())
+    if (!instance.claim(walletFile))
         return 0;
     if (!instance.problem().isEmpty())
         qWarning().noquote() << QObject::tr("Tessera runs without its guard against a second window: %1.")
                                     .arg(instance.problem());
 
     WalletSession session;
-    MainWindow window(session);
-    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
+    MainWindow window(session, walletFile);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window](const QString &path) {
         window.showNormal();
         window.raise();
         window.activateWindow();
+        if (!path.isEmpty())
+            window.openWallet(path);
     });
     window.show();
     return app.exec();

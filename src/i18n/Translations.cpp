@@ -15,11 +15,11 @@ static void registerTranslationResource()
 namespace {
 
 // The application owns the translators, so they live exactly as long as it does.
-bool installTranslator(const QString &name, const QStringList &folders)
+bool installTranslator(const QString &name, const QLocale &locale, const QStringList &folders)
 {
     for (const QString &folder : folders) {
         auto *translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(QLocale(), name, QStringLiteral("_"), folder)) {
+        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
             QCoreApplication::installTranslator(translator);
             return true;
         }
@@ -33,11 +33,15 @@ bool installTranslator(const QString &name, const QStringList &folders)
 void installTranslations()
 {
     registerTranslationResource();
-    installTranslator(QStringLiteral("qtbase"), {QLibraryInfo::location(QLibraryInfo::TranslationsPath)});
+    installTranslator(QStringLiteral("qtbase"), QLocale(), {QLibraryInfo::location(QLibraryInfo::TranslationsPath)});
     // An installed translation may be newer than the one built in, so it is tried first.
     const QString installed = QDir(QCoreApplication::applicationDirPath())
                                   .absoluteFilePath(QStringLiteral("../share/tessera/translations"));
-    installTranslator(QStringLiteral("tessera"), {installed, QStringLiteral(":/translations")});
+    // English, for its plural forms, under any other language: a language without a translation of
+    // its own shows the English texts, and those must say "1 card", not "1 card(s)".
+    const QStringList folders = {installed, QStringLiteral(":/translations")};
+    if (!installTranslator(QStringLiteral("tessera"), QLocale(), folders))
+        installTranslator(QStringLiteral("tessera"), QLocale(QLocale::English), folders);
 }
 
 QString catalogText(const QString &text)

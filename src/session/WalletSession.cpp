@@ -132,6 +132,14 @@ QFuture<bool> WalletSession::runInBackground(std::function<bool(CardDb &)> work)
     return m_jobs.last();
 }
 
+void WalletSession::selectLocked(const QString &path)
+{
+    if (m_store || path.isEmpty())
+        return;
+    m_path = path;
+    emit locked();
+}
+
 void WalletSession::lock()
 {
     if (!m_store)

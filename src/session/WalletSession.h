@@ -57,6 +57,9 @@ public:
                                              WalletError *error);
     static std::unique_ptr<CardDb> openStore(const QString &path, const QString &password, WalletError *error);
     bool install(const QString &path, std::unique_ptr<CardDb> store, const WalletError &error);
+    // Makes the wallet at path the session's, locked, without reading it: the window offers to unlock
+    // the wallet it had open last. Nothing happens while another wallet is unlocked.
+    void selectLocked(const QString &path);
     // Unlocks the wallet that was locked.
     bool unlock(const QString &password);
     void lock();

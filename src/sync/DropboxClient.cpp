@@ -154,6 +154,7 @@ void DropboxClient::handleNetworkReply(QNetworkReply *reply)
     m_currentReply = nullptr;
 
     if (reply->error() != QNetworkReply::NoError) {
+        m_problem = describe(*reply);
         finishWithError(operation, reply->error());
         return;
     }
@@ -185,6 +186,32 @@ void DropboxClient::finishWithError(ClientOperation operation, int error)
     }
 }
 
+QString DropboxClient::describe(const QNetworkReply &reply)
+{
+    const QString host = reply.url().host();
+    const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid())
+        return tr("%1 answered %2 %3")
+            .arg(host)
+            .arg(status.toInt())
+            .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
+            .trimmed();
+    switch (reply.error()) {
+    case QNetworkReply::HostNotFoundError:
+        return tr("the host %1 cannot be found (is the computer offline?)").arg(host);
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::UnknownNetworkError:
+        return tr("the host %1 cannot be reached: %2").arg(host, reply.errorString());
+    case QNetworkReply::OperationCanceledError:
+        return tr("cancelled");
+    default:
+        return reply.errorString();
+    }
+}
+
 void DropboxClient::finishWithBody(ClientOperation operation, const QByteArray &body)
 {
     switch (operation) {
@@ -202,6 +229,8 @@ void DropboxClient::finishWithBody(ClientOperation operation, const QByteArray &
             emit doneFileDownload();
         } else {
             // A download that could not be saved leaves what a failed one leaves: an empty file.
+            m_problem = tr("the download could not be saved to %1: %2")
+                            .arg(m_downloadFile.fileName(), m_downloadFile.errorString());
             m_downloadFile.resize(0);
             finishWithError(OpDownload, QNetworkReply::UnknownContentError);
         }

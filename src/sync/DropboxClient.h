@@ -57,6 +57,9 @@ public:
     Q_INVOKABLE void cancelOperations();
 
     ClientOperation pendingOperation() const { return m_pendingOperation; }
+    // What went wrong in the last operation that failed, in words: a host that cannot be reached, or
+    // what the service answered.
+    QString problem() const { return m_problem; }
     DropboxHosts hosts() const { return m_hosts; }
     void setHosts(const DropboxHosts &hosts);
 
@@ -81,6 +84,7 @@ private:
     void finishWithError(ClientOperation operation, int error);
     void finishWithBody(ClientOperation operation, const QByteArray &body);
     static OAuthCredential tokenFromReply(const QByteArray &body);
+    static QString describe(const QNetworkReply &reply);
 
     OAuthCredential m_apiCredential;
     OAuthCredential m_accessCredential;
@@ -92,4 +96,5 @@ private:
     QPointer<QNetworkReply> m_currentReply;
     QFile m_downloadFile;
     QFile m_uploadFile;
+    QString m_problem;
 };

@@ -139,8 +139,10 @@ void CardCommands::setOneTimeCode(const QString &uri)
 void CardCommands::deleteShown()
 {
     MessageBox::confirm(m_window, tr("Delete Card"),
-                        tr("Are you sure you want to delete the card for \"%1\"?").arg(m_pane->cardTitle()),
-                        tr("Delete"), [this] { trashShown(); });
+                        tr("Move the card \"%1\" to the trash? You can restore it from View > Trash until you "
+                           "empty the trash.")
+                            .arg(m_pane->cardTitle()),
+                        tr("Move to Trash"), [this] { trashShown(); });
 }
 
 void CardCommands::trashShown()

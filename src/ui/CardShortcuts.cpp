@@ -54,7 +54,14 @@ QAction *CardShortcuts::addAction(const QString &text, const QKeySequence &keys,
     m_list->addAction(action);
     m_cardMenu->addAction(action);
     m_contextMenu->addAction(action);
+    m_valueActions.append(action);
     return action;
+}
+
+void CardShortcuts::setCardShown(bool shown)
+{
+    for (QAction *action : qAsConst(m_valueActions))
+        action->setEnabled(shown);
 }
 
 QString CardShortcuts::firstValue(std::initializer_list<int> fieldTypes) const

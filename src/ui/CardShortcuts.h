@@ -26,6 +26,9 @@ public:
     CardShortcuts(QWidget *window, QListView *list, QMenu *cardMenu, const QList<QAction *> &cardActions,
                   CardSource shownCard);
 
+    // The copy and open actions work only while a card of an unlocked wallet is shown.
+    void setCardShown(bool shown);
+
 signals:
     // A value to copy and what it is; the window's clipboard guard takes it there.
     void copyRequested(const QString &value, const QString &what);
@@ -44,4 +47,5 @@ private:
     QMenu *m_cardMenu;
     QMenu *m_contextMenu;
     CardSource m_shownCard;
+    QList<QAction *> m_valueActions;
 };

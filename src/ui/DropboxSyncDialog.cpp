@@ -134,7 +134,8 @@ void DropboxSyncDialog::createPassword()
 void DropboxSyncDialog::askPassword()
 {
     m_changeSyncPassword = false;
-    m_ui->promptLabel->setText(tr("Please enter the password of the Tessera data on Dropbox."));
+    m_ui->promptLabel->setText(tr("The Tessera data on Dropbox is encrypted under a password of its own, which "
+                                  "may differ from this wallet's. Please enter the password of the data on Dropbox."));
     m_ui->changePassCheck->setChecked(false);
     m_ui->newPassEdit->setEnabled(false);
     m_ui->confirmPassEdit->setEnabled(false);
@@ -230,9 +231,9 @@ void DropboxSyncDialog::showDone()
 void DropboxSyncDialog::showError()
 {
     clearSyncFiles();
-    m_ui->errorLabel->setText(
-        tr("Something went wrong while synchronizing. Check that you are connected to the Internet, then try "
-           "again."));
+    const QString problem = m_client->problem();
+    m_ui->errorLabel->setText(problem.isEmpty() ? tr("The sync with Dropbox failed.")
+                                                : tr("The sync with Dropbox failed: %1.").arg(problem));
     enterState(StateError, ErrorPage, tr("Close"));
 }
 

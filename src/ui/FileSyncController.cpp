@@ -4,6 +4,7 @@
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "store/WalletBackups.h"
+#include "sync/ConflictCopies.h"
 #include "sync/FileSync.h"
 #include "ui/FileDialog.h"
 #include "ui/FileWatch.h"
@@ -17,6 +18,7 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QWidget>
@@ -25,15 +27,21 @@ namespace {
 
 const QString copiesKey = QStringLiteral("fileSync/copies");
 
-FileSyncController::CopyCredentials askPassword(QWidget *window, const QString &path)
+// why: what the file is and why its password is needed, since it is not the wallet's.
+FileSyncController::CopyCredentials askPassword(QWidget *window, const QString &path, const QString &title,
+                                                const QString &why)
 {
     QDialog dialog(window);
-    dialog.setWindowTitle(FileSyncController::tr("Sync With File"));
+    dialog.setWindowTitle(title);
+    auto *reason = new QLabel(why, &dialog);
+    reason->setObjectName(QStringLiteral("reasonLabel"));
+    reason->setWordWrap(true);
     auto *password = new QLineEdit(&dialog);
     password->setEchoMode(QLineEdit::Password);
     auto *keyFile = new KeyFileField(&dialog);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     auto *form = new QFormLayout(&dialog);
+    form->addRow(reason);
     form->addRow(FileSyncController::tr("Password of \"%1\":").arg(QFileInfo(path).fileName()), password);
     if (KeyFileField::requiredBy(path))
         form->addRow(FileSyncController::tr("Key file:"), keyFile);
@@ -57,7 +65,19 @@ FileSyncController::FileSyncController(WalletSession &session, QWidget *window)
     : QObject(window)
     , m_session(session)
     , m_window(window)
-    , m_askPassword([window](const QString &path) { return askPassword(window, path); })
+    , m_askPassword([this, window](const QString &path) {
+        const QString name = QFileInfo(path).fileName();
+        if (QFileInfo(path) == QFileInfo(syncFile()))
+            return askPassword(window, path, tr("Sync With File"),
+                               tr("The synced copy \"%1\" has another password than this wallet (it was changed "
+                                  "on another device, or the copy is another wallet). Enter the copy's password "
+                                  "to sync with it.")
+                                   .arg(name));
+        return askPassword(window, path, tr("Restore From Backup"),
+                           tr("The backup \"%1\" was made under another password than the wallet has now. "
+                              "Enter the password it had then to restore it.")
+                               .arg(name));
+    })
     , m_syncAction(new QAction(tr("Sync With File…"), this))
     , m_restoreAction(new QAction(tr("Restore From Backup…"), this))
     , m_watch(new FileWatch(this))
@@ -69,6 +89,7 @@ FileSyncController::FileSyncController(WalletSession &session, QWidget *window)
     connect(m_syncAction, &QAction::triggered, this, &FileSyncController::chooseSyncFile);
     connect(m_restoreAction, &QAction::triggered, this, &FileSyncController::chooseBackup);
     connect(m_watch, &FileWatch::changed, this, &FileSyncController::fileChanged);
+    connect(m_watch, &FileWatch::folderChanged, this, &FileSyncController::folderChanged);
     connect(&m_delay, &QTimer::timeout, this, &FileSyncController::syncNow);
     connect(&session, &WalletSession::opened, this, &FileSyncController::walletOpened);
     connect(&session, &WalletSession::locked, this, &FileSyncController::walletClosed);
@@ -148,6 +169,20 @@ void FileSyncController::fileChanged(const QString &path)
         m_delay.start();
 }
 
+void FileSyncController::folderChanged(const QString &folder)
+{
+    const QString copy = syncFile();
+    if (copy.isEmpty() || m_syncing || QFileInfo(copy).absolutePath() != folder)
+        return;
+    const QStringList conflicts = ConflictCopies::of(copy);
+    for (const QString &path : conflicts) {
+        if (!m_conflictCopiesLeft.contains(path)) {
+            m_delay.start();
+            return;
+        }
+    }
+}
+
 // A replaced wallet (a sync tool, a restore) is read anew, or the session locks for its password. A
 // deleted wallet stays open from the file still held, until the user saves it.
 bool FileSyncController::followWalletFile()
@@ -199,11 +234,16 @@ void FileSyncController::syncNow()
         emit statusMessage(tr("Not synced with \"%1\": %2").arg(QFileInfo(path).fileName(), error.message()));
         return;
     }
-    QString text = tr("Synced: %1 cards received, %2 sent").arg(report.received).arg(report.sent);
+    QString text
+        = tr("Synced: %1, %2")
+              .arg(tr("%n card(s) received", nullptr, report.received), tr("%n card(s) sent", nullptr, report.sent));
     if (report.conflictCopiesMerged > 0)
-        text += tr(", %1 conflict copies merged").arg(report.conflictCopiesMerged);
-    for (const FileSync::Report::LeftCopy &left : qAsConst(report.conflictCopiesLeft))
+        text += tr(", %n conflict copy(s) merged", nullptr, report.conflictCopiesMerged);
+    m_conflictCopiesLeft.clear();
+    for (const FileSync::Report::LeftCopy &left : qAsConst(report.conflictCopiesLeft)) {
+        m_conflictCopiesLeft.append(left.path);
         text += tr("; \"%1\" not merged: %2").arg(QFileInfo(left.path).fileName(), left.reason.message());
+    }
     emit statusMessage(text);
 }
 

@@ -16,9 +16,9 @@ class WalletSession;
 
 // Keeps the open wallet in step with a copy of it in a synced folder (chosen with Sync With File…,
 // remembered per wallet): merges both ways when the wallet opens, shortly after each change to it,
-// and whenever the copy changes on disk. Follows what other programs do to the wallet itself: cards
-// they write reach the views, a replaced file is opened again, a deleted one is reported. Offers
-// Restore From Backup…. Everything goes through the session.
+// whenever the copy changes on disk, and as soon as a syncing tool leaves a conflict copy beside it. Follows what other
+// programs do to the wallet itself: cards they write reach the views, a replaced file is opened again, a deleted one is
+// reported. Offers Restore From Backup…. Everything goes through the session.
 class FileSyncController : public QObject
 {
     Q_OBJECT
@@ -59,6 +59,8 @@ private:
     void chooseSyncFile();
     void chooseBackup();
     void fileChanged(const QString &path);
+    // A conflict copy that appeared beside the copy is merged soon, one that could not be merged not again.
+    void folderChanged(const QString &folder);
     // Another program may have replaced or deleted the wallet's file. False when the session no longer
     // has the store it had (reopened or locked).
     bool followWalletFile();
@@ -79,4 +81,6 @@ private:
     QByteArray m_copyKey;
     bool m_syncing = false;
     bool m_walletGoneReported = false;
+    // Conflict copies the last sync could not merge: their appearing is no news.
+    QStringList m_conflictCopiesLeft;
 };

@@ -70,4 +70,5 @@ void FileWatch::lookInFolder(const QString &folder)
         if (QFileInfo(path).absolutePath() == folder)
             look(path);
     }
+    emit folderChanged(folder);
 }

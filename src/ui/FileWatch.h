@@ -20,6 +20,8 @@ public:
 signals:
     // The file was written, replaced, created or removed.
     void changed(const QString &path);
+    // A file was added to, removed from or renamed in the folder of a watched file.
+    void folderChanged(const QString &folder);
 
 private:
     void look(const QString &path);

@@ -1,11 +1,15 @@
 #include "ui/NewWalletDialog.h"
 
+#include "password/PasswordStrength.h"
 #include "ui/KeyFileField.h"
+#include "ui/MessageBox.h"
+#include "ui/StrengthMeter.h"
 #include "ui_NewWalletDialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 NewWalletDialog::NewWalletDialog(const Argon2Settings &kdf, QWidget *parent)
     : QDialog(parent)
@@ -18,6 +22,10 @@ NewWalletDialog::NewWalletDialog(const Argon2Settings &kdf, QWidget *parent)
     m_ui->errorLabel->hide();
     m_compatible->setObjectName(QStringLiteral("compatibleCheckBox"));
     m_ui->formLayout->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    auto *meter = new StrengthMeter(this);
+    meter->setObjectName(QStringLiteral("strengthMeter"));
+    m_ui->formLayout->insertRow(1, QString(), meter);
+    connect(m_ui->newPasswordEdit, &QLineEdit::textChanged, meter, &StrengthMeter::setPassword);
     m_ui->formLayout->addRow(tr("Key File"), m_keyFile);
     auto *keyFileNote = new QLabel(tr("Optional. A key file is needed with the password at every unlock: keep a "
                                       "copy of it apart from the wallet, as without it the wallet cannot be opened."),
@@ -50,6 +58,17 @@ void NewWalletDialog::done(int r)
     if (password != confirmation) {
         m_ui->errorLabel->setText(tr("Passwords didn't match!"));
         m_ui->errorLabel->show();
+        return;
+    }
+    if (!m_weakPasswordAccepted && PasswordStrength::estimate(password).score() < 3) {
+        MessageBox::confirm(this, tr("Weak Password"),
+                            tr("This password is easy to guess. Anyone who gets a copy of the wallet can try "
+                               "passwords without limit, and the password is all that protects your cards. "
+                               "Use it anyway?"),
+                            tr("Use Weak Password"), [this, r] {
+                                m_weakPasswordAccepted = true;
+                                done(r);
+                            });
         return;
     }
     QDialog::done(r);

@@ -14,7 +14,8 @@ class NewWalletDialog;
 }
 
 // Asks for the unlock password of a new wallet, twice, and its format: hardened (with the key
-// derivation settings its creator gives, and optionally a key file), or readable by the phone app.
+// derivation settings its creator gives, and optionally a key file), or readable by the phone app. A
+// meter shows how hard the password is to guess; a weak one is taken only once the user confirms it.
 class NewWalletDialog : public QDialog
 {
     Q_OBJECT
@@ -35,4 +36,5 @@ private:
     const Argon2Settings m_kdf;
     QCheckBox *m_compatible;
     KeyFileField *m_keyFile;
+    bool m_weakPasswordAccepted = false;
 };

@@ -5,7 +5,7 @@
 Preferences Preferences::load(const QSettings &settings)
 {
     Preferences preferences;
-    preferences.openLastWallet = settings.value(QStringLiteral("openLastDatabase"), false).toBool();
+    preferences.openLastWallet = settings.value(QStringLiteral("openLastDatabase"), true).toBool();
     preferences.autoLockMinutes = qBound(0, settings.value(QStringLiteral("autoLockMinutes"), 5).toInt(), 24 * 60);
     preferences.lockOnMinimize = settings.value(QStringLiteral("lockOnMinimize"), false).toBool();
     const int seconds = settings.value(QStringLiteral("clipboardSeconds"), 10).toInt();

@@ -5,7 +5,7 @@ class QSettings;
 // What the user chose in the Preferences dialog, kept in the program's settings.
 struct Preferences
 {
-    bool openLastWallet = false;
+    bool openLastWallet = true;
     // 0: never.
     int autoLockMinutes = 5;
     bool lockOnMinimize = false;

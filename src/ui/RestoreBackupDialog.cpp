@@ -20,11 +20,17 @@ RestoreBackupDialog::RestoreBackupDialog(const QVector<WalletBackup> &backups, Q
     layout->addWidget(intro);
     m_list->setHeaderLabels({tr("Time"), tr("Cards")});
     m_list->setRootIsDecorated(false);
-    m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // The time column takes what its short dates and times need, so none is cut off.
+    m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    const QLocale locale;
     for (const WalletBackup &backup : backups) {
         auto *item = new QTreeWidgetItem(m_list);
-        item->setText(0, QLocale().toString(backup.time.toLocalTime(), QLocale::LongFormat));
+        const QDateTime local = backup.time.toLocalTime();
+        item->setText(0,
+                      locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+                          + locale.toString(local.time(), QLocale::ShortFormat));
         item->setText(1, backup.cardCount < 0 ? tr("unreadable") : QString::number(backup.cardCount));
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         item->setData(0, Qt::UserRole, backup.path);
         item->setToolTip(0, backup.path);
     }

@@ -7,13 +7,14 @@
 #include "ui/UnlockView.h"
 
 SessionView::SessionView(WalletSession &session, QWidget *panes, CardListPane *list, DetailView *detail,
-                         UnlockView *unlock, QWidget *window)
+                         UnlockView *unlock, QWidget *welcome, QWidget *window)
     : QObject(window)
     , m_session(session)
     , m_panes(panes)
     , m_list(list)
     , m_detail(detail)
     , m_unlock(unlock)
+    , m_welcome(welcome)
     , m_window(window)
 {
     m_list->setSession(&session);
@@ -25,6 +26,7 @@ SessionView::SessionView(WalletSession &session, QWidget *panes, CardListPane *l
     connect(&session, &WalletSession::cardsChanged, this, &SessionView::reloadKeepingSelection);
     showPanes(false);
     m_unlock->hide();
+    m_welcome->show();
 }
 
 void SessionView::walletOpened()
@@ -44,6 +46,7 @@ void SessionView::walletLocked()
     m_list->clear();
     m_detail->displayCard(-1);
     showPanes(false);
+    m_welcome->hide();
     m_unlock->show();
     m_unlock->showWallet(m_session.path());
 }
@@ -55,6 +58,7 @@ void SessionView::walletClosed()
     m_detail->displayCard(-1);
     showPanes(false);
     m_unlock->hide();
+    m_welcome->show();
 }
 
 void SessionView::reloadKeepingSelection()
@@ -69,6 +73,8 @@ void SessionView::reloadKeepingSelection()
 void SessionView::showPanes(bool unlocked)
 {
     m_panes->setVisible(unlocked);
-    if (unlocked)
+    if (unlocked) {
         m_unlock->hide();
+        m_welcome->hide();
+    }
 }

@@ -6,13 +6,13 @@
 #include "store/CardDb.h"
 #include "ui/CardListPane.h"
 #include "ui/DropboxSyncDialog.h"
-#include "ui/MakerSite.h"
+#include "ui/ManualViewer.h"
 #include "ui/MessageBox.h"
 #include "ui/PasswordGeneratorDialog.h"
 #include "ui/PasswordHealthDialog.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDir>
 #include <QSettings>
 
 ToolCommands::ToolCommands(WalletSession &session, QSettings &settings, CardListPane *list, QWidget *window)
@@ -70,19 +70,24 @@ void ToolCommands::forgetCloudSignIn()
     m_settings.setValue(QStringLiteral("accessSecret"), QString());
 }
 
-void ToolCommands::help()
+void ToolCommands::manual()
 {
-    QDesktopServices::openUrl(makerSite(QStringLiteral("/products/tessera/faqs/")));
-}
-
-void ToolCommands::website()
-{
-    QDesktopServices::openUrl(makerSite(QStringLiteral("/products/tessera/")));
-}
-
-void ToolCommands::contact()
-{
-    QDesktopServices::openUrl(makerSite(QStringLiteral("/support/")));
+    if (auto *open = m_window->findChild<ManualViewer *>(); open && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    QStringList places;
+    const QString path = ManualViewer::find(&places);
+    if (path.isEmpty()) {
+        MessageBox::critical(m_window, tr("Manual"),
+                             tr("The manual is not installed. It was looked for in:\n%1")
+                                 .arg(QDir::toNativeSeparators(places.join(QLatin1Char('\n')))));
+        return;
+    }
+    auto *viewer = new ManualViewer(path, m_window);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->show();
 }
 
 void ToolCommands::about()

@@ -10,7 +10,7 @@ class CardListPane;
 class WalletSession;
 
 // The Tools menu: the password generator, the password health report, the cloud sync and forgetting
-// its sign-in, and the Help menu's pages.
+// its sign-in, and the Help menu: the manual and About.
 class ToolCommands : public QObject
 {
     Q_OBJECT
@@ -26,9 +26,7 @@ public slots:
     void passwordHealth();
     void cloudSync();
     void forgetCloudSignIn();
-    void help();
-    void website();
-    void contact();
+    void manual();
     void about();
 
 signals:

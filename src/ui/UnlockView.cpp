@@ -53,12 +53,17 @@ UnlockView::UnlockView(WalletSession &session, QWidget *parent)
     layout->addWidget(m_unlocking, 0, Qt::AlignHCenter);
     layout->addWidget(m_busy, 0, Qt::AlignHCenter);
     layout->addWidget(m_error);
+    auto *other = new QPushButton(tr("Open Another Wallet…"), this);
+    other->setObjectName(QStringLiteral("otherWallet"));
+    other->setFlat(true);
+    layout->addWidget(other, 0, Qt::AlignHCenter);
     layout->addStretch(3);
     setUnlocking(false);
 
     connect(m_password, &QLineEdit::returnPressed, this, &UnlockView::submit);
     connect(m_button, &QPushButton::clicked, this, &UnlockView::submit);
     connect(m_job, &UnlockJob::finished, this, &UnlockView::unlockFinished);
+    connect(other, &QPushButton::clicked, this, &UnlockView::otherWalletRequested);
 }
 
 void UnlockView::showWallet(const QString &path)

@@ -23,6 +23,10 @@ public:
     // After a failed unlock: says why, and empties the field for another try.
     void showError(const QString &message);
 
+signals:
+    // The user wants another wallet than this one.
+    void otherWalletRequested();
+
 private:
     void submit();
     void unlockFinished(bool unlocked);

@@ -74,8 +74,10 @@ void WalletCommands::open()
 
 void WalletCommands::openFile(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    if (!QFileInfo::exists(path)) {
+        showError(tr("Cannot Open Wallet"), tr("\"%1\" does not exist.").arg(path));
         return;
+    }
     const WalletError problem = CardDb::probe(path);
     switch (problem.kind()) {
     case WalletError::None:
@@ -107,9 +109,23 @@ void WalletCommands::openFile(const QString &path)
 
 void WalletCommands::create()
 {
+    askForNewWallet(std::nullopt);
+}
+
+void WalletCommands::importIntoNewWallet(ImportFormat format)
+{
+    askForNewWallet(format);
+}
+
+void WalletCommands::askForNewWallet(std::optional<ImportFormat> import)
+{
     auto *dialog = new NewWalletDialog(m_newWalletKdf, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &NewWalletDialog::chosen, this, &WalletCommands::createWallet);
+    connect(dialog, &NewWalletDialog::chosen, this,
+            [this, import](const QString &password, const QString &keyFilePath, const NewWalletOptions &options) {
+                if (createWallet(password, keyFilePath, options) && import)
+                    importCards(*import);
+            });
     dialog->open();
 }
 
@@ -130,23 +146,23 @@ QString WalletCommands::chooseSavePath(const QString &caption, const QString &er
 
 // The new wallet is made beside the chosen path and then renamed over it, so a file that was there is
 // replaced only by a complete wallet. The store it gives is the session's: no second key derivation.
-void WalletCommands::createWallet(const QString &password, const QString &keyFilePath, const NewWalletOptions &options)
+bool WalletCommands::createWallet(const QString &password, const QString &keyFilePath, const NewWalletOptions &options)
 {
     const QString path
         = chooseSavePath(tr("Save New Wallet"),
                          tr("Could not create the wallet in \"%1\". Either you may not write to that folder "
                             "or it is on a read-only file system."));
     if (path.isEmpty())
-        return;
+        return false;
     WalletCredentials credentials;
     WalletError error = KeyFileField::credentials(password, keyFilePath, &credentials);
     if (error.isError()) {
         showError(tr("Error"), tr("Could not create the wallet \"%1\": %2.").arg(path, error.message()));
-        return;
+        return false;
     }
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
         showError(tr("Error"), tr("Could not replace \"%1\".").arg(path));
-        return;
+        return false;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::unique_ptr<CardDb> store = CardDb::create(path, credentials, options, &error);
@@ -154,13 +170,14 @@ void WalletCommands::createWallet(const QString &password, const QString &keyFil
     SecretText::wipe(credentials.keyFile);
     if (!store) {
         MessageBox::storeError(m_window, tr("Could not create the wallet \"%1\":").arg(path), error);
-        return;
+        return false;
     }
     if (!m_session.install(path, std::move(store), error)) {
         MessageBox::storeError(m_window, tr("Could not open the wallet \"%1\":").arg(path), m_session.lastError());
-        return;
+        return false;
     }
     KeyFileField::remember(path, keyFilePath);
+    return true;
 }
 
 void WalletCommands::saveCopy()

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QAction;
 class QSettings;
 class QWidget;
@@ -33,6 +35,8 @@ public slots:
     // Asks for the password of the wallet at path, after making sure it is one this program can open.
     void openFile(const QString &path);
     void create();
+    // Creates a wallet, then imports another password manager's export into it.
+    void importIntoNewWallet(ImportFormat format);
     void saveCopy();
     void changePassword();
     void walletSecurity();
@@ -40,7 +44,9 @@ public slots:
     void importCards(ImportFormat format);
 
 private:
-    void createWallet(const QString &password, const QString &keyFilePath, const NewWalletOptions &options);
+    // Asks for the new wallet's password and options; then follows with an import, unless that is empty.
+    void askForNewWallet(std::optional<ImportFormat> import);
+    bool createWallet(const QString &password, const QString &keyFilePath, const NewWalletOptions &options);
     // Asks where to save; empty when the user cancelled or the folder cannot be written.
     QString chooseSavePath(const QString &caption, const QString &errorText);
     void showError(const QString &title, const QString &text);

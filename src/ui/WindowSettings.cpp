@@ -5,6 +5,7 @@
 #include "ui/PreferencesDialog.h"
 
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 namespace {
@@ -60,13 +61,28 @@ void WindowSettings::applyPreferences()
     m_clipboard->setTimeout(m_preferences.clipboardSeconds * 1000);
 }
 
-// A size saved on a larger screen must not leave the window running off the one it opens on now.
+// A size saved on a larger screen must not leave the window running off the one it opens on now, nor
+// its status bar below the screen's edge. Before the window is first shown the window manager's frame
+// is not known (frameGeometry() is geometry()), so room is left for a title bar and a border; and the
+// window is placed by its inside (setGeometry), never by a frame position taken for its inside, which
+// would move it down by a title bar on every start. A geometry that fits is left exactly as saved.
 void WindowSettings::fitToScreen()
 {
+    if (m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
     const QRect available = m_window->screen()->availableGeometry();
-    m_window->resize(m_window->size().boundedTo(available.size()).expandedTo(m_window->minimumSize()));
-    const QRect frame = m_window->frameGeometry();
-    m_window->move(
-        qBound(available.left(), frame.left(), qMax(available.left(), available.right() - frame.width() + 1)),
-        qBound(available.top(), frame.top(), qMax(available.top(), available.bottom() - frame.height() + 1)));
+    const QRect inside = m_window->geometry();
+    const QRect outside = m_window->frameGeometry();
+    QMargins frame(inside.left() - outside.left(), inside.top() - outside.top(), outside.right() - inside.right(),
+                   outside.bottom() - inside.bottom());
+    if (frame.isNull()) {
+        const int border = m_window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        frame = QMargins(border, m_window->style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
+    }
+    const QRect room = available.marginsRemoved(frame);
+    const QSize size = inside.size().boundedTo(room.size()).expandedTo(m_window->minimumSize());
+    const QPoint topLeft(qBound(room.left(), inside.left(), qMax(room.left(), room.right() - size.width() + 1)),
+                         qBound(room.top(), inside.top(), qMax(room.top(), room.bottom() - size.height() + 1)));
+    if (QRect(topLeft, size) != inside)
+        m_window->setGeometry(QRect(topLeft, size));
 }

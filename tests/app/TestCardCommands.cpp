@@ -272,7 +272,9 @@ private slots:
         QVERIFY(action("actionDeleteCard")->isEnabled());
         MessageBox::setNextAnswer(MessageBox::Decline);
         action("actionDeleteCard")->trigger();
-        QCOMPARE(waitForAnswered(), QStringList{"Delete Card: Are you sure you want to delete the card for \"Only\"?"});
+        QCOMPARE(waitForAnswered(),
+                 QStringList{"Delete Card: Move the card \"Only\" to the trash? You can restore it from View > "
+                             "Trash until you empty the trash."});
         QCOMPARE(cardCount(), 1);
 
         MessageBox::setNextAnswer(MessageBox::Accept);

@@ -283,8 +283,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::clipboard()->text(), expected, 10000);
     }
 
-    // A second start hands over to the first, which comes forward; where the folder for the guard is
-    // not private (another user could take the names first), each runs and says why.
+    // A second start hands over to the first, which comes forward with the wallet it was given; where
+    // the folder for the guard is not private (another user could take the names first), each runs
+    // and says why.
     void secondInstanceHandsOver_data()
     {
         QTest::addColumn<QString>("runtimeFolder");
@@ -324,10 +325,13 @@ private slots:
         QVERIFY(first.claim());
         QSignalSpy raised(&first, &SingleInstance::activationRequested);
         SingleInstance second("tessera-test");
-        QCOMPARE(second.claim(), !handsOver);
+        const QString wallet = QStringLiteral("/home/me/Mein Tresor ä.tessera");
+        QCOMPARE(second.claim(wallet), !handsOver);
         QCOMPARE(second.problem().isEmpty(), handsOver);
-        if (handsOver)
+        if (handsOver) {
             QTRY_COMPARE(raised.count(), 1);
+            QCOMPARE(raised.first().first().toString(), wallet);
+        }
         qunsetenv("TMPDIR");
     }
 };

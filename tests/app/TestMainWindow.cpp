@@ -2,6 +2,7 @@
 #include "common/SqlPeek.h"
 #include "common/TestCards.h"
 #include "common/TestFiles.h"
+#include "i18n/Translations.h"
 #include "model/TextUtils.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
@@ -10,24 +11,30 @@
 #include "ui/DetailView.h"
 #include "ui/FileDialog.h"
 #include "ui/LoginDialog.h"
+#include "ui/ManualViewer.h"
 #include "ui/MessageBox.h"
 #include "ui/NewWalletDialog.h"
 #include "ui/PreferencesDialog.h"
+#include "ui/StrengthMeter.h"
 #include "ui/UnlockView.h"
 #include "ui/UpgradeBar.h"
 #include "ui/WalletCommands.h"
 #include "ui/WalletSecurityDialog.h"
+#include "ui/WelcomePage.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QTextBrowser>
 
 namespace {
 
@@ -101,6 +108,13 @@ private:
     }
 
 private slots:
+    // English, for its plural forms.
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        installTranslations();
+    }
+
     void init() { QSettings().clear(); }
 
     void cleanup()
@@ -111,12 +125,25 @@ private slots:
             delete widget;
     }
 
-    // A first start offers only the actions that need no wallet; a preference ticked is kept even on Cancel.
+    // A first start shows the welcome page and offers only the actions that need no wallet; a preference
+    // changed is kept even on Cancel.
     void firstStart()
     {
         MainWindow &window = openWindow();
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
+        QVERIFY(window.findChild<WelcomePage *>()->isVisible());
+        QCOMPARE(window.findChild<QListWidget *>("recentList")->item(0)->text(),
+                 QString("Wallets you open are listed here."));
+        QVERIFY(!window.findChild<QPushButton *>("forgetRecent")->isEnabled());
+        QStringList copying;
+        for (QAction *item : window.findChildren<QAction *>()) {
+            if (item->text().startsWith("Copy ") || item->text() == "Open URL")
+                copying << item->text() + (item->isEnabled() ? " enabled" : "");
+        }
+        copying.sort();
+        QCOMPARE(copying,
+                 (QStringList{"Copy One-Time Code", "Copy Password", "Copy URL", "Copy User Name", "Open URL"}));
         QCOMPARE(
             actionStates(window).keys(true),
             (QStringList{"actionAbout", "actionExit", "actionNewWallet", "actionOpenWallet", "actionPreferences"}));
@@ -125,7 +152,7 @@ private slots:
         auto *preferences = waitForTopLevel<PreferencesDialog>();
         QVERIFY(preferences);
         auto *box = preferences->findChild<QCheckBox *>("openLastWalletCheckBox");
-        QVERIFY(!box->isChecked());
+        QVERIFY(box->isChecked());
         box->click();
         preferences->reject();
         QVERIFY(window.close());
@@ -133,8 +160,19 @@ private slots:
         QCOMPARE(settings.value("openFilePath").toString(), QDir::homePath());
         QCOMPARE(settings.value("saveFilePath").toString(), QDir::homePath());
         QCOMPARE(settings.value("lastDatabase").toString(), QString());
-        QCOMPARE(settings.value("openLastDatabase").toBool(), true);
+        QCOMPARE(settings.value("openLastDatabase").toBool(), false);
         QVERIFY(!settings.value("geometry").toByteArray().isEmpty());
+    }
+
+    // The window comes back where and as large as it was, start after start.
+    void geometryRestoredExactly()
+    {
+        const QRect placed(60, 70, 620, 420);
+        openWindow().setGeometry(placed);
+        for (int start = 0; start < 3; ++start) {
+            m_window->close();
+            QCOMPARE(openWindow().geometry(), placed);
+        }
     }
 
     void savedSizeFitsTheScreen()
@@ -159,11 +197,20 @@ private slots:
                  QString("Passwords didn't match!"));
         QVERIFY(dialog->isVisible());
 
+        QCOMPARE(dialog->findChild<StrengthMeter *>("strengthMeter")->findChild<QLabel *>()->text(),
+                 QString("Very weak"));
+        MessageBox::setNextAnswer(MessageBox::Decline);
+        submit(dialog, {{"confirmPasswordEdit", "one"}});
+        QVERIFY(waitForAnswered().value(0).startsWith("Weak Password: This password is easy to guess."));
+        QVERIFY(dialog->isVisible());
+
         const QString path = newPath();
         QVERIFY(writeFile(path, "an old file the user chose to replace"));
         FileDialog::setNextFileName(path);
-        submit(dialog, {{"confirmPasswordEdit", "one"}});
+        MessageBox::setNextAnswer(MessageBox::Accept);
+        clickOk(dialog);
         QTRY_VERIFY(session().isUnlocked());
+        QCOMPARE(MessageBox::takeAnswered().size(), 1);
         QCOMPARE(window.windowTitle(), QString("Tessera - %1").arg(QFileInfo(path).fileName()));
         QVERIFY(window.findChild<QSplitter *>("splitter")->isVisible());
         QCOMPARE(must(session().cardList()).size(), 0);
@@ -203,8 +250,10 @@ private slots:
         }
         const QString path = newPath();
         FileDialog::setNextFileName(path);
+        MessageBox::setNextAnswer(MessageBox::Accept);
         submit(dialog, {{"newPasswordEdit", "pw"}, {"confirmPasswordEdit", "pw"}});
         QTRY_VERIFY(session().isUnlocked());
+        QCOMPARE(MessageBox::takeAnswered().size(), 1);
         WalletInfo info;
         QVERIFY(!CardDb::info(path, &info).isError());
         QCOMPARE(info.format, format);
@@ -308,8 +357,11 @@ private slots:
         openWindow(walletWith({"Alpha"}));
         FileDialog::setNextFileName(folder + "/" + chosen);
         this->action(action.toLatin1().constData())->trigger();
-        if (auto *dialog = findTopLevel<NewWalletDialog>())
+        if (auto *dialog = findTopLevel<NewWalletDialog>()) {
+            MessageBox::setNextAnswer(MessageBox::Accept);
             submit(dialog, {{"newPasswordEdit", "pw"}, {"confirmPasswordEdit", "pw"}});
+            QCOMPARE(MessageBox::takeAnswered().size(), 1);
+        }
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{written});
     }
 
@@ -482,23 +534,131 @@ private slots:
         QTRY_COMPARE(titles(), listed);
     }
 
+    // By default the window opens on the unlock view of the wallet open last; "Open Another Wallet…"
+    // leads to the welcome page, as does a last wallet that is gone or the preference turned off.
     void reopensTheLastWallet()
     {
         const QString path = walletWith({"Alpha"});
-        QSettings().setValue("openLastDatabase", true);
         openWindow(path).close();
         QCOMPARE(QSettings().value("lastDatabase").toString(), path);
+        MainWindow &window = openWindow();
+        auto *unlockView = window.findChild<UnlockView *>();
+        QTRY_VERIFY(unlockView->isVisible());
+        QVERIFY(!findTopLevel<LoginDialog>());
+        QVERIFY(!window.findChild<WelcomePage *>()->isVisible());
+        QCOMPARE(window.windowTitle(), QString("Tessera - %1 [Locked]").arg(QFileInfo(path).fileName()));
+        QTest::keyClicks(unlockView->findChild<QLineEdit *>("unlockPassword"), "pw");
+        QTest::keyClick(unlockView->findChild<QLineEdit *>("unlockPassword"), Qt::Key_Return);
+        QTRY_VERIFY(session().isUnlocked());
+        QCOMPARE(listedTitles(), QStringList{"Alpha"});
+        window.close();
+
         openWindow();
+        QTRY_VERIFY(m_window->findChild<UnlockView *>()->isVisible());
+        m_window->findChild<UnlockView *>()->findChild<QPushButton *>("otherWallet")->click();
+        QCOMPARE(session().state(), WalletSession::NoWallet);
+        QVERIFY(m_window->findChild<WelcomePage *>()->isVisible());
+
+        for (const auto &[key, value] : {std::pair<QString, QVariant>{"lastDatabase", m_dir.filePath("gone.tessera")},
+                                         {"openLastDatabase", false}}) {
+            QSettings().setValue("lastDatabase", path);
+            QSettings().setValue(key, value);
+            openWindow();
+            QTest::qWait(50);
+            QCOMPARE(session().state(), WalletSession::NoWallet);
+            QVERIFY(m_window->findChild<WelcomePage *>()->isVisible());
+            QVERIFY(!findTopLevel<QMessageBox>());
+        }
+    }
+
+    // The welcome page lists the wallets opened last, newest first with their folders, at most five;
+    // one that is gone is greyed, does not open, and can be forgotten.
+    void welcomePageListsRecentWallets()
+    {
+        QStringList paths;
+        for (int i = 0; i < 6; ++i) {
+            paths.prepend(walletWith({}));
+            openWindow(paths.first());
+        }
+        QVERIFY(QFile::remove(paths.at(1)));
+        session().close();
+        auto *welcome = m_window->findChild<WelcomePage *>();
+        QVERIFY(welcome->isVisible());
+        auto *list = welcome->findChild<QListWidget *>("recentList");
+        QCOMPARE(list->count(), 5);
+        const QString folder = QDir::toNativeSeparators(m_dir.path());
+        QCOMPARE(list->item(0)->text(), QFileInfo(paths.at(0)).fileName() + "\n" + folder);
+        QCOMPARE(list->item(1)->text(), QFileInfo(paths.at(1)).fileName() + " (not found)\n" + folder);
+        QCOMPARE(list->item(1)->foreground().color(), list->palette().color(QPalette::Disabled, QPalette::Text));
+        QCOMPARE(list->item(4)->text(), QFileInfo(paths.at(4)).fileName() + "\n" + folder);
+
+        emit list->itemActivated(list->item(1));
+        QVERIFY(!findTopLevel<LoginDialog>());
+        list->setCurrentRow(1);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->item(1)->text(), QFileInfo(paths.at(2)).fileName() + "\n" + folder);
+        list->setCurrentRow(3);
+        welcome->findChild<QPushButton *>("forgetRecent")->click();
+        QCOMPARE(list->count(), 3);
+
+        emit list->itemActivated(list->item(2));
         auto *login = waitForTopLevel<LoginDialog>();
         QVERIFY(login);
-        QVERIFY(login->findChild<QLabel *>("promptLabel")->text().contains(path));
-        login->reject();
+        QVERIFY(login->findChild<QLabel *>("promptLabel")->text().contains(paths.at(3)));
+    }
 
-        QSettings().setValue("lastDatabase", m_dir.filePath("gone.tessera"));
-        openWindow();
-        QTest::qWait(50);
-        QVERIFY(!findTopLevel<LoginDialog>());
-        QVERIFY(!findTopLevel<QMessageBox>());
+    // A wallet given on the command line (or by a second start) is asked for at once, instead of the
+    // last one; a file that is not there says so.
+    void opensTheWalletGiven()
+    {
+        const QString last = walletWith({"Alpha"});
+        const QString given = walletWith({"Beta"});
+        QSettings().setValue("lastDatabase", last);
+        m_session = std::make_unique<WalletSession>();
+        m_window = std::make_unique<MainWindow>(*m_session, given);
+        m_window->show();
+        auto *login = waitForTopLevel<LoginDialog>();
+        QVERIFY(login);
+        QVERIFY(login->findChild<QLabel *>("promptLabel")->text().contains(given));
+        submit(login, {{"passwordEdit", "pw"}});
+        QTRY_COMPARE(listedTitles(), QStringList{"Beta"});
+        MessageBox::setNextAnswer(MessageBox::Accept);
+        m_window->openWallet(m_dir.filePath("missing.tessera"));
+        QCOMPARE(waitForAnswered(),
+                 QStringList{"Cannot Open Wallet: \"" + m_dir.filePath("missing.tessera") + "\" does not exist."});
+        QCOMPARE(session().path(), given);
+    }
+
+    // F1 opens the manual that came with the program, in a viewer of its own; the Help menu has no
+    // link to a web site.
+    void manualShipsWithTheProgram()
+    {
+        MainWindow &window = openWindow();
+        QCOMPARE(action("actionManual")->shortcut(), QKeySequence(Qt::Key_F1));
+        action("actionManual")->trigger();
+        auto *viewer = waitForTopLevel<ManualViewer>();
+        QVERIFY(viewer);
+        auto *browser = viewer->findChild<QTextBrowser *>("manualBrowser");
+        QCOMPARE(browser->documentTitle(), QString("Tessera Manual"));
+        QVERIFY(browser->toPlainText().contains("Syncing through a folder, backups"));
+        QStringList items;
+        for (QAction *item : window.findChild<QMenu *>("menuHelp")->actions())
+            items << item->text();
+        QCOMPARE(items, (QStringList{"Manual", "", "Keyboard Shortcuts", "About"}));
+    }
+
+    // A wallet's status messages go when another wallet opens, and stay when the same one unlocks again.
+    void statusClearedForAnotherWallet()
+    {
+        const QString other = walletWith({"Beta"});
+        MainWindow &window = openWindow(walletWith({"Alpha"}));
+        window.statusBar()->showMessage("about Alpha");
+        session().lock();
+        QVERIFY(session().unlock("pw"));
+        QCOMPARE(window.statusBar()->currentMessage(), QString("about Alpha"));
+        unlock(other);
+        QCOMPARE(window.statusBar()->currentMessage(), QString());
     }
 
     void saveACopyAndExport()
@@ -565,7 +725,7 @@ private slots:
         QCOMPARE(listedTitles(), QStringList{"Omega"});
         MessageBox::setNextAnswer(MessageBox::Accept);
         action("actionEmptyTrash")->trigger();
-        QVERIFY(waitForAnswered().value(0).contains("the 1 card(s)"));
+        QVERIFY(waitForAnswered().value(0).contains("Delete the 1 card in the trash for ever?"));
         QCOMPARE(listedTitles(), QStringList());
         action("actionTrash")->setChecked(false);
         QCOMPARE(listedTitles(), (QStringList{"Alpha", "Beta"}));

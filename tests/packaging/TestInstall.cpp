@@ -33,6 +33,8 @@ private slots:
         QTest::newRow("command line") << "bin/tessera-cli" << true;
         QTest::newRow("desktop entry") << "share/applications/org.tessera.Tessera.desktop" << false;
         QTest::newRow("metainfo") << "share/metainfo/org.tessera.Tessera.metainfo.xml" << false;
+        QTest::newRow("file type") << "share/mime/packages/org.tessera.Tessera.mime.xml" << false;
+        QTest::newRow("manual") << "share/doc/tessera/manual.html" << false;
         QTest::newRow("man page") << "share/man/man1/tessera-cli.1" << false;
         QTest::newRow("completion") << "share/bash-completion/completions/tessera-cli" << false;
         QTest::newRow("German") << "share/tessera/translations/tessera_de.qm" << false;

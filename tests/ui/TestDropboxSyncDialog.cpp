@@ -233,37 +233,43 @@ private slots:
         QVERIFY(session().checkPassword("local pw"));
     }
 
+    // A failure says what failed: the sign-in, what the service answered, a host that cannot be reached.
     void lostConnection_data()
     {
-        QTest::addColumn<bool>("revoked");
+        QTest::addColumn<QString>("cause");
         QTest::addColumn<DropboxSyncDialog::SyncState>("state");
         QTest::addColumn<QString>("text");
         // clang-format off
-        QTest::newRow("authorisation refused") << false << DropboxSyncDialog::StateDisconnected << "Tessera is not connected to Dropbox. Sync again to sign in once more.";
-        QTest::newRow("access token revoked") << true << DropboxSyncDialog::StateError << "Something went wrong while synchronizing. Check that you are connected to the Internet, then try again.";
+        QTest::newRow("authorisation refused") << "refused" << DropboxSyncDialog::StateDisconnected << "Tessera is not connected to Dropbox. Sync again to sign in once more.";
+        QTest::newRow("access token revoked") << "revoked" << DropboxSyncDialog::StateError << "The sync with Dropbox failed: 127.0.0.1 answered 401 Answer.";
+        QTest::newRow("host unreachable") << "unreachable" << DropboxSyncDialog::StateError << "The sync with Dropbox failed: the host 127.0.0.1 cannot be reached: Connection refused.";
         // clang-format on
     }
 
     void lostConnection()
     {
-        QFETCH(bool, revoked);
+        QFETCH(QString, cause);
         QFETCH(DropboxSyncDialog::SyncState, state);
         QFETCH(QString, text);
-        if (revoked) {
-            QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateDone);
-            m_server->revokeAccessTokens();
-        } else {
+        DropboxHosts where = hosts();
+        if (cause == "refused") {
             m_server->setAutoApprove(false);
+        } else {
+            QCOMPARE(syncWith(QString(), "cloud pw"), DropboxSyncDialog::StateDone);
+            if (cause == "revoked")
+                m_server->revokeAccessTokens();
+            else
+                where.content = QUrl("http://127.0.0.1:1");
         }
-        DropboxSyncDialog dialog(session(), *m_settings, hosts(), m_window.get());
+        DropboxSyncDialog dialog(session(), *m_settings, where, m_window.get());
         dialog.show();
-        if (!revoked) {
+        if (cause == "refused") {
             QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
             button(dialog)->click();
         }
         QTRY_COMPARE(dialog.state(), state);
         QCOMPARE(pageText(dialog), text);
-        if (!revoked)
+        if (cause == "refused")
             QVERIFY(m_settings->value("accessKey").toString().isEmpty());
     }
 

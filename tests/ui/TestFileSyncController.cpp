@@ -2,6 +2,7 @@
 #include "common/SqlPeek.h"
 #include "common/TestCards.h"
 #include "common/TestFiles.h"
+#include "i18n/Translations.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "store/WalletBackups.h"
@@ -36,7 +37,13 @@ private:
     QTemporaryDir m_dir;
 
 private slots:
-    void initTestCase() { isolateSettings(m_dir); }
+    // English, for its plural forms.
+    void initTestCase()
+    {
+        isolateSettings(m_dir);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        installTranslations();
+    }
 
     void watchSeesReplacedFiles()
     {
@@ -69,11 +76,11 @@ private slots:
         QSignalSpy reloads(&session, &WalletSession::cardsChanged);
         QVERIFY(session.unlock(wallet, "pw"));
         controller.setSyncFile(shared);
-        QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 1 cards received, 0 sent"));
+        QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 1 card received, 0 cards sent"));
         QCOMPARE(reloads.count(), 1);
         QCOMPARE(liveCards(session), 1);
         controller.syncNow();
-        QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 0 cards received, 0 sent"));
+        QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 0 cards received, 0 cards sent"));
         QCOMPARE(reloads.count(), 1);
 
         const QString incoming = shared + ".incoming";
@@ -94,6 +101,29 @@ private slots:
         QCOMPARE(liveCards(session), 0);
     }
 
+    // A conflict copy is merged as soon as it appears beside the copy, with no other change to set it off.
+    void conflictCopyMergedWhenItAppears()
+    {
+        const QString wallet = m_dir.filePath("conflicts.tessera");
+        const QString shared = m_dir.filePath("conflicts-shared.tessera");
+        QVERIFY(CardDb::create(wallet, "pw")->saveCopy(shared));
+        QWidget window;
+        WalletSession session;
+        FileSyncController controller(session, &window);
+        controller.setDelay(0);
+        QSignalSpy messages(&controller, &FileSyncController::statusMessage);
+        QVERIFY(session.unlock(wallet, "pw"));
+        controller.setSyncFile(shared);
+        const QString conflict = m_dir.filePath("conflicts-shared.sync-conflict-20261207-093000-ABCDEF7.tessera");
+        QVERIFY(CardDb::open(shared, "pw")->saveCopy(conflict + ".part"));
+        QVERIFY(CardDb::open(conflict + ".part", "pw")->addCard(*makeCard("c1", "From the other device", {"ann"})));
+        QVERIFY(std::rename(qPrintable(conflict + ".part"), qPrintable(conflict)) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(liveCards(session), 1, 5000);
+        QCOMPARE(messages.last().at(0).toString(),
+                 QString("Synced: 1 card received, 1 card sent, 1 conflict copy merged"));
+        QVERIFY(!QFile::exists(conflict));
+    }
+
     void copyWithAnotherPasswordIsAskedOnce()
     {
         const QString wallet = m_dir.filePath("asking.tessera");
@@ -112,7 +142,7 @@ private slots:
         controller.setSyncFile(shared);
         controller.syncNow();
         QCOMPARE(asked, 1);
-        QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 0 cards received, 0 sent"));
+        QCOMPARE(messages.takeLast().at(0).toString(), QString("Synced: 0 cards received, 0 cards sent"));
         QCOMPARE(liveCards(session), 1);
     }
 };
