@@ -26,6 +26,7 @@ NewWalletDialog::NewWalletDialog(const Argon2Settings &kdf, QWidget *parent)
     meter->setObjectName(QStringLiteral("strengthMeter"));
     m_ui->formLayout->insertRow(1, QString(), meter);
     connect(m_ui->newPasswordEdit, &QLineEdit::textChanged, meter, &StrengthMeter::setPassword);
+    m_ui->newPasswordEdit->setFocus();
     m_ui->formLayout->addRow(tr("Key File"), m_keyFile);
     auto *keyFileNote = new QLabel(tr("Optional. A key file is needed with the password at every unlock: keep a "
                                       "copy of it apart from the wallet, as without it the wallet cannot be opened."),

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextStream>
 
@@ -26,6 +28,19 @@ int main(int argc, char *argv[])
     QTextDocument document;
     document.setMarkdown(QString::fromUtf8(in.readAll()), QTextDocument::MarkdownDialectGitHub);
     document.setMetaInformation(QTextDocument::DocumentTitle, QStringLiteral("Tessera Manual"));
+    // Screenshots at their own size would be wider than the viewer; the height follows the width.
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            if (!fragment.fragment().charFormat().isImageFormat())
+                continue;
+            QTextImageFormat image = fragment.fragment().charFormat().toImageFormat();
+            image.setWidth(640);
+            QTextCursor cursor(&document);
+            cursor.setPosition(fragment.fragment().position());
+            cursor.setPosition(fragment.fragment().position() + fragment.fragment().length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(image);
+        }
+    }
     QFile out(arguments.at(2));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(document.toHtml("utf-8").toUtf8()) < 0
         || !out.flush()) {
