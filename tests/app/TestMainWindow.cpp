@@ -608,6 +608,29 @@ private slots:
         QVERIFY(login->findChild<QLabel *>("promptLabel")->text().contains(paths.at(3)));
     }
 
+    // Importing from the welcome page makes a new wallet first and fills it.
+    void importIntoANewWallet()
+    {
+        MainWindow &window = openWindow();
+        window.findChild<WalletCommands *>()->setNewWalletKdf(cheapHardened.kdf);
+        auto *import = window.findChild<QPushButton *>("welcomeImport");
+        QCOMPARE(import->menu()->actions().value(1)->text(), QString("KeePassX XML…"));
+        import->menu()->actions().value(1)->trigger();
+        auto *dialog = waitForTopLevel<NewWalletDialog>();
+        QVERIFY(dialog);
+        const QString path = newPath();
+        FileDialog::setNextFileName(path);
+        FileDialog::setNextFileName(testData("import/keepassx-export.xml"));
+        MessageBox::setNextAnswer(MessageBox::Accept);
+        MessageBox::setNextAnswer(MessageBox::Accept);
+        submit(dialog, {{"newPasswordEdit", "pw"}, {"confirmPasswordEdit", "pw"}});
+        QTRY_VERIFY(session().isUnlocked());
+        QCOMPARE(session().path(), path);
+        QCOMPARE(waitForAnswered().value(0).left(15), QString("Weak Password: "));
+        QTRY_VERIFY(!listedTitles().isEmpty());
+        MessageBox::takeAnswered();
+    }
+
     // A wallet given on the command line (or by a second start) is asked for at once, instead of the
     // last one; a file that is not there says so.
     void opensTheWalletGiven()

@@ -8,6 +8,9 @@
 #include "store/WalletBackups.h"
 #include "ui/FileSyncController.h"
 #include "ui/FileWatch.h"
+#include "ui/RestoreBackupDialog.h"
+
+#include <QTreeWidget>
 
 #include <QWidget>
 
@@ -122,6 +125,23 @@ private slots:
         QCOMPARE(messages.last().at(0).toString(),
                  QString("Synced: 1 card received, 1 card sent, 1 conflict copy merged"));
         QVERIFY(!QFile::exists(conflict));
+    }
+
+    // Each backup shows its short date and time in full, and its card count.
+    void backupsListedInFull()
+    {
+        const QDateTime time(QDate(2026, 12, 24), QTime(23, 59, 58), Qt::UTC);
+        RestoreBackupDialog dialog({{"/b/newer.tessera", time, 12}, {"/b/older.tessera", time.addDays(-300), -1}});
+        dialog.show();
+        auto *list = dialog.findChild<QTreeWidget *>();
+        const QLocale locale;
+        const QDateTime local = time.toLocalTime();
+        QCOMPARE(list->topLevelItem(0)->text(0),
+                 locale.toString(local.date(), QLocale::ShortFormat) + " "
+                     + locale.toString(local.time(), QLocale::ShortFormat));
+        QCOMPARE(list->topLevelItem(0)->text(1), QString("12"));
+        QCOMPARE(list->topLevelItem(1)->text(1), QString("unreadable"));
+        QVERIFY(list->columnWidth(0) > list->fontMetrics().horizontalAdvance(list->topLevelItem(0)->text(0)));
     }
 
     void copyWithAnotherPasswordIsAskedOnce()
