@@ -2932,6 +2932,13 @@ das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translat
     </message>
 </context>
 <context>
+    <name>RecentWalletsMenu</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+</context>
+<context>
     <name>RestoreBackupDialog</name>
     <message>
         <source>Restore From Backup</source>

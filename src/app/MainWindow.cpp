@@ -8,6 +8,7 @@
 #include "ui/GuiResources.h"
 #include "ui/IdleLock.h"
 #include "ui/RecentWallets.h"
+#include "ui/RecentWalletsMenu.h"
 #include "ui/ScreenLockListener.h"
 #include "ui/SecretWidgets.h"
 #include "ui/SessionView.h"
@@ -45,8 +46,15 @@ MainWindow::MainWindow(WalletSession &session, const QString &walletFile, QWidge
     m_ui->centralWidget->layout()->addWidget(m_unlockView);
     setMinimumSize(600, 400);
     setUpToolBar();
+    // Before the controllers that report on the wallet just opened (a sync) are connected.
+    connect(&m_session, &WalletSession::opened, this, [this] {
+        if (m_session.path() != m_statusWallet)
+            statusBar()->clearMessage();
+        m_statusWallet = m_session.path();
+    });
     // The panes follow the session first, so that the window's actions see them as they are now.
-    auto *welcome = new WelcomePage(*new RecentWallets(m_session, this), this);
+    auto *recent = new RecentWallets(m_session, this);
+    auto *welcome = new WelcomePage(*recent, this);
     welcome->setObjectName(QStringLiteral("welcomePage"));
     m_ui->centralWidget->layout()->addWidget(welcome);
     new SessionView(m_session, m_ui->splitter, m_ui->cardListPane, m_ui->detailView, m_unlockView, welcome, this);
@@ -66,6 +74,10 @@ MainWindow::MainWindow(WalletSession &session, const QString &walletFile, QWidge
     connect(welcome, &WelcomePage::openRequested, m_walletCommands, &WalletCommands::open);
     connect(welcome, &WelcomePage::openFileRequested, m_walletCommands, &WalletCommands::openFile);
     connect(welcome, &WelcomePage::importRequested, m_walletCommands, &WalletCommands::importIntoNewWallet);
+    auto *recentMenu = new RecentWalletsMenu(*recent, this);
+    const QList<QAction *> fileItems = m_ui->menuFile->actions();
+    m_ui->menuFile->insertMenu(fileItems.value(fileItems.indexOf(m_ui->actionOpenWallet) + 1), recentMenu);
+    connect(recentMenu, &RecentWalletsMenu::openRequested, this, &MainWindow::openWallet);
     setUpKeyboard();
     updateActions();
     m_settings->load();
@@ -213,9 +225,6 @@ void MainWindow::setCloudHosts(const DropboxHosts &hosts)
 
 void MainWindow::walletOpened()
 {
-    if (m_session.path() != m_statusWallet)
-        statusBar()->clearMessage();
-    m_statusWallet = m_session.path();
     m_idleLock->setActive(true);
     updateActions();
     updateTitle();

@@ -37,9 +37,9 @@ void installTranslations()
     // An installed translation may be newer than the one built in, so it is tried first.
     const QString installed = QDir(QCoreApplication::applicationDirPath())
                                   .absoluteFilePath(QStringLiteral("../share/tessera/translations"));
-    // English, for its plural forms, under any other language: a language without a translation of
-    // its own shows the English texts, and those must say "1 card", not "1 card(s)".
     const QStringList folders = {installed, QStringLiteral(":/translations")};
+    // A language without a translation of its own shows the English texts, whose plural forms ("1 card",
+    // not "1 card(s)") come from the English translation.
     if (!installTranslator(QStringLiteral("tessera"), QLocale(), folders))
         installTranslator(QStringLiteral("tessera"), QLocale(QLocale::English), folders);
 }

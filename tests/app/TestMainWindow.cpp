@@ -591,6 +591,12 @@ private slots:
         QCOMPARE(list->item(1)->text(), QFileInfo(paths.at(1)).fileName() + " (not found)\n" + folder);
         QCOMPARE(list->item(1)->foreground().color(), list->palette().color(QPalette::Disabled, QPalette::Text));
         QCOMPARE(list->item(4)->text(), QFileInfo(paths.at(4)).fileName() + "\n" + folder);
+        auto *menu = m_window->findChild<QMenu *>("menuOpenRecent");
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), 5);
+        QCOMPARE(menu->actions().at(1)->text(), "&2 " + QDir::toNativeSeparators(paths.at(1)));
+        QVERIFY(menu->actions().at(0)->isEnabled());
+        QVERIFY(!menu->actions().at(1)->isEnabled());
 
         emit list->itemActivated(list->item(1));
         QVERIFY(!findTopLevel<LoginDialog>());
