@@ -35,6 +35,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QToolBar>
 
 namespace {
 
@@ -133,6 +134,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
         QVERIFY(window.findChild<WelcomePage *>()->isVisible());
+        QVERIFY(!window.findChild<QToolBar *>("toolBar")->actions().contains(action("actionDropboxSync")));
         QCOMPARE(window.findChild<QListWidget *>("recentList")->item(0)->text(),
                  QString("Wallets you open are listed here."));
         QVERIFY(!window.findChild<QPushButton *>("forgetRecent")->isEnabled());
