@@ -2,8 +2,10 @@
 
 #include "session/WalletSession.h"
 #include "ui/CardCommands.h"
+#include "ui/CardListView.h"
 #include "ui/CardShortcuts.h"
 #include "ui/ClipboardGuard.h"
+#include "ui/EditDialog.h"
 #include "ui/FileSyncController.h"
 #include "ui/GuiResources.h"
 #include "ui/IdleLock.h"
@@ -23,7 +25,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListView>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -59,6 +60,7 @@ MainWindow::MainWindow(WalletSession &session, QWidget *parent)
     connectCommands();
     setUpKeyboard();
     updateActions();
+    m_settings->setCardList(m_ui->cardListPane->findChild<CardListView *>(QStringLiteral("listView")));
     m_settings->load();
     m_walletCommands->loadSettings(m_settings->settings());
     QTimer::singleShot(0, this, [this] {
@@ -161,7 +163,7 @@ void MainWindow::setUpKeyboard()
     m_ui->actionExit->setShortcuts(standard(QKeySequence::Quit, QStringLiteral("Ctrl+Q")));
     m_ui->actionDeleteCard->setShortcuts(standard(QKeySequence::Delete, QStringLiteral("Del")) << Qt::Key_Backspace);
     m_ui->actionTessera_Help->setShortcuts(standard(QKeySequence::HelpContents, QStringLiteral("F1")));
-    auto *list = m_ui->cardListPane->findChild<QListView *>(QStringLiteral("listView"));
+    auto *list = m_ui->cardListPane->findChild<CardListView *>(QStringLiteral("listView"));
     auto *cardShortcuts = new CardShortcuts(
         this, list, m_ui->menuEdit, {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard},
         [this] { return m_ui->detailView->hasCard() ? m_session.card(m_ui->detailView->cardId()) : nullptr; });
@@ -170,7 +172,7 @@ void MainWindow::setUpKeyboard()
     shortcuts->setObjectName(QStringLiteral("actionKeyboardShortcuts"));
     m_ui->menuHelp->insertAction(m_ui->actionWebsite, shortcuts);
     connect(shortcuts, &QAction::triggered, this, [this] {
-        auto *dialog = new ShortcutsDialog(findChildren<QAction *>(), this);
+        auto *dialog = new ShortcutsDialog(findChildren<QAction *>(), EditDialog::keys(), this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });

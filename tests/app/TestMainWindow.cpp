@@ -22,7 +22,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -472,7 +471,7 @@ private slots:
         }
         if (!told.isEmpty())
             QVERIFY(waitForAnswered().value(0).contains(told));
-        const QListView *view = listView();
+        const CardListView *view = listView();
         const auto titles = [view] {
             QStringList shown;
             for (int row = 0; view->model() && row < view->model()->rowCount(); ++row)
