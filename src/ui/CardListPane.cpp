@@ -123,7 +123,7 @@ void CardListPane::showMatches()
 {
     const QString text = m_ui->searchEdit->text();
     const int count = m_proxy && !text.isEmpty() ? m_proxy->rowCount() : -1;
-    m_ui->matchCount->setText(tr("%n cards match", nullptr, count));
+    m_ui->matchCount->setText(tr("Cards found: %L1").arg(count));
     m_ui->matchCount->setVisible(count > 0);
     const QString shortened = m_ui->noMatchPage->fontMetrics().elidedText(text.simplified(), Qt::ElideMiddle, 300);
     m_ui->noMatchPage->setText(tr("No card matches “%1”").arg(shortened));

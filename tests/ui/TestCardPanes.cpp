@@ -303,7 +303,7 @@ private slots:
         auto *count = m_window->findChild<QLabel *>("matchCount");
         auto *none = m_window->findChild<QLabel *>("noMatchPage");
         QVERIFY(count->isVisible());
-        QCOMPARE(count->text(), QString("2 cards match"));
+        QCOMPARE(count->text(), QString("Cards found: 2"));
         QTest::keyClicks(searchEdit(), " mars x");
         QVERIFY(none->isVisible() && !count->isVisible() && !listView()->isVisible());
         QCOMPARE(none->text(), QString("No card matches \u201cbank mars x\u201d"));
