@@ -3,6 +3,7 @@
 #include "ui/CardFilterProxy.h"
 
 #include <QDateTime>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLocale>
 #include <QMenu>
@@ -100,25 +101,54 @@ void CardListView::showColumnMenu(const QPoint &at)
     menu.exec(header()->mapToGlobal(at));
 }
 
-// The title takes what the other columns leave; the last change needs no more than its date and time.
 void CardListView::applyColumns()
 {
-    QHeaderView *columns = header();
-    columns->setStretchLastSection(false);
-    for (int column = 0; column < columns->count(); ++column) {
-        columns->setSectionHidden(column, m_hidden.contains(column));
-        columns->setSectionResizeMode(column, QHeaderView::Stretch);
+    for (int column = 0; column < header()->count(); ++column) {
+        header()->setSectionHidden(column, m_hidden.contains(column));
+        header()->setSectionResizeMode(column, QHeaderView::Fixed);
     }
-    if (CardFilterProxy::Modified < columns->count()) {
-        const QString sample = QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat);
-        columns->setSectionResizeMode(CardFilterProxy::Modified, QHeaderView::Fixed);
-        const int margins = 4 * style()->pixelMetric(QStyle::PM_HeaderMargin);
-        columns->resizeSection(CardFilterProxy::Modified,
-                               qMax(fontMetrics().horizontalAdvance(sample) + margins,
-                                    columns->sectionSizeHint(CardFilterProxy::Modified)));
-    }
-    columns->setSortIndicator(m_sortColumn, m_sortOrder);
+    fitColumns();
+    header()->setSortIndicator(m_sortColumn, m_sortOrder);
     model()->sort(m_sortColumn, m_sortOrder);
+}
+
+// The viewport narrows also when the vertical scroll bar comes.
+bool CardListView::viewportEvent(QEvent *event)
+{
+    const bool handled = QTreeView::viewportEvent(event);
+    if (event->type() == QEvent::Resize)
+        fitColumns();
+    return handled;
+}
+
+// The columns share the list's width: the last change takes what its date and time need, the title
+// half again as much as the user name or the address.
+void CardListView::fitColumns()
+{
+    QHeaderView *columns = header();
+    if (columns->count() <= CardFilterProxy::Modified)
+        return;
+    int width = viewport()->width();
+    if (!columns->isSectionHidden(CardFilterProxy::Modified)) {
+        const QString sample = QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat);
+        const int needed
+            = qMax(fontMetrics().horizontalAdvance(sample) + 4 * style()->pixelMetric(QStyle::PM_HeaderMargin),
+                   columns->sectionSizeHint(CardFilterProxy::Modified));
+        columns->resizeSection(CardFilterProxy::Modified, needed);
+        width -= needed;
+    }
+    const int weights[]{3, 2, 2};
+    int total = 0;
+    for (int column = CardFilterProxy::Title; column < CardFilterProxy::Modified; ++column)
+        total += columns->isSectionHidden(column) ? 0 : weights[column];
+    int left = qMax(0, width);
+    for (int column = CardFilterProxy::Modified - 1; column >= CardFilterProxy::Title; --column) {
+        if (columns->isSectionHidden(column))
+            continue;
+        const int share = column == CardFilterProxy::Title ? left : qMax(0, width) * weights[column] / total;
+        columns->resizeSection(column, share);
+        left -= share;
+    }
 }
 
 // Moving along a row changes no card.

@@ -27,12 +27,16 @@ public:
 signals:
     void currentIndexChanged(const QModelIndex &index);
 
+protected:
+    bool viewportEvent(QEvent *event) override;
+
 protected slots:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     void showColumnMenu(const QPoint &at);
     void applyColumns();
+    void fitColumns();
 
     QSet<int> m_hidden;
     int m_sortColumn = 0;

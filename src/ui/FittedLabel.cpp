@@ -14,7 +14,9 @@ QStringList breakLines(const QString &text, const QFont &font, int width)
     for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
         QTextLayout layout(paragraph, font);
         QTextOption option;
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        // Text without blanks (an address, a key) fills every line rather than breaking after a "/" or "…".
+        option.setWrapMode(paragraph.contains(QLatin1Char(' ')) ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                                                : QTextOption::WrapAnywhere);
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -42,11 +44,23 @@ QStringList FittedLabel::fit(const QString &text, const QFont &font, int width, 
     QStringList lines = breakLines(text, font, width);
     if (elided)
         *elided = lines.size() > maxLines;
+    if (lines.size() <= maxLines)
+        return lines;
+    // Breaking lines wastes a little of each, so the widest elided text that still fits is searched for.
     const QFontMetrics metrics(font);
-    // Breaking between words wastes some of each line; the budget shrinks until the elided text fits.
-    for (int budget = width * maxLines; lines.size() > maxLines && budget > 0; budget -= width / 4 + 1) {
-        const QString flat = QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        lines = breakLines(metrics.elidedText(flat, Qt::ElideMiddle, budget), font, width);
+    const QString flat = QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    int fits = 0;
+    int tooWide = width * maxLines + 1;
+    lines = QStringList{metrics.elidedText(flat, Qt::ElideMiddle, 0)};
+    while (tooWide - fits > 1) {
+        const int budget = (fits + tooWide) / 2;
+        const QStringList tried = breakLines(metrics.elidedText(flat, Qt::ElideMiddle, budget), font, width);
+        if (tried.size() <= maxLines) {
+            fits = budget;
+            lines = tried;
+        } else {
+            tooWide = budget;
+        }
     }
     return lines;
 }
