@@ -69,7 +69,8 @@ void CardFilterProxy::show(QVector<int> shown)
     after.reserve(before.size());
     for (const QModelIndex &old : before) {
         const int at = shownAt.at(m_shown.at(old.row()));
-        after.append(at < 0 ? QModelIndex() : index(at, old.column()));
+        // Not index(): it checks the row against the rows shown before.
+        after.append(at < 0 ? QModelIndex() : createIndex(at, old.column()));
     }
     m_shown = std::move(shown);
     changePersistentIndexList(before, after);

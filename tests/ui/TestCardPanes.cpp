@@ -315,6 +315,9 @@ private slots:
         QCOMPARE(listedTitles(), QStringList{"BANKING app"});
         QCOMPARE(currentTitle(), QString("BANKING app"));
         QCOMPARE(detailView()->cardTitle(), QString("BANKING app"));
+        searchEdit()->clear();
+        QCOMPARE(currentTitle(), QString("BANKING app"));
+        QTest::keyClicks(searchEdit(), "bank app");
         cardListPane()->reload();
         QCOMPARE(listedTitles(), QStringList{"BANKING app"});
         QTest::mouseClick(clear, Qt::LeftButton);
