@@ -65,10 +65,6 @@ WALLET neu verschlüsseln.</translation>
 <context>
     <name>CardCommands</name>
     <message>
-        <source>Add Card</source>
-        <translation>Karte hinzufügen</translation>
-    </message>
-    <message>
         <source>The card &quot;%1&quot; could not be saved.</source>
         <translation>Die Karte „%1“ konnte nicht gespeichert werden.</translation>
     </message>
@@ -248,6 +244,25 @@ keines von beiden.</translation>
     </message>
 </context>
 <context>
+    <name>CardFilterProxy</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Geändert</translation>
+    </message>
+</context>
+<context>
     <name>CardListPane</name>
     <message>
         <source>Form</source>
@@ -268,6 +283,25 @@ keines von beiden.</translation>
     <message>
         <source>Password of &quot;%1&quot; copied</source>
         <translation>Passwort von „%1“ kopiert</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Copy Password of the Selected or First Card</source>
+        <translation>Passwort der gewählten oder ersten Karte kopieren</translation>
+    </message>
+    <message>
+        <source>No card matches “%1”</source>
+        <translation>Keine Karte passt zu „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards match</source>
+        <translation>
+            <numerusform>%n passende Karte</numerusform>
+            <numerusform>%n passende Karten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -364,6 +398,10 @@ keines von beiden.</translation>
     <message>
         <source>URL</source>
         <translation>URL</translation>
+    </message>
+    <message>
+        <source>Open the Context Menu</source>
+        <translation>Kontextmenü öffnen</translation>
     </message>
 </context>
 <context>
@@ -1748,10 +1786,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Formular</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Keine</translation>
-    </message>
-    <message>
         <source>Show/Hide</source>
         <translation>Anzeigen/Verbergen</translation>
     </message>
@@ -1955,6 +1989,18 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     <message>
         <source>Generate a Password</source>
         <translation>Passwort erzeugen</translation>
+    </message>
+    <message>
+        <source>Save the Card (in the card editor)</source>
+        <translation>Karte speichern (im Karteneditor)</translation>
+    </message>
+    <message>
+        <source>Type a Tab (in the notes)</source>
+        <translation>Tabulator eingeben (in den Notizen)</translation>
+    </message>
+    <message>
+        <source>Add Card</source>
+        <translation>Karte hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -2971,6 +3017,10 @@ das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translat
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
+    <message>
+        <source>Clear the Search</source>
+        <translation>Suche leeren</translation>
+    </message>
 </context>
 <context>
     <name>SessionView</name>
@@ -3007,6 +3057,10 @@ das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translat
     <message>
         <source>%1 (in the card list)</source>
         <translation>%1 (in der Kartenliste)</translation>
+    </message>
+    <message>
+        <source>%1 (in the search field)</source>
+        <translation>%1 (im Suchfeld)</translation>
     </message>
 </context>
 <context>

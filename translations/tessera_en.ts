@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CardListPane</name>
+    <message numerus="yes">
+        <source>%n cards match</source>
+        <translation>
+            <numerusform>%n card matches</numerusform>
+            <numerusform>%n cards match</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CardSelector</name>
     <message numerus="yes">
         <source>&quot;%1&quot; names %n cards, ids %2; give the id or uuid of one</source>

@@ -2,8 +2,10 @@
 
 #include "session/WalletSession.h"
 #include "ui/CardCommands.h"
+#include "ui/CardListView.h"
 #include "ui/CardShortcuts.h"
 #include "ui/ClipboardGuard.h"
+#include "ui/EditDialog.h"
 #include "ui/FileSyncController.h"
 #include "ui/GuiResources.h"
 #include "ui/IdleLock.h"
@@ -26,7 +28,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListView>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -80,6 +81,7 @@ MainWindow::MainWindow(WalletSession &session, const QString &walletFile, QWidge
     connect(recentMenu, &RecentWalletsMenu::openRequested, this, &MainWindow::openWallet);
     setUpKeyboard();
     updateActions();
+    m_settings->setCardList(m_ui->cardListPane->findChild<CardListView *>(QStringLiteral("listView")));
     m_settings->load();
     m_walletCommands->loadSettings(m_settings->settings());
     QTimer::singleShot(0, this, [this, walletFile] {
@@ -188,7 +190,7 @@ void MainWindow::setUpKeyboard()
     m_ui->actionExit->setShortcuts(standard(QKeySequence::Quit, QStringLiteral("Ctrl+Q")));
     m_ui->actionDeleteCard->setShortcuts(standard(QKeySequence::Delete, QStringLiteral("Del")) << Qt::Key_Backspace);
     m_ui->actionManual->setShortcuts(standard(QKeySequence::HelpContents, QStringLiteral("F1")));
-    auto *list = m_ui->cardListPane->findChild<QListView *>(QStringLiteral("listView"));
+    auto *list = m_ui->cardListPane->findChild<CardListView *>(QStringLiteral("listView"));
     m_cardShortcuts = new CardShortcuts(
         this, list, m_ui->menuEdit, {m_ui->actionEditCard, m_ui->actionDuplicateCard, m_ui->actionDeleteCard},
         [this] { return m_ui->detailView->hasCard() ? m_session.card(m_ui->detailView->cardId()) : nullptr; });
@@ -197,7 +199,7 @@ void MainWindow::setUpKeyboard()
     shortcuts->setObjectName(QStringLiteral("actionKeyboardShortcuts"));
     m_ui->menuHelp->insertAction(m_ui->actionAbout, shortcuts);
     connect(shortcuts, &QAction::triggered, this, [this] {
-        auto *dialog = new ShortcutsDialog(findChildren<QAction *>(), this);
+        auto *dialog = new ShortcutsDialog(findChildren<QAction *>(), EditDialog::keys(), this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });

@@ -1,9 +1,9 @@
 #include "search/SearchIndex.h"
 
 #include "model/BuiltinCatalog.h"
-#include "model/SecretText.h"
 #include "model/Card.h"
 #include "model/FieldType.h"
+#include "model/SecretText.h"
 #include "model/TemplateCatalog.h"
 #include "store/CardDb.h"
 
@@ -33,6 +33,7 @@ void SearchIndex::update(CardDb &store, int id)
 
 void SearchIndex::remove(int id)
 {
+    m_columns.remove(id);
     auto it = m_texts.find(id);
     if (it == m_texts.end())
         return;
@@ -45,6 +46,11 @@ void SearchIndex::clear()
     for (QString &text : m_texts)
         SecretText::wipe(text);
     m_texts.clear();
+    for (CardColumns &columns : m_columns) {
+        SecretText::wipe(columns.userName);
+        SecretText::wipe(columns.url);
+    }
+    m_columns.clear();
     m_templateNames.clear();
 }
 
@@ -92,4 +98,15 @@ void SearchIndex::loadTemplateNames()
 void SearchIndex::insert(int id, const Card &card)
 {
     m_texts.insert(id, searchableText(card, m_templateNames.value(card.templateType())));
+    const auto firstValue = [&card](std::initializer_list<int> types) {
+        for (const int type : types) {
+            for (const Field *field : card.fields()) {
+                if (field->type() == type && !field->value().isEmpty())
+                    return field->value();
+            }
+        }
+        return QString();
+    };
+    m_columns.insert(
+        id, {firstValue({FieldType::Username, FieldType::Email}), firstValue({FieldType::Url}), card.updateTime()});
 }

@@ -2,12 +2,21 @@
 
 #include "search/SearchQuery.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QSet>
 #include <QString>
 
 class Card;
 class CardDb;
+
+// What the card list shows beside a card's title.
+struct CardColumns
+{
+    QString userName;
+    QString url;
+    QDateTime modified;
+};
 
 // The searchable text of every live card of an open wallet, folded once so that a search need not
 // decrypt anything: each keystroke only compares strings in memory. Built when the wallet opens, kept
@@ -29,6 +38,8 @@ public:
     bool matches(int id, const SearchQuery &query) const;
     // The ids of the matching cards.
     QSet<int> find(const SearchQuery &query) const;
+    // Empty values for an unknown id.
+    CardColumns columns(int id) const { return m_columns.value(id); }
 
     // What a search looks at: title, template name, notes, and the label and value of every filled field
     // whose value is not sensitive. Folded, one line per piece, so that no term matches across two.
@@ -39,5 +50,6 @@ private:
     void insert(int id, const Card &card);
 
     QHash<int, QString> m_texts;
+    QHash<int, CardColumns> m_columns;
     QHash<QString, QString> m_templateNames;
 };

@@ -1,5 +1,6 @@
 #include "ui/CardCommands.h"
 
+#include "i18n/Translations.h"
 #include "model/BuiltinCatalog.h"
 #include "model/Clock.h"
 #include "model/TemplateCatalog.h"
@@ -34,10 +35,9 @@ std::unique_ptr<Card> CardCommands::shownCard() const
 
 void CardCommands::openEditor(std::unique_ptr<Card> card, void (CardCommands::*receiver)(Card *))
 {
-    auto *dialog = new EditDialog(card.release(), m_window);
+    auto *dialog = new EditDialog(card.release(), m_window,
+                                  receiver == &CardCommands::added ? EditDialog::Add : EditDialog::Edit);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (receiver == &CardCommands::added)
-        dialog->setWindowTitle(tr("Add Card"));
     connect(dialog, &EditDialog::editingDone, this, receiver);
     connect(dialog, &EditDialog::copyRequested, this, &CardCommands::copyRequested);
     dialog->open();
@@ -54,8 +54,11 @@ void CardCommands::add()
 void CardCommands::addFromTemplate(const QString &templateType)
 {
     const Card *templ = builtinCatalog().find(templateType);
-    if (templ && m_session.isWritable())
-        openEditor(templ->copyWithUuid(newUuid()), &CardCommands::added);
+    if (!templ || !m_session.isWritable())
+        return;
+    auto card = templ->copyWithUuid(newUuid());
+    card->setTitle(catalogText(card->title()));
+    openEditor(std::move(card), &CardCommands::added);
 }
 
 void CardCommands::added(Card *card)

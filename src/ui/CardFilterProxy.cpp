@@ -4,25 +4,19 @@
 #include "search/SearchIndex.h"
 #include "ui/CardListModel.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <numeric>
 #include <vector>
 
 CardFilterProxy::CardFilterProxy(CardListModel *cards, const SearchIndex &index, QObject *parent)
-    : QAbstractListModel(parent)
+    : QAbstractTableModel(parent)
     , m_cards(cards)
     , m_index(index)
     , m_collator(titleCollator())
 {
-    // Sort keys compare as the collator does, without its work for each of the many comparisons.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(cards->rowCount()));
-    for (int row = 0; row < cards->rowCount(); ++row)
-        keys.push_back(m_collator.sortKey(title(row)));
-    m_sorted.resize(cards->rowCount());
-    std::iota(m_sorted.begin(), m_sorted.end(), 0);
-    std::stable_sort(m_sorted.begin(), m_sorted.end(),
-                     [&keys](int left, int right) { return keys[size_t(left)].compare(keys[size_t(right)]) < 0; });
+    m_sorted = sortedRows();
     m_shown = m_sorted;
     connect(cards, &QAbstractItemModel::rowsInserted, this, &CardFilterProxy::addCards);
     connect(cards, &QAbstractItemModel::rowsAboutToBeRemoved, this, &CardFilterProxy::hideCards);
@@ -40,6 +34,30 @@ void CardFilterProxy::setQuery(const SearchQuery &query)
         if (accepts(row))
             shown.append(row);
     }
+    show(std::move(shown));
+}
+
+void CardFilterProxy::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= ColumnCount || (column == m_sortColumn && order == m_sortOrder))
+        return;
+    m_sortColumn = column;
+    m_sortOrder = order;
+    m_sorted = sortedRows();
+    QVector<bool> isShown(m_cards->rowCount(), false);
+    for (const int row : qAsConst(m_shown))
+        isShown[row] = true;
+    QVector<int> shown;
+    shown.reserve(m_shown.size());
+    for (const int row : qAsConst(m_sorted)) {
+        if (isShown.at(row))
+            shown.append(row);
+    }
+    show(std::move(shown));
+}
+
+void CardFilterProxy::show(QVector<int> shown)
+{
     if (shown == m_shown)
         return;
     emit layoutAboutToBeChanged();
@@ -51,7 +69,8 @@ void CardFilterProxy::setQuery(const SearchQuery &query)
     after.reserve(before.size());
     for (const QModelIndex &old : before) {
         const int at = shownAt.at(m_shown.at(old.row()));
-        after.append(at < 0 ? QModelIndex() : index(at, old.column()));
+        // Not index(): it checks the row against the rows shown before.
+        after.append(at < 0 ? QModelIndex() : createIndex(at, old.column()));
     }
     m_shown = std::move(shown);
     changePersistentIndexList(before, after);
@@ -63,9 +82,49 @@ int CardFilterProxy::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : m_shown.size();
 }
 
+int CardFilterProxy::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
 QVariant CardFilterProxy::data(const QModelIndex &shown, int role) const
 {
-    return m_cards->data(cardsIndex(shown), role);
+    const QModelIndex card = cardsIndex(shown);
+    if (shown.column() == Title || !card.isValid())
+        return m_cards->data(card, role);
+    return columnData(card.row(), shown.column(), role);
+}
+
+QVariant CardFilterProxy::columnData(int cardRow, int column, int role) const
+{
+    if (role == Qt::ForegroundRole)
+        return m_cards->data(m_cards->index(cardRow, 0), role);
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return QVariant();
+    if (column != Modified)
+        return text(cardRow, column);
+    return QLocale().toString(modified(cardRow).toLocalTime(),
+                              role == Qt::ToolTipRole ? QLocale::LongFormat : QLocale::ShortFormat);
+}
+
+QVariant CardFilterProxy::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    // The newest cards first, as the last change is looked at.
+    if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole && section == Modified)
+        return int(Qt::DescendingOrder);
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QVariant();
+    switch (section) {
+    case Title:
+        return tr("Title");
+    case UserName:
+        return tr("User Name");
+    case Url:
+        return tr("URL");
+    case Modified:
+        return tr("Modified");
+    }
+    return QVariant();
 }
 
 int CardFilterProxy::cardId(const QModelIndex &shown) const
@@ -86,9 +145,18 @@ QModelIndex CardFilterProxy::cardsIndex(const QModelIndex &shown) const
     return m_cards->index(m_shown.at(shown.row()), 0);
 }
 
-QString CardFilterProxy::title(int cardRow) const
+QString CardFilterProxy::text(int cardRow, int column) const
 {
-    return m_cards->data(m_cards->index(cardRow, 0)).toString();
+    const QModelIndex card = m_cards->index(cardRow, 0);
+    if (column == Title)
+        return m_cards->data(card).toString();
+    const CardColumns columns = m_index.columns(m_cards->cardId(card));
+    return column == UserName ? columns.userName : columns.url;
+}
+
+QDateTime CardFilterProxy::modified(int cardRow) const
+{
+    return m_index.columns(m_cards->cardId(m_cards->index(cardRow, 0))).modified;
 }
 
 bool CardFilterProxy::accepts(int cardRow) const
@@ -96,12 +164,62 @@ bool CardFilterProxy::accepts(int cardRow) const
     return m_index.matches(m_cards->cardId(m_cards->index(cardRow, 0)), m_query);
 }
 
+// Sort keys compare as the collator does, without its work for each of the many comparisons. The rows
+// go in title order first, so that a stable sort by another column leaves cards that tie in title order.
+QVector<int> CardFilterProxy::sortedRows() const
+{
+    const int count = m_cards->rowCount();
+    QVector<int> rows(count);
+    std::iota(rows.begin(), rows.end(), 0);
+    const bool descending = m_sortOrder == Qt::DescendingOrder;
+    const auto sortBy = [&rows](const auto &keys, bool descending) {
+        std::stable_sort(rows.begin(), rows.end(), [&keys, descending](int left, int right) {
+            return descending ? keys[size_t(right)] < keys[size_t(left)] : keys[size_t(left)] < keys[size_t(right)];
+        });
+    };
+    const auto sortByText = [this, count, &sortBy](int column, bool descending) {
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(size_t(count));
+        for (int row = 0; row < count; ++row)
+            keys.push_back(m_collator.sortKey(text(row, column)));
+        sortBy(keys, descending);
+    };
+    sortByText(Title, m_sortColumn == Title && descending);
+    if (m_sortColumn == Modified) {
+        std::vector<qint64> times;
+        times.reserve(size_t(count));
+        for (int row = 0; row < count; ++row)
+            times.push_back(modified(row).toMSecsSinceEpoch());
+        sortBy(times, descending);
+    } else if (m_sortColumn != Title) {
+        sortByText(m_sortColumn, descending);
+    }
+    return rows;
+}
+
+bool CardFilterProxy::lessThan(int left, int right) const
+{
+    int order = compare(m_sortColumn, left, right);
+    if (m_sortOrder == Qt::DescendingOrder)
+        order = -order;
+    if (order != 0 || m_sortColumn == Title)
+        return order < 0;
+    return compare(Title, left, right) < 0;
+}
+
+int CardFilterProxy::compare(int column, int left, int right) const
+{
+    if (column != Modified)
+        return m_collator.compare(text(left, column), text(right, column));
+    const QDateTime leftTime = modified(left);
+    const QDateTime rightTime = modified(right);
+    return leftTime < rightTime ? -1 : rightTime < leftTime ? 1 : 0;
+}
+
 int CardFilterProxy::sortedPosition(const QVector<int> &cardRows, int cardRow) const
 {
-    const QString added = title(cardRow);
-    const auto after
-        = std::upper_bound(cardRows.cbegin(), cardRows.cend(), added,
-                           [this](const QString &text, int row) { return m_collator.compare(text, title(row)) < 0; });
+    const auto after = std::upper_bound(cardRows.cbegin(), cardRows.cend(), cardRow,
+                                        [this](int added, int row) { return lessThan(added, row); });
     return int(after - cardRows.cbegin());
 }
 

@@ -7,8 +7,8 @@
 #include "ui/CardListModel.h"
 #include "ui_CardListPane.h"
 
+#include <QAction>
 #include <QLabel>
-#include <QShortcut>
 #include <QToolTip>
 
 CardListPane::CardListPane(QWidget *parent)
@@ -20,10 +20,19 @@ CardListPane::CardListPane(QWidget *parent)
     m_ui->searchEdit->setAttribute(Qt::WA_MacShowFocusRect, false);
     connect(m_ui->listView, &CardListView::currentIndexChanged, this, &CardListPane::handleSelection);
     connect(m_ui->searchEdit, &QLineEdit::textChanged, this, &CardListPane::applyFilter);
-    connect(m_ui->searchEdit, &QLineEdit::returnPressed, this, &CardListPane::copyPassword);
     connect(m_ui->searchEdit, &SearchEdit::downPressed, this, &CardListPane::enterList);
-    auto *find = new QShortcut(QKeySequence::Find, this);
-    connect(find, &QShortcut::activated, this, &CardListPane::focusSearch);
+    auto *find = new QAction(tr("Find"), this);
+    find->setObjectName(QStringLiteral("actionFind"));
+    find->setShortcuts(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &CardListPane::focusSearch);
+    addAction(find);
+    auto *copy = new QAction(tr("Copy Password of the Selected or First Card"), m_ui->searchEdit);
+    copy->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &CardListPane::copyPassword);
+    m_ui->searchEdit->QWidget::addAction(copy);
+    m_ui->matchCount->hide();
+    m_ui->noMatchPage->hide();
     m_trashBanner = new QLabel(tr("Trash"), this);
     m_trashBanner->setObjectName(QStringLiteral("trashBanner"));
     m_trashBanner->setAlignment(Qt::AlignCenter);
@@ -63,6 +72,9 @@ bool CardListPane::reload()
         m_session->read([this](CardDb &store) { return m_index.rebuild(store, m_trash); });
     m_model = new CardListModel(m_session, m_trash, this);
     m_proxy = new CardFilterProxy(m_model, m_index, this);
+    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &CardListPane::showMatches);
+    connect(m_proxy, &QAbstractItemModel::rowsInserted, this, &CardListPane::showMatches);
+    connect(m_proxy, &QAbstractItemModel::rowsRemoved, this, &CardListPane::showMatches);
     m_ui->listView->setModel(m_proxy);
     // A search typed before the list was rebuilt (by an import, say) keeps filtering it.
     applyFilter(m_ui->searchEdit->text());
@@ -81,6 +93,7 @@ void CardListPane::dropList()
     if (!m_model)
         return;
     m_ui->listView->setModel(nullptr);
+    m_proxy->disconnect(this);
     // Deferred, so that signals still being delivered never reach freed models.
     m_proxy->deleteLater();
     m_model->deleteLater();
@@ -96,13 +109,26 @@ void CardListPane::focusSearch()
 
 void CardListPane::applyFilter(const QString &text)
 {
-    if (!m_proxy)
-        return;
-    const bool hadCurrent = m_ui->listView->currentIndex().isValid();
-    m_proxy->setQuery(SearchQuery(text));
-    // The view says nothing when a search hides its current card; the card pane empties all the same.
-    if (hadCurrent && !m_ui->listView->currentIndex().isValid())
-        handleSelection(QModelIndex());
+    if (m_proxy) {
+        const bool hadCurrent = m_ui->listView->currentIndex().isValid();
+        m_proxy->setQuery(SearchQuery(text));
+        // The view says nothing when a search hides its current card; the card pane empties all the same.
+        if (hadCurrent && !m_ui->listView->currentIndex().isValid())
+            handleSelection(QModelIndex());
+    }
+    showMatches();
+}
+
+void CardListPane::showMatches()
+{
+    const QString text = m_ui->searchEdit->text();
+    const int count = m_proxy && !text.isEmpty() ? m_proxy->rowCount() : -1;
+    m_ui->matchCount->setText(tr("%n cards match", nullptr, count));
+    m_ui->matchCount->setVisible(count > 0);
+    const QString shortened = m_ui->noMatchPage->fontMetrics().elidedText(text.simplified(), Qt::ElideMiddle, 300);
+    m_ui->noMatchPage->setText(tr("No card matches “%1”").arg(shortened));
+    m_ui->noMatchPage->setVisible(count == 0);
+    m_ui->listView->setVisible(count != 0);
 }
 
 void CardListPane::enterList()

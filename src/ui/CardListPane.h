@@ -57,6 +57,8 @@ private:
     void updateIndex(int cardid);
     void select(const QModelIndex &sourceIndex);
     void applyFilter(const QString &text);
+    // While searching, how many cards match, or a page that says none does.
+    void showMatches();
     void enterList();
     // Enter in the search field: the password of the selected card, or of the first one listed.
     void copyPassword();

@@ -4,14 +4,14 @@
 #include "model/FieldType.h"
 #include "ui/FieldLabel.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QDesktopServices>
-#include <QListView>
 #include <QMenu>
 #include <QUrl>
 
-CardShortcuts::CardShortcuts(QWidget *window, QListView *list, QMenu *cardMenu, const QList<QAction *> &cardActions,
-                             CardSource shownCard)
+CardShortcuts::CardShortcuts(QWidget *window, QAbstractItemView *list, QMenu *cardMenu,
+                             const QList<QAction *> &cardActions, CardSource shownCard)
     : QObject(window)
     , m_window(window)
     , m_list(list)
@@ -26,7 +26,7 @@ CardShortcuts::CardShortcuts(QWidget *window, QListView *list, QMenu *cardMenu, 
     enter->setShortcutContext(Qt::WidgetShortcut);
     connect(enter, &QAction::triggered, edit, &QAction::trigger);
     list->addAction(enter);
-    connect(list, &QListView::doubleClicked, edit, &QAction::trigger);
+    connect(list, &QAbstractItemView::doubleClicked, edit, &QAction::trigger);
 
     m_contextMenu->addActions(cardActions);
     m_contextMenu->addSeparator();
@@ -39,10 +39,20 @@ CardShortcuts::CardShortcuts(QWidget *window, QListView *list, QMenu *cardMenu, 
     addAction(tr("Open URL"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U), &CardShortcuts::openUrl);
 
     list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        if (m_list->indexAt(at).isValid())
-            m_contextMenu->popup(m_list->viewport()->mapToGlobal(at));
-    });
+    connect(list, &QWidget::customContextMenuRequested, this, &CardShortcuts::showContextMenu);
+    auto *menuKey = new QAction(tr("Open the Context Menu"), list);
+    menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    menuKey->setShortcutContext(Qt::WidgetShortcut);
+    connect(menuKey, &QAction::triggered, this,
+            [this] { showContextMenu(m_list->visualRect(m_list->currentIndex()).center()); });
+    list->addAction(menuKey);
+}
+
+// At a point of the list's viewport, over a card.
+void CardShortcuts::showContextMenu(const QPoint &at)
+{
+    if (m_list->indexAt(at).isValid())
+        m_contextMenu->popup(m_list->viewport()->mapToGlobal(at));
 }
 
 QAction *CardShortcuts::addAction(const QString &text, const QKeySequence &keys, void (CardShortcuts::*slot)())

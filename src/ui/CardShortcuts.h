@@ -7,13 +7,14 @@
 
 class Card;
 class QAction;
-class QListView;
+class QAbstractItemView;
 class QMenu;
 class QWidget;
 
 // The keyboard's and the card list's way to the shown card: copy its user name (Ctrl+B), its password
 // (Ctrl+C while the list has focus) or its address (Ctrl+U), open the address (Ctrl+Shift+U), and edit
-// it with Enter or a double click in the list. The list's context menu offers the same.
+// it with Enter or a double click in the list. The list's context menu (Shift+F10 or the menu key) offers
+// the same.
 class CardShortcuts : public QObject
 {
     Q_OBJECT
@@ -23,7 +24,7 @@ public:
 
     // The new actions join the window and the end of cardMenu; the context menu shows cardActions
     // (edit, duplicate, delete) first.
-    CardShortcuts(QWidget *window, QListView *list, QMenu *cardMenu, const QList<QAction *> &cardActions,
+    CardShortcuts(QWidget *window, QAbstractItemView *list, QMenu *cardMenu, const QList<QAction *> &cardActions,
                   CardSource shownCard);
 
     // The copy and open actions work only while a card of an unlocked wallet is shown.
@@ -41,9 +42,10 @@ private:
     void copyPassword();
     void copyUrl();
     void openUrl();
+    void showContextMenu(const QPoint &at);
 
     QWidget *m_window;
-    QListView *m_list;
+    QAbstractItemView *m_list;
     QMenu *m_cardMenu;
     QMenu *m_contextMenu;
     CardSource m_shownCard;

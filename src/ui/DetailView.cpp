@@ -4,6 +4,7 @@
 #include "model/Card.h"
 #include "model/FieldType.h"
 #include "otp/TotpSetup.h"
+#include "password/PasswordFields.h"
 #include "session/WalletSession.h"
 #include "ui/CardIcons.h"
 #include "ui/FieldLabel.h"
@@ -20,7 +21,15 @@
 
 namespace {
 
-constexpr int wrapLength = 40;
+// The first field whose value makes one-time codes.
+const Field *oneTimeCodeField(const Card &card)
+{
+    for (const Field *field : card.fields()) {
+        if (TotpSetup::parse(field->value()))
+            return field;
+    }
+    return nullptr;
+}
 
 QToolButton *rowButton(QWidget *parent, const QString &icon, const QString &toolTip)
 {
@@ -92,7 +101,7 @@ DetailView::~DetailView() = default;
 
 QString DetailView::cardTitle() const
 {
-    return m_ui->nameView->text();
+    return m_ui->nameView->fittedText();
 }
 
 bool DetailView::hasOneTimeCode() const
@@ -130,7 +139,7 @@ void DetailView::displayCard(int cardid)
     const auto card = cardid != -1 && open ? m_session->card(cardid) : nullptr;
     if (!card) {
         if (cardid != -1 && open) {
-            m_ui->nameView->setText(tr("This card cannot be read: %1.").arg(m_session->lastError().message()));
+            m_ui->nameView->setFittedText(tr("This card cannot be read: %1.").arg(m_session->lastError().message()));
             m_ui->nameView->show();
         }
         m_cardId = -1;
@@ -140,27 +149,37 @@ void DetailView::displayCard(int cardid)
 
     m_cardUuid = card->uuid();
     m_ui->iconView->setPixmap(CardIcons::icon(card->iconId()).pixmap(32, 32));
-    m_ui->nameView->setText(card->title());
+    m_ui->nameView->setFittedText(card->title());
     m_ui->iconView->show();
     m_ui->nameView->show();
     m_trashBanner->setVisible(m_trash);
 
+    // The one-time code goes right under the password it is typed after.
+    const Field *code = oneTimeCodeField(*card);
+    const Field *password = code ? PasswordFields::primary(*card) : nullptr;
+    if (password == code)
+        password = nullptr;
     QFrame *current = nullptr;
     int n = 0;
-    for (const Field *field : card->fields()) {
-        if (field->type() == FieldType::Separator) {
-            current = nullptr;
-            continue;
-        }
-        if (field->value().isEmpty())
-            continue;
+    const auto addRow = [this, &current, &n](const Field &field) {
         if (current) {
             addSeparator(current);
         } else {
             current = addFrame(n++);
             m_frames.append(current);
         }
-        addFieldRow(*field, current);
+        addFieldRow(field, current);
+    };
+    for (const Field *field : card->fields()) {
+        if (field->type() == FieldType::Separator) {
+            current = nullptr;
+            continue;
+        }
+        if (field->value().isEmpty() || (password && field == code))
+            continue;
+        addRow(*field);
+        if (field == password)
+            addRow(*code);
     }
     if (!card->notes().isEmpty())
         m_frames.append(addNoteFrame(card->notes(), n));
@@ -252,13 +271,8 @@ void DetailView::addFieldRow(const Field &field, QFrame *frame)
     QFont bold = value->font();
     bold.setBold(true);
     value->setFont(bold);
-    // Wrapping short values makes Qt reserve a second line for them; only long ones need it. A value
-    // may shrink below its longest word, so the buttons beside it stay in view in a narrow pane.
-    value->setWordWrap(field.value().size() > wrapLength);
-    value->setMinimumWidth(1);
     value->setTextInteractionFlags(value->textInteractionFlags() | Qt::TextSelectableByMouse);
     value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    value->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     layout->addWidget(value);
     addRowButtons(row, layout, value, field.sensitive());
     frame->layout()->addWidget(row);

@@ -11,14 +11,23 @@
 #include "ui/StrengthMeter.h"
 #include "ui_EditDialog.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QToolButton>
 
-EditDialog::EditDialog(Card *card, QWidget *parent)
+namespace {
+
+const QKeySequence saveKeys(Qt::CTRL | Qt::Key_Return);
+const QKeySequence tabKeys(Qt::CTRL | Qt::Key_Tab);
+
+} // namespace
+
+EditDialog::EditDialog(Card *card, QWidget *parent, Purpose purpose)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::EditDialog>())
     , m_card(card)
@@ -37,16 +46,55 @@ EditDialog::EditDialog(Card *card, QWidget *parent)
     }
     if (!m_editors.isEmpty())
         addSeparatorLine();
-
-    QWidget *previous = m_ui->nameEdit;
-    for (QLineEdit *editor : qAsConst(m_editors)) {
-        setTabOrder(previous, editor);
-        previous = editor;
-    }
-    setTabOrder(previous, m_ui->noteEdit);
+    setUpKeyboard(purpose);
 }
 
 EditDialog::~EditDialog() = default;
+
+QList<QPair<QString, QKeySequence>> EditDialog::keys()
+{
+    return {{tr("Save the Card (in the card editor)"), saveKeys}, {tr("Type a Tab (in the notes)"), tabKeys}};
+}
+
+void EditDialog::setUpKeyboard(Purpose purpose)
+{
+    if (purpose == Add)
+        setWindowTitle(tr("Add Card"));
+    const QList<QWidget *> chain
+        = QList<QWidget *>{m_ui->iconButton, m_ui->nameEdit} + m_rowControls + QList<QWidget *>{m_ui->noteEdit};
+    for (int i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
+    m_ui->noteEdit->setTabChangesFocus(true);
+    m_ui->noteEdit->installEventFilter(this);
+
+    auto *save = new QAction(this);
+    save->setShortcuts({saveKeys, QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    connect(save, &QAction::triggered, this, &QDialog::accept);
+    addAction(save);
+
+    QLineEdit *start = purpose == Add || m_ui->nameEdit->text().isEmpty() ? m_ui->nameEdit : nullptr;
+    for (QLineEdit *editor : qAsConst(m_editors)) {
+        if (!start && editor->text().isEmpty())
+            start = editor;
+    }
+    start = start ? start : m_ui->nameEdit;
+    start->setFocus();
+    // The template's name is there to be typed over.
+    if (purpose == Add)
+        start->selectAll();
+}
+
+bool EditDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui->noteEdit && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (QKeySequence(int(key->key() | key->modifiers())) == tabKeys) {
+            m_ui->noteEdit->insertPlainText(QStringLiteral("\t"));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
 
 QLineEdit *EditDialog::addFieldRow(const Field &field)
 {
@@ -69,6 +117,7 @@ QLineEdit *EditDialog::addFieldRow(const Field &field)
 
     auto *editor = new QLineEdit(field.value(), row);
     layout->addWidget(editor);
+    m_rowControls.append(editor);
 
     if (field.sensitive()) {
         editor->setEchoMode(QLineEdit::Password);
@@ -81,6 +130,7 @@ QLineEdit *EditDialog::addFieldRow(const Field &field)
         m_echoButtons.insert(eye, editor);
         connect(eye, &QToolButton::toggled, this, &EditDialog::toggleEchoMode);
         layout->addWidget(eye);
+        m_rowControls.append(eye);
     }
 
     m_ui->fieldsBox->layout()->addWidget(row);
@@ -96,6 +146,7 @@ void EditDialog::addPasswordTools(QLineEdit *editor, QLayout *rowLayout, int ind
     generate->setToolTip(tr("Generate a Password"));
     generate->setCursor(Qt::ArrowCursor);
     rowLayout->addWidget(generate);
+    m_rowControls.append(generate);
     connect(generate, &QToolButton::clicked, this, [this, editor] {
         auto *generator = new PasswordGeneratorDialog(PasswordGeneratorDialog::ForField, this);
         generator->setAttribute(Qt::WA_DeleteOnClose);

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QKeySequence>
 #include <QList>
+#include <QPair>
 
 #include <memory>
 
@@ -22,8 +24,14 @@ class EditDialog : public QDialog
     Q_OBJECT
 
 public:
-    EditDialog(Card *card, QWidget *parent = nullptr);
+    // A new card starts at its title, ready to be named; a card edited at its first empty field.
+    enum Purpose { Edit, Add };
+
+    EditDialog(Card *card, QWidget *parent = nullptr, Purpose purpose = Edit);
     ~EditDialog() override;
+
+    // The keys of the editor beyond Tab and Enter, named for the Keyboard Shortcuts dialog.
+    static QList<QPair<QString, QKeySequence>> keys();
 
 signals:
     // The receiver owns the card.
@@ -48,10 +56,15 @@ private:
     void addSeparatorLine();
     void applyEdits();
     bool hasChanges() const;
+    // Tab runs through every control in reading order; Ctrl+Tab types a tab in the notes.
+    void setUpKeyboard(Purpose purpose);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     const std::unique_ptr<Ui::EditDialog> m_ui;
     std::unique_ptr<Card> m_card;
     const int m_originalIconId;
     QList<QLineEdit *> m_editors;
+    // The controls of the field rows in reading order.
+    QList<QWidget *> m_rowControls;
     QHash<QToolButton *, QLineEdit *> m_echoButtons;
 };

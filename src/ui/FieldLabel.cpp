@@ -12,7 +12,7 @@ constexpr int maxBullets = 16;
 } // namespace
 
 FieldLabel::FieldLabel(const QString &value, int fieldType, bool masked, QWidget *parent)
-    : QLabel(parent)
+    : FittedLabel(parent)
     , m_value(value)
     , m_masked(masked)
     , m_isUrl(fieldType == FieldType::Url)
@@ -43,20 +43,10 @@ QUrl FieldLabel::linkTarget() const
 
 void FieldLabel::updateText()
 {
-    if (m_masked) {
-        setTextFormat(Qt::PlainText);
-        setText(QString(qMin(int(m_value.size()), maxBullets), bullet));
-        return;
-    }
-    const QUrl target = linkTarget();
-    if (target.isEmpty()) {
-        setTextFormat(Qt::PlainText);
-        setText(m_value);
-        return;
-    }
-    setTextFormat(Qt::RichText);
-    setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                .arg(QString::fromUtf8(target.toEncoded()).toHtmlEscaped(), m_value.toHtmlEscaped()));
+    if (m_masked)
+        setFittedText(QString(qMin(int(m_value.size()), maxBullets), bullet));
+    else
+        setFittedText(m_value, linkTarget());
 }
 
 void FieldLabel::toggleMask(bool off)
@@ -72,6 +62,6 @@ void FieldLabel::copyToClipboard()
 
 void FieldLabel::wipe()
 {
-    clear();
+    FittedLabel::wipe();
     SecretText::wipe(m_value);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QLabel>
+#include "ui/FittedLabel.h"
 
 // The value of one field in the detail pane: masked with bullets while secret, a link for web and
-// mail addresses, plain text otherwise. Copying always copies the stored value.
-class FieldLabel : public QLabel
+// mail addresses, plain text otherwise, fitted to the pane. Copying always copies the stored value.
+class FieldLabel : public FittedLabel
 {
     Q_OBJECT
 

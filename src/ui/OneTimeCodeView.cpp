@@ -2,10 +2,9 @@
 
 #include "model/Clock.h"
 #include "ui/CountdownRing.h"
-#include "ui/FieldLabel.h"
+#include "ui/FittedLabel.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 
 namespace {
 
@@ -22,15 +21,13 @@ OneTimeCodeView::OneTimeCodeView(const TotpSetup &setup, const QString &uri, QWi
     : QWidget(parent)
     , m_setup(setup)
     , m_uri(uri)
-    , m_label(new QLabel(this))
+    , m_label(new FittedLabel(this))
     , m_ring(new CountdownRing(this))
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    m_label->setTextFormat(Qt::PlainText);
     m_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     // Larger than the other values: the code is read off and typed elsewhere.
     QFont bold = m_label->font();
     bold.setBold(true);
@@ -52,7 +49,6 @@ QString OneTimeCodeView::code() const
 void OneTimeCodeView::toggleMask(bool off)
 {
     m_revealed = off;
-    m_label->setWordWrap(off);
     refresh();
 }
 
@@ -66,7 +62,7 @@ void OneTimeCodeView::refresh()
 {
     const qint64 now = Clock::current().msecsSinceEpoch();
     const qint64 seconds = now / 1000;
-    m_label->setText(m_revealed ? m_uri : grouped(m_setup.codeAt(seconds)));
+    m_label->setFittedText(m_revealed ? m_uri : grouped(m_setup.codeAt(seconds)));
     m_ring->setTime(m_setup.secondsLeftAt(seconds), m_setup.period);
     m_timer.start(int(1000 - now % 1000));
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class CountdownRing;
+class FittedLabel;
 class QLabel;
 
 // A one-time code in the detail pane: the current code in two groups beside a ring counting down its
@@ -19,7 +20,7 @@ public:
 
     // The current code, without the blank between its groups.
     QString code() const;
-    QLabel *label() const { return m_label; }
+    FittedLabel *label() const { return m_label; }
     CountdownRing *ring() const { return m_ring; }
 
 signals:
@@ -35,7 +36,7 @@ private:
     const TotpSetup m_setup;
     const QString m_uri;
     bool m_revealed = false;
-    QLabel *m_label;
+    FittedLabel *m_label;
     CountdownRing *m_ring;
     QTimer m_timer;
 };

@@ -1,5 +1,6 @@
 #include "ui/SearchEdit.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QStyle>
 #include <QToolButton>
@@ -28,6 +29,11 @@ SearchEdit::SearchEdit(QWidget *parent)
     m_clearButton->hide();
     connect(m_clearButton, &QToolButton::clicked, this, &QLineEdit::clear);
     connect(this, &QLineEdit::textChanged, this, &SearchEdit::updateCloseButton);
+    auto *clearAction = new QAction(tr("Clear the Search"), this);
+    clearAction->setShortcut(Qt::Key_Escape);
+    clearAction->setShortcutContext(Qt::WidgetShortcut);
+    connect(clearAction, &QAction::triggered, this, &QLineEdit::clear);
+    QWidget::addAction(clearAction);
 
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #999; border-radius: 10px; padding-right: %1px; "
@@ -51,10 +57,6 @@ void SearchEdit::resizeEvent(QResizeEvent *event)
 
 void SearchEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && !text().isEmpty()) {
-        clear();
-        return;
-    }
     if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier) {
         emit downPressed();
         return;

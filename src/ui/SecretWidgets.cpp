@@ -13,6 +13,8 @@ void wipe(QWidget *root)
     // A field label's own copy of its value goes first, so that the label's text is the last holder.
     for (FieldLabel *label : root->findChildren<FieldLabel *>())
         label->wipe();
+    for (FittedLabel *label : root->findChildren<FittedLabel *>())
+        label->wipe();
     for (QLabel *label : root->findChildren<QLabel *>()) {
         QString text = label->text();
         label->clear();

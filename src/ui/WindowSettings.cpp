@@ -1,5 +1,6 @@
 #include "ui/WindowSettings.h"
 
+#include "ui/CardListView.h"
 #include "ui/ClipboardGuard.h"
 #include "ui/IdleLock.h"
 #include "ui/PreferencesDialog.h"
@@ -34,6 +35,8 @@ void WindowSettings::load()
     fitToScreen();
     m_preferences = Preferences::load(m_settings);
     applyPreferences();
+    if (m_cardList)
+        m_cardList->restoreColumns(m_settings);
 }
 
 void WindowSettings::save(const QString &lastWallet)
@@ -41,6 +44,8 @@ void WindowSettings::save(const QString &lastWallet)
     m_settings.setValue(geometryKey, m_window->saveGeometry());
     m_preferences.save(m_settings);
     m_settings.setValue(lastWalletKey, lastWallet);
+    if (m_cardList)
+        m_cardList->saveColumns(m_settings);
 }
 
 void WindowSettings::editPreferences()

@@ -12,7 +12,6 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTreeWidget>
@@ -43,6 +42,8 @@ private:
             return "new wallet";
         if (auto *box = findTopLevel<QMessageBox>())
             return "asks: " + box->windowTitle();
+        if (auto *menu = findTopLevel<QMenu>())
+            return "menu: " + menu->actions().value(0)->text();
         if (!m_opened.isEmpty())
             return "opens " + m_opened.toString();
         return "clipboard: " + QApplication::clipboard()->text();
@@ -73,7 +74,10 @@ private slots:
         // clang-format off
         QTest::newRow("new card") << QKeySequence(QKeySequence::New) << "list" << "template chooser";
         QTest::newRow("new wallet") << QKeySequence("Ctrl+Shift+N") << "list" << "new wallet";
+        QTest::newRow("Ctrl+E edits") << QKeySequence("Ctrl+E") << "list" << "editor: Edit Card";
         QTest::newRow("Enter edits") << QKeySequence(Qt::Key_Return) << "list" << "editor: Edit Card";
+        QTest::newRow("Shift+F10 opens the menu") << QKeySequence("Shift+F10") << "list" << "menu: Edit";
+        QTest::newRow("menu key opens the menu") << QKeySequence(Qt::Key_Menu) << "list" << "menu: Edit";
         QTest::newRow("keypad Enter edits") << QKeySequence(Qt::Key_Enter) << "list" << "editor: Edit Card";
         QTest::newRow("duplicate") << QKeySequence("Ctrl+Shift+D") << "list" << "editor: Add Card";
         QTest::newRow("Delete trashes") << QKeySequence(QKeySequence::Delete) << "list" << "asks: Delete Card";
@@ -120,7 +124,7 @@ private slots:
                 entries << action->text() + " " + action->shortcut().toString();
         }
         QCOMPARE(entries,
-                 QStringList({"Edit Ctrl+Shift+E", "Duplicate Ctrl+Shift+D", "Delete Del", "Copy User Name Ctrl+B",
+                 QStringList({"Edit Ctrl+E", "Duplicate Ctrl+Shift+D", "Delete Del", "Copy User Name Ctrl+B",
                               "Copy Password Ctrl+C", "Copy URL Ctrl+U", "Open URL Ctrl+Shift+U"}));
         menu->close();
     }
@@ -133,14 +137,22 @@ private slots:
         auto *table = dialog->findChild<QTreeWidget *>("shortcutTable");
         QStringList rows;
         QStringList keys;
+        // No two actions share a key where both work.
         for (int row = 0; row < table->topLevelItemCount(); ++row) {
-            rows << table->topLevelItem(row)->text(0) + ": " + table->topLevelItem(row)->text(1);
-            keys << table->topLevelItem(row)->text(1).split(", ");
+            const QString name = table->topLevelItem(row)->text(0);
+            rows << name + ": " + table->topLevelItem(row)->text(1);
+            const int place = name.indexOf(" (");
+            for (const QString &key : table->topLevelItem(row)->text(1).split(", "))
+                keys << key + (place < 0 ? QString() : name.mid(place));
         }
         for (const char *expected :
-             {"Add: Ctrl+N", "New Wallet: Ctrl+Shift+N", "Edit (in the card list): Return, Enter",
+             {"Add: Ctrl+N", "New Wallet: Ctrl+Shift+N", "Edit: Ctrl+E", "Edit (in the card list): Return, Enter",
               "Delete: Del, Backspace", "Copy Password (in the card list): Ctrl+C", "Open URL: Ctrl+Shift+U",
-              "Lock: Ctrl+L", "Copy One-Time Code: Ctrl+T"})
+              "Lock: Ctrl+L", "Copy One-Time Code: Ctrl+T", "Find: Ctrl+F",
+              "Clear the Search (in the search field): Esc",
+              "Copy Password of the Selected or First Card (in the search field): Return, Enter",
+              "Open the Context Menu (in the card list): Shift+F10, Menu",
+              "Save the Card (in the card editor): Ctrl+Return", "Type a Tab (in the notes): Ctrl+Tab"})
             QVERIFY2(rows.contains(expected), qPrintable(rows.join('\n')));
         QCOMPARE(keys.removeDuplicates(), 0);
     }

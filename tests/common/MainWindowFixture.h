@@ -7,8 +7,8 @@
 #include "store/CardDb.h"
 #include "ui/DetailView.h"
 
+#include "ui/CardListView.h"
 #include <QAction>
-#include <QListView>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -54,7 +54,7 @@ protected:
 
     WalletSession &session() const { return *m_session; }
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QString::fromLatin1(name)); }
-    QListView *listView() const { return m_window->findChild<QListView *>(QStringLiteral("listView")); }
+    CardListView *listView() const { return m_window->findChild<CardListView *>(QStringLiteral("listView")); }
     DetailView *detailView() const { return m_window->findChild<DetailView *>(QStringLiteral("detailView")); }
 
     QStringList listedTitles() const

@@ -1,13 +1,23 @@
+#include "app/MainWindow.h"
+#include "common/GuiTestUtils.h"
 #include "common/TestFiles.h"
 #include "i18n/Translations.h"
 #include "model/Card.h"
 #include "model/Field.h"
 #include "model/FieldType.h"
+#include "session/WalletSession.h"
+#include "store/CardDb.h"
 #include "ui/EditDialog.h"
+#include "ui/TemplateChooserDialog.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QLocale>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -82,6 +92,31 @@ private slots:
         dialog.accept();
         QVERIFY(edited);
         QCOMPARE(edited->fields().at(0)->label(), QStringLiteral("Password"));
+    }
+
+    // A new card is named after its template as the chooser shows it, in the user's language.
+    void newCardTakesTheTemplateNameShown()
+    {
+        QTemporaryDir dir;
+        isolateSettings(dir);
+        const QString path = dir.filePath(QStringLiteral("de.tessera"));
+        QVERIFY(CardDb::create(path, QStringLiteral("pw")));
+        WalletSession session;
+        MainWindow window(session);
+        QVERIFY(session.unlock(path, QStringLiteral("pw")));
+        window.findChild<QAction *>(QStringLiteral("actionAddCard"))->trigger();
+        auto *chooser = waitForTopLevel<TemplateChooserDialog>();
+        QVERIFY(chooser);
+        auto *templates = chooser->findChild<QListView *>(QStringLiteral("listView"));
+        const QModelIndexList found = templates->model()->match(templates->model()->index(0, 0), Qt::DisplayRole,
+                                                                QStringLiteral("Bankkonto"), 1, Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        templates->setCurrentIndex(found.first());
+        chooser->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        auto *editor = waitForTopLevel<EditDialog>();
+        QVERIFY(editor);
+        QCOMPARE(editor->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->text(), QStringLiteral("Bankkonto"));
+        editor->done(QDialog::Rejected);
     }
 };
 

@@ -4,7 +4,9 @@
 #include "model/TextUtils.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
+#include "ui/CardFilterProxy.h"
 #include "ui/CardListPane.h"
+#include "ui/CardListView.h"
 #include "ui/CountdownRing.h"
 #include "ui/DetailView.h"
 #include "ui/FieldLabel.h"
@@ -15,10 +17,12 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLayout>
-#include <QListView>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -59,6 +63,23 @@ private:
     }
 
     QString currentTitle() { return listView()->currentIndex().data().toString(); }
+
+    void clickHeader(int column)
+    {
+        QHeaderView *header = listView()->header();
+        QTRY_VERIFY(header->height() > 0);
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    }
+
+    // What the list shows from top to bottom in one column.
+    QStringList listedColumn(int column)
+    {
+        QStringList shown;
+        for (int row = 0; row < listView()->model()->rowCount(); ++row)
+            shown << listView()->model()->index(row, column).data().toString();
+        return shown;
+    }
 
     void openWallet(const QStringList &titles)
     {
@@ -109,15 +130,95 @@ private slots:
         QCOMPARE(listedTitles().join(',').toLower(), sorted);
     }
 
+    // A click on a column's header sorts by it, a second click the other way round; text sorts as titles
+    // do (numbers by value, case and accents aside), cards that tie stay in title order.
+    void sortsByAnyColumn_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("sorted");
+        // clang-format off
+        QTest::newRow("title, descending") << int(CardFilterProxy::Title) << 1 << "Delta,Charlie,Bravo,Alpha";
+        QTest::newRow("user name, ties by title") << int(CardFilterProxy::UserName) << 1 << "Charlie,Alpha,Delta,Bravo";
+        QTest::newRow("user name, descending") << int(CardFilterProxy::UserName) << 2 << "Bravo,Alpha,Delta,Charlie";
+        QTest::newRow("address") << int(CardFilterProxy::Url) << 1 << "Charlie,Alpha,Bravo,Delta";
+        QTest::newRow("newest first") << int(CardFilterProxy::Modified) << 1 << "Bravo,Alpha,Delta,Charlie";
+        QTest::newRow("oldest first") << int(CardFilterProxy::Modified) << 2 << "Charlie,Delta,Alpha,Bravo";
+        // clang-format on
+    }
+
+    void sortsByAnyColumn()
+    {
+        QFETCH(int, column);
+        QFETCH(int, clicks);
+        QFETCH(QString, sorted);
+        openNewWallet();
+        const QStringList users{"user9", "User10", "", "user9"};
+        const QStringList urls{"https://b.example", "https://c.example", "", "https://Émile.example"};
+        const QStringList titles{"Alpha", "Bravo", "Charlie", "Delta"};
+        const int days[]{3, 4, 1, 2};
+        for (int i = 0; i < titles.size(); ++i)
+            storeCard(*makeCard(newUuid(), titles.at(i), {users.at(i), "-", "-", urls.at(i)}, t0.addDays(days[i])));
+        listView()->setColumnShown(CardFilterProxy::Modified, true);
+        QCOMPARE(listedColumn(CardFilterProxy::UserName), users);
+        QCOMPARE(listedColumn(CardFilterProxy::Url).last(), QString("https://Émile.example"));
+        QCOMPARE(listedColumn(CardFilterProxy::Modified).first(),
+                 QLocale().toString(t0.addDays(3).toLocalTime(), QLocale::ShortFormat));
+        for (int i = 0; i < clicks; ++i)
+            clickHeader(column);
+        QCOMPARE(listedTitles().join(','), sorted);
+        // A card added while sorted goes where sorting all of them puts it.
+        int id = -1;
+        QVERIFY(session().addCard(*makeCard(newUuid(), "Echo", {"user9", "-", "-", "https://b.example"}, t0.addDays(3)),
+                                  &id));
+        const QStringList added = listedTitles();
+        cardListPane()->reload();
+        QCOMPARE(listedTitles(), added);
+    }
+
+    // The header's context menu shows and hides the columns beside the title; the window remembers them
+    // and the sort.
+    void columnsAreRemembered()
+    {
+        openNewWallet();
+        QHeaderView *header = listView()->header();
+        QVERIFY(!header->isSectionHidden(CardFilterProxy::UserName));
+        QVERIFY(header->isSectionHidden(CardFilterProxy::Modified));
+        QStringList offered;
+        QTimer::singleShot(0, this, [&offered] {
+            auto *menu = findTopLevel<QMenu>();
+            for (QAction *action : menu->actions())
+                offered << action->text() + (action->isChecked() ? " shown" : "");
+            menu->actions().at(0)->trigger();
+            menu->close();
+        });
+        emit header->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(offered, (QStringList{"User Name shown", "URL shown", "Modified"}));
+        QVERIFY(header->isSectionHidden(CardFilterProxy::UserName));
+        clickHeader(CardFilterProxy::Url);
+        clickHeader(CardFilterProxy::Url);
+        m_window->close();
+
+        openWindow();
+        QVERIFY(session().unlock(m_path, m_password));
+        header = listView()->header();
+        QVERIFY(header->isSectionHidden(CardFilterProxy::UserName));
+        QVERIFY(!header->isSectionHidden(CardFilterProxy::Url));
+        QCOMPARE(header->sortIndicatorSection(), int(CardFilterProxy::Url));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    }
+
     // At the smallest size users keep, nothing hides off to the side: long titles are elided in the
-    // list, long values wrap or are cut in the card pane, and every copy and show button stays in view.
+    // list, long values break anywhere and lose their middle beyond three lines (shown whole on hover),
+    // and every copy and show button stays in view.
     void smallWindowKeepsEverythingInView()
     {
         const QString longWord = QString(90, 'x');
+        const QString longUrl = "https://example.com/" + QString("0123456789").repeated(30);
         openWallet({"A title far too long for the card list to show whole, however wide the list is"});
         const int id = addCard("Server",
                                {{"Password", longWord, FieldType::Password, true},
-                                {"Url", "https://example.com/" + longWord, FieldType::Url, false},
+                                {"Url", longUrl, FieldType::Url, false},
                                 {"Notes", QString("word ").repeated(40), FieldType::Text, false}});
         m_window->resize(800, 600);
         cardListPane()->selectCard(id);
@@ -141,6 +242,13 @@ private slots:
             QVERIFY(button->isVisible());
             QVERIFY(pane->viewport()->rect().contains(shown));
         }
+        FieldLabel *url = valueLabel(longUrl);
+        QCOMPARE(url->toolTip(), longUrl);
+        QVERIFY(url->height() <= 3 * url->fontMetrics().lineSpacing() + 2);
+        QVERIFY(url->text().contains(QChar(0x2026)));
+        QApplication::clipboard()->clear();
+        eyeAndCopy(url->parentWidget()).second->click();
+        QCOMPARE(QApplication::clipboard()->text(), longUrl);
     }
 
     // Ctrl+F and opening a wallet focus the search; Down enters the list; Enter copies the password of
@@ -175,9 +283,9 @@ private slots:
         QCOMPARE(listedTitles().size(), 3);
     }
 
-    // Typing filters the list (the matching itself is the search engine's), also through a reload; the
-    // selected card stays selected while it is listed. The clear button shows only while there is text
-    // and empties the search.
+    // Typing filters the list (the matching itself is the search engine's), also through a reload, and
+    // says how many cards match, or that none does; the selected card stays selected while it is listed.
+    // The clear button shows only while there is text and empties the search.
     void searchAndClear()
     {
         openWallet({"Bank of Mars", "BANKING app", "Mail"});
@@ -192,17 +300,29 @@ private slots:
         QTest::keyClicks(searchEdit(), "bank");
         QVERIFY(!listView()->currentIndex().isValid());
         QVERIFY(!detailView()->hasCard());
+        auto *count = m_window->findChild<QLabel *>("matchCount");
+        auto *none = m_window->findChild<QLabel *>("noMatchPage");
+        QVERIFY(count->isVisible());
+        QCOMPARE(count->text(), QString("2 cards match"));
+        QTest::keyClicks(searchEdit(), " mars x");
+        QVERIFY(none->isVisible() && !count->isVisible() && !listView()->isVisible());
+        QCOMPARE(none->text(), QString("No card matches \u201cbank mars x\u201d"));
+        searchEdit()->setText("bank");
+        QVERIFY(listView()->isVisible() && !none->isVisible());
         selectTitle("BANKING app");
         QTest::keyClicks(searchEdit(), " app");
         QVERIFY(clear->isVisible());
         QCOMPARE(listedTitles(), QStringList{"BANKING app"});
         QCOMPARE(currentTitle(), QString("BANKING app"));
         QCOMPARE(detailView()->cardTitle(), QString("BANKING app"));
+        searchEdit()->clear();
+        QCOMPARE(currentTitle(), QString("BANKING app"));
+        QTest::keyClicks(searchEdit(), "bank app");
         cardListPane()->reload();
         QCOMPARE(listedTitles(), QStringList{"BANKING app"});
         QTest::mouseClick(clear, Qt::LeftButton);
         QCOMPARE(searchEdit()->text(), QString());
-        QVERIFY(!clear->isVisible());
+        QVERIFY(!clear->isVisible() && !count->isVisible());
         QCOMPARE(listedTitles(), (QStringList{"Bank of Mars", "BANKING app", "Mail"}));
     }
 
@@ -305,18 +425,27 @@ private slots:
         QCOMPARE(valueLabel("4711")->text(), QString(4, QChar(0x25CF)));
     }
 
-    // RFC 4226 Appendix D's key: the codes for counters 1 and 2 (seconds 30-59 and 60-89).
+    // RFC 4226 Appendix D's key: the codes for counters 1 and 2 (seconds 30-59 and 60-89). The code
+    // shows right under the password, wherever the card keeps it.
     void oneTimeCodeFollowsTheClock()
     {
         FixedClock clock(59000);
         openWallet({});
         const QString uri = "otpauth://totp/Bank:ana?secret=GEZDGNBVGY3TQOJQGEZDGNBVGY3TQOJQ";
         const QString broken = "otpauth://totp/Bank:ana?secret=0";
-        const int id = addCard("Bank", {{"Key", uri, FieldType::Text, true}, {"Old", broken, FieldType::Text, true}});
+        const int id = addCard("Bank",
+                               {{"Password", "pw", FieldType::Password, true},
+                                {"Branch", "Main Street", FieldType::Text, false},
+                                {"", "", FieldType::Separator, false},
+                                {"Key", uri, FieldType::Text, true},
+                                {"Old", broken, FieldType::Text, true}});
         detailView()->displayCard(id);
         auto *code = detailView()->findChild<OneTimeCodeView *>();
         QVERIFY(code);
         QCOMPARE(detailView()->findChildren<OneTimeCodeView *>().size(), 1);
+        QLayout *rows = detailView()->findChild<QFrame *>("frame0")->layout();
+        QCOMPARE(rows->indexOf(code->parentWidget()), rows->indexOf(valueLabel("pw")->parentWidget()) + 2);
+        QCOMPARE(rows->indexOf(valueLabel("Main Street")->parentWidget()), 4);
         QCOMPARE(valueLabel(broken)->text(), QString(valueLabel(broken)->text().size(), QChar(0x25CF)));
         QCOMPARE(code->label()->text(), QString("287 082"));
         QCOMPARE(code->ring()->secondsLeft(), 1);
@@ -332,7 +461,7 @@ private slots:
         QTest::mouseClick(copy, Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), QString("359152"));
         QTest::mouseClick(eye, Qt::LeftButton);
-        QCOMPARE(code->label()->text(), uri);
+        QCOMPARE(code->label()->fittedText(), uri);
     }
 
     // Links open only web and mail targets; values from imports and synced copies are never taken as markup.

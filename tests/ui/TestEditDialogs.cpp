@@ -3,6 +3,7 @@
 #include "common/TestCards.h"
 #include "model/Card.h"
 #include "model/FieldType.h"
+#include "model/TextUtils.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/CardIcons.h"
@@ -11,6 +12,7 @@
 #include "ui/MessageBox.h"
 #include "ui/TemplateChooserDialog.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -127,9 +129,9 @@ private:
     std::vector<std::unique_ptr<Card>> m_received;
 
     // Opened as the main window does it; the cards handed on land in m_received, owned.
-    EditDialog *openEditor(std::unique_ptr<Card> card)
+    EditDialog *openEditor(std::unique_ptr<Card> card, EditDialog::Purpose purpose = EditDialog::Edit)
     {
-        auto *dialog = new EditDialog(card.release());
+        auto *dialog = new EditDialog(card.release(), nullptr, purpose);
         connect(dialog, &EditDialog::editingDone, this, [this](Card *edited) { m_received.emplace_back(edited); });
         return shown(dialog);
     }
@@ -189,18 +191,55 @@ private slots:
         dialog->close();
     }
 
-    void focusRunsThroughEditors()
+    // A new card starts at its title, ready to be typed over; an edited one at its first empty field.
+    void startsAtTheFieldToFill_data()
     {
-        EditDialog *dialog = openEditor(cardWithFields({"A*", "-", "B"}));
-        const QList<QLineEdit *> editors = fieldEditors(dialog);
-        const QList<QWidget *> chain{editors.at(0), editors.at(1), noteEdit(dialog)};
+        QTest::addColumn<int>("purpose");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("focus");
+        // clang-format off
+        QTest::newRow("new card") << int(EditDialog::Add) << QStringList{"", ""} << "title, selected";
+        QTest::newRow("first empty field") << int(EditDialog::Edit) << QStringList{"ana", "", "", "x"} << "field 2";
+        QTest::newRow("nothing empty") << int(EditDialog::Edit) << QStringList{"ana"} << "title, selected";
+        // clang-format on
+    }
 
-        nameEdit(dialog)->setFocus();
-        for (QWidget *expected : chain) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), expected);
-        }
+    void startsAtTheFieldToFill()
+    {
+        QFETCH(int, purpose);
+        QFETCH(QStringList, values);
+        QFETCH(QString, focus);
+        EditDialog *dialog = openEditor(makeCard(newUuid(), "Mail", values), EditDialog::Purpose(purpose));
+        QWidget *focused = QApplication::focusWidget();
+        const int field = fieldEditors(dialog).indexOf(qobject_cast<QLineEdit *>(focused)) + 1;
+        const QString shown = focused == nameEdit(dialog) ? QString("title") : QString("field %1").arg(field);
+        QCOMPARE(shown + (nameEdit(dialog)->hasSelectedText() ? ", selected" : ""), focus);
         dialog->close();
+    }
+
+    // Tab runs through every control in reading order and leaves the notes; Ctrl+Tab types a tab there
+    // and Ctrl+Enter saves from anywhere.
+    void keyboardReachesEverything()
+    {
+        EditDialog *dialog = openEditor(makeCard(newUuid(), "Mail", {"ana", "", "-", "mail.example"}));
+        QLineEdit *password = fieldEditors(dialog).at(1);
+        QCOMPARE(QApplication::focusWidget(), password);
+        QStringList reached;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focused = QApplication::focusWidget();
+            reached << (qobject_cast<QAbstractButton *>(focused)
+                            ? focused->toolTip() + focused->property("text").toString().remove('&')
+                            : focused->objectName());
+        }
+        QCOMPARE(reached, (QStringList{"Show/Hide", "Generate a Password", "", "noteEdit", "OK"}));
+        QTest::keyClicks(noteEdit(dialog), "a");
+        QTest::keyClick(noteEdit(dialog), Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClicks(noteEdit(dialog), "b");
+        QCOMPARE(noteEdit(dialog)->toPlainText(), QString("a\tb"));
+        QTest::keyClick(noteEdit(dialog), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(m_received.size(), std::size_t(1));
+        QCOMPARE(m_received.front()->notes(), QString("a    b"));
     }
 
     // Title, values and notes are cleaned as the catalogue's rule says, pasted tabs included.
