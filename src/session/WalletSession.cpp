@@ -120,16 +120,31 @@ void WalletSession::waitForJobs()
     m_jobs.clear();
 }
 
+QFuture<bool> WalletSession::startJob(std::function<bool()> job)
+{
+    m_jobs.erase(
+        std::remove_if(m_jobs.begin(), m_jobs.end(), [](const QFuture<bool> &job) { return job.isFinished(); }),
+        m_jobs.end());
+    m_jobs.append(QtConcurrent::run(std::move(job)));
+    return m_jobs.last();
+}
+
 QFuture<bool> WalletSession::runInBackground(std::function<bool(CardDb &)> work)
 {
     if (!m_store)
         return QtConcurrent::run([] { return false; });
-    m_jobs.erase(
-        std::remove_if(m_jobs.begin(), m_jobs.end(), [](const QFuture<bool> &job) { return job.isFinished(); }),
-        m_jobs.end());
     CardDb *store = m_store.get();
-    m_jobs.append(QtConcurrent::run([store, work = std::move(work)] { return work(*store); }));
-    return m_jobs.last();
+    return startJob([store, work = std::move(work)] { return work(*store); });
+}
+
+QFuture<bool> WalletSession::readInBackground(std::function<bool(CardDb &)> work)
+{
+    if (!m_store)
+        return QtConcurrent::run([] { return false; });
+    return startJob([path = m_path, key = m_store->key(), work = std::move(work)] {
+        const std::unique_ptr<CardDb> store = CardDb::openWithKey(path, key);
+        return store && work(*store);
+    });
 }
 
 void WalletSession::lock()

@@ -104,6 +104,9 @@ public:
     // Runs work on a worker thread against the open store. lock(), close() and the destructor wait for
     // it, so the store is never destroyed under a running job.
     QFuture<bool> runInBackground(std::function<bool(CardDb &)> work);
+    // The same for reading work, against a store of its own on the same file opened with the session's
+    // key: the views go on using the session's store meanwhile. False when that store does not open.
+    QFuture<bool> readInBackground(std::function<bool(CardDb &)> work);
 
 signals:
     void opened();
@@ -122,6 +125,7 @@ private:
     bool fail(const WalletError &error);
     bool failWithStoreError();
     void waitForJobs();
+    QFuture<bool> startJob(std::function<bool()> job);
     // The row that holds uuid now, inside the caller's write transaction.
     int rowOf(const QString &uuid);
 

@@ -34,6 +34,17 @@ void CardFilterProxy::setQuery(const SearchQuery &query)
     // Typing on hides cards and shows none: only the rows shown need a look.
     const QVector<int> candidates = query.narrows(m_query) ? m_shown : m_sorted;
     m_query = query;
+    show(candidates);
+}
+
+void CardFilterProxy::refilter()
+{
+    show(m_sorted);
+}
+
+// The candidates that the search lets through, in one layout change.
+void CardFilterProxy::show(const QVector<int> &candidates)
+{
     QVector<int> shown;
     shown.reserve(candidates.size());
     for (const int row : candidates) {

@@ -22,6 +22,9 @@ public:
     CardFilterProxy(CardListModel *cards, const SearchIndex &index, QObject *parent = nullptr);
 
     void setQuery(const SearchQuery &query);
+    // The index learned many cards at once (it was built after the list was shown): the search runs
+    // over every card again.
+    void refilter();
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &shown, int role = Qt::DisplayRole) const override;
     // The card of a row shown, or -1.
@@ -30,6 +33,7 @@ public:
     QModelIndex fromCards(const QModelIndex &cardsIndex) const;
 
 private:
+    void show(const QVector<int> &candidates);
     QModelIndex cardsIndex(const QModelIndex &shown) const;
     QString title(int cardRow) const;
     bool accepts(int cardRow) const;

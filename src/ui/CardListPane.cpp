@@ -2,6 +2,7 @@
 
 #include "model/Card.h"
 #include "password/PasswordFields.h"
+#include "session/SessionSearchIndex.h"
 #include "session/WalletSession.h"
 #include "ui/CardFilterProxy.h"
 #include "ui/CardListModel.h"
@@ -36,6 +37,11 @@ CardListPane::CardListPane(QWidget *parent)
 void CardListPane::setSession(WalletSession *session)
 {
     m_session = session;
+    m_index = new SessionSearchIndex(*session, this);
+    connect(m_index, &SessionSearchIndex::ready, this, [this] {
+        if (m_proxy)
+            m_proxy->refilter();
+    });
     connect(session, &WalletSession::cardAdded, this, &CardListPane::addCard);
     connect(session, &WalletSession::cardUpdated, this, &CardListPane::updateCard);
     connect(session, &WalletSession::cardRemoved, this, &CardListPane::removedCard);
@@ -59,10 +65,12 @@ CardListPane::~CardListPane()
 bool CardListPane::reload()
 {
     dropList();
-    if (m_session)
-        m_session->read([this](CardDb &store) { return m_index.rebuild(store, m_trash); });
+    if (!m_session)
+        return true;
+    // The list first; the index follows off this thread, and a search typed meanwhile runs when it is ready.
     m_model = new CardListModel(m_session, m_trash, this);
-    m_proxy = new CardFilterProxy(m_model, m_index, this);
+    m_proxy = new CardFilterProxy(m_model, m_index->index(), this);
+    m_index->rebuild(m_trash);
     m_ui->listView->setModel(m_proxy);
     // A search typed before the list was rebuilt (by an import, say) keeps filtering it.
     applyFilter(m_ui->searchEdit->text());
@@ -72,12 +80,13 @@ bool CardListPane::reload()
 void CardListPane::clear()
 {
     dropList();
+    if (m_index)
+        m_index->clear();
     m_ui->searchEdit->clear();
 }
 
 void CardListPane::dropList()
 {
-    m_index.clear();
     if (!m_model)
         return;
     m_ui->listView->setModel(nullptr);
@@ -140,7 +149,8 @@ void CardListPane::handleSelection(const QModelIndex &index)
 
 void CardListPane::removedCard(int cardid)
 {
-    m_index.remove(cardid);
+    if (m_index)
+        m_index->remove(cardid);
     if (m_model)
         m_model->removeCard(cardid);
 }
@@ -150,7 +160,7 @@ void CardListPane::addCard(int cardid)
 {
     if (!m_model)
         return;
-    updateIndex(cardid);
+    m_index->update(cardid);
     select(m_model->addCard(cardid));
 }
 
@@ -158,17 +168,8 @@ void CardListPane::updateCard(int cardid)
 {
     if (!m_model)
         return;
-    updateIndex(cardid);
+    m_index->update(cardid);
     select(m_model->updateCard(cardid));
-}
-
-void CardListPane::updateIndex(int cardid)
-{
-    if (m_session)
-        m_session->read([this, cardid](CardDb &store) {
-            m_index.update(store, cardid);
-            return true;
-        });
 }
 
 void CardListPane::selectCard(int cardid)

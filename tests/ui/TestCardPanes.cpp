@@ -2,6 +2,7 @@
 #include "common/TestCards.h"
 #include "model/Clock.h"
 #include "model/TextUtils.h"
+#include "session/SessionSearchIndex.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/CardListPane.h"
@@ -65,6 +66,8 @@ private:
         openNewWallet();
         for (const QString &title : titles)
             addCard(title);
+        // The search index is built off the interface thread.
+        QTRY_VERIFY(cardListPane()->findChild<SessionSearchIndex *>()->isReady());
     }
 
     FieldLabel *valueLabel(const QString &value)
@@ -157,8 +160,9 @@ private slots:
         listView()->setFocus();
         QTest::keyClick(m_window.get(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), searchEdit());
+        // Typed while the index of the changed wallet is still being built, the search runs once it is.
         QTest::keyClicks(searchEdit(), "mail");
-        QCOMPARE(listedTitles(), (QStringList{"Mail", "Mailbox"}));
+        QTRY_COMPARE(listedTitles(), (QStringList{"Mail", "Mailbox"}));
         QTest::keyClick(searchEdit(), Qt::Key_Return);
         QCOMPARE(QApplication::clipboard()->text(), QString("mail-secret"));
         QCOMPARE(detailView()->cardTitle(), QString("Mail"));
