@@ -71,7 +71,9 @@ std::unique_ptr<CardDb> WalletSession::openStore(const QString &path, const Wall
                                                  WalletError *error)
 {
     std::unique_ptr<CardDb> store = CardDb::open(path, credentials, error);
-    if (store && !store->cardList()) {
+    // Counting the live cards reads every row of the table, as the list will, without making the list
+    // twice: the window reads it right after.
+    if (store && store->cardCount() < 0) {
         *error = store->lastError();
         return nullptr;
     }

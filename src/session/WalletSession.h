@@ -46,7 +46,7 @@ public:
     // Why the last operation failed.
     WalletError lastError() const { return m_lastError; }
 
-    // Opens the wallet at path with its password (reading its card list once to be sure it can be
+    // Opens the wallet at path with its password (reading its table of cards once to be sure it can be
     // used) and makes it the session's.
     bool unlock(const QString &path, const WalletCredentials &credentials);
     bool unlock(const QString &path, const QString &password);
