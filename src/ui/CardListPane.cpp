@@ -55,7 +55,7 @@ void CardListPane::showTrash(bool trash)
         reload();
 }
 
-// The list's models go first: the index they filter through is a member, gone before the children are.
+// The list's models go first: the index they filter through is a child made before them.
 CardListPane::~CardListPane()
 {
     delete m_proxy;
