@@ -105,14 +105,14 @@ SearchIndex::~SearchIndex()
     clear();
 }
 
-bool SearchIndex::rebuild(CardDb &store, bool trashed)
+bool SearchIndex::rebuild(CardDb &store, bool trashed, const std::atomic_bool *stop)
 {
     clear();
     // One card at a time: the decrypted cards of a large wallet never stand in memory together.
     const bool read = store.forEachCard(
-        [this](const StoredCard &row) {
+        [this, stop](const StoredCard &row) {
             insert(row.id, *row.card);
-            return true;
+            return !stop || !stop->load();
         },
         trashed ? CardDb::TrashedCards : CardDb::LiveCards);
     if (read)

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -37,9 +38,10 @@ public:
     SearchIndex &operator=(const SearchIndex &) = delete;
     ~SearchIndex();
 
-    // Reads every live card of the store, or with trashed set every card in the trash.
-    // False when some cards could not be read; the others are indexed all the same.
-    bool rebuild(CardDb &store, bool trashed = false);
+    // Reads every live card of the store, or with trashed set every card in the trash, unless stop is
+    // set meanwhile (then it ends early, with part of the cards). False when some cards could not be
+    // read; the others are indexed all the same.
+    bool rebuild(CardDb &store, bool trashed = false, const std::atomic_bool *stop = nullptr);
     // Reads one card again after it was added or changed.
     void update(CardDb &store, int id);
     void remove(int id);

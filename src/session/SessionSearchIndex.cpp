@@ -9,6 +9,10 @@ SessionSearchIndex::SessionSearchIndex(WalletSession &session, QObject *parent)
     : QObject(parent)
     , m_session(session)
 {
+    connect(&session, &WalletSession::closing, this, [this] {
+        if (m_stop)
+            *m_stop = true;
+    });
 }
 
 SessionSearchIndex::~SessionSearchIndex()
@@ -24,8 +28,9 @@ void SessionSearchIndex::rebuild(bool trashed)
     auto built = std::make_shared<SearchIndex>();
     m_build = new QFutureWatcher<bool>(this);
     connect(m_build, &QFutureWatcher<bool>::finished, this, [this, built] { takeBuilt(*built); });
-    m_build->setFuture(
-        m_session.readInBackground([built, trashed](CardDb &store) { return built->rebuild(store, trashed); }));
+    m_stop = std::make_shared<std::atomic_bool>(false);
+    m_build->setFuture(m_session.readInBackground(
+        [built, trashed, stop = m_stop](CardDb &store) { return built->rebuild(store, trashed, stop.get()); }));
 }
 
 void SessionSearchIndex::takeBuilt(SearchIndex &built)
@@ -68,6 +73,8 @@ void SessionSearchIndex::clear()
 
 void SessionSearchIndex::forgetBuild()
 {
+    if (m_stop)
+        *m_stop = true;
     delete m_build;
     m_build = nullptr;
     m_changedMeanwhile.clear();

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 
+#include <atomic>
 #include <memory>
 
 template<typename T> class QFutureWatcher;
@@ -44,6 +45,8 @@ private:
     WalletSession &m_session;
     SearchIndex m_index;
     QFutureWatcher<bool> *m_build = nullptr;
+    // Set to end the build early: a lock waits for it.
+    std::shared_ptr<std::atomic_bool> m_stop;
     // The cards changed while the index was being built: true for changed, false for removed.
     QHash<int, bool> m_changedMeanwhile;
 };

@@ -153,6 +153,7 @@ void WalletSession::lock()
 {
     if (!m_store)
         return;
+    emit closing();
     waitForJobs();
     m_store.reset();
     emit locked();
@@ -196,6 +197,7 @@ void WalletSession::noticeOutsideChanges()
 
 void WalletSession::close()
 {
+    emit closing();
     waitForJobs();
     m_store.reset();
     m_path.clear();

@@ -110,6 +110,8 @@ public:
 
 signals:
     void opened();
+    // The session is about to lock or close: work in the background that can stop early should.
+    void closing();
     void locked();
     void closed();
     // Many cards may have changed (a merge, an import, a restore): the views read the list again.
