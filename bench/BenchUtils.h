@@ -4,6 +4,7 @@
 #include "store/NewWalletOptions.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QString>
 #include <QTextStream>
 
@@ -18,6 +19,36 @@ inline void report(const QString &what, int cards, double milliseconds)
                                .arg(what, -44)
                                .arg(QStringLiteral("%1 cards").arg(cards), 12)
                                .arg(milliseconds, 10, 'f', 2);
+}
+
+// Prints a memory figure: what was measured, for how many cards, in megabytes.
+inline void reportMb(const QString &what, int cards, double megabytes)
+{
+    QTextStream(stdout) << QStringLiteral("%1 %2 %3 MB\n")
+                               .arg(what, -44)
+                               .arg(QStringLiteral("%1 cards").arg(cards), 12)
+                               .arg(megabytes, 10, 'f', 1);
+}
+
+// Resets the peak resident size the kernel keeps for this process, so that it tells one step's peak.
+inline void resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// A size from /proc/self/status ("VmRSS", "VmHWM") in megabytes.
+inline double memoryMb(const QByteArray &name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(name + ':'))
+            return line.mid(name.size() + 1).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return 0;
 }
 
 inline double elapsedMs(const QElapsedTimer &timer)
@@ -43,5 +74,8 @@ void runExportBench(const QString &folder, int cards);
 void runDivergedSyncBench(const QString &folder, int cards);
 // Builds the search index of a wallet, times single keystrokes' searches and a password health check.
 void runSearchBench(const QString &folder, int cards);
+// Unlocks a wallet of either format as the window does (list first, then the search index) and as the
+// command line does (ls, search), with the memory kept after unlocking and after locking.
+void runUnlockBench(const QString &folder, int cards, const NewWalletOptions &options);
 // Sorts the window's card list and times the keystrokes that narrow it and clear its search.
 void runCardListBench(const QString &folder, int cards);

@@ -5,24 +5,74 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Part = std::function<void(const QString &folder)>;
+
+// The parts of the bench by name, so that one can run alone: `tessera-bench unlock`.
+const std::vector<std::pair<QString, Part>> &parts()
+{
+    static const std::vector<std::pair<QString, Part>> all{
+        {QStringLiteral("store"),
+         [](const QString &folder) {
+             for (const int cards : {1000, 10000})
+                 runStoreBench(folder, cards, {NewWalletOptions::Compatible, {}});
+             for (const int cards : {1000, 10000, 100000})
+                 runStoreBench(folder, cards, NewWalletOptions());
+         }},
+        {QStringLiteral("import"), [](const QString &folder) { runImportBench(folder, 10000); }},
+        {QStringLiteral("sync"),
+         [](const QString &folder) {
+             runSyncBench(folder, 10000, 0);
+             runSyncBench(folder, 0, 1000);
+             for (const int cards : {10000, 100000})
+                 runDivergedSyncBench(folder, cards);
+         }},
+        {QStringLiteral("search"), [](const QString &folder) { runSearchBench(folder, 10000); }},
+        {QStringLiteral("list"),
+         [](const QString &folder) {
+             for (const int cards : {10000, 100000})
+                 runCardListBench(folder, cards);
+         }},
+        {QStringLiteral("unlock"),
+         [](const QString &folder) {
+             for (const int cards : {10000, 100000}) {
+                 runUnlockBench(folder, cards, {NewWalletOptions::Compatible, {}});
+                 runUnlockBench(folder, cards, NewWalletOptions());
+             }
+         }},
+        {QStringLiteral("export"), [](const QString &folder) { runExportBench(folder, 100000); }},
+    };
+    return all;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    QStringList chosen = app.arguments().mid(1);
+    for (const QString &name : qAsConst(chosen)) {
+        const auto known = [&name](const std::pair<QString, Part> &part) { return part.first == name; };
+        if (std::none_of(parts().cbegin(), parts().cend(), known)) {
+            QTextStream(stderr) << "usage: tessera-bench [PART...]\nparts:";
+            for (const auto &part : parts())
+                QTextStream(stderr) << ' ' << part.first;
+            QTextStream(stderr) << "\nWithout a part, every part runs.\n";
+            return name == QLatin1String("--help") ? 0 : 2;
+        }
+    }
     QTemporaryDir folder;
     if (!folder.isValid())
         qFatal("no temporary folder");
-    for (const int cards : {1000, 10000})
-        runStoreBench(folder.path(), cards, {NewWalletOptions::Compatible, {}});
-    for (const int cards : {1000, 10000, 100000})
-        runStoreBench(folder.path(), cards, NewWalletOptions());
-    runImportBench(folder.path(), 10000);
-    runSyncBench(folder.path(), 10000, 0);
-    runSyncBench(folder.path(), 0, 1000);
-    for (const int cards : {10000, 100000})
-        runDivergedSyncBench(folder.path(), cards);
-    runSearchBench(folder.path(), 10000);
-    for (const int cards : {10000, 100000})
-        runCardListBench(folder.path(), cards);
-    runExportBench(folder.path(), 100000);
+    for (const auto &part : parts()) {
+        if (chosen.isEmpty() || chosen.contains(part.first))
+            part.second(folder.path());
+    }
     return 0;
 }

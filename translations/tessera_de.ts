@@ -342,10 +342,6 @@ keines von beiden.</translation>
         <source>Terms are looked for in titles, template names, notes and field labels and values, ignoring case and accents; sensitive values are never searched. Double quotes inside an argument keep a phrase together, as in the search field of the window.</source>
         <translation>Gesucht wird in Titeln, Vorlagennamen, Notizen sowie Feldbezeichnungen und -werten, ohne Rücksicht auf Groß- und Kleinschreibung und Akzente; vertrauliche Werte werden nie durchsucht. Doppelte Anführungszeichen innerhalb eines Arguments halten eine Wortgruppe zusammen, wie im Suchfeld des Fensters.</translation>
     </message>
-    <message>
-        <source>damaged wallet: some cards cannot be read</source>
-        <translation>beschädigter Tresor: Einige Karten können nicht gelesen werden</translation>
-    </message>
 </context>
 <context>
     <name>CardSelector</name>

@@ -11,9 +11,10 @@
 #include "store/CardDb.h"
 
 #include <QCollator>
-#include <QSet>
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -42,18 +43,26 @@ QString column(QString text)
 
 // The lines of `ls`: id, title and template type, sorted by title as the window sorts them; with
 // trashed cards, a fourth column says which are.
-QString listing(QVector<CardListEntry> entries, bool withTrashed)
+QString listing(const QVector<CardListEntry> &entries, bool withTrashed)
 {
     const QCollator collator = titleCollator();
-    std::stable_sort(entries.begin(), entries.end(), [&collator](const CardListEntry &a, const CardListEntry &b) {
-        return collator.compare(a.title, b.title) < 0;
-    });
+    // Sort keys compare as the collator does, without its work for each of the many comparisons.
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(size_t(entries.size()));
+    for (const CardListEntry &entry : entries)
+        keys.push_back(collator.sortKey(entry.title));
+    std::vector<int> order(size_t(entries.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
     QString text;
-    for (const CardListEntry &entry : qAsConst(entries)) {
-        QStringList columns{QString::number(entry.id), column(entry.title), column(entry.templateType)};
+    for (const int at : order) {
+        const CardListEntry &entry = entries.at(at);
+        text += QString::number(entry.id) + QLatin1Char('\t') + column(entry.title) + QLatin1Char('\t')
+            + column(entry.templateType);
         if (withTrashed)
-            columns << QLatin1String(entry.trashed ? "trashed" : "live");
-        text += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');
+            text += QLatin1String(entry.trashed ? "\ttrashed" : "\tlive");
+        text += QLatin1Char('\n');
     }
     return text;
 }
@@ -112,21 +121,15 @@ int CardQueries::list(const Invocation &call)
 }
 
 // Each argument is read as the window reads the search field, so `search W '"blue door"'` looks for the
-// phrase and `search W blue door` for both words anywhere.
+// phrase and `search W blue door` for both words anywhere. One search reads the cards one at a time and
+// keeps only the matches: building the window's index of every card would cost more than it saves.
 int CardQueries::search(const Invocation &call)
 {
-    SearchIndex index;
-    const auto listed = call.wallet().cardList(CardDb::AllCards);
-    if (!listed || !index.rebuild(call.wallet())) {
-        return listed ? call.console().fail(call.argument(0), tr("damaged wallet: some cards cannot be read"))
-                      : call.walletFailed();
-    }
-    const QSet<int> found = index.find(SearchQuery(call.argumentsFrom(1).join(QLatin1Char(' '))));
-    QVector<CardListEntry> entries = *listed;
-    entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                 [&found](const CardListEntry &e) { return !found.contains(e.id); }),
-                  entries.end());
-    call.console().print(listing(entries, false));
+    const auto found
+        = SearchIndex::findInStore(call.wallet(), SearchQuery(call.argumentsFrom(1).join(QLatin1Char(' '))));
+    if (!found)
+        return call.walletFailed();
+    call.console().print(listing(*found, false));
     return ExitSuccess;
 }
 

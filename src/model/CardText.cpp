@@ -5,7 +5,11 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -31,24 +35,52 @@ QString fieldColumn(const QString &text)
     return withoutZeros(QString(text).replace(columnSeparator, QLatin1String("    ")));
 }
 
-QDateTime readTime(const QString &text)
+// The plain decimal number most columns hold, read without a conversion's general machinery; none for
+// anything else (a sign, blanks, a fraction), which the conversion then reads.
+std::optional<qint64> plainNumber(QStringView text)
 {
-    bool ok = false;
-    double seconds = text.toDouble(&ok);
-    if (!ok || !std::isfinite(seconds))
-        seconds = 0;
+    if (text.isEmpty() || text.size() > 15)
+        return std::nullopt;
+    qint64 value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+QDateTime readTime(QStringView text)
+{
+    double seconds = 0;
+    if (const auto plain = plainNumber(text)) {
+        seconds = double(*plain);
+    } else {
+        bool ok = false;
+        seconds = text.toString().toDouble(&ok);
+        if (!ok || !std::isfinite(seconds))
+            seconds = 0;
+    }
     const double wrapped = std::fmod(std::trunc(seconds), 4294967296.0);
     const qint64 whole = qint64(wrapped < 0 ? wrapped + 4294967296.0 : wrapped);
     return QDateTime::fromSecsSinceEpoch(whole, Qt::UTC);
 }
 
-int readInt(const QString &text, bool *ok = nullptr)
+int readInt(QStringView text, bool *ok = nullptr)
 {
-    bool isNumber = false;
-    const int value = text.toInt(&isNumber);
+    const auto plain = plainNumber(text);
+    bool isNumber = plain && *plain <= std::numeric_limits<int>::max();
+    int value = int(plain.value_or(0));
+    if (!plain)
+        value = text.toString().toInt(&isNumber);
     if (ok)
         *ok = isNumber;
     return isNumber ? value : 0;
+}
+
+bool isAscii(const QByteArray &bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (uchar(c) & 0x80) == 0; });
 }
 
 } // namespace
@@ -74,31 +106,44 @@ bool Card::fromData(const QByteArray &data)
     const int zero = data.indexOf('\0');
     QByteArray bytes = zero < 0 ? data : data.left(zero);
     QString text = QString::fromUtf8(bytes);
-    const QStringList columns = text.split(columnSeparator, Qt::KeepEmptyParts);
+    // Views into the text: a large wallet is read without an allocation for every column.
+    std::vector<QStringView> columns;
+    columns.reserve(64);
+    const QStringView whole(text);
+    for (qsizetype from = 0;;) {
+        const qsizetype tab = whole.indexOf(columnSeparator, from);
+        columns.push_back(whole.mid(from, tab < 0 ? -1 : tab - from));
+        if (tab < 0)
+            break;
+        from = tab + 1;
+    }
+    const int columnCount = int(columns.size());
     // Missing columns read as empty, so even a damaged text fills in what it holds.
-    const auto column = [&columns](int index) { return index < columns.size() ? columns.at(index) : QString(); };
+    const auto column
+        = [&columns, columnCount](int index) { return index < columnCount ? columns[size_t(index)] : QStringView(); };
 
-    m_uuid = column(0);
+    m_uuid = column(0).toString();
     m_updateTime = readTime(column(1));
-    m_templateType = column(2);
+    m_templateType = column(2).toString();
     m_iconId = readInt(column(3));
-    m_title = column(4);
-    m_notes = column(5);
+    m_title = column(4).toString();
+    m_notes = column(5).toString();
     bool countIsNumber = false;
     const int count = readInt(column(6), &countIsNumber);
     // A field is read only when the text reaches its first column, so a damaged count cannot
     // conjure up fields the text does not hold.
     for (int i = 0; i < count; ++i) {
         const int first = headColumns + columnsPerField * i;
-        if (first >= columns.size())
+        if (first >= columnCount)
             break;
-        addField(readInt(column(first)), readTime(column(first + 1)), column(first + 2), column(first + 3),
-                 readInt(column(first + 4)), readInt(column(first + 5)) != 0);
+        addField(readInt(column(first)), readTime(column(first + 1)), column(first + 2).toString(),
+                 column(first + 3).toString(), readInt(column(first + 4)), readInt(column(first + 5)) != 0);
     }
-    // Bytes that are not UTF-8 come back changed: the blob was not a card text.
-    QByteArray reencoded = text.toUtf8();
-    const bool wellFormed = reencoded == bytes && columns.size() >= headColumns && countIsNumber && count >= 0
-        && columns.size() >= headColumns + columnsPerField * qint64(count);
+    // Bytes that are not UTF-8 come back changed: the blob was not a card text. ASCII always is.
+    QByteArray reencoded = isAscii(bytes) ? QByteArray() : text.toUtf8();
+    const bool isUtf8 = reencoded.isNull() || reencoded == bytes;
+    const bool wellFormed = isUtf8 && columnCount >= headColumns && countIsNumber && count >= 0
+        && columnCount >= headColumns + columnsPerField * qint64(count);
     SecretText::wipe(reencoded);
     SecretText::wipe(text);
     SecretText::wipe(bytes);

@@ -10,13 +10,31 @@ bool isQuote(QChar c)
     return c == QLatin1Char('"') || c.unicode() == 0x201C || c.unicode() == 0x201D;
 }
 
-bool isAscii(const QString &text)
+bool isAscii(QStringView text)
 {
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return false;
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// Folds one character to where write points; false when it folds to nothing. ASCII, most of any
+// wallet, takes a quick path: QChar's look-ups cost more than the rest of the indexing together.
+bool foldCharacter(QChar c, QChar *write)
+{
+    const char16_t code = c.unicode();
+    if (code < 0x80) {
+        *write = QChar(code >= 'A' && code <= 'Z' ? code + ('a' - 'A') : code);
+        return true;
     }
+    const QChar::Category category = c.category();
+    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing)
+        return false;
+    *write = c.toCaseFolded();
     return true;
+}
+
+bool isBlank(QChar c)
+{
+    const char16_t code = c.unicode();
+    return code < 0x80 ? code == ' ' || (code >= '\t' && code <= '\r') : c.isSpace();
 }
 
 } // namespace
@@ -44,7 +62,7 @@ void SearchQuery::addTerm(const QString &term)
         m_terms.append(folded);
 }
 
-bool SearchQuery::matches(const QString &foldedText) const
+bool SearchQuery::matches(QStringView foldedText) const
 {
     for (const QString &term : m_terms) {
         if (!foldedText.contains(term))
@@ -61,28 +79,36 @@ bool SearchQuery::narrows(const SearchQuery &wider) const
     });
 }
 
-// Compatibility decomposition splits "é" into "e" and a combining accent, which is then dropped. Most
-// text is plain ASCII and needs no decomposition, which keeps indexing a large wallet quick.
 QString SearchQuery::fold(const QString &text)
 {
-    const QString source = isAscii(text) ? text : text.normalized(QString::NormalizationForm_KD);
     QString folded;
-    folded.reserve(source.size());
+    foldInto(text, folded);
+    return folded;
+}
+
+// Compatibility decomposition splits "é" into "e" and a combining accent, which is then dropped. Most
+// text is plain ASCII and needs no decomposition, which keeps indexing a large wallet quick.
+void SearchQuery::foldInto(QStringView text, QString &folded)
+{
+    const QString decomposed = isAscii(text) ? QString() : text.toString().normalized(QString::NormalizationForm_KD);
+    const QStringView source = decomposed.isNull() ? text : QStringView(decomposed);
+    const int start = folded.size();
+    // A character never folds into more than one.
+    folded.resize(start + int(source.size()));
+    QChar *const first = folded.data() + start;
+    QChar *write = first;
     bool afterBlank = true;
     for (const QChar c : source) {
-        if (c.isSpace()) {
+        if (isBlank(c)) {
             if (!afterBlank)
-                folded += QLatin1Char(' ');
+                *write++ = QLatin1Char(' ');
             afterBlank = true;
-            continue;
+        } else if (foldCharacter(c, write)) {
+            ++write;
+            afterBlank = false;
         }
-        const QChar::Category category = c.category();
-        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing)
-            continue;
-        folded += c.toCaseFolded();
-        afterBlank = false;
     }
-    if (folded.endsWith(QLatin1Char(' ')))
-        folded.chop(1);
-    return folded;
+    if (write != first && write[-1] == QLatin1Char(' '))
+        --write;
+    folded.resize(int(write - folded.data()));
 }

@@ -71,7 +71,9 @@ std::unique_ptr<CardDb> WalletSession::openStore(const QString &path, const Wall
                                                  WalletError *error)
 {
     std::unique_ptr<CardDb> store = CardDb::open(path, credentials, error);
-    if (store && !store->cardList()) {
+    // Counting the live cards reads every row of the table, as the list will, without making the list
+    // twice: the window reads it right after.
+    if (store && store->cardCount() < 0) {
         *error = store->lastError();
         return nullptr;
     }
@@ -120,16 +122,31 @@ void WalletSession::waitForJobs()
     m_jobs.clear();
 }
 
+QFuture<bool> WalletSession::startJob(std::function<bool()> job)
+{
+    m_jobs.erase(
+        std::remove_if(m_jobs.begin(), m_jobs.end(), [](const QFuture<bool> &job) { return job.isFinished(); }),
+        m_jobs.end());
+    m_jobs.append(QtConcurrent::run(std::move(job)));
+    return m_jobs.last();
+}
+
 QFuture<bool> WalletSession::runInBackground(std::function<bool(CardDb &)> work)
 {
     if (!m_store)
         return QtConcurrent::run([] { return false; });
-    m_jobs.erase(
-        std::remove_if(m_jobs.begin(), m_jobs.end(), [](const QFuture<bool> &job) { return job.isFinished(); }),
-        m_jobs.end());
     CardDb *store = m_store.get();
-    m_jobs.append(QtConcurrent::run([store, work = std::move(work)] { return work(*store); }));
-    return m_jobs.last();
+    return startJob([store, work = std::move(work)] { return work(*store); });
+}
+
+QFuture<bool> WalletSession::readInBackground(std::function<bool(CardDb &)> work)
+{
+    if (!m_store)
+        return QtConcurrent::run([] { return false; });
+    return startJob([path = m_path, key = m_store->key(), work = std::move(work)] {
+        const std::unique_ptr<CardDb> store = CardDb::openWithKey(path, key);
+        return store && work(*store);
+    });
 }
 
 void WalletSession::selectLocked(const QString &path)
@@ -144,6 +161,7 @@ void WalletSession::lock()
 {
     if (!m_store)
         return;
+    emit closing();
     waitForJobs();
     m_store.reset();
     emit locked();
@@ -187,6 +205,7 @@ void WalletSession::noticeOutsideChanges()
 
 void WalletSession::close()
 {
+    emit closing();
     waitForJobs();
     m_store.reset();
     m_path.clear();

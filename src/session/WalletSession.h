@@ -46,7 +46,7 @@ public:
     // Why the last operation failed.
     WalletError lastError() const { return m_lastError; }
 
-    // Opens the wallet at path with its password (reading its card list once to be sure it can be
+    // Opens the wallet at path with its password (reading its table of cards once to be sure it can be
     // used) and makes it the session's.
     bool unlock(const QString &path, const WalletCredentials &credentials);
     bool unlock(const QString &path, const QString &password);
@@ -107,9 +107,14 @@ public:
     // Runs work on a worker thread against the open store. lock(), close() and the destructor wait for
     // it, so the store is never destroyed under a running job.
     QFuture<bool> runInBackground(std::function<bool(CardDb &)> work);
+    // The same for reading work, against a store of its own on the same file opened with the session's
+    // key: the views go on using the session's store meanwhile. False when that store does not open.
+    QFuture<bool> readInBackground(std::function<bool(CardDb &)> work);
 
 signals:
     void opened();
+    // The session is about to lock or close: work in the background that can stop early should.
+    void closing();
     void locked();
     void closed();
     // Many cards may have changed (a merge, an import, a restore): the views read the list again.
@@ -125,6 +130,7 @@ private:
     bool fail(const WalletError &error);
     bool failWithStoreError();
     void waitForJobs();
+    QFuture<bool> startJob(std::function<bool()> job);
     // The row that holds uuid now, inside the caller's write transaction.
     int rowOf(const QString &uuid);
 

@@ -28,6 +28,21 @@ void CardFilterProxy::setQuery(const SearchQuery &query)
     // Typing on hides cards and shows none: only the rows shown need a look.
     const QVector<int> candidates = query.narrows(m_query) ? m_shown : m_sorted;
     m_query = query;
+    showMatching(candidates);
+}
+
+void CardFilterProxy::indexReady()
+{
+    if (m_sortColumn != Title)
+        m_sorted = sortedRows();
+    showMatching(m_sorted);
+    if (!m_shown.isEmpty())
+        emit dataChanged(index(0, UserName), index(m_shown.size() - 1, ColumnCount - 1));
+}
+
+// The candidates that the search lets through, in one layout change.
+void CardFilterProxy::showMatching(const QVector<int> &candidates)
+{
     QVector<int> shown;
     shown.reserve(candidates.size());
     for (const int row : candidates) {

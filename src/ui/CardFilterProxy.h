@@ -25,6 +25,9 @@ public:
     CardFilterProxy(CardListModel *cards, const SearchIndex &index, QObject *parent = nullptr);
 
     void setQuery(const SearchQuery &query);
+    // The index learned many cards at once (it was built after the list was shown): the search runs
+    // over every card again, and the columns it fills show their values and sort anew.
+    void indexReady();
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &shown, int role = Qt::DisplayRole) const override;
@@ -36,6 +39,7 @@ public:
     QModelIndex fromCards(const QModelIndex &cardsIndex) const;
 
 private:
+    void showMatching(const QVector<int> &candidates);
     QModelIndex cardsIndex(const QModelIndex &shown) const;
     QVariant columnData(int cardRow, int column, int role) const;
     QString text(int cardRow, int column) const;

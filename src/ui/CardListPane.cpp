@@ -2,6 +2,7 @@
 
 #include "model/Card.h"
 #include "password/PasswordFields.h"
+#include "session/SessionSearchIndex.h"
 #include "session/WalletSession.h"
 #include "ui/CardFilterProxy.h"
 #include "ui/CardListModel.h"
@@ -45,6 +46,11 @@ CardListPane::CardListPane(QWidget *parent)
 void CardListPane::setSession(WalletSession *session)
 {
     m_session = session;
+    m_index = new SessionSearchIndex(*session, this);
+    connect(m_index, &SessionSearchIndex::ready, this, [this] {
+        if (m_proxy)
+            m_proxy->indexReady();
+    });
     connect(session, &WalletSession::cardAdded, this, &CardListPane::addCard);
     connect(session, &WalletSession::cardUpdated, this, &CardListPane::updateCard);
     connect(session, &WalletSession::cardRemoved, this, &CardListPane::removedCard);
@@ -58,7 +64,7 @@ void CardListPane::showTrash(bool trash)
         reload();
 }
 
-// The list's models go first: the index they filter through is a member, gone before the children are.
+// The list's models go first: the index they filter through is a child made before them.
 CardListPane::~CardListPane()
 {
     delete m_proxy;
@@ -68,13 +74,15 @@ CardListPane::~CardListPane()
 bool CardListPane::reload()
 {
     dropList();
-    if (m_session)
-        m_session->read([this](CardDb &store) { return m_index.rebuild(store, m_trash); });
+    if (!m_session)
+        return true;
+    // The list first; the index follows off this thread, and a search typed meanwhile runs when it is ready.
     m_model = new CardListModel(m_session, m_trash, this);
-    m_proxy = new CardFilterProxy(m_model, m_index, this);
+    m_proxy = new CardFilterProxy(m_model, m_index->index(), this);
     connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &CardListPane::showMatches);
     connect(m_proxy, &QAbstractItemModel::rowsInserted, this, &CardListPane::showMatches);
     connect(m_proxy, &QAbstractItemModel::rowsRemoved, this, &CardListPane::showMatches);
+    m_index->rebuild(m_trash);
     m_ui->listView->setModel(m_proxy);
     // A search typed before the list was rebuilt (by an import, say) keeps filtering it.
     applyFilter(m_ui->searchEdit->text());
@@ -84,12 +92,13 @@ bool CardListPane::reload()
 void CardListPane::clear()
 {
     dropList();
+    if (m_index)
+        m_index->clear();
     m_ui->searchEdit->clear();
 }
 
 void CardListPane::dropList()
 {
-    m_index.clear();
     if (!m_model)
         return;
     m_ui->listView->setModel(nullptr);
@@ -166,7 +175,8 @@ void CardListPane::handleSelection(const QModelIndex &index)
 
 void CardListPane::removedCard(int cardid)
 {
-    m_index.remove(cardid);
+    if (m_index)
+        m_index->remove(cardid);
     if (m_model)
         m_model->removeCard(cardid);
 }
@@ -176,7 +186,7 @@ void CardListPane::addCard(int cardid)
 {
     if (!m_model)
         return;
-    updateIndex(cardid);
+    m_index->update(cardid);
     select(m_model->addCard(cardid));
 }
 
@@ -184,17 +194,8 @@ void CardListPane::updateCard(int cardid)
 {
     if (!m_model)
         return;
-    updateIndex(cardid);
+    m_index->update(cardid);
     select(m_model->updateCard(cardid));
-}
-
-void CardListPane::updateIndex(int cardid)
-{
-    if (m_session)
-        m_session->read([this, cardid](CardDb &store) {
-            m_index.update(store, cardid);
-            return true;
-        });
 }
 
 void CardListPane::selectCard(int cardid)

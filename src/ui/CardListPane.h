@@ -1,7 +1,5 @@
 #pragma once
 
-#include "search/SearchIndex.h"
-
 #include <QModelIndex>
 #include <QWidget>
 
@@ -13,6 +11,7 @@ class CardListPane;
 class CardFilterProxy;
 class QLabel;
 class CardListModel;
+class SessionSearchIndex;
 class WalletSession;
 
 // The left pane: a search field over the list of cards, sorted by title. The pane keeps the search index
@@ -54,7 +53,6 @@ private:
     void updateCard(int cardid);
     void removedCard(int cardid);
     void dropList();
-    void updateIndex(int cardid);
     void select(const QModelIndex &sourceIndex);
     void applyFilter(const QString &text);
     // While searching, how many cards match, or a page that says none does.
@@ -64,7 +62,7 @@ private:
     void copyPassword();
 
     const std::unique_ptr<Ui::CardListPane> m_ui;
-    SearchIndex m_index;
+    SessionSearchIndex *m_index = nullptr;
     CardListModel *m_model = nullptr;
     CardFilterProxy *m_proxy = nullptr;
     WalletSession *m_session = nullptr;

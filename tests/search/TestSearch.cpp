@@ -1,6 +1,8 @@
+#include "common/TestCards.h"
 #include "model/Card.h"
 #include "model/FieldType.h"
 #include "search/SearchIndex.h"
+#include "store/CardDb.h"
 
 #include <QtTest>
 
@@ -8,7 +10,117 @@ class TestSearch : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+    std::unique_ptr<CardDb> m_store;
+    SearchIndex m_index;
+
+    int idOf(const QString &title)
+    {
+        const auto list = m_store->cardList(CardDb::AllCards);
+        for (const CardListEntry &entry : list.value_or(QVector<CardListEntry>())) {
+            if (entry.title == title)
+                return entry.id;
+        }
+        return -1;
+    }
+
 private slots:
+    void initTestCase()
+    {
+        m_store = CardDb::create(m_dir.filePath("search.tessera"), "pw");
+        auto emile = makeCard(uuidNumber(1), "Café Émile", {"-", "hunter2", "zoe@mail.example", "mail.example/a"});
+        addFields(*emile, {{"Login", "Ana.Lopez", FieldType::Username}, {"Url", "second.example", FieldType::Url}});
+        m_store->addCard(*emile);
+        m_store->addCard(*makeCard(uuidNumber(2), "Bank", {"", "pw", "ana@mail.example"}));
+        auto shop = makeCard(uuidNumber(3), "Shop", {"-", "-", "-", "shop.example/s"});
+        addFields(*shop, {{"Customer", "secret-id", FieldType::Username, true}});
+        m_store->addCard(*shop);
+        m_store->addCard(*makeCard(uuidNumber(4), "Old", {"old"}));
+        m_store->trashCard(idOf("Old"));
+        QVERIFY(m_index.rebuild(*m_store));
+    }
+
+    // A wallet searched through the window's index and card by card as the command line does: both find
+    // the same cards, live ones only.
+    void findsInWallet_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("titles");
+        // clang-format off
+        QTest::newRow("title, case and accent") << "EMILE"          << QStringList{"Café Émile"};
+        QTest::newRow("template name")          << "login"          << QStringList{"Café Émile", "Bank", "Shop"};
+        QTest::newRow("field value")            << "ana@mail"       << QStringList{"Bank"};
+        QTest::newRow("two terms")              << "shop.example s" << QStringList{"Shop"};
+        QTest::newRow("sensitive value")        << "hunter2"        << QStringList{};
+        QTest::newRow("trashed card")           << "old"            << QStringList{};
+        // clang-format on
+    }
+
+    void findsInWallet()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, titles);
+        const SearchQuery query(typed);
+        const auto scanned = SearchIndex::findInStore(*m_store, query);
+        QVERIFY(scanned);
+        QSet<int> scannedIds;
+        QStringList found;
+        for (const CardListEntry &entry : *scanned) {
+            scannedIds.insert(entry.id);
+            found << entry.title;
+        }
+        QCOMPARE(found, titles);
+        QCOMPARE(m_index.find(query), scannedIds);
+    }
+
+    // Beside a title the list shows the first filled user name, else e-mail, that is not sensitive, the
+    // first address and the time of the last change; nothing for a card the index does not know.
+    void columns_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("userName");
+        QTest::addColumn<QString>("url");
+        // clang-format off
+        QTest::newRow("user name before e-mail") << "Café Émile" << "Ana.Lopez"        << "mail.example/a";
+        QTest::newRow("e-mail, user name empty") << "Bank"       << "ana@mail.example" << "";
+        QTest::newRow("sensitive user name")     << "Shop"       << ""                 << "shop.example/s";
+        QTest::newRow("trashed card")            << "Old"        << ""                 << "";
+        // clang-format on
+    }
+
+    void columns()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, userName);
+        QFETCH(QString, url);
+        const CardColumns columns = m_index.columns(idOf(title));
+        QCOMPARE(columns.userName, userName);
+        QCOMPARE(columns.url, url);
+        QCOMPARE(columns.modified, title == "Old" ? QDateTime() : t0);
+    }
+
+    // Many large edits of one card: the index answers from its latest text after its buffers are compacted.
+    void followsChanges()
+    {
+        SearchIndex index;
+        QVERIFY(index.rebuild(*m_store));
+        const int bank = idOf("Bank");
+        for (int round = 0; round < 6; ++round) {
+            auto card = m_store->card(bank);
+            card->setNotes(QString("round%1 ").arg(round).repeated(3000));
+            card->setUpdateTime(t0.addSecs(round));
+            QVERIFY(m_store->updateCard(bank, *card));
+            index.update(*m_store, bank);
+        }
+        QCOMPARE(index.find(SearchQuery("round5")), QSet<int>{bank});
+        QCOMPARE(index.find(SearchQuery("round4")), QSet<int>());
+        QCOMPARE(index.find(SearchQuery("emile")), QSet<int>{idOf("Café Émile")});
+        QCOMPARE(index.columns(bank).modified, t0.addSecs(5));
+        index.remove(bank);
+        QCOMPARE(index.find(SearchQuery("ana@mail")), QSet<int>());
+        QCOMPARE(index.columns(bank).userName, QString());
+    }
+
     // One card, searched as the window and the command line search it.
     void matchesCard_data()
     {
