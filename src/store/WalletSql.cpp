@@ -57,6 +57,7 @@ bool WalletSql::writeRow(const QString &sql, const QVariantList &values)
     if (m_transactionDoomed)
         return false;
     const PreparedStatement statement = run(sql, values);
+    m_transactionWritten = true;
     if (!statement) {
         m_transactionDoomed = true;
         return false;
@@ -70,6 +71,7 @@ bool WalletSql::writeInTransaction(const QString &sql, const QVariantList &value
 {
     if (m_transactionDoomed)
         return false;
+    m_transactionWritten = true;
     if (run(sql, values))
         return true;
     m_transactionDoomed = true;
@@ -96,6 +98,7 @@ bool WalletSql::beginTransaction()
         return true;
     }
     m_transactionDoomed = false;
+    m_transactionWritten = false;
     m_lastError = WalletError();
     // A read-only file takes no write lock; its transaction only keeps reads consistent.
     if (!run(m_connections.isReadOnly() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
