@@ -46,18 +46,29 @@ bool WalletFileCopy::copyTo(const QString &target)
     const QString staged = FileOps::createStagedFile(target, &reason);
     if (staged.isEmpty())
         return m_sql.fail(WalletError(WalletError::WriteFailed, reason));
-    // A read inside the snapshot takes SQLite's shared lock (inside a transaction it is held already),
-    // and no other program writes the file while the lock is held.
+    // The check of every page inside the snapshot takes SQLite's shared lock (inside a transaction it is
+    // held already), and no other program writes the file while the lock is held.
     bool copied = false;
     {
         WalletSql::ReadSnapshot snapshot(m_sql);
-        PreparedStatement locked = m_sql.run(QStringLiteral("PRAGMA schema_version"));
-        copied = snapshot.isValid() && locked && locked->next() && writeInto(staged);
+        copied = snapshot.isValid() && pagesIntact() && writeInto(staged);
     }
     if (copied && FileOps::replaceAtomically(staged, target, &reason, FileOps::Permissions::OwnerOnly))
         return true;
     FileOps::discardStagedFile(staged);
     return copied ? m_sql.fail(WalletError(WalletError::WriteFailed, reason)) : false;
+}
+
+// A damaged file is refused, as the rewrite that follows would lose what a rescue could still read.
+bool WalletFileCopy::pagesIntact()
+{
+    PreparedStatement query = m_sql.run(QStringLiteral("PRAGMA quick_check"));
+    if (!query)
+        return false;
+    if (!query->next())
+        return m_sql.failSql(*query, false);
+    const QString verdict = query->value(0).toString();
+    return verdict == QLatin1String("ok") || m_sql.fail(WalletError(WalletError::Damaged, verdict));
 }
 
 bool WalletFileCopy::writeInto(const QString &staged)

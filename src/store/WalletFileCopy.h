@@ -20,11 +20,13 @@ public:
     // Whether the file alone holds the wallet: false in write-ahead-log mode, where committed pages
     // may still stand in the log beside it.
     bool isPossible();
-    // Writes the copy to target (replacing it atomically), readable by its owner only. Inside a
-    // transaction only before it writes anything: until it commits, its pages may be half on disk.
+    // Writes the copy to target (replacing it atomically), readable by its owner only; refuses a file
+    // whose pages SQLite finds damaged. Inside a transaction only before it writes anything: until it
+    // commits, its pages may be half on disk.
     bool copyTo(const QString &target);
 
 private:
+    bool pagesIntact();
     bool writeInto(const QString &staged);
 
     WalletSql &m_sql;
