@@ -54,6 +54,7 @@ public:
 private:
     bool writeInTransaction(const QString &sql, const QVariantList &values);
     void rollbackKeepingError();
+    void setCache(const QString &pragma);
 
     ThreadConnections m_connections;
     WalletError m_lastError;
