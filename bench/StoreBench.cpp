@@ -2,6 +2,7 @@
 
 #include "model/TextUtils.h"
 #include "store/CardDb.h"
+#include "store/WalletBackups.h"
 
 #include <QDir>
 
@@ -30,8 +31,7 @@ void addBenchCards(CardDb &store, int cards)
 void runStoreBench(const QString &folder, int cards, const NewWalletOptions &options)
 {
     const bool hardened = options.format == NewWalletOptions::Hardened;
-    const QString path
-        = QDir(folder).filePath(QStringLiteral("store-%1-v%2.tessera").arg(cards).arg(hardened ? 3 : 2));
+    const QString path = QDir(folder).filePath(QStringLiteral("store-%1-v%2.tessera").arg(cards).arg(hardened ? 3 : 2));
     const WalletCredentials credentials{QStringLiteral("bench"), QByteArray()};
     const QString format = hardened ? QStringLiteral(" (v3)") : QString();
     QElapsedTimer timer;
@@ -69,4 +69,18 @@ void runStoreBench(const QString &folder, int cards, const NewWalletOptions &opt
     report(QStringLiteral("change the password") + format, cards, elapsedMs(timer));
     if (!rekeyed)
         qFatal("the password change failed");
+
+    // What passwd does: a backup first, then the new password.
+    timer.restart();
+    const bool kept = !WalletBackups::keep(*store).isError();
+    const double backedUp = elapsedMs(timer);
+    const bool changed = store->changePassword(QStringLiteral("bench again"), QStringLiteral("bench"));
+    report(QStringLiteral("keep a backup") + format, cards, backedUp);
+    report(QStringLiteral("passwd: backup and new password") + format, cards, elapsedMs(timer));
+    if (!kept || !changed)
+        qFatal("the backup or the second password change failed");
+
+    timer.restart();
+    const int backups = WalletBackups::list(path).size();
+    report(QStringLiteral("list the backups") + format, backups, elapsedMs(timer));
 }

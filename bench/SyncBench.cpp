@@ -2,6 +2,7 @@
 
 #include "model/TextUtils.h"
 #include "store/CardDb.h"
+#include "store/WalletBackups.h"
 #include "sync/WalletMerge.h"
 
 #include <QDir>
@@ -94,9 +95,9 @@ void runDivergedSyncBench(const QString &folder, int cards)
     const long memoryBefore = peakMemoryMb();
     QElapsedTimer timer;
     timer.start();
-    if (!WalletMerge::merge(*store, *cloudStore, WalletMerge::BothCopies))
+    if (!WalletMerge::merge(*store, *cloudStore, WalletMerge::BothCopies, nullptr, nullptr, &WalletBackups::keep))
         qFatal("the merge failed");
-    report(QStringLiteral("merge, 1% edited and 1% added per side"), cards, elapsedMs(timer));
+    report(QStringLiteral("merge, 1% edited and 1% added, backup"), cards, elapsedMs(timer));
     QTextStream(stdout)
         << QStringLiteral("  peak memory %1 MB before the merge, %2 MB after\n").arg(memoryBefore).arg(peakMemoryMb());
 }

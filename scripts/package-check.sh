@@ -24,7 +24,7 @@ for file in usr/bin/tessera usr/bin/tessera-cli usr/share/applications/org.tesse
     grep -q "\./$file\$" <<<"$contents" || { echo "$deb lacks /$file" >&2; exit 1; }
 done
 depends="$(dpkg-deb --field "$deb" Depends)"
-for package in libqt5widgets5 libqt5sql5-sqlite libqca-qt5-2-plugins libzxcvbn0; do
+for package in libqt5widgets5 libqt5sql5-sqlite libssl3 libzxcvbn0; do
     grep -q "\b$package\b" <<<"$depends" || { echo "$deb does not depend on $package" >&2; exit 1; }
 done
 echo "$deb: $(dpkg-deb --field "$deb" Version), depends on $depends"

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ make cmake qtbase5-dev libqt5sql5-sqlite libqca-qt5-2-dev libqca-qt5-2-plugins qttools5-dev-tools libzxcvbn-dev
+packages=(g++ make cmake qtbase5-dev libqt5sql5-sqlite libsqlite3-dev libssl-dev qttools5-dev-tools libzxcvbn-dev
           libsodium-dev pkg-config
           qttranslations5-l10n desktop-file-utils appstream shared-mime-info dpkg-dev file
           keepassxc)

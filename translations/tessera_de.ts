@@ -3810,6 +3810,21 @@ verlangt, kann nicht Version 2 werden.</translation>
     </message>
 </context>
 <context>
+    <name>WalletFileCopy</name>
+    <message>
+        <source>the wallet has changes not yet saved</source>
+        <translation>der Tresor hat noch nicht gespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>the wallet is closed</source>
+        <translation>der Tresor ist geschlossen</translation>
+    </message>
+    <message>
+        <source>the wallet file cannot be read</source>
+        <translation>die Tresordatei kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>WalletProbe</name>
     <message>
         <source>no identity row</source>

@@ -1,47 +1,75 @@
 #include "store/CardCipher.h"
 
-#include <QtCrypto>
+#include <openssl/evp.h>
+
+#include <algorithm>
 
 namespace {
 
-// One initialisation for the whole process: repeated set-up and tear-down would reload the provider
-// plugins for every wallet opened.
-void ensureQcaInitialized()
+// The one AES implementation of the process, fetched once rather than looked up by every context.
+const EVP_CIPHER *aes128Cbc()
 {
-    static QCA::Initializer initializer;
+    static const EVP_CIPHER *const cipher = EVP_aes_128_cbc();
+    return cipher;
 }
 
-QCA::Cipher makeAes(QCA::Direction direction, const QByteArray &key, const QByteArray &iv)
+// Every call starts afresh from the IV on a context whose key schedule was set up once.
+QByteArray runCipher(EVP_CIPHER_CTX *context, bool encrypting, const QByteArray &iv, const QByteArray &input)
 {
-    return QCA::Cipher(QStringLiteral("aes128"), QCA::Cipher::CBC, QCA::Cipher::DefaultPadding, direction,
-                       QCA::SymmetricKey(key), QCA::InitializationVector(iv));
+    const auto *ivBytes = reinterpret_cast<const unsigned char *>(iv.constData());
+    if (EVP_CipherInit_ex(context, nullptr, nullptr, nullptr, ivBytes, encrypting ? 1 : 0) != 1)
+        return QByteArray();
+    QByteArray output(input.size() + EVP_MAX_BLOCK_LENGTH, Qt::Uninitialized);
+    auto *out = reinterpret_cast<unsigned char *>(output.data());
+    int updated = 0, finished = 0;
+    if (EVP_CipherUpdate(context, out, &updated, reinterpret_cast<const unsigned char *>(input.constData()),
+                         input.size())
+            != 1
+        || EVP_CipherFinal_ex(context, out + updated, &finished) != 1) {
+        CardCipher::wipe(output);
+        return QByteArray();
+    }
+    output.truncate(updated + finished);
+    return output;
 }
 
-// Every call starts afresh from the IV: the context is reset before each use. Card texts are held
-// in ordinary memory anyway, so the output is too: QCA's locked memory would cost a mutex per card.
-QByteArray runCipher(QCA::Cipher &cipher, const QByteArray &input)
+EVP_CIPHER_CTX *makeAes(bool encrypting, const QByteArray &key)
 {
-    cipher.clear();
-    // The provider's secure arrays wipe themselves; only the one copy handed out is plain memory. The
-    // input goes in as a secure array of its own: a plain memory region would be copied, unwiped, twice.
-    QCA::SecureArray output = cipher.update(QCA::SecureArray(input));
-    const bool updated = cipher.ok();
-    output += cipher.final();
-    return updated && cipher.ok() ? output.toByteArray() : QByteArray();
+    if (key.size() != CardCipher::keySize)
+        return nullptr;
+    EVP_CIPHER_CTX *context = EVP_CIPHER_CTX_new();
+    if (context
+        && EVP_CipherInit_ex(context, aes128Cbc(), nullptr, reinterpret_cast<const unsigned char *>(key.constData()),
+                             nullptr, encrypting ? 1 : 0)
+            != 1) {
+        EVP_CIPHER_CTX_free(context);
+        return nullptr;
+    }
+    return context;
 }
 
 } // namespace
 
+// The contexts free their key schedules, wiped, when they go.
 struct CardCipher::Contexts
 {
     Contexts(const QByteArray &key, const QByteArray &iv)
-        : encoder(makeAes(QCA::Encode, key, iv))
-        , decoder(makeAes(QCA::Decode, key, iv))
+        : encoder(makeAes(true, key))
+        , decoder(makeAes(false, key))
+        , iv(iv)
     {
     }
+    ~Contexts()
+    {
+        EVP_CIPHER_CTX_free(encoder);
+        EVP_CIPHER_CTX_free(decoder);
+    }
+    Contexts(const Contexts &) = delete;
+    Contexts &operator=(const Contexts &) = delete;
 
-    QCA::Cipher encoder;
-    QCA::Cipher decoder;
+    EVP_CIPHER_CTX *const encoder;
+    EVP_CIPHER_CTX *const decoder;
+    const QByteArray iv;
 };
 
 CardCipher::CardCipher(const QString &password, const QByteArray &salt, const QByteArray &iv)
@@ -52,7 +80,6 @@ CardCipher::CardCipher(const QString &password, const QByteArray &salt, const QB
 CardCipher::CardCipher(const QByteArray &key, const QByteArray &iv)
     : m_key(key.constData(), key.size())
 {
-    ensureQcaInitialized();
     m_contexts = std::make_unique<Contexts>(key, iv);
 }
 
@@ -75,14 +102,16 @@ void CardCipher::wipe(QByteArray &bytes)
 
 QByteArray CardCipher::encrypt(const QByteArray &plain) const
 {
-    return runCipher(m_contexts->encoder, plain);
+    if (!m_contexts->encoder || m_contexts->iv.size() != ivSize)
+        return QByteArray();
+    return runCipher(m_contexts->encoder, true, m_contexts->iv, plain);
 }
 
 QByteArray CardCipher::decrypt(const QByteArray &cipherText) const
 {
-    if (cipherText.isEmpty() || cipherText.size() % 16 != 0)
+    if (cipherText.isEmpty() || cipherText.size() % 16 != 0 || !m_contexts->decoder || m_contexts->iv.size() != ivSize)
         return QByteArray();
-    return runCipher(m_contexts->decoder, cipherText);
+    return runCipher(m_contexts->decoder, false, m_contexts->iv, cipherText);
 }
 
 QByteArray CardCipher::deriveKey(const QString &password, const QByteArray &salt)
@@ -97,32 +126,26 @@ QByteArray CardCipher::deriveKey(const QString &password, const QByteArray &salt
 
 QByteArray CardCipher::pbkdf2Sha256(const QByteArray &password, const QByteArray &salt, int iterations)
 {
-    ensureQcaInitialized();
-    // The provider refuses an empty MAC key. HMAC pads short keys with zero bytes, so a single zero
-    // byte is the same key as none at all.
-    const QByteArray macKey = password.isEmpty() ? QByteArray(1, '\0') : password;
-    QCA::MessageAuthenticationCode mac(QStringLiteral("hmac(sha256)"), QCA::SymmetricKey(QCA::SecureArray(macKey)));
-    mac.update(QCA::MemoryRegion(salt + QByteArray("\x00\x00\x00\x01", 4)));
-    QByteArray block = mac.final().toByteArray();
-    QByteArray result = block;
-    result.detach();
-    for (int i = 1; i < iterations; ++i) {
-        mac.clear();
-        mac.update(QCA::MemoryRegion(block));
-        block = mac.final().toByteArray();
-        for (int j = 0; j < result.size(); ++j)
-            result[j] = char(result[j] ^ block[j]);
-    }
-    wipe(block);
-    return result;
+    QByteArray block(32, Qt::Uninitialized);
+    if (PKCS5_PBKDF2_HMAC(password.constData(), password.size(),
+                          reinterpret_cast<const unsigned char *>(salt.constData()), salt.size(),
+                          std::max(1, iterations), EVP_sha256(), block.size(),
+                          reinterpret_cast<unsigned char *>(block.data()))
+        != 1)
+        return QByteArray();
+    return block;
 }
 
 QByteArray CardCipher::sha256Digest(const QByteArray &data)
 {
-    ensureQcaInitialized();
-    if (!QCA::isSupported("sha256"))
+    QByteArray digest(EVP_MAX_MD_SIZE, Qt::Uninitialized);
+    unsigned int size = 0;
+    if (EVP_Digest(data.constData(), size_t(data.size()), reinterpret_cast<unsigned char *>(digest.data()), &size,
+                   EVP_sha256(), nullptr)
+        != 1)
         return QByteArray();
-    return QCA::Hash(QStringLiteral("sha256")).hash(QCA::MemoryRegion(data)).toByteArray();
+    digest.truncate(int(size));
+    return digest;
 }
 
 QByteArray CardCipher::passwordVerifier(const QByteArray &key, const QByteArray &checkBlock, const QByteArray &iv)
@@ -132,6 +155,5 @@ QByteArray CardCipher::passwordVerifier(const QByteArray &key, const QByteArray 
 
 bool CardCipher::isAvailable()
 {
-    ensureQcaInitialized();
-    return QCA::isSupported("aes128-cbc-pkcs7") && QCA::isSupported("sha256") && QCA::isSupported("hmac(sha256)");
+    return aes128Cbc() && EVP_sha256();
 }

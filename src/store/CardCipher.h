@@ -7,13 +7,14 @@
 
 #include <memory>
 
-// AES-128-CBC with PKCS#7 padding under one key and one IV for every card of a wallet (the card sealer
+// AES-128-CBC with PKCS#7 padding (OpenSSL) under one key and one IV for every card of a wallet (the card sealer
 // of a version-2 file), plus the key derivation and digests that format is built on. Used by one
 // thread at a time.
 class CardCipher : public CardSealer
 {
 public:
     static constexpr int keySize = 16;
+    static constexpr int ivSize = 16;
     static constexpr int keyIterations = 2048;
 
     CardCipher(const QString &password, const QByteArray &salt, const QByteArray &iv);

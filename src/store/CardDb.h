@@ -11,6 +11,7 @@
 #include "store/WalletCredentials.h"
 #include "store/WalletError.h"
 #include "store/WalletFile.h"
+#include "store/WalletFileCopy.h"
 #include "store/WalletFormat.h"
 #include "store/WalletRekeying.h"
 #include "store/WalletRescue.h"
@@ -201,6 +202,13 @@ public:
     {
         return m_rescue.saveCopy(target, leftOut);
     }
+    // Writes a copy of the wallet as it stands to target (replacing it atomically), readable by its owner
+    // only: the file byte for byte, or where the file alone does not hold the wallet (write-ahead-log
+    // mode), as saveCopy() writes it. Inside a transaction only before it writes anything.
+    bool backUpTo(const QString &target, QVector<UnreadableCard> *leftOut)
+    {
+        return m_fileCopy.isPossible() ? m_fileCopy.copyTo(target) : saveCopy(target, leftOut);
+    }
 
     // Bulk work runs inside one transaction: one commit instead of one per row. The first begin takes
     // the file's write lock (other writers wait, then fail as busy) and checks that no other program
@@ -225,4 +233,5 @@ private:
     PurgeRecords m_purged{m_sql};
     CardTrash m_trash{m_sql, m_cards, m_writer, m_purged};
     WalletRescue m_rescue{m_sql, m_file, m_cards, m_purged};
+    WalletFileCopy m_fileCopy{m_sql};
 };

@@ -1,6 +1,7 @@
 #include "store/WalletBackups.h"
 
 #include "model/Clock.h"
+#include "store/BackupIndex.h"
 #include "store/CardDb.h"
 
 #include <QDir>
@@ -69,32 +70,32 @@ WalletError prepareFolder()
 
 // The backups of a wallet, newest first. Its identity decides where both files tell theirs; otherwise
 // only the name can.
-QVector<WalletBackup> backupsOf(const QString &syncUuid, const QFileInfo &wallet)
+QVector<WalletBackup> backupsOf(BackupIndex &index, const QString &syncUuid, const QFileInfo &wallet)
 {
-    QVector<WalletBackup> backups;
     const QDir dir(WalletBackups::folder());
-    const QStringList names = dir.entryList(QDir::Files);
-    for (const QString &name : names) {
-        const QRegularExpressionMatch match = anyBackup.match(name);
-        if (!match.hasMatch())
-            continue;
-        const QString path = dir.filePath(name);
-        const WalletSummary summary = CardDb::summary(path);
-        const bool ofWallet = summary.syncUuid.isEmpty() || syncUuid.isEmpty() ? hasBackupNameOf(name, wallet)
-                                                                               : summary.syncUuid == syncUuid;
+    QStringList names = dir.entryList(QDir::Files);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString &name) { return !anyBackup.match(name).hasMatch(); }),
+                names.end());
+    index.refresh(names);
+    QVector<WalletBackup> backups;
+    for (const QString &name : qAsConst(names)) {
+        const BackupIndex::Entry entry = index.entry(name);
+        const bool ofWallet = entry.syncUuid.isEmpty() || syncUuid.isEmpty() ? hasBackupNameOf(name, wallet)
+                                                                             : entry.syncUuid == syncUuid;
         if (!ofWallet)
             continue;
-        QDateTime time = QDateTime::fromString(match.captured(1), stampFormat);
+        QDateTime time = QDateTime::fromString(anyBackup.match(name).captured(1), stampFormat);
         time.setTimeSpec(Qt::UTC);
-        backups.append({path, time, summary.cardCount});
+        backups.append({dir.filePath(name), time, entry.cardCount});
     }
     std::sort(backups.begin(), backups.end(),
               [](const WalletBackup &a, const WalletBackup &b) { return a.time > b.time; });
     return backups;
 }
 
-// Copies the wallet into the folder as its newest backup; nothing is rotated yet.
-WalletError makeBackup(CardDb &wallet, QString *target)
+// Copies the wallet into the folder as its newest backup and lists it; nothing is rotated yet.
+WalletError makeBackup(CardDb &wallet, BackupIndex &index, QString *target)
 {
     const WalletError unusable = prepareFolder();
     if (unusable.isError())
@@ -105,10 +106,18 @@ WalletError makeBackup(CardDb &wallet, QString *target)
         *target = QDir(WalletBackups::folder()).filePath(backupName(walletFile, time));
         time = time.addMSecs(1);
     } while (QFileInfo::exists(*target));
+    // The count and the copy come from one state of the wallet: other writers wait meanwhile.
+    CardDbTransaction snapshot(wallet);
+    const int cards = snapshot.isActive() ? wallet.cardCount() : -1;
+    if (cards < 0)
+        return wallet.lastError();
     // A backup holds every card: a wallet with cards that cannot be read is refused, not half kept.
     QVector<UnreadableCard> leftOut;
-    if (wallet.saveCopy(*target, &leftOut) && leftOut.isEmpty())
+    const bool copied = wallet.backUpTo(*target, &leftOut) && leftOut.isEmpty();
+    if (copied && snapshot.commit()) {
+        index.add(QFileInfo(*target).fileName(), wallet.syncUuid(), cards);
         return WalletError();
+    }
     if (!leftOut.isEmpty()) {
         QFile::remove(*target);
         return CardDb::unreadableCards(leftOut);
@@ -121,9 +130,9 @@ WalletError makeBackup(CardDb &wallet, QString *target)
 }
 
 // Removes the oldest backups beyond the kept number; spared (a backup being restored) stays, and counts.
-void removeOldest(const CardDb &wallet, const QString &spared)
+void removeOldest(BackupIndex &index, const CardDb &wallet, const QString &spared)
 {
-    QVector<WalletBackup> backups = backupsOf(wallet.syncUuid(), QFileInfo(wallet.path()));
+    QVector<WalletBackup> backups = backupsOf(index, wallet.syncUuid(), QFileInfo(wallet.path()));
     const QString sparedFile = QFileInfo(spared).canonicalFilePath();
     const auto isSpared = [&sparedFile](const WalletBackup &backup) {
         return !sparedFile.isEmpty() && QFileInfo(backup.path).canonicalFilePath() == sparedFile;
@@ -131,8 +140,11 @@ void removeOldest(const CardDb &wallet, const QString &spared)
     const auto others = std::remove_if(backups.begin(), backups.end(), isSpared);
     const int keptOthers = WalletBackups::kept - (others == backups.end() ? 0 : 1);
     backups.erase(others, backups.end());
-    for (int i = keptOthers; i < backups.size(); ++i)
-        QFile::remove(backups.at(i).path);
+    for (int i = keptOthers; i < backups.size(); ++i) {
+        if (QFile::remove(backups.at(i).path))
+            index.remove(QFileInfo(backups.at(i).path).fileName());
+    }
+    index.save();
 }
 
 // Brings the wallet to the backup's cards as an edit made now: what the restore changes takes the
@@ -184,15 +196,19 @@ QString WalletBackups::folder()
 WalletError WalletBackups::keep(CardDb &wallet)
 {
     QString target;
-    const WalletError error = makeBackup(wallet, &target);
+    BackupIndex index(folder());
+    const WalletError error = makeBackup(wallet, index, &target);
     if (!error.isError())
-        removeOldest(wallet, QString());
+        removeOldest(index, wallet, QString());
     return error;
 }
 
 QVector<WalletBackup> WalletBackups::list(const QString &walletPath)
 {
-    return backupsOf(CardDb::summary(walletPath).syncUuid, QFileInfo(walletPath));
+    BackupIndex index(folder());
+    const QVector<WalletBackup> backups = backupsOf(index, CardDb::summary(walletPath).syncUuid, QFileInfo(walletPath));
+    index.save();
+    return backups;
 }
 
 WalletError WalletBackups::restore(CardDb &wallet, CardDb &backup)
@@ -210,14 +226,15 @@ WalletError WalletBackups::restore(CardDb &wallet, CardDb &backup)
     if (!current || !purged)
         return wallet.lastError();
     QString kept;
-    const WalletError notKept = makeBackup(wallet, &kept);
+    BackupIndex index(folder());
+    const WalletError notKept = makeBackup(wallet, index, &kept);
     if (notKept.isError())
         return notKept;
     if (!putBack(wallet, *current, *cards, *purged) || !transaction.commit()) {
         QFile::remove(kept);
         return wallet.lastError();
     }
-    removeOldest(wallet, backup.path());
+    removeOldest(index, wallet, backup.path());
     return WalletError();
 }
 

@@ -4,6 +4,16 @@
 
 #include <utility>
 
+namespace {
+
+// A transaction may rewrite the whole wallet (a new password, a merge, an import, a restore): a page cache
+// of SQLite's default 2 MB then reads a large file several times over and spills half-written pages
+// before the commit. Its cache may grow to 64 MB, taken only as pages are read; single reads keep the default.
+const QString bulkCache = QStringLiteral("PRAGMA cache_size = -65536");
+const QString defaultCache = QStringLiteral("PRAGMA cache_size = -2000");
+
+} // namespace
+
 WalletSql::WalletSql(const QString &path, bool readOnly)
     : m_connections(path, readOnly)
 {
@@ -57,6 +67,7 @@ bool WalletSql::writeRow(const QString &sql, const QVariantList &values)
     if (m_transactionDoomed)
         return false;
     const PreparedStatement statement = run(sql, values);
+    m_transactionWritten = true;
     if (!statement) {
         m_transactionDoomed = true;
         return false;
@@ -70,6 +81,7 @@ bool WalletSql::writeInTransaction(const QString &sql, const QVariantList &value
 {
     if (m_transactionDoomed)
         return false;
+    m_transactionWritten = true;
     if (run(sql, values))
         return true;
     m_transactionDoomed = true;
@@ -96,6 +108,7 @@ bool WalletSql::beginTransaction()
         return true;
     }
     m_transactionDoomed = false;
+    m_transactionWritten = false;
     m_lastError = WalletError();
     // A read-only file takes no write lock; its transaction only keeps reads consistent.
     if (!run(m_connections.isReadOnly() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
@@ -105,6 +118,7 @@ bool WalletSql::beginTransaction()
         return false;
     }
     m_transactionDepth = 1;
+    setCache(bulkCache);
     return true;
 }
 
@@ -114,9 +128,12 @@ bool WalletSql::commitTransaction()
         return false;
     if (--m_transactionDepth > 0)
         return !m_transactionDoomed;
-    if (!m_transactionDoomed && run(QStringLiteral("COMMIT")))
+    if (!m_transactionDoomed && run(QStringLiteral("COMMIT"))) {
+        setCache(defaultCache);
         return true;
+    }
     rollbackKeepingError();
+    setCache(defaultCache);
     return false;
 }
 
@@ -127,13 +144,23 @@ void WalletSql::rollbackKeepingError()
     m_lastError = reason;
 }
 
+// The cache size only speeds work up: a failure to set it is no error of the work.
+void WalletSql::setCache(const QString &pragma)
+{
+    const WalletError kept = m_lastError;
+    run(pragma);
+    m_lastError = kept;
+}
+
 bool WalletSql::rollbackTransaction()
 {
     if (m_transactionDepth == 0)
         return false;
     m_transactionDoomed = true;
-    if (--m_transactionDepth == 0)
+    if (--m_transactionDepth == 0) {
         rollbackKeepingError();
+        setCache(defaultCache);
+    }
     return true;
 }
 

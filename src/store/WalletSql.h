@@ -43,6 +43,8 @@ public:
     // no other program changed the password since.
     void setIdentityCheck(std::function<bool()> identityUnchanged);
     bool inTransaction() const { return m_transactionDepth > 0; }
+    // Whether the running transaction has written anything yet.
+    bool hasWritten() const { return m_transactionWritten; }
     // The first begin takes the file's write lock (other writers wait, then fail as busy); nested begins
     // join it, and any failed write inside dooms it.
     bool beginTransaction();
@@ -52,12 +54,14 @@ public:
 private:
     bool writeInTransaction(const QString &sql, const QVariantList &values);
     void rollbackKeepingError();
+    void setCache(const QString &pragma);
 
     ThreadConnections m_connections;
     WalletError m_lastError;
     std::function<bool()> m_identityUnchanged;
     int m_transactionDepth = 0;
     bool m_transactionDoomed = false;
+    bool m_transactionWritten = false;
 };
 
 // Reads that decrypt run in one snapshot of the file that starts with the identity, so that a card

@@ -299,6 +299,66 @@ private slots:
         QCOMPARE(after.last().path, backups.last().path);
     }
 
+    // A backup is the wallet's file byte for byte, kept even inside the transaction of the rewrite that
+    // follows. Backups are listed from an index in their folder, which the folder overrules: a backup the
+    // index lacks or that changed is read anew, one that is gone is dropped, and an index that is missing or
+    // unreadable is made again.
+    void backupIndexFollowsTheFolder_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QList<int>>("cardCounts");
+        QTest::newRow("index in step") << "none" << QList<int>{7, 2};
+        QTest::newRow("index missing") << "missing" << QList<int>{3, 2};
+        QTest::newRow("index unreadable") << "garbage" << QList<int>{3, 2};
+        QTest::newRow("backup not listed") << "unlisted" << QList<int>{3, 7, 2};
+        QTest::newRow("listed backup gone") << "gone" << QList<int>{7};
+        QTest::newRow("backup changed") << "changed" << QList<int>{0, 2};
+    }
+
+    void backupIndexFollowsTheFolder()
+    {
+        QFETCH(QString, change);
+        QFETCH(QList<int>, cardCounts);
+        auto store = CardDb::open(m_wallet, "a");
+        {
+            CardDbTransaction rewrite(*store);
+            QVERIFY(!WalletBackups::keep(*store).isError());
+            QVERIFY(store->addCard(*makeCard("z", "New", {"u", "p"})));
+            QVERIFY(rewrite.commit());
+        }
+        QVERIFY(!WalletBackups::keep(*store).isError());
+        const QVector<WalletBackup> kept = WalletBackups::list(m_wallet);
+        QCOMPARE(kept.size(), 2);
+        const QString newer = kept.first().path, older = kept.last().path;
+        QCOMPARE(fileBytes(newer), fileBytes(m_wallet));
+        QCOMPARE(CardDb::open(older, "a")->cardCount(), 2);
+        const QString index = WalletBackups::folder() + "/backups.index";
+        QCOMPARE(QFile::permissions(index) & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+
+        // The index is believed while the files are as it lists them: the newer backup's count is made up.
+        QVERIFY(writeFile(index, fileBytes(index).replace("\t3\t", "\t7\t")));
+        if (change == "missing")
+            QVERIFY(QFile::remove(index));
+        if (change == "garbage")
+            QVERIFY(writeFile(index, "tessera backups index 1\nnot a line of it\n"));
+        if (change == "unlisted")
+            QVERIFY(QFile::copy(newer, WalletBackups::folder() + "/dev.backup-20990101-000000-000.tessera"));
+        if (change == "gone")
+            QVERIFY(QFile::remove(older));
+        if (change == "changed") {
+            QVERIFY(SqlPeek(newer).exec("UPDATE Cards SET Trashed = 1"));
+            QFile file(newer);
+            QVERIFY(
+                file.open(QIODevice::ReadWrite)
+                && file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(60), QFileDevice::FileModificationTime));
+        }
+        QList<int> counts;
+        for (const WalletBackup &backup : WalletBackups::list(m_wallet))
+            counts << backup.cardCount;
+        QCOMPARE(counts, cardCounts);
+        QCOMPARE(fileBytes(index).count('\n'), 1 + cardCounts.size());
+    }
+
     // A backup that cannot be kept or read is named as such, never blamed on the wallet, which stays as it was.
     void backupProblemsNameTheBackup_data()
     {
