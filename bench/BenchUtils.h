@@ -4,6 +4,7 @@
 #include "store/NewWalletOptions.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QString>
 #include <QTextStream>
 
@@ -18,6 +19,27 @@ inline void report(const QString &what, int cards, double milliseconds)
                                .arg(what, -44)
                                .arg(QStringLiteral("%1 cards").arg(cards), 12)
                                .arg(milliseconds, 10, 'f', 2);
+}
+
+// Resets the peak resident size the kernel keeps for this process, so that it tells one step's peak.
+inline void resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// A size from /proc/self/status ("VmRSS", "VmHWM") in megabytes.
+inline double memoryMb(const QByteArray &name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(name + ':'))
+            return line.mid(name.size() + 1).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return 0;
 }
 
 inline double elapsedMs(const QElapsedTimer &timer)

@@ -7,31 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-// Resets the peak resident size the kernel keeps for this process, so that it tells one step's peak.
-void resetPeakMemory()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
-// A size from /proc/self/status ("VmRSS", "VmHWM") in megabytes.
-double memoryMb(const QByteArray &name)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(name + ':'))
-            return line.mid(name.size() + 1).trimmed().split(' ').first().toDouble() / 1024;
-    }
-    return 0;
-}
-
-} // namespace
-
 void runExportBench(const QString &folder, int cards)
 {
     const QString path = QDir(folder).filePath(QStringLiteral("export-%1.tessera").arg(cards));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/ImportFormats.h"
 #include "store/NewWalletOptions.h"
 
 #include <QObject>
@@ -17,8 +18,6 @@ class WalletCommands : public QObject
     Q_OBJECT
 
 public:
-    enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
-
     WalletCommands(WalletSession &session, QWidget *window);
 
     void loadSettings(const QSettings &settings);
@@ -37,13 +36,15 @@ public slots:
     void changePassword();
     void walletSecurity();
     void exportCards();
-    void importCards(ImportFormat format);
+    // Asks for an export, shows what importing it would add and imports it when the user agrees.
+    void importCards();
 
 private:
     void createWallet(const QString &password, const QString &keyFilePath, const NewWalletOptions &options);
     // Asks where to save; empty when the user cancelled or the folder cannot be written.
     QString chooseSavePath(const QString &caption, const QString &errorText);
     void showError(const QString &title, const QString &text);
+    void importFile(const QString &path, ImportFormats::Format format);
 
     WalletSession &m_session;
     QWidget *const m_window;
