@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
         runStoreBench(folder.path(), cards, {NewWalletOptions::Compatible, {}});
     for (const int cards : {1000, 10000, 100000})
         runStoreBench(folder.path(), cards, NewWalletOptions());
-    runImportBench(folder.path(), 10000);
+    runImportBench(folder.path(), 100000);
     runSyncBench(folder.path(), 10000, 0);
     runSyncBench(folder.path(), 0, 1000);
     for (const int cards : {10000, 100000})

@@ -27,24 +27,39 @@ bool CsvReader::next(QStringList &fields)
         if (!started && text.isEmpty())
             continue;
         started = true;
-        const int size = text.size();
-        for (int i = 0; i < size; ++i) {
-            const QChar c = text.at(i);
+        // Whole runs of plain characters at a time: the next quote inside quotes, else the next comma
+        // or quote.
+        const QString &line = text;
+        int i = 0;
+        while (i < line.size()) {
             if (quoted) {
-                if (c != QLatin1Char('"'))
-                    value += c;
-                else if (i + 1 < size && text.at(i + 1) == QLatin1Char('"'))
-                    value += text.at(++i);
-                else
+                const int quote = line.indexOf(QLatin1Char('"'), i);
+                if (quote < 0) {
+                    value += line.midRef(i);
+                    i = line.size();
+                } else if (quote + 1 < line.size() && line.at(quote + 1) == QLatin1Char('"')) {
+                    value += line.midRef(i, quote + 1 - i);
+                    i = quote + 2;
+                } else {
+                    value += line.midRef(i, quote - i);
                     quoted = false;
-            } else if (c == QLatin1Char('"')) {
+                    i = quote + 1;
+                }
+                continue;
+            }
+            int stop = i;
+            while (stop < line.size() && line.at(stop) != QLatin1Char(',') && line.at(stop) != QLatin1Char('"'))
+                ++stop;
+            value += line.midRef(i, stop - i);
+            if (stop == line.size())
+                break;
+            if (line.at(stop) == QLatin1Char('"')) {
                 quoted = true;
-            } else if (c == QLatin1Char(',')) {
+            } else {
                 fields << value;
                 value.clear();
-            } else {
-                value += c;
             }
+            i = stop + 1;
         }
         if (!quoted)
             break;

@@ -55,6 +55,7 @@ private:
     std::unique_ptr<Card> toCard(const ImportEntry &entry, int *extraFields);
     std::unique_ptr<Card> fromTemplate(const ImportEntry &entry, QVector<ImportField> &extras, const QDateTime &time);
     QString uuidFor(const QString &uuid);
+    QByteArray sameness(const Card &card) const;
     void take(const Card &card, bool trashed, int extraFields);
 
     CardDb &m_store;
@@ -62,6 +63,8 @@ private:
     bool m_writeFailed = false;
     ImportSummary m_summary;
     ImportPreview m_preview;
+    // Keys of the digests of sameness(), new for every import.
+    unsigned char m_digestKeys[2][16];
     QSet<QByteArray> m_liveCards;
     QSet<QByteArray> m_trashedCards;
     // Identities the import gave out, which the wallet does not know yet in preview mode.
