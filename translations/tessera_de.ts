@@ -3223,7 +3223,16 @@ Standardfehlerausgabe genannt, und der Rückgabewert ist 3.</translation>
         <translation>Den Export eines anderen Passwortmanagers oder Browsers importieren und ausgeben, was hinzukam.</translation>
     </message>
     <message>
-        <source>The format is told from the file&apos;s content, or named with --format: %1.
+        <source>the format is named twice</source>
+        <translation>das Format ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>the format cannot be told from the content; name it with --format</source>
+        <translation>das Format ist am Inhalt nicht zu erkennen; geben Sie es mit --format an</translation>
+    </message>
+    <message>
+        <source>The format is told from the file&apos;s content, or named with --format, one of
+%1.
 Typed items (credit cards, identities, secure notes of a type) become cards of the matching
 template; values a card has no field for become extra fields, and items in the export&apos;s trash
 go to the trash. An item identical to a card of the wallet is skipped, so importing a file
@@ -3231,7 +3240,8 @@ twice adds nothing. A file that cannot be read completely adds nothing; rows tha
 are named on standard error. The summary reads &quot;imported N, skipped D duplicates, T into the
 trash, extra fields kept E, rows not understood R&quot;. The older form
 `import WALLET keepassx|keepass|psafe FILE` names the format before the file.</source>
-        <translation>Das Format wird am Inhalt der Datei erkannt oder mit --format angegeben: %1.
+        <translation>Das Format wird am Inhalt der Datei erkannt oder mit --format angegeben, eines von
+%1.
 Typisierte Einträge (Kreditkarten, Identitäten, typisierte sichere Notizen) werden Karten der
 passenden Vorlage; Werte ohne eigenes Feld werden zusätzliche Felder, und Einträge im Papierkorb
 des Exports kommen in den Papierkorb. Ein Eintrag, der einer Karte des Tresors gleicht, wird
@@ -3240,14 +3250,6 @@ vollständig gelesen werden kann, fügt nichts hinzu; Zeilen, die keine Karte er
 Standardfehlerausgabe genannt. Die Zusammenfassung lautet „imported N, skipped D duplicates,
 T into the trash, extra fields kept E, rows not understood R“. Die ältere Form
 `import WALLET keepassx|keepass|psafe FILE` nennt das Format vor der Datei.</translation>
-    </message>
-    <message>
-        <source>the format is named twice</source>
-        <translation>das Format ist zweimal angegeben</translation>
-    </message>
-    <message>
-        <source>the format cannot be told from the content; name it with --format</source>
-        <translation>das Format ist am Inhalt nicht zu erkennen; geben Sie es mit --format an</translation>
     </message>
 </context>
 <context>

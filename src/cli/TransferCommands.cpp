@@ -42,7 +42,7 @@ QVector<Command> TransferCommands::commands()
          {QCommandLineOption(formatOption, tr("the export's format, when its content should not decide"),
                              QStringLiteral("NAME"))},
          tr("Import another password manager's or browser's export and print what was added."),
-         tr("The format is told from the file's content, or named with --format: %1.\n"
+         tr("The format is told from the file's content, or named with --format, one of\n%1.\n"
             "Typed items (credit cards, identities, secure notes of a type) become cards of the matching\n"
             "template; values a card has no field for become extra fields, and items in the export's trash\n"
             "go to the trash. An item identical to a card of the wallet is skipped, so importing a file\n"
