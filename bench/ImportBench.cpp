@@ -1,14 +1,10 @@
 #include "BenchUtils.h"
 
-#include "import/KeePassLoader.h"
-#include "import/KeePassXLoader.h"
-#include "import/PSafeLoader.h"
+#include "import/Importer.h"
 #include "store/CardDb.h"
 
 #include <QDir>
 #include <QFile>
-
-#include <functional>
 
 namespace {
 
@@ -46,8 +42,9 @@ QByteArray keePassEntry(const QByteArray &n, const QByteArray &created, const QB
 {
     // Each entry has a UUID of its own, which its history shares, as in a real export.
     const QByteArray uuid = n.rightJustified(16, '0').toBase64();
-    return "\t\t\t<Entry>\n\t\t\t\t<UUID>" + uuid + "</UUID>\n\t\t\t\t<IconID>0</IconID>\n\t\t\t\t<Times>\n"
-           "\t\t\t\t\t<CreationTime>"
+    return "\t\t\t<Entry>\n\t\t\t\t<UUID>" + uuid
+        + "</UUID>\n\t\t\t\t<IconID>0</IconID>\n\t\t\t\t<Times>\n"
+          "\t\t\t\t\t<CreationTime>"
         + created + "</CreationTime>\n\t\t\t\t\t<LastModificationTime>" + modified
         + "</LastModificationTime>\n\t\t\t\t\t<Expires>False</Expires>\n\t\t\t\t</Times>\n"
           "\t\t\t\t<String>\n\t\t\t\t\t<Key>Notes</Key>\n\t\t\t\t\t<Value>Notes of entry "
@@ -109,12 +106,24 @@ QByteArray passwordSafeExport(int entries)
     return xml + "</passwordsafe>\n";
 }
 
+// A Chrome export as the browser writes it.
+QByteArray chromeExport(int entries)
+{
+    QByteArray csv = "name,url,username,password,note\r\n";
+    for (int i = 0; i < entries; ++i) {
+        const QByteArray n = number(i);
+        csv += "site" + n + ".example,https://site" + n + ".example/login,user" + n + "@example.com,correct-horse-" + n
+            + ",\"Notes of entry " + n + "\nsecond line\"\r\n";
+    }
+    return csv;
+}
+
 // Times one import of the export into a fresh wallet; the files are named after the stem.
 void timeImport(const QString &folder, const QString &stem, const QString &what, int entries, const QByteArray &xml,
-                const std::function<bool(CardDb *, const QString &)> &import)
+                ImportFormats::Format format)
 {
     const QDir dir(folder);
-    const QString exportPath = dir.filePath(QStringLiteral("%1-%2.xml").arg(stem).arg(entries));
+    const QString exportPath = dir.filePath(QStringLiteral("%1-%2.export").arg(stem).arg(entries));
     QFile file(exportPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(xml) != xml.size())
         qFatal("the bench export could not be written");
@@ -124,28 +133,38 @@ void timeImport(const QString &folder, const QString &stem, const QString &what,
     if (!store)
         qFatal("the bench wallet could not be created");
 
+    resetPeakMemory();
+    const double before = memoryMb("VmRSS");
     QElapsedTimer timer;
     timer.start();
-    const bool imported = import(store.get(), exportPath);
+    const bool imported = Importer(*store).importFile(exportPath, format);
     report(what, entries, elapsedMs(timer));
+    QTextStream(stdout) << QStringLiteral("%1 %2 MB more at its peak\n")
+                               .arg(QStringLiteral("  memory of that import"), -57)
+                               .arg(memoryMb("VmHWM") - before, 10, 'f', 1);
     if (!imported || store->cardCount() != entries)
         qFatal("the bench import failed");
+    // The same file again: every entry is a duplicate of a card the wallet holds now.
+    timer.restart();
+    Importer again(*store);
+    if (!again.importFile(exportPath, format) || again.summary().duplicates != entries)
+        qFatal("the second bench import failed");
+    report(QStringLiteral("  the same file again, all duplicates"), entries, elapsedMs(timer));
 }
 
 } // namespace
 
 void runImportBench(const QString &folder, int entries)
 {
+    // First, before the XML imports leave freed memory in the heap for it to reuse, so that its peak shows.
+    timeImport(folder, QStringLiteral("chrome"), QStringLiteral("import a Chrome CSV export"), entries,
+               chromeExport(entries), ImportFormats::ChromeCsv);
     timeImport(folder, QStringLiteral("keepassx"), QStringLiteral("import a KeePassX export"), entries,
-               keePassXExport(entries),
-               [](CardDb *store, const QString &path) { return KeePassXLoader(store, path).importFile(); });
-    const auto importKeePass
-        = [](CardDb *store, const QString &path) { return KeePassLoader(store, path).importFile(); };
+               keePassXExport(entries), ImportFormats::KeePassX);
     timeImport(folder, QStringLiteral("keepass"), QStringLiteral("import a KeePass export"), entries,
-               keePassExport(entries, false), importKeePass);
+               keePassExport(entries, false), ImportFormats::KeePass);
     timeImport(folder, QStringLiteral("keepass-history"), QStringLiteral("import a KeePass export with history"),
-               entries, keePassExport(entries, true), importKeePass);
+               entries, keePassExport(entries, true), ImportFormats::KeePass);
     timeImport(folder, QStringLiteral("passwordsafe"), QStringLiteral("import a Password Safe export"), entries,
-               passwordSafeExport(entries),
-               [](CardDb *store, const QString &path) { return PSafeLoader(store, path).importFile(); });
+               passwordSafeExport(entries), ImportFormats::PSafe);
 }

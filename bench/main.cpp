@@ -29,7 +29,7 @@ const std::vector<std::pair<QString, Part>> &parts()
              for (const int cards : {1000, 10000, 100000})
                  runStoreBench(folder, cards, NewWalletOptions());
          }},
-        {QStringLiteral("import"), [](const QString &folder) { runImportBench(folder, 10000); }},
+        {QStringLiteral("import"), [](const QString &folder) { runImportBench(folder, 100000); }},
         {QStringLiteral("sync"),
          [](const QString &folder) {
              runSyncBench(folder, 10000, 0);

@@ -2148,10 +2148,104 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     </message>
 </context>
 <context>
-    <name>ImportSummary</name>
+    <name>ImportPreviewDialog</name>
     <message>
-        <source>imported %1, skipped %2 duplicates, %3 into the trash, extra fields kept %4</source>
-        <translation>importiert: %1, übersprungene Duplikate: %2, in den Papierkorb gelegt: %3, beibehaltene Zusatzfelder: %4</translation>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
+    </message>
+    <message>
+        <source>Format: %1</source>
+        <translation>Format: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards will be imported</source>
+        <translation>
+            <numerusform>%n Karte wird importiert</numerusform>
+            <numerusform>%n Karten werden importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n of them into the trash</source>
+        <translation>
+            <numerusform>, davon %n in den Papierkorb</numerusform>
+            <numerusform>, davon %n in den Papierkorb</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>The first cards:</source>
+        <translation>Die ersten Karten:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicates of cards in the wallet will be skipped.</source>
+        <translation>
+            <numerusform>%n Duplikat einer Karte im Tresor wird übersprungen.</numerusform>
+            <numerusform>%n Duplikate von Karten im Tresor werden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows of the file are not understood and will be skipped:</source>
+        <translation>
+            <numerusform>%n Zeile der Datei wird nicht verstanden und übersprungen:</numerusform>
+            <numerusform>%n Zeilen der Datei werden nicht verstanden und übersprungen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSummary</name>
+    <message numerus="yes">
+        <source>%n cards imported</source>
+        <translation>
+            <numerusform>%n Karte importiert</numerusform>
+            <numerusform>%n Karten importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them into the trash</source>
+        <translation>
+            <numerusform>davon %n in den Papierkorb</numerusform>
+            <numerusform>davon %n in den Papierkorb</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values kept as extra fields</source>
+        <translation>
+            <numerusform>%n Wert als zusätzliches Feld behalten</numerusform>
+            <numerusform>%n Werte als zusätzliche Felder behalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicates skipped</source>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows not understood</source>
+        <translation>
+            <numerusform>%n Zeile nicht verstanden</numerusform>
+            <numerusform>%n Zeilen nicht verstanden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2278,26 +2372,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Kopie speichern unter …</translation>
     </message>
     <message>
-        <source>KeePass XML</source>
-        <translation>KeePass-XML</translation>
-    </message>
-    <message>
-        <source>Import Cards From KeePass XML File</source>
-        <translation>Karten aus einer KeePass-XML-Datei importieren</translation>
-    </message>
-    <message>
-        <source>KeePassX XML</source>
-        <translation>KeePassX-XML</translation>
-    </message>
-    <message>
-        <source>Import Cards From KeePassX XML File</source>
-        <translation>Karten aus einer KeePassX-XML-Datei importieren</translation>
-    </message>
-    <message>
-        <source>Password Safe XML</source>
-        <translation>Password-Safe-XML</translation>
-    </message>
-    <message>
         <source>Close Wallet</source>
         <translation>Tresor schließen</translation>
     </message>
@@ -2368,10 +2442,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     <message>
         <source> [Read Only]</source>
         <translation> [schreibgeschützt]</translation>
-    </message>
-    <message>
-        <source>Import Cards From Password Safe XML File</source>
-        <translation>Karten aus einer Password-Safe-XML-Datei importieren</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -2480,6 +2550,10 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     <message>
         <source>Read the Manual That Came With Tessera</source>
         <translation>Das mit Tessera gelieferte Handbuch lesen</translation>
+    </message>
+    <message>
+        <source>Import Cards From a Browser or Another Password Manager</source>
+        <translation>Karten aus einem Browser oder einem anderen Passwortmanager importieren</translation>
     </message>
 </context>
 <context>
@@ -3179,21 +3253,6 @@ das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translat
         <translation>Warnung: Die Ausgabe enthält jedes Geheimnis von %1 im Klartext</translation>
     </message>
     <message>
-        <source>Import an XML export of another password manager and print what was added.</source>
-        <translation>Einen XML-Export eines anderen Passwort-Managers importieren und ausgeben, was hinzukam.</translation>
-    </message>
-    <message>
-        <source>Each entry becomes a login card; values the card has no field for become extra fields, and
-entries in the export&apos;s recycle bin go to the trash. An entry identical to a card of the wallet
-is skipped. A file that cannot be read completely adds nothing. The summary reads
-&quot;imported N, skipped D duplicates, T into the trash, extra fields kept E&quot;.</source>
-        <translation>Jeder Eintrag wird zu einer Anmeldekarte; Werte, für die die Karte kein Feld hat, werden zu
-Zusatzfeldern, und Einträge im Papierkorb des Exports kommen in den Papierkorb. Ein Eintrag, der
-einer Karte des Tresors gleicht, wird übersprungen. Eine Datei, die sich nicht vollständig lesen
-lässt, fügt nichts hinzu. Die Zusammenfassung lautet
-„importiert: N, übersprungene Duplikate: D, in den Papierkorb gelegt: T, beibehaltene Zusatzfelder: E“.</translation>
-    </message>
-    <message>
         <source>Write every card out for another program: every secret in the clear.</source>
         <translation>Alle Karten für ein anderes Programm ausgeben: jedes Geheimnis im Klartext.</translation>
     </message>
@@ -3255,6 +3314,43 @@ Standardfehlerausgabe genannt, und der Rückgabewert ist 3.</translation>
     <message>
         <source>%1; cards on the damaged pages may be missing</source>
         <translation>%1; Karten auf den beschädigten Seiten fehlen möglicherweise</translation>
+    </message>
+    <message>
+        <source>the export&apos;s format, when its content should not decide</source>
+        <translation>das Format des Exports, wenn nicht sein Inhalt entscheiden soll</translation>
+    </message>
+    <message>
+        <source>Import another password manager&apos;s or browser&apos;s export and print what was added.</source>
+        <translation>Den Export eines anderen Passwortmanagers oder Browsers importieren und ausgeben, was hinzukam.</translation>
+    </message>
+    <message>
+        <source>The format is told from the file&apos;s content, or named with --format, one of
+%1.
+Typed items (credit cards, identities, secure notes of a type) become cards of the matching
+template; values a card has no field for become extra fields, and items in the export&apos;s trash
+go to the trash. An item identical to a card of the wallet is skipped, so importing a file
+twice adds nothing. A file that cannot be read completely adds nothing; rows that make no card
+are named on standard error. The summary reads &quot;imported N, skipped D duplicates, T into the
+trash, extra fields kept E, rows not understood R&quot;. The older form
+`import WALLET keepassx|keepass|psafe FILE` names the format before the file.</source>
+        <translation>Das Format wird am Inhalt der Datei erkannt oder mit --format angegeben, eines von
+%1.
+Typisierte Einträge (Kreditkarten, Identitäten, typisierte sichere Notizen) werden Karten der
+passenden Vorlage; Werte ohne eigenes Feld werden zusätzliche Felder, und Einträge im Papierkorb
+des Exports kommen in den Papierkorb. Ein Eintrag, der einer Karte des Tresors gleicht, wird
+übersprungen, sodass ein zweiter Import derselben Datei nichts hinzufügt. Eine Datei, die nicht
+vollständig gelesen werden kann, fügt nichts hinzu; Zeilen, die keine Karte ergeben, werden auf der
+Standardfehlerausgabe genannt. Die Zusammenfassung lautet „imported N, skipped D duplicates,
+T into the trash, extra fields kept E, rows not understood R“. Die ältere Form
+`import WALLET keepassx|keepass|psafe FILE` nennt das Format vor der Datei.</translation>
+    </message>
+    <message>
+        <source>the format is named twice</source>
+        <translation>das Format ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>the format cannot be told from the content; name it with --format</source>
+        <translation>das Format ist am Inhalt nicht zu erkennen; geben Sie es mit --format an</translation>
     </message>
 </context>
 <context>
@@ -3549,34 +3645,6 @@ sie noch hat.</translation>
         <translation>Die Kopie „%1“ enthält alle Karten, die gelesen werden konnten. Diese Karten sind beschädigt und wurden ausgelassen: %2.</translation>
     </message>
     <message>
-        <source>Open KeePassX XML File</source>
-        <translation>KeePassX-XML-Datei öffnen</translation>
-    </message>
-    <message>
-        <source>Open KeePass XML File</source>
-        <translation>KeePass-XML-Datei öffnen</translation>
-    </message>
-    <message>
-        <source>Open Password Safe XML File</source>
-        <translation>Password-Safe-XML-Datei öffnen</translation>
-    </message>
-    <message>
-        <source>KeePassX XML</source>
-        <translation>KeePassX-XML</translation>
-    </message>
-    <message>
-        <source>KeePass XML</source>
-        <translation>KeePass-XML</translation>
-    </message>
-    <message>
-        <source>Password Safe XML</source>
-        <translation>Password-Safe-XML</translation>
-    </message>
-    <message>
-        <source>XML files (*.xml);;All files (*)</source>
-        <translation>XML-Dateien (*.xml);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>Import</translation>
     </message>
@@ -3732,6 +3800,18 @@ verlangt, kann nicht Version 2 werden.</translation>
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>„%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Import an Export of Another Program</source>
+        <translation>Export eines anderen Programms importieren</translation>
+    </message>
+    <message>
+        <source>Exports (*.csv *.json *.xml);;All files (*)</source>
+        <translation>Exporte (*.csv *.json *.xml);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be imported: %2.</source>
+        <translation>„%1“ kann nicht importiert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -3967,18 +4047,6 @@ verlangt, kann nicht Version 2 werden.</translation>
     <message>
         <source>Create a new wallet and fill it from another password manager&apos;s export</source>
         <translation>Einen neuen Tresor anlegen und mit dem Export eines anderen Passwort-Managers füllen</translation>
-    </message>
-    <message>
-        <source>KeePass XML…</source>
-        <translation>KeePass-XML …</translation>
-    </message>
-    <message>
-        <source>KeePassX XML…</source>
-        <translation>KeePassX-XML …</translation>
-    </message>
-    <message>
-        <source>Password Safe XML…</source>
-        <translation>Password-Safe-XML …</translation>
     </message>
     <message>
         <source>Take the selected wallet off this list; its file stays where it is</source>

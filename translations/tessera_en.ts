@@ -56,6 +56,75 @@
     </message>
 </context>
 <context>
+    <name>ImportPreviewDialog</name>
+    <message numerus="yes">
+        <source>%n cards will be imported</source>
+        <translation>
+            <numerusform>%n card will be imported</numerusform>
+            <numerusform>%n cards will be imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n of them into the trash</source>
+        <translation>
+            <numerusform>, %n of them into the trash</numerusform>
+            <numerusform>, %n of them into the trash</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicates of cards in the wallet will be skipped.</source>
+        <translation>
+            <numerusform>%n duplicate of a card in the wallet will be skipped.</numerusform>
+            <numerusform>%n duplicates of cards in the wallet will be skipped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows of the file are not understood and will be skipped:</source>
+        <translation>
+            <numerusform>%n row of the file is not understood and will be skipped:</numerusform>
+            <numerusform>%n rows of the file are not understood and will be skipped:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportSummary</name>
+    <message numerus="yes">
+        <source>%n cards imported</source>
+        <translation>
+            <numerusform>%n card imported</numerusform>
+            <numerusform>%n cards imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them into the trash</source>
+        <translation>
+            <numerusform>%n of them into the trash</numerusform>
+            <numerusform>%n of them into the trash</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values kept as extra fields</source>
+        <translation>
+            <numerusform>%n value kept as an extra field</numerusform>
+            <numerusform>%n values kept as extra fields</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicates skipped</source>
+        <translation>
+            <numerusform>%n duplicate skipped</numerusform>
+            <numerusform>%n duplicates skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows not understood</source>
+        <translation>
+            <numerusform>%n row not understood</numerusform>
+            <numerusform>%n rows not understood</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PasswordHealthDialog</name>
     <message numerus="yes">
         <source>Shared by %n cards</source>

@@ -130,13 +130,7 @@ void MainWindow::connectCommands()
     on(m_ui->actionSaveWalletCopy, m_walletCommands, &WalletCommands::saveCopy);
     on(m_ui->actionChange_Password, m_walletCommands, &WalletCommands::changePassword);
     on(m_ui->actionExport, m_walletCommands, &WalletCommands::exportCards);
-    const std::pair<QAction *, WalletCommands::ImportFormat> imports[]
-        = {{m_ui->actionKeePassX_XML, WalletCommands::ImportFormat::KeePassX},
-           {m_ui->actionKeePass_XML, WalletCommands::ImportFormat::KeePass},
-           {m_ui->actionPassword_Safe_XML, WalletCommands::ImportFormat::PasswordSafe}};
-    for (const auto &[action, format] : imports)
-        connect(action, &QAction::triggered, m_walletCommands,
-                [this, format = format] { m_walletCommands->importCards(format); });
+    on(m_ui->actionImport, m_walletCommands, &WalletCommands::importCards);
     on(m_ui->actionLock, &m_session, &WalletSession::lock);
     connect(m_unlockView, &UnlockView::otherWalletRequested, &m_session, &WalletSession::close);
     connect(m_ui->actionCloseWallet, &QAction::triggered, this, [this] {
@@ -262,8 +256,7 @@ void MainWindow::updateActions()
     const bool inTrash = m_trash->isShown();
     const bool cardShown = writable && !inTrash && m_ui->detailView->hasCard();
     m_ui->actionSaveWalletCopy->setEnabled(open);
-    m_ui->menuImport->setEnabled(writable);
-    m_ui->menuImport->menuAction()->setEnabled(writable);
+    m_ui->actionImport->setEnabled(writable);
     m_ui->actionCloseWallet->setEnabled(m_session.state() != WalletSession::NoWallet);
     m_ui->actionLock->setEnabled(open);
     m_ui->actionAddCard->setEnabled(writable && !inTrash);

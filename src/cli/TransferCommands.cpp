@@ -4,26 +4,28 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/Invocation.h"
 #include "export/CardExport.h"
-#include "import/KeePassLoader.h"
-#include "import/KeePassXLoader.h"
-#include "import/PSafeLoader.h"
+#include "import/Importer.h"
 #include "store/CardDb.h"
 #include "store/WalletBackups.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-// The formats import reads, as its argument names them.
-const char importFormats[] = "keepassx|keepass|psafe";
+// The formats the older form of import names between the wallet and the file.
+const char xmlFormats[] = "keepassx|keepass|psafe";
 
-std::unique_ptr<ImportLoader> loaderFor(const QString &format, CardDb &store, const QString &path)
+// The file to import: the last argument, after the format word of the older form.
+QString importedFile(const Invocation &call)
 {
-    if (format == QLatin1String("keepassx"))
-        return std::make_unique<KeePassXLoader>(&store, path);
-    if (format == QLatin1String("keepass"))
-        return std::make_unique<KeePassLoader>(&store, path);
-    return std::make_unique<PSafeLoader>(&store, path);
+    return call.argumentsFrom(1).constLast();
+}
+
+// The format the command line names, in either form; empty when it leaves it to the file's content.
+QString importFormatName(const Invocation &call)
+{
+    return call.argumentsFrom(1).size() == 2 ? call.argument(1) : call.value(QStringLiteral("format"));
 }
 
 const QString salvageOption = QStringLiteral("salvage");
@@ -36,13 +38,19 @@ QVector<Command> TransferCommands::commands()
 {
     return {
         {QStringLiteral("import"),
-         {"WALLET", importFormats, "FILE"},
-         {},
-         tr("Import an XML export of another password manager and print what was added."),
-         tr("Each entry becomes a login card; values the card has no field for become extra fields, and\n"
-            "entries in the export's recycle bin go to the trash. An entry identical to a card of the wallet\n"
-            "is skipped. A file that cannot be read completely adds nothing. The summary reads\n"
-            "\"imported N, skipped D duplicates, T into the trash, extra fields kept E\"."),
+         {"WALLET", Argument(xmlFormats, Argument::Optional), "FILE"},
+         {QCommandLineOption(formatOption, tr("the export's format, when its content should not decide"),
+                             QStringLiteral("NAME"))},
+         tr("Import another password manager's or browser's export and print what was added."),
+         tr("The format is told from the file's content, or named with --format, one of\n%1.\n"
+            "Typed items (credit cards, identities, secure notes of a type) become cards of the matching\n"
+            "template; values a card has no field for become extra fields, and items in the export's trash\n"
+            "go to the trash. An item identical to a card of the wallet is skipped, so importing a file\n"
+            "twice adds nothing. A file that cannot be read completely adds nothing; rows that make no card\n"
+            "are named on standard error. The summary reads \"imported N, skipped D duplicates, T into the\n"
+            "trash, extra fields kept E, rows not understood R\". The older form\n"
+            "`import WALLET keepassx|keepass|psafe FILE` names the format before the file.")
+             .arg(ImportFormats::names().join(QLatin1String(", "))),
          WalletUse::Writing,
          &TransferCommands::importFile,
          &TransferCommands::checkImport},
@@ -71,30 +79,45 @@ QVector<Command> TransferCommands::commands()
 
 int TransferCommands::checkImport(const Invocation &call)
 {
-    if (!QString::fromLatin1(importFormats).split(QLatin1Char('|')).contains(call.argument(1)))
-        return call.usageError(tr("unknown format \"%1\"").arg(call.argument(1)));
-    return QFileInfo(call.argument(2)).isFile() ? ExitSuccess
-                                                : call.console().fail(call.argument(2), tr("no such file"));
+    const QString format = importFormatName(call);
+    if (call.argumentsFrom(1).size() == 2 && call.isSet(formatOption))
+        return call.usageError(tr("the format is named twice"));
+    if (!format.isEmpty() && !ImportFormats::named(format))
+        return call.usageError(tr("unknown format \"%1\"").arg(format));
+    const QString file = importedFile(call);
+    return QFileInfo(file).isFile() ? ExitSuccess : call.console().fail(file, tr("no such file"));
 }
 
 int TransferCommands::importFile(const Invocation &call)
 {
-    const QString formatName = call.argument(1);
-    const QString file = call.argument(2);
+    const QString formatName = importFormatName(call);
+    const QString file = importedFile(call);
     Console &console = call.console();
     CardDb &store = call.wallet();
-    // The loader's own transaction joins this one, so a file that fails half-way adds nothing.
+    // The importer's own transaction joins this one, so a file that fails half-way adds nothing.
     CardDbTransaction transaction(store);
     if (!transaction.isActive())
         return call.walletFailed();
     if (const WalletError kept = WalletBackups::keep(store); kept.isError())
         return console.fail(call.argument(0), tr("no backup could be kept: %1").arg(kept.message()));
-    const auto loader = loaderFor(formatName, store, file);
-    if (!loader->importFile())
-        return console.fail(file, tr("not a readable %1 export: %2").arg(formatName, loader->errorString()));
+    std::optional<ImportFormats::Format> format = ImportFormats::named(formatName);
+    if (!format) {
+        QFile content(file);
+        if (content.open(QIODevice::ReadOnly))
+            format = ImportFormats::detect(content);
+        if (!format)
+            return console.fail(file, tr("the format cannot be told from the content; name it with --format"));
+    }
+    Importer importer(store);
+    if (!importer.importFile(file, format)) {
+        return console.fail(
+            file, tr("not a readable %1 export: %2").arg(ImportFormats::nameOf(*format), importer.errorString()));
+    }
     if (!transaction.commit())
         return call.walletFailed();
-    console.print(loader->summary().line() + QLatin1Char('\n'));
+    for (const QString &problem : importer.summary().problems)
+        console.error(QStringLiteral("%1: %2").arg(file, problem));
+    console.print(importer.summary().line() + QLatin1Char('\n'));
     return ExitSuccess;
 }
 

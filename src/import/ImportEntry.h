@@ -33,6 +33,8 @@ struct ImportEntry
     QString uuid;
     // The card's icon as this program's export wrote it; -1 gives the template's.
     int iconId = -1;
+    // The card's time when the export keeps when the entry last changed; else the time of the import.
+    QDateTime cardTime;
     // Only used to choose among copies of one entry; never copied into the card.
     QDateTime lastModified;
     // For a format whose groups may name themselves after their entries: the group the entry sat in,

@@ -1,32 +1,15 @@
 #pragma once
 
 #include "import/ImportEntry.h"
-#include "import/ImportSummary.h"
+#include "import/ImportReader.h"
 #include "model/XmlEventReader.h"
 
-#include <QSet>
-
-#include <memory>
-
-class Card;
-class CardDb;
-class TemplateCatalog;
-
-// Reads one foreign XML export and adds a login card per entry to a wallet. Each format's loader
-// fills the entry being read from its own elements and decides when the cards go in. An entry
-// identical to a card the wallet holds or the import added (same template, title, notes and filled
-// values) is left out and counted, so that importing a file again adds nothing; a trashed entry is
-// also left out when the trash holds its twin.
-class ImportLoader : public XmlEventHandler
+// Reads one foreign XML export, an entry at a time. Each format's loader fills the entry being read
+// from its own elements and decides when the entries go to the writer.
+class ImportLoader : public ImportReader, public XmlEventHandler
 {
 public:
-    ~ImportLoader() override;
-
-    // True when the whole file was read and its cards reached the wallet. A write the wallet refuses
-    // undoes the whole import; errorString() then says why.
-    bool importFile();
-    QString errorString() const { return m_error; }
-    ImportSummary summary() const { return m_summary; }
+    bool read(QIODevice &device, ImportWriter &writer) override;
 
     // The pending text belongs to the entry being read; text between entries does not matter.
     bool characters(const QString &text) override;
@@ -37,14 +20,13 @@ public:
     bool endElement(QStringView qualifiedName) override;
 
 protected:
-    ImportLoader(CardDb *store, const QString &path, const char *openFailure, QLatin1String entryElement);
+    explicit ImportLoader(QLatin1String entryElement);
 
     // Fills the entry from one of its elements, consuming the pending text where the format says so.
     virtual void takeEntryElement(QStringView name) = 0;
     // The entry has been read completely: the format adds it or keeps it for later.
     virtual void entryEnded() = 0;
 
-    // After a card the wallet refuses nothing more is added, and the import fails as a whole.
     void addCard(const ImportEntry &entry);
     // Entries left out as copies of others.
     void countDuplicates(int count);
@@ -60,25 +42,7 @@ protected:
     bool m_formatSeen = false;
 
 private:
-    // A new login card with the entry's title, notes, user name, password and address (or a card of
-    // the template the entry names), its group in the notes' last line and its other values as extra
-    // text fields, whose number goes to extraFields.
-    std::unique_ptr<Card> toCard(const ImportEntry &entry, int *extraFields);
-    // The entry's card made from the template it names, taking the values its fields map to out of
-    // extras; none when the template is unknown.
-    std::unique_ptr<Card> fromTemplate(const ImportEntry &entry, QVector<ImportField> &extras, const QDateTime &now);
-    QString uuidFor(const ImportEntry &entry);
-    bool readExistingCards();
-
-    CardDb *const m_store;
-    const QString m_path;
-    const char *const m_openFailure;
     const QLatin1String m_entryElement;
-    QString m_error;
     QString m_refusal;
-    bool m_writeFailed = false;
-    ImportSummary m_summary;
-    QSet<QString> m_liveCards;
-    QSet<QString> m_trashedCards;
-    std::unique_ptr<TemplateCatalog> m_catalog;
+    ImportWriter *m_writer = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 // What an import did, for the line the window and tessera-cli show at its end.
 struct ImportSummary
@@ -16,6 +17,9 @@ public:
     int duplicates = 0;
     int trashed = 0;
     int extraFields = 0;
+    // Rows of the file that make no card, each named in problems as "line N: why".
+    int notUnderstood = 0;
+    QStringList problems;
     // For people: the window's message, in the user's language.
     QString text() const;
     // For scripts: tessera-cli's output line, the same in every language.

@@ -31,8 +31,8 @@ QString decodedText(const QString &base64)
 
 } // namespace
 
-KeePassLoader::KeePassLoader(CardDb *store, const QString &path)
-    : BufferedImportLoader(store, path, "failed opening KeePass XML file", QLatin1String("Entry"))
+KeePassLoader::KeePassLoader()
+    : BufferedImportLoader(QLatin1String("Entry"))
 {
 }
 
@@ -70,7 +70,8 @@ void KeePassLoader::entryElementStarted(QStringView name, const QXmlStreamAttrib
         // An export writes the values KeePass keeps hidden in the clear, marked ProtectInMemory; a
         // database file's inner XML marks its encrypted ones Protected.
         m_valueEncrypted = attributes.value(QLatin1String("Protected")) == QLatin1String("True");
-        m_valueProtected = m_valueEncrypted || attributes.value(QLatin1String("ProtectInMemory")) == QLatin1String("True");
+        m_valueProtected
+            = m_valueEncrypted || attributes.value(QLatin1String("ProtectInMemory")) == QLatin1String("True");
     }
 }
 

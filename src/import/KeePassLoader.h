@@ -17,7 +17,7 @@
 class KeePassLoader : public BufferedImportLoader
 {
 public:
-    KeePassLoader(CardDb *store, const QString &path);
+    KeePassLoader();
 
     bool startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes) override;
     bool endElement(QStringView qualifiedName) override;

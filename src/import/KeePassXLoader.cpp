@@ -2,8 +2,8 @@
 
 #include "model/TextUtils.h"
 
-KeePassXLoader::KeePassXLoader(CardDb *store, const QString &path)
-    : BufferedImportLoader(store, path, "failed opening KeePassX XMl file", QLatin1String("entry"))
+KeePassXLoader::KeePassXLoader()
+    : BufferedImportLoader(QLatin1String("entry"))
 {
 }
 

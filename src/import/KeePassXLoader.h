@@ -9,7 +9,7 @@
 class KeePassXLoader : public BufferedImportLoader
 {
 public:
-    KeePassXLoader(CardDb *store, const QString &path);
+    KeePassXLoader();
 
     bool startDocumentType(const QString &name) override;
     bool startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes) override;

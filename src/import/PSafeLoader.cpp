@@ -2,8 +2,8 @@
 
 #include "model/TextUtils.h"
 
-PSafeLoader::PSafeLoader(CardDb *store, const QString &path)
-    : ImportLoader(store, path, "failed opening Password Safe XML file", QLatin1String("entry"))
+PSafeLoader::PSafeLoader()
+    : ImportLoader(QLatin1String("entry"))
 {
 }
 

@@ -2,12 +2,11 @@
 
 #include "import/ImportLoader.h"
 
-// Imports a Password Safe XML export. Every entry becomes a card as soon as it has been read, so the
-// cards read before a damaged part of the file stay in the wallet.
+// Reads a Password Safe XML export, handing every entry over as soon as it has been read.
 class PSafeLoader : public ImportLoader
 {
 public:
-    PSafeLoader(CardDb *store, const QString &path);
+    PSafeLoader();
 
     bool startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes) override;
 

@@ -1,15 +1,13 @@
 #include "ui/WalletCommands.h"
 
-#include "import/ImportLoader.h"
-#include "import/KeePassLoader.h"
-#include "import/KeePassXLoader.h"
-#include "import/PSafeLoader.h"
+#include "import/Importer.h"
 #include "model/SecretText.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/ChangePasswordDialog.h"
 #include "ui/ExportCommand.h"
 #include "ui/FileDialog.h"
+#include "ui/ImportPreviewDialog.h"
 #include "ui/KeyFileField.h"
 #include "ui/LoginDialog.h"
 #include "ui/MessageBox.h"
@@ -109,22 +107,22 @@ void WalletCommands::openFile(const QString &path)
 
 void WalletCommands::create()
 {
-    askForNewWallet(std::nullopt);
+    askForNewWallet(false);
 }
 
-void WalletCommands::importIntoNewWallet(ImportFormat format)
+void WalletCommands::importIntoNewWallet()
 {
-    askForNewWallet(format);
+    askForNewWallet(true);
 }
 
-void WalletCommands::askForNewWallet(std::optional<ImportFormat> import)
+void WalletCommands::askForNewWallet(bool thenImport)
 {
     auto *dialog = new NewWalletDialog(m_newWalletKdf, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &NewWalletDialog::chosen, this,
-            [this, import](const QString &password, const QString &keyFilePath, const NewWalletOptions &options) {
-                if (createWallet(password, keyFilePath, options) && import)
-                    importCards(*import);
+            [this, thenImport](const QString &password, const QString &keyFilePath, const NewWalletOptions &options) {
+                if (createWallet(password, keyFilePath, options) && thenImport)
+                    importCards();
             });
     dialog->open();
 }
@@ -229,42 +227,53 @@ void WalletCommands::exportCards()
     });
 }
 
-void WalletCommands::importCards(ImportFormat format)
+void WalletCommands::importCards()
 {
-    const QString captions[]
-        = {tr("Open KeePassX XML File"), tr("Open KeePass XML File"), tr("Open Password Safe XML File")};
-    const QString names[] = {tr("KeePassX XML"), tr("KeePass XML"), tr("Password Safe XML")};
-    const int index = int(format);
-    const QString path
-        = FileDialog::getOpenFileName(m_window, captions[index], m_openFolder, tr("XML files (*.xml);;All files (*)"));
+    const QString path = FileDialog::getOpenFileName(m_window, tr("Import an Export of Another Program"), m_openFolder,
+                                                     tr("Exports (*.csv *.json *.xml);;All files (*)"));
     if (path.isEmpty() || !m_session.isUnlocked())
         return;
     m_openFolder = QFileInfo(path).absolutePath();
 
+    // Read once without writing, so the user sees what would come before the wallet changes.
+    std::optional<Importer> preview;
+    bool previewed = false;
+    m_session.read([&](CardDb &store) {
+        preview.emplace(store);
+        previewed = preview->previewFile(path);
+        return true;
+    });
+    if (!previewed) {
+        const QString problem = preview ? preview->errorString() : m_session.lastError().message();
+        showError(tr("Import"), tr("\"%1\" cannot be imported: %2.").arg(path, problem));
+        return;
+    }
+    const ImportFormats::Format format = preview->format();
+    auto *dialog = new ImportPreviewDialog(path, ImportFormats::titleOf(format), preview->summary(), preview->preview(),
+                                           m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, path, format] { importFile(path, format); });
+    dialog->open();
+}
+
+void WalletCommands::importFile(const QString &path, ImportFormats::Format format)
+{
+    if (!m_session.isUnlocked())
+        return;
     ImportSummary summary;
     QString problem;
     const bool imported = m_session.import([&](CardDb &store) {
-        std::unique_ptr<ImportLoader> loader;
-        switch (format) {
-        case ImportFormat::KeePassX:
-            loader = std::make_unique<KeePassXLoader>(&store, path);
-            break;
-        case ImportFormat::KeePass:
-            loader = std::make_unique<KeePassLoader>(&store, path);
-            break;
-        case ImportFormat::PasswordSafe:
-            loader = std::make_unique<PSafeLoader>(&store, path);
-            break;
-        }
-        const bool done = loader->importFile();
-        summary = loader->summary();
-        problem = loader->errorString();
+        Importer importer(store);
+        const bool done = importer.importFile(path, format);
+        summary = importer.summary();
+        problem = importer.errorString();
         return done;
     });
     if (!imported) {
         showError(tr("Import"),
                   tr("\"%1\" could not be imported completely as a %2 export: %3.")
-                      .arg(path, names[index], problem.isEmpty() ? m_session.lastError().message() : problem));
+                      .arg(path, ImportFormats::titleOf(format),
+                           problem.isEmpty() ? m_session.lastError().message() : problem));
         return;
     }
     auto *box = new QMessageBox(QMessageBox::Information, tr("Import"), summary.text(), QMessageBox::Ok, m_window);

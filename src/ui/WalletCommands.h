@@ -1,11 +1,10 @@
 #pragma once
 
+#include "import/ImportFormats.h"
 #include "store/NewWalletOptions.h"
 
 #include <QObject>
 #include <QString>
-
-#include <optional>
 
 class QAction;
 class QSettings;
@@ -19,8 +18,6 @@ class WalletCommands : public QObject
     Q_OBJECT
 
 public:
-    enum class ImportFormat { KeePassX, KeePass, PasswordSafe };
-
     WalletCommands(WalletSession &session, QWidget *window);
 
     void loadSettings(const QSettings &settings);
@@ -36,20 +33,22 @@ public slots:
     void openFile(const QString &path);
     void create();
     // Creates a wallet, then imports another password manager's export into it.
-    void importIntoNewWallet(ImportFormat format);
+    void importIntoNewWallet();
     void saveCopy();
     void changePassword();
     void walletSecurity();
     void exportCards();
-    void importCards(ImportFormat format);
+    // Asks for an export, shows what importing it would add and imports it when the user agrees.
+    void importCards();
 
 private:
-    // Asks for the new wallet's password and options; then follows with an import, unless that is empty.
-    void askForNewWallet(std::optional<ImportFormat> import);
+    // Asks for the new wallet's password and options; then follows with an import if asked to.
+    void askForNewWallet(bool thenImport);
     bool createWallet(const QString &password, const QString &keyFilePath, const NewWalletOptions &options);
     // Asks where to save; empty when the user cancelled or the folder cannot be written.
     QString chooseSavePath(const QString &caption, const QString &errorText);
     void showError(const QString &title, const QString &text);
+    void importFile(const QString &path, ImportFormats::Format format);
 
     WalletSession &m_session;
     QWidget *const m_window;

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -42,14 +41,6 @@ WelcomePage::WelcomePage(RecentWallets &recent, QWidget *parent)
     auto *open = bigButton(tr("Open Wallet…"), QStringLiteral("welcomeOpen"), this);
     auto *import = bigButton(tr("Import From Another Manager"), QStringLiteral("welcomeImport"), this);
     import->setToolTip(tr("Create a new wallet and fill it from another password manager's export"));
-    auto *formats = new QMenu(import);
-    const std::pair<QString, WalletCommands::ImportFormat> choices[]
-        = {{tr("KeePass XML…"), WalletCommands::ImportFormat::KeePass},
-           {tr("KeePassX XML…"), WalletCommands::ImportFormat::KeePassX},
-           {tr("Password Safe XML…"), WalletCommands::ImportFormat::PasswordSafe}};
-    for (const auto &[text, format] : choices)
-        formats->addAction(text, this, [this, format = format] { emit importRequested(format); });
-    import->setMenu(formats);
 
     m_list->setObjectName(QStringLiteral("recentList"));
     m_list->setAlternatingRowColors(true);
@@ -81,6 +72,7 @@ WelcomePage::WelcomePage(RecentWallets &recent, QWidget *parent)
 
     connect(create, &QPushButton::clicked, this, &WelcomePage::createRequested);
     connect(open, &QPushButton::clicked, this, &WelcomePage::openRequested);
+    connect(import, &QPushButton::clicked, this, &WelcomePage::importRequested);
     connect(m_list, &QListWidget::itemActivated, this, &WelcomePage::activate);
     connect(m_list, &QListWidget::currentItemChanged, this, &WelcomePage::updateForgetButton);
     connect(m_forget, &QPushButton::clicked, this, &WelcomePage::forgetCurrent);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/WalletCommands.h"
-
 #include <QWidget>
 
 class QListWidget;
@@ -23,7 +21,7 @@ signals:
     void createRequested();
     void openRequested();
     void openFileRequested(const QString &path);
-    void importRequested(WalletCommands::ImportFormat format);
+    void importRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -2,6 +2,7 @@
 #include "common/SqlPeek.h"
 #include "common/TestCards.h"
 #include "common/TestFiles.h"
+#include "i18n/Translations.h"
 #include "model/BuiltinCatalog.h"
 #include "model/TemplateCatalog.h"
 #include "model/TextUtils.h"
@@ -11,6 +12,7 @@
 #include "ui/DetailView.h"
 #include "ui/EditDialog.h"
 #include "ui/FileDialog.h"
+#include "ui/ImportPreviewDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/OneTimeCodeDialog.h"
 #include "ui/OneTimeCodeView.h"
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTreeWidget>
 
 // The card commands of the main window, driven through its actions and real dialogs.
 class TestCardCommands : public QObject, public MainWindowFixture
@@ -56,6 +59,13 @@ private:
     }
 
 private slots:
+    // English, for its plural forms.
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        installTranslations();
+    }
+
     void init() { openNewWallet(); }
 
     void cleanup() { m_window.reset(); }
@@ -230,40 +240,68 @@ private slots:
 
     void importFromTheMenu_data()
     {
-        QTest::addColumn<QString>("actionName");
         QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("fits");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("said");
         // clang-format off
-        QTest::newRow("KeePassX") << "actionKeePassX_XML" << "keepassx-export.xml" << true;
-        QTest::newRow("KeePass") << "actionKeePass_XML" << "keepass2-export.xml" << true;
-        QTest::newRow("Password Safe") << "actionPassword_Safe_XML" << "passwordsafe-export.xml" << true;
-        QTest::newRow("wrong format refused") << "actionKeePass_XML" << "keepassx-export.xml" << false;
+        QTest::newRow("KeePass imported") << "keepass2-export.xml" << true << QStringList{"Format: KeePass (XML)", "6 cards will be imported, 1 of them into the trash.", "Login 6", QString::fromUtf8("Sparkasse Köln|Login|ana.lopez"), ""} << "Import: 6 cards imported; 1 of them into the trash; 2 values kept as extra fields.";
+        QTest::newRow("Bitwarden cancelled") << "bitwarden.json" << false << QStringList{"Format: Bitwarden (JSON)", "5 cards will be imported, 1 of them into the trash.", "Address 1, Login 2, Note 1, Visa Card 1", "Mail|Login|ana", "1 row of the file is not understood and will be skipped:"} << "";
+        QTest::newRow("not an export") << "LICENSES.md" << false << QStringList() << "Import: \"%1\" cannot be imported: its format cannot be told from its content.";
         // clang-format on
     }
 
-    // An import adds its cards to the list and keeps the selection; a file of another format is refused by name.
+    // The window shows what an import would add before it writes anything: Cancel leaves the wallet as
+    // it was, Import adds the cards (after a backup) and keeps the selection.
     void importFromTheMenu()
     {
-        QFETCH(QString, actionName);
         QFETCH(QString, file);
-        QFETCH(bool, fits);
+        QFETCH(bool, accept);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, said);
         storeOldCard("Already here");
         const int selected = detailView()->cardId();
-        FileDialog::setNextFileName(testData("import/" + file));
-        MessageBox::setNextAnswer(MessageBox::Accept);
-        action(actionName.toLatin1().constData())->trigger();
-        const QString said = waitForAnswered().value(0);
-        QCOMPARE(WalletBackups::list(m_path).size(), 1);
-        const int imported = cardCount() - 1;
-        QCOMPARE(listView()->model()->rowCount(), imported + 1);
-        QCOMPARE(detailView()->cardId(), selected);
-        if (fits) {
-            QVERIFY(imported > 2);
-            QVERIFY2(said.startsWith("Import: imported "), qPrintable(said));
-        } else {
-            QCOMPARE(imported, 0);
-            QVERIFY2(said.startsWith("Import: ") && said.contains(file), qPrintable(said));
+        const QString path = testData("import/" + file);
+        FileDialog::setNextFileName(path);
+        if (!said.isEmpty())
+            MessageBox::setNextAnswer(MessageBox::Accept);
+        action("actionImport")->trigger();
+        if (shown.isEmpty()) {
+            QCOMPARE(waitForAnswered(), QStringList{said.arg(path)});
+            QCOMPARE(cardCount(), 1);
+            return;
         }
+        auto *preview = waitForTopLevel<ImportPreviewDialog>();
+        QVERIFY(preview);
+        const auto rows = [preview](const char *name) {
+            QStringList texts;
+            auto *tree = preview->findChild<QTreeWidget *>(name);
+            for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+                QStringList columns;
+                for (int column = 0; column < tree->columnCount(); ++column)
+                    columns << tree->topLevelItem(i)->text(column);
+                texts << columns.join(tree->columnCount() == 2 ? ' ' : '|');
+            }
+            return texts;
+        };
+        QCOMPARE(preview->findChild<QLabel *>("formatLabel")->text(), shown.at(0));
+        QCOMPARE(preview->findChild<QLabel *>("countLabel")->text(), shown.at(1));
+        QCOMPARE(rows("templateList").join(", "), shown.at(2));
+        QCOMPARE(rows("rowList").value(0), shown.at(3));
+        QCOMPARE(preview->findChild<QLabel *>("skipLabel")->text(), shown.at(4));
+        if (!accept) {
+            preview->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+            QTRY_VERIFY(!findTopLevel<ImportPreviewDialog>());
+            QCOMPARE(cardCount(), 1);
+            QCOMPARE(WalletBackups::list(m_path).size(), 0);
+            return;
+        }
+        preview->findChild<QPushButton *>("importButton")->click();
+        QCOMPARE(waitForAnswered(), QStringList{said});
+        QCOMPARE(WalletBackups::list(m_path).size(), 1);
+        QCOMPARE(cardCount(), 6);
+        QCOMPARE(listView()->model()->rowCount(), 6);
+        QCOMPARE(detailView()->cardId(), selected);
     }
 
     void deleteTheOnlyCard()

@@ -10,6 +10,7 @@
 #include "ui/ChangePasswordDialog.h"
 #include "ui/DetailView.h"
 #include "ui/FileDialog.h"
+#include "ui/ImportPreviewDialog.h"
 #include "ui/LoginDialog.h"
 #include "ui/ManualViewer.h"
 #include "ui/MessageBox.h"
@@ -96,15 +97,14 @@ private:
         return *m_window;
     }
 
-    QMap<QString, bool> actionStates(MainWindow &window)
+    QMap<QString, bool> actionStates()
     {
         QMap<QString, bool> states;
-        for (const char *name :
-             {"actionSaveWalletCopy", "actionCloseWallet", "actionAddCard", "actionEditCard", "actionDuplicateCard",
-              "actionDeleteCard", "actionChange_Password", "actionDropboxSync", "actionClearDropboxSettings",
-              "actionNewWallet", "actionOpenWallet", "actionExit", "actionPreferences", "actionAbout"})
+        for (const char *name : {"actionSaveWalletCopy", "actionImport", "actionCloseWallet", "actionAddCard",
+                                 "actionEditCard", "actionDuplicateCard", "actionDeleteCard", "actionChange_Password",
+                                 "actionDropboxSync", "actionClearDropboxSettings", "actionNewWallet",
+                                 "actionOpenWallet", "actionExit", "actionPreferences", "actionAbout"})
             states.insert(QString::fromLatin1(name), action(name)->isEnabled());
-        states.insert("menuImport", window.findChild<QMenu *>("menuImport")->menuAction()->isEnabled());
         return states;
     }
 
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(copying,
                  (QStringList{"Copy One-Time Code", "Copy Password", "Copy URL", "Copy User Name", "Open URL"}));
         QCOMPARE(
-            actionStates(window).keys(true),
+            actionStates().keys(true),
             (QStringList{"actionAbout", "actionExit", "actionNewWallet", "actionOpenWallet", "actionPreferences"}));
         QCOMPARE(session().state(), WalletSession::NoWallet);
         action("actionPreferences")->trigger();
@@ -481,7 +481,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Tessera - %1 [Read Only]").arg(QFileInfo(path).fileName()));
         listView()->setCurrentIndex(listView()->model()->index(0, 0));
         QTRY_VERIFY(detailView()->hasCard());
-        QCOMPARE(actionStates(window).keys(true),
+        QCOMPARE(actionStates().keys(true),
                  (QStringList{"actionAbout", "actionCloseWallet", "actionExit", "actionNewWallet", "actionOpenWallet",
                               "actionPreferences", "actionSaveWalletCopy"}));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -624,8 +624,7 @@ private slots:
         MainWindow &window = openWindow();
         window.findChild<WalletCommands *>()->setNewWalletKdf(cheapHardened.kdf);
         auto *import = window.findChild<QPushButton *>("welcomeImport");
-        QCOMPARE(import->menu()->actions().value(1)->text(), QString("KeePassX XML…"));
-        import->menu()->actions().value(1)->trigger();
+        import->click();
         auto *dialog = waitForTopLevel<NewWalletDialog>();
         QVERIFY(dialog);
         const QString path = newPath();
@@ -637,6 +636,9 @@ private slots:
         QTRY_VERIFY(session().isUnlocked());
         QCOMPARE(session().path(), path);
         QCOMPARE(waitForAnswered().value(0).left(15), QString("Weak Password: "));
+        auto *preview = waitForTopLevel<ImportPreviewDialog>();
+        QVERIFY(preview);
+        preview->findChild<QPushButton *>("importButton")->click();
         QTRY_VERIFY(!listedTitles().isEmpty());
         MessageBox::takeAnswered();
     }
@@ -808,7 +810,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Tessera"));
         QVERIFY(!window.findChild<QSplitter *>("splitter")->isVisible());
         QCOMPARE(listedTitles(), QStringList());
-        QCOMPARE(actionStates(window).values().count(true), 5);
+        QCOMPARE(actionStates().values().count(true), 5);
         window.close();
         QCOMPARE(QSettings().value("lastDatabase").toString(), QString());
     }

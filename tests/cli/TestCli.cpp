@@ -598,27 +598,35 @@ private slots:
     }
 
     // Standard output gets the import's summary; the second identical Password Safe entry is a duplicate.
+    // The format comes from the older form's word, from --format, or from the file's content.
     void importEachFormat_data()
     {
-        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("format");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("summary");
         QTest::addColumn<int>("live");
         // clang-format off
-        QTest::newRow("KeePassX") << "keepassx" << "keepassx-export.xml" << "imported 8, skipped 0 duplicates, 0 into the trash, extra fields kept 1" << 8;
-        QTest::newRow("KeePass") << "keepass" << "keepass2-export.xml" << "imported 6, skipped 0 duplicates, 1 into the trash, extra fields kept 2" << 5;
-        QTest::newRow("Password Safe") << "psafe" << "passwordsafe-export.xml" << "imported 5, skipped 1 duplicates, 0 into the trash, extra fields kept 0" << 5;
+        QTest::newRow("KeePassX") << QStringList{"keepassx"} << "keepassx-export.xml" << "imported 8, skipped 0 duplicates, 0 into the trash, extra fields kept 1, rows not understood 0" << 8;
+        QTest::newRow("KeePass") << QStringList{"keepass"} << "keepass2-export.xml" << "imported 6, skipped 0 duplicates, 1 into the trash, extra fields kept 2, rows not understood 0" << 5;
+        QTest::newRow("Password Safe") << QStringList{"psafe"} << "passwordsafe-export.xml" << "imported 5, skipped 1 duplicates, 0 into the trash, extra fields kept 0, rows not understood 0" << 5;
+        QTest::newRow("KeePass detected") << QStringList() << "keepass2-export.xml" << "imported 6, skipped 0 duplicates, 1 into the trash, extra fields kept 2, rows not understood 0" << 5;
+        QTest::newRow("Chrome detected") << QStringList() << "chrome.csv" << "imported 3, skipped 0 duplicates, 0 into the trash, extra fields kept 0, rows not understood 0" << 3;
+        QTest::newRow("Chrome named") << QStringList{"--format", "chrome-csv"} << "chrome.csv" << "imported 3, skipped 0 duplicates, 0 into the trash, extra fields kept 0, rows not understood 0" << 3;
         // clang-format on
     }
 
     void importEachFormat()
     {
-        QFETCH(QString, format);
+        QFETCH(QStringList, format);
         QFETCH(QString, file);
         QFETCH(QString, summary);
         QFETCH(int, live);
         const QString path = walletWithTitles({"Mine"});
-        const ProcessRun run = runCli({"import", path, format, testData("import/" + file)}, {"pw"});
+        const QString exportPath = testData("import/" + file);
+        const QStringList arguments = format.value(0).startsWith("--")
+            ? QStringList{"import", path, exportPath} + format
+            : QStringList{"import", path} + format + QStringList{exportPath};
+        const ProcessRun run = runCli(arguments, {"pw"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, summary + "\n");
@@ -798,7 +806,8 @@ private slots:
         row("unknown option") << Fixture::Wallet << QStringList{"ls", "W", "--all"} << pw << 2 << "ls: Unknown option 'all' (usage: tessera-cli ls WALLET [--trashed] [--key-file FILE])";
         row("not LABEL=VALUE") << Fixture::Wallet << QStringList{"add", "W", "login.default", "T", "Username"} << pw << 2 << "add: \"Username\" is not of the form LABEL=VALUE (usage: tessera-cli add WALLET " "TEMPLATE TITLE [LABEL=VALUE ...] [--notes TEXT] [--key-file FILE])";
         row("icon out of range") << Fixture::Wallet << QStringList{"edit", "W", "Mail", "--icon", "70"} << pw << 2 << "edit: --icon takes a number from 0 to 69 (usage: tessera-cli edit WALLET CARD " "[LABEL=VALUE ...] [--title T] [--notes TEXT] [--icon N] [--key-file FILE])";
-        row("unknown format") << Fixture::Wallet << QStringList{"import", "W", "csv", "W"} << pw << 2 << "import: unknown format \"csv\" (usage: tessera-cli import WALLET " "keepassx|keepass|psafe FILE [--key-file FILE])";
+        row("unknown format") << Fixture::Wallet << QStringList{"import", "W", "csv", "W"} << pw << 2 << "import: unknown format \"csv\" (usage: tessera-cli import WALLET " "[keepassx|keepass|psafe] FILE [--format NAME] [--key-file FILE])";
+        row("format not told") << Fixture::Wallet << QStringList{"import", "W", "W"} << pw << 1 << "W: the format cannot be told from the content; name it with --format";
         row("control characters in a name") << Fixture::Missing << QStringList{"ls", "W\x1b[2J"} << pw << 1 << "W\\x1b[2J: no such file";
         row("separator too long") << Fixture::Wallet << QStringList{"generate", "--words", "5", "--separator", QString(17, '+')} << pw << 2 << "generate: --separator takes at most 16 characters (usage: tessera-cli generate [--length N] [--no-symbols] [--no-lookalikes] [--words N] [--separator S] [--count N])";
         row("no key file") << Fixture::KeyFile << QStringList{"ls", "W"} << pw << 1 << "W: wrong password or key file";

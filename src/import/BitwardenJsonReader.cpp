@@ -1,0 +1,178 @@
+#include "import/BitwardenJsonReader.h"
+
+#include "import/EntryValues.h"
+#include "import/ImportWriter.h"
+
+#include <QHash>
+#include <QIODevice>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using EntryValues::keep;
+
+namespace {
+
+enum ItemType { Login = 1, SecureNote = 2, CreditCard = 3, Identity = 4, SshKey = 5 };
+enum FieldKind { TextField = 0, HiddenField = 1, BooleanField = 2 };
+
+QString text(const QJsonObject &object, const char *key)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    return value.isDouble() ? QString::number(value.toDouble()) : value.toString();
+}
+
+void takeLogin(const QJsonObject &login, ImportEntry &entry)
+{
+    entry.username = text(login, "username");
+    entry.password = text(login, "password");
+    QStringList urls;
+    for (const QJsonValue &uri : login.value(QLatin1String("uris")).toArray())
+        urls << text(uri.toObject(), "uri");
+    EntryValues::setUrls(entry, urls);
+    EntryValues::setOtp(entry, QStringLiteral("TOTP"), text(login, "totp"));
+}
+
+// The template of the card's brand where there is one.
+QString cardTemplate(const QString &brand)
+{
+    static const QHash<QString, QString> templates{
+        {QStringLiteral("Visa"), QStringLiteral("creditcard.visa")},
+        {QStringLiteral("Mastercard"), QStringLiteral("creditcard.master")},
+        {QStringLiteral("Amex"), QStringLiteral("creditcard.americanexpress")},
+        {QStringLiteral("Discover"), QStringLiteral("creditcard.discover")},
+        {QStringLiteral("Diners Club"), QStringLiteral("creditcard.diners")},
+        {QStringLiteral("Maestro"), QStringLiteral("creditcard.maestro")}};
+    return templates.value(brand, QStringLiteral("creditcard.default"));
+}
+
+void takeCard(const QJsonObject &card, ImportEntry &entry)
+{
+    const QString brand = text(card, "brand");
+    entry.templateType = cardTemplate(brand);
+    if (entry.templateType == QLatin1String("creditcard.default"))
+        keep(entry, QStringLiteral("Brand"), brand);
+    keep(entry, QStringLiteral("Cardholder"), text(card, "cardholderName"));
+    keep(entry, QStringLiteral("Number"), text(card, "number"));
+    keep(entry, QStringLiteral("CVC"), text(card, "code"), true);
+    const QString month = text(card, "expMonth");
+    const QString year = text(card, "expYear");
+    keep(entry, QStringLiteral("Expiry"),
+         month.isEmpty() || year.isEmpty() ? month + year : month.rightJustified(2, QLatin1Char('0')) + '/' + year);
+}
+
+QString joined(const QJsonObject &object, std::initializer_list<const char *> keys, const QString &separator)
+{
+    QStringList parts;
+    for (const char *key : keys) {
+        if (!text(object, key).isEmpty())
+            parts << text(object, key);
+    }
+    return parts.join(separator);
+}
+
+void takeIdentity(const QJsonObject &identity, ImportEntry &entry)
+{
+    entry.templateType = QStringLiteral("misc.address");
+    keep(entry, QStringLiteral("Name"), joined(identity, {"title", "firstName", "middleName", "lastName"}, " "));
+    keep(entry, QStringLiteral("Street"), joined(identity, {"address1", "address2", "address3"}, "\n"));
+    keep(entry, QStringLiteral("City"), text(identity, "city"));
+    keep(entry, QStringLiteral("State"), text(identity, "state"));
+    keep(entry, QStringLiteral("Zip"), text(identity, "postalCode"));
+    keep(entry, QStringLiteral("Country"), text(identity, "country"));
+    keep(entry, QStringLiteral("Phone"), text(identity, "phone"));
+    keep(entry, QStringLiteral("Email"), text(identity, "email"));
+    keep(entry, QStringLiteral("Company"), text(identity, "company"));
+    keep(entry, QStringLiteral("Username"), text(identity, "username"));
+    keep(entry, QStringLiteral("Social Security Number"), text(identity, "ssn"), true);
+    keep(entry, QStringLiteral("Passport Number"), text(identity, "passportNumber"), true);
+    keep(entry, QStringLiteral("License Number"), text(identity, "licenseNumber"), true);
+}
+
+void takeSshKey(const QJsonObject &key, ImportEntry &entry)
+{
+    keep(entry, QStringLiteral("Private Key"), text(key, "privateKey"), true);
+    keep(entry, QStringLiteral("Public Key"), text(key, "publicKey"));
+    keep(entry, QStringLiteral("Fingerprint"), text(key, "keyFingerprint"));
+}
+
+void takeCustomFields(const QJsonArray &fields, ImportEntry &entry)
+{
+    for (const QJsonValue &value : fields) {
+        const QJsonObject field = value.toObject();
+        const QJsonValue fieldValue = field.value(QLatin1String("value"));
+        const QString content
+            = fieldValue.isBool() ? QLatin1String(fieldValue.toBool() ? "true" : "false") : text(field, "value");
+        keep(entry, text(field, "name"), content, field.value(QLatin1String("type")).toInt() == HiddenField);
+    }
+}
+
+// The passwords the login had before, newest first, as the last lines of the notes.
+void takeHistory(const QJsonArray &history, ImportEntry &entry)
+{
+    if (history.isEmpty())
+        return;
+    QStringList lines{QStringLiteral("Password history:")};
+    for (const QJsonValue &value : history) {
+        const QJsonObject old = value.toObject();
+        lines << text(old, "lastUsedDate") + QLatin1String(": ") + text(old, "password");
+    }
+    entry.notes += (entry.notes.isEmpty() ? QString() : QStringLiteral("\n\n")) + lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+bool BitwardenJsonReader::read(QIODevice &device, ImportWriter &writer)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(device.readAll(), &error);
+    if (document.isNull())
+        return fail(QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
+    const QJsonObject root = document.object();
+    if (root.value(QLatin1String("encrypted")).toBool() || root.contains(QLatin1String("encKeyValidation_DO_NOT_EDIT")))
+        return fail(QStringLiteral("this Bitwarden export is encrypted; export the vault again as JSON without "
+                                   "encryption"));
+    if (!root.value(QLatin1String("items")).isArray())
+        return fail(QStringLiteral("no \"items\" list: not a Bitwarden export"));
+    QHash<QString, QString> folders;
+    for (const QJsonValue &folder : root.value(QLatin1String("folders")).toArray())
+        folders.insert(text(folder.toObject(), "id"), text(folder.toObject(), "name"));
+
+    const QJsonArray items = root.value(QLatin1String("items")).toArray();
+    for (int i = 0; i < items.size() && !writer.writeFailed(); ++i) {
+        const QJsonObject item = items.at(i).toObject();
+        ImportEntry entry;
+        entry.title = text(item, "name");
+        entry.notes = text(item, "notes");
+        entry.group = folders.value(text(item, "folderId"));
+        entry.trashed = !text(item, "deletedDate").isEmpty();
+        entry.cardTime = EntryValues::timeFrom(text(item, "revisionDate"));
+        switch (item.value(QLatin1String("type")).toInt()) {
+        case Login:
+            takeLogin(item.value(QLatin1String("login")).toObject(), entry);
+            break;
+        case SecureNote:
+            entry.templateType = QStringLiteral("note.default");
+            break;
+        case CreditCard:
+            takeCard(item.value(QLatin1String("card")).toObject(), entry);
+            break;
+        case Identity:
+            takeIdentity(item.value(QLatin1String("identity")).toObject(), entry);
+            break;
+        case SshKey:
+            takeSshKey(item.value(QLatin1String("sshKey")).toObject(), entry);
+            break;
+        default:
+            writer.reject(QStringLiteral("item %1").arg(i + 1),
+                          QStringLiteral("\"%1\" is of a type this program does not know").arg(entry.title));
+            continue;
+        }
+        if (item.value(QLatin1String("favorite")).toBool())
+            keep(entry, QStringLiteral("Favorite"), QStringLiteral("true"));
+        takeCustomFields(item.value(QLatin1String("fields")).toArray(), entry);
+        takeHistory(item.value(QLatin1String("passwordHistory")).toArray(), entry);
+        writer.add(entry);
+    }
+    return true;
+}
