@@ -113,7 +113,7 @@ QString WalletError::message() const
         text = tr("the server refused");
         break;
     case ServerUntrusted:
-        text = tr("the server's certificate is not trusted");
+        text = tr("the connection to the server cannot be trusted");
         break;
     }
     return m_detail.isEmpty() ? text : tr("%1: %2").arg(text, m_detail);

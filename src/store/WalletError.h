@@ -31,7 +31,7 @@ public:
         BackupNotWritten, // no backup could be kept (the folder, the disk); the wallet is fine
         ServerUnreachable, // no answer from the server that holds a copy (offline, name, refused, timeout)
         ServerRefused, // the server answered with an error (sign-in, permission, folder, space)
-        ServerUntrusted, // the server's certificate is neither trusted by the system nor accepted by the user
+        ServerUntrusted, // a certificate neither the system nor the user trusts, or plain http elsewhere
     };
 
     WalletError() = default;

@@ -136,8 +136,9 @@ WebDavClient::Result WebDavClient::await(QNetworkReply *reply, bool uploading)
         const bool tls = reply->error() == QNetworkReply::SslHandshakeFailedError;
         if (tls && !result.fingerprint.isEmpty()) {
             const QString why = m_account.acceptedFingerprint.isEmpty()
-                ? tr("its SHA-256 fingerprint is %1").arg(QString::fromLatin1(result.fingerprint))
-                : tr("it changed since you accepted it; its SHA-256 fingerprint is now %1")
+                ? tr("the system does not trust its certificate, whose SHA-256 fingerprint is %1")
+                      .arg(QString::fromLatin1(result.fingerprint))
+                : tr("its certificate changed since you accepted it; the SHA-256 fingerprint is now %1")
                       .arg(QString::fromLatin1(result.fingerprint));
             result.error = WalletError(WalletError::ServerUntrusted, why);
         } else {

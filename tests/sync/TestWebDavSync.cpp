@@ -294,7 +294,7 @@ private slots:
         QVERIFY(server.makeCertificate() && server.start(true));
         result = WebDavClient(target).download(m_dir.filePath("probe"));
         QCOMPARE(result.error.kind(), WalletError::ServerUntrusted);
-        QVERIFY(result.error.message().contains("it changed since you accepted it"));
+        QVERIFY(result.error.message().contains("its certificate changed since you accepted it"));
     }
 
     void accountChecks_data()
