@@ -19,7 +19,8 @@ WebDavAccount accountOf(const Invocation &call)
     account.url = QUrl(call.argument(1));
     account.user = call.isSet(userOption) ? call.value(userOption) : account.url.userName();
     account.url.setUserInfo(QString());
-    account.acceptedFingerprint = call.value(certificateOption).toUpper().toLatin1();
+    // With or without colons, in either case.
+    account.acceptedFingerprint = QByteArray::fromHex(call.value(certificateOption).toLatin1()).toHex(':').toUpper();
     return account;
 }
 

@@ -529,7 +529,6 @@ private slots:
         QVERIFY2(refused.err.endsWith("tessera-cli: sync failed: the server refused: wrong user name or password; "
                                       "check the app password\n"),
                  qPrintable(refused.err));
-        QCOMPARE(runCli({"sync", path, "http://example.org/w.tessera", "--user", "ana"}).exitCode, 2);
         QCOMPARE(runCli({"merge", path, url}).exitCode, 2);
     }
 

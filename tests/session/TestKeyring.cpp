@@ -13,27 +13,6 @@ class TestKeyring : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        const Keyring::Answer probe = Keyring::read(QStringLiteral("probe"));
-        if (probe.status == Keyring::Unavailable || probe.status == Keyring::Failed)
-            QSKIP(qPrintable("no Secret Service in this session (ctest starts one): " + probe.problem));
-    }
-
-    void keepsReplacesAndForgets()
-    {
-        const QString key = Keyring::serverKey(QUrl("https://ana:x@cloud.example.org/dav/w.tessera"), "ana");
-        QCOMPARE(key, QString("ana@https://cloud.example.org/dav/w.tessera"));
-        QCOMPARE(Keyring::write(key, "first ☃").status, Keyring::Found);
-        QCOMPARE(Keyring::write(key, "second").status, Keyring::Found);
-        const Keyring::Answer read = Keyring::read(key);
-        QCOMPARE(read.status, Keyring::Found);
-        QCOMPARE(read.secret, QString("second"));
-        QCOMPARE(Keyring::read("bob@" + key.section('@', 1)).status, Keyring::NotFound);
-        QCOMPARE(Keyring::remove(key).status, Keyring::Found);
-        QCOMPARE(Keyring::read(key).status, Keyring::NotFound);
-    }
-
     // The token an earlier version left in clear in the settings file moves to the keyring, and is gone from
     // the file.
     void cloudTokenLeavesTheSettingsFile()

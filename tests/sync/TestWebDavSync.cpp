@@ -1,6 +1,5 @@
 #include "WebDavServer.h"
-#include "common/TestCards.h"
-#include "common/TestFiles.h"
+#include "common/SyncedCards.h"
 #include "store/CardDb.h"
 #include "sync/WebDavClient.h"
 #include "sync/WebDavSync.h"
@@ -10,37 +9,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
-namespace {
-
-// Every card as "uuid|user|password", in uuid order.
-QStringList contents(const QString &path)
-{
-    QStringList lines;
-    for (const StoredCard &row : must(CardDb::open(path, "a")->allCards())) {
-        const QList<Field *> fields = row.card->fields();
-        lines << QStringList{row.uuid, fields.at(0)->value(), fields.at(1)->value()}.join('|');
-    }
-    lines.sort();
-    return lines;
-}
-
-void edit(const QString &path, const QString &uuid, int field, const QString &value, int secondsLater)
-{
-    auto store = CardDb::open(path, "a");
-    auto card = store->cardByUuid(uuid);
-    if (!card) {
-        QVERIFY(store->addCard(*makeCard(uuid, uuid, {"u", value}, t0.addSecs(secondsLater))));
-        return;
-    }
-    const QDateTime time = t0.addSecs(secondsLater);
-    card->fields().at(field)->setValue(value);
-    card->fields().at(field)->setUpdateTime(time);
-    card->setUpdateTime(time);
-    QVERIFY(store->updateCard(store->cardIdForUuid(uuid), *card));
-}
-
-} // namespace
 
 class TestWebDavSync : public QObject
 {
@@ -83,7 +51,7 @@ private:
         WebDavSync::Report report;
         QVERIFY(sync(a, &report));
         QCOMPARE(report.sent, 2);
-        QCOMPARE(contents(m_server.filePath(m_remote)), contents(a));
+        QCOMPARE(contents(m_server.filePath(m_remote), "a"), contents(a, "a"));
         QVERIFY(CardDb::open(a, "a")->saveCopy(device("b")));
         m_server.ageFiles();
     }
@@ -92,7 +60,7 @@ private slots:
     void initTestCase()
     {
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath("data")));
-        QVERIFY2(m_server.start(), qPrintable(m_server.log()));
+        QVERIFY(m_server.start());
     }
 
     // Both devices edit, sync in turn, and end with every edit, the server's copy too.
@@ -102,12 +70,9 @@ private slots:
         QTest::addColumn<QString>("onB");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("different cards") << "x:1=secret"
-                                         << "y:0=bobby" << QStringList{"x|ann|secret", "y|bobby|pin"};
+                                         << "y:0=bobby" << QStringList{"x|live|ann|secret", "y|live|bobby|pin"};
         QTest::newRow("same card, different fields") << "x:0=ann2"
-                                                     << "x:1=new" << QStringList{"x|ann2|new", "y|bob|pin"};
-        QTest::newRow("new cards on both")
-            << "n1:1=one"
-            << "n2:1=two" << QStringList{"n1|u|one", "n2|u|two", "x|ann|old", "y|bob|pin"};
+                                                     << "x:1=new" << QStringList{"x|live|ann2|new", "y|live|bob|pin"};
     }
 
     void twoDevicesConverge()
@@ -119,16 +84,16 @@ private slots:
         const QString a = device("a"), b = device("b");
         int second = 10;
         for (const auto &[path, change] : {std::pair{a, onA}, {b, onB}}) {
-            edit(path, change.section(':', 0, 0), change.section(':', 1).section('=', 0, 0).toInt(),
+            edit(*CardDb::open(path, "a"), change.section(':', 0, 0), change.section(':', 1).section('=', 0, 0).toInt(),
                  change.section('=', 1), second += 10);
         }
         for (const QString &path : {a, b, a}) {
             QVERIFY(sync(path));
             m_server.ageFiles();
         }
-        QCOMPARE(contents(a), expected);
-        QCOMPARE(contents(b), expected);
-        QCOMPARE(contents(m_server.filePath(m_remote)), expected);
+        QCOMPARE(contents(a, "a"), expected);
+        QCOMPARE(contents(b, "a"), expected);
+        QCOMPARE(contents(m_server.filePath(m_remote), "a"), expected);
     }
 
     // Device c uploads while a merges what b sent: a's upload is refused, and a merges again.
@@ -137,10 +102,10 @@ private slots:
         seed();
         const QString a = device("a"), b = device("b"), c = device("c");
         QVERIFY(CardDb::open(b, "a")->saveCopy(c));
-        edit(b, "x", 1, "from-b", 10);
+        edit(*CardDb::open(b, "a"), "x", 1, "from-b", 10);
         QVERIFY(sync(b));
-        edit(c, "y", 1, "from-c", 20);
-        edit(a, "z", 1, "from-a", 30);
+        edit(*CardDb::open(c, "a"), "y", 1, "from-c", 20);
+        edit(*CardDb::open(a, "a"), "x", 0, "from-a", 30);
         bool uploaded = false;
         WebDavSync::Report report;
         WalletError error;
@@ -154,9 +119,9 @@ private slots:
         QVERIFY(uploaded);
         QCOMPARE(report.received, 2);
         QCOMPARE(report.sent, 1);
-        const QStringList expected{"x|ann|from-b", "y|bob|from-c", "z|u|from-a"};
-        QCOMPARE(contents(a), expected);
-        QCOMPARE(contents(m_server.filePath(m_remote)), expected);
+        const QStringList expected{"x|live|from-a|from-b", "y|live|bob|from-c"};
+        QCOMPARE(contents(a, "a"), expected);
+        QCOMPARE(contents(m_server.filePath(m_remote), "a"), expected);
     }
 
     // Nothing new on either side: one conditional request. A copy under another password asks it once.
@@ -165,7 +130,7 @@ private slots:
         seed();
         const QString a = device("a"), other = device("other");
         QVERIFY(CardDb::open(a, "a")->saveCopy(other));
-        edit(other, "x", 1, "changed", 10);
+        edit(*CardDb::open(other, "a"), "x", 1, "changed", 10);
         QVERIFY(CardDb::open(other, "a")->changePassword("a", "other"));
         QVERIFY(m_server.place(m_remote, other));
 
@@ -182,7 +147,7 @@ private slots:
         };
         QVERIFY(WebDavSync::run(*CardDb::open(a, "a"), client, options, &report, &error));
         QCOMPARE(asked, 1);
-        QCOMPARE(contents(a).first(), QString("x|ann|changed"));
+        QCOMPARE(contents(a, "a").first(), QString("x|live|ann|changed"));
 
         options.knownEtag = report.etag;
         options.copyKey = report.copyKey;
@@ -198,24 +163,17 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("password");
-        QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("message");
-        const int refused = WalletError::ServerRefused;
-        QTest::newRow("401") << "w.tessera"
-                             << "wrong" << refused
-                             << "the server refused: wrong user name or password; check the app password";
-        QTest::newRow("403") << "forbidden/w.tessera"
-                             << "" << refused << "the server refused: no permission for /forbidden/w.tessera";
-        QTest::newRow("no folder") << "none/w.tessera"
-                                   << "" << refused
-                                   << "the server refused: the folder of /none/w.tessera does not exist";
-        QTest::newRow("507") << "full/w.tessera"
-                             << "" << refused << "the server refused: no room left on the server";
-        QTest::newRow("500") << "broken/w.tessera"
-                             << "" << refused << "the server refused: server error 500";
-        QTest::newRow("no server") << ""
-                                   << "" << int(WalletError::ServerUnreachable)
-                                   << "cannot reach the server: 127.0.0.1: Connection refused";
+        // clang-format off
+        QTest::newRow("401") << "w" << "wrong" << "the server refused: wrong user name or password; check the app password";
+        QTest::newRow("403") << "forbidden/w" << "" << "the server refused: no permission for /forbidden/w";
+        QTest::newRow("no folder") << "none/w" << "" << "the server refused: the folder of /none/w does not exist";
+        QTest::newRow("507") << "full/w" << "" << "the server refused: no room left on the server";
+        QTest::newRow("500") << "broken/w" << "" << "the server refused: server error 500";
+        QTest::newRow("no server") << "gone/w" << "" << "cannot reach the server: 127.0.0.1: Connection refused";
+        QTest::newRow("plain http elsewhere") << "http://example.org/w" << "" << "the connection to the server cannot be trusted: plain http would send the password to example.org in the clear; use https";
+        QTest::newRow("a folder") << "https://example.org/dav/" << "" << "the server refused: https://example.org/dav/ is not the address of a file on a WebDAV server (https://…/wallet.tessera)";
+        // clang-format on
     }
 
     // Each fails the round plainly, with the wallet unchanged.
@@ -223,21 +181,19 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, password);
-        QFETCH(int, kind);
         QFETCH(QString, message);
-        WebDavAccount target = account(path);
-        if (!password.isEmpty())
-            target.password = password;
-        if (path.isEmpty())
-            target.url = QUrl(QString("http://127.0.0.1:%1/w.tessera").arg(quint16(m_server.url("").port() + 1)));
-        WebDavClient client(target);
-        WebDavSync::Options options;
         seed();
+        WebDavAccount target = account(path);
+        target.password = password.isEmpty() ? target.password : password;
+        if (path.startsWith("gone"))
+            target.url.setPort(m_server.url("").port() + 1);
+        else if (path.contains(':'))
+            target.url = QUrl(path);
+        WebDavClient client(target);
         const QByteArray before = fileBytes(device("a"));
         WebDavSync::Report report;
         WalletError error;
-        QVERIFY(!WebDavSync::run(*CardDb::open(device("a"), "a"), client, options, &report, &error));
-        QCOMPARE(int(error.kind()), kind);
+        QVERIFY(!WebDavSync::run(*CardDb::open(device("a"), "a"), client, {}, &report, &error));
         QCOMPARE(error.message(), message);
         QCOMPARE(fileBytes(device("a")), before);
     }
@@ -253,25 +209,23 @@ private slots:
         QVERIFY(writeFile(m_dir.filePath("large"), large));
         WebDavClient client(account(m_remote));
         const QByteArray etag = client.download(m_dir.filePath("probe")).etag;
+        // Killed once the server has staged part of the upload.
         QTimer watch;
-        bool killed = false;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            const QStringList staged
-                = QDir(QFileInfo(path).path()).entryList({".davfs.tmp*"}, QDir::Files | QDir::Hidden);
-            if (!staged.isEmpty() && QFileInfo(QFileInfo(path).path() + "/" + staged.first()).size() > 0) {
+            const QFileInfoList staged
+                = QDir(QFileInfo(path).path()).entryInfoList({".davfs.tmp*"}, QDir::Files | QDir::Hidden);
+            if (!staged.isEmpty() && staged.first().size() > 0) {
                 m_server.stop();
-                killed = true;
                 watch.stop();
             }
         });
         watch.start(1);
         const WebDavClient::Result result = client.upload(m_dir.filePath("large"), etag);
-        QVERIFY(killed);
-        QCOMPARE(result.outcome, WebDavClient::Failed);
+        QVERIFY(!watch.isActive());
         QCOMPARE(result.error.kind(), WalletError::ServerUnreachable);
         const QByteArray now = fileBytes(path);
         QVERIFY(now == old || now == large);
-        QVERIFY2(m_server.start(), qPrintable(m_server.log()));
+        QVERIFY(m_server.start());
     }
 
     // Refused while unknown, accepted by its fingerprint, refused again when the certificate changes.
@@ -295,27 +249,6 @@ private slots:
         result = WebDavClient(target).download(m_dir.filePath("probe"));
         QCOMPARE(result.error.kind(), WalletError::ServerUntrusted);
         QVERIFY(result.error.message().contains("its certificate changed since you accepted it"));
-    }
-
-    void accountChecks_data()
-    {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<bool>("allowed");
-        QTest::addColumn<bool>("usable");
-        QTest::newRow("https") << "https://cloud.example.org/remote.php/dav/files/ana/w.tessera" << false << true;
-        QTest::newRow("http on this computer") << "http://localhost:8080/w.tessera" << false << true;
-        QTest::newRow("http elsewhere") << "http://cloud.example.org/w.tessera" << false << false;
-        QTest::newRow("http elsewhere, allowed") << "http://cloud.example.org/w.tessera" << true << true;
-        QTest::newRow("a folder") << "https://cloud.example.org/dav/" << false << false;
-        QTest::newRow("ftp") << "ftp://cloud.example.org/w.tessera" << false << false;
-    }
-
-    void accountChecks()
-    {
-        QFETCH(QString, url);
-        QFETCH(bool, allowed);
-        QFETCH(bool, usable);
-        QCOMPARE(WebDavClient::checkAccount({QUrl(url), "u", "p", QByteArray(), allowed}).isError(), !usable);
     }
 };
 

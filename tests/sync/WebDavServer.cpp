@@ -1,5 +1,7 @@
 #include "WebDavServer.h"
 
+#include "common/TestFiles.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -24,12 +26,6 @@ quint16 freePort()
     return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
 
-bool writeText(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
 // Apache drops root for the account in User/Group; that account must be able to write the folders.
 bool handOver(const QString &path)
 {
@@ -50,11 +46,9 @@ bool WebDavServer::makeCertificate()
                    m_dir.filePath("key.pem"), "-out", m_dir.filePath("cert.pem")});
     if (!openssl.waitForFinished() || openssl.exitCode() != 0)
         return false;
-    const auto certificates = QSslCertificate::fromPath(m_dir.filePath("cert.pem"));
-    if (certificates.isEmpty())
-        return false;
-    m_fingerprint = certificates.first().digest(QCryptographicHash::Sha256).toHex(':').toUpper();
-    return true;
+    const QSslCertificate certificate(fileBytes(m_dir.filePath("cert.pem")));
+    m_fingerprint = certificate.digest(QCryptographicHash::Sha256).toHex(':').toUpper();
+    return !certificate.isNull();
 }
 
 bool WebDavServer::writeConfig(bool tls)
@@ -64,7 +58,7 @@ bool WebDavServer::writeConfig(bool tls)
     if (!QDir().mkpath(root) || !QDir().mkpath(run) || !handOver(root) || !handOver(run))
         return false;
     const QByteArray hash = QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Sha1).toBase64();
-    if (!writeText(m_dir.filePath("users"), user.toUtf8() + ":{SHA}" + hash + "\n"))
+    if (!writeFile(m_dir.filePath("users"), user.toUtf8() + ":{SHA}" + hash + "\n"))
         return false;
     QString config;
     for (const char *module : {"mpm_event", "authn_core", "authn_file", "authz_core", "authz_user", "auth_basic", "dav",
@@ -87,7 +81,7 @@ bool WebDavServer::writeConfig(bool tls)
                              "Require valid-user\nRewriteEngine On\nRewriteRule ^full/ - [R=507,L]\n"
                              "RewriteRule ^broken/ - [R=500,L]\nRewriteRule ^forbidden/ - [F]\n</Directory>\n")
                   .arg(root, m_dir.filePath("users"));
-    return writeText(m_dir.filePath("httpd.conf"), config.toUtf8());
+    return writeFile(m_dir.filePath("httpd.conf"), config.toUtf8());
 }
 
 bool WebDavServer::start(bool tls)
@@ -139,9 +133,7 @@ QUrl WebDavServer::url(const QString &path) const
 
 QStringList WebDavServer::requests() const
 {
-    QFile file(m_dir.filePath("run/access.log"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
-                                          : QStringList();
+    return QString::fromUtf8(fileBytes(m_dir.filePath("run/access.log"))).split('\n', Qt::SkipEmptyParts);
 }
 
 void WebDavServer::ageFiles() const
@@ -152,10 +144,4 @@ void WebDavServer::ageFiles() const
         if (file.open(QIODevice::ReadWrite))
             file.setFileTime(past, QFileDevice::FileModificationTime);
     }
-}
-
-QString WebDavServer::log() const
-{
-    QFile file(m_dir.filePath("run/error.log"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }

@@ -30,7 +30,6 @@ public:
     // one to a file changed within the last second, which a sync answers by waiting).
     void ageFiles() const;
     QByteArray fingerprint() const { return m_fingerprint; }
-    QString log() const;
     // Every request answered since the start, as "METHOD STATUS".
     QStringList requests() const;
 
