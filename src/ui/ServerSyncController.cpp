@@ -8,8 +8,8 @@
 #include "ui/ServerSyncDialog.h"
 
 #include <QAction>
-#include <QPushButton>
 #include <QInputDialog>
+#include <QPushButton>
 #include <QSettings>
 #include <QWidget>
 
