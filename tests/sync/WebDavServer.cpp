@@ -99,13 +99,9 @@ bool WebDavServer::start(bool tls)
                     {"/usr/sbin/apache2", "-f", m_dir.filePath("httpd.conf"), "-DFOREGROUND"});
     if (!m_process.waitForStarted())
         return false;
-    for (int i = 0; i < 100; ++i) {
-        QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, m_port);
-        if (probe.waitForConnected(100))
+    for (int i = 0; i < 100 && m_process.state() == QProcess::Running; ++i) {
+        if (listening())
             return true;
-        if (m_process.state() == QProcess::NotRunning)
-            return false;
         QThread::msleep(50);
     }
     return false;
@@ -117,6 +113,16 @@ void WebDavServer::stop()
         return;
     ::kill(-pid_t(m_process.processId()), SIGKILL);
     m_process.waitForFinished();
+    // The workers die a moment after the parent; until then they still take connections.
+    for (int i = 0; i < 100 && listening(); ++i)
+        QThread::msleep(20);
+}
+
+bool WebDavServer::listening() const
+{
+    QTcpSocket probe;
+    probe.connectToHost(QHostAddress::LocalHost, m_port);
+    return probe.waitForConnected(100);
 }
 
 bool WebDavServer::place(const QString &path, const QString &source) const

@@ -35,6 +35,7 @@ public:
 
 private:
     bool writeConfig(bool tls);
+    bool listening() const;
 
     QTemporaryDir m_dir;
     QProcess m_process;
