@@ -2295,6 +2295,21 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
     </message>
 </context>
 <context>
+    <name>Keyring</name>
+    <message>
+        <source>no desktop keyring (Secret Service): there is no D-Bus session</source>
+        <translation>kein Schlüsselbund der Arbeitsumgebung (Secret Service): es gibt keine D-Bus-Sitzung</translation>
+    </message>
+    <message>
+        <source>no desktop keyring (Secret Service) is running: %1</source>
+        <translation>kein Schlüsselbund der Arbeitsumgebung (Secret Service) läuft: %1</translation>
+    </message>
+    <message>
+        <source>the desktop keyring failed: %1</source>
+        <translation>der Schlüsselbund der Arbeitsumgebung ist gescheitert: %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginDialog</name>
     <message>
         <source>Unlock</source>
@@ -2590,21 +2605,6 @@ Rückgabewerte: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 3 beschädigter Tresor te
         <translation>Zusammenführen fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <source>Merge WALLET with OTHER in a synced folder and with the conflict copies beside OTHER.</source>
-        <translation>WALLET mit OTHER in einem synchronisierten Ordner und mit den Konfliktkopien neben OTHER zusammenführen.</translation>
-    </message>
-    <message>
-        <source>As merge, and the conflict copies of OTHER that file-syncing tools leave beside it are merged
-into both too, then moved to the backups folder. A conflict copy that does not open with
-OTHER&apos;s password is left where it is and named. Prints what was received and sent.
-WALLET is backed up before it changes.</source>
-        <translation>Wie merge; dazu werden die Konfliktkopien, die Programme zur Dateisynchronisation neben OTHER
-hinterlassen, ebenfalls in beide zusammengeführt und danach in den Ordner der Sicherungen verschoben.
-Eine Konfliktkopie, die sich nicht mit dem Passwort von OTHER öffnen lässt, bleibt, wo sie ist, und
-wird genannt. Gibt aus, was empfangen und gesendet wurde. Von WALLET wird eine Sicherung angelegt,
-bevor es sich ändert.</translation>
-    </message>
-    <message>
         <source>conflict copy not merged: %1</source>
         <translation>Konfliktkopie nicht zusammengeführt: %1</translation>
     </message>
@@ -2622,6 +2622,36 @@ Feld für Feld. WALLET behält sein Passwort und seine Identität, OTHER sein Pa
 noch nicht, wird es im Format und mit den Schlüsseleinstellungen von WALLET angelegt, mit einem neuen,
 zweimal erfragten Passwort. Die Passwörter werden in dieser Reihenfolge erfragt: das von WALLET, dann
 das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translation>
+    </message>
+    <message>
+        <source>Merge WALLET with OTHER in a synced folder, or with its copy on a WebDAV server at an https URL.</source>
+        <translation>WALLET mit OTHER in einem synchronisierten Ordner zusammenführen, oder mit seiner Kopie auf einem WebDAV-Server unter einer https-URL.</translation>
+    </message>
+    <message>
+        <source>As merge, and the conflict copies of OTHER that file-syncing tools leave beside it are merged
+into both too, then moved to the backups folder. A conflict copy that does not open with
+OTHER&apos;s password is left where it is and named. Prints what was received and sent.
+WALLET is backed up before it changes.
+When OTHER is the URL of a file on a WebDAV server (Nextcloud, ownCloud, any other), the copy is
+downloaded, merged, and uploaded only if nobody uploaded meanwhile (else merged again). The
+server&apos;s password comes from the desktop&apos;s keyring or is asked after WALLET&apos;s; then, if the
+copy there does not open with WALLET&apos;s, its password. A new copy there is a copy of WALLET.
+Plain http only to this computer.</source>
+        <translation>Wie merge; dazu werden die Konfliktkopien, die Programme zur Dateisynchronisation neben OTHER
+hinterlassen, ebenfalls in beide zusammengeführt und danach in den Ordner der Sicherungen verschoben.
+Eine Konfliktkopie, die sich nicht mit dem Passwort von OTHER öffnen lässt, bleibt, wo sie ist, und
+wird genannt. Gibt aus, was empfangen und gesendet wurde. Von WALLET wird eine Sicherung angelegt,
+bevor es sich ändert.
+Ist OTHER die URL einer Datei auf einem WebDAV-Server (Nextcloud, ownCloud, jeder andere), wird die
+Kopie heruntergeladen, zusammengeführt und nur hochgeladen, wenn niemand sie inzwischen ersetzt hat
+(sonst erneut zusammengeführt). Das Passwort des Servers kommt aus dem Schlüsselbund der
+Arbeitsumgebung oder wird nach dem von WALLET erfragt; danach, falls sich die Kopie dort nicht mit dem
+von WALLET öffnen lässt, ihr Passwort. Eine neue Kopie dort ist eine Kopie von WALLET.
+Unverschlüsseltes http nur zu diesem Computer.</translation>
+    </message>
+    <message>
+        <source>merge takes files; sync takes a URL</source>
+        <translation>merge nimmt Dateien; sync nimmt eine URL</translation>
     </message>
 </context>
 <context>
@@ -3090,6 +3120,127 @@ das von OTHER. Bei einem Fehler ändert sich keine der beiden Dateien.</translat
     <message>
         <source>Clear the Search</source>
         <translation>Suche leeren</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSyncCommand</name>
+    <message>
+        <source>with a URL: the user name on the server</source>
+        <translation>mit einer URL: der Benutzername auf dem Server</translation>
+    </message>
+    <message>
+        <source>with a URL: accept the server&apos;s certificate, which the system does not trust, if its SHA-256 fingerprint is this one</source>
+        <translation>mit einer URL: das Zertifikat des Servers, dem das System nicht vertraut, annehmen, wenn sein SHA-256-Fingerabdruck dieser ist</translation>
+    </message>
+    <message>
+        <source>a URL needs --user NAME</source>
+        <translation>eine URL braucht --user NAME</translation>
+    </message>
+    <message>
+        <source>Password of %1 on %2: </source>
+        <translation>Passwort von %1 auf %2: </translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>kein Passwort angegeben</translation>
+    </message>
+    <message>
+        <source>Password of the wallet copy on the server: </source>
+        <translation>Passwort der Tresorkopie auf dem Server: </translation>
+    </message>
+    <message>
+        <source>sync failed: %1</source>
+        <translation>Synchronisation gescheitert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSyncController</name>
+    <message>
+        <source>Sync With Server</source>
+        <translation>Mit Server synchronisieren</translation>
+    </message>
+    <message>
+        <source>Password of the wallet copy on the server:</source>
+        <translation>Passwort der Tresorkopie auf dem Server:</translation>
+    </message>
+    <message>
+        <source>Sync With Server…</source>
+        <translation>Mit Server synchronisieren …</translation>
+    </message>
+    <message>
+        <source>Not synced with %1: the app password is needed (Tools &gt; Sync With Server…). %2</source>
+        <translation>Nicht mit %1 synchronisiert: das App-Passwort wird gebraucht (Extras &gt; Mit Server synchronisieren …). %2</translation>
+    </message>
+    <message>
+        <source>The app password is kept in the desktop&apos;s keyring, never in a file. Without a keyring it is asked here each time the wallet is unlocked.</source>
+        <translation>Das App-Passwort wird im Schlüsselbund der Arbeitsumgebung aufbewahrt, nie in einer Datei. Ohne Schlüsselbund wird es hier bei jedem Entsperren des Tresors erfragt.</translation>
+    </message>
+    <message>
+        <source>No longer synced with a server</source>
+        <translation>Nicht mehr mit einem Server synchronisiert</translation>
+    </message>
+    <message>
+        <source>Unencrypted Connection</source>
+        <translation>Unverschlüsselte Verbindung</translation>
+    </message>
+    <message>
+        <source>The address starts with http://, so the app password crosses the network to %1 in the clear, where others can read it. Use https:// unless this network is entirely yours.</source>
+        <translation>Die Adresse beginnt mit http://, also geht das App-Passwort im Klartext über das Netz zu %1, wo andere es lesen können. Verwenden Sie https://, außer dieses Netz gehört ganz Ihnen.</translation>
+    </message>
+    <message>
+        <source>Send In The Clear</source>
+        <translation>Im Klartext senden</translation>
+    </message>
+    <message>
+        <source>Synced with %1: %2 cards received, %3 sent</source>
+        <translation>Mit %1 synchronisiert: %2 Karten empfangen, %3 gesendet</translation>
+    </message>
+    <message>
+        <source>Not synced with %1: %2</source>
+        <translation>Nicht mit %1 synchronisiert: %2</translation>
+    </message>
+    <message>
+        <source>Unknown Certificate</source>
+        <translation>Unbekanntes Zertifikat</translation>
+    </message>
+    <message>
+        <source>The system does not trust the certificate of %1. Trust it only if its SHA-256 fingerprint is the one the server&apos;s owner gave you:
+
+%2</source>
+        <translation>Das System vertraut dem Zertifikat von %1 nicht. Vertrauen Sie ihm nur, wenn sein SHA-256-Fingerabdruck der ist, den Ihnen der Betreiber des Servers genannt hat:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Trust This Certificate</source>
+        <translation>Diesem Zertifikat vertrauen</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSyncDialog</name>
+    <message>
+        <source>Sync With Server</source>
+        <translation>Mit Server synchronisieren</translation>
+    </message>
+    <message>
+        <source>Keep this wallet in step with its copy on a WebDAV server, such as Nextcloud or ownCloud. Give the address of the file; for Nextcloud it is https://HOST/remote.php/dav/files/USER/FOLDER/wallet.tessera. Leave the address empty to stop syncing.</source>
+        <translation>Diesen Tresor mit seiner Kopie auf einem WebDAV-Server wie Nextcloud oder ownCloud abgleichen. Geben Sie die Adresse der Datei an; bei Nextcloud lautet sie https://HOST/remote.php/dav/files/BENUTZER/ORDNER/wallet.tessera. Lassen Sie die Adresse leer, um die Synchronisation zu beenden.</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>https://cloud.example.org/remote.php/dav/files/ana/Tessera/wallet.tessera</source>
+        <translation>https://cloud.example.org/remote.php/dav/files/ana/Tessera/wallet.tessera</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>App &amp;password:</source>
+        <translation>App-&amp;Passwort:</translation>
     </message>
 </context>
 <context>
@@ -3888,6 +4039,18 @@ verlangt, kann nicht Version 2 werden.</translation>
         <source>wrong password or key file</source>
         <translation>falsches Passwort oder falsche Schlüsseldatei</translation>
     </message>
+    <message>
+        <source>cannot reach the server</source>
+        <translation>der Server ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>the server refused</source>
+        <translation>der Server hat abgelehnt</translation>
+    </message>
+    <message>
+        <source>the connection to the server cannot be trusted</source>
+        <translation>der Verbindung zum Server kann nicht vertraut werden</translation>
+    </message>
 </context>
 <context>
     <name>WalletFileCopy</name>
@@ -4016,6 +4179,72 @@ verlangt, kann nicht Version 2 werden.</translation>
     <message>
         <source>Converted to the phone app&apos;s format. A backup of the wallet as it was is kept (File &gt; Restore From Backup…).</source>
         <translation>In das Format der Telefon-App umgewandelt. Eine Sicherung des Tresors, wie er war, wird aufbewahrt (Datei &gt; Aus Sicherung wiederherstellen …).</translation>
+    </message>
+</context>
+<context>
+    <name>WebDavClient</name>
+    <message>
+        <source>%1 is not the address of a file on a WebDAV server (https://…/wallet.tessera)</source>
+        <translation>%1 ist nicht die Adresse einer Datei auf einem WebDAV-Server (https://…/wallet.tessera)</translation>
+    </message>
+    <message>
+        <source>plain http would send the password to %1 in the clear; use https</source>
+        <translation>unverschlüsseltes http würde das Passwort im Klartext an %1 senden; verwenden Sie https</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the system does not trust its certificate, whose SHA-256 fingerprint is %1</source>
+        <translation>das System vertraut seinem Zertifikat nicht, dessen SHA-256-Fingerabdruck %1 ist</translation>
+    </message>
+    <message>
+        <source>its certificate changed since you accepted it; the SHA-256 fingerprint is now %1</source>
+        <translation>sein Zertifikat hat sich geändert, seit Sie es angenommen haben; der SHA-256-Fingerabdruck ist jetzt %1</translation>
+    </message>
+    <message>
+        <source>wrong user name or password; check the app password</source>
+        <translation>falscher Benutzername oder falsches Passwort; prüfen Sie das App-Passwort</translation>
+    </message>
+    <message>
+        <source>no permission for %1</source>
+        <translation>keine Berechtigung für %1</translation>
+    </message>
+    <message>
+        <source>the folder of %1 does not exist</source>
+        <translation>der Ordner von %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>no such file or folder: %1</source>
+        <translation>keine solche Datei und kein solcher Ordner: %1</translation>
+    </message>
+    <message>
+        <source>no room left on the server</source>
+        <translation>auf dem Server ist kein Platz mehr</translation>
+    </message>
+    <message>
+        <source>server error %1</source>
+        <translation>Serverfehler %1</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>Antwort %1</translation>
+    </message>
+</context>
+<context>
+    <name>WebDavSync</name>
+    <message>
+        <source>the server gives no ETag, so an upload could replace a newer copy</source>
+        <translation>der Server liefert kein ETag, also könnte ein Hochladen eine neuere Kopie ersetzen</translation>
+    </message>
+    <message>
+        <source>the copy on the server kept changing; try again later</source>
+        <translation>die Kopie auf dem Server hat sich ständig geändert; versuchen Sie es später noch einmal</translation>
+    </message>
+    <message>
+        <source>the copy on the server has another password</source>
+        <translation>die Kopie auf dem Server hat ein anderes Passwort</translation>
     </message>
 </context>
 <context>

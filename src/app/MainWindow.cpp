@@ -13,6 +13,7 @@
 #include "ui/RecentWalletsMenu.h"
 #include "ui/ScreenLockListener.h"
 #include "ui/SecretWidgets.h"
+#include "ui/ServerSyncController.h"
 #include "ui/SessionView.h"
 #include "ui/ShortcutsDialog.h"
 #include "ui/ToolCommands.h"
@@ -161,6 +162,9 @@ void MainWindow::connectCommands()
     connect(m_clipboard, &ClipboardGuard::status, this, showStatus);
     connect(m_fileSync, &FileSyncController::statusMessage, this, showStatus);
     connect(m_fileSync, &FileSyncController::unlockAsked, m_unlockView, &UnlockView::showError);
+    auto *serverSync = new ServerSyncController(m_session, this);
+    m_ui->menuTools->insertAction(m_ui->actionDropboxSync, serverSync->syncWithServerAction());
+    connect(serverSync, &ServerSyncController::statusMessage, this, showStatus);
     connect(&m_session, &WalletSession::opened, this, &MainWindow::walletOpened);
     connect(&m_session, &WalletSession::locked, this, &MainWindow::walletLocked);
     connect(&m_session, &WalletSession::closed, this, &MainWindow::walletClosed);

@@ -112,6 +112,18 @@ private:
     static int mergeWith(const Invocation &call, bool withConflictCopies);
 };
 
+// sync WALLET URL: the wallet and its copy on a WebDAV server, through the sync command's entry.
+class ServerSyncCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(ServerSyncCommand)
+
+public:
+    static bool isServer(const QString &other);
+    static QList<QCommandLineOption> options();
+    static int check(const Invocation &call);
+    static int run(const Invocation &call);
+};
+
 // totp: the current one-time code of a card, for signing in from a terminal or a script.
 class OtpCommand
 {

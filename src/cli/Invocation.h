@@ -39,6 +39,7 @@ public:
     PasswordPrompt &passwords() const { return m_passwords; }
     // What runs the lines of a batch.
     CommandLine &commandLine() const { return m_commandLine; }
+    const Command &command() const { return m_command; }
 
     // Checks the wallet the first argument names as the command uses it, and opens it with a password
     // asked for it and the key file --key-file names, unless it was lent unlocked; reports a failure and

@@ -70,12 +70,17 @@ QVector<Command> MergeCommand::commands()
          false},
         {QStringLiteral("sync"),
          {"WALLET", "OTHER"},
-         mergeOptions(),
-         tr("Merge WALLET with OTHER in a synced folder and with the conflict copies beside OTHER."),
+         mergeOptions() + ServerSyncCommand::options(),
+         tr("Merge WALLET with OTHER in a synced folder, or with its copy on a WebDAV server at an https URL."),
          tr("As merge, and the conflict copies of OTHER that file-syncing tools leave beside it are merged\n"
             "into both too, then moved to the backups folder. A conflict copy that does not open with\n"
             "OTHER's password is left where it is and named. Prints what was received and sent.\n"
-            "WALLET is backed up before it changes."),
+            "WALLET is backed up before it changes.\n"
+            "When OTHER is the URL of a file on a WebDAV server (Nextcloud, ownCloud, any other), the copy is\n"
+            "downloaded, merged, and uploaded only if nobody uploaded meanwhile (else merged again). The\n"
+            "server's password comes from the desktop's keyring or is asked after WALLET's; then, if the\n"
+            "copy there does not open with WALLET's, its password. A new copy there is a copy of WALLET.\n"
+            "Plain http only to this computer."),
          WalletUse::Writing,
          [](const Invocation &call) { return mergeWith(call, true); },
          &MergeCommand::checkOther,
@@ -86,6 +91,10 @@ QVector<Command> MergeCommand::commands()
 int MergeCommand::checkOther(const Invocation &call)
 {
     const QString otherPath = call.argument(1);
+    if (ServerSyncCommand::isServer(otherPath))
+        return call.command().name == QLatin1String("sync")
+            ? ServerSyncCommand::check(call)
+            : call.usageError(tr("merge takes files; sync takes a URL"));
     if (sameFile(call.argument(0), otherPath))
         return call.usageError(tr("WALLET and OTHER are the same file"));
     if (otherExists(otherPath))
@@ -98,6 +107,8 @@ int MergeCommand::checkOther(const Invocation &call)
 int MergeCommand::mergeWith(const Invocation &call, bool withConflictCopies)
 {
     const QString otherPath = call.argument(1);
+    if (ServerSyncCommand::isServer(otherPath))
+        return ServerSyncCommand::run(call);
     Console &console = call.console();
     WalletError error;
     const bool created = !otherExists(otherPath);

@@ -106,6 +106,15 @@ QString WalletError::message() const
     case BackupNotWritten:
         text = tr("cannot write the backup");
         break;
+    case ServerUnreachable:
+        text = tr("cannot reach the server");
+        break;
+    case ServerRefused:
+        text = tr("the server refused");
+        break;
+    case ServerUntrusted:
+        text = tr("the connection to the server cannot be trusted");
+        break;
     }
     return m_detail.isEmpty() ? text : tr("%1: %2").arg(text, m_detail);
 }

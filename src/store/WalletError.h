@@ -29,6 +29,9 @@ public:
         CardGone, // the card was deleted or moved by another program
         BackupUnreadable, // a backup to restore cannot be read; the wallet is fine
         BackupNotWritten, // no backup could be kept (the folder, the disk); the wallet is fine
+        ServerUnreachable, // no answer from the server that holds a copy (offline, name, refused, timeout)
+        ServerRefused, // the server answered with an error (sign-in, permission, folder, space)
+        ServerUntrusted, // a certificate neither the system nor the user trusts, or plain http elsewhere
     };
 
     WalletError() = default;

@@ -1,5 +1,6 @@
 #include "ui/DropboxSyncDialog.h"
 
+#include "session/CloudSignIn.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "store/WalletBackups.h"
@@ -12,7 +13,6 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QNetworkReply>
-#include <QSettings>
 
 const QString DropboxSyncDialog::remotePath = QStringLiteral("/sync_default.tessera");
 
@@ -21,12 +21,10 @@ const char applicationKey[] = "k7m2q9x4v1c8b3n";
 const char applicationSecret[] = "p5t0r6w2j9h4d7s";
 } // namespace
 
-DropboxSyncDialog::DropboxSyncDialog(WalletSession &session, QSettings &settings, const DropboxHosts &hosts,
-                                     QWidget *parent)
+DropboxSyncDialog::DropboxSyncDialog(WalletSession &session, const DropboxHosts &hosts, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::DropboxSyncDialog>())
     , m_session(session)
-    , m_settings(settings)
     , m_client(new DropboxClient(hosts, this))
     , m_localSyncPath(m_folder.filePath(QStringLiteral("sync_default.db")))
     , m_keyFile(new KeyFileField(this))
@@ -45,10 +43,9 @@ DropboxSyncDialog::DropboxSyncDialog(WalletSession &session, QSettings &settings
     connect(m_client, &DropboxClient::errorFileUpload, this, &DropboxSyncDialog::showError);
     connect(&m_syncWatcher, &QFutureWatcher<bool>::finished, this, &DropboxSyncDialog::doneWithSync);
 
-    const QString key = m_settings.value(QStringLiteral("accessKey")).toString();
-    const QString secret = m_settings.value(QStringLiteral("accessSecret")).toString();
-    if (!key.isEmpty()) {
-        m_client->setUserLogin(key, secret);
+    CloudSignIn signIn;
+    if (CloudSignIn::load(&signIn).status == Keyring::Found && !signIn.key.isEmpty()) {
+        m_client->setUserLogin(signIn.key, signIn.secret);
         checkout();
     } else {
         startAuth1();
@@ -97,9 +94,8 @@ void DropboxSyncDialog::startAuth3()
 
 void DropboxSyncDialog::gotAccessToken(const QString &key, const QString &secret)
 {
-    m_settings.setValue(QStringLiteral("accessKey"), key);
-    m_settings.setValue(QStringLiteral("accessSecret"), secret);
-    m_settings.sync();
+    // Without a keyring the token lasts as long as the dialog: the user signs in each time.
+    CloudSignIn{key, secret}.save();
     checkout();
 }
 

@@ -9,7 +9,6 @@
 
 #include <memory>
 
-class QSettings;
 class CardDb;
 class KeyFileField;
 class WalletSession;
@@ -43,9 +42,9 @@ public:
 
     static const QString remotePath;
 
-    // The cloud sign-in is kept in settings; the session's wallet is the one synchronised.
-    DropboxSyncDialog(WalletSession &session, QSettings &settings, const DropboxHosts &hosts = DropboxHosts::service(),
-                      QWidget *parent = nullptr);
+    // The cloud sign-in is kept in the desktop's keyring; the session's wallet is the one synchronised.
+    explicit DropboxSyncDialog(WalletSession &session, const DropboxHosts &hosts = DropboxHosts::service(),
+                               QWidget *parent = nullptr);
     ~DropboxSyncDialog() override;
 
     SyncState state() const { return m_state; }
@@ -94,7 +93,6 @@ private:
 
     const std::unique_ptr<Ui::DropboxSyncDialog> m_ui;
     WalletSession &m_session;
-    QSettings &m_settings;
     SyncState m_state = StateIdle;
     bool m_changeSyncPassword = false;
     DropboxClient *m_client;

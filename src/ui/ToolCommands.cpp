@@ -2,6 +2,7 @@
 
 #include "model/Clock.h"
 #include "password/PasswordHealth.h"
+#include "session/CloudSignIn.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "ui/CardListPane.h"
@@ -22,6 +23,7 @@ ToolCommands::ToolCommands(WalletSession &session, QSettings &settings, CardList
     , m_list(list)
     , m_window(window)
 {
+    CloudSignIn::moveFromSettings(settings);
 }
 
 void ToolCommands::passwordGenerator()
@@ -59,15 +61,14 @@ void ToolCommands::passwordHealth()
 
 void ToolCommands::cloudSync()
 {
-    auto *dialog = new DropboxSyncDialog(m_session, m_settings, m_cloudHosts, m_window);
+    auto *dialog = new DropboxSyncDialog(m_session, m_cloudHosts, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->exec();
 }
 
 void ToolCommands::forgetCloudSignIn()
 {
-    m_settings.setValue(QStringLiteral("accessKey"), QString());
-    m_settings.setValue(QStringLiteral("accessSecret"), QString());
+    CloudSignIn::forget();
 }
 
 void ToolCommands::manual()

@@ -1,3 +1,4 @@
+#include "WebDavServer.h"
 #include "cli/PseudoTerminal.h"
 #include "common/ProcessRun.h"
 #include "common/SqlPeek.h"
@@ -507,6 +508,30 @@ private slots:
     }
 
     // Cards another process adds while the wallet is re-keyed and merged are all still there.
+    // A wallet and its copy on a WebDAV server: the server's password is asked after the wallet's (no keyring
+    // here), the first round makes the copy, the next brings back what another device changed there.
+    void syncWithServer()
+    {
+        WebDavServer server;
+        QVERIFY(server.start());
+        const QString path = walletWithTitles({"Bank", "Mail"});
+        const QString url = server.url("wallet.tessera").toString();
+        const QStringList sync{"sync", path, url, "--user", WebDavServer::user};
+        const ProcessRun first = runCli(sync, {"pw", WebDavServer::password});
+        QCOMPARE(first.out, QString("received 0, sent 2\n"));
+        QCOMPARE(first.exitCode, 0);
+        QVERIFY(CardDb::open(server.filePath("wallet.tessera"), "pw")->addCard(*makeCard("n", "New", {"bob"})));
+        server.ageFiles();
+        QCOMPARE(runCli(sync, {"pw", WebDavServer::password}).out, QString("received 1, sent 0\n"));
+
+        const ProcessRun refused = runCli(sync, {"pw", "wrong"});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.endsWith("tessera-cli: sync failed: the server refused: wrong user name or password; "
+                                      "check the app password\n"),
+                 qPrintable(refused.err));
+        QCOMPARE(runCli({"merge", path, url}).exitCode, 2);
+    }
+
     void concurrentAddsSurviveRewrites()
     {
         const QString path = walletWithTitles({"Bank"});

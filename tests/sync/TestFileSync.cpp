@@ -1,4 +1,5 @@
 #include "common/SqlPeek.h"
+#include "common/SyncedCards.h"
 #include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "store/CardDb.h"
@@ -17,34 +18,10 @@
 
 namespace {
 
-// Field index to a new value, stamped as the window stamps an edit.
-void edit(CardDb &store, const QString &uuid, int field, const QString &value, int secondsLater)
-{
-    auto card = store.cardByUuid(uuid);
-    const QDateTime time = t0.addSecs(secondsLater);
-    card->fields().at(field)->setValue(value);
-    card->fields().at(field)->setUpdateTime(time);
-    card->setUpdateTime(time);
-    QVERIFY(store.updateCard(store.cardIdForUuid(uuid), *card));
-}
-
 void trash(const QString &path, const QString &uuid, int secondsLater)
 {
     QVERIFY(SqlPeek(path).exec("UPDATE Cards SET Trashed = 1, UpdateTime = ? WHERE UUID = ?",
                                {t0.addSecs(secondsLater).toSecsSinceEpoch(), uuid}));
-}
-
-// Every card as "uuid|state|user|password", in uuid order.
-QStringList contents(const QString &path, const QString &password)
-{
-    QStringList lines;
-    for (const StoredCard &row : must(CardDb::open(path, password)->allCards())) {
-        const QList<Field *> fields = row.card->fields();
-        lines << QStringList{row.uuid, row.trashed ? "trashed" : "live", fields.at(0)->value(), fields.at(1)->value()}
-                     .join('|');
-    }
-    lines.sort();
-    return lines;
 }
 
 QStringList rowIdsAndBlobs(const QString &path)
@@ -240,9 +217,10 @@ private slots:
         QStringList left;
         for (const FileSync::Report::LeftCopy &copy : qAsConst(report.conflictCopiesLeft))
             left << copy.path + ": " + copy.reason.message();
-        QCOMPARE(left, (QStringList{stranger + ": wrong password: it does not open with the password of " + shared,
-                                    damaged + ": damaged wallet: these cards cannot be read: #4 \"Broken\"",
-                                    link + ": not a regular file: a symbolic link", subfolder + ": not a regular file"}));
+        QCOMPARE(left,
+                 (QStringList{stranger + ": wrong password: it does not open with the password of " + shared,
+                              damaged + ": damaged wallet: these cards cannot be read: #4 \"Broken\"",
+                              link + ": not a regular file: a symbolic link", subfolder + ": not a regular file"}));
         QCOMPARE(contents(wallet, "a").size(), 6);
         QCOMPARE(contents(shared, "a"), contents(wallet, "a"));
         for (const QString &name : names) {

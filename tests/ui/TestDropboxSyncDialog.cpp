@@ -4,6 +4,7 @@
 #include "common/TestCards.h"
 #include "common/TestFiles.h"
 #include "model/TextUtils.h"
+#include "session/CloudSignIn.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "store/FileOps.h"
@@ -39,7 +40,6 @@ class TestDropboxSyncDialog : public QObject, public MainWindowFixture
     Q_OBJECT
 
 private:
-    std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<FakeCloudServer> m_server;
     BrowserStandIn m_browser;
 
@@ -104,7 +104,7 @@ private:
     // Runs a whole sync to its last page.
     DropboxSyncDialog::SyncState syncWith(const QString &password, const QString &newPassword)
     {
-        DropboxSyncDialog dialog(session(), *m_settings, hosts(), m_window.get());
+        DropboxSyncDialog dialog(session(), hosts(), m_window.get());
         dialog.show();
         submitPasswords(dialog, password, newPassword);
         const bool finished = QTest::qWaitFor(
@@ -120,7 +120,6 @@ private:
 private slots:
     void initTestCase()
     {
-        m_settings = std::make_unique<QSettings>();
         qRegisterMetaType<FakeCloudServer::Call>();
         QDesktopServices::setUrlHandler("http", &m_browser, "open");
         QDesktopServices::setUrlHandler("https", &m_browser, "open");
@@ -129,6 +128,7 @@ private slots:
     void init()
     {
         QSettings().clear();
+        CloudSignIn::forget();
         m_browser.opened.clear();
         m_server = std::make_unique<FakeCloudServer>();
         QVERIFY(m_server->listen());
@@ -145,7 +145,7 @@ private slots:
 
     void firstSync()
     {
-        DropboxSyncDialog dialog(session(), *m_settings, hosts(), m_window.get());
+        DropboxSyncDialog dialog(session(), hosts(), m_window.get());
         dialog.show();
         QCOMPARE(dialog.state(), DropboxSyncDialog::StateConnecting);
         QCOMPARE(dialog.findChild<QLabel *>("statusLabel")->text(), QString("Connecting to Dropbox..."));
@@ -163,7 +163,9 @@ private slots:
         QVERIFY(!dialog.findChild<QLabel *>("oldPassLabel")->isVisible());
         QVERIFY(!edit(dialog, "oldPassEdit")->isVisible());
         QVERIFY(!dialog.findChild<QCheckBox *>("changePassCheck")->isVisible());
-        QVERIFY(!m_settings->value("accessKey").toString().isEmpty());
+        CloudSignIn signIn;
+        QCOMPARE(CloudSignIn::load(&signIn).status, Keyring::Found);
+        QVERIFY(!signIn.key.isEmpty());
 
         auto *error = dialog.findChild<QLabel *>("passerrLabel");
         button(dialog)->click();
@@ -202,7 +204,7 @@ private slots:
         m_server->setFile(DropboxSyncDialog::remotePath, fileBytes(other));
         addCard("Gamma");
 
-        DropboxSyncDialog dialog(session(), *m_settings, hosts(), m_window.get());
+        DropboxSyncDialog dialog(session(), hosts(), m_window.get());
         dialog.show();
         QCOMPARE(dialog.state(), DropboxSyncDialog::StateChecking);
         QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAskPassword);
@@ -261,7 +263,7 @@ private slots:
             else
                 where.content = QUrl("http://127.0.0.1:1");
         }
-        DropboxSyncDialog dialog(session(), *m_settings, where, m_window.get());
+        DropboxSyncDialog dialog(session(), where, m_window.get());
         dialog.show();
         if (cause == "refused") {
             QTRY_COMPARE(dialog.state(), DropboxSyncDialog::StateAwaitingAuthorisation);
@@ -269,8 +271,9 @@ private slots:
         }
         QTRY_COMPARE(dialog.state(), state);
         QCOMPARE(pageText(dialog), text);
+        CloudSignIn none;
         if (cause == "refused")
-            QVERIFY(m_settings->value("accessKey").toString().isEmpty());
+            QCOMPARE(CloudSignIn::load(&none).status, Keyring::NotFound);
     }
 
     void failedSyncLeavesTheWalletAsItWas_data()
@@ -316,7 +319,7 @@ private slots:
         const QByteArray before = fileBytes(m_path);
         m_server->setStall(FakeCloudServer::Upload, FakeCloudServer::StallBeforeReply);
         QSignalSpy stalled(m_server.get(), &FakeCloudServer::stalled);
-        auto *dialog = new DropboxSyncDialog(session(), *m_settings, hosts(), m_window.get());
+        auto *dialog = new DropboxSyncDialog(session(), hosts(), m_window.get());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QPointer<DropboxSyncDialog> watch(dialog);
         dialog->show();
@@ -337,15 +340,18 @@ private slots:
     void fromTheToolsMenu()
     {
         m_window->setCloudHosts(hosts());
-        m_settings->setValue("accessKey", "stale");
-        m_settings->setValue("accessSecret", "keys");
-        QTimer::singleShot(0, this, [] {
-            QVERIFY(QTest::qWaitFor([] {
-                auto *dialog = findTopLevel<DropboxSyncDialog>();
-                return dialog && dialog->state() == DropboxSyncDialog::StateError;
-            }));
-            findTopLevel<DropboxSyncDialog>()->findChild<QPushButton *>("commonButton")->click();
+        const CloudSignIn stale{"stale", "keys"};
+        QCOMPARE(stale.save().status, Keyring::Found);
+        // Polled, not awaited: the dialog reads the keyring in its constructor, which runs the event loop.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&poll] {
+            auto *dialog = findTopLevel<DropboxSyncDialog>();
+            if (dialog && dialog->state() == DropboxSyncDialog::StateError) {
+                poll.stop();
+                dialog->findChild<QPushButton *>("commonButton")->click();
+            }
         });
+        poll.start(10);
         m_window->findChild<QAction *>("actionDropboxSync")->trigger();
         QVERIFY(!findTopLevel<DropboxSyncDialog>());
     }

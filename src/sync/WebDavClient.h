@@ -1,0 +1,77 @@
+#pragma once
+
+#include "store/WalletError.h"
+
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
+#include <QUrl>
+
+class QNetworkReply;
+class QNetworkRequest;
+
+// Where a copy of the wallet lives on a WebDAV server, and how to sign in there.
+struct WebDavAccount
+{
+    QUrl url; // the file itself
+    QString user;
+    QString password;
+    // The SHA-256 fingerprint (hex) of a certificate the user accepted although the system does not
+    // trust it; empty when only certificates the system trusts are accepted.
+    QByteArray acceptedFingerprint;
+    // Plain http to another host than this one sends the password in the clear: only when the user
+    // said so after a warning.
+    bool plainHttpAllowed = false;
+};
+
+// Downloads and uploads one file on a WebDAV server, each in one request that waits for its answer.
+// Uploads are conditional on the ETag the caller saw, so that a newer copy on the server is never
+// overwritten. The server writes an upload whole or not at all (a WebDAV server stages a PUT and
+// renames it over the file only when the body has arrived), so no temporary name is needed here.
+class WebDavClient
+{
+    Q_DECLARE_TR_FUNCTIONS(WebDavClient)
+
+public:
+    enum Outcome {
+        Done,
+        NotModified, // the file still has the ETag the caller named
+        NoFile, // nothing at the URL yet
+        Changed, // the upload's condition failed: someone else uploaded since the caller's download
+        Failed,
+    };
+    struct Result
+    {
+        Outcome outcome = Failed;
+        // The file's ETag as the server sent it, quotes included; may be weak (W/"...") or empty.
+        QByteArray etag;
+        WalletError error;
+        // For a certificate the system does not trust: its fingerprint, to show the user.
+        QByteArray fingerprint;
+    };
+
+    explicit WebDavClient(const WebDavAccount &account);
+
+    // Writes the file to target (made readable by its owner only) unless its ETag is still
+    // ifNoneMatch; target is removed when no file arrives.
+    Result download(const QString &target, const QByteArray &ifNoneMatch = QByteArray());
+    // Uploads source in place of the file with ETag ifMatch, or as a new file when ifMatch is empty.
+    Result upload(const QString &source, const QByteArray &ifMatch);
+
+    // The fingerprint of the last certificate the system did not trust, empty when there was none.
+    QByteArray untrustedFingerprint() const { return m_untrusted; }
+
+    // A weak ETag never satisfies If-Match; the server gives one to a file changed within the last second.
+    static bool isWeak(const QByteArray &etag) { return etag.startsWith("W/"); }
+    // Why the account cannot be used as it is (a URL that is no http(s) file, plain http elsewhere than
+    // on this computer unless allowed); None when it can.
+    static WalletError checkAccount(const WebDavAccount &account);
+
+private:
+    QNetworkRequest request() const;
+    Result await(QNetworkReply *reply, bool uploading);
+    WalletError statusError(int status, bool uploading) const;
+
+    WebDavAccount m_account;
+    QNetworkAccessManager m_network;
+    QByteArray m_untrusted;
+};
