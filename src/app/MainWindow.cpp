@@ -43,8 +43,8 @@ MainWindow::MainWindow(WalletSession &session, const QString &walletFile, QWidge
     , m_settings(new WindowSettings(this, m_idleLock, m_clipboard))
 {
     m_ui->setupUi(this);
-    m_ui->splitter->setStretchFactor(0, 1);
-    m_ui->splitter->setStretchFactor(1, 2);
+    m_ui->splitter->setStretchFactor(0, 2);
+    m_ui->splitter->setStretchFactor(1, 3);
     m_ui->centralWidget->layout()->addWidget(m_unlockView);
     setMinimumSize(600, 400);
     setUpToolBar();

@@ -8,7 +8,7 @@
 #include "store/CardDb.h"
 
 #include <QApplication>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
 
     WalletSession session;
     MainWindow window(session);
-    window.resize(900, 600);
+    window.resize(1100, 620);
     const QString path = folder.filePath(QStringLiteral("family.tessera"));
     // Hardened, as a new wallet is: a wallet in the phone's format would show the upgrade offer.
     auto created = CardDb::create(path, {QStringLiteral("sample"), QByteArray()}, NewWalletOptions());
@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
         qFatal("cannot open the sample wallet");
     window.show();
 
-    auto *list = window.findChild<QListView *>(QStringLiteral("listView"));
+    auto *list = window.findChild<QAbstractItemView *>(QStringLiteral("listView"));
     const QModelIndexList visa = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole,
                                                       QStringLiteral("Visa Card"), 1, Qt::MatchExactly);
     list->setCurrentIndex(visa.value(0));
