@@ -4270,8 +4270,8 @@ verlangt, kann nicht Version 2 werden.</translation>
         <translation>Tresor öffnen …</translation>
     </message>
     <message>
-        <source>Import From Another Manager</source>
-        <translation>Aus anderem Passwort-Manager importieren</translation>
+        <source>Import From Another Manager…</source>
+        <translation>Aus anderem Passwort-Manager importieren …</translation>
     </message>
     <message>
         <source>Create a new wallet and fill it from another password manager&apos;s export</source>

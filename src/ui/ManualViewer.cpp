@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -25,7 +26,8 @@ ManualViewer::ManualViewer(const QString &path, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_browser);
     layout->addWidget(buttons);
-    resize(760, 640);
+    // On a small screen the buttons stay in view.
+    resize(QSize(760, 640).boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
 QString ManualViewer::find(QStringList *places)

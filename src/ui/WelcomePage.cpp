@@ -39,7 +39,7 @@ WelcomePage::WelcomePage(RecentWallets &recent, QWidget *parent)
 
     auto *create = bigButton(tr("Create New Wallet…"), QStringLiteral("welcomeCreate"), this);
     auto *open = bigButton(tr("Open Wallet…"), QStringLiteral("welcomeOpen"), this);
-    auto *import = bigButton(tr("Import From Another Manager"), QStringLiteral("welcomeImport"), this);
+    auto *import = bigButton(tr("Import From Another Manager…"), QStringLiteral("welcomeImport"), this);
     import->setToolTip(tr("Create a new wallet and fill it from another password manager's export"));
 
     m_list->setObjectName(QStringLiteral("recentList"));
