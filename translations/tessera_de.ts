@@ -3192,10 +3192,6 @@ Unverschlüsseltes http nur zu diesem Computer.</translation>
         <translation>Im Klartext senden</translation>
     </message>
     <message>
-        <source>Synced with %1: %2 cards received, %3 sent</source>
-        <translation>Mit %1 synchronisiert: %2 Karten empfangen, %3 gesendet</translation>
-    </message>
-    <message>
         <source>Not synced with %1: %2</source>
         <translation>Nicht mit %1 synchronisiert: %2</translation>
     </message>
@@ -3214,6 +3210,24 @@ Unverschlüsseltes http nur zu diesem Computer.</translation>
     <message>
         <source>Trust This Certificate</source>
         <translation>Diesem Zertifikat vertrauen</translation>
+    </message>
+    <message>
+        <source>Synced with %1: %2, %3</source>
+        <translation>Mit %1 synchronisiert: %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s) received</source>
+        <translation>
+            <numerusform>%n Karte empfangen</numerusform>
+            <numerusform>%n Karten empfangen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s) sent</source>
+        <translation>
+            <numerusform>%n Karte gesendet</numerusform>
+            <numerusform>%n Karten gesendet</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -135,6 +135,23 @@
     </message>
 </context>
 <context>
+    <name>ServerSyncController</name>
+    <message numerus="yes">
+        <source>%n card(s) received</source>
+        <translation>
+            <numerusform>%n card received</numerusform>
+            <numerusform>%n cards received</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s) sent</source>
+        <translation>
+            <numerusform>%n card sent</numerusform>
+            <numerusform>%n cards sent</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TrashController</name>
     <message numerus="yes">
         <source>Delete the %n card(s) in the trash for ever? This cannot be undone.</source>

@@ -8,6 +8,7 @@
 #include <QNetworkRequest>
 #include <QSslCertificate>
 #include <QSslConfiguration>
+#include <QTimer>
 
 #include <memory>
 
@@ -128,6 +129,14 @@ WebDavClient::Result WebDavClient::await(QNetworkReply *reply, bool uploading)
     if (!reply->isFinished()) {
         QEventLoop loop;
         QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        QTimer stopCheck;
+        if (m_stop) {
+            QObject::connect(&stopCheck, &QTimer::timeout, reply, [this, reply] {
+                if (m_stop->load())
+                    reply->abort();
+            });
+            stopCheck.start(100);
+        }
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     result.etag = reply->rawHeader("ETag");

@@ -6,6 +6,8 @@
 #include <QNetworkAccessManager>
 #include <QUrl>
 
+#include <atomic>
+
 class QNetworkReply;
 class QNetworkRequest;
 
@@ -57,6 +59,9 @@ public:
     // Uploads source in place of the file with ETag ifMatch, or as a new file when ifMatch is empty.
     Result upload(const QString &source, const QByteArray &ifMatch);
 
+    // A request under way is given up once stop turns true (the wallet locks): it fails at once.
+    void stopWhen(const std::atomic_bool *stop) { m_stop = stop; }
+
     // The fingerprint of the last certificate the system did not trust, empty when there was none.
     QByteArray untrustedFingerprint() const { return m_untrusted; }
 
@@ -74,4 +79,5 @@ private:
     WebDavAccount m_account;
     QNetworkAccessManager m_network;
     QByteArray m_untrusted;
+    const std::atomic_bool *m_stop = nullptr;
 };

@@ -34,6 +34,8 @@ struct ServerSyncController::RoundResult
     WebDavSync::Report report;
     WalletError error;
     QByteArray fingerprint;
+    // Set when the wallet locks or closes, which waits for the round: a slow server must not hold it up.
+    std::atomic_bool stop{false};
 };
 
 ServerSyncController::ServerSyncController(WalletSession &session, QWidget *window)
@@ -52,6 +54,10 @@ ServerSyncController::ServerSyncController(WalletSession &session, QWidget *wind
     connect(&m_interval, &QTimer::timeout, this, &ServerSyncController::syncNow);
     connect(&m_round, &QFutureWatcher<bool>::finished, this, &ServerSyncController::roundDone);
     connect(&session, &WalletSession::opened, this, &ServerSyncController::walletOpened);
+    connect(&session, &WalletSession::closing, this, [this] {
+        if (m_result)
+            m_result->stop = true;
+    });
     connect(&session, &WalletSession::locked, this, &ServerSyncController::walletClosed);
     connect(&session, &WalletSession::closed, this, &ServerSyncController::walletClosed);
     connect(&session, &WalletSession::cardsChanged, this, &ServerSyncController::localChange);
@@ -214,6 +220,7 @@ void ServerSyncController::syncNow()
     m_result = std::make_shared<RoundResult>();
     m_round.setFuture(m_session.runInBackground([current, options, result = m_result](CardDb &store) {
         WebDavClient client(current);
+        client.stopWhen(&result->stop);
         result->synced = WebDavSync::run(store, client, options, &result->report, &result->error);
         result->fingerprint = client.untrustedFingerprint();
         return result->synced;
@@ -230,10 +237,9 @@ void ServerSyncController::roundDone()
     if (result->synced) {
         m_etag = result->report.etag;
         m_copyKey = result->report.copyKey;
-        emit statusMessage(tr("Synced with %1: %2 cards received, %3 sent")
-                               .arg(current.url.host())
-                               .arg(result->report.received)
-                               .arg(result->report.sent));
+        emit statusMessage(tr("Synced with %1: %2, %3")
+                               .arg(current.url.host(), tr("%n card(s) received", nullptr, result->report.received),
+                                    tr("%n card(s) sent", nullptr, result->report.sent)));
         if (result->report.received > 0) {
             // The views read the cards the round wrote, which is no change of the user's to send back.
             const bool changed = m_localChanged;

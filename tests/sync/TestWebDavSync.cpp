@@ -5,7 +5,9 @@
 #include "sync/WebDavSync.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -226,6 +228,21 @@ private slots:
         const QByteArray now = fileBytes(path);
         QVERIFY(now == old || now == large);
         QVERIFY(m_server.start());
+    }
+
+    // A wallet that locks gives up a request the server keeps waiting, long before the transfer's timeout.
+    void stopsWhenTold()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        WebDavClient client({QUrl(QString("http://127.0.0.1:%1/w").arg(silent.serverPort())), "u", "p", {}, false});
+        std::atomic_bool stop{false};
+        client.stopWhen(&stop);
+        QTimer::singleShot(300, [&stop] { stop = true; });
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(client.download(m_dir.filePath("never")).error.kind(), WalletError::ServerUnreachable);
+        QVERIFY(took.elapsed() < 30000);
     }
 
     // Refused while unknown, accepted by its fingerprint, refused again when the certificate changes.

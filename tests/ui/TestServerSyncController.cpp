@@ -2,6 +2,7 @@
 #include "common/GuiTestUtils.h"
 #include "common/TestCards.h"
 #include "common/TestFiles.h"
+#include "i18n/Translations.h"
 #include "session/Keyring.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
@@ -22,7 +23,13 @@ private:
     QTemporaryDir m_dir;
 
 private slots:
-    void initTestCase() { isolateSettings(m_dir); }
+    // English, for its plural forms.
+    void initTestCase()
+    {
+        isolateSettings(m_dir);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        installTranslations();
+    }
 
     // The user fills in the dialog, accepts the certificate by its fingerprint, and the wallet goes up;
     // the app password is in the keyring, never in the settings file, and the next unlock syncs by itself.
@@ -52,7 +59,7 @@ private slots:
         controller.syncWithServerAction()->trigger();
         const QStringList answered = waitForAnswered();
         QVERIFY2(answered.first().endsWith(server.fingerprint()), qPrintable(answered.first()));
-        QTRY_COMPARE(messages.last().at(0).toString(), QString("Synced with 127.0.0.1: 0 cards received, 1 sent"));
+        QTRY_COMPARE(messages.last().at(0).toString(), QString("Synced with 127.0.0.1: 0 cards received, 1 card sent"));
         QVERIFY(messages.first().at(0).toString().startsWith("Not synced with 127.0.0.1: the connection to the server "
                                                              "cannot be trusted: the system does not trust"));
         QVERIFY(CardDb::open(server.filePath("wallet.tessera"), "pw")->cardByUuid("x"));
@@ -67,7 +74,7 @@ private slots:
         messages.clear();
         QVERIFY(session.unlock(wallet, "pw"));
         QTRY_COMPARE(messages.count(), 1);
-        QCOMPARE(messages.last().at(0).toString(), QString("Synced with 127.0.0.1: 1 cards received, 0 sent"));
+        QCOMPARE(messages.last().at(0).toString(), QString("Synced with 127.0.0.1: 1 card received, 0 cards sent"));
         QCOMPARE(must(session.cardList()).size(), 2);
     }
 };
