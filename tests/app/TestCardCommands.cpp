@@ -2,7 +2,6 @@
 #include "common/SqlPeek.h"
 #include "common/TestCards.h"
 #include "common/TestFiles.h"
-#include "i18n/Translations.h"
 #include "model/BuiltinCatalog.h"
 #include "model/TemplateCatalog.h"
 #include "model/TextUtils.h"
@@ -62,8 +61,7 @@ private slots:
     // English, for its plural forms.
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        installTranslations();
+        installEnglish();
     }
 
     void init() { openNewWallet(); }

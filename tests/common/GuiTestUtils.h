@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/Translations.h"
 #include "ui/MessageBox.h"
 
 #include <QApplication>
@@ -43,4 +44,11 @@ inline QStringList waitForAnswered()
     if (!QTest::qWaitFor([&said] { return !(said += MessageBox::takeAnswered()).isEmpty(); }))
         qWarning("no message box was answered");
     return said;
+}
+
+// English with its plural forms ("1 card", not "1 card(s)"), whatever the machine's language.
+inline void installEnglish()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    installTranslations();
 }

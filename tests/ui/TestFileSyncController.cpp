@@ -2,7 +2,6 @@
 #include "common/SqlPeek.h"
 #include "common/TestCards.h"
 #include "common/TestFiles.h"
-#include "i18n/Translations.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
 #include "store/WalletBackups.h"
@@ -44,8 +43,7 @@ private slots:
     void initTestCase()
     {
         isolateSettings(m_dir);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        installTranslations();
+        installEnglish();
     }
 
     void watchSeesReplacedFiles()

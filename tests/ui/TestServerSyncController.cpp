@@ -2,7 +2,6 @@
 #include "common/GuiTestUtils.h"
 #include "common/TestCards.h"
 #include "common/TestFiles.h"
-#include "i18n/Translations.h"
 #include "session/Keyring.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
@@ -27,8 +26,7 @@ private slots:
     void initTestCase()
     {
         isolateSettings(m_dir);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        installTranslations();
+        installEnglish();
     }
 
     // The user fills in the dialog, accepts the certificate by its fingerprint, and the wallet goes up;
