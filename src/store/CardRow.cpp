@@ -60,13 +60,26 @@ QString CardRow::selectedColumns()
 
 StoredCard CardRow::decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob)
 {
-    const QByteArray blob = row.value(4).toByteArray();
+    StoredCard stored = sealedAt(row);
+    open(stored, sealer, keepBlob);
+    return stored;
+}
+
+StoredCard CardRow::sealedAt(const QSqlQuery &row)
+{
     return {row.value(0).toInt(),
             row.value(1).toString(),
             QDateTime::fromSecsSinceEpoch(wholeSeconds(row.value(2)), Qt::UTC),
             row.value(3).toInt() != 0,
-            openCard(sealer, blob, bindingAt(row, 1)),
-            keepBlob ? blob : QByteArray()};
+            nullptr,
+            row.value(4).toByteArray()};
+}
+
+void CardRow::open(StoredCard &row, const CardSealer &sealer, bool keepBlob)
+{
+    row.card = openCard(sealer, row.blob, {row.uuid, row.rowTime.toSecsSinceEpoch(), row.trashed});
+    if (!keepBlob)
+        row.blob.clear();
 }
 
 UnreadableCard CardRow::named(const QSqlQuery &row)
