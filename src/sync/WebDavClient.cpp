@@ -6,6 +6,7 @@
 #include <QHostAddress>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QRandomGenerator>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QTimer>
@@ -16,6 +17,8 @@ namespace {
 
 // A stalled transfer ends after this long without a byte moving.
 constexpr int transferTimeoutMs = 60000;
+// Removing a temporary file is a courtesy that must not hold up a wallet that locks.
+constexpr int discardTimeoutMs = 2000;
 
 bool isThisComputer(const QString &host)
 {
@@ -53,10 +56,26 @@ WalletError WebDavClient::checkAccount(const WebDavAccount &account)
     return WalletError();
 }
 
-QNetworkRequest WebDavClient::request() const
+QUrl WebDavClient::fileUrl() const
 {
     QUrl url = m_account.url;
     url.setUserInfo(QString());
+    return url;
+}
+
+QUrl WebDavClient::temporaryUrl() const
+{
+    QUrl url = fileUrl();
+    const QString path = url.path();
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    url.setPath(QStringLiteral("%1.%2.%3.tmp")
+                    .arg(path.left(slash + 1), path.mid(slash + 1))
+                    .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
+    return url;
+}
+
+QNetworkRequest WebDavClient::request(const QUrl &url) const
+{
     QNetworkRequest request(url);
     request.setTransferTimeout(transferTimeoutMs);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
@@ -77,7 +96,7 @@ WebDavClient::Result WebDavClient::download(const QString &target, const QByteAr
         result.error = WalletError(WalletError::WriteFailed, tr("%1: %2").arg(target, file.errorString()));
         return result;
     }
-    QNetworkRequest get = request();
+    QNetworkRequest get = request(fileUrl());
     if (!ifNoneMatch.isEmpty())
         get.setRawHeader("If-None-Match", ifNoneMatch);
     QNetworkReply *reply = m_network.get(get);
@@ -107,7 +126,26 @@ WebDavClient::Result WebDavClient::upload(const QString &source, const QByteArra
         result.error = WalletError(WalletError::Unreadable, tr("%1: %2").arg(source, file.errorString()));
         return result;
     }
-    QNetworkRequest put = request();
+    const QUrl temporary = temporaryUrl();
+    result = put(temporary, file, QByteArray());
+    const bool staged = result.outcome == Done;
+    if (staged)
+        result = moveOver(temporary, ifMatch);
+    if (result.outcome == Done)
+        return result;
+    // Servers that keep hidden names to themselves answer 403 or 405 to the PUT there; those without MOVE
+    // answer 405 or 501, and 502 when a proxy in front rewrites the address MOVE names as destination.
+    // One conditional PUT of the file is the best left then; if the file may not be written either, it says so.
+    const bool refused = staged ? result.status == 405 || result.status == 501 || result.status == 502
+                                : result.status == 403 || result.status == 405;
+    if (staged || !refused)
+        discard(temporary, result);
+    return refused && file.seek(0) ? put(fileUrl(), file, ifMatch) : result;
+}
+
+WebDavClient::Result WebDavClient::put(const QUrl &url, QFile &file, const QByteArray &ifMatch)
+{
+    QNetworkRequest put = request(url);
     put.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/octet-stream"));
     if (ifMatch.isEmpty())
         put.setRawHeader("If-None-Match", "*");
@@ -116,7 +154,32 @@ WebDavClient::Result WebDavClient::upload(const QString &source, const QByteArra
     return await(m_network.put(put, &file), true);
 }
 
-WebDavClient::Result WebDavClient::await(QNetworkReply *reply, bool uploading)
+WebDavClient::Result WebDavClient::moveOver(const QUrl &temporary, const QByteArray &ifMatch)
+{
+    QNetworkRequest move = request(temporary);
+    const QByteArray destination = fileUrl().toEncoded();
+    move.setRawHeader("Destination", destination);
+    if (ifMatch.isEmpty()) {
+        move.setRawHeader("Overwrite", "F");
+    } else {
+        // If-Match would name the file moved; a list tagged with the destination names the one replaced. A
+        // server ignores a tag that names no file of its own, so the tag is the Destination to the byte.
+        move.setRawHeader("Overwrite", "T");
+        move.setRawHeader("If", '<' + destination + "> ([" + ifMatch + "])");
+    }
+    return await(m_network.sendCustomRequest(move, "MOVE"), true);
+}
+
+void WebDavClient::discard(const QUrl &temporary, const Result &failed)
+{
+    if (failed.status == 0 && !(m_stop && m_stop->load()))
+        return; // the server is out of reach
+    QNetworkRequest remove = request(temporary);
+    remove.setTransferTimeout(discardTimeoutMs);
+    await(m_network.deleteResource(remove), true, false);
+}
+
+WebDavClient::Result WebDavClient::await(QNetworkReply *reply, bool uploading, bool stoppable)
 {
     const std::unique_ptr<QNetworkReply> owned(reply);
     Result result;
@@ -130,7 +193,7 @@ WebDavClient::Result WebDavClient::await(QNetworkReply *reply, bool uploading)
         QEventLoop loop;
         QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
         QTimer stopCheck;
-        if (m_stop) {
+        if (m_stop && stoppable) {
             QObject::connect(&stopCheck, &QTimer::timeout, reply, [this, reply] {
                 if (m_stop->load())
                     reply->abort();
@@ -141,6 +204,7 @@ WebDavClient::Result WebDavClient::await(QNetworkReply *reply, bool uploading)
     }
     result.etag = reply->rawHeader("ETag");
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    result.status = status;
     if (status == 0) {
         const bool tls = reply->error() == QNetworkReply::SslHandshakeFailedError;
         if (tls && !result.fingerprint.isEmpty()) {

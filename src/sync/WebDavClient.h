@@ -8,6 +8,7 @@
 
 #include <atomic>
 
+class QFile;
 class QNetworkReply;
 class QNetworkRequest;
 
@@ -25,10 +26,11 @@ struct WebDavAccount
     bool plainHttpAllowed = false;
 };
 
-// Downloads and uploads one file on a WebDAV server, each in one request that waits for its answer.
-// Uploads are conditional on the ETag the caller saw, so that a newer copy on the server is never
-// overwritten. The server writes an upload whole or not at all (a WebDAV server stages a PUT and
-// renames it over the file only when the body has arrived), so no temporary name is needed here.
+// Downloads and uploads one file on a WebDAV server, each request waiting for its answer. Uploads are
+// conditional on the ETag the caller saw, so that a newer copy on the server is never overwritten. An
+// upload goes to a hidden temporary name next to the file and is then moved over it in one MOVE, so the
+// file on the server is the old one or the new one, however the server stores a PUT under way; a server
+// that refuses the temporary name or the MOVE gets one conditional PUT of the file instead.
 class WebDavClient
 {
     Q_DECLARE_TR_FUNCTIONS(WebDavClient)
@@ -49,6 +51,8 @@ public:
         WalletError error;
         // For a certificate the system does not trust: its fingerprint, to show the user.
         QByteArray fingerprint;
+        // The HTTP status; 0 when no answer came.
+        int status = 0;
     };
 
     explicit WebDavClient(const WebDavAccount &account);
@@ -72,8 +76,16 @@ public:
     static WalletError checkAccount(const WebDavAccount &account);
 
 private:
-    QNetworkRequest request() const;
-    Result await(QNetworkReply *reply, bool uploading);
+    QUrl fileUrl() const;
+    // A hidden name next to the file that no wallet has, new for each upload so that devices never collide.
+    QUrl temporaryUrl() const;
+    QNetworkRequest request(const QUrl &url) const;
+    // One PUT of the whole file to url, where a file with ETag ifMatch is, or none when it is empty.
+    Result put(const QUrl &url, QFile &file, const QByteArray &ifMatch);
+    Result moveOver(const QUrl &temporary, const QByteArray &ifMatch);
+    // Removes what an upload that did not finish may have left at temporary, briefly, even when stopped.
+    void discard(const QUrl &temporary, const Result &failed);
+    Result await(QNetworkReply *reply, bool uploading, bool stoppable = true);
     WalletError statusError(int status, bool uploading) const;
 
     WebDavAccount m_account;

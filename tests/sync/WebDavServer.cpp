@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QSslCertificate>
 #include <QTcpServer>
@@ -55,8 +56,9 @@ bool WebDavServer::writeConfig(bool tls)
 {
     const QString root = m_dir.filePath("root");
     const QString run = m_dir.filePath("run");
-    if (!QDir().mkpath(root) || !QDir().mkpath(run) || !handOver(root) || !handOver(run))
-        return false;
+    for (const QString &folder : {root, run, root + "/nomove", root + "/nohidden"})
+        if (!QDir().mkpath(folder) || !handOver(folder))
+            return false;
     const QByteArray hash = QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Sha1).toBase64();
     if (!writeFile(m_dir.filePath("users"), user.toUtf8() + ":{SHA}" + hash + "\n"))
         return false;
@@ -78,8 +80,10 @@ bool WebDavServer::writeConfig(bool tls)
                       .arg(m_dir.filePath("cert.pem"), m_dir.filePath("key.pem"));
     }
     config += QStringLiteral("<Directory %1>\nDav On\nAuthType Basic\nAuthName wallet\nAuthUserFile %2\n"
-                             "Require valid-user\nRewriteEngine On\nRewriteRule ^full/ - [R=507,L]\n"
-                             "RewriteRule ^broken/ - [R=500,L]\nRewriteRule ^forbidden/ - [F]\n</Directory>\n")
+                             "Require valid-user\nRewriteEngine On\nRewriteCond %{REQUEST_METHOD} =PUT\n"
+                             "RewriteRule ^full/ - [R=507,L]\nRewriteRule ^broken/ - [R=500,L]\n"
+                             "RewriteRule ^forbidden/ - [F]\nRewriteRule ^nohidden/\\. - [F]\n"
+                             "RewriteCond %{REQUEST_METHOD} =MOVE\nRewriteRule ^nomove/ - [R=405,L]\n</Directory>\n")
                   .arg(root, m_dir.filePath("users"));
     return writeFile(m_dir.filePath("httpd.conf"), config.toUtf8());
 }
@@ -145,9 +149,15 @@ QStringList WebDavServer::requests() const
 void WebDavServer::ageFiles() const
 {
     const QDateTime past = QDateTime::currentDateTimeUtc().addSecs(-5);
-    for (const QFileInfo &entry : QDir(filePath(QString())).entryInfoList(QDir::Files)) {
-        QFile file(entry.filePath());
+    for (QDirIterator entry(filePath(QString()), QDir::Files, QDirIterator::Subdirectories); entry.hasNext();) {
+        QFile file(entry.next());
         if (file.open(QIODevice::ReadWrite))
             file.setFileTime(past, QFileDevice::FileModificationTime);
     }
+}
+
+QStringList WebDavServer::temporaryFiles(const QString &path) const
+{
+    const QFileInfo file(filePath(path));
+    return file.dir().entryList({"." + file.fileName() + "*"}, QDir::Files | QDir::Hidden);
 }

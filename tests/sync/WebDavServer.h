@@ -6,8 +6,9 @@
 #include <QUrl>
 
 // A real WebDAV server for tests: Apache httpd with mod_dav on 127.0.0.1, basic authentication for one
-// user, plain http or https with a certificate made for it. Under /full/, /broken/ and /forbidden/ it
-// answers 507, 500 and 403. Stopped when the object goes, whatever the test did.
+// user, plain http or https with a certificate made for it. It answers PUT under /full/ with 507, all under
+// /broken/ and /forbidden/ with 500 and 403, MOVE under /nomove/ with 405, hidden names under /nohidden/
+// with 403. Stopped when the object goes, whatever the test did.
 class WebDavServer
 {
 public:
@@ -29,6 +30,8 @@ public:
     // Dates the files on the server back, so that their ETags are strong at once (the server gives a weak
     // one to a file changed within the last second, which a sync answers by waiting).
     void ageFiles() const;
+    // The hidden files next to the file at path on the server whose names start with its name.
+    QStringList temporaryFiles(const QString &path) const;
     QByteArray fingerprint() const { return m_fingerprint; }
     // Every request answered since the start, as "METHOD STATUS".
     QStringList requests() const;
