@@ -2,11 +2,10 @@
 
 #include "import/EntryValues.h"
 #include "import/ImportWriter.h"
+#include "import/JsonStreamReader.h"
 
 #include <QHash>
-#include <QIODevice>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 using EntryValues::keep;
@@ -124,23 +123,25 @@ void takeHistory(const QJsonArray &history, ImportEntry &entry)
 
 bool BitwardenJsonReader::read(QIODevice &device, ImportWriter &writer)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(device.readAll(), &error);
-    if (document.isNull())
-        return fail(QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
-    const QJsonObject root = document.object();
-    if (root.value(QLatin1String("encrypted")).toBool() || root.contains(QLatin1String("encKeyValidation_DO_NOT_EDIT")))
+    // The file is read twice, so that the folders and whether it is encrypted are known wherever in
+    // it they are, and then the items one at a time.
+    JsonStreamReader json(device);
+    const QString encryptionCheck = QStringLiteral("encKeyValidation_DO_NOT_EDIT");
+    if (!json.read({QStringLiteral("encrypted"), encryptionCheck, QStringLiteral("folders")}, QStringLiteral("items")))
+        return fail(json.errorString());
+    const QJsonObject root = json.kept();
+    if (root.value(QLatin1String("encrypted")).toBool() || root.contains(encryptionCheck))
         return fail(QStringLiteral("this Bitwarden export is encrypted; export the vault again as JSON without "
                                    "encryption"));
-    if (!root.value(QLatin1String("items")).isArray())
+    if (!json.foundArray())
         return fail(QStringLiteral("no \"items\" list: not a Bitwarden export"));
     QHash<QString, QString> folders;
     for (const QJsonValue &folder : root.value(QLatin1String("folders")).toArray())
         folders.insert(text(folder.toObject(), "id"), text(folder.toObject(), "name"));
 
-    const QJsonArray items = root.value(QLatin1String("items")).toArray();
-    for (int i = 0; i < items.size() && !writer.writeFailed(); ++i) {
-        const QJsonObject item = items.at(i).toObject();
+    int index = 0;
+    const bool read = json.read({}, QStringLiteral("items"), [&](const QJsonObject &item) {
+        ++index;
         ImportEntry entry;
         entry.title = text(item, "name");
         entry.notes = text(item, "notes");
@@ -164,15 +165,16 @@ bool BitwardenJsonReader::read(QIODevice &device, ImportWriter &writer)
             takeSshKey(item.value(QLatin1String("sshKey")).toObject(), entry);
             break;
         default:
-            writer.reject(QStringLiteral("item %1").arg(i + 1),
+            writer.reject(QStringLiteral("item %1").arg(index),
                           QStringLiteral("\"%1\" is of a type this program does not know").arg(entry.title));
-            continue;
+            return true;
         }
         if (item.value(QLatin1String("favorite")).toBool())
             keep(entry, QStringLiteral("Favorite"), QStringLiteral("true"));
         takeCustomFields(item.value(QLatin1String("fields")).toArray(), entry);
         takeHistory(item.value(QLatin1String("passwordHistory")).toArray(), entry);
         writer.add(entry);
-    }
-    return true;
+        return !writer.writeFailed();
+    });
+    return read || fail(json.errorString());
 }

@@ -472,10 +472,13 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("imported");
         QTest::addColumn<QString>("message");
+        const QByteArray tessera = fileBytes(testData("import/tessera.json"));
+        const int cut = tessera.indexOf("My bank");
         // clang-format off
         QTest::newRow("encrypted Bitwarden export") << "bitwarden-json" << fileBytes(testData("import/bitwarden-encrypted.json")) << false << "this Bitwarden export is encrypted; export the vault again as JSON without encryption";
         QTest::newRow("Bitwarden JSON without items") << "bitwarden-json" << QByteArray("{\"folders\": []}") << false << "no \"items\" list: not a Bitwarden export";
         QTest::newRow("cut JSON") << "tessera-json" << QByteArray("{\"cards\": [") << false << "not JSON: unterminated array at byte 11";
+        QTest::newRow("JSON cut after a card") << "tessera-json" << tessera.left(cut) << false << QString("not JSON: unterminated string at byte %1").arg(cut);
         QTest::newRow("empty CSV") << "firefox-csv" << QByteArray() << false << "the file is empty";
         QTest::newRow("columns of another export") << "chrome-csv" << QByteArray("title,login\nT,x\n") << false << "the header row has no \"url\" column";
         QTest::newRow("quote never closed") << "chrome-csv" << QByteArray("name,url,username,password\nA,a.example,u,p\nB,b.example,u,\"p\n\n") << true << "line 3: a quoted value is not closed before the end of the file";

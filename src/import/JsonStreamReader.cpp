@@ -1,0 +1,262 @@
+#include "import/JsonStreamReader.h"
+
+#include <QIODevice>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+// As deep as QJsonDocument nests.
+constexpr int maximumDepth = 1024;
+
+bool isBlank(int c)
+{
+    return c == ' ' || c == '\n' || c == '\r' || c == '\t';
+}
+
+// A byte of a number, true, false or null (or of a misspelling of them, which building finds).
+bool isScalarByte(int c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '+'
+        || c == '.';
+}
+
+} // namespace
+
+JsonStreamReader::JsonStreamReader(QIODevice &device, int chunkSize)
+    : m_device(device)
+    , m_chunkSize(chunkSize)
+{
+}
+
+bool JsonStreamReader::read(const QStringList &keep, const QString &arrayKey, const ElementHandler &element)
+{
+    m_buffer.clear();
+    m_pos = 0;
+    m_bufferOffset = 0;
+    m_valueStart = -1;
+    m_kept = QJsonObject();
+    m_foundArray = false;
+    m_stopped = false;
+    m_error.clear();
+    if (!m_device.seek(0)) {
+        m_error = QStringLiteral("the file could not be read from its start: %1").arg(m_device.errorString());
+        return false;
+    }
+    if (m_device.peek(3) == "\xef\xbb\xbf")
+        m_bufferOffset = m_device.read(3).size();
+
+    int c = nextNonBlank();
+    if (c != '{') {
+        if (c == -1)
+            return damaged(QStringLiteral("no content"), offset());
+        m_error = QStringLiteral("not a JSON object at byte %1").arg(offset() - 1);
+        return false;
+    }
+    c = nextNonBlank();
+    if (c != '}') {
+        for (;;) {
+            if (c != '"')
+                return unexpected(c, "expected a key in quotes", "unterminated object");
+            if (!member(keep, arrayKey, element))
+                return false;
+            if (m_stopped)
+                return true;
+            c = nextNonBlank();
+            if (c == '}')
+                break;
+            if (c != ',')
+                return unexpected(c, "expected ',' or '}'", "unterminated object");
+            c = nextNonBlank();
+        }
+    }
+    c = nextNonBlank();
+    if (c != -1)
+        return damaged(QStringLiteral("garbage after the end of the object"), offset() - 1);
+    return m_error.isEmpty();
+}
+
+bool JsonStreamReader::member(const QStringList &keep, const QString &arrayKey, const ElementHandler &element)
+{
+    m_valueStart = m_pos - 1;
+    QJsonValue key;
+    if (!skipString() || !build(&key))
+        return false;
+    const int c = nextNonBlank();
+    if (c != ':')
+        return unexpected(c, "expected ':'", "unterminated object");
+    const QString name = key.toString();
+    if (name == arrayKey && peekNonBlank() == '[') {
+        next();
+        m_foundArray = true;
+        return elements(element);
+    }
+    if (!keep.contains(name))
+        return skipValue();
+    QJsonValue value;
+    if (!takeValue(&value))
+        return false;
+    m_kept.insert(name, value);
+    return true;
+}
+
+bool JsonStreamReader::elements(const ElementHandler &element)
+{
+    int c = peekNonBlank();
+    if (c == ']') {
+        next();
+        return true;
+    }
+    for (;;) {
+        if (c == -1)
+            return damaged(QStringLiteral("unterminated array"), offset());
+        if (element) {
+            QJsonValue value;
+            if (!takeValue(&value))
+                return false;
+            if (!element(value.toObject())) {
+                m_stopped = true;
+                return true;
+            }
+        } else if (!skipValue()) {
+            return false;
+        }
+        c = nextNonBlank();
+        if (c == ']')
+            return true;
+        if (c != ',')
+            return unexpected(c, "expected ',' or ']'", "unterminated array");
+        c = peekNonBlank();
+    }
+}
+
+bool JsonStreamReader::skipValue()
+{
+    int c = peekNonBlank();
+    if (c == '"') {
+        next();
+        return skipString();
+    }
+    if (c != '{' && c != '[') {
+        if (!isScalarByte(c))
+            return unexpected(next(), "expected a value", "unterminated object");
+        while (isScalarByte(c = next())) { }
+        if (c != -1)
+            --m_pos;
+        return true;
+    }
+    QByteArray closers; // of the brackets still open, innermost last
+    for (;;) {
+        switch (c = next()) {
+        case -1:
+            return damaged(QLatin1String(closers.endsWith('}') ? "unterminated object" : "unterminated array"),
+                           offset());
+        case '"':
+            if (!skipString())
+                return false;
+            break;
+        case '{':
+        case '[':
+            closers += char(c == '{' ? '}' : ']');
+            if (closers.size() > maximumDepth)
+                return damaged(QStringLiteral("too deeply nested"), offset() - 1);
+            break;
+        case '}':
+        case ']':
+            if (!closers.endsWith(char(c)))
+                return damaged(QStringLiteral("mismatched '%1'").arg(QChar(c)), offset() - 1);
+            closers.chop(1);
+            if (closers.isEmpty())
+                return true;
+            break;
+        }
+    }
+}
+
+bool JsonStreamReader::skipString()
+{
+    for (;;) {
+        int c = next();
+        if (c == '\\')
+            c = next(); // the escaped byte ends nothing
+        else if (c == '"')
+            return true;
+        if (c == -1)
+            return damaged(QStringLiteral("unterminated string"), offset());
+    }
+}
+
+bool JsonStreamReader::takeValue(QJsonValue *value)
+{
+    peekNonBlank();
+    m_valueStart = m_pos;
+    return skipValue() && build(value);
+}
+
+bool JsonStreamReader::build(QJsonValue *value)
+{
+    // In brackets, so that QJsonDocument takes a string or a number too.
+    QByteArray bytes;
+    bytes.reserve(m_pos - m_valueStart + 2);
+    bytes.append('[').append(m_buffer.constData() + m_valueStart, m_pos - m_valueStart).append(']');
+    const qint64 start = m_bufferOffset + m_valueStart;
+    m_valueStart = -1;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (document.isNull())
+        return damaged(error.errorString(), start + error.offset - 1);
+    *value = document.array().at(0);
+    return true;
+}
+
+int JsonStreamReader::next()
+{
+    if (m_pos == m_buffer.size() && !refill())
+        return -1;
+    return uchar(m_buffer.constData()[m_pos++]);
+}
+
+int JsonStreamReader::nextNonBlank()
+{
+    int c;
+    while (isBlank(c = next())) { }
+    return c;
+}
+
+int JsonStreamReader::peekNonBlank()
+{
+    const int c = nextNonBlank();
+    if (c != -1)
+        --m_pos;
+    return c;
+}
+
+bool JsonStreamReader::refill()
+{
+    const int done = m_valueStart < 0 ? m_pos : m_valueStart;
+    m_buffer.remove(0, done);
+    m_bufferOffset += done;
+    m_pos -= done;
+    if (m_valueStart >= 0)
+        m_valueStart = 0;
+    const int unread = m_buffer.size();
+    m_buffer.resize(unread + m_chunkSize);
+    const qint64 read = m_device.read(m_buffer.data() + unread, m_chunkSize);
+    m_buffer.resize(unread + int(qMax<qint64>(read, 0)));
+    if (read < 0 && m_error.isEmpty())
+        m_error = QStringLiteral("the file could not be read: %1").arg(m_device.errorString());
+    return read > 0;
+}
+
+bool JsonStreamReader::damaged(const QString &what, qint64 at)
+{
+    // A failed read of the device ends the document early: its reason is the one to give.
+    if (m_error.isEmpty())
+        m_error = QStringLiteral("not JSON: %1 at byte %2").arg(what).arg(at);
+    return false;
+}
+
+bool JsonStreamReader::unexpected(int c, const char *expected, const char *unterminated)
+{
+    return c == -1 ? damaged(QLatin1String(unterminated), offset()) : damaged(QLatin1String(expected), offset() - 1);
+}
