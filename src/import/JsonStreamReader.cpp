@@ -21,6 +21,12 @@ bool isScalarByte(int c)
         || c == '.';
 }
 
+// A byte that begins or ends a string, an object or an array.
+bool isStructural(char c)
+{
+    return c == '"' || c == '{' || c == '}' || c == '[' || c == ']';
+}
+
 } // namespace
 
 JsonStreamReader::JsonStreamReader(QIODevice &device, int chunkSize)
@@ -147,6 +153,12 @@ bool JsonStreamReader::skipValue()
     }
     QByteArray closers; // of the brackets still open, innermost last
     for (;;) {
+        const char *const data = m_buffer.constData();
+        const int size = m_buffer.size();
+        int pos = m_pos;
+        while (pos < size && !isStructural(data[pos]))
+            ++pos;
+        m_pos = pos;
         switch (c = next()) {
         case -1:
             return damaged(QLatin1String(closers.endsWith('}') ? "unterminated object" : "unterminated array"),
@@ -175,15 +187,24 @@ bool JsonStreamReader::skipValue()
 
 bool JsonStreamReader::skipString()
 {
-    for (;;) {
-        int c = next();
-        if (c == '\\')
-            c = next(); // the escaped byte ends nothing
-        else if (c == '"')
-            return true;
-        if (c == -1)
-            return damaged(QStringLiteral("unterminated string"), offset());
-    }
+    // Most bytes of a document are in strings: they are scanned in the buffer, chunk by chunk.
+    bool escaped = false;
+    do {
+        const char *const data = m_buffer.constData();
+        const int size = m_buffer.size();
+        for (int pos = m_pos; pos < size; ++pos) {
+            if (escaped) {
+                escaped = false;
+            } else if (data[pos] == '\\') {
+                escaped = true;
+            } else if (data[pos] == '"') {
+                m_pos = pos + 1;
+                return true;
+            }
+        }
+        m_pos = size;
+    } while (refill());
+    return damaged(QStringLiteral("unterminated string"), offset());
 }
 
 bool JsonStreamReader::takeValue(QJsonValue *value)
@@ -207,13 +228,6 @@ bool JsonStreamReader::build(QJsonValue *value)
         return damaged(error.errorString(), start + error.offset - 1);
     *value = document.array().at(0);
     return true;
-}
-
-int JsonStreamReader::next()
-{
-    if (m_pos == m_buffer.size() && !refill())
-        return -1;
-    return uchar(m_buffer.constData()[m_pos++]);
 }
 
 int JsonStreamReader::nextNonBlank()

@@ -46,7 +46,12 @@ private:
     bool build(QJsonValue *value);
 
     // The next byte, or -1 at the end of the device (or where it failed, which m_error then tells).
-    int next();
+    int next()
+    {
+        if (m_pos == m_buffer.size() && !refill())
+            return -1;
+        return uchar(m_buffer.constData()[m_pos++]);
+    }
     int nextNonBlank();
     // The next byte that is not blank, left unread.
     int peekNonBlank();
