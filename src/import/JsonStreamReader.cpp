@@ -4,6 +4,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <cstring>
+
 namespace {
 
 // As deep as QJsonDocument nests.
@@ -25,6 +27,39 @@ bool isScalarByte(int c)
 bool isStructural(char c)
 {
     return c == '"' || c == '{' || c == '}' || c == '[' || c == ']';
+}
+
+// Scanning eight bytes at a time: most of a document is text between the few bytes that matter.
+constexpr quint64 lowBits = 0x0101010101010101ULL;
+
+// Nonzero when one of the eight bytes of word is byte.
+quint64 holds(quint64 word, uchar byte)
+{
+    const quint64 x = word ^ (lowBits * byte);
+    return (x - lowBits) & ~x & (lowBits * 0x80);
+}
+
+quint64 holdsStructural(quint64 word)
+{
+    const quint64 folded = word | (lowBits * 0x20); // '[' and ']' fold onto '{' and '}'
+    return holds(word, '"') | holds(folded, '{') | holds(folded, '}');
+}
+
+quint64 holdsQuoteOrEscape(quint64 word)
+{
+    return holds(word, '"') | holds(word, '\\');
+}
+
+// Where from pos on, below size, the first word of data lies that holds a byte the test looks for.
+int skipWords(const char *data, int pos, int size, quint64 (*test)(quint64))
+{
+    quint64 word;
+    for (; pos + 8 <= size; pos += 8) {
+        std::memcpy(&word, data + pos, 8);
+        if (test(word))
+            break;
+    }
+    return pos;
 }
 
 } // namespace
@@ -155,7 +190,7 @@ bool JsonStreamReader::skipValue()
     for (;;) {
         const char *const data = m_buffer.constData();
         const int size = m_buffer.size();
-        int pos = m_pos;
+        int pos = skipWords(data, m_pos, size, holdsStructural);
         while (pos < size && !isStructural(data[pos]))
             ++pos;
         m_pos = pos;
@@ -187,21 +222,24 @@ bool JsonStreamReader::skipValue()
 
 bool JsonStreamReader::skipString()
 {
-    // Most bytes of a document are in strings: they are scanned in the buffer, chunk by chunk.
-    bool escaped = false;
+    bool escaped = false; // the chunk ended in a backslash: the first byte of the next is escaped
     do {
         const char *const data = m_buffer.constData();
         const int size = m_buffer.size();
-        for (int pos = m_pos; pos < size; ++pos) {
-            if (escaped) {
-                escaped = false;
-            } else if (data[pos] == '\\') {
-                escaped = true;
-            } else if (data[pos] == '"') {
+        int pos = m_pos + (escaped ? 1 : 0);
+        while (pos < size) {
+            pos = skipWords(data, pos, size, holdsQuoteOrEscape);
+            while (pos < size && data[pos] != '"' && data[pos] != '\\')
+                ++pos;
+            if (pos == size)
+                break;
+            if (data[pos] == '"') {
                 m_pos = pos + 1;
                 return true;
             }
+            pos += 2; // the backslash and the byte it escapes
         }
+        escaped = pos > size;
         m_pos = size;
     } while (refill());
     return damaged(QStringLiteral("unterminated string"), offset());
