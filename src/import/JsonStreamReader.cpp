@@ -254,17 +254,19 @@ bool JsonStreamReader::takeValue(QJsonValue *value)
 
 bool JsonStreamReader::build(QJsonValue *value)
 {
-    // In brackets, so that QJsonDocument takes a string or a number too.
-    QByteArray bytes;
-    bytes.reserve(m_pos - m_valueStart + 2);
-    bytes.append('[').append(m_buffer.constData() + m_valueStart, m_pos - m_valueStart).append(']');
+    const char *const bytes = m_buffer.constData() + m_valueStart;
+    const int size = m_pos - m_valueStart;
     const qint64 start = m_bufferOffset + m_valueStart;
     m_valueStart = -1;
+    // An object, what is built most, is parsed where it lies; anything else in brackets, so that
+    // QJsonDocument takes a string or a number too.
+    const bool object = bytes[0] == '{';
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    const QJsonDocument document = QJsonDocument::fromJson(
+        object ? QByteArray::fromRawData(bytes, size) : '[' + QByteArray(bytes, size) + ']', &error);
     if (document.isNull())
-        return damaged(error.errorString(), start + error.offset - 1);
-    *value = document.array().at(0);
+        return damaged(error.errorString(), start + error.offset - (object ? 0 : 1));
+    *value = object ? QJsonValue(document.object()) : document.array().at(0);
     return true;
 }
 
