@@ -3,8 +3,7 @@
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
-
-#include <cstring>
+#include <QtEndian>
 
 namespace {
 
@@ -23,22 +22,18 @@ bool isScalarByte(int c)
         || c == '.';
 }
 
-// A byte that begins or ends a string, an object or an array.
-bool isStructural(char c)
-{
-    return c == '"' || c == '{' || c == '}' || c == '[' || c == ']';
-}
-
 // Scanning eight bytes at a time: most of a document is text between the few bytes that matter.
 constexpr quint64 lowBits = 0x0101010101010101ULL;
 
-// Nonzero when one of the eight bytes of word is byte.
+// Marks with their top bit the bytes of word (its first byte lowest) that equal byte; bytes after a
+// marked one may be marked wrongly, so only the first mark counts.
 quint64 holds(quint64 word, uchar byte)
 {
     const quint64 x = word ^ (lowBits * byte);
     return (x - lowBits) & ~x & (lowBits * 0x80);
 }
 
+// Bytes that begin or end a string, an object or an array.
 quint64 holdsStructural(quint64 word)
 {
     const quint64 folded = word | (lowBits * 0x20); // '[' and ']' fold onto '{' and '}'
@@ -50,16 +45,18 @@ quint64 holdsQuoteOrEscape(quint64 word)
     return holds(word, '"') | holds(word, '\\');
 }
 
-// Where from pos on, below size, the first word of data lies that holds a byte the test looks for.
-int skipWords(const char *data, int pos, int size, quint64 (*test)(quint64))
+// The first byte from pos on, below size, that marks marks; size when there is none.
+int find(const char *data, int pos, int size, quint64 (*marks)(quint64))
 {
-    quint64 word;
     for (; pos + 8 <= size; pos += 8) {
-        std::memcpy(&word, data + pos, 8);
-        if (test(word))
-            break;
+        if (const quint64 found = marks(qFromLittleEndian<quint64>(data + pos)))
+            return pos + qCountTrailingZeroBits(found) / 8;
     }
-    return pos;
+    for (; pos < size; ++pos) {
+        if (marks(uchar(data[pos])))
+            return pos;
+    }
+    return size;
 }
 
 } // namespace
@@ -188,12 +185,7 @@ bool JsonStreamReader::skipValue()
     }
     QByteArray closers; // of the brackets still open, innermost last
     for (;;) {
-        const char *const data = m_buffer.constData();
-        const int size = m_buffer.size();
-        int pos = skipWords(data, m_pos, size, holdsStructural);
-        while (pos < size && !isStructural(data[pos]))
-            ++pos;
-        m_pos = pos;
+        m_pos = find(m_buffer.constData(), m_pos, m_buffer.size(), holdsStructural);
         switch (c = next()) {
         case -1:
             return damaged(QLatin1String(closers.endsWith('}') ? "unterminated object" : "unterminated array"),
@@ -227,12 +219,7 @@ bool JsonStreamReader::skipString()
         const char *const data = m_buffer.constData();
         const int size = m_buffer.size();
         int pos = m_pos + (escaped ? 1 : 0);
-        while (pos < size) {
-            pos = skipWords(data, pos, size, holdsQuoteOrEscape);
-            while (pos < size && data[pos] != '"' && data[pos] != '\\')
-                ++pos;
-            if (pos == size)
-                break;
+        while (pos < size && (pos = find(data, pos, size, holdsQuoteOrEscape)) < size) {
             if (data[pos] == '"') {
                 m_pos = pos + 1;
                 return true;
