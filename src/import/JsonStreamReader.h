@@ -26,7 +26,7 @@ public:
     // document is damaged or its top level is no object; errorString() says what, at which byte.
     bool read(const QStringList &keep, const QString &arrayKey, const ElementHandler &element = {});
 
-    // The kept members the last read found.
+    // The kept members found so far by the read under way, or by the last one.
     QJsonObject kept() const { return m_kept; }
     // Whether the last read found an array under arrayKey.
     bool foundArray() const { return m_foundArray; }
