@@ -1,10 +1,14 @@
 #include "BenchUtils.h"
 
+#include "export/CardExport.h"
 #include "import/Importer.h"
 #include "store/CardDb.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+
+#include <malloc.h>
 
 namespace {
 
@@ -118,6 +122,102 @@ QByteArray chromeExport(int entries)
     return csv;
 }
 
+QByteArray quoted(const QByteArray &text)
+{
+    return '"' + text + '"';
+}
+
+QByteArray bitwardenFolderId(int index)
+{
+    return "f0000000-0000-4000-8000-" + number(index).rightJustified(12, '0');
+}
+
+// The members of one item that its type adds, at the item's indentation.
+QByteArray bitwardenItemKind(int i, const QByteArray &n)
+{
+    switch (i % 10) {
+    case 6:
+    case 7:
+        return "      \"type\": 2,\n      \"secureNote\": {\n        \"type\": 0\n      },\n";
+    case 8:
+        return "      \"type\": 3,\n      \"card\": {\n        \"cardholderName\": \"Holder " + n
+            + "\",\n        \"brand\": \"Visa\",\n        \"number\": \"4111" + n.rightJustified(12, '0')
+            + "\",\n        \"expMonth\": \"7\",\n        \"expYear\": \"2030\",\n        \"code\": \"123\"\n      "
+              "},\n";
+    case 9:
+        return "      \"type\": 4,\n      \"identity\": {\n        \"title\": \"Ms\",\n        \"firstName\": "
+               "\"Ana\",\n"
+               "        \"middleName\": null,\n        \"lastName\": \"Person "
+            + n
+            + "\",\n        \"address1\": \"1 Main Street\",\n        \"address2\": null,\n"
+              "        \"address3\": null,\n        \"city\": \"Springfield\",\n        \"state\": null,\n"
+              "        \"postalCode\": \"12345\",\n        \"country\": \"US\",\n        \"company\": null,\n"
+              "        \"email\": \"user"
+            + n
+            + "@example.com\",\n        \"phone\": \"555-0100\",\n        \"ssn\": null,\n"
+              "        \"username\": null,\n        \"passportNumber\": null,\n        \"licenseNumber\": null\n      "
+              "},\n";
+    }
+    // A login: every one with an address, every second with a second address, every third with a one-time code.
+    QByteArray uris = "          {\n            \"match\": null,\n            \"uri\": \"https://site" + n
+        + ".example/login\"\n          }";
+    if (i % 2 == 0)
+        uris += ",\n          {\n            \"match\": null,\n            \"uri\": \"https://m.site" + n
+            + ".example\"\n          }";
+    return "      \"type\": 1,\n      \"login\": {\n        \"uris\": [\n" + uris
+        + "\n        ],\n        \"username\": \"user" + n + "@example.com\",\n        \"password\": \"correct-horse-"
+        + n + "\",\n        \"totp\": "
+        + (i % 3 == 0 ? QByteArray("\"otpauth://totp/Site:user?secret=JBSWY3DPEHPK3PXP\"") : QByteArray("null"))
+        + "\n      },\n";
+}
+
+QByteArray bitwardenItem(int i)
+{
+    const QByteArray n = number(i);
+    // Every fifth item with custom fields, one of them hidden.
+    const QByteArray fields = i % 5 != 0
+        ? QByteArray()
+        : "      \"fields\": [\n        {\n          \"name\": \"PIN\",\n          \"value\": \"" + n
+            + "\",\n          \"type\": 1,\n          \"linkedId\": null\n        },\n        {\n"
+              "          \"name\": \"Department\",\n          \"value\": \"Sales\",\n          \"type\": 0,\n"
+              "          \"linkedId\": null\n        }\n      ],\n";
+    return "    {\n      \"passwordHistory\": null,\n      \"revisionDate\": \"" + creationTime(i)
+        + ".000Z\",\n      \"creationDate\": \"2020-01-01T00:00:00.000Z\",\n      \"deletedDate\": null,\n"
+          "      \"id\": \"b0000000-0000-4000-8000-"
+        + n.rightJustified(12, '0') + "\",\n      \"organizationId\": null,\n      \"folderId\": "
+        + (i % 4 == 0 ? QByteArray("null") : quoted(bitwardenFolderId(i % 40))) + ",\n      \"reprompt\": 0,\n"
+        + "      \"name\": \"Account " + n + "\",\n      \"notes\": \"Notes of item " + n
+        + "\\nsecond line\",\n      \"favorite\": " + (i % 7 == 0 ? "true" : "false") + ",\n" + bitwardenItemKind(i, n)
+        + fields + "      \"collectionIds\": null\n    }";
+}
+
+// An unencrypted Bitwarden export as its JSON export writes it: folders first, then items of every kind.
+QByteArray bitwardenExport(int items)
+{
+    QByteArray json = "{\n  \"encrypted\": false,\n  \"folders\": [\n";
+    for (int f = 0; f < 40; ++f)
+        json += "    {\n      \"id\": \"" + bitwardenFolderId(f) + "\",\n      \"name\": \"Folder " + number(f)
+            + (f < 39 ? "\"\n    },\n" : "\"\n    }\n");
+    json += "  ],\n  \"items\": [\n";
+    for (int i = 0; i < items; ++i)
+        json += bitwardenItem(i) + (i + 1 < items ? ",\n" : "\n");
+    return json + "  ]\n}\n";
+}
+
+// This program's own JSON export of a wallet of bench cards.
+QByteArray tesseraExport(const QString &folder, int cards)
+{
+    const QString path = QDir(folder).filePath(QStringLiteral("json-source-%1.tessera").arg(cards));
+    auto store = CardDb::openOrCreate(path, QStringLiteral("bench"));
+    addBenchCards(*store, cards);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!CardExport::write(CardExport::Json, *store, buffer, &error))
+        qFatal("the bench export failed: %s", qPrintable(error));
+    return buffer.data();
+}
+
 // Times one import of the export into a fresh wallet; the files are named after the stem.
 void timeImport(const QString &folder, const QString &stem, const QString &what, int entries, const QByteArray &xml,
                 ImportFormats::Format format)
@@ -133,6 +233,8 @@ void timeImport(const QString &folder, const QString &stem, const QString &what,
     if (!store)
         qFatal("the bench wallet could not be created");
 
+    // Freed heap the earlier rows left would hide this import's peak.
+    malloc_trim(0);
     resetPeakMemory();
     const double before = memoryMb("VmRSS");
     QElapsedTimer timer;
@@ -167,4 +269,8 @@ void runImportBench(const QString &folder, int entries)
                entries, keePassExport(entries, true), ImportFormats::KeePass);
     timeImport(folder, QStringLiteral("passwordsafe"), QStringLiteral("import a Password Safe export"), entries,
                passwordSafeExport(entries), ImportFormats::PSafe);
+    timeImport(folder, QStringLiteral("bitwarden"), QStringLiteral("import a Bitwarden JSON export"), entries,
+               bitwardenExport(entries), ImportFormats::BitwardenJson);
+    timeImport(folder, QStringLiteral("tessera"), QStringLiteral("import this program's JSON export"), entries,
+               tesseraExport(folder, entries), ImportFormats::TesseraJson);
 }

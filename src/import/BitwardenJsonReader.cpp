@@ -2,11 +2,10 @@
 
 #include "import/EntryValues.h"
 #include "import/ImportWriter.h"
+#include "import/JsonStreamReader.h"
 
 #include <QHash>
-#include <QIODevice>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 using EntryValues::keep;
@@ -14,6 +13,9 @@ using EntryValues::keep;
 namespace {
 
 enum ItemType { Login = 1, SecureNote = 2, CreditCard = 3, Identity = 4, SshKey = 5 };
+// Only an encrypted export has this member.
+const char encryptionCheck[] = "encKeyValidation_DO_NOT_EDIT";
+
 enum FieldKind { TextField = 0, HiddenField = 1, BooleanField = 2 };
 
 QString text(const QJsonObject &object, const char *key)
@@ -120,59 +122,91 @@ void takeHistory(const QJsonArray &history, ImportEntry &entry)
     entry.notes += (entry.notes.isEmpty() ? QString() : QStringLiteral("\n\n")) + lines.join(QLatin1Char('\n'));
 }
 
+// Adds the card of one item, the number-th of the file.
+void addItem(const QJsonObject &item, int number, const QHash<QString, QString> &folders, ImportWriter &writer)
+{
+    ImportEntry entry;
+    entry.title = text(item, "name");
+    entry.notes = text(item, "notes");
+    entry.group = folders.value(text(item, "folderId"));
+    entry.trashed = !text(item, "deletedDate").isEmpty();
+    entry.cardTime = EntryValues::timeFrom(text(item, "revisionDate"));
+    switch (item.value(QLatin1String("type")).toInt()) {
+    case Login:
+        takeLogin(item.value(QLatin1String("login")).toObject(), entry);
+        break;
+    case SecureNote:
+        entry.templateType = QStringLiteral("note.default");
+        break;
+    case CreditCard:
+        takeCard(item.value(QLatin1String("card")).toObject(), entry);
+        break;
+    case Identity:
+        takeIdentity(item.value(QLatin1String("identity")).toObject(), entry);
+        break;
+    case SshKey:
+        takeSshKey(item.value(QLatin1String("sshKey")).toObject(), entry);
+        break;
+    default:
+        writer.reject(QStringLiteral("item %1").arg(number),
+                      QStringLiteral("\"%1\" is of a type this program does not know").arg(entry.title));
+        return;
+    }
+    if (item.value(QLatin1String("favorite")).toBool())
+        keep(entry, QStringLiteral("Favorite"), QStringLiteral("true"));
+    takeCustomFields(item.value(QLatin1String("fields")).toArray(), entry);
+    takeHistory(item.value(QLatin1String("passwordHistory")).toArray(), entry);
+    writer.add(entry);
+}
+
+bool isEncrypted(const QJsonObject &root)
+{
+    return root.value(QLatin1String("encrypted")).toBool() || root.contains(QLatin1String(encryptionCheck));
+}
+
+QHash<QString, QString> folderNames(const QJsonObject &root)
+{
+    QHash<QString, QString> folders;
+    for (const QJsonValue &folder : root.value(QLatin1String("folders")).toArray())
+        folders.insert(text(folder.toObject(), "id"), text(folder.toObject(), "name"));
+    return folders;
+}
+
 } // namespace
 
 bool BitwardenJsonReader::read(QIODevice &device, ImportWriter &writer)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(device.readAll(), &error);
-    if (document.isNull())
-        return fail(QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
-    const QJsonObject root = document.object();
-    if (root.value(QLatin1String("encrypted")).toBool() || root.contains(QLatin1String("encKeyValidation_DO_NOT_EDIT")))
+    JsonStreamReader json(device);
+    const QStringList header{QStringLiteral("encrypted"), QLatin1String(encryptionCheck), QStringLiteral("folders")};
+    const QString items = QStringLiteral("items");
+    QHash<QString, QString> folders;
+    int number = 0;
+    const auto add = [&](const QJsonObject &item) {
+        addItem(item, ++number, folders, writer);
+        return !writer.writeFailed();
+    };
+    // Exports name the folders before the items, and one read then takes both. Where the items come
+    // first, that read stops at them, and they are read again once the whole file has been seen.
+    bool foldersFirst = false;
+    const auto addAfterFolders = [&](const QJsonObject &item) {
+        if (number == 0) {
+            foldersFirst = json.kept().contains(QLatin1String("folders"));
+            if (!foldersFirst)
+                return false;
+            folders = folderNames(json.kept());
+        }
+        return add(item);
+    };
+    if (!json.read(header, items, addAfterFolders) || (!foldersFirst && !json.read(header, items)))
+        return fail(json.errorString());
+    // An encrypted export holds no items; were one to list some before saying so, failing undoes them.
+    if (isEncrypted(json.kept()))
         return fail(QStringLiteral("this Bitwarden export is encrypted; export the vault again as JSON without "
                                    "encryption"));
-    if (!root.value(QLatin1String("items")).isArray())
+    if (!json.foundArray())
         return fail(QStringLiteral("no \"items\" list: not a Bitwarden export"));
-    QHash<QString, QString> folders;
-    for (const QJsonValue &folder : root.value(QLatin1String("folders")).toArray())
-        folders.insert(text(folder.toObject(), "id"), text(folder.toObject(), "name"));
-
-    const QJsonArray items = root.value(QLatin1String("items")).toArray();
-    for (int i = 0; i < items.size() && !writer.writeFailed(); ++i) {
-        const QJsonObject item = items.at(i).toObject();
-        ImportEntry entry;
-        entry.title = text(item, "name");
-        entry.notes = text(item, "notes");
-        entry.group = folders.value(text(item, "folderId"));
-        entry.trashed = !text(item, "deletedDate").isEmpty();
-        entry.cardTime = EntryValues::timeFrom(text(item, "revisionDate"));
-        switch (item.value(QLatin1String("type")).toInt()) {
-        case Login:
-            takeLogin(item.value(QLatin1String("login")).toObject(), entry);
-            break;
-        case SecureNote:
-            entry.templateType = QStringLiteral("note.default");
-            break;
-        case CreditCard:
-            takeCard(item.value(QLatin1String("card")).toObject(), entry);
-            break;
-        case Identity:
-            takeIdentity(item.value(QLatin1String("identity")).toObject(), entry);
-            break;
-        case SshKey:
-            takeSshKey(item.value(QLatin1String("sshKey")).toObject(), entry);
-            break;
-        default:
-            writer.reject(QStringLiteral("item %1").arg(i + 1),
-                          QStringLiteral("\"%1\" is of a type this program does not know").arg(entry.title));
-            continue;
-        }
-        if (item.value(QLatin1String("favorite")).toBool())
-            keep(entry, QStringLiteral("Favorite"), QStringLiteral("true"));
-        takeCustomFields(item.value(QLatin1String("fields")).toArray(), entry);
-        takeHistory(item.value(QLatin1String("passwordHistory")).toArray(), entry);
-        writer.add(entry);
-    }
-    return true;
+    if (foldersFirst)
+        return true;
+    folders = folderNames(json.kept());
+    return json.read({}, items, add) || fail(json.errorString());
 }

@@ -1,11 +1,10 @@
 #include "import/TesseraJsonReader.h"
 
 #include "import/ImportWriter.h"
+#include "import/JsonStreamReader.h"
 #include "model/Card.h"
 
-#include <QIODevice>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QUuid>
 
@@ -45,22 +44,21 @@ std::unique_ptr<Card> cardFrom(const QJsonObject &object, QString *problem)
 
 bool TesseraJsonReader::read(QIODevice &device, ImportWriter &writer)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(device.readAll(), &error);
-    if (document.isNull())
-        return fail(QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
-    const QJsonValue cards = document.object().value(QLatin1String("cards"));
-    if (!cards.isArray())
-        return fail(QStringLiteral("no \"cards\" list: not an export of this program"));
-    const QJsonArray list = cards.toArray();
-    for (int i = 0; i < list.size() && !writer.writeFailed(); ++i) {
-        const QJsonObject object = list.at(i).toObject();
+    JsonStreamReader json(device);
+    int index = 0;
+    const bool read = json.read({}, QStringLiteral("cards"), [&](const QJsonObject &object) {
         QString problem;
         auto card = cardFrom(object, &problem);
+        ++index;
         if (card)
             writer.addExact(std::move(card), object.value(QLatin1String("trashed")).toBool());
         else
-            writer.reject(QStringLiteral("card %1").arg(i + 1), problem);
-    }
+            writer.reject(QStringLiteral("card %1").arg(index), problem);
+        return !writer.writeFailed();
+    });
+    if (!read)
+        return fail(json.errorString());
+    if (!json.foundArray())
+        return fail(QStringLiteral("no \"cards\" list: not an export of this program"));
     return true;
 }
