@@ -2,6 +2,7 @@
 
 #include "model/SecretText.h"
 #include "store/CardRow.h"
+#include "store/LockedKey.h"
 #include "store/WalletFile.h"
 #include "store/WalletSql.h"
 
@@ -13,6 +14,8 @@ namespace {
 // runs several times faster than Qt runs SHA-256 over short card texts, at 128 bits.
 QByteArray digestOf(const QByteArray &text)
 {
+    // Once started, the library runs the fastest BLAKE2b code the processor allows.
+    LockedKey::libraryReady();
     QByteArray digest(16, Qt::Uninitialized);
     crypto_generichash(reinterpret_cast<unsigned char *>(digest.data()), std::size_t(digest.size()),
                        reinterpret_cast<const unsigned char *>(text.constData()), std::size_t(text.size()), nullptr, 0);
