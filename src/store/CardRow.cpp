@@ -84,9 +84,9 @@ QString CardRow::sealedColumns()
     return QStringLiteral("Data, UUID, UpdateTime, Trashed");
 }
 
-std::unique_ptr<Card> CardRow::openAt(const QSqlQuery &row, const CardSealer &sealer)
+std::unique_ptr<Card> CardRow::openAt(const QSqlQuery &row, const CardSealer &sealer, int first)
 {
-    return openCard(sealer, row.value(0).toByteArray(), bindingAt(row, 1));
+    return openCard(sealer, row.value(first).toByteArray(), bindingAt(row, first + 1));
 }
 
 std::unique_ptr<Card> CardRow::openCard(const CardSealer &sealer, const QByteArray &blob, const CardBinding &row)

@@ -9,6 +9,7 @@
 #include <sodium.h>
 
 #include <array>
+#include <unordered_map>
 
 namespace {
 
@@ -82,19 +83,34 @@ std::optional<std::vector<std::unique_ptr<Card>>> MergeReads::cardsOfRows(const 
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return std::nullopt;
-    std::vector<std::unique_ptr<Card>> cards;
-    cards.reserve(std::size_t(rows.size()));
-    QVector<UnreadableCard> unreadable;
-    const QString select = QStringLiteral("SELECT %1 FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns());
-    for (const CardHead &row : rows) {
-        PreparedStatement query = m_sql.run(select, {row.id});
+    // The rows in batches of one statement each rather than one statement per row; the last batch is
+    // filled up with an id no row has.
+    constexpr int batch = 256;
+    static const QString select = QStringLiteral("SELECT ID, %1 FROM Cards WHERE ID IN (%2)")
+                                      .arg(CardRow::sealedColumns(), QStringLiteral("?, ").repeated(batch).chopped(2));
+    std::unordered_map<int, std::unique_ptr<Card>> byId;
+    byId.reserve(std::size_t(rows.size()));
+    for (int first = 0; first < rows.size(); first += batch) {
+        QVariantList ids;
+        ids.reserve(batch);
+        for (int i = first; i < first + batch; ++i)
+            ids.append(i < rows.size() ? rows.at(i).id : -1);
+        PreparedStatement query = m_sql.run(select, ids);
         if (!query)
             return std::nullopt;
-        std::unique_ptr<Card> card = query->next() ? CardRow::openAt(*query, m_file.sealer()) : nullptr;
+        while (query->next())
+            byId[query->value(0).toInt()] = CardRow::openAt(*query, m_file.sealer(), 1);
         if (query->lastError().isValid()) {
             m_sql.failSql(*query, false);
             return std::nullopt;
         }
+    }
+    std::vector<std::unique_ptr<Card>> cards;
+    cards.reserve(std::size_t(rows.size()));
+    QVector<UnreadableCard> unreadable;
+    for (const CardHead &row : rows) {
+        const auto found = byId.find(row.id);
+        std::unique_ptr<Card> card = found != byId.end() ? std::move(found->second) : nullptr;
         if (!card || row.uuid.isEmpty() || card->uuid() != row.uuid)
             unreadable.append({row.id, row.title});
         cards.push_back(std::move(card));
