@@ -102,10 +102,13 @@ bool isAscii(const QByteArray &bytes)
 QByteArray Card::toData() const
 {
     // Room for the whole text at once, so that growing it leaves no copy of a secret behind; numbers take
-    // at most 11 characters, and a tab written as blanks four.
+    // at most 11 characters, and a tab written as blanks three more.
     int size = 64 + m_uuid.size() + m_templateType.size() + m_title.size() + m_notes.size();
-    for (const auto &field : m_fields)
-        size += 48 + 4 * (field->label().size() + field->value().size());
+    for (const auto &field : m_fields) {
+        const QString &label = field->label();
+        const QString &value = field->value();
+        size += 48 + label.size() + value.size() + 3 * (label.count(columnSeparator) + value.count(columnSeparator));
+    }
     QString text;
     text.reserve(size);
     appendColumn(text, m_uuid, false);
