@@ -56,7 +56,7 @@ std::optional<std::vector<CardHead>> MergeReads::cardHeads(VersionMark mark)
             query->value(3).toInt() != 0, query->value(4).toString(),   query->value(5).toString(),
             query->value(6).toInt(),      query->value(7).toByteArray()};
         if (mark == TextDigest) {
-            QByteArray text = m_file.sealer().open(head.version, CardRow::bindingAt(*query, 1));
+            QByteArray text = m_file.sealer().open(head.version, {head.uuid, head.rowTime, head.trashed});
             if (!text.isEmpty())
                 head.version = digestOf(text);
             // Blank clear columns take the card's head, so that they compare with another format's.
