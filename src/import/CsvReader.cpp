@@ -14,14 +14,14 @@ bool CsvReader::next(QStringList &fields)
     bool quoted = false;
     bool started = false;
     while (!m_device.atEnd()) {
-        QByteArray bytes = m_device.readLine();
-        if (m_first && bytes.startsWith("\xef\xbb\xbf"))
-            bytes.remove(0, 3);
+        const int length = readLine();
+        const int bom
+            = m_first && QByteArray::fromRawData(m_line.constData(), length).startsWith("\xef\xbb\xbf") ? 3 : 0;
         m_first = false;
         if (!started)
             m_recordLine = m_nextLine;
         ++m_nextLine;
-        QString text = QString::fromUtf8(bytes);
+        QString text = QString::fromUtf8(m_line.constData() + bom, length - bom);
         if (text.endsWith(QLatin1Char('\n')))
             text.chop(text.endsWith(QLatin1String("\r\n")) ? 2 : 1);
         if (!started && text.isEmpty())
@@ -72,4 +72,22 @@ bool CsvReader::next(QStringList &fields)
         return false;
     fields << value;
     return true;
+}
+
+// QIODevice::readLine() without a limit allocates a whole read chunk for every line; this reads into one
+// buffer kept from line to line and grown for a longer line.
+int CsvReader::readLine()
+{
+    if (m_line.isEmpty())
+        m_line.resize(4096);
+    int length = 0;
+    for (;;) {
+        const qint64 got = m_device.readLine(m_line.data() + length, m_line.size() - length);
+        if (got <= 0)
+            return length;
+        length += int(got);
+        if (m_line.at(length - 1) == '\n' || m_device.atEnd())
+            return length;
+        m_line.resize(m_line.size() * 2);
+    }
 }

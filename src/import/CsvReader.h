@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
 class QIODevice;
@@ -20,7 +21,11 @@ public:
     bool unterminated() const { return m_unterminated; }
 
 private:
+    // The next line with its line end, into m_line; its length.
+    int readLine();
+
     QIODevice &m_device;
+    QByteArray m_line;
     qint64 m_nextLine = 1;
     qint64 m_recordLine = 0;
     bool m_unterminated = false;

@@ -18,9 +18,14 @@ const QStringList writtenColumns{QStringLiteral("Title"),      QStringLiteral("T
 
 QString CardRow::insertSql(bool withId)
 {
-    const QStringList columns = withId ? writtenColumns + QStringList{QStringLiteral("ID")} : writtenColumns;
-    return QStringLiteral("INSERT INTO Cards (%1) VALUES (%2)")
-        .arg(columns.join(QStringLiteral(", ")), QStringLiteral("?, ").repeated(columns.size()).chopped(2));
+    // Made once: a bulk write inserts row after row.
+    const auto statement = [](const QStringList &columns) {
+        return QStringLiteral("INSERT INTO Cards (%1) VALUES (%2)")
+            .arg(columns.join(QStringLiteral(", ")), QStringLiteral("?, ").repeated(columns.size()).chopped(2));
+    };
+    static const QString withoutIdSql = statement(writtenColumns);
+    static const QString withIdSql = statement(writtenColumns + QStringList{QStringLiteral("ID")});
+    return withId ? withIdSql : withoutIdSql;
 }
 
 QString CardRow::updateSql(const QString &condition)
@@ -29,8 +34,8 @@ QString CardRow::updateSql(const QString &condition)
         .arg(writtenColumns.join(QStringLiteral(" = ?, ")), condition);
 }
 
-QVariantList CardRow::values(const Card &card, bool hideHead, const QString &uuid, const QByteArray &blob,
-                             bool trashed, const QDateTime &rowTime)
+QVariantList CardRow::values(const Card &card, bool hideHead, const QString &uuid, const QByteArray &blob, bool trashed,
+                             const QDateTime &rowTime)
 {
     // Blank, not NULL: the columns hold empty text.
     const QString blank = QStringLiteral("");
@@ -92,9 +97,9 @@ QString CardRow::sealedColumns()
     return QStringLiteral("Data, UUID, UpdateTime, Trashed");
 }
 
-std::unique_ptr<Card> CardRow::openAt(const QSqlQuery &row, const CardSealer &sealer)
+std::unique_ptr<Card> CardRow::openAt(const QSqlQuery &row, const CardSealer &sealer, int first)
 {
-    return openCard(sealer, row.value(0).toByteArray(), bindingAt(row, 1));
+    return openCard(sealer, row.value(first).toByteArray(), bindingAt(row, first + 1));
 }
 
 std::unique_ptr<Card> CardRow::openCard(const CardSealer &sealer, const QByteArray &blob, const CardBinding &row)

@@ -76,8 +76,8 @@ public:
     // The columns that open a card, in the order openAt() reads them: its blob and the row state it is
     // sealed to.
     static QString sealedColumns();
-    // The card of the row a query stands on, selected as sealedColumns() first on.
-    static std::unique_ptr<Card> openAt(const QSqlQuery &row, const CardSealer &sealer);
+    // The card of the row a query stands on, selected as sealedColumns() from column first on.
+    static std::unique_ptr<Card> openAt(const QSqlQuery &row, const CardSealer &sealer, int first = 0);
     // A card that a merge would spread to other copies must carry the same identity in its row and in
     // its text: one flipped bit in the row's clear column would otherwise travel as a new card (a flip
     // inside the encrypted text already fails to decrypt or parse).

@@ -36,7 +36,8 @@ bool CardWriter::putCard(int id, const Card &card, bool trashed, const QDateTime
     const QVariantList values = sealedValues(card, trashed, rowTime);
     if (id == -1)
         return m_sql.write(CardRow::insertSql(false), values);
-    return m_sql.write(CardRow::updateSql(QStringLiteral("ID = ?")), values + QVariantList{id});
+    static const QString updateById = CardRow::updateSql(QStringLiteral("ID = ?"));
+    return m_sql.write(updateById, values + QVariantList{id});
 }
 
 bool CardWriter::setRowState(int id, bool trashed, qint64 rowTime, bool mustExist)

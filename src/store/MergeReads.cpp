@@ -2,10 +2,35 @@
 
 #include "model/SecretText.h"
 #include "store/CardRow.h"
+#include "store/LockedKey.h"
 #include "store/WalletFile.h"
 #include "store/WalletSql.h"
 
-#include <QCryptographicHash>
+#include <sodium.h>
+
+#include <array>
+#include <unordered_map>
+
+namespace {
+
+// Marks compare only within this process, between two copies read side by side: a keyed 128-bit SipHash
+// under a key of the process, which keeps marks unforgeable and costs a fraction of a cryptographic hash.
+QByteArray digestOf(const QByteArray &text)
+{
+    static const auto key = [] {
+        std::array<unsigned char, crypto_shorthash_siphashx24_KEYBYTES> bytes{};
+        if (LockedKey::libraryReady())
+            randombytes_buf(bytes.data(), bytes.size());
+        return bytes;
+    }();
+    QByteArray digest(crypto_shorthash_siphashx24_BYTES, Qt::Uninitialized);
+    crypto_shorthash_siphashx24(reinterpret_cast<unsigned char *>(digest.data()),
+                                reinterpret_cast<const unsigned char *>(text.constData()),
+                                static_cast<unsigned long long>(text.size()), key.data());
+    return digest;
+}
+
+} // namespace
 
 MergeReads::MergeReads(WalletSql &sql, const WalletFile &file)
     : m_sql(sql)
@@ -26,19 +51,21 @@ std::optional<std::vector<CardHead>> MergeReads::cardHeads(VersionMark mark)
     while (query->next()) {
         // A digest, not the text, so that no secrets stay behind in the heads; a blob that does not
         // decrypt stays its own mark, which equals no other copy's.
-        CardHead head{query->value(0).toInt(),     query->value(1).toString(), CardRow::wholeSeconds(query->value(2)),
-                      query->value(3).toInt() != 0, query->value(4).toString(), query->value(5).toString(),
-                      query->value(6).toInt(),      query->value(7).toByteArray()};
+        CardHead head{
+            query->value(0).toInt(),      query->value(1).toString(),   CardRow::wholeSeconds(query->value(2)),
+            query->value(3).toInt() != 0, query->value(4).toString(),   query->value(5).toString(),
+            query->value(6).toInt(),      query->value(7).toByteArray()};
         if (mark == TextDigest) {
-            QByteArray text = m_file.sealer().open(head.version, CardRow::bindingAt(*query, 1));
+            QByteArray text = m_file.sealer().open(head.version, {head.uuid, head.rowTime, head.trashed});
             if (!text.isEmpty())
-                head.version = QCryptographicHash::hash(text, QCryptographicHash::Sha256);
+                head.version = digestOf(text);
             // Blank clear columns take the card's head, so that they compare with another format's.
-            Card card;
-            if (m_file.hidesCardHeads() && card.fromData(text)) {
-                head.title = card.title();
-                head.templateType = card.templateType();
-                head.iconId = card.iconId();
+            if (m_file.hidesCardHeads()) {
+                if (Card card; card.fromData(text)) {
+                    head.title = card.title();
+                    head.templateType = card.templateType();
+                    head.iconId = card.iconId();
+                }
             }
             SecretText::wipe(text);
         }
@@ -56,19 +83,34 @@ std::optional<std::vector<std::unique_ptr<Card>>> MergeReads::cardsOfRows(const 
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return std::nullopt;
-    std::vector<std::unique_ptr<Card>> cards;
-    cards.reserve(std::size_t(rows.size()));
-    QVector<UnreadableCard> unreadable;
-    for (const CardHead &row : rows) {
-        PreparedStatement query
-            = m_sql.run(QStringLiteral("SELECT %1 FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()), {row.id});
+    // The rows in batches of one statement each rather than one statement per row; the last batch is
+    // filled up with an id no row has.
+    constexpr int batch = 256;
+    static const QString select = QStringLiteral("SELECT ID, %1 FROM Cards WHERE ID IN (%2)")
+                                      .arg(CardRow::sealedColumns(), QStringLiteral("?, ").repeated(batch).chopped(2));
+    std::unordered_map<int, std::unique_ptr<Card>> byId;
+    byId.reserve(std::size_t(rows.size()));
+    for (int first = 0; first < rows.size(); first += batch) {
+        QVariantList ids;
+        ids.reserve(batch);
+        for (int i = first; i < first + batch; ++i)
+            ids.append(i < rows.size() ? rows.at(i).id : -1);
+        PreparedStatement query = m_sql.run(select, ids);
         if (!query)
             return std::nullopt;
-        std::unique_ptr<Card> card = query->next() ? CardRow::openAt(*query, m_file.sealer()) : nullptr;
+        while (query->next())
+            byId[query->value(0).toInt()] = CardRow::openAt(*query, m_file.sealer(), 1);
         if (query->lastError().isValid()) {
             m_sql.failSql(*query, false);
             return std::nullopt;
         }
+    }
+    std::vector<std::unique_ptr<Card>> cards;
+    cards.reserve(std::size_t(rows.size()));
+    QVector<UnreadableCard> unreadable;
+    for (const CardHead &row : rows) {
+        const auto found = byId.find(row.id);
+        std::unique_ptr<Card> card = found != byId.end() ? std::move(found->second) : nullptr;
         if (!card || row.uuid.isEmpty() || card->uuid() != row.uuid)
             unreadable.append({row.id, row.title});
         cards.push_back(std::move(card));

@@ -22,8 +22,6 @@ struct MergePlanner::Side
         : rows(std::move(heads))
         , cards(rows.size())
     {
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            byUuid.insert(rows[i].uuid, int(i));
     }
 
     const CardHead &row(int index) const { return rows[std::size_t(index)]; }
@@ -31,7 +29,6 @@ struct MergePlanner::Side
 
     std::vector<CardHead> rows;
     std::vector<std::unique_ptr<Card>> cards;
-    QHash<QString, int> byUuid;
     QVector<int> toRead;
     QVector<int> unmatched;
     std::vector<RowWrite> writes;
@@ -41,19 +38,23 @@ MergePlanner::MergePlanner(std::vector<CardHead> localRows, std::vector<CardHead
     : m_local(std::make_unique<Side>(std::move(localRows)))
     , m_sync(std::make_unique<Side>(std::move(syncRows)))
 {
-    QSet<int> matchedLocal;
+    QHash<QString, int> localByUuid;
+    localByUuid.reserve(int(m_local->rows.size()));
+    for (std::size_t i = 0; i < m_local->rows.size(); ++i)
+        localByUuid.insert(m_local->rows[i].uuid, int(i));
+    std::vector<bool> matchedLocal(m_local->rows.size());
     for (int i = 0; i < int(m_sync->rows.size()); ++i) {
-        const int local = m_local->byUuid.value(m_sync->row(i).uuid, -1);
+        const int local = localByUuid.value(m_sync->row(i).uuid, -1);
         if (local == -1) {
             m_sync->unmatched.append(i);
             continue;
         }
-        matchedLocal.insert(local);
+        matchedLocal[std::size_t(local)] = true;
         if (mayDiffer(m_local->row(local), m_sync->row(i)))
             m_commonPairs.append({local, i});
     }
     for (int i = 0; i < int(m_local->rows.size()); ++i) {
-        if (!matchedLocal.contains(i))
+        if (!matchedLocal[std::size_t(i)])
             m_local->unmatched.append(i);
     }
     for (const auto &pair : qAsConst(m_commonPairs)) {

@@ -60,6 +60,7 @@ private slots:
         QTest::newRow("accents") << "Épargne" << "" << 3 << "päss" << QByteArray(head + "3\t\xc3\x89pargne\t\t1\t0\t1330000000\tL\tp\xc3\xa4ss\t0\t0");
         QTest::newRow("chinese") << "银行" << "" << 3 << QString() << QByteArray(head + "3\t\xe9\x93\xb6\xe8\xa1\x8c\t\t0");
         QTest::newRow("emoji") << "key \U0001F511" << "" << 3 << QString() << QByteArray(head + "3\tkey \xf0\x9f\x94\x91\t\t0");
+        QTest::newRow("zeros removed") << QString("a") + QChar(0) + "b" << QString("n") + QChar(0) << 3 << QString("c") + QChar(0) + "\td" << QByteArray(head + "3\tab\tn\t1\t0\t1330000000\tL\tc    d\t0\t0");
         // clang-format on
     }
 
