@@ -3,7 +3,6 @@
 #include <openssl/evp.h>
 
 #include <algorithm>
-#include <mutex>
 
 namespace {
 
@@ -51,8 +50,7 @@ EVP_CIPHER_CTX *makeAes(bool encrypting, const QByteArray &key)
 
 } // namespace
 
-// The contexts free their key schedules, wiped, when they go. A context holds the state of the call
-// running on it, so the cards of a large wallet opened on several threads take turns on it.
+// The contexts free their key schedules, wiped, when they go.
 struct CardCipher::Contexts
 {
     Contexts(const QByteArray &key, const QByteArray &iv)
@@ -72,8 +70,6 @@ struct CardCipher::Contexts
     EVP_CIPHER_CTX *const encoder;
     EVP_CIPHER_CTX *const decoder;
     const QByteArray iv;
-    std::mutex encoding;
-    std::mutex decoding;
 };
 
 CardCipher::CardCipher(const QString &password, const QByteArray &salt, const QByteArray &iv)
@@ -108,7 +104,6 @@ QByteArray CardCipher::encrypt(const QByteArray &plain) const
 {
     if (!m_contexts->encoder || m_contexts->iv.size() != ivSize)
         return QByteArray();
-    const std::lock_guard<std::mutex> turn(m_contexts->encoding);
     return runCipher(m_contexts->encoder, true, m_contexts->iv, plain);
 }
 
@@ -116,7 +111,6 @@ QByteArray CardCipher::decrypt(const QByteArray &cipherText) const
 {
     if (cipherText.isEmpty() || cipherText.size() % 16 != 0 || !m_contexts->decoder || m_contexts->iv.size() != ivSize)
         return QByteArray();
-    const std::lock_guard<std::mutex> turn(m_contexts->decoding);
     return runCipher(m_contexts->decoder, false, m_contexts->iv, cipherText);
 }
 

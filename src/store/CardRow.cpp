@@ -65,26 +65,13 @@ QString CardRow::selectedColumns()
 
 StoredCard CardRow::decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob)
 {
-    StoredCard stored = sealedAt(row);
-    open(stored, sealer, keepBlob);
-    return stored;
-}
-
-StoredCard CardRow::sealedAt(const QSqlQuery &row)
-{
+    const QByteArray blob = row.value(4).toByteArray();
     return {row.value(0).toInt(),
             row.value(1).toString(),
             QDateTime::fromSecsSinceEpoch(wholeSeconds(row.value(2)), Qt::UTC),
             row.value(3).toInt() != 0,
-            nullptr,
-            row.value(4).toByteArray()};
-}
-
-void CardRow::open(StoredCard &row, const CardSealer &sealer, bool keepBlob)
-{
-    row.card = openCard(sealer, row.blob, {row.uuid, row.rowTime.toSecsSinceEpoch(), row.trashed});
-    if (!keepBlob)
-        row.blob.clear();
+            openCard(sealer, blob, bindingAt(row, 1)),
+            keepBlob ? blob : QByteArray()};
 }
 
 UnreadableCard CardRow::named(const QSqlQuery &row)

@@ -67,10 +67,6 @@ public:
     static QString selectedColumns();
     // The row a query stands on, selected as selectedColumns(); its card is none when it does not read.
     static StoredCard decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob);
-    // The same in two steps, so that the cards of many rows read can be opened on other threads: the
-    // row with its blob and no card yet, then its card.
-    static StoredCard sealedAt(const QSqlQuery &row);
-    static void open(StoredCard &row, const CardSealer &sealer, bool keepBlob);
     // The same row, named for a list of cards that cannot be read.
     static UnreadableCard named(const QSqlQuery &row);
     // The columns that open a card, in the order openAt() reads them: its blob and the row state it is

@@ -7,7 +7,6 @@
 
 #include <QPair>
 
-#include <functional>
 #include <future>
 
 CardTable::CardTable(WalletSql &sql, const WalletFile &file)
@@ -74,16 +73,6 @@ bool readHead(const QByteArray &text, Card &head)
     return true;
 }
 
-// Runs work over the indexes [0, count) in two halves, one on another thread: opening sealed cards is
-// pure computation, which a large wallet's reads spend most of their time on.
-void onTwoThreads(int count, const std::function<void(int from, int to)> &work)
-{
-    const int half = count / 2;
-    auto firstHalf = std::async(std::launch::async, work, 0, half);
-    work(half, count);
-    firstHalf.get();
-}
-
 } // namespace
 
 // The heads of a version-3 wallet are only in the sealed texts: every card is opened, on two threads
@@ -125,7 +114,10 @@ std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
             SecretText::wipe(text);
         }
     };
-    onTwoThreads(entries.size(), openRange);
+    const int half = entries.size() / 2;
+    auto firstHalf = std::async(std::launch::async, openRange, 0, half);
+    openRange(half, entries.size());
+    firstHalf.get();
     return entries;
 }
 
@@ -202,12 +194,6 @@ std::optional<QStringList> CardTable::allUuids()
     return uuids;
 }
 
-QString CardTable::titleOf(int id)
-{
-    PreparedStatement query = m_sql.run(QStringLiteral("SELECT Title FROM Cards WHERE ID = ?"), {id});
-    return query && query->next() ? query->value(0).toString() : QString();
-}
-
 bool CardTable::readRows(CardReadout &readout, bool keepBlobs)
 {
     PreparedStatement query
@@ -250,24 +236,12 @@ bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit
         QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(CardRow::selectedColumns(), whereScope(scope)));
     if (!query)
         return false;
-    // A batch of rows at a time: their cards open on two threads, and a walk of a large wallet keeps
-    // no more than a batch in memory.
-    constexpr size_t batchSize = 1024;
-    std::vector<StoredCard> batch;
-    for (bool more = true; more;) {
-        batch.clear();
-        while (batch.size() < batchSize && (more = query->next()))
-            batch.push_back(CardRow::sealedAt(*query));
-        onTwoThreads(int(batch.size()), [this, &batch](int from, int to) {
-            for (int i = from; i < to; ++i)
-                CardRow::open(batch[size_t(i)], m_file.sealer(), false);
-        });
-        for (size_t i = 0; i < batch.size(); ++i) {
-            if (!batch[i].card || !CardRow::hasSoundIdentity(batch[i]))
-                return m_sql.fail(CardRow::unreadableCards({{batch[i].id, titleOf(batch[i].id)}}));
-            if (!visit(batch[i]))
-                return true;
-        }
+    while (query->next()) {
+        const StoredCard row = CardRow::decode(*query, m_file.sealer(), false);
+        if (!row.card || !CardRow::hasSoundIdentity(row))
+            return m_sql.fail(CardRow::unreadableCards({CardRow::named(*query)}));
+        if (!visit(row))
+            return true;
     }
     return !query->lastError().isValid() || m_sql.failSql(*query, false);
 }

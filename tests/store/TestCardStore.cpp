@@ -259,42 +259,6 @@ private slots:
         QCOMPARE(store->cardCount(), 1);
     }
 
-    // A walk opens cards on several threads a batch at a time, yet visits each once, in row order, and
-    // stops at the first card that does not read, naming it.
-    void walkVisitsEveryCardInOrder_data()
-    {
-        QTest::addColumn<bool>("hardened");
-        QTest::newRow("phone format") << false;
-        QTest::newRow("hardened") << true;
-    }
-    void walkVisitsEveryCardInOrder()
-    {
-        QFETCH(bool, hardened);
-        const QString path = newPath();
-        auto store = hardened ? CardDb::create(path, {"pw", {}}, cheapHardened) : CardDb::create(path, "pw");
-        constexpr int cards = 2500;
-        CardDbTransaction transaction(*store);
-        for (int i = 0; i < cards; ++i)
-            QVERIFY(store->addCard(*makeCard(uuidNumber(i), QString::number(i), {"alice", "s3cret"})));
-        QVERIFY(transaction.commit());
-        const auto walk = [&store](QStringList &titles) {
-            return store->forEachCard([&titles](const StoredCard &row) {
-                titles.append(row.card->title());
-                return row.card->uuid() == uuidNumber(titles.size() - 1);
-            });
-        };
-        QStringList titles;
-        QVERIFY(walk(titles));
-        QCOMPARE(titles.size(), cards);
-        QCOMPARE(titles.last(), QString::number(cards - 1));
-
-        QVERIFY(SqlPeek(path).exec("UPDATE Cards SET Data = substr(Data, 1, 20), Title = 'Broken' WHERE ID = 1500"));
-        titles.clear();
-        QVERIFY(!walk(titles));
-        QCOMPARE(titles.size(), 1499);
-        QVERIFY(store->lastError().message().contains(QStringLiteral("#1500 \"Broken\"")));
-    }
-
     // The unlock dialog opens a wallet on a worker thread; the window then uses it on its own thread.
     void openOnWorkerUseOnThisThread()
     {
