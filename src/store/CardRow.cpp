@@ -58,9 +58,14 @@ CardBinding CardRow::bindingAt(const QSqlQuery &row, int first)
     return {row.value(first).toString(), wholeSeconds(row.value(first + 1)), row.value(first + 2).toInt() != 0};
 }
 
+QString CardRow::decodedColumns()
+{
+    return QStringLiteral("ID, UUID, UpdateTime, Trashed, Data");
+}
+
 QString CardRow::selectedColumns()
 {
-    return QStringLiteral("ID, UUID, UpdateTime, Trashed, Data, Title");
+    return decodedColumns() + QStringLiteral(", Title");
 }
 
 StoredCard CardRow::decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob)

@@ -63,7 +63,9 @@ public:
     // The row state of a row read: UUID, UpdateTime and Trashed from the column first on.
     static CardBinding bindingAt(const QSqlQuery &row, int first);
 
-    // The columns a full read selects, in the order decode() reads them.
+    // The columns decode() reads, in its order.
+    static QString decodedColumns();
+    // Those and the clear title after them, which named() reads.
     static QString selectedColumns();
     // The row a query stands on, selected as selectedColumns(); its card is none when it does not read.
     static StoredCard decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob);

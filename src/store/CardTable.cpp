@@ -194,6 +194,12 @@ std::optional<QStringList> CardTable::allUuids()
     return uuids;
 }
 
+QString CardTable::titleOf(int id)
+{
+    PreparedStatement query = m_sql.run(QStringLiteral("SELECT Title FROM Cards WHERE ID = ?"), {id});
+    return query && query->next() ? query->value(0).toString() : QString();
+}
+
 bool CardTable::readRows(CardReadout &readout, bool keepBlobs)
 {
     PreparedStatement query
@@ -232,14 +238,16 @@ bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return false;
+    // Without the clear titles: turning each into a QString is a good part of a search's walk, and only a
+    // card that does not read needs its title.
     PreparedStatement query = m_sql.run(
-        QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(CardRow::selectedColumns(), whereScope(scope)));
+        QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(CardRow::decodedColumns(), whereScope(scope)));
     if (!query)
         return false;
     while (query->next()) {
         const StoredCard row = CardRow::decode(*query, m_file.sealer(), false);
         if (!row.card || !CardRow::hasSoundIdentity(row))
-            return m_sql.fail(CardRow::unreadableCards({CardRow::named(*query)}));
+            return m_sql.fail(CardRow::unreadableCards({{row.id, titleOf(row.id)}}));
         if (!visit(row))
             return true;
     }

@@ -48,6 +48,8 @@ public:
 
 private:
     std::optional<QVector<CardListEntry>> sealedCardList(ListScope scope);
+    // The clear title of a row, for naming a card that does not read.
+    QString titleOf(int id);
 
     WalletSql &m_sql;
     const WalletFile &m_file;

@@ -101,6 +101,9 @@ private slots:
         QVERIFY(!store->card(id));
         QCOMPARE(store->lastError().kind(), WalletError::Damaged);
         QVERIFY(store->lastError().message().contains("\"Bank\""));
+        // A walk over every card names the one it stops at as well.
+        QVERIFY(!store->forEachCard([](const StoredCard &) { return true; }));
+        QVERIFY(store->lastError().message().contains("#1 \"Bank\""));
     }
 
     void clearColumnsFollowTheCard()
