@@ -2,10 +2,9 @@
 
 #include "model/SecretText.h"
 
-#include <QSqlQuery>
-#include <QStringList>
+#include "store/RowReader.h"
 
-#include <cmath>
+#include <QStringList>
 
 namespace {
 
@@ -53,9 +52,9 @@ CardBinding CardRow::bindingFor(const QString &uuid, bool trashed, const QDateTi
     return {uuid, qint64(storedSeconds(rowTime)), trashed};
 }
 
-CardBinding CardRow::bindingAt(const QSqlQuery &row, int first)
+CardBinding CardRow::bindingAt(const RowReader &row, int first)
 {
-    return {row.value(first).toString(), wholeSeconds(row.value(first + 1)), row.value(first + 2).toInt() != 0};
+    return {row.text(first), row.wholeSeconds(first + 1), row.integer(first + 2) != 0};
 }
 
 QString CardRow::decodedColumns()
@@ -68,20 +67,21 @@ QString CardRow::selectedColumns()
     return decodedColumns() + QStringLiteral(", Title");
 }
 
-StoredCard CardRow::decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob)
+StoredCard CardRow::decode(const RowReader &row, const CardSealer &sealer, bool keepBlob)
 {
-    const QByteArray blob = row.value(4).toByteArray();
-    return {row.value(0).toInt(),
-            row.value(1).toString(),
-            QDateTime::fromSecsSinceEpoch(wholeSeconds(row.value(2)), Qt::UTC),
-            row.value(3).toInt() != 0,
-            openCard(sealer, blob, bindingAt(row, 1)),
+    const QByteArray blob = row.blob(4);
+    const CardBinding binding = bindingAt(row, 1);
+    return {row.integer(0),
+            binding.uuid,
+            QDateTime::fromSecsSinceEpoch(binding.rowTime, Qt::UTC),
+            binding.trashed,
+            openCard(sealer, blob, binding),
             keepBlob ? blob : QByteArray()};
 }
 
-UnreadableCard CardRow::named(const QSqlQuery &row)
+UnreadableCard CardRow::named(const RowReader &row)
 {
-    return {row.value(0).toInt(), row.value(5).toString()};
+    return {row.integer(0), row.text(5)};
 }
 
 QString CardRow::sealedColumns()
@@ -89,9 +89,9 @@ QString CardRow::sealedColumns()
     return QStringLiteral("Data, UUID, UpdateTime, Trashed");
 }
 
-std::unique_ptr<Card> CardRow::openAt(const QSqlQuery &row, const CardSealer &sealer, int first)
+std::unique_ptr<Card> CardRow::openAt(const RowReader &row, const CardSealer &sealer, int first)
 {
-    return openCard(sealer, row.value(first).toByteArray(), bindingAt(row, first + 1));
+    return openCard(sealer, row.blob(first), bindingAt(row, first + 1));
 }
 
 std::unique_ptr<Card> CardRow::openCard(const CardSealer &sealer, const QByteArray &blob, const CardBinding &row)
@@ -111,11 +111,6 @@ bool CardRow::hasSoundIdentity(const StoredCard &row)
 uint CardRow::storedSeconds(const QDateTime &time)
 {
     return uint(time.isValid() ? time.toSecsSinceEpoch() : 0);
-}
-
-qint64 CardRow::wholeSeconds(const QVariant &column)
-{
-    return qint64(std::trunc(column.toDouble()));
 }
 
 WalletError CardRow::unreadableCards(const QVector<UnreadableCard> &cards)

@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-class QSqlQuery;
+class RowReader;
 
 // One row of the Cards table with its card decrypted: what a merge needs of every card, read at once.
 struct StoredCard
@@ -61,28 +61,27 @@ public:
     // The row state a card written with these values is sealed to.
     static CardBinding bindingFor(const QString &uuid, bool trashed, const QDateTime &rowTime);
     // The row state of a row read: UUID, UpdateTime and Trashed from the column first on.
-    static CardBinding bindingAt(const QSqlQuery &row, int first);
+    static CardBinding bindingAt(const RowReader &row, int first);
 
     // The columns decode() reads, in its order.
     static QString decodedColumns();
     // Those and the clear title after them, which named() reads.
     static QString selectedColumns();
-    // The row a query stands on, selected as selectedColumns(); its card is none when it does not read.
-    static StoredCard decode(const QSqlQuery &row, const CardSealer &sealer, bool keepBlob);
+    // The row a reader stands on, selected as selectedColumns(); its card is none when it does not read.
+    static StoredCard decode(const RowReader &row, const CardSealer &sealer, bool keepBlob);
     // The same row, named for a list of cards that cannot be read.
-    static UnreadableCard named(const QSqlQuery &row);
+    static UnreadableCard named(const RowReader &row);
     // The columns that open a card, in the order openAt() reads them: its blob and the row state it is
     // sealed to.
     static QString sealedColumns();
-    // The card of the row a query stands on, selected as sealedColumns() from column first on.
-    static std::unique_ptr<Card> openAt(const QSqlQuery &row, const CardSealer &sealer, int first = 0);
+    // The card of the row a reader stands on, selected as sealedColumns() from column first on.
+    static std::unique_ptr<Card> openAt(const RowReader &row, const CardSealer &sealer, int first = 0);
     // A card that a merge would spread to other copies must carry the same identity in its row and in
     // its text: one flipped bit in the row's clear column would otherwise travel as a new card (a flip
     // inside the encrypted text already fails to decrypt or parse).
     static bool hasSoundIdentity(const StoredCard &row);
-    // UpdateTime as written, and as whole seconds read back: another program may have written a fraction.
+    // UpdateTime as written.
     static uint storedSeconds(const QDateTime &time);
-    static qint64 wholeSeconds(const QVariant &column);
 
     // The error that names cards which cannot be read.
     static WalletError unreadableCards(const QVector<UnreadableCard> &cards);

@@ -2,50 +2,13 @@
 
 #include "model/SecretText.h"
 #include "store/CardSealer.h"
+#include "store/RowReader.h"
 #include "store/WalletFile.h"
 #include "store/WalletSql.h"
 
 #include <QPair>
 
 #include <future>
-
-CardTable::CardTable(WalletSql &sql, const WalletFile &file)
-    : m_sql(sql)
-    , m_file(file)
-{
-}
-
-std::optional<QVector<CardListEntry>> CardTable::cardList(ListScope scope)
-{
-    if (m_file.hidesCardHeads())
-        return sealedCardList(scope);
-    // The window's list needs only id, title and icon: reading no more keeps opening a large wallet quick.
-    const bool all = scope != LiveCards;
-    QVector<CardListEntry> entries;
-    PreparedStatement query
-        = m_sql.run(scope == AllCards ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards")
-                        : scope == TrashedCards
-                        ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards WHERE Trashed=1")
-                        : QStringLiteral("SELECT ID, Title, IconID FROM Cards WHERE Trashed=0"));
-    if (!query)
-        return std::nullopt;
-    while (query->next()) {
-        CardListEntry entry;
-        entry.id = query->value(0).toInt();
-        entry.title = query->value(1).toString();
-        entry.iconId = query->value(2).toInt();
-        if (all) {
-            entry.templateType = query->value(3).toString();
-            entry.trashed = query->value(4).toInt() != 0;
-        }
-        entries.append(entry);
-    }
-    if (query->lastError().isValid()) {
-        m_sql.failSql(*query, false);
-        return std::nullopt;
-    }
-    return entries;
-}
 
 namespace {
 
@@ -75,6 +38,39 @@ bool readHead(const QByteArray &text, Card &head)
 
 } // namespace
 
+CardTable::CardTable(WalletSql &sql, const WalletFile &file)
+    : m_sql(sql)
+    , m_file(file)
+{
+}
+
+std::optional<QVector<CardListEntry>> CardTable::cardList(ListScope scope)
+{
+    if (m_file.hidesCardHeads())
+        return sealedCardList(scope);
+    // The window's list needs only id, title and icon: reading no more keeps opening a large wallet quick.
+    const bool all = scope != LiveCards;
+    QVector<CardListEntry> entries;
+    RowReader rows(m_sql, all ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards%1").arg(whereScope(scope))
+                              : QStringLiteral("SELECT ID, Title, IconID FROM Cards WHERE Trashed=0"));
+    if (!rows)
+        return std::nullopt;
+    while (rows.next()) {
+        CardListEntry entry;
+        entry.id = rows.integer(0);
+        entry.title = rows.text(1);
+        entry.iconId = rows.integer(2);
+        if (all) {
+            entry.templateType = rows.text(3);
+            entry.trashed = rows.integer(4) != 0;
+        }
+        entries.append(entry);
+    }
+    if (rows.failed())
+        return std::nullopt;
+    return entries;
+}
+
 // The heads of a version-3 wallet are only in the sealed texts: every card is opened, on two threads
 // since a large wallet's list is what its unlocking waits for. A card that does not open is listed
 // without a title, as a version-2 card whose text does not decrypt still is.
@@ -83,20 +79,17 @@ std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return std::nullopt;
-    PreparedStatement query
-        = m_sql.run(QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards%1").arg(whereScope(scope)));
-    if (!query)
+    RowReader rows(m_sql, QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards%1").arg(whereScope(scope)));
+    if (!rows)
         return std::nullopt;
     QVector<QPair<CardBinding, QByteArray>> sealed;
     QVector<CardListEntry> entries;
-    while (query->next()) {
-        entries.append({query->value(0).toInt(), QString(), -1, QString(), false});
-        sealed.append({CardRow::bindingAt(*query, 1), query->value(4).toByteArray()});
+    while (rows.next()) {
+        entries.append({rows.integer(0), QString(), -1, QString(), false});
+        sealed.append({CardRow::bindingAt(rows, 1), rows.blob(4)});
     }
-    if (query->lastError().isValid()) {
-        m_sql.failSql(*query, false);
+    if (rows.failed())
         return std::nullopt;
-    }
     const bool all = scope != LiveCards;
     const auto openRange = [&](int from, int to) {
         for (int i = from; i < to; ++i) {
@@ -138,21 +131,18 @@ std::unique_ptr<Card> CardTable::card(int id)
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return nullptr;
-    PreparedStatement query
-        = m_sql.run(QStringLiteral("SELECT %1, Title FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()), {id});
-    if (!query)
+    RowReader row(m_sql, QStringLiteral("SELECT %1, Title FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()), {id});
+    if (!row)
         return nullptr;
-    if (!query->next()) {
-        if (query->lastError().isValid())
-            m_sql.failSql(*query, false);
-        else
+    if (!row.next()) {
+        if (!row.failed())
             m_sql.fail(WalletError(WalletError::Damaged, tr("card #%1 is gone").arg(id)));
         return nullptr;
     }
-    auto card = CardRow::openAt(*query, m_file.sealer());
+    auto card = CardRow::openAt(row, m_file.sealer());
     if (!card)
         m_sql.fail(WalletError(WalletError::Damaged,
-                               tr("card %1 cannot be read").arg(CardRow::namesOf({{id, query->value(4).toString()}}))));
+                               tr("card %1 cannot be read").arg(CardRow::namesOf({{id, row.text(4)}}))));
     return card;
 }
 
@@ -202,18 +192,17 @@ QString CardTable::titleOf(int id)
 
 bool CardTable::readRows(CardReadout &readout, bool keepBlobs)
 {
-    PreparedStatement query
-        = m_sql.run(QStringLiteral("SELECT %1 FROM Cards ORDER BY ID").arg(CardRow::selectedColumns()));
-    if (!query)
+    RowReader rows(m_sql, QStringLiteral("SELECT %1 FROM Cards ORDER BY ID").arg(CardRow::selectedColumns()));
+    if (!rows)
         return false;
-    while (query->next()) {
-        StoredCard row = CardRow::decode(*query, m_file.sealer(), keepBlobs);
+    while (rows.next()) {
+        StoredCard row = CardRow::decode(rows, m_file.sealer(), keepBlobs);
         if (row.card)
             readout.cards.push_back(std::move(row));
         else
-            readout.unreadable.append(CardRow::named(*query));
+            readout.unreadable.append(CardRow::named(rows));
     }
-    return !query->lastError().isValid() || m_sql.failSql(*query, false);
+    return !rows.failed();
 }
 
 std::optional<std::vector<StoredCard>> CardTable::allCards()
@@ -240,16 +229,16 @@ bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit
         return false;
     // Without the clear titles: turning each into a QString is a good part of a search's walk, and only a
     // card that does not read needs its title.
-    PreparedStatement query = m_sql.run(
-        QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(CardRow::decodedColumns(), whereScope(scope)));
-    if (!query)
+    RowReader rows(m_sql,
+                   QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(CardRow::decodedColumns(), whereScope(scope)));
+    if (!rows)
         return false;
-    while (query->next()) {
-        const StoredCard row = CardRow::decode(*query, m_file.sealer(), false);
+    while (rows.next()) {
+        const StoredCard row = CardRow::decode(rows, m_file.sealer(), false);
         if (!row.card || !CardRow::hasSoundIdentity(row))
             return m_sql.fail(CardRow::unreadableCards({{row.id, titleOf(row.id)}}));
         if (!visit(row))
             return true;
     }
-    return !query->lastError().isValid() || m_sql.failSql(*query, false);
+    return !rows.failed();
 }

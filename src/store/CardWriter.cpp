@@ -2,6 +2,7 @@
 
 #include "model/SecretText.h"
 #include "store/CardRow.h"
+#include "store/RowReader.h"
 #include "store/WalletFile.h"
 #include "store/WalletSql.h"
 
@@ -51,19 +52,18 @@ bool CardWriter::setRowState(int id, bool trashed, qint64 rowTime, bool mustExis
     CardDbTransaction transaction(m_sql);
     if (!transaction.isActive())
         return false;
-    PreparedStatement query
-        = m_sql.run(QStringLiteral("SELECT %1, Title FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()), {id});
-    if (!query)
+    RowReader row(m_sql, QStringLiteral("SELECT %1, Title FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()), {id});
+    if (!row)
         return false;
-    if (!query->next()) {
-        if (query->lastError().isValid())
-            return m_sql.failSql(*query, false);
+    if (!row.next()) {
+        if (row.failed())
+            return false;
         return mustExist ? m_sql.fail(WalletError(WalletError::CardGone)) : transaction.commit();
     }
-    const CardBinding from = CardRow::bindingAt(*query, 1);
-    QByteArray text = m_file.sealer().open(query->value(0).toByteArray(), from);
+    const CardBinding from = CardRow::bindingAt(row, 1);
+    QByteArray text = m_file.sealer().open(row.blob(0), from);
     if (text.isEmpty())
-        return m_sql.fail(CardRow::unreadableCards({{id, query->value(4).toString()}}));
+        return m_sql.fail(CardRow::unreadableCards({{id, row.text(4)}}));
     const QByteArray blob = m_file.sealer().seal(text, {from.uuid, rowTime, trashed});
     SecretText::wipe(text);
     return m_sql.write(QStringLiteral("UPDATE Cards SET Trashed = ?, UpdateTime = ?, Data = ? WHERE ID = ?"),

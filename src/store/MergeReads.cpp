@@ -2,6 +2,7 @@
 
 #include "model/SecretText.h"
 #include "store/CardRow.h"
+#include "store/RowReader.h"
 #include "store/LockedKey.h"
 #include "store/WalletFile.h"
 #include "store/WalletSql.h"
@@ -43,18 +44,16 @@ std::optional<std::vector<CardHead>> MergeReads::cardHeads(VersionMark mark)
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return std::nullopt;
-    PreparedStatement query = m_sql.run(
-        QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, Data FROM Cards ORDER BY ID"));
-    if (!query)
+    RowReader rows(m_sql,
+                   QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, Data FROM Cards ORDER BY ID"));
+    if (!rows)
         return std::nullopt;
     std::vector<CardHead> heads;
-    while (query->next()) {
+    while (rows.next()) {
         // A digest, not the text, so that no secrets stay behind in the heads; a blob that does not
         // decrypt stays its own mark, which equals no other copy's.
-        CardHead head{
-            query->value(0).toInt(),      query->value(1).toString(),   CardRow::wholeSeconds(query->value(2)),
-            query->value(3).toInt() != 0, query->value(4).toString(),   query->value(5).toString(),
-            query->value(6).toInt(),      query->value(7).toByteArray()};
+        CardHead head{rows.integer(0), rows.text(1), rows.wholeSeconds(2), rows.integer(3) != 0,
+                      rows.text(4),    rows.text(5), rows.integer(6),      rows.blob(7)};
         if (mark == TextDigest) {
             QByteArray text = m_file.sealer().open(head.version, {head.uuid, head.rowTime, head.trashed});
             if (!text.isEmpty())
@@ -71,10 +70,8 @@ std::optional<std::vector<CardHead>> MergeReads::cardHeads(VersionMark mark)
         }
         heads.push_back(std::move(head));
     }
-    if (query->lastError().isValid()) {
-        m_sql.failSql(*query, false);
+    if (rows.failed())
         return std::nullopt;
-    }
     return heads;
 }
 
@@ -95,15 +92,13 @@ std::optional<std::vector<std::unique_ptr<Card>>> MergeReads::cardsOfRows(const 
         ids.reserve(batch);
         for (int i = first; i < first + batch; ++i)
             ids.append(i < rows.size() ? rows.at(i).id : -1);
-        PreparedStatement query = m_sql.run(select, ids);
-        if (!query)
+        RowReader rows(m_sql, select, ids);
+        if (!rows)
             return std::nullopt;
-        while (query->next())
-            byId[query->value(0).toInt()] = CardRow::openAt(*query, m_file.sealer(), 1);
-        if (query->lastError().isValid()) {
-            m_sql.failSql(*query, false);
+        while (rows.next())
+            byId[rows.integer(0)] = CardRow::openAt(rows, m_file.sealer(), 1);
+        if (rows.failed())
             return std::nullopt;
-        }
     }
     std::vector<std::unique_ptr<Card>> cards;
     cards.reserve(std::size_t(rows.size()));

@@ -27,7 +27,12 @@ WalletError::WalletError(Kind kind, const QString &detail)
 WalletError WalletError::fromSql(const QSqlError &error, bool writing)
 {
     const QString detail = error.databaseText();
-    switch (error.nativeErrorCode().toInt() & 0xff) {
+    return fromSqlite(error.nativeErrorCode().toInt(), detail.isEmpty() ? error.text() : detail, writing);
+}
+
+WalletError WalletError::fromSqlite(int code, const QString &detail, bool writing)
+{
+    switch (code & 0xff) {
     case SqliteBusy:
     case SqliteLocked:
         return WalletError(Busy);
@@ -44,7 +49,7 @@ WalletError WalletError::fromSql(const QSqlError &error, bool writing)
     case SqliteIoError:
         return WalletError(writing ? WriteFailed : Unreadable, detail);
     default:
-        return WalletError(writing ? WriteFailed : Damaged, detail.isEmpty() ? error.text() : detail);
+        return WalletError(writing ? WriteFailed : Damaged, detail);
     }
 }
 

@@ -39,6 +39,8 @@ public:
 
     // The error a failed SQLite call stands for; a failed write is told apart from a failed read.
     static WalletError fromSql(const QSqlError &error, bool writing);
+    // The same from SQLite's own result code and message.
+    static WalletError fromSqlite(int code, const QString &detail, bool writing);
     // WrongPassword, saying "or key file" where a key file is or may be part of the key.
     static WalletError wrongCredentials(bool keyFileInvolved, const QString &detail = QString());
 

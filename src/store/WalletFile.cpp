@@ -3,6 +3,7 @@
 #include "model/TextUtils.h"
 #include "store/CardCipher.h"
 #include "store/CardRow.h"
+#include "store/RowReader.h"
 #include "store/CompatibleKeys.h"
 #include "store/FileOps.h"
 #include "store/HardenedInfo.h"
@@ -232,10 +233,9 @@ bool WalletFile::identityUnchanged()
 
 bool WalletFile::keyReadsACard(const CardSealer &sealer)
 {
-    PreparedStatement query
-        = m_sql.run(QStringLiteral("SELECT %1 FROM Cards LIMIT 3").arg(CardRow::sealedColumns()));
-    while (query && query->next()) {
-        if (CardRow::openAt(*query, sealer))
+    RowReader rows(m_sql, QStringLiteral("SELECT %1 FROM Cards LIMIT 3").arg(CardRow::sealedColumns()));
+    while (rows.next()) {
+        if (CardRow::openAt(rows, sealer))
             return true;
     }
     return false;

@@ -5,8 +5,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlDriver>
 
 #include <sqlite3.h>
 
@@ -15,15 +13,6 @@
 namespace {
 
 constexpr int chunkSize = 1 << 20;
-
-// The SQLite handle behind a connection of the QSQLITE driver; none for another driver.
-sqlite3 *handleOf(const QSqlDatabase &db)
-{
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3 *const *>(handle.constData());
-}
 
 } // namespace
 
@@ -73,9 +62,9 @@ bool WalletFileCopy::pagesIntact()
 
 bool WalletFileCopy::writeInto(const QString &staged)
 {
-    sqlite3 *db = handleOf(m_sql.connections().database());
+    sqlite3 *db = m_sql.handle();
     if (!db)
-        return m_sql.fail(WalletError(WalletError::Unreadable, tr("the wallet is closed")));
+        return false;
     QFile out(staged);
     if (!out.open(QIODevice::WriteOnly))
         return m_sql.fail(

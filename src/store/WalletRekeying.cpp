@@ -4,6 +4,7 @@
 #include "model/SecretText.h"
 #include "store/CardCipher.h"
 #include "store/CardRow.h"
+#include "store/RowReader.h"
 #include "store/CompatibleKeys.h"
 #include "store/HardenedInfo.h"
 #include "store/HardenedKeys.h"
@@ -101,20 +102,20 @@ bool WalletRekeying::replaceKeys(WalletKeys keys)
     QVector<Resealed> cards;
     QVector<UnreadableCard> unreadable;
     {
-        PreparedStatement rows = m_sql.run(QStringLiteral("SELECT %1 FROM Cards").arg(CardRow::selectedColumns()));
+        RowReader rows(m_sql, QStringLiteral("SELECT %1 FROM Cards").arg(CardRow::selectedColumns()));
         if (!rows)
             return false;
-        while (rows->next()) {
-            const CardBinding row = CardRow::bindingAt(*rows, 1);
-            const QByteArray text = m_file.sealer().open(rows->value(4).toByteArray(), row);
+        while (rows.next()) {
+            const CardBinding row = CardRow::bindingAt(rows, 1);
+            const QByteArray text = m_file.sealer().open(rows.blob(4), row);
             Card card;
             if (card.fromData(text))
-                cards.append({rows->value(0).toInt(), row, text, card.title(), card.templateType(), card.iconId()});
+                cards.append({rows.integer(0), row, text, card.title(), card.templateType(), card.iconId()});
             else
-                unreadable.append(CardRow::named(*rows));
+                unreadable.append(CardRow::named(rows));
         }
-        if (rows->lastError().isValid())
-            return m_sql.failSql(*rows, false);
+        if (rows.failed())
+            return false;
     }
     if (!unreadable.isEmpty())
         return m_sql.fail(CardRow::unreadableCards(unreadable));

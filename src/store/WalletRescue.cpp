@@ -3,6 +3,7 @@
 #include "store/CardTable.h"
 #include "store/FileOps.h"
 #include "store/PurgeRecords.h"
+#include "store/RowReader.h"
 #include "store/WalletFile.h"
 #include "store/WalletSql.h"
 
@@ -56,22 +57,22 @@ void WalletRescue::readRowsOneByOne(CardReadout &readout)
     for (int id = 1; id <= last; ++id) {
         if (seen.contains(id))
             continue;
-        PreparedStatement query
-            = m_sql.run(QStringLiteral("SELECT %1 FROM Cards WHERE ID = ?").arg(CardRow::selectedColumns()), {id});
-        if (!query) {
+        RowReader rows(m_sql, QStringLiteral("SELECT %1 FROM Cards WHERE ID = ?").arg(CardRow::selectedColumns()),
+                       {id});
+        if (!rows) {
             readout.unreadable.append({id, QString()});
             continue;
         }
-        if (!query->next()) {
-            if (query->lastError().isValid())
+        if (!rows.next()) {
+            if (rows.failed())
                 readout.unreadable.append({id, QString()});
             continue;
         }
-        StoredCard row = CardRow::decode(*query, m_file.sealer(), true);
+        StoredCard row = CardRow::decode(rows, m_file.sealer(), true);
         if (row.card)
             found.push_back(std::move(row));
         else
-            readout.unreadable.append(CardRow::named(*query));
+            readout.unreadable.append(CardRow::named(rows));
     }
     for (StoredCard &row : found)
         readout.cards.push_back(std::move(row));

@@ -1,6 +1,7 @@
 #include "store/WalletSql.h"
 
 #include <QSqlDatabase>
+#include <QSqlDriver>
 
 #include <utility>
 
@@ -28,6 +29,16 @@ bool WalletSql::fail(const WalletError &error)
 bool WalletSql::failSql(const QSqlQuery &query, bool writing)
 {
     return fail(WalletError::fromSql(query.lastError(), writing));
+}
+
+sqlite3 *WalletSql::handle()
+{
+    const QSqlDatabase db = m_connections.database();
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (db.isOpen() && handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        return *static_cast<sqlite3 *const *>(handle.constData());
+    fail(WalletError(WalletError::Unreadable, tr("the wallet is closed")));
+    return nullptr;
 }
 
 PreparedStatement WalletSql::run(const QString &sql, const QVariantList &values)

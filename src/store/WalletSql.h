@@ -11,6 +11,7 @@
 #include <functional>
 
 class CardDb;
+struct sqlite3;
 
 // The SQLite side of one wallet: its connections, the statements run on them, the transactions that
 // group writes, and why the last call failed. Used by one thread at a time.
@@ -26,6 +27,9 @@ public:
 
     ThreadConnections &connections() { return m_connections; }
     const ThreadConnections &connections() const { return m_connections; }
+    // SQLite's handle behind the calling thread's connection; none, with lastError() saying why, when
+    // the wallet is closed.
+    sqlite3 *handle();
     WalletError lastError() const { return m_lastError; }
     bool fail(const WalletError &error);
     bool failSql(const QSqlQuery &query, bool writing);
