@@ -45,16 +45,13 @@ QString column(QString text)
 // trashed cards, a fourth column says which are.
 QString listing(const QVector<CardListEntry> &entries, bool withTrashed)
 {
-    const QCollator collator = titleCollator();
-    // Sort keys compare as the collator does, without its work for each of the many comparisons.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(entries.size()));
+    QVector<QString> titles;
+    titles.reserve(entries.size());
     for (const CardListEntry &entry : entries)
-        keys.push_back(collator.sortKey(entry.title));
-    std::vector<int> order(size_t(entries.size()));
+        titles.append(entry.title);
+    QVector<int> order(entries.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
+    sortCollated(order, titles, titleCollator(), false);
     QString text;
     for (const int at : order) {
         const CardListEntry &entry = entries.at(at);

@@ -5,8 +5,11 @@
 
 #include <sys/random.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <future>
+#include <vector>
 
 namespace {
 
@@ -56,6 +59,39 @@ QCollator titleCollator()
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
     return collator;
+}
+
+void sortCollated(QVector<int> &rows, const QVector<QString> &texts, const QCollator &collator, bool descending)
+{
+    const int half = texts.size() / 2;
+    const auto makeKeys = [&texts](const QCollator &keyMaker, int from, int to) {
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(size_t(to - from));
+        for (int i = from; i < to; ++i)
+            keys.push_back(keyMaker.sortKey(texts.at(i)));
+        return keys;
+    };
+    QCollator second(collator.locale());
+    second.setCaseSensitivity(collator.caseSensitivity());
+    second.setNumericMode(collator.numericMode());
+    second.setIgnorePunctuation(collator.ignorePunctuation());
+    auto firstKeys = std::async(std::launch::async, makeKeys, std::cref(second), 0, half);
+    const std::vector<QCollatorSortKey> lastKeys = makeKeys(collator, half, texts.size());
+    const std::vector<QCollatorSortKey> keys = firstKeys.get();
+
+    const auto keyOf = [&keys, &lastKeys, half](int row) -> const QCollatorSortKey & {
+        return row < half ? keys[size_t(row)] : lastKeys[size_t(row - half)];
+    };
+    const auto before = [&keyOf, descending](int left, int right) {
+        return descending ? keyOf(right).compare(keyOf(left)) < 0 : keyOf(left).compare(keyOf(right)) < 0;
+    };
+    const auto middle = rows.begin() + rows.size() / 2;
+    auto firstHalf = std::async(std::launch::async, [&] { std::stable_sort(rows.begin(), middle, before); });
+    std::stable_sort(middle, rows.end(), before);
+    firstHalf.get();
+    QVector<int> merged(rows.size());
+    std::merge(rows.begin(), middle, middle, rows.end(), merged.begin(), before);
+    rows.swap(merged);
 }
 
 bool hasText(const QString &text)

@@ -179,8 +179,7 @@ bool CardFilterProxy::accepts(int cardRow) const
     return m_index.matches(m_cards->cardId(m_cards->index(cardRow, 0)), m_query);
 }
 
-// Sort keys compare as the collator does, without its work for each of the many comparisons. The rows
-// go in title order first, so that a stable sort by another column leaves cards that tie in title order.
+// The rows go in title order first, so that a stable sort by another column leaves cards that tie in title order.
 QVector<int> CardFilterProxy::sortedRows() const
 {
     const int count = m_cards->rowCount();
@@ -192,12 +191,12 @@ QVector<int> CardFilterProxy::sortedRows() const
             return descending ? keys[size_t(right)] < keys[size_t(left)] : keys[size_t(left)] < keys[size_t(right)];
         });
     };
-    const auto sortByText = [this, count, &sortBy](int column, bool descending) {
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(size_t(count));
+    const auto sortByText = [this, count, &rows](int column, bool descending) {
+        QVector<QString> texts;
+        texts.reserve(count);
         for (int row = 0; row < count; ++row)
-            keys.push_back(m_collator.sortKey(text(row, column)));
-        sortBy(keys, descending);
+            texts.append(text(row, column));
+        sortCollated(rows, texts, m_collator, descending);
     };
     sortByText(Title, m_sortColumn == Title && descending);
     if (m_sortColumn == Modified) {
