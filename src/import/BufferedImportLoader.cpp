@@ -9,7 +9,8 @@ void BufferedImportLoader::entryEnded()
 void BufferedImportLoader::addKeptEntries()
 {
     countDuplicates(m_entries.supersededCopies());
-    for (ImportEntry &entry : m_entries.entries()) {
+    for (int i = 0; i < m_entries.size(); ++i) {
+        ImportEntry entry = m_entries.take(i);
         completeEntry(entry);
         addCard(entry);
     }
