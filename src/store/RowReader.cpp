@@ -12,17 +12,36 @@ RowReader::RowReader(WalletSql &sql, const QString &statement, const QVariantLis
     sqlite3 *db = sql.handle();
     if (!db)
         return;
-    const QByteArray utf8 = statement.toUtf8();
-    if (sqlite3_prepare_v2(db, utf8.constData(), utf8.size(), &m_statement, nullptr) != SQLITE_OK || !bind(values)) {
+    m_statement = sql.connections().rowStatement(statement);
+    // A walk that reads the same rows again inside its own loop gets a statement of its own.
+    if (m_statement && sqlite3_stmt_busy(m_statement)) {
+        const QByteArray utf8 = statement.toUtf8();
+        m_owned = true;
+        if (sqlite3_prepare_v2(db, utf8.constData(), utf8.size(), &m_statement, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(m_statement);
+            m_statement = nullptr;
+        }
+    }
+    if (!m_statement || !bind(values)) {
         fail();
-        sqlite3_finalize(m_statement);
-        m_statement = nullptr;
+        release();
     }
 }
 
 RowReader::~RowReader()
 {
-    sqlite3_finalize(m_statement);
+    release();
+}
+
+void RowReader::release()
+{
+    if (m_owned) {
+        sqlite3_finalize(m_statement);
+    } else if (m_statement) {
+        sqlite3_reset(m_statement);
+        sqlite3_clear_bindings(m_statement);
+    }
+    m_statement = nullptr;
 }
 
 bool RowReader::bind(const QVariantList &values)
@@ -32,6 +51,9 @@ bool RowReader::bind(const QVariantList &values)
         int result = SQLITE_OK;
         if (value.type() == QVariant::Int || value.type() == QVariant::LongLong) {
             result = sqlite3_bind_int64(m_statement, i + 1, value.toLongLong());
+        } else if (value.type() == QVariant::ByteArray) {
+            const QByteArray bytes = value.toByteArray();
+            result = sqlite3_bind_blob(m_statement, i + 1, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
         } else {
             const QByteArray text = value.toString().toUtf8();
             result = sqlite3_bind_text(m_statement, i + 1, text.constData(), text.size(), SQLITE_TRANSIENT);
@@ -59,8 +81,7 @@ bool RowReader::next()
 bool RowReader::fail()
 {
     sqlite3 *db = m_sql.handle();
-    return m_sql.fail(WalletError::fromSqlite(sqlite3_extended_errcode(db),
-                                              QString::fromUtf8(sqlite3_errmsg(db)), false));
+    return m_sql.fail(WalletError::fromSqlite(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)), false));
 }
 
 int RowReader::integer(int column) const

@@ -10,7 +10,8 @@ class WalletSql;
 // A query whose rows are read straight from SQLite: each column comes out as the number, text or bytes
 // it holds, without the conversions through QVariant that Qt's queries make for every value, which are a
 // good part of a walk over every card of a large wallet. It runs on the calling thread's connection,
-// inside whatever transaction or snapshot that connection has open, and is finished when it goes.
+// inside whatever transaction or snapshot that connection has open. The connection keeps the compiled
+// statement for the next reader of the same text; it is reset when this reader goes.
 class RowReader
 {
 public:
@@ -35,8 +36,11 @@ public:
 private:
     bool bind(const QVariantList &values);
     bool fail();
+    void release();
 
     WalletSql &m_sql;
     sqlite3_stmt *m_statement = nullptr;
+    // Compiled for this reader alone, as the connection's was in use.
+    bool m_owned = false;
     bool m_failed = false;
 };

@@ -2,6 +2,10 @@
 
 #include <QAtomicInteger>
 #include <QMutexLocker>
+#include <QSqlDriver>
+#include <QVariant>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -16,6 +20,15 @@ quint64 currentThreadSerial()
 {
     thread_local const quint64 serial = nextSerial();
     return serial;
+}
+
+// SQLite's handle behind a connection of the QSQLITE driver; none for another driver.
+sqlite3 *handleOf(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!db.isOpen() || !handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
 }
 
 } // namespace
@@ -49,7 +62,7 @@ ThreadConnections::Connection *ThreadConnections::connectionOfThisThread()
         db.setConnectOptions(m_readOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY")
                                         : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
         if (db.open())
-            return &m_connections.insert(thread, Connection{name, {}}).value();
+            return &m_connections.insert(thread, Connection{name, {}, {}}).value();
         m_openError = db.lastError();
     }
     QSqlDatabase::removeDatabase(name);
@@ -61,6 +74,11 @@ QSqlDatabase ThreadConnections::database()
     QMutexLocker locker(&m_mutex);
     const Connection *connection = connectionOfThisThread();
     return connection ? QSqlDatabase::database(connection->name, false) : QSqlDatabase();
+}
+
+sqlite3 *ThreadConnections::handle()
+{
+    return handleOf(database());
 }
 
 QSqlQuery *ThreadConnections::statement(const QString &sql)
@@ -80,6 +98,28 @@ QSqlQuery *ThreadConnections::statement(const QString &sql)
     return &cached.value();
 }
 
+sqlite3_stmt *ThreadConnections::rowStatement(const QString &sql)
+{
+    QMutexLocker locker(&m_mutex);
+    Connection *connection = connectionOfThisThread();
+    if (!connection)
+        return nullptr;
+    const auto cached = connection->rowStatements.constFind(sql);
+    if (cached != connection->rowStatements.cend())
+        return cached.value();
+    sqlite3 *db = handleOf(QSqlDatabase::database(connection->name, false));
+    if (!db)
+        return nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(db, utf8.constData(), utf8.size(), &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    connection->rowStatements.insert(sql, statement);
+    return statement;
+}
+
 void ThreadConnections::close()
 {
     QMutexLocker locker(&m_mutex);
@@ -87,6 +127,8 @@ void ThreadConnections::close()
     // Statements go first; removing the registration then drops the last handle, which closes the file.
     for (Connection &connection : m_connections) {
         connection.statements.clear();
+        for (sqlite3_stmt *statement : qAsConst(connection.rowStatements))
+            sqlite3_finalize(statement);
         QSqlDatabase::removeDatabase(connection.name);
     }
     m_connections.clear();

@@ -1,7 +1,6 @@
 #include "store/WalletSql.h"
 
 #include <QSqlDatabase>
-#include <QSqlDriver>
 
 #include <utility>
 
@@ -33,12 +32,10 @@ bool WalletSql::failSql(const QSqlQuery &query, bool writing)
 
 sqlite3 *WalletSql::handle()
 {
-    const QSqlDatabase db = m_connections.database();
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (db.isOpen() && handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-        return *static_cast<sqlite3 *const *>(handle.constData());
-    fail(WalletError(WalletError::Unreadable, tr("the wallet is closed")));
-    return nullptr;
+    sqlite3 *db = m_connections.handle();
+    if (!db)
+        fail(WalletError(WalletError::Unreadable, tr("the wallet is closed")));
+    return db;
 }
 
 PreparedStatement WalletSql::run(const QString &sql, const QVariantList &values)
