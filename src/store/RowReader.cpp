@@ -13,15 +13,8 @@ RowReader::RowReader(WalletSql &sql, const QString &statement, const QVariantLis
     if (!db)
         return;
     m_statement = sql.connections().rowStatement(statement);
-    // A walk that reads the same rows again inside its own loop gets a statement of its own.
-    if (m_statement && sqlite3_stmt_busy(m_statement)) {
-        const QByteArray utf8 = statement.toUtf8();
-        m_owned = true;
-        if (sqlite3_prepare_v2(db, utf8.constData(), utf8.size(), &m_statement, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(m_statement);
-            m_statement = nullptr;
-        }
-    }
+    // Reads do not nest (a read snapshot cannot begin inside another), so no other reader steps it.
+    Q_ASSERT(!m_statement || !sqlite3_stmt_busy(m_statement));
     if (!m_statement || !bind(values)) {
         fail();
         release();
@@ -35,9 +28,7 @@ RowReader::~RowReader()
 
 void RowReader::release()
 {
-    if (m_owned) {
-        sqlite3_finalize(m_statement);
-    } else if (m_statement) {
+    if (m_statement) {
         sqlite3_reset(m_statement);
         sqlite3_clear_bindings(m_statement);
     }

@@ -40,7 +40,5 @@ private:
 
     WalletSql &m_sql;
     sqlite3_stmt *m_statement = nullptr;
-    // Compiled for this reader alone, as the connection's was in use.
-    bool m_owned = false;
     bool m_failed = false;
 };
