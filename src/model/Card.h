@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+class CardTextView;
+
 // One wallet entry. A card owns its fields; copies are made explicitly with copyWithUuid.
 // Times are kept in UTC: only the instant matters, and local time costs a time-zone look-up per card.
 class Card
@@ -65,6 +67,7 @@ public:
     // Fills the card from a card text; false when the text is not a well-formed card (not UTF-8, too
     // few columns, or fewer fields than it counts), though whatever it holds is still filled in.
     bool fromData(const QByteArray &data);
+    bool fromText(const CardTextView &text);
 
 private:
     bool pairsByUid(const Card &other) const;

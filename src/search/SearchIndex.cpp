@@ -2,6 +2,7 @@
 
 #include "model/BuiltinCatalog.h"
 #include "model/Card.h"
+#include "model/CardTextView.h"
 #include "model/FieldType.h"
 #include "model/SecretText.h"
 #include "model/TemplateCatalog.h"
@@ -30,32 +31,55 @@ void appendPiece(QStringView piece, QString &text)
     text += QLatin1Char('\n');
 }
 
-void appendSearchable(const Card &card, QStringView foldedTemplateName, QString &text)
+const QString &foldedTemplateName(QStringView type)
+{
+    static const QString none;
+    const auto &names = foldedTemplateNames();
+    const auto found = names.constFind(type.toString());
+    return found != names.cend() ? found.value() : none;
+}
+
+void appendSearchable(const CardTextView &card, QString &text)
 {
     appendPiece(card.title(), text);
-    text.append(foldedTemplateName.data(), int(foldedTemplateName.size()));
+    text += foldedTemplateName(card.templateType());
     text += QLatin1Char('\n');
     appendPiece(card.notes(), text);
-    for (const Field *field : card.fields()) {
-        if (field->type() == FieldType::Separator || field->value().isEmpty())
+    for (int i = 0; i < card.fieldCount(); ++i) {
+        const QStringView value = card.fieldValue(i);
+        if (card.fieldType(i) == FieldType::Separator || value.isEmpty())
             continue;
-        appendPiece(field->label(), text);
-        if (!field->sensitive())
-            appendPiece(field->value(), text);
+        appendPiece(card.fieldLabel(i), text);
+        if (!card.fieldSensitive(i))
+            appendPiece(value, text);
     }
 }
 
-QString firstValue(const Card &card, std::initializer_list<int> types)
+// The first filled value of the first of the types that has one; sensitive values are never shown.
+QStringView firstValue(const CardTextView &card, std::initializer_list<int> types)
 {
-    const QList<Field *> fields = card.fields();
     for (const int type : types) {
-        for (const Field *field : fields) {
-            if (field->type() == type && !field->sensitive() && !field->value().isEmpty())
-                return field->value();
+        for (int i = 0; i < card.fieldCount(); ++i) {
+            if (card.fieldType(i) == type && !card.fieldSensitive(i) && !card.fieldValue(i).isEmpty())
+                return card.fieldValue(i);
         }
     }
-    return QString();
+    return QStringView();
 }
+
+// A card made into its text, for the code that reads cards as texts.
+struct CardAsText
+{
+    explicit CardAsText(const Card &card)
+        : data(card.toData())
+        , text(data)
+    {
+        SecretText::wipe(data);
+    }
+
+    QByteArray data;
+    const CardTextView text;
+};
 
 // Appends text and gives where it starts. The buffer grows by hand: a reallocation would leave the old
 // copy of the wallet's text unwiped in freed memory.
@@ -109,9 +133,9 @@ bool SearchIndex::rebuild(CardDb &store, bool trashed, const std::atomic_bool *s
 {
     clear();
     // One card at a time: the decrypted cards of a large wallet never stand in memory together.
-    const bool read = store.forEachCard(
-        [this, stop](const StoredCard &row) {
-            insert(row.id, *row.card);
+    const bool read = store.forEachCardText(
+        [this, stop](const CardTextRow &row) {
+            insert(row.id, row.text);
             return !stop || !stop->load();
         },
         trashed ? CardDb::TrashedCards : CardDb::LiveCards);
@@ -122,7 +146,7 @@ bool SearchIndex::rebuild(CardDb &store, bool trashed, const std::atomic_bool *s
     const CardReadout readout = store.salvage();
     for (const StoredCard &row : readout.cards) {
         if (row.trashed == trashed && row.card)
-            insert(row.id, *row.card);
+            insert(row.id, CardAsText(*row.card).text);
     }
     return readout.unreadable.isEmpty();
 }
@@ -131,7 +155,7 @@ void SearchIndex::update(CardDb &store, int id)
 {
     remove(id);
     if (const auto card = store.card(id))
-        insert(id, *card);
+        insert(id, CardAsText(*card).text);
 }
 
 void SearchIndex::remove(int id)
@@ -185,10 +209,10 @@ CardColumns SearchIndex::columns(int id) const
             found->modified};
 }
 
-QString SearchIndex::searchableText(const Card &card, const QString &templateName)
+QString SearchIndex::searchableText(const Card &card)
 {
     QString text;
-    appendSearchable(card, SearchQuery::fold(templateName), text);
+    appendSearchable(CardAsText(card).text, text);
     return text;
 }
 
@@ -196,13 +220,13 @@ std::optional<QVector<CardListEntry>> SearchIndex::findInStore(CardDb &store, co
 {
     QVector<CardListEntry> found;
     QString text;
-    const bool read = store.forEachCard(
-        [&query, &found, &text](const StoredCard &row) {
-            const Card &card = *row.card;
+    const bool read = store.forEachCardText(
+        [&query, &found, &text](const CardTextRow &row) {
+            const CardTextView &card = row.text;
             text.resize(0);
-            appendSearchable(card, foldedTemplateNames().value(card.templateType()), text);
+            appendSearchable(card, text);
             if (query.matches(text))
-                found.append({row.id, card.title(), card.iconId(), card.templateType(), false});
+                found.append({row.id, card.title().toString(), card.iconId(), card.templateType().toString(), false});
             return true;
         },
         CardDb::LiveCards);
@@ -211,17 +235,7 @@ std::optional<QVector<CardListEntry>> SearchIndex::findInStore(CardDb &store, co
     return read ? std::optional<QVector<CardListEntry>>(found) : std::nullopt;
 }
 
-QString SearchIndex::userName(const Card &card)
-{
-    return firstValue(card, {FieldType::Username, FieldType::Email});
-}
-
-QString SearchIndex::url(const Card &card)
-{
-    return firstValue(card, {FieldType::Url});
-}
-
-void SearchIndex::insert(int id, const Card &card)
+void SearchIndex::insert(int id, const CardTextView &card)
 {
     Entry entry{id, 0, 0, 0, 0, 0, 0, card.updateTime()};
     append(card, entry);
@@ -230,18 +244,20 @@ void SearchIndex::insert(int id, const Card &card)
     m_entries.insert(at, entry);
 }
 
-void SearchIndex::append(const Card &card, Entry &entry)
+// The user name shown is the first filled user name field, else the first filled e-mail field, as the
+// card's copy-user-name command finds it.
+void SearchIndex::append(const CardTextView &card, Entry &entry)
 {
     m_scratch.resize(0);
-    appendSearchable(card, foldedTemplateNames().value(card.templateType()), m_scratch);
+    appendSearchable(card, m_scratch);
     entry.text = appendSecret(m_texts, m_scratch);
     entry.textLength = m_scratch.size();
-    QString shown = userName(card);
+    QStringView shown = firstValue(card, {FieldType::Username, FieldType::Email});
     entry.userName = appendSecret(m_shown, shown);
-    entry.userNameLength = shown.size();
-    shown = url(card);
+    entry.userNameLength = int(shown.size());
+    shown = firstValue(card, {FieldType::Url});
     entry.url = appendSecret(m_shown, shown);
-    entry.urlLength = shown.size();
+    entry.urlLength = int(shown.size());
 }
 
 const SearchIndex::Entry *SearchIndex::entryOf(int id) const

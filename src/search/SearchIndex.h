@@ -14,6 +14,7 @@
 
 class Card;
 class CardDb;
+class CardTextView;
 
 // What the card list shows of a card beside its title.
 struct CardColumns
@@ -58,15 +59,11 @@ public:
 
     // What a search looks at: title, template name, notes, and the label and value of every filled field
     // whose value is not sensitive. Folded, one line per piece, so that no term matches across two.
-    static QString searchableText(const Card &card, const QString &templateName);
+    static QString searchableText(const Card &card);
     // The live cards of the store that match, read one at a time and kept only when they match: one
     // search of a large wallet without an index of every card. None when a card cannot be read (the
     // store's lastError() names it).
     static std::optional<QVector<CardListEntry>> findInStore(CardDb &store, const SearchQuery &query);
-    // The user name shown for a card: the first filled user name field, else the first filled e-mail
-    // field, as the card's copy-user-name command finds it; sensitive values are never shown.
-    static QString userName(const Card &card);
-    static QString url(const Card &card);
 
 private:
     // Where one card's texts lie in the buffers.
@@ -82,8 +79,8 @@ private:
         QDateTime modified;
     };
 
-    void insert(int id, const Card &card);
-    void append(const Card &card, Entry &entry);
+    void insert(int id, const CardTextView &card);
+    void append(const CardTextView &card, Entry &entry);
     const Entry *entryOf(int id) const;
     // Drops the text of removed cards once it fills half the buffers.
     void compact();

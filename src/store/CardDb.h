@@ -147,6 +147,11 @@ public:
     {
         return m_cards.forEachCard(visit, scope);
     }
+    // The same with each card's text only, for walks that read the cards without making them.
+    bool forEachCardText(const std::function<bool(const CardTextRow &)> &visit, ListScope scope = AllCards)
+    {
+        return m_cards.forEachCardText(visit, scope);
+    }
     // The identities of the cards deleted for ever, with the time of deletion in seconds since 1970 UTC.
     std::optional<QHash<QString, qint64>> purgedCards() { return m_purged.purgedCards(); }
 

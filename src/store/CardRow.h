@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Card.h"
+#include "model/CardTextView.h"
 #include "store/CardSealer.h"
 #include "store/WalletError.h"
 
@@ -26,6 +27,17 @@ struct StoredCard
     std::unique_ptr<Card> card;
     // The encrypted text as stored; kept only where a card is copied as it is.
     QByteArray blob;
+};
+
+// One row of the Cards table with its card text decrypted but not made into a card: what a walk over
+// every card needs that only reads each (a search). The text lives only while the row is visited.
+struct CardTextRow
+{
+    int id;
+    const QString &uuid;
+    qint64 rowTime;
+    bool trashed;
+    const CardTextView &text;
 };
 
 // A row whose card cannot be read: its blob does not decrypt, its text does not parse, or SQLite

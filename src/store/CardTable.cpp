@@ -224,6 +224,18 @@ std::optional<std::vector<StoredCard>> CardTable::allCards()
 
 bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit, ListScope scope)
 {
+    return forEachCardText(
+        [&visit](const CardTextRow &row) {
+            auto card = std::make_unique<Card>();
+            card->fromText(row.text);
+            return visit({row.id, row.uuid, QDateTime::fromSecsSinceEpoch(row.rowTime, Qt::UTC), row.trashed,
+                          std::move(card), QByteArray()});
+        },
+        scope);
+}
+
+bool CardTable::forEachCardText(const std::function<bool(const CardTextRow &)> &visit, ListScope scope)
+{
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return false;
@@ -234,10 +246,16 @@ bool CardTable::forEachCard(const std::function<bool(const StoredCard &)> &visit
     if (!rows)
         return false;
     while (rows.next()) {
-        const StoredCard row = CardRow::decode(rows, m_file.sealer(), false);
-        if (!row.card || !CardRow::hasSoundIdentity(row))
-            return m_sql.fail(CardRow::unreadableCards({{row.id, titleOf(row.id)}}));
-        if (!visit(row))
+        const int id = rows.integer(0);
+        const CardBinding binding = CardRow::bindingAt(rows, 1);
+        QByteArray plain = m_file.sealer().open(rows.blob(4), binding);
+        const CardTextView text(plain);
+        SecretText::wipe(plain);
+        // The identity in the row and in the text must agree, or a flipped bit in the row's clear column
+        // would travel as a new card.
+        if (!text.isWellFormed() || binding.uuid.isEmpty() || text.uuid() != binding.uuid)
+            return m_sql.fail(CardRow::unreadableCards({{id, titleOf(id)}}));
+        if (!visit({id, binding.uuid, binding.rowTime, binding.trashed, text}))
             return true;
     }
     return !rows.failed();

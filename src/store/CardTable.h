@@ -42,6 +42,7 @@ public:
     std::optional<QStringList> allUuids();
     std::optional<std::vector<StoredCard>> allCards();
     bool forEachCard(const std::function<bool(const StoredCard &)> &visit, ListScope scope);
+    bool forEachCardText(const std::function<bool(const CardTextRow &)> &visit, ListScope scope);
     // Reads every row in one pass; a row whose card does not read is listed. False when an SQLite
     // error ended the pass early.
     bool readRows(CardReadout &readout, bool keepBlobs);
