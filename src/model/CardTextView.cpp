@@ -79,9 +79,10 @@ bool isAscii(const QByteArray &bytes)
 CardTextView::CardTextView(const QByteArray &data)
 {
     // memchr, where QByteArray::indexOf() looks at one byte after another.
+    // With its length given, fromUtf8() does not look for that zero again byte by byte.
     const auto *zero = static_cast<const char *>(std::memchr(data.constData(), 0, size_t(data.size())));
     QByteArray bytes = zero ? data.left(int(zero - data.constData())) : data;
-    m_text = QString::fromUtf8(bytes);
+    m_text = QString::fromUtf8(bytes.constData(), bytes.size());
     m_columns.reserve(64);
     const QStringView whole(m_text);
     for (qsizetype from = 0;;) {
