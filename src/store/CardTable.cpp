@@ -20,9 +20,9 @@ QString whereScope(CardTable::ListScope scope)
     return QStringLiteral(" WHERE Trashed = %1").arg(scope == CardTable::TrashedCards ? 1 : 0);
 }
 
-// The head columns of a card text that the card list shows (up to the title), read by the card codec
-// without the notes and fields after them, which a large wallet's list would parse for nothing.
-bool readHead(const QByteArray &text, Card &head)
+// The head columns of a card text that the card list shows (up to the title), read without the notes
+// and fields after them, which a large wallet's list would decode for nothing.
+bool readHead(const QByteArray &text, CardListEntry &entry, bool withType)
 {
     constexpr int listedColumns = 5;
     int end = -1;
@@ -30,9 +30,11 @@ bool readHead(const QByteArray &text, Card &head)
     }
     if (end < 0)
         return false;
-    QByteArray columns = text.left(end) + QByteArrayLiteral("\t\t0");
-    head.fromData(columns);
-    SecretText::wipe(columns);
+    const CardTextView head(QByteArray::fromRawData(text.constData(), end));
+    entry.title = head.title().toString();
+    entry.iconId = head.iconId();
+    if (withType)
+        entry.templateType = head.templateType().toString();
     return true;
 }
 
@@ -94,16 +96,9 @@ std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
     const auto openRange = [&](int from, int to) {
         for (int i = from; i < to; ++i) {
             QByteArray text = m_file.sealer().open(sealed[i].second, sealed[i].first);
-            Card head;
-            if (readHead(text, head)) {
-                CardListEntry &entry = entries[i];
-                entry.title = head.title();
-                entry.iconId = head.iconId();
-                if (all) {
-                    entry.templateType = head.templateType();
-                    entry.trashed = sealed[i].first.trashed;
-                }
-            }
+            CardListEntry &entry = entries[i];
+            if (readHead(text, entry, all) && all)
+                entry.trashed = sealed[i].first.trashed;
             SecretText::wipe(text);
         }
     };
