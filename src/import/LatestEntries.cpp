@@ -90,9 +90,8 @@ constexpr qint64 noTime = std::numeric_limits<qint64>::min();
 
 QByteArray packed(const ImportEntry &entry, QByteArray &scratch)
 {
-    const QString *texts[] = {&entry.title, &entry.username, &entry.password, &entry.notes,
-                              &entry.url,   &entry.otp,      &entry.group,    &entry.templateType,
-                              &entry.uuid};
+    const QString *texts[] = {&entry.title, &entry.username, &entry.password,     &entry.notes, &entry.url,
+                              &entry.otp,   &entry.group,    &entry.templateType, &entry.uuid};
     // UTF-8 takes at most three bytes for a character of UTF-16, a number at most ten.
     int bound = 64;
     for (const QString *text : texts)

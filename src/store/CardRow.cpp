@@ -105,7 +105,12 @@ std::unique_ptr<Card> CardRow::openCard(const CardSealer &sealer, const QByteArr
 
 bool CardRow::hasSoundIdentity(const StoredCard &row)
 {
-    return !row.uuid.isEmpty() && row.card->uuid() == row.uuid;
+    return hasSoundIdentity(row.uuid, row.card->uuid());
+}
+
+bool CardRow::hasSoundIdentity(const QString &rowUuid, QStringView textUuid)
+{
+    return !rowUuid.isEmpty() && textUuid == rowUuid;
 }
 
 uint CardRow::storedSeconds(const QDateTime &time)

@@ -92,6 +92,7 @@ public:
     // its text: one flipped bit in the row's clear column would otherwise travel as a new card (a flip
     // inside the encrypted text already fails to decrypt or parse).
     static bool hasSoundIdentity(const StoredCard &row);
+    static bool hasSoundIdentity(const QString &rowUuid, QStringView textUuid);
     // UpdateTime as written.
     static uint storedSeconds(const QDateTime &time);
 

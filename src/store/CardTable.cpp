@@ -26,8 +26,7 @@ bool readHead(const QByteArray &text, CardListEntry &entry, bool withType)
 {
     constexpr int listedColumns = 5;
     int end = -1;
-    for (int column = 0; column < listedColumns && (end = text.indexOf('\t', end + 1)) >= 0; ++column) {
-    }
+    for (int column = 0; column < listedColumns && (end = text.indexOf('\t', end + 1)) >= 0; ++column) { }
     if (end < 0)
         return false;
     const CardTextView head(QByteArray::fromRawData(text.constData(), end));
@@ -53,8 +52,9 @@ std::optional<QVector<CardListEntry>> CardTable::cardList(ListScope scope)
     // The window's list needs only id, title and icon: reading no more keeps opening a large wallet quick.
     const bool all = scope != LiveCards;
     QVector<CardListEntry> entries;
-    RowReader rows(m_sql, all ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards%1").arg(whereScope(scope))
-                              : QStringLiteral("SELECT ID, Title, IconID FROM Cards WHERE Trashed=0"));
+    RowReader rows(m_sql,
+                   all ? QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards%1").arg(whereScope(scope))
+                       : QStringLiteral("SELECT ID, Title, IconID FROM Cards WHERE Trashed=0"));
     if (!rows)
         return std::nullopt;
     while (rows.next()) {
@@ -81,7 +81,8 @@ std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return std::nullopt;
-    RowReader rows(m_sql, QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards%1").arg(whereScope(scope)));
+    RowReader rows(m_sql,
+                   QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards%1").arg(whereScope(scope)));
     if (!rows)
         return std::nullopt;
     QVector<QPair<CardBinding, QByteArray>> sealed;
@@ -126,7 +127,8 @@ std::unique_ptr<Card> CardTable::card(int id)
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return nullptr;
-    RowReader row(m_sql, QStringLiteral("SELECT %1, Title FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()), {id});
+    RowReader row(m_sql, QStringLiteral("SELECT %1, Title FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()),
+                  {id});
     if (!row)
         return nullptr;
     if (!row.next()) {
@@ -136,8 +138,8 @@ std::unique_ptr<Card> CardTable::card(int id)
     }
     auto card = CardRow::openAt(row, m_file.sealer());
     if (!card)
-        m_sql.fail(WalletError(WalletError::Damaged,
-                               tr("card %1 cannot be read").arg(CardRow::namesOf({{id, row.text(4)}}))));
+        m_sql.fail(
+            WalletError(WalletError::Damaged, tr("card %1 cannot be read").arg(CardRow::namesOf({{id, row.text(4)}}))));
     return card;
 }
 
@@ -236,8 +238,8 @@ bool CardTable::forEachCardText(const std::function<bool(const CardTextRow &)> &
         return false;
     // Without the clear titles: turning each into a QString is a good part of a search's walk, and only a
     // card that does not read needs its title.
-    RowReader rows(m_sql,
-                   QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(CardRow::decodedColumns(), whereScope(scope)));
+    RowReader rows(
+        m_sql, QStringLiteral("SELECT %1 FROM Cards%2 ORDER BY ID").arg(CardRow::decodedColumns(), whereScope(scope)));
     if (!rows)
         return false;
     while (rows.next()) {
@@ -246,9 +248,7 @@ bool CardTable::forEachCardText(const std::function<bool(const CardTextRow &)> &
         QByteArray plain = m_file.sealer().open(rows.blob(4), binding);
         const CardTextView text(plain);
         SecretText::wipe(plain);
-        // The identity in the row and in the text must agree, or a flipped bit in the row's clear column
-        // would travel as a new card.
-        if (!text.isWellFormed() || binding.uuid.isEmpty() || text.uuid() != binding.uuid)
+        if (!text.isWellFormed() || !CardRow::hasSoundIdentity(binding.uuid, text.uuid()))
             return m_sql.fail(CardRow::unreadableCards({{id, titleOf(id)}}));
         if (!visit({id, binding.uuid, binding.rowTime, binding.trashed, text}))
             return true;

@@ -52,7 +52,8 @@ bool CardWriter::setRowState(int id, bool trashed, qint64 rowTime, bool mustExis
     CardDbTransaction transaction(m_sql);
     if (!transaction.isActive())
         return false;
-    RowReader row(m_sql, QStringLiteral("SELECT %1, Title FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()), {id});
+    RowReader row(m_sql, QStringLiteral("SELECT %1, Title FROM Cards WHERE ID = ?").arg(CardRow::sealedColumns()),
+                  {id});
     if (!row)
         return false;
     if (!row.next()) {

@@ -2,8 +2,8 @@
 
 #include "model/SecretText.h"
 #include "store/CardRow.h"
-#include "store/RowReader.h"
 #include "store/LockedKey.h"
+#include "store/RowReader.h"
 #include "store/WalletFile.h"
 #include "store/WalletSql.h"
 
@@ -44,8 +44,9 @@ std::optional<std::vector<CardHead>> MergeReads::cardHeads(VersionMark mark)
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return std::nullopt;
-    RowReader rows(m_sql,
-                   QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, Data FROM Cards ORDER BY ID"));
+    RowReader rows(
+        m_sql,
+        QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Title, Type, IconID, Data FROM Cards ORDER BY ID"));
     if (!rows)
         return std::nullopt;
     std::vector<CardHead> heads;

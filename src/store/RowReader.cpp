@@ -72,7 +72,8 @@ bool RowReader::next()
 bool RowReader::fail()
 {
     sqlite3 *db = m_sql.handle();
-    return m_sql.fail(WalletError::fromSqlite(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)), false));
+    return m_sql.fail(
+        WalletError::fromSqlite(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)), false));
 }
 
 int RowReader::integer(int column) const

@@ -3,12 +3,12 @@
 #include "model/TextUtils.h"
 #include "store/CardCipher.h"
 #include "store/CardRow.h"
-#include "store/RowReader.h"
 #include "store/CompatibleKeys.h"
 #include "store/FileOps.h"
 #include "store/HardenedInfo.h"
 #include "store/HardenedKeys.h"
 #include "store/LockedKey.h"
+#include "store/RowReader.h"
 #include "store/WalletProbe.h"
 #include "store/WalletRekeying.h"
 #include "store/WalletSql.h"
@@ -81,8 +81,8 @@ bool WalletFile::writeTables(WalletSql &sql, const Identity &identity)
                                     "INTEGER, UUID TEXT UNIQUE NOT NULL, Data BLOB, Trashed INTEGER);"))
         && sql.write(QStringLiteral("INSERT INTO Identity (ID, Version, Signature, Sync_UUID, Hash, Info) "
                                     "VALUES (1, ?, ?, ?, ?, ?)"),
-                     {identity.version, QString::fromLatin1(WalletFormat::signature), identity.syncUuid,
-                      identity.hash, identity.info});
+                     {identity.version, QString::fromLatin1(WalletFormat::signature), identity.syncUuid, identity.hash,
+                      identity.info});
 }
 
 bool WalletFile::load()
@@ -96,8 +96,8 @@ bool WalletFile::load()
     const PreparedStatement row = identityRow(QStringLiteral("Version, Sync_UUID, Hash, Info"));
     if (!row)
         return false;
-    m_identity = {row->value(0).toInt(), row->value(1).toString(), row->value(2).toByteArray(),
-                  row->value(3).toByteArray()};
+    m_identity
+        = {row->value(0).toInt(), row->value(1).toString(), row->value(2).toByteArray(), row->value(3).toByteArray()};
     // The probe checked the identity a moment ago; another program may have changed it since.
     const QString problem = WalletProbe::identityProblem(m_identity.version, m_identity.hash, m_identity.info);
     if (!problem.isEmpty())
@@ -187,11 +187,15 @@ bool WalletFile::checkCredentials(const WalletCredentials &credentials) const
 WalletInfo WalletFile::describe() const
 {
     if (m_identity.version != WalletFormat::hardenedVersion)
-        return {WalletFormat::compatibleVersion, QStringLiteral("pbkdf2-sha256"), quint32(CardCipher::keyIterations),
-                0, false, 0};
+        return {WalletFormat::compatibleVersion,
+                QStringLiteral("pbkdf2-sha256"),
+                quint32(CardCipher::keyIterations),
+                0,
+                false,
+                0};
     const HardenedInfo info = *HardenedInfo::parse(m_identity.info);
-    return {WalletFormat::hardenedVersion, QStringLiteral("argon2id"), info.kdf.iterations, info.kdf.memoryKiB / 1024,
-            info.keyFileRequired, 0};
+    return {WalletFormat::hardenedVersion, QStringLiteral("argon2id"), info.kdf.iterations,
+            info.kdf.memoryKiB / 1024,     info.keyFileRequired,       0};
 }
 
 void WalletFile::adoptKeys(WalletKeys &&keys)

@@ -4,10 +4,10 @@
 #include "model/SecretText.h"
 #include "store/CardCipher.h"
 #include "store/CardRow.h"
-#include "store/RowReader.h"
 #include "store/CompatibleKeys.h"
 #include "store/HardenedInfo.h"
 #include "store/HardenedKeys.h"
+#include "store/RowReader.h"
 #include "store/WalletSql.h"
 
 #include <QVector>

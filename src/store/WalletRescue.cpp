@@ -139,9 +139,10 @@ bool WalletRescue::copyInto(WalletSql &target, const CardReadout &readout)
     if (!PurgeRecords(target).recordPurged(*purged))
         return false;
     for (const StoredCard &row : readout.cards) {
-        if (!target.write(CardRow::insertSql(true),
-                          CardRow::values(*row.card, m_file.hidesCardHeads(), row.uuid, row.blob, row.trashed, row.rowTime)
-                              + QVariantList{row.id}))
+        if (!target.write(
+                CardRow::insertSql(true),
+                CardRow::values(*row.card, m_file.hidesCardHeads(), row.uuid, row.blob, row.trashed, row.rowTime)
+                    + QVariantList{row.id}))
             return false;
     }
     return transaction.commit();
