@@ -7,31 +7,25 @@
 
 std::optional<CardListEntry> CardSelector::select(CardDb &store, const QString &name, QString *error, Scope scope)
 {
+    // An id or a uuid names one card, read alone; only a title needs the list of every card.
+    bool isNumber = false;
+    const int id = name.toInt(&isNumber);
+    if (isNumber) {
+        if (auto entry = store.listEntry(id))
+            return entry;
+    }
+    if (const int identified = store.cardIdForUuid(name); identified != -1) {
+        if (auto entry = store.listEntry(identified))
+            return entry;
+    }
+
     const auto listed = store.cardList(CardDb::AllCards);
     if (!listed) {
         *error = store.lastError().message();
         return std::nullopt;
     }
-    const QVector<CardListEntry> &entries = *listed;
-    const auto withId = [&entries](int id) -> std::optional<CardListEntry> {
-        for (const CardListEntry &entry : entries) {
-            if (entry.id == id)
-                return entry;
-        }
-        return std::nullopt;
-    };
-
-    bool isNumber = false;
-    const int id = name.toInt(&isNumber);
-    if (isNumber) {
-        if (auto entry = withId(id))
-            return entry;
-    }
-    if (auto entry = withId(store.cardIdForUuid(name)))
-        return entry;
-
     QVector<CardListEntry> titled;
-    for (const CardListEntry &entry : entries) {
+    for (const CardListEntry &entry : *listed) {
         if (entry.trashed == (scope == TrashedCard) && entry.title == name)
             titled.append(entry);
     }

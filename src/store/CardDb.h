@@ -113,6 +113,7 @@ public:
     WalletInfo info();
 
     std::optional<QVector<CardListEntry>> cardList(ListScope scope = LiveCards) { return m_cards.cardList(scope); }
+    std::optional<CardListEntry> listEntry(int id) { return m_cards.listEntry(id); }
     // Live cards; -1 on an error.
     int cardCount() { return m_cards.cardCount(); }
     // Changes whenever another program (or another store on the file) commits a change to it; -1 on

@@ -37,6 +37,17 @@ bool readHead(const QByteArray &text, CardListEntry &entry, bool withType)
     return true;
 }
 
+// A row's entry from its clear columns, selected as ID, Title, IconID and, for all, Type, Trashed.
+CardListEntry clearEntryAt(const RowReader &row, bool all)
+{
+    CardListEntry entry{row.integer(0), row.text(1), row.integer(2), QString(), false};
+    if (all) {
+        entry.templateType = row.text(3);
+        entry.trashed = row.integer(4) != 0;
+    }
+    return entry;
+}
+
 } // namespace
 
 CardTable::CardTable(WalletSql &sql, const WalletFile &file)
@@ -57,20 +68,31 @@ std::optional<QVector<CardListEntry>> CardTable::cardList(ListScope scope)
                        : QStringLiteral("SELECT ID, Title, IconID FROM Cards WHERE Trashed=0"));
     if (!rows)
         return std::nullopt;
-    while (rows.next()) {
-        CardListEntry entry;
-        entry.id = rows.integer(0);
-        entry.title = rows.text(1);
-        entry.iconId = rows.integer(2);
-        if (all) {
-            entry.templateType = rows.text(3);
-            entry.trashed = rows.integer(4) != 0;
-        }
-        entries.append(entry);
-    }
+    while (rows.next())
+        entries.append(clearEntryAt(rows, all));
     if (rows.failed())
         return std::nullopt;
     return entries;
+}
+
+std::optional<CardListEntry> CardTable::listEntry(int id)
+{
+    if (!m_file.hidesCardHeads()) {
+        RowReader row(m_sql, QStringLiteral("SELECT ID, Title, IconID, Type, Trashed FROM Cards WHERE ID = ?"), {id});
+        return row.next() ? std::optional<CardListEntry>(clearEntryAt(row, true)) : std::nullopt;
+    }
+    const WalletSql::ReadSnapshot snapshot(m_sql);
+    if (!snapshot.isValid())
+        return std::nullopt;
+    RowReader row(m_sql, QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards WHERE ID = ?"), {id});
+    if (!row.next())
+        return std::nullopt;
+    const CardBinding binding = CardRow::bindingAt(row, 1);
+    CardListEntry entry{id, QString(), -1, QString(), binding.trashed};
+    QByteArray text = m_file.sealer().open(row.blob(4), binding);
+    readHead(text, entry, true);
+    SecretText::wipe(text);
+    return entry;
 }
 
 // The heads of a version-3 wallet are only in the sealed texts: every card is opened, on two threads
@@ -85,21 +107,20 @@ std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
                    QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards%1").arg(whereScope(scope)));
     if (!rows)
         return std::nullopt;
+    const bool all = scope != LiveCards;
     QVector<QPair<CardBinding, QByteArray>> sealed;
     QVector<CardListEntry> entries;
     while (rows.next()) {
-        entries.append({rows.integer(0), QString(), -1, QString(), false});
-        sealed.append({CardRow::bindingAt(rows, 1), rows.blob(4)});
+        const CardBinding binding = CardRow::bindingAt(rows, 1);
+        entries.append({rows.integer(0), QString(), -1, QString(), all && binding.trashed});
+        sealed.append({binding, rows.blob(4)});
     }
     if (rows.failed())
         return std::nullopt;
-    const bool all = scope != LiveCards;
     const auto openRange = [&](int from, int to) {
         for (int i = from; i < to; ++i) {
             QByteArray text = m_file.sealer().open(sealed[i].second, sealed[i].first);
-            CardListEntry &entry = entries[i];
-            if (readHead(text, entry, all) && all)
-                entry.trashed = sealed[i].first.trashed;
+            readHead(text, entries[i], all);
             SecretText::wipe(text);
         }
     };

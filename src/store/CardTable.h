@@ -35,6 +35,9 @@ public:
     CardTable(WalletSql &sql, const WalletFile &file);
 
     std::optional<QVector<CardListEntry>> cardList(ListScope scope);
+    // One card's entry, template type and trash flag included, without listing the others; none when no
+    // row has the id or the row cannot be read.
+    std::optional<CardListEntry> listEntry(int id);
     int cardCount();
     std::unique_ptr<Card> card(int id);
     std::unique_ptr<Card> cardByUuid(const QString &uuid, bool *trashed);

@@ -106,6 +106,40 @@ private slots:
         QVERIFY(store->lastError().message().contains("#1 \"Bank\""));
     }
 
+    // One card's entry reads as the list of all cards shows it, in either format: live, trashed, and
+    // trashed but unopenable (a hardened wallet lists it without a title, still in the trash).
+    void listEntries_data()
+    {
+        QTest::addColumn<bool>("hardened");
+        QTest::newRow("phone format") << false;
+        QTest::newRow("hardened") << true;
+    }
+
+    void listEntries()
+    {
+        QFETCH(bool, hardened);
+        const QString path = newPath();
+        auto store = hardened ? CardDb::create(path, {"pw", {}}, cheapHardened) : CardDb::openOrCreate(path, "pw");
+        for (const QString uuid : {"u1", "u2", "u3"})
+            QVERIFY(store->addCard(*makeCard(uuid, "Title " + uuid, {"alice", "s3cret"})));
+        for (const QString uuid : {"u2", "u3"})
+            QVERIFY(store->trashCard(store->cardIdForUuid(uuid)));
+        QVERIFY(SqlPeek(path).exec("UPDATE Cards SET Data = substr(Data, 1, 20) WHERE UUID = 'u3'"));
+        QStringList listed;
+        for (const CardListEntry &entry : must(store->cardList(CardDb::AllCards))) {
+            const auto alone = store->listEntry(entry.id);
+            QVERIFY(alone);
+            QCOMPARE(alone->title, entry.title);
+            QCOMPARE(alone->iconId, entry.iconId);
+            QCOMPARE(alone->templateType, entry.templateType);
+            QCOMPARE(alone->trashed, entry.trashed);
+            listed << entry.title + (entry.trashed ? " (trashed)" : "");
+        }
+        QCOMPARE(listed.join(", "),
+                 QString("Title u1, Title u2 (trashed), %1 (trashed)").arg(hardened ? "" : "Title u3"));
+        QVERIFY(!store->listEntry(999));
+    }
+
     void clearColumnsFollowTheCard()
     {
         const QString path = newPath();
