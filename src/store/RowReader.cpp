@@ -42,9 +42,6 @@ bool RowReader::bind(const QVariantList &values)
         int result = SQLITE_OK;
         if (value.type() == QVariant::Int || value.type() == QVariant::LongLong) {
             result = sqlite3_bind_int64(m_statement, i + 1, value.toLongLong());
-        } else if (value.type() == QVariant::ByteArray) {
-            const QByteArray bytes = value.toByteArray();
-            result = sqlite3_bind_blob(m_statement, i + 1, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
         } else {
             const QByteArray text = value.toString().toUtf8();
             result = sqlite3_bind_text(m_statement, i + 1, text.constData(), text.size(), SQLITE_TRANSIENT);

@@ -15,7 +15,7 @@ class WalletSql;
 class RowReader
 {
 public:
-    // Binds values in order; a statement that does not compile or bind leaves the reader invalid,
+    // Binds values (numbers, or text) in order; a statement that does not compile or bind leaves the reader invalid,
     // with the store's lastError() saying why.
     RowReader(WalletSql &sql, const QString &statement, const QVariantList &values = {});
     ~RowReader();
