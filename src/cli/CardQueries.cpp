@@ -13,6 +13,7 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <charconv>
 #include <numeric>
 #include <vector>
 
@@ -31,14 +32,15 @@ QString labelled(const QString &label, const QString &value)
     return QStringLiteral("%1: %2\n").arg(label, indented);
 }
 
-// A column of the list: a line break or tab in a title (an import may bring one) would split the line.
-QString column(QString text)
+// Appends a column of the list: a line break or tab in a title (an import may bring one) would split the line.
+void appendColumn(QString &line, const QString &text)
 {
-    for (QChar &c : text) {
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
-            c = QLatin1Char(' ');
+    const int start = line.size();
+    line += text;
+    for (QChar *c = line.data() + start, *end = line.data() + line.size(); c != end; ++c) {
+        if (*c == QLatin1Char('\n') || *c == QLatin1Char('\r') || *c == QLatin1Char('\t'))
+            *c = QLatin1Char(' ');
     }
-    return text;
 }
 
 // The lines of `ls`: id, title and template type, sorted by title as the window sorts them; with
@@ -47,16 +49,25 @@ QString listing(const QVector<CardListEntry> &entries, bool withTrashed)
 {
     QVector<QString> titles;
     titles.reserve(entries.size());
-    for (const CardListEntry &entry : entries)
+    qsizetype length = 0;
+    for (const CardListEntry &entry : entries) {
         titles.append(entry.title);
+        length += entry.title.size() + entry.templateType.size() + 20;
+    }
     QVector<int> order(entries.size());
     std::iota(order.begin(), order.end(), 0);
     sortCollated(order, titles, titleCollator(), false);
     QString text;
+    text.reserve(int(length));
     for (const int at : order) {
         const CardListEntry &entry = entries.at(at);
-        text += QString::number(entry.id) + QLatin1Char('\t') + column(entry.title) + QLatin1Char('\t')
-            + column(entry.templateType);
+        char id[16];
+        const auto printed = std::to_chars(id, id + sizeof id, entry.id);
+        text += QLatin1String(id, int(printed.ptr - id));
+        text += QLatin1Char('\t');
+        appendColumn(text, entry.title);
+        text += QLatin1Char('\t');
+        appendColumn(text, entry.templateType);
         if (withTrashed)
             text += QLatin1String(entry.trashed ? "\ttrashed" : "\tlive");
         text += QLatin1Char('\n');

@@ -83,11 +83,10 @@ CardTextView::CardTextView(const QByteArray &data)
     const auto *zero = static_cast<const char *>(std::memchr(data.constData(), 0, size_t(data.size())));
     QByteArray bytes = zero ? data.left(int(zero - data.constData())) : data;
     m_text = QString::fromUtf8(bytes.constData(), bytes.size());
-    m_columns.reserve(64);
     const QStringView whole(m_text);
     for (qsizetype from = 0;;) {
         const qsizetype tab = whole.indexOf(columnSeparator, from);
-        m_columns.push_back(whole.mid(from, tab < 0 ? -1 : tab - from));
+        m_columns.append(whole.mid(from, tab < 0 ? -1 : tab - from));
         if (tab < 0)
             break;
         from = tab + 1;

@@ -4,8 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringView>
-
-#include <vector>
+#include <QVarLengthArray>
 
 // A card text read without making the card: its columns are views into the decoded text, which this
 // holds and wipes when it goes. A walk over every card of a large wallet (a search reads the title,
@@ -40,14 +39,12 @@ public:
     bool fieldSensitive(int field) const;
 
 private:
-    QStringView column(int index) const
-    {
-        return index < int(m_columns.size()) ? m_columns[size_t(index)] : QStringView();
-    }
+    QStringView column(int index) const { return index < m_columns.size() ? m_columns[index] : QStringView(); }
     QStringView fieldColumn(int field, int offset) const;
 
     QString m_text;
-    std::vector<QStringView> m_columns;
+    // Inline room for the columns of most cards: a walk makes one view after another.
+    QVarLengthArray<QStringView, 64> m_columns;
     int m_fieldCount = 0;
     bool m_wellFormed = false;
 };

@@ -6,9 +6,8 @@
 #include "store/WalletFile.h"
 #include "store/WalletSql.h"
 
-#include <QPair>
-
 #include <future>
+#include <vector>
 
 namespace {
 
@@ -107,20 +106,28 @@ std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
                    QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards%1").arg(whereScope(scope)));
     if (!rows)
         return std::nullopt;
-    const bool all = scope != LiveCards;
-    QVector<QPair<CardBinding, QByteArray>> sealed;
-    QVector<CardListEntry> entries;
-    while (rows.next()) {
-        const CardBinding binding = CardRow::bindingAt(rows, 1);
-        entries.append({rows.integer(0), QString(), -1, QString(), all && binding.trashed});
-        sealed.append({binding, rows.blob(4)});
-    }
+    struct SealedRow
+    {
+        int id;
+        CardBinding binding;
+        QByteArray blob;
+    };
+    std::vector<SealedRow> sealed;
+    while (rows.next())
+        sealed.push_back({rows.integer(0), CardRow::bindingAt(rows, 1), rows.blob(4)});
     if (rows.failed())
         return std::nullopt;
+    const bool all = scope != LiveCards;
+    QVector<CardListEntry> entries(int(sealed.size()));
+    CardListEntry *const listed = entries.data();
     const auto openRange = [&](int from, int to) {
         for (int i = from; i < to; ++i) {
-            QByteArray text = m_file.sealer().open(sealed[i].second, sealed[i].first);
-            readHead(text, entries[i], all);
+            const SealedRow &row = sealed[size_t(i)];
+            CardListEntry &entry = listed[i];
+            entry.id = row.id;
+            entry.trashed = all && row.binding.trashed;
+            QByteArray text = m_file.sealer().open(row.blob, row.binding);
+            readHead(text, entry, all);
             SecretText::wipe(text);
         }
     };

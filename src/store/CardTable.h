@@ -21,6 +21,7 @@ struct CardListEntry
     QString templateType;
     bool trashed = false;
 };
+Q_DECLARE_TYPEINFO(CardListEntry, Q_MOVABLE_TYPE);
 
 // Reading the cards of one wallet from the rows of its Cards table, each opened with the wallet's key.
 // Failures come back as false or none, with the SQL side's lastError() saying why.

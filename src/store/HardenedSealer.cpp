@@ -6,6 +6,8 @@
 
 #include <sodium.h>
 
+#include <cstring>
+
 HardenedSealer::HardenedSealer(LockedKey masterKey, LockedKey wrappingKey)
     : m_masterKey(std::move(masterKey))
     , m_wrappingKey(std::move(wrappingKey))
@@ -14,12 +16,15 @@ HardenedSealer::HardenedSealer(LockedKey masterKey, LockedKey wrappingKey)
 
 QByteArray HardenedSealer::additionalData(const CardBinding &row)
 {
-    QByteArray data(WalletFormat::Hardened::magic, WalletFormat::Hardened::magicSize);
-    data += row.uuid.toUtf8();
-    char time[8];
-    qToLittleEndian(row.rowTime, time);
-    data.append(time, 8);
-    data.append(char(row.trashed ? 1 : 0));
+    // Sized once: every card of a large wallet passes here when its list is read.
+    const QByteArray uuid = row.uuid.toUtf8();
+    constexpr int magicSize = WalletFormat::Hardened::magicSize;
+    QByteArray data(magicSize + uuid.size() + 9, Qt::Uninitialized);
+    char *out = data.data();
+    std::memcpy(out, WalletFormat::Hardened::magic, magicSize);
+    std::memcpy(out + magicSize, uuid.constData(), size_t(uuid.size()));
+    qToLittleEndian(row.rowTime, out + magicSize + uuid.size());
+    out[data.size() - 1] = char(row.trashed ? 1 : 0);
     return data;
 }
 
@@ -29,11 +34,10 @@ QByteArray HardenedSealer::seal(const QByteArray &plain, const CardBinding &row)
     QByteArray blob(nonceSize + plain.size() + tagSize, Qt::Uninitialized);
     auto *out = reinterpret_cast<unsigned char *>(blob.data());
     randombytes_buf(out, nonceSize);
-    crypto_aead_xchacha20poly1305_ietf_encrypt(out + nonceSize, nullptr,
-                                               reinterpret_cast<const unsigned char *>(plain.constData()),
-                                               std::size_t(plain.size()),
-                                               reinterpret_cast<const unsigned char *>(extra.constData()),
-                                               std::size_t(extra.size()), nullptr, out, m_masterKey.data());
+    crypto_aead_xchacha20poly1305_ietf_encrypt(
+        out + nonceSize, nullptr, reinterpret_cast<const unsigned char *>(plain.constData()), std::size_t(plain.size()),
+        reinterpret_cast<const unsigned char *>(extra.constData()), std::size_t(extra.size()), nullptr, out,
+        m_masterKey.data());
     return blob;
 }
 
