@@ -3,11 +3,9 @@
 #include "model/SecretText.h"
 #include "store/CardSealer.h"
 #include "store/RowReader.h"
+#include "store/SealedHeads.h"
 #include "store/WalletFile.h"
 #include "store/WalletSql.h"
-
-#include <future>
-#include <vector>
 
 namespace {
 
@@ -17,23 +15,6 @@ QString whereScope(CardTable::ListScope scope)
     if (scope == CardTable::AllCards)
         return QString();
     return QStringLiteral(" WHERE Trashed = %1").arg(scope == CardTable::TrashedCards ? 1 : 0);
-}
-
-// The head columns of a card text that the card list shows (up to the title), read without the notes
-// and fields after them, which a large wallet's list would decode for nothing.
-bool readHead(const QByteArray &text, CardListEntry &entry, bool withType)
-{
-    constexpr int listedColumns = 5;
-    int end = -1;
-    for (int column = 0; column < listedColumns && (end = text.indexOf('\t', end + 1)) >= 0; ++column) { }
-    if (end < 0)
-        return false;
-    const CardTextView head(QByteArray::fromRawData(text.constData(), end));
-    entry.title = head.title().toString();
-    entry.iconId = head.iconId();
-    if (withType)
-        entry.templateType = head.templateType().toString();
-    return true;
 }
 
 // A row's entry from its clear columns, selected as ID, Title, IconID and, for all, Type, Trashed.
@@ -83,59 +64,29 @@ std::optional<CardListEntry> CardTable::listEntry(int id)
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return std::nullopt;
-    RowReader row(m_sql, QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards WHERE ID = ?"), {id});
+    RowReader row(m_sql, QStringLiteral("SELECT %1 FROM Cards WHERE ID = ?").arg(SealedHeads::columns()), {id});
     if (!row.next())
         return std::nullopt;
-    const CardBinding binding = CardRow::bindingAt(row, 1);
-    CardListEntry entry{id, QString(), -1, QString(), binding.trashed};
-    QByteArray text = m_file.sealer().open(row.blob(4), binding);
-    readHead(text, entry, true);
-    SecretText::wipe(text);
-    return entry;
+    return SealedHeads::open(m_file.sealer(), id, CardRow::bindingAt(row, 1), row.blobInPlace(4), true);
 }
 
-// The heads of a version-3 wallet are only in the sealed texts: every card is opened, on two threads
-// since a large wallet's list is what its unlocking waits for. A card that does not open is listed
-// without a title, as a version-2 card whose text does not decrypt still is.
+// The heads of a version-3 wallet are only in the sealed texts: every card is opened. A card that does
+// not open is listed without a title, as a version-2 card whose text does not decrypt still is.
 std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
 {
     const WalletSql::ReadSnapshot snapshot(m_sql);
     if (!snapshot.isValid())
         return std::nullopt;
-    RowReader rows(m_sql,
-                   QStringLiteral("SELECT ID, UUID, UpdateTime, Trashed, Data FROM Cards%1").arg(whereScope(scope)));
+    RowReader rows(m_sql, QStringLiteral("SELECT %1 FROM Cards%2").arg(SealedHeads::columns(), whereScope(scope)));
     if (!rows)
         return std::nullopt;
-    struct SealedRow
-    {
-        int id;
-        CardBinding binding;
-        QByteArray blob;
-    };
-    std::vector<SealedRow> sealed;
+    SealedHeads heads(m_file.sealer(), scope != LiveCards);
     while (rows.next())
-        sealed.push_back({rows.integer(0), CardRow::bindingAt(rows, 1), rows.blob(4)});
+        heads.add(rows);
     if (rows.failed())
         return std::nullopt;
-    const bool all = scope != LiveCards;
-    QVector<CardListEntry> entries(int(sealed.size()));
-    CardListEntry *const listed = entries.data();
-    const auto openRange = [&](int from, int to) {
-        for (int i = from; i < to; ++i) {
-            const SealedRow &row = sealed[size_t(i)];
-            CardListEntry &entry = listed[i];
-            entry.id = row.id;
-            entry.trashed = all && row.binding.trashed;
-            QByteArray text = m_file.sealer().open(row.blob, row.binding);
-            readHead(text, entry, all);
-            SecretText::wipe(text);
-        }
-    };
-    const int half = entries.size() / 2;
-    auto firstHalf = std::async(std::launch::async, openRange, 0, half);
-    openRange(half, entries.size());
-    firstHalf.get();
-    return entries;
+    auto r = heads.finish();
+    return r;
 }
 
 int CardTable::cardCount()

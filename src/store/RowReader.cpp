@@ -94,3 +94,9 @@ QByteArray RowReader::blob(int column) const
     const auto *bytes = static_cast<const char *>(sqlite3_column_blob(m_statement, column));
     return QByteArray(bytes, sqlite3_column_bytes(m_statement, column));
 }
+
+QByteArray RowReader::blobInPlace(int column) const
+{
+    const auto *bytes = static_cast<const char *>(sqlite3_column_blob(m_statement, column));
+    return QByteArray::fromRawData(bytes, sqlite3_column_bytes(m_statement, column));
+}

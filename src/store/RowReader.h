@@ -32,6 +32,8 @@ public:
     qint64 wholeSeconds(int column) const;
     QString text(int column) const;
     QByteArray blob(int column) const;
+    // The same where SQLite holds it, without a copy: valid until the next row.
+    QByteArray blobInPlace(int column) const;
 
 private:
     bool bind(const QVariantList &values);
