@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ make cmake qtbase5-dev libqt5sql5-sqlite libsqlite3-dev libssl-dev qttools5-dev-tools libzxcvbn-dev
-          libsodium-dev pkg-config
+          libsodium-dev libicu-dev pkg-config
           qttranslations5-l10n desktop-file-utils appstream shared-mime-info dpkg-dev file
           keepassxc
           qt5keychain-dev apache2 apache2-utils openssl gnome-keyring dbus libsecret-tools)

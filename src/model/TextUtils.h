@@ -19,8 +19,9 @@ QString cleanText(QString text);
 QCollator titleCollator();
 
 // Sorts rows, positions into texts, stably by the collator's order of their texts (reversed when
-// descending). The sort keys are made and sorted on two threads, each with a collator of its own: a
-// large wallet lists a hundred thousand titles.
+// descending). The rows are sorted in two halves on two threads, by ICU's sort keys under the collator's
+// settings (a collator of the C locale sorts by the root order): a large wallet lists a hundred thousand
+// titles.
 void sortCollated(QVector<int> &rows, const QVector<QString> &texts, const QCollator &collator, bool descending);
 
 // True when both texts are equal or either is empty; the merge rules treat a blank as "no opinion".

@@ -78,25 +78,32 @@ private slots:
         QCOMPARE(::sameOrBlank(a, b), expected);
     }
 
-    // The sort runs in two halves that are merged: ties keep their order across the halves, either way round.
+    // The sort orders as the collator compares, in the user's language, and runs in two halves that are
+    // merged: ties keep their order across the halves, either way round.
     void sortCollated_data()
     {
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<bool>("descending");
-        QTest::newRow("ascending") << false;
-        QTest::newRow("descending") << true;
+        QTest::newRow("English, ascending") << "en_US" << false;
+        QTest::newRow("English, descending") << "en_US" << true;
+        QTest::newRow("German") << "de_DE" << false;
+        QTest::newRow("Swedish") << "sv_SE" << false;
     }
 
     void sortCollated()
     {
+        QFETCH(QString, locale);
         QFETCH(bool, descending);
-        const QStringList words{"Émile", "emile", "Item 10", "item 2", "Zoe", "adam"};
+        const QStringList words{"Émile", "emile", "Item 10", "item 2", "Zoe", "adam",
+                                "Adam",  "Öl",    "Ol",      "x-ray",  "xray"};
         QVector<QString> texts;
         for (int i = 0; i < 101; ++i)
             texts.append(words.at((i * 7) % words.size()));
         QVector<int> rows(texts.size());
         std::iota(rows.rbegin(), rows.rend(), 0);
         QVector<int> expected = rows;
-        const QCollator collator = titleCollator();
+        QCollator collator = titleCollator();
+        collator.setLocale(QLocale(locale));
         std::stable_sort(expected.begin(), expected.end(), [&](int left, int right) {
             const int order = collator.compare(texts.at(left), texts.at(right));
             return descending ? order > 0 : order < 0;
