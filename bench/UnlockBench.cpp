@@ -1,5 +1,6 @@
 #include "BenchUtils.h"
 
+#include "session/ProcessProtection.h"
 #include "session/SessionSearchIndex.h"
 #include "session/WalletSession.h"
 #include "store/CardDb.h"
@@ -33,6 +34,7 @@ double cliMs(const QStringList &arguments)
 
 void runUnlockBench(const QString &folder, int cards, const NewWalletOptions &options)
 {
+    returnLargeBlocksWhenFreed(); // as the window does
     const bool hardened = options.format == NewWalletOptions::Hardened;
     const QString path
         = QDir(folder).filePath(QStringLiteral("unlock-%1-v%2.tessera").arg(cards).arg(hardened ? 3 : 2));

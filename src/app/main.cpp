@@ -40,6 +40,7 @@ int answerInformation(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     protectProcessMemory();
+    returnLargeBlocksWhenFreed();
     QCoreApplication::setOrganizationName(QStringLiteral("Corvale Software Systems"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("corvale.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessera"));
@@ -65,8 +66,8 @@ int main(int argc, char *argv[])
     if (!instance.claim(walletFile))
         return 0;
     if (!instance.problem().isEmpty())
-        qWarning().noquote() << QObject::tr("Tessera runs without its guard against a second window: %1.")
-                                    .arg(instance.problem());
+        qWarning().noquote()
+            << QObject::tr("Tessera runs without its guard against a second window: %1.").arg(instance.problem());
 
     WalletSession session;
     MainWindow window(session, walletFile);

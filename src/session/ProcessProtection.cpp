@@ -1,5 +1,6 @@
 #include "session/ProcessProtection.h"
 
+#include <malloc.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 
@@ -12,4 +13,10 @@ void protectProcessMemory()
 #if !defined(__SANITIZE_ADDRESS__)
     prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
 #endif
+}
+
+void returnLargeBlocksWhenFreed()
+{
+    constexpr int glibcDefaultThreshold = 128 * 1024;
+    mallopt(M_MMAP_THRESHOLD, glibcDefaultThreshold);
 }
