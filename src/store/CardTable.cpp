@@ -224,7 +224,7 @@ bool CardTable::forEachCardText(const std::function<bool(const CardTextRow &)> &
     while (rows.next()) {
         const int id = rows.integer(0);
         const CardBinding binding = CardRow::bindingAt(rows, 1);
-        QByteArray plain = m_file.sealer().open(rows.blob(4), binding);
+        QByteArray plain = m_file.sealer().open(rows.blobInPlace(4), binding);
         const CardTextView text(plain);
         SecretText::wipe(plain);
         if (!text.isWellFormed() || !CardRow::hasSoundIdentity(binding.uuid, text.uuid()))

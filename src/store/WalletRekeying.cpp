@@ -107,7 +107,7 @@ bool WalletRekeying::replaceKeys(WalletKeys keys)
             return false;
         while (rows.next()) {
             const CardBinding row = CardRow::bindingAt(rows, 1);
-            const QByteArray text = m_file.sealer().open(rows.blob(4), row);
+            const QByteArray text = m_file.sealer().open(rows.blobInPlace(4), row);
             Card card;
             if (card.fromData(text))
                 cards.append({rows.integer(0), row, text, card.title(), card.templateType(), card.iconId()});
