@@ -133,16 +133,11 @@ std::unique_ptr<Card> CardTable::cardByUuid(const QString &uuid, bool *trashed)
     return card(id);
 }
 
+// Read straight from SQLite: an import asks this for every card it brings.
 int CardTable::cardIdForUuid(const QString &uuid)
 {
-    PreparedStatement query = m_sql.run(QStringLiteral("SELECT ID FROM Cards WHERE UUID = ?"), {uuid});
-    if (!query)
-        return -1;
-    if (query->next())
-        return query->value(0).toInt();
-    if (query->lastError().isValid())
-        m_sql.failSql(*query, false);
-    return -1;
+    RowReader row(m_sql, QStringLiteral("SELECT ID FROM Cards WHERE UUID = ?"), {uuid});
+    return row.next() ? row.integer(0) : -1;
 }
 
 std::optional<QStringList> CardTable::allUuids()
