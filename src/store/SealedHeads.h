@@ -3,13 +3,13 @@
 #include "store/CardSealer.h"
 #include "store/CardTable.h"
 
-class RowReader;
-
 #include <condition_variable>
 #include <future>
 #include <memory>
 #include <mutex>
 #include <vector>
+
+class RowReader;
 
 // The list entries of rows whose heads are only in their sealed texts. Rows come in from the read a
 // chunk at a time; a second thread opens each chunk once it is complete, and the reading thread joins in
@@ -46,7 +46,9 @@ private:
 
     const CardSealer &m_sealer;
     const bool m_withTypes;
+    // Filled by the reading thread alone.
     std::unique_ptr<Chunk> m_filling;
+    // Guards the chunks handed over, which is next to open, and whether more will come.
     std::mutex m_mutex;
     std::condition_variable m_published;
     std::vector<std::unique_ptr<Chunk>> m_chunks;
