@@ -100,3 +100,9 @@ QByteArray RowReader::blobInPlace(int column) const
     const auto *bytes = static_cast<const char *>(sqlite3_column_blob(m_statement, column));
     return QByteArray::fromRawData(bytes, sqlite3_column_bytes(m_statement, column));
 }
+
+QByteArray RowReader::utf8InPlace(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+    return QByteArray::fromRawData(text, sqlite3_column_bytes(m_statement, column));
+}

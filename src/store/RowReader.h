@@ -34,6 +34,8 @@ public:
     QByteArray blob(int column) const;
     // The same where SQLite holds it, without a copy: valid until the next row.
     QByteArray blobInPlace(int column) const;
+    // A text column's UTF-8 bytes where SQLite holds them, without a copy: valid until the next row.
+    QByteArray utf8InPlace(int column) const;
 
 private:
     bool bind(const QVariantList &values);

@@ -90,7 +90,7 @@ CardListEntry SealedHeads::open(const CardSealer &sealer, int id, const CardBind
 void SealedHeads::add(const RowReader &row)
 {
     QByteArray &blobs = m_filling->blobs;
-    blobs.append(row.blobInPlace(1));
+    blobs.append(row.utf8InPlace(1));
     const int uuidEnd = blobs.size();
     blobs.append(row.blobInPlace(4));
     m_filling->rows.push_back({row.integer(0), row.wholeSeconds(2), row.integer(3) != 0, uuidEnd, blobs.size()});
