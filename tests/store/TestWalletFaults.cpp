@@ -71,11 +71,12 @@ private:
     }
 
     // Zeroes a leaf page of the cards in the middle of the table, as a failing disk would.
-    static void zeroPage(const QString &path)
+    static void zeroPage(const QString &path, int leaf = 3)
     {
         const int page = SqlPeek(path)
                              .value("SELECT pageno FROM dbstat WHERE name = 'Cards' AND pagetype = 'leaf' "
-                                    "ORDER BY pageno LIMIT 1 OFFSET 3")
+                                    "ORDER BY pageno LIMIT 1 OFFSET ?",
+                                    {leaf})
                              .toInt();
         QVERIFY(page > 0);
         QFile file(path);
@@ -238,6 +239,18 @@ private slots:
         auto saved = CardDb::open(copy, "pw");
         QCOMPARE(int(must(saved->allCards()).size()), int(rescued.cards.size()));
         QFile::remove(copy);
+    }
+
+    // A hardened wallet's list is opened on a second thread while it is read: a damaged page far into
+    // the table ends the read as damage, and the thread opening what came before stops with it.
+    void hardenedListMeetsDamage()
+    {
+        const QString path = wallet(1500, cheapHardened);
+        zeroPage(path, 60);
+        auto store = CardDb::open(path, "pw");
+        QVERIFY(store);
+        QVERIFY(!store->cardList(CardDb::AllCards));
+        QCOMPARE(store->lastError().kind(), WalletError::Damaged);
     }
 
     // A child killed in the middle of a transaction leaves a hot journal; the next open rolls it back
