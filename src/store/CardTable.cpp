@@ -70,8 +70,9 @@ std::optional<CardListEntry> CardTable::listEntry(int id)
     return SealedHeads::open(m_file.sealer(), id, CardRow::bindingAt(row, 1), row.blobInPlace(4), true);
 }
 
-// The heads of a version-3 wallet are only in the sealed texts: every card is opened. A card that does
-// not open is listed without a title, as a version-2 card whose text does not decrypt still is.
+// The heads of a version-3 wallet are only in the sealed texts: every card is opened, on a second thread
+// while the rows are read. A card that does not open is listed without a title, as a version-2 card
+// whose text does not decrypt still is.
 std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
 {
     const WalletSql::ReadSnapshot snapshot(m_sql);
@@ -85,8 +86,7 @@ std::optional<QVector<CardListEntry>> CardTable::sealedCardList(ListScope scope)
         heads.add(rows);
     if (rows.failed())
         return std::nullopt;
-    auto r = heads.finish();
-    return r;
+    return heads.finish();
 }
 
 int CardTable::cardCount()
