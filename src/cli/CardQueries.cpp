@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <future>
 #include <numeric>
 #include <vector>
 
@@ -57,21 +58,30 @@ QString listing(const QVector<CardListEntry> &entries, bool withTrashed)
     QVector<int> order(entries.size());
     std::iota(order.begin(), order.end(), 0);
     sortCollated(order, titles, titleCollator(), false);
-    QString text;
-    text.reserve(int(length));
-    for (const int at : order) {
-        const CardListEntry &entry = entries.at(at);
-        char id[16];
-        const auto printed = std::to_chars(id, id + sizeof id, entry.id);
-        text += QLatin1String(id, int(printed.ptr - id));
-        text += QLatin1Char('\t');
-        appendColumn(text, entry.title);
-        text += QLatin1Char('\t');
-        appendColumn(text, entry.templateType);
-        if (withTrashed)
-            text += QLatin1String(entry.trashed ? "\ttrashed" : "\tlive");
-        text += QLatin1Char('\n');
-    }
+    // Written in two halves on two threads: the entries are visited in title order, all over memory.
+    const auto linesOf = [&](int from, int to) {
+        QString text;
+        text.reserve(int(length / 2 + 64));
+        for (int i = from; i < to; ++i) {
+            const CardListEntry &entry = entries.at(order.at(i));
+            char id[16];
+            const auto printed = std::to_chars(id, id + sizeof id, entry.id);
+            text += QLatin1String(id, int(printed.ptr - id));
+            text += QLatin1Char('\t');
+            appendColumn(text, entry.title);
+            text += QLatin1Char('\t');
+            appendColumn(text, entry.templateType);
+            if (withTrashed)
+                text += QLatin1String(entry.trashed ? "\ttrashed" : "\tlive");
+            text += QLatin1Char('\n');
+        }
+        return text;
+    };
+    const int middle = order.size() / 2;
+    auto firstHalf = std::async(std::launch::async, linesOf, 0, middle);
+    const QString lastHalf = linesOf(middle, order.size());
+    QString text = firstHalf.get();
+    text += lastHalf;
     return text;
 }
 
