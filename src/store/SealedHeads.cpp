@@ -62,19 +62,20 @@ SealedHeads::SealedHeads(const CardSealer &sealer, bool withTypes)
 
 SealedHeads::~SealedHeads()
 {
-    stop();
+    endInput(true);
+    if (m_opener.valid())
+        m_opener.get();
 }
 
-void SealedHeads::stop()
+void SealedHeads::endInput(bool dropUnopened)
 {
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_complete = true;
-        m_nextToOpen = m_chunks.size();
+        if (dropUnopened)
+            m_nextToOpen = m_chunks.size();
     }
     m_published.notify_all();
-    if (m_opener.valid())
-        m_opener.get();
 }
 
 CardListEntry SealedHeads::open(const CardSealer &sealer, int id, const CardBinding &binding, const QByteArray &blob,
@@ -137,11 +138,7 @@ QVector<CardListEntry> SealedHeads::finish()
 {
     if (!m_filling->rows.empty())
         publish();
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_complete = true;
-    }
-    m_published.notify_all();
+    endInput(false);
     openChunks();
     if (m_opener.valid())
         m_opener.get();

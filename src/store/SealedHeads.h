@@ -42,7 +42,8 @@ private:
     void publish();
     Chunk *claim();
     void openChunks();
-    void stop();
+    // No more chunks come; those not yet claimed are dropped when asked.
+    void endInput(bool dropUnopened);
 
     const CardSealer &m_sealer;
     const bool m_withTypes;
